@@ -1,0 +1,102 @@
+// The hero's progress: the status block of 164 slots and the seven words saved with it.
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <span>
+
+namespace world {
+
+inline constexpr int kStatusSlots = 164;      // Status[0..163]
+inline constexpr int kStatusBlockWords = 171; // the slots and the seven words that follow them
+inline constexpr std::size_t kStatusBlockBytes = kStatusBlockWords * 4;
+
+// Slot numbers. The numbers are the save-file layout, so they never change.
+namespace Slot {
+enum : int {
+    Life = 0,
+    Offense = 1,
+    Defense = 2,
+    Gold = 3,
+    Floor = 4,
+    HighestFloor = 5,
+    HeroX = 6,
+    HeroY = 7,
+    YellowKeys = 8,
+    RedKeys = 9,
+    BlueKeys = 10,
+    AltarOfferings = 11,
+    HeroHidden = 12,
+    FairyMeetings = 14,
+    SwordGrade = 15,
+    ShieldGrade = 16,
+    OrbOfHero = 17, // 0 not held, 1 held, 2 granted and waiting for its dialog's OK
+    OrbOfWisdom = 18,
+    OrbOfFlying = 19,
+    Cross = 20,
+    Elixir = 21,
+    Mattock = 22,
+    DestructibleBall = 23,
+    TransferArticle = 24, // uses left
+    WingToAscend = 25,
+    WingToDescend = 26,
+    DragonSlayer = 27,
+    SnowCrystal = 28,
+    MagicKey = 29,
+    SuperMattock = 30,
+    LuckyGold = 31,
+    SwordTaken = 32,     // 32..36: Iron Sword .. Sacred Sword picked up
+    ShieldTaken = 37,    // 37..41: Iron Shield .. Sacred Shield picked up
+    MerchantBought = 42, // 42..53
+    MerchantAdvice = 54, // 54..65
+    OldManAdvice = 66,   // 66..83
+    FairyValuation = 85,
+    FairyPlace = 86,
+    FairyList = 87,
+    Facing = 88, // 1 down, 2 left, 3 right, 4 up
+    WavOff = 89,
+    MusicTrack = 90,
+    DialogueSeenBase = 90, // Status[90 + c] = 1 once scripted dialogue c (1..57) was acknowledged
+    Floor34Event = 148,
+    Floor35Event = 149,
+    Floor40Event = 150,
+    OctopusEffect = 152,
+    DragonEffect = 153,
+    Floor41Event = 154,
+    Floor32Arrival = 155,
+    ZenoWeakened = 156,
+    SaveMarker = 157, // -4 in a valid game
+    FlightDirection = 158,
+    LapLevel = 159,
+    KeepProgress = 160,
+    // The seven words after the slots (saved with them, not part of the slots).
+    Checksum = 164,
+    AltChecksum = 165,
+    StartStairs = 166,
+    RecordViewing = 167,
+};
+} // namespace Slot
+
+// Facing values of Status[88].
+enum class Facing : std::int32_t { Down = 1, Left = 2, Right = 3, Up = 4 };
+
+inline constexpr std::int32_t kSaveMarker = -4;
+inline constexpr std::int32_t kLaterLap = 43;
+
+// Status: the 164 slots plus the seven following words, one contiguous block of 171 words.
+struct Status {
+    std::array<std::int32_t, kStatusBlockWords> words{};
+
+    std::int32_t& operator[](int n) { return words.at(static_cast<std::size_t>(n)); }
+    std::int32_t operator[](int n) const { return words.at(static_cast<std::size_t>(n)); }
+
+    // M of the rules: the lap factor LapLevel + 1.
+    std::int32_t lapFactor() const { return words[Slot::LapLevel] + 1; }
+
+    // The block as saved: word n little-endian at byte 4n.
+    std::array<std::uint8_t, kStatusBlockBytes> toBytes() const;
+    static Status fromBytes(std::span<const std::uint8_t, kStatusBlockBytes> bytes);
+};
+
+} // namespace world
