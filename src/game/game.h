@@ -1,6 +1,9 @@
 // Game: the one object that owns the whole state of a running game.
 #pragma once
 
+#include "sound/sound.h"
+#include "window/platform.h"
+#include "window/window_model.h"
 #include "world/status.h"
 #include "world/tower_map.h"
 
@@ -8,6 +11,13 @@
 #include <string>
 
 namespace game {
+
+// The folders the game reads and writes; the shell or the driver sets them at start-up.
+struct Folders {
+    std::string game;   // holds data/, data2/, wav/, midi/ and the help file
+    std::string save;   // option block, saved games, rankings
+    std::string config; // the settings file KRN10.INI
+};
 
 struct Game {
     world::Status status; // the hero's progress, saved whole
@@ -19,6 +29,22 @@ struct Game {
 
     std::int32_t heroCell = 0;   // cell of the hero before a step
     std::int32_t targetCell = 0; // cell the hero is about to enter
+
+    window::WindowModel window; // what the player sees; the shell mirrors it
+    Folders folders;
+
+    // The outside world, set by the shell (not owned). Until then the game runs on an
+    // unattended desktop in silence.
+    window::Platform& platform() { return platform_ ? *platform_ : unattended_; }
+    sound::Sound& sound() { return sound_ ? *sound_ : silence_; }
+    void setPlatform(window::Platform* p) { platform_ = p; }
+    void setSound(sound::Sound* s) { sound_ = s; }
+
+  private:
+    window::Platform* platform_ = nullptr;
+    sound::Sound* sound_ = nullptr;
+    window::UnattendedPlatform unattended_;
+    sound::Silence silence_;
 };
 
 } // namespace game

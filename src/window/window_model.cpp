@@ -1,0 +1,51 @@
+#include "window/window_model.h"
+
+#include <algorithm>
+#include <stdexcept>
+
+namespace window {
+
+Control* Window::find(std::string_view controlName) {
+    const auto it = std::find_if(controls.begin(), controls.end(),
+                                 [&](const Control& c) { return c.name == controlName; });
+    return it == controls.end() ? nullptr : &*it;
+}
+
+Control& Window::control(std::string_view controlName) {
+    if (Control* c = find(controlName))
+        return *c;
+    throw std::out_of_range("no control " + std::string(controlName) + " in window " + name);
+}
+
+MenuItem* Window::findMenu(std::string_view path) {
+    const auto it =
+        std::find_if(menu.begin(), menu.end(), [&](const MenuItem& m) { return m.path == path; });
+    return it == menu.end() ? nullptr : &*it;
+}
+
+MenuItem& Window::menuItem(std::string_view path) {
+    if (MenuItem* m = findMenu(path))
+        return *m;
+    throw std::out_of_range("no menu entry " + std::string(path));
+}
+
+Timer* WindowModel::findTimer(std::string_view timerName) {
+    const auto it = std::find_if(timers.begin(), timers.end(),
+                                 [&](const Timer& t) { return t.name == timerName; });
+    return it == timers.end() ? nullptr : &*it;
+}
+
+Timer& WindowModel::timer(std::string_view timerName) {
+    if (Timer* t = findTimer(timerName))
+        return *t;
+    throw std::out_of_range("no timer " + std::string(timerName));
+}
+
+Window* WindowModel::findWindow(std::string_view windowName) {
+    if (windowName.empty() || windowName == "Main")
+        return &main;
+    const auto it = secondary.find(windowName);
+    return it == secondary.end() ? nullptr : &it->second;
+}
+
+} // namespace window

@@ -1,0 +1,90 @@
+// The window as the game sees it: named controls, menu entries, timers and the screen
+// picture. The core changes this model; the Qt shell mirrors it onto real widgets after
+// every event, and the headless driver prints it.
+#pragma once
+
+#include "render/picture.h"
+
+#include <cstdint>
+#include <map>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace window {
+
+enum class ControlKind { Image, Memo, Edit, RichEdit, Button, BitBtn, Panel, ListBox, Label };
+
+enum class Align { Left, Center, Right };
+
+struct Control {
+    ControlKind kind = ControlKind::Image;
+    std::string name;   // designer name: "Image1", "Memo11", "Button36"
+    std::string parent; // containing control ("Panel1") or empty for the window itself
+    int x = 0;
+    int y = 0;
+    int width = 0;
+    int height = 0;
+    bool visible = true;
+    bool enabled = true;
+    bool focused = false;
+    std::string text; // caption of a button, text of an edit or memo (lines joined by '\n')
+    std::string hint; // tool tip
+    bool showHint = false;
+    int fontSize = 0; // pixels; 0 = the window's default
+    bool bold = false;
+    Align align = Align::Left;
+    std::uint32_t textColor = 0x000000;
+    std::uint32_t background = 0xc0c0c0;
+    render::Picture picture; // what an Image control shows (empty: nothing)
+};
+
+struct MenuItem {
+    std::string path;     // captions from the menu bar down, joined by '/': "&Game/&Load/Data &1"
+    std::string caption;  // own caption with its access letter: "Data &1"
+    std::string shortcut; // "F2", "Ctrl+G" or empty
+    bool checked = false;
+    bool enabled = true;
+    bool visible = true;
+    bool separatorAfter = false;
+    bool isSubmenu = false;
+};
+
+struct Timer {
+    std::string name; // "Timer1".."Timer4"; secondary windows' timers as "About.Timer1"
+    bool enabled = false;
+    int intervalMs = 0;
+};
+
+// One top-level window: the main window, or a secondary one ("About", "Ranking", "Ending",
+// "DataFolder").
+struct Window {
+    std::string name;
+    std::string caption;
+    int clientWidth = 0;
+    int clientHeight = 0;
+    int left = 0;
+    int top = 0;
+    bool visible = false;
+    std::vector<Control> controls; // in creation order (later ones lie on top)
+    std::vector<MenuItem> menu;    // menu bar entries in order, each after its parent
+    render::Picture screen;        // what is painted straight onto the client area
+
+    Control* find(std::string_view controlName);
+    Control& control(std::string_view controlName); // throws std::out_of_range if unknown
+    MenuItem* findMenu(std::string_view path);
+    MenuItem& menuItem(std::string_view path); // throws std::out_of_range if unknown
+};
+
+// The whole user interface: the main window, the secondary windows and the timers.
+struct WindowModel {
+    Window main;
+    std::map<std::string, Window, std::less<>> secondary;
+    std::vector<Timer> timers;
+
+    Timer* findTimer(std::string_view timerName);
+    Timer& timer(std::string_view timerName);        // throws std::out_of_range if unknown
+    Window* findWindow(std::string_view windowName); // "" or "Main" is the main window
+};
+
+} // namespace window
