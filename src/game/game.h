@@ -1,6 +1,7 @@
 // Game: the one object that owns the whole state of a running game.
 #pragma once
 
+#include "render/render_state.h"
 #include "sound/sound.h"
 #include "window/platform.h"
 #include "window/window_model.h"
@@ -31,6 +32,7 @@ struct Game {
     std::int32_t targetCell = 0; // cell the hero is about to enter
 
     window::WindowModel window; // what the player sees; the shell mirrors it
+    render::RenderState render; // picture lists, play-field frames, animation phase
     Folders folders;
 
     // The outside world, set by the shell (not owned). Until then the game runs on an
