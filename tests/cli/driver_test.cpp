@@ -1,0 +1,74 @@
+#include "driver.h"
+
+#include <gtest/gtest.h>
+#include <sstream>
+
+namespace {
+
+struct DriverFixture : ::testing::Test {
+    std::ostringstream out;
+    std::ostringstream err;
+    game::Game game;
+    cli::ScriptPlatform platform{out, err};
+    cli::Driver driver{game, platform, out};
+
+    std::string error(std::string_view line) { return driver.execute(line).value_or("ok"); }
+};
+
+} // namespace
+
+TEST_F(DriverFixture, BadLinesAreClearErrors) {
+    EXPECT_EQ(error("jump"), "unknown command \"jump\"");
+    EXPECT_EQ(error("key sideways"),
+              "unknown key \"sideways\" (up, down, left, right, enter, escape)");
+    EXPECT_EQ(error("click NoSuchButton"), "unknown control \"NoSuchButton\"");
+    EXPECT_EQ(error("click Nowhere.Button1"), "unknown control \"Nowhere.Button1\"");
+    EXPECT_EQ(error("menu Game/Fly Away"), "unknown menu command \"Game/Fly Away\"");
+    EXPECT_EQ(error("set tile 51 0 6"), "floor \"51\" is not a number 0..50");
+    EXPECT_EQ(error("set tile 1 121 6"), "cell \"121\" is not a number 0..120");
+    EXPECT_EQ(error("set tile 1 0 256"), "tile code \"256\" is not a number 0..255");
+    EXPECT_EQ(error("set hero 1 5 1x"), "y \"1x\" is not a number 0..10");
+    EXPECT_EQ(error("set status 171 0"), "slot \"171\" is not a number 0..170");
+    EXPECT_EQ(error("set status 0 99999999999"), "value \"99999999999\" is not a 32-bit number");
+    EXPECT_EQ(error("wait -5"), "wait \"-5\" is not a number 0..86400000");
+    EXPECT_EQ(error("answer maybe"), "answer takes yes, no, ok, cancel or text STRING");
+    EXPECT_EQ(error("print floor"),
+              "print takes: status [N] | tile F C | floor F | message | dialog | controls");
+    EXPECT_EQ(out.str(), "");
+}
+
+TEST_F(DriverFixture, CommentsAndBlankLinesDoNothing) {
+    EXPECT_EQ(error("   # a comment"), "ok");
+    EXPECT_EQ(error(""), "ok");
+    EXPECT_EQ(error("print tile 1 0  # trailing comment"), "ok");
+    EXPECT_EQ(out.str(), "tile[1][0]=0\n");
+}
+
+TEST_F(DriverFixture, SetAndPrintStateRoundTrip) {
+    EXPECT_EQ(error("set status 159 43"), "ok");
+    EXPECT_EQ(error("set status 3 -7"), "ok");
+    EXPECT_EQ(error("set tile 50 120 14"), "ok");
+    EXPECT_EQ(error("set hero 7 3 9"), "ok");
+    EXPECT_EQ(error("print status 159"), "ok");
+    EXPECT_EQ(error("print status 3"), "ok");
+    EXPECT_EQ(error("print tile 50 120"), "ok");
+    EXPECT_EQ(out.str(), "status[159]=43\nstatus[3]=-7\ntile[50][120]=14\n");
+    EXPECT_EQ(game.status[world::Slot::Floor], 7);
+    EXPECT_EQ(game.heroCell, 102);
+}
+
+TEST_F(DriverFixture, AnswersAreQueuedForTheNextBoxAndUnansweredOnesReported) {
+    EXPECT_EQ(error("answer no"), "ok");
+    EXPECT_EQ(error("answer text Sir Galahad"), "ok");
+    EXPECT_FALSE(platform.askYesNo("Overwrite. Is it true?"));
+    EXPECT_EQ(platform.askText("Name", "Your name?", "x"), "Sir Galahad");
+    EXPECT_TRUE(platform.askYesNo("Again?"));
+    EXPECT_EQ(out.str(), "question=Overwrite. Is it true? answer=no\n"
+                         "input=Name: Your name? answer=Sir Galahad\n"
+                         "question=Again? answer=yes\n");
+    EXPECT_EQ(err.str(), "unanswered question \"Again?\": taking the default\n");
+}
+
+TEST(OneLine, LineBreaksArePrintedAsBackslashN) {
+    EXPECT_EQ(cli::oneLine("a\nb\r\nc"), "a\\nb\\nc");
+}

@@ -1,0 +1,22 @@
+#!/usr/bin/env bash
+# Runs one scenario script through the headless driver and compares what it prints with
+# the expected output beside it (NAME.txt -> NAME.expected). Reports the first difference.
+set -u
+cli="$1"
+script="$2"
+expected="${script%.txt}.expected"
+actual=$("$cli" "$script" 2>/dev/null)
+status=$?
+if [ $status -ne 0 ]; then
+    echo "gravenhold-cli exited with status $status:" >&2
+    "$cli" "$script" >/dev/null
+    exit 1
+fi
+if ! diff_out=$(diff <(printf '%s\n' "$actual") "$expected"); then
+    first=$(printf '%s\n' "$diff_out" | head -n 1)
+    line=${first%%[acd]*}
+    echo "first difference at output line ${line%%,*} of $(basename "$script"):"
+    echo "  expected: $(sed -n "${line%%,*}p" "$expected")"
+    echo "  actual:   $(printf '%s\n' "$actual" | sed -n "${line%%,*}p")"
+    exit 1
+fi

@@ -1,0 +1,351 @@
+#include "driver.h"
+
+#include "game/events.h"
+#include "persist/saved_game.h"
+
+#include <charconv>
+#include <fstream>
+#include <limits>
+#include <vector>
+
+namespace cli {
+namespace {
+
+constexpr std::int64_t kDayMs = 24LL * 60 * 60 * 1000;
+
+std::string_view trim(std::string_view s) {
+    while (!s.empty() && (s.front() == ' ' || s.front() == '\t'))
+        s.remove_prefix(1);
+    while (!s.empty() && (s.back() == ' ' || s.back() == '\t' || s.back() == '\r'))
+        s.remove_suffix(1);
+    return s;
+}
+
+// Splits off the first word of s; s keeps the rest, trimmed.
+std::string_view firstWord(std::string_view& s) {
+    s = trim(s);
+    const auto end = s.find_first_of(" \t");
+    const std::string_view word = s.substr(0, end);
+    s = end == std::string_view::npos ? std::string_view() : trim(s.substr(end));
+    return word;
+}
+
+std::vector<std::string_view> words(std::string_view s) {
+    std::vector<std::string_view> out;
+    for (auto w = firstWord(s); !w.empty(); w = firstWord(s))
+        out.push_back(w);
+    return out;
+}
+
+std::optional<std::int64_t> number(std::string_view w, std::int64_t lo, std::int64_t hi) {
+    std::int64_t v = 0;
+    const auto [ptr, ec] = std::from_chars(w.data(), w.data() + w.size(), v);
+    if (ec != std::errc{} || ptr != w.data() + w.size() || v < lo || v > hi)
+        return std::nullopt;
+    return v;
+}
+
+std::string badNumber(std::string_view what, std::string_view w, std::int64_t lo, std::int64_t hi) {
+    return std::string(what) + " \"" + std::string(w) + "\" is not a number " + std::to_string(lo) +
+           ".." + std::to_string(hi);
+}
+
+// A caption without its access-letter marks: "Game &Start" -> "Game Start".
+std::string withoutAccessMarks(std::string_view caption) {
+    std::string out;
+    for (char c : caption) {
+        if (c != '&')
+            out += c;
+    }
+    return out;
+}
+
+char flag(bool b) {
+    return b ? '1' : '0';
+}
+
+struct QualifiedName {
+    window::Window* window = nullptr;
+    std::string_view control;
+};
+
+QualifiedName resolve(window::WindowModel& model, std::string_view name) {
+    const auto dot = name.find('.');
+    if (dot == std::string_view::npos)
+        return {&model.main, name};
+    return {model.findWindow(name.substr(0, dot)), name.substr(dot + 1)};
+}
+
+} // namespace
+
+std::optional<std::string> Driver::execute(std::string_view line) {
+    line = trim(line.substr(0, line.find('#')));
+    if (line.empty())
+        return std::nullopt;
+    std::string_view rest = line;
+    const std::string_view cmd = firstWord(rest);
+    if (cmd == "key")
+        return key(rest);
+    if (cmd == "click" || cmd == "press" || cmd == "release")
+        return control(cmd, rest);
+    if (cmd == "menu")
+        return menu(rest);
+    if (cmd == "answer")
+        return answer(rest);
+    if (cmd == "run") {
+        if (!rest.empty())
+            return "run takes no argument";
+        if (!run())
+            return "run: the game was still busy after 24 hours of virtual time";
+        return std::nullopt;
+    }
+    if (cmd == "wait") {
+        const auto ms = number(rest, 0, kDayMs);
+        if (!ms)
+            return badNumber("wait", rest, 0, kDayMs);
+        wait(*ms);
+        return std::nullopt;
+    }
+    if (cmd == "set")
+        return set(rest);
+    if (cmd == "print")
+        return print(rest);
+    if (cmd == "save-game")
+        return saveGame(rest);
+    return "unknown command \"" + std::string(cmd) + "\"";
+}
+
+std::optional<std::string> Driver::key(std::string_view arg) {
+    static constexpr std::pair<std::string_view, game::Key> kKeys[] = {
+        {"up", game::Key::Up},       {"down", game::Key::Down},   {"left", game::Key::Left},
+        {"right", game::Key::Right}, {"enter", game::Key::Enter}, {"escape", game::Key::Escape},
+    };
+    for (const auto& [name, k] : kKeys) {
+        if (arg == name) {
+            clock_.sync(game_.window);
+            game::keyDown(game_, k);
+            return std::nullopt;
+        }
+    }
+    return "unknown key \"" + std::string(arg) + "\" (up, down, left, right, enter, escape)";
+}
+
+std::optional<std::string> Driver::control(std::string_view verb, std::string_view arg) {
+    const QualifiedName q = resolve(game_.window, arg);
+    if (arg.empty() || !q.window || !q.window->find(q.control)) {
+        return "unknown control \"" + std::string(arg) + "\"";
+    }
+    clock_.sync(game_.window);
+    // A control without a handler for this action ignores it, as a real window does.
+    if (verb == "click") {
+        game::click(game_, arg);
+    } else if (verb == "press") {
+        game::press(game_, arg);
+    } else {
+        game::release(game_, arg);
+    }
+    return std::nullopt;
+}
+
+std::optional<std::string> Driver::menu(std::string_view arg) {
+    for (const auto& item : game_.window.main.menu) {
+        if (withoutAccessMarks(item.path) == arg && !item.isSubmenu) {
+            clock_.sync(game_.window);
+            // A disabled entry cannot be chosen, as in the window.
+            if (item.enabled)
+                game::menuCommand(game_, item.path);
+            return std::nullopt;
+        }
+    }
+    return "unknown menu command \"" + std::string(arg) + "\"";
+}
+
+std::optional<std::string> Driver::answer(std::string_view arg) {
+    std::string_view rest = arg;
+    const std::string_view kind = firstWord(rest);
+    using K = Answer::Kind;
+    if (kind == "text") {
+        platform_.queue({K::Text, std::string(rest)});
+        return std::nullopt;
+    }
+    static constexpr std::pair<std::string_view, K> kKinds[] = {
+        {"yes", K::Yes}, {"no", K::No}, {"ok", K::Ok}, {"cancel", K::Cancel}};
+    for (const auto& [name, k] : kKinds) {
+        if (kind == name && rest.empty()) {
+            platform_.queue({k, {}});
+            return std::nullopt;
+        }
+    }
+    return "answer takes yes, no, ok, cancel or text STRING";
+}
+
+std::optional<std::string> Driver::set(std::string_view arg) {
+    const auto w = words(arg);
+    if (w.size() == 3 && w[0] == "status") {
+        const auto slot = number(w[1], 0, world::kStatusBlockWords - 1);
+        if (!slot)
+            return badNumber("slot", w[1], 0, world::kStatusBlockWords - 1);
+        const auto v = number(w[2], std::numeric_limits<std::int32_t>::min(),
+                              std::numeric_limits<std::int32_t>::max());
+        if (!v)
+            return "value \"" + std::string(w[2]) + "\" is not a 32-bit number";
+        game_.status[static_cast<int>(*slot)] = static_cast<std::int32_t>(*v);
+        return std::nullopt;
+    }
+    if (w.size() == 4 && w[0] == "tile") {
+        const auto f = number(w[1], 0, world::kTopFloor);
+        const auto c = number(w[2], 0, world::kCells - 1);
+        const auto v = number(w[3], 0, 255);
+        if (!f)
+            return badNumber("floor", w[1], 0, world::kTopFloor);
+        if (!c)
+            return badNumber("cell", w[2], 0, world::kCells - 1);
+        if (!v)
+            return badNumber("tile code", w[3], 0, 255);
+        game_.map.setTile(static_cast<int>(*f), static_cast<int>(*c),
+                          static_cast<std::uint8_t>(*v));
+        return std::nullopt;
+    }
+    if (w.size() == 4 && w[0] == "hero") {
+        const auto f = number(w[1], 0, world::kTopFloor);
+        const auto x = number(w[2], 0, world::kSide - 1);
+        const auto y = number(w[3], 0, world::kSide - 1);
+        if (!f)
+            return badNumber("floor", w[1], 0, world::kTopFloor);
+        if (!x)
+            return badNumber("x", w[2], 0, world::kSide - 1);
+        if (!y)
+            return badNumber("y", w[3], 0, world::kSide - 1);
+        game_.status[world::Slot::Floor] = static_cast<std::int32_t>(*f);
+        game_.status[world::Slot::HeroX] = static_cast<std::int32_t>(*x);
+        game_.status[world::Slot::HeroY] = static_cast<std::int32_t>(*y);
+        game_.heroCell = world::cellOf(static_cast<int>(*x), static_cast<int>(*y));
+        return std::nullopt;
+    }
+    return "set takes: status N V | tile F C V | hero F X Y";
+}
+
+std::optional<std::string> Driver::print(std::string_view arg) {
+    const auto w = words(arg);
+    if (!w.empty() && w[0] == "status" && w.size() <= 2) {
+        int first = 0;
+        int last = world::kStatusBlockWords - 1;
+        if (w.size() == 2) {
+            const auto n = number(w[1], 0, last);
+            if (!n)
+                return badNumber("slot", w[1], 0, last);
+            first = last = static_cast<int>(*n);
+        }
+        for (int n = first; n <= last; ++n)
+            out_ << "status[" << n << "]=" << game_.status[n] << '\n';
+        return std::nullopt;
+    }
+    if (w.size() == 3 && w[0] == "tile") {
+        const auto f = number(w[1], 0, world::kTopFloor);
+        const auto c = number(w[2], 0, world::kCells - 1);
+        if (!f)
+            return badNumber("floor", w[1], 0, world::kTopFloor);
+        if (!c)
+            return badNumber("cell", w[2], 0, world::kCells - 1);
+        out_ << "tile[" << *f << "][" << *c
+             << "]=" << int(game_.map.tile(static_cast<int>(*f), static_cast<int>(*c))) << '\n';
+        return std::nullopt;
+    }
+    if (w.size() == 2 && w[0] == "floor") {
+        const auto f = number(w[1], 0, world::kTopFloor);
+        if (!f)
+            return badNumber("floor", w[1], 0, world::kTopFloor);
+        for (int y = 0; y < world::kSide; ++y) {
+            for (int x = 0; x < world::kSide; ++x) {
+                out_ << (x ? " " : "")
+                     << int(game_.map.tile(static_cast<int>(*f), world::cellOf(x, y)));
+            }
+            out_ << '\n';
+        }
+        return std::nullopt;
+    }
+    if (w.size() == 1 && w[0] == "message") {
+        const window::Control* edit = game_.window.main.find("Edit8");
+        out_ << "message=" << (edit ? oneLine(edit->text) : std::string()) << '\n';
+        return std::nullopt;
+    }
+    if (w.size() == 1 && w[0] == "dialog") {
+        printDialog();
+        return std::nullopt;
+    }
+    if (w.size() == 1 && w[0] == "controls") {
+        printControls();
+        return std::nullopt;
+    }
+    return "print takes: status [N] | tile F C | floor F | message | dialog | controls";
+}
+
+void Driver::printDialog() {
+    window::Window& main = game_.window.main;
+    const window::Control* box = main.find("RichEdit1");
+    out_ << "dialog=" << (box && box->visible ? oneLine(box->text) : std::string()) << '\n';
+    for (const auto& c : main.controls) {
+        if (c.kind == window::ControlKind::Button && c.visible) {
+            out_ << "button " << c.name << '=' << oneLine(c.text) << '\n';
+        }
+    }
+}
+
+void Driver::printControls() {
+    auto printWindow = [&](const window::Window& w, const std::string& prefix) {
+        for (const auto& c : w.controls) {
+            out_ << "control " << prefix << c.name << " visible=" << flag(c.visible)
+                 << " enabled=" << flag(c.enabled) << " text=" << oneLine(c.text) << '\n';
+        }
+    };
+    printWindow(game_.window.main, "");
+    for (const auto& [name, w] : game_.window.secondary)
+        printWindow(w, name + ".");
+    for (const auto& m : game_.window.main.menu) {
+        out_ << "menu " << withoutAccessMarks(m.path) << " checked=" << flag(m.checked)
+             << " enabled=" << flag(m.enabled) << '\n';
+    }
+}
+
+std::optional<std::string> Driver::saveGame(std::string_view arg) {
+    if (arg.empty())
+        return "save-game takes a file name";
+    world::Status status = game_.status;
+    persist::stampChecksums(status);
+    const auto image = persist::toImage(game_.map, status);
+    std::ofstream out(std::string(arg), std::ios::binary | std::ios::trunc);
+    out.write(reinterpret_cast<const char*>(image.data()),
+              static_cast<std::streamsize>(image.size()));
+    if (!out)
+        return "cannot write \"" + std::string(arg) + "\"";
+    return std::nullopt;
+}
+
+void Driver::fireDueTimers(std::int64_t limit, bool stopWhenIdle) {
+    for (;;) {
+        clock_.sync(game_.window);
+        if (stopWhenIdle) {
+            const window::Timer* commandTimer = game_.window.findTimer("Timer2");
+            if (!commandTimer || !commandTimer->enabled)
+                return;
+        }
+        const auto name = clock_.takeNext(game_.window, limit);
+        if (!name)
+            break;
+        game::timerTick(game_, *name);
+    }
+    clock_.advanceTo(limit);
+}
+
+bool Driver::run() {
+    const std::int64_t limit = clock_.now() + kDayMs;
+    fireDueTimers(limit, true);
+    const window::Timer* commandTimer = game_.window.findTimer("Timer2");
+    return !commandTimer || !commandTimer->enabled;
+}
+
+void Driver::wait(std::int64_t ms) {
+    fireDueTimers(clock_.now() + ms, false);
+}
+
+} // namespace cli

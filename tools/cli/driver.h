@@ -1,0 +1,53 @@
+// The headless driver's commands: each script line is one key, click, menu command, answer,
+// clock advance, set-up change or state dump, applied to one Game through the same doors
+// the window uses.
+#pragma once
+
+#include "game/game.h"
+#include "script_platform.h"
+#include "virtual_clock.h"
+
+#include <optional>
+#include <ostream>
+#include <string>
+#include <string_view>
+
+namespace cli {
+
+class Driver {
+  public:
+    Driver(game::Game& game, ScriptPlatform& platform, std::ostream& out)
+        : game_(game), platform_(platform), out_(out) {}
+
+    // Runs one script line (comments and blank lines do nothing). An error message when the
+    // line cannot be run: an unknown command, a bad argument, a value out of range.
+    std::optional<std::string> execute(std::string_view line);
+
+    // Advances virtual time until the command timer has stopped with nothing left to play or
+    // a dialog waiting; false after 24 hours of virtual time.
+    bool run();
+
+    // Advances virtual time by ms milliseconds, firing every timer that falls due.
+    void wait(std::int64_t ms);
+
+  private:
+    std::optional<std::string> key(std::string_view arg);
+    std::optional<std::string> control(std::string_view verb, std::string_view arg);
+    std::optional<std::string> menu(std::string_view arg);
+    std::optional<std::string> answer(std::string_view arg);
+    std::optional<std::string> set(std::string_view arg);
+    std::optional<std::string> print(std::string_view arg);
+    std::optional<std::string> saveScreen(std::string_view arg);
+    std::optional<std::string> saveGame(std::string_view arg);
+
+    void printControls();
+    void printDialog();
+    void fireDueTimers(std::int64_t limit, bool stopWhenIdle);
+
+    game::Game& game_;
+    ScriptPlatform& platform_;
+    std::ostream& out_;
+    VirtualClock clock_;
+};
+
+} // namespace cli
