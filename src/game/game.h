@@ -1,6 +1,7 @@
 // Game: the one object that owns the whole state of a running game.
 #pragma once
 
+#include "explore/explore_state.h"
 #include "render/render_state.h"
 #include "sound/sound.h"
 #include "window/platform.h"
@@ -33,6 +34,7 @@ struct Game {
 
     window::WindowModel window; // what the player sees; the shell mirrors it
     render::RenderState render; // picture lists, play-field frames, animation phase
+    explore::ExploreState explore; // command stack, input lock, step input, item cursor
     Folders folders;
 
     // The outside world, set by the shell (not owned). Until then the game runs on an

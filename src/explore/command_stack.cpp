@@ -1,0 +1,14 @@
+#include "explore/command_stack.h"
+
+namespace explore {
+
+void CommandStack::push(int code, int arg1, int arg2) {
+    ++top;
+    const auto index = static_cast<std::size_t>(top);
+    if (index >= entries.size())
+        entries.resize(index * 2);
+    entries[index] = CommandEntry{static_cast<std::int16_t>(code), static_cast<std::int16_t>(arg1),
+                                  static_cast<std::int16_t>(arg2)};
+}
+
+} // namespace explore

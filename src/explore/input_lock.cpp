@@ -1,0 +1,76 @@
+#include "explore/input_lock.h"
+
+#include "explore/item_icons.h"
+#include "game/game.h"
+
+namespace explore {
+namespace {
+
+using world::Slot::OrbOfHero;
+using world::Slot::TransferArticle;
+
+bool checked(game::Game& game, std::string_view path) {
+    return game.window.main.menuItem(path).checked;
+}
+
+void enableMenus(game::Game& game, bool enabled) {
+    for (const auto path : {Menu::Ranking, Menu::Load, Menu::Options})
+        game.window.main.menuItem(path).enabled = enabled;
+}
+
+// A clickable item is usable when its slot is 1; the transfer item while it has uses left.
+bool usable(const world::Status& s, int slot) {
+    return slot == TransferArticle ? s[slot] > 0 : s[slot] == 1;
+}
+
+} // namespace
+
+void itemdel(game::Game& game) {
+    auto& w = game.window.main;
+    game.explore.inputLive = false;
+    if (checked(game, Menu::MouseControl)) {
+        for (const auto name : kArrowButtons)
+            w.control(name).enabled = false;
+    }
+    for (const auto& item : kItemIcons) {
+        if (item.clickable)
+            w.control(item.icon).enabled = false;
+    }
+    enableMenus(game, false);
+    w.menuItem(Menu::Save).enabled = false;
+}
+
+void itemlive(game::Game& game) {
+    auto& w = game.window.main;
+    const world::Status& s = game.status;
+    if (s[OrbOfHero] == 2)
+        return;
+    if (checked(game, Menu::MouseControl)) {
+        for (const auto name : kArrowButtons) {
+            auto& button = w.control(name);
+            button.enabled = true;
+            button.visible = true;
+        }
+    }
+    if (checked(game, Menu::KeyboardControl))
+        game.explore.keyPreview = true;
+    for (const auto& item : kItemIcons) {
+        auto& icon = w.control(item.icon);
+        if (!item.clickable) {
+            icon.visible = s[item.slot] == 1;
+        } else if (usable(s, item.slot)) {
+            icon.enabled = true;
+        } else {
+            icon.visible = false;
+        }
+    }
+    w.menuItem(Menu::Save).enabled = s[OrbOfHero] == 1;
+    game.explore.inputLive = true;
+    enableMenus(game, true);
+}
+
+bool optionsEnabled(game::Game& game) {
+    return game.window.main.menuItem(Menu::Options).enabled;
+}
+
+} // namespace explore
