@@ -10,7 +10,7 @@ namespace world {
 
 inline constexpr int kStatusSlots = 164;      // Status[0..163]
 inline constexpr int kStatusBlockWords = 171; // the slots and the seven words that follow them
-inline constexpr std::size_t kStatusBlockBytes = kStatusBlockWords * 4;
+inline constexpr std::size_t kStatusBlockBytes = static_cast<std::size_t>(kStatusBlockWords) * 4;
 
 // Slot numbers. The numbers are the save-file layout, so they never change.
 namespace Slot {
