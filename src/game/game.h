@@ -1,7 +1,9 @@
 // Game: the one object that owns the whole state of a running game.
 #pragma once
 
+#include "combat/combat_state.h"
 #include "explore/explore_state.h"
+#include "game/startup.h"
 #include "render/render_state.h"
 #include "sound/sound.h"
 #include "window/platform.h"
@@ -35,7 +37,9 @@ struct Game {
     window::WindowModel window; // what the player sees; the shell mirrors it
     render::RenderState render; // picture lists, play-field frames, animation phase
     explore::ExploreState explore; // command stack, input lock, step input, item cursor
+    combat::CombatState combat;    // the fight's working values and the monster table
     Folders folders;
+    ShellState shell; // settings lines, option block, quit request
 
     // The outside world, set by the shell (not owned). Until then the game runs on an
     // unattended desktop in silence.
