@@ -1,6 +1,7 @@
 #include "game/events.h"
 
 #include "game/game.h"
+#include "render/play_field.h"
 
 #include <algorithm>
 #include <span>
@@ -30,7 +31,7 @@ constexpr Binding kMenus[] = {
     {"", nullptr},
 };
 constexpr Binding kTimers[] = {
-    {"", nullptr},
+    {"Timer1", render::Timer1Timer},
 };
 
 bool dispatch(std::span<const Binding> bindings, Game& game, std::string_view name) {

@@ -29,8 +29,10 @@ struct PictureResult {
     bool ok() const { return !error.has_value(); }
 };
 
-// The largest picture side the reader accepts; anything larger is a damaged file.
-inline constexpr int kMaxPictureSide = 16384;
+// The largest picture the reader accepts; anything larger is taken for a damaged file, so a
+// bad header never makes the reader ask for gigabytes.
+inline constexpr int kMaxPictureSide = 8192;
+inline constexpr long long kMaxPicturePixels = 16LL * 1024 * 1024;
 
 // Decode the bytes of a BMP file; `name` only names the file in an error.
 PictureResult decodeBmp(std::span<const std::uint8_t> bytes, std::string_view name);

@@ -43,7 +43,6 @@ struct RenderState {
     bool keysDrawn = false; // the tick has drawn the key display since the last new game
     int heroPixelX = 0;     // where the hero was last drawn on the play field (pixels)
     int heroPixelY = 0;
-    int heroPicture = Pic::FirstHero; // P: the first hero picture of the current facing
 };
 
 } // namespace render

@@ -18,6 +18,8 @@
 
 #include "window/window_model.h"
 
+#include <string_view>
+
 namespace window {
 
 inline constexpr int kClientWidth = 640;
@@ -28,6 +30,9 @@ inline constexpr int kRightPanel = 515; // left edge of the right panel
 // hidden or shown as at creation; the menu with captions, short-cuts, separators, check marks
 // and enabled states; Timer1..Timer4 (500/300/300/500 ms, Timer1 on) and the secondary windows.
 WindowModel makeWindowModel();
+
+// Give the keyboard focus to one control of the window and take it from all others.
+void setFocus(Window& window, std::string_view control);
 
 // The main window alone, and each secondary window alone.
 Window makeMainWindow();

@@ -1,0 +1,155 @@
+#include "render/panel.h"
+
+#include "game/game.h"
+#include "render/play_field.h"
+#include "window/main_window.h"
+#include "world/catalogue.h"
+
+#include <algorithm>
+#include <array>
+#include <string_view>
+
+namespace render {
+namespace {
+
+constexpr int kTowerLine = 212;       // "Tower"
+constexpr int kFloorSuffixLine = 213; // " F"
+constexpr int kMessageLineBase = 127;
+constexpr std::int32_t kComposedSelector = 1;
+
+constexpr int kSwordPictureBase = 49;  // sword of grade g: picture 49 + g
+constexpr int kShieldPictureBase = 54; // shield of grade g: picture 54 + g
+constexpr int kItemPictureBase = 35;   // item k: picture 35 + k
+constexpr int kItems = 15;
+constexpr int kItemColumns = 3;
+constexpr int kTopGrade = 5;
+constexpr const char* kNoName = "      "; // grade 0: six spaces
+
+constexpr std::array<std::string_view, kTopGrade> kGradeNames = {"Iron", "Silver", "Knight", "Holy",
+                                                                 "Sacred"};
+
+constexpr std::array<const char*, kItems> kItemIcons = {
+    "Image6",  "Image5",  "Image4",  "Image7",  "Image8",  "Image9",  "Image10", "Image11",
+    "Image12", "Image13", "Image14", "Image15", "Image16", "Image17", "Image18"};
+
+constexpr int kKeySide = 16;
+constexpr int kKeyColumns = 6;
+constexpr int kKeyPlaces = 24;
+constexpr int kEmptyKeyIcon = 3;
+
+// Equipment shown in the right panel: sword or shield.
+struct Equipment {
+    int gradeSlot;
+    int pictureBase;
+    const char* nameControl;
+    const char* pictureControl;
+    const char* noun; // completes the hint: "Iron Sword"
+};
+constexpr Equipment kSword{world::Slot::SwordGrade, kSwordPictureBase, "Memo9", "Image19",
+                           " Sword"};
+constexpr Equipment kShield{world::Slot::ShieldGrade, kShieldPictureBase, "Memo10", "Image20",
+                            " Shield"};
+
+// A 32 x 32 panel icon: the panel background with picture n of imageList1 laid over it through
+// mask n of imageList3, or the background alone when n is negative.
+Picture panelIcon(game::Game& game, int n) {
+    RenderState& r = game.render;
+    r.tileBuffer = Picture(kCellSide, kCellSide);
+    r.spriteBuffer = Picture(kCellSide, kCellSide);
+    r.maskBuffer = Picture(kCellSide, kCellSide);
+    drawListPicture(r.tileBuffer, 0, 0, r.imageList1, Pic::PanelBackground);
+    if (n >= 0) {
+        drawListPicture(r.spriteBuffer, 0, 0, r.imageList1, n);
+        drawListPicture(r.maskBuffer, 0, 0, r.imageList3, n);
+        kasanegaki(r.tileBuffer, r.spriteBuffer, r.maskBuffer);
+    }
+    return r.tileBuffer;
+}
+
+void showEquipment(game::Game& game, const Equipment& e) {
+    window::Window& w = game.window.main;
+    const std::int32_t grade = game.status[e.gradeSlot];
+    const bool shown = grade >= 1 && grade <= kTopGrade;
+    window::Control& picture = w.control(e.pictureControl);
+    picture.picture = panelIcon(game, shown ? e.pictureBase + grade : -1);
+    if (shown) {
+        const std::string_view name = kGradeNames[static_cast<std::size_t>(grade - 1)];
+        w.control(e.nameControl).text = name;
+        picture.hint = std::string(name) + e.noun;
+    } else {
+        w.control(e.nameControl).text = kNoName;
+        picture.hint.clear();
+    }
+    picture.showHint = shown;
+}
+
+} // namespace
+
+const char* itemIconName(int k) {
+    return k >= 0 && k < kItems ? kItemIcons[static_cast<std::size_t>(k)] : "";
+}
+
+std::string floorLabel(std::int32_t floor) {
+    return std::string(world::catalogueLine(kTowerLine)) + (floor < 10 ? "  " : " ") +
+           std::to_string(floor) + std::string(world::catalogueLine(kFloorSuffixLine));
+}
+
+void disp(game::Game& game) {
+    window::Window& w = game.window.main;
+    w.control("Memo11").text = floorLabel(game.status[world::Slot::Floor]);
+    constexpr const char* kNumbers[] = {"Memo1", "Memo2", "Memo3", "Memo4"};
+    for (int n = 0; n < 4; ++n)
+        w.control(kNumbers[n]).text = std::to_string(game.status[n]);
+    w.control("Edit8").text =
+        game.messageSelector == kComposedSelector
+            ? game.composedMessage
+            : std::string(world::catalogueLine(game.messageSelector + kMessageLineBase));
+}
+
+void itemdisp(game::Game& game) {
+    showEquipment(game, kSword);
+    showEquipment(game, kShield);
+    for (int k = 0; k < kItems; ++k) {
+        const bool held = game.status[world::Slot::OrbOfHero + k] != 0;
+        window::Control& icon = game.window.main.control(itemIconName(k));
+        icon.picture = panelIcon(game, held ? kItemPictureBase + k : -1);
+        if (held)
+            icon.visible = true;
+        icon.showHint = held;
+    }
+}
+
+void keydisplay(game::Game& game) {
+    const world::Status& s = game.status;
+    window::Control& keys = game.window.main.control("Image32");
+    // One icon per key in this order: red (icon 0), blue (icon 1), yellow (icon 2).
+    const std::array<std::int32_t, 3> counts = {std::max(0, s[world::Slot::RedKeys]),
+                                                std::max(0, s[world::Slot::BlueKeys]),
+                                                std::max(0, s[world::Slot::YellowKeys])};
+    if (static_cast<long long>(counts[0]) + counts[1] + counts[2] == 0) {
+        keys.visible = false;
+        return;
+    }
+    Picture picture(kKeyColumns * kKeySide, kKeyPlaces / kKeyColumns * kKeySide);
+    int place = 0;
+    for (int icon = 0; icon < 3; ++icon)
+        for (std::int32_t n = 0; n < counts[icon] && place < kKeyPlaces; ++n, ++place)
+            drawListPicture(picture, place % kKeyColumns * kKeySide, place / kKeyColumns * kKeySide,
+                            game.render.imageList2, icon);
+    for (; place < kKeyPlaces; ++place)
+        drawListPicture(picture, place % kKeyColumns * kKeySide, place / kKeyColumns * kKeySide,
+                        game.render.imageList2, kEmptyKeyIcon);
+    keys.picture = std::move(picture);
+    keys.visible = true;
+}
+
+void buttonfocus(game::Game& game, std::int32_t repeatAction) {
+    constexpr const char* kArrows[] = {"BitBtn1", "BitBtn2", "BitBtn3", "BitBtn4"};
+    if (repeatAction < 1 || repeatAction > 4)
+        return;
+    const char* name = kArrows[repeatAction - 1];
+    if (game.window.main.control(name).visible)
+        window::setFocus(game.window.main, name);
+}
+
+} // namespace render
