@@ -87,8 +87,8 @@ Layout readLayout(const Reader& in) {
     if (!in.has(kFileHeaderBytes, headerBytes))
         throw Failure{"the picture header is cut short"};
     const std::size_t h = kFileHeaderBytes;
-    long long width = core ? in.u16(h + 4) : in.i32(h + 4);
-    long long height = core ? in.u16(h + 6) : in.i32(h + 8);
+    long long width = core ? static_cast<long long>(in.u16(h + 4)) : in.i32(h + 4);
+    long long height = core ? static_cast<long long>(in.u16(h + 6)) : in.i32(h + 8);
     l.bitsPerPixel = static_cast<int>(in.u16(h + (core ? 10 : 14)));
     const std::uint32_t compression = core ? kUncompressed : in.u32(h + 16);
     l.topDown = height < 0;

@@ -1,0 +1,108 @@
+#include "window/main_window.h"
+
+#include <gtest/gtest.h>
+#include <set>
+
+using namespace window;
+
+namespace {
+
+struct Place {
+    const char* name;
+    int x, y, width, height;
+};
+
+void expectPlace(Window& w, const Place& p) {
+    const Control& c = w.control(p.name);
+    EXPECT_EQ(c.x, p.x) << p.name;
+    EXPECT_EQ(c.y, p.y) << p.name;
+    EXPECT_EQ(c.width, p.width) << p.name;
+    EXPECT_EQ(c.height, p.height) << p.name;
+}
+
+} // namespace
+
+TEST(MainWindow, ControlsStandWhereTheLayoutPutsThem) {
+    Window w = makeMainWindow();
+    for (const Place& p : {Place{"Image2", 0, 0, 125, 400}, Place{"Image1", 125, 0, 390, 400},
+                           Place{"Image3", 515, 0, 125, 400}, Place{"Edit8", 0, 400, 640, 26},
+                           Place{"Memo11", 13, 45, 103, 24}, Place{"Memo4", 40, 150, 76, 20},
+                           Place{"Image6", 16, 192, 32, 32}, Place{"Image4", 80, 192, 32, 32},
+                           Place{"Image18", 80, 320, 32, 32}, Place{"Memo10", 524, 112, 68, 20},
+                           Place{"Image20", 595, 96, 32, 32}, Place{"Image32", 528, 144, 96, 64},
+                           Place{"Memo7", 557, 328, 70, 20}, Place{"BitBtn4", 560, 377, 32, 20},
+                           Place{"Button2", 264, 272, 75, 25}, Place{"Button34", 96, 272, 16, 16},
+                           Place{"Button42", 208, 176, 224, 32}, Place{"Edit26", 181, 340, 318, 20},
+                           Place{"Edit33", 295, 320, 204, 20}})
+        expectPlace(w, p);
+    EXPECT_EQ(w.control("Image30").parent, "Panel1");
+    EXPECT_EQ(w.control("Button11").hint, "Old Man of 4F");
+    EXPECT_EQ(w.control("Button34").hint, "Old Man of 48F");
+    EXPECT_TRUE(w.control("Button34").showHint);
+    EXPECT_EQ(w.control("Image11").hint, "Treasured Article to Transfer Space");
+    EXPECT_FALSE(w.control("Image11").showHint) << "item hints wait for the item";
+    EXPECT_FALSE(w.control("RichEdit1").visible);
+    EXPECT_EQ(w.screen.width, 640);
+    EXPECT_EQ(w.screen.height, 400);
+}
+
+TEST(MainWindow, EveryControlNameIsUniqueInItsWindow) {
+    WindowModel model = makeWindowModel();
+    std::vector<Window*> windows = {&model.main};
+    for (auto& [name, w] : model.secondary)
+        windows.push_back(&w);
+    EXPECT_EQ(windows.size(), 5u);
+    for (Window* w : windows) {
+        std::set<std::string> names;
+        for (const Control& c : w->controls) {
+            EXPECT_TRUE(names.insert(c.name).second) << w->name << " " << c.name;
+            if (!c.parent.empty()) {
+                EXPECT_NE(w->find(c.parent), nullptr) << c.name;
+            }
+        }
+    }
+}
+
+TEST(MainWindow, MenuEntriesWithShortCutsSeparatorsAndStates) {
+    Window w = makeMainWindow();
+    EXPECT_EQ(w.menuItem("&Game").shortcut, "Ctrl+G");
+    EXPECT_EQ(w.menuItem("&Game/Game &Start").shortcut, "F2");
+    EXPECT_EQ(w.menuItem("&Game/Game &Quit").shortcut, "F9");
+    EXPECT_EQ(w.menuItem("&Help/Help Library").shortcut, "F1");
+    EXPECT_FALSE(w.menuItem("&Game/&Save").enabled);
+    EXPECT_TRUE(w.menuItem("&Game/&Load/Data &8").enabled);
+    EXPECT_TRUE(w.menuItem("&Options/&Prologue").checked);
+    EXPECT_EQ(w.menuItem("&Options/&Font/&Tiny").caption, "&Tiny");
+    std::vector<std::string> separated;
+    for (const MenuItem& m : w.menu)
+        if (m.separatorAfter)
+            separated.push_back(m.caption);
+    EXPECT_EQ(separated, (std::vector<std::string>{
+                             "Game &Quit", "&Ranking", "&Save", "&Keyboard Control", "&Prologue",
+                             "&BGM On", "&Font", "&Change Data Spot", "&Initialize Option"}));
+}
+
+TEST(MainWindow, TimersStartAsDesigned) {
+    WindowModel model = makeWindowModel();
+    EXPECT_TRUE(model.timer("Timer1").enabled);
+    EXPECT_EQ(model.timer("Timer1").intervalMs, 500);
+    EXPECT_FALSE(model.timer("Timer2").enabled);
+    EXPECT_EQ(model.timer("Timer3").intervalMs, 300);
+    EXPECT_FALSE(model.timer("Timer4").enabled);
+    EXPECT_EQ(model.timer("About.Timer1").intervalMs, 300);
+    EXPECT_NE(model.findTimer("Ending.Timer1"), nullptr);
+}
+
+TEST(SecondaryWindows, CarryTheirControls) {
+    WindowModel model = makeWindowModel();
+    Window& about = *model.findWindow("About");
+    EXPECT_EQ(about.caption, "About Gravenhold");
+    EXPECT_FALSE(about.control("Image1").visible) << "the thief waits for a click";
+    EXPECT_EQ(about.control("ProductName").fontSize, 19);
+    Window& ranking = *model.findWindow("Ranking");
+    EXPECT_EQ(ranking.control("Button5").text, "49 F");
+    EXPECT_EQ(ranking.control("Edit55").text, "10") << "rank column of place 10";
+    expectPlace(ranking, {"Edit60", 432, 321, 64, 25});
+    EXPECT_EQ(model.findWindow("Ending")->control("Image4").parent, "Panel1");
+    EXPECT_EQ(model.findWindow("DataFolder")->control("Button3").text, "Make Directory");
+}
