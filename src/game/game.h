@@ -33,8 +33,8 @@ struct Game {
     std::int32_t heroCell = 0;   // cell of the hero before a step
     std::int32_t targetCell = 0; // cell the hero is about to enter
 
-    window::WindowModel window; // what the player sees; the shell mirrors it
-    render::RenderState render; // picture lists, play-field frames, animation phase
+    window::WindowModel window;    // what the player sees; the shell mirrors it
+    render::RenderState render;    // picture lists, play-field frames, animation phase
     explore::ExploreState explore; // command stack, input lock, step input, item cursor
     combat::CombatState combat;    // the fight's working values and the monster table
     Folders folders;
