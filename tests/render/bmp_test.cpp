@@ -20,7 +20,7 @@ void put32(std::vector<std::uint8_t>& out, std::uint32_t v) {
 // A BMP file written field by field. `values` are palette indices for 1, 4 and 8 bits per
 // pixel and 0x00RRGGBB colours (or raw 32-bit words with masks) otherwise, row by row from
 // the top.
-struct BmpSpec {
+struct BmpFields {
     int width = 0;
     int height = 0;
     int bpp = 24;
@@ -30,7 +30,7 @@ struct BmpSpec {
     std::vector<std::uint32_t> masks; // red, green, blue: written after the header if present
 };
 
-std::vector<std::uint8_t> makeBmp(const BmpSpec& s) {
+std::vector<std::uint8_t> makeBmp(const BmpFields& s) {
     const std::size_t stride = (static_cast<std::size_t>(s.width) * s.bpp + 31) / 32 * 4;
     const std::uint32_t offset =
         static_cast<std::uint32_t>(14 + 40 + 4 * s.palette.size() + 4 * s.masks.size());
@@ -95,7 +95,7 @@ TEST(BmpReader, ThirtyTwoBitsPlainAndWithColourMasks) {
     EXPECT_EQ(plain.picture, pictureOf(2, 1, colours));
 
     // Blue in the top byte, green next, red next: the word 0x33221100 is red 0x11.
-    const BmpSpec masked{
+    const BmpFields masked{
         2, 1, 32, true, {0x33221100, 0xff000000}, {}, {0x0000ff00, 0x00ff0000, 0xff000000}};
     auto m = decodeBmp(makeBmp(masked), "m.bmp");
     ASSERT_TRUE(m.ok()) << m.error->text();
