@@ -87,19 +87,25 @@ QImage outline(const QImage& figure) {
 }
 
 // Draws one frame grid at the sprite's scale, shifted by its nudge.
-QImage drawFrame(const SpriteSource& sprite, const FrameSource& frame, const Palette& palette) {
+QImage drawFrame(const SpriteSource& sprite, const std::string& name, const FrameSource& frame,
+                 const Palette& palette) {
     const int width = static_cast<int>(frame.rows.front().size());
     const int height = static_cast<int>(frame.rows.size());
     QImage image(width * sprite.scale, height * sprite.scale, QImage::Format_ARGB32);
     image.fill(Qt::transparent);
     for (int y = 0; y < height; ++y) {
         if (static_cast<int>(frame.rows[y].size()) != width) {
-            fail(sprite.where, "grid rows of unequal width (row " + std::to_string(y) + ")");
+            fail(sprite.where,
+                 "grid rows of unequal width (frame " + name + ", row " + std::to_string(y) + ")");
         }
         for (int x = 0; x < width; ++x) {
             const char key = frame.rows[y][x];
             if (key == '.') {
                 continue;
+            }
+            if (!palette.has(key)) {
+                fail(sprite.where, std::string("unknown colour key '") + key + "' (frame " + name +
+                                       ", row " + std::to_string(y) + ")");
             }
             const QRgb colour = palette.colour(key, sprite.where);
             for (int dy = 0; dy < sprite.scale; ++dy) {
@@ -254,7 +260,7 @@ SpriteBook SpriteBook::load(const std::filesystem::path& folder, const Palette& 
             if (frame.rows.empty()) {
                 fail(source.where, "frame " + frameName + " has no rows");
             }
-            sprite.frames[frameName] = drawFrame(source, frame, palette);
+            sprite.frames[frameName] = drawFrame(source, frameName, frame, palette);
         }
         book.add(name, std::move(sprite));
     }
