@@ -3,6 +3,7 @@
 
 #include "combat/combat_state.h"
 #include "explore/explore_state.h"
+#include "game/startup.h"
 #include "render/render_state.h"
 #include "sound/sound.h"
 #include "window/platform.h"
@@ -38,6 +39,7 @@ struct Game {
     explore::ExploreState explore; // command stack, input lock, step input, item cursor
     combat::CombatState combat;    // the fight's working values and the monster table
     Folders folders;
+    ShellState shell; // settings lines, option block, quit request
 
     // The outside world, set by the shell (not owned). Until then the game runs on an
     // unattended desktop in silence.

@@ -1,0 +1,40 @@
+// The application shell's side of the game: the start-up sequence, new game, quit and exit,
+// help, and the shell state that goes with them.
+#pragma once
+
+#include "persist/options.h"
+#include "persist/settings.h"
+
+namespace game {
+
+struct Game;
+
+inline constexpr const char* kCaption = "Gravenhold Ver1.0";
+inline constexpr const char* kHelpFile = "KRN.HLP";
+
+// What the shell keeps for the whole run.
+struct ShellState {
+    persist::Settings settings; // the lines of KRN10.INI
+    persist::OptionBlock options = persist::kBuiltInOptions;
+    int screenWidth = 1024;     // width of the screen the window opens on; set by the shell
+    bool quitRequested = false; // the shell ends the program after the event that set this
+};
+
+// formactivate: the start-up sequence, run once when the main window is first shown: settings,
+// window placement, pictures, hints, options, then a new game (or the opening).
+void formactivate(Game& game);
+
+// GameStart1Click: "Game &Start" abandons the opening and starts a new game at once.
+void GameStart1Click(Game& game);
+
+// GameQuit1Click and Exit1Click: "Game &Quit" and "E&xit" stop the music and end the program.
+void GameQuit1Click(Game& game);
+void Exit1Click(Game& game);
+
+// KRN10close: the window was closed by the desktop; the program ends.
+void KRN10close(Game& game);
+
+// Help2Click: "Help Library" opens the help file at its contents page.
+void Help2Click(Game& game);
+
+} // namespace game

@@ -1,0 +1,77 @@
+// The option block: ten bytes of player choices from the Options menu (fonts, speed, control
+// mode, prologue, music, sound effects), read from option.dat in the save folder at start-up,
+// applied at once when an entry is chosen, and written only by "Save &Option".
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+
+namespace game {
+struct Game;
+}
+
+namespace persist {
+
+inline constexpr std::size_t kOptionBytes = 10;
+using OptionBlock = std::array<std::uint8_t, kOptionBytes>;
+
+// What each byte holds.
+namespace Option {
+enum : std::size_t {
+    SmallFont = 0,   // status figures and monster panel: 12, 10, 9 or 8
+    DialogFont = 1,  // message line, dialogue box, altar buttons: 14, 12, 11 or 10
+    Zero = 2,        // always 0
+    Speed = 3,       // 1 High, 2 Middle, 3 Low
+    ControlMode = 4, // 0 mouse, 1 keyboard
+    Prologue = 5,    // 1 the opening plays at start-up
+    Music = 6,       // 1 background music on
+    WavOff = 7,      // 1 sound effects off (the inverted sense of Status[89])
+};
+}
+
+// The values before any file is read, and the values of "&Initialize Option".
+inline constexpr OptionBlock kBuiltInOptions{10, 12, 0, 1, 0, 1, 0, 0, 0, 0};
+inline constexpr OptionBlock kInitialOptions{10, 12, 0, 2, 0, 1, 0, 0, 0, 0};
+
+inline constexpr const char* kOptionFile = "option.dat";
+
+// Read the option block from the save folder. A missing or short file gives the built-in
+// values, silently: the player simply has not saved options yet.
+void optionload(game::Game& game);
+
+// optionl1: apply every option byte to the window: fonts, speed, control mode, the prologue
+// mark, music and sound effects.
+void optionl1(game::Game& game);
+
+// fontsizein: check the font entry whose pair the block holds (none when no pair matches) and
+// give both sizes to their controls.
+void fontsizein(game::Game& game);
+
+// Large1Click, Normal1Click, Small1Click, tiny1Click: choose a font pair from the Font menu.
+void Large1Click(game::Game& game);
+void Normal1Click(game::Game& game);
+void Small1Click(game::Game& game);
+void tiny1Click(game::Game& game);
+
+// "&Keyboard Control" and "&Mouse Control": switch the control mode and keep its byte.
+void keyboardControlEntry(game::Game& game);
+void mouseControlEntry(game::Game& game);
+
+// K5Click: "&Prologue" flips its mark and byte.
+void K5Click(game::Game& game);
+
+// wavon1Click: "&Wav Sound On" switches the sound effects (Status[89], byte 7, its mark).
+void wavon1Click(game::Game& game);
+
+// BGMON1Click: "&BGM On" switches the background music (Status[90], byte 6, its mark).
+void BGMON1Click(game::Game& game);
+
+// NormalOption1Click: "&Initialize Option" puts back the initial values and applies them
+// (nothing is written).
+void NormalOption1Click(game::Game& game);
+
+// OptionSave1Click: "Save &Option" writes the options as they are now to option.dat.
+void OptionSave1Click(game::Game& game);
+
+} // namespace persist

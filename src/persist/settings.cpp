@@ -1,0 +1,43 @@
+#include "persist/settings.h"
+
+#include "game/game.h"
+#include "persist/files.h"
+#include "persist/folders.h"
+
+namespace persist {
+namespace {
+
+constexpr std::size_t kSettingsLines = 3;
+
+} // namespace
+
+SettingsRead settingsFromLines(std::optional<std::vector<std::string>> fileLines,
+                               const std::string& defaultSaveFolder,
+                               const std::string& gameFolder) {
+    SettingsRead read;
+    read.settings.lines = fileLines.value_or(std::vector<std::string>{});
+    std::vector<std::string>& lines = read.settings.lines;
+    if (lines.size() < kSettingsLines) {
+        lines.insert(lines.end(), {defaultSaveFolder, gameFolder, ""});
+        read.rewrite = true;
+        return read;
+    }
+    read.settings.shortText = lines[2].substr(0, kShortTextLength);
+    return read;
+}
+
+std::optional<std::string> readSettings(game::Game& game) {
+    game::Folders& folders = game.folders;
+    ensureFolder(folders.config);
+    const std::string path = inFolder(folders.config, kSettingsFile);
+    SettingsRead read = settingsFromLines(readLines(path), folders.save, folders.game);
+    game.shell.settings = std::move(read.settings);
+    if (read.rewrite)
+        if (auto error = writeLines(path, game.shell.settings.lines))
+            return error;
+    folders.save = game.shell.settings.lines[0];
+    ensureFolder(folders.save);
+    return std::nullopt;
+}
+
+} // namespace persist
