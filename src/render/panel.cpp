@@ -21,7 +21,6 @@ constexpr int kSwordPictureBase = 49;  // sword of grade g: picture 49 + g
 constexpr int kShieldPictureBase = 54; // shield of grade g: picture 54 + g
 constexpr int kItemPictureBase = 35;   // item k: picture 35 + k
 constexpr int kItems = 15;
-constexpr int kItemColumns = 3;
 constexpr int kTopGrade = 5;
 constexpr const char* kNoName = "      "; // grade 0: six spaces
 

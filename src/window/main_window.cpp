@@ -161,7 +161,7 @@ void addDialogues(Builder& b) {
 
 void addMenu(Window& w) {
     std::vector<MenuItem>& m = w.menu;
-    auto add = [&m](std::string parent, std::string caption, std::string shortcut = {},
+    auto add = [&m](const std::string& parent, std::string caption, std::string shortcut = {},
                     bool submenu = false) -> MenuItem& {
         MenuItem item;
         item.path = parent.empty() ? caption : parent + "/" + caption;
