@@ -1,6 +1,9 @@
 #include "game/events.h"
 
+#include "game/about_box.h"
 #include "game/game.h"
+#include "game/startup.h"
+#include "persist/options.h"
 #include "render/play_field.h"
 
 #include <algorithm>
@@ -19,7 +22,10 @@ struct Binding {
 
 // The bindings of names to handlers. Each module adds its handlers here, one line each.
 constexpr Binding kClicks[] = {
-    {"", nullptr},
+    {"About.OKButton", aboutClose},
+    {"About.ProgramIcon", aboutVillainClick},
+    {"About.Image2", aboutVillainClick},
+    {"About.Image1", aboutThiefClick},
 };
 constexpr Binding kPresses[] = {
     {"", nullptr},
@@ -28,10 +34,31 @@ constexpr Binding kReleases[] = {
     {"", nullptr},
 };
 constexpr Binding kMenus[] = {
-    {"", nullptr},
+    {"&Game/Game &Start", GameStart1Click},
+    {"&Game/Game &Quit", GameQuit1Click},
+    {"&Game/E&xit", Exit1Click},
+    {"&Options/&Mouse Control", persist::mouseControlEntry},
+    {"&Options/&Keyboard Control", persist::keyboardControlEntry},
+    {"&Options/&Prologue", persist::K5Click},
+    {"&Options/&Wav Sound On", persist::wavon1Click},
+    {"&Options/&BGM On", persist::BGMON1Click},
+    {"&Options/&Font/&Big", persist::Large1Click},
+    {"&Options/&Font/&Normal", persist::Normal1Click},
+    {"&Options/&Font/&Small", persist::Small1Click},
+    {"&Options/&Font/&Tiny", persist::tiny1Click},
+    {"&Options/Save &Option", persist::OptionSave1Click},
+    {"&Options/&Initialize Option", persist::NormalOption1Click},
+    {"&Help/Help Library", Help2Click},
+    {"&Help/&About Gravenhold", About1Click},
 };
 constexpr Binding kTimers[] = {
     {"Timer1", render::Timer1Timer},
+    {"About.Timer1", aboutTimer1Timer},
+};
+// The desktop's close command on a window ("" or "Main" for the main window).
+constexpr Binding kCloses[] = {
+    {"Main", KRN10close},
+    {"About", aboutClose},
 };
 
 bool dispatch(std::span<const Binding> bindings, Game& game, std::string_view name) {
@@ -46,7 +73,7 @@ bool dispatch(std::span<const Binding> bindings, Game& game, std::string_view na
 } // namespace
 
 void startUp(Game& game) {
-    (void)game;
+    formactivate(game);
 }
 
 void keyDown(Game& game, Key key) {
@@ -68,6 +95,9 @@ bool menuCommand(Game& game, std::string_view path) {
 }
 bool timerTick(Game& game, std::string_view timer) {
     return dispatch(kTimers, game, timer);
+}
+bool closeWindow(Game& game, std::string_view window) {
+    return dispatch(kCloses, game, window.empty() ? "Main" : window);
 }
 
 } // namespace game

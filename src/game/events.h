@@ -30,4 +30,8 @@ bool menuCommand(Game& game, std::string_view path);
 // False when no such timer exists.
 bool timerTick(Game& game, std::string_view timer);
 
+// The desktop's close command on a window ("" or "Main", "About", "Ranking"...). False when
+// the window has no close handler.
+bool closeWindow(Game& game, std::string_view window);
+
 } // namespace game

@@ -4,9 +4,8 @@
 #include "persist/folders.h"
 #include "scratch.h"
 
-#include <gtest/gtest.h>
-
 #include <filesystem>
+#include <gtest/gtest.h>
 
 namespace {
 

@@ -5,11 +5,10 @@
 #include "game/game.h"
 #include "window/main_window.h"
 
-#include <unistd.h>
-
 #include <filesystem>
 #include <fstream>
 #include <string>
+#include <unistd.h>
 #include <vector>
 
 namespace testing_shell {

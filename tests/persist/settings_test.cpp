@@ -5,9 +5,8 @@
 #include "persist/settings.h"
 #include "scratch.h"
 
-#include <gtest/gtest.h>
-
 #include <filesystem>
+#include <gtest/gtest.h>
 
 namespace {
 

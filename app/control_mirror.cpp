@@ -1,0 +1,203 @@
+#include "control_mirror.h"
+
+#include "widgets.h"
+
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QStyle>
+#include <QTextEdit>
+#include <algorithm>
+#include <map>
+
+namespace shell {
+namespace {
+
+using window::Align;
+using window::Control;
+using window::ControlKind;
+
+constexpr int kDefaultFontPixels = 12;
+constexpr int kArrowGlyphSide = 14;
+constexpr const char* kFontFamily = "Verdana";
+
+// The arrow buttons show arrows rather than captions.
+const std::map<std::string, QStyle::StandardPixmap> kArrowGlyphs = {
+    {"BitBtn1", QStyle::SP_ArrowUp},
+    {"BitBtn2", QStyle::SP_ArrowLeft},
+    {"BitBtn3", QStyle::SP_ArrowRight},
+    {"BitBtn4", QStyle::SP_ArrowDown},
+};
+
+QColor colour(std::uint32_t rgb) {
+    return QColor::fromRgb(static_cast<QRgb>(rgb));
+}
+
+Qt::Alignment alignment(Align align) {
+    switch (align) {
+    case Align::Center:
+        return Qt::AlignHCenter | Qt::AlignVCenter;
+    case Align::Right:
+        return Qt::AlignRight | Qt::AlignVCenter;
+    case Align::Left:
+        break;
+    }
+    return Qt::AlignLeft | Qt::AlignVCenter;
+}
+
+QString text(const Control& c) {
+    return QString::fromStdString(c.text);
+}
+
+// Text, colours and alignment, by the kind of widget.
+void applyText(QWidget* widget, const Control& c) {
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Base, colour(c.background));
+    palette.setColor(QPalette::Window, colour(c.background));
+    palette.setColor(QPalette::Text, colour(c.textColor));
+    palette.setColor(QPalette::WindowText, colour(c.textColor));
+    if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
+        edit->setPalette(palette);
+        edit->setAlignment(alignment(c.align));
+        if (edit->text() != text(c))
+            edit->setText(text(c));
+    } else if (auto* box = qobject_cast<QTextEdit*>(widget)) {
+        box->setPalette(palette);
+        if (box->toPlainText() != text(c))
+            box->setPlainText(text(c));
+    } else if (auto* label = qobject_cast<QLabel*>(widget)) {
+        palette.setColor(QPalette::WindowText, colour(c.textColor));
+        label->setPalette(palette);
+        label->setAlignment(alignment(c.align));
+        label->setText(text(c));
+    } else if (auto* list = qobject_cast<QListWidget*>(widget)) {
+        list->setPalette(palette);
+        list->clear();
+        if (!c.text.empty())
+            list->addItems(text(c).split('\n'));
+    } else if (auto* button = qobject_cast<QPushButton*>(widget)) {
+        button->setText(text(c));
+    } else if (qobject_cast<QFrame*>(widget)) {
+        widget->setPalette(palette);
+    }
+}
+
+bool sameText(const Control& a, const Control& b) {
+    return a.text == b.text && a.textColor == b.textColor && a.background == b.background &&
+           a.align == b.align;
+}
+
+} // namespace
+
+int fontPixels(int fontSize, int zoom) {
+    return (fontSize > 0 ? fontSize : kDefaultFontPixels) * zoom;
+}
+
+ControlMirror::ControlMirror(QWidget* host, const window::Window& model, int zoom, EventSink& sink,
+                             std::string prefix, const std::set<std::string>& drawnOnScreen)
+    : host_(host), zoom_(zoom), sink_(sink), prefix_(std::move(prefix)) {
+    for (const Control& c : model.controls) {
+        if (drawnOnScreen.contains(c.name))
+            continue;
+        QWidget* parent = c.parent.empty() ? host_ : widget(c.parent);
+        mirrored_.push_back({c.name, makeWidget(parent ? parent : host_, c), c, true});
+    }
+    sync(model);
+}
+
+QWidget* ControlMirror::makeWidget(QWidget* parent, const Control& c) {
+    const std::string name = prefix_ + c.name;
+    QWidget* w = nullptr;
+    switch (c.kind) {
+    case ControlKind::Image:
+        w = new PictureWidget(parent, sink_, name);
+        break;
+    case ControlKind::Memo:
+    case ControlKind::Edit: {
+        auto* edit = new QLineEdit(parent);
+        edit->setReadOnly(true);
+        edit->setFocusPolicy(Qt::NoFocus);
+        w = edit;
+        break;
+    }
+    case ControlKind::RichEdit: {
+        auto* box = new QTextEdit(parent);
+        box->setReadOnly(true);
+        box->setFocusPolicy(Qt::NoFocus);
+        w = box;
+        break;
+    }
+    case ControlKind::Button:
+    case ControlKind::BitBtn: {
+        auto* button = new ModelButton(parent, sink_, name);
+        if (const auto glyph = kArrowGlyphs.find(c.name); glyph != kArrowGlyphs.end()) {
+            button->setIcon(button->style()->standardIcon(glyph->second));
+            button->setIconSize(QSize(kArrowGlyphSide, kArrowGlyphSide) * zoom_);
+        }
+        w = button;
+        break;
+    }
+    case ControlKind::Panel: {
+        auto* frame = new QFrame(parent);
+        frame->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        frame->setAutoFillBackground(true);
+        w = frame;
+        break;
+    }
+    case ControlKind::ListBox:
+        w = new QListWidget(parent);
+        break;
+    case ControlKind::Label:
+        w = new QLabel(parent);
+        break;
+    }
+    w->setObjectName(QString::fromStdString(c.name));
+    return w;
+}
+
+void ControlMirror::sync(const window::Window& model) {
+    for (Mirrored& m : mirrored_) {
+        const auto c = std::find_if(model.controls.begin(), model.controls.end(),
+                                    [&](const Control& each) { return each.name == m.name; });
+        if (c != model.controls.end())
+            apply(m, *c);
+    }
+}
+
+void ControlMirror::apply(Mirrored& m, const Control& c) {
+    QWidget* w = m.widget;
+    const Control& old = m.applied;
+    const bool all = m.fresh;
+    if (all || c.x != old.x || c.y != old.y || c.width != old.width || c.height != old.height)
+        w->setGeometry(c.x * zoom_, c.y * zoom_, c.width * zoom_, c.height * zoom_);
+    if (all || c.fontSize != old.fontSize || c.bold != old.bold) {
+        QFont font(kFontFamily);
+        font.setPixelSize(fontPixels(c.fontSize, zoom_));
+        font.setBold(c.bold);
+        w->setFont(font);
+    }
+    if (all || !sameText(c, old))
+        applyText(w, c);
+    if (all || c.hint != old.hint || c.showHint != old.showHint)
+        w->setToolTip(c.showHint ? QString::fromStdString(c.hint) : QString());
+    if (all || c.enabled != old.enabled)
+        w->setEnabled(c.enabled);
+    if (all || c.visible != old.visible)
+        w->setVisible(c.visible);
+    if (auto* picture = dynamic_cast<PictureWidget*>(w); picture && picture->picture() != c.picture)
+        picture->setPicture(c.picture);
+    if (c.focused && (all || !old.focused || !w->hasFocus()) && w->isVisible())
+        w->setFocus();
+    m.applied = c;
+    m.fresh = false;
+}
+
+QWidget* ControlMirror::widget(const std::string& control) const {
+    for (const Mirrored& m : mirrored_)
+        if (m.name == control)
+            return m.widget;
+    return nullptr;
+}
+
+} // namespace shell

@@ -1,0 +1,50 @@
+// The controls of one model window as real widgets: one widget per control, by kind, placed at
+// integer zoom, and brought up to date with the model after every event.
+#pragma once
+
+#include "event_sink.h"
+#include "window/window_model.h"
+
+#include <QWidget>
+#include <set>
+#include <string>
+#include <vector>
+
+namespace shell {
+
+class ControlMirror {
+  public:
+    // Widgets for every control of the window except those in `drawnOnScreen` (controls that
+    // the game paints into the window's screen picture), as children of host. Names sent to
+    // the sink carry `prefix` ("About." for the About box, "" for the main window).
+    ControlMirror(QWidget* host, const window::Window& model, int zoom, EventSink& sink,
+                  std::string prefix, const std::set<std::string>& drawnOnScreen = {});
+
+    // Apply what changed in the model since the last call (everything on the first call).
+    void sync(const window::Window& model);
+
+    // The widget of a control, or nullptr.
+    QWidget* widget(const std::string& control) const;
+
+  private:
+    struct Mirrored {
+        std::string name;
+        QWidget* widget = nullptr;
+        window::Control applied; // the state last applied to the widget
+        bool fresh = true;       // nothing applied yet
+    };
+
+    QWidget* makeWidget(QWidget* parent, const window::Control& control);
+    void apply(Mirrored& m, const window::Control& control);
+
+    QWidget* host_;
+    int zoom_;
+    EventSink& sink_;
+    std::string prefix_;
+    std::vector<Mirrored> mirrored_;
+};
+
+// The pixel size of a control's font at a zoom (0 means the window's default size).
+int fontPixels(int fontSize, int zoom);
+
+} // namespace shell

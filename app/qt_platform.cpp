@@ -1,0 +1,70 @@
+#include "qt_platform.h"
+
+#include "game/startup.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QInputDialog>
+#include <QMessageBox>
+#include <QUrl>
+
+namespace shell {
+namespace {
+
+const QString kTitle = QString::fromLatin1(game::kCaption);
+constexpr int kHelpWidth = 640;
+constexpr int kHelpHeight = 560;
+
+} // namespace
+
+HelpWindow::HelpWindow(QWidget* parent) : QTextBrowser(parent) {
+    setWindowFlag(Qt::Window);
+    setWindowTitle(QStringLiteral("Gravenhold Help"));
+    setObjectName(QStringLiteral("HelpWindow"));
+    setOpenExternalLinks(false);
+    resize(kHelpWidth, kHelpHeight);
+}
+
+bool HelpWindow::openContents(const QString& file) {
+    if (!QFileInfo(file).isReadable())
+        return false;
+    setSource(QUrl::fromLocalFile(file), QTextDocument::HtmlResource);
+    return true;
+}
+
+void QtPlatform::messageBox(const std::string& text) {
+    QMessageBox::information(owner_, kTitle, QString::fromStdString(text));
+}
+
+bool QtPlatform::askYesNo(const std::string& text) {
+    return QMessageBox::question(owner_, kTitle, QString::fromStdString(text),
+                                 QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
+}
+
+std::optional<std::string> QtPlatform::askText(const std::string& caption,
+                                               const std::string& prompt,
+                                               const std::string& initial) {
+    bool ok = false;
+    const QString answer = QInputDialog::getText(owner_, QString::fromStdString(caption),
+                                                 QString::fromStdString(prompt), QLineEdit::Normal,
+                                                 QString::fromStdString(initial), &ok);
+    if (!ok)
+        return std::nullopt;
+    return answer.toStdString();
+}
+
+void QtPlatform::showHelp(const std::string& helpFile) {
+    if (!help_)
+        help_ = new HelpWindow(owner_);
+    const QString file = QString::fromStdString(helpFile);
+    if (!help_->openContents(file)) {
+        messageBox("Cannot open the help file " + helpFile + ".");
+        return;
+    }
+    help_->home();
+    help_->show();
+    help_->raise();
+    help_->activateWindow();
+}
+
+} // namespace shell

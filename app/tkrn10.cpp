@@ -1,0 +1,246 @@
+#include "tkrn10.h"
+
+#include "game/events.h"
+#include "game/game.h"
+#include "pixels.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QLayout>
+#include <QPainter>
+#include <QScreen>
+#include <optional>
+#include <set>
+
+namespace shell {
+namespace {
+
+constexpr QRgb kWindowGrey = 0xc0c0c0;
+
+// The main window's background pictures: the game paints them into the screen picture, so
+// they get no widget of their own.
+const std::set<std::string> kDrawnOnScreen = {"Image1", "Image2", "Image3", "Image23"};
+
+std::optional<game::Key> gameKey(int qtKey) {
+    switch (qtKey) {
+    case Qt::Key_Up:
+        return game::Key::Up;
+    case Qt::Key_Down:
+        return game::Key::Down;
+    case Qt::Key_Left:
+        return game::Key::Left;
+    case Qt::Key_Right:
+        return game::Key::Right;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        return game::Key::Enter;
+    case Qt::Key_Escape:
+        return game::Key::Escape;
+    default:
+        return std::nullopt;
+    }
+}
+
+QSize clientSize(const window::Window& model, int zoom) {
+    return {model.clientWidth * zoom, model.clientHeight * zoom};
+}
+
+} // namespace
+
+ScreenWidget::ScreenWidget(QWidget* parent, game::Game& game, std::string window, int zoom)
+    : QWidget(parent), game_(game), window_(std::move(window)), zoom_(zoom) {
+    setAutoFillBackground(true);
+    QPalette grey = palette();
+    grey.setColor(QPalette::Window, QColor::fromRgb(kWindowGrey));
+    setPalette(grey);
+}
+
+void ScreenWidget::paintEvent(QPaintEvent*) {
+    const window::Window* model = game_.window.findWindow(window_);
+    if (!model)
+        return;
+    const render::Picture& screen = model->screen;
+    QPainter painter(this);
+    paintPicture(painter, QRect(0, 0, screen.width * zoom_, screen.height * zoom_), screen);
+}
+
+ModelDialog::ModelDialog(TKRN10& owner, const window::Window& model, EventSink& sink)
+    : QDialog(&owner), owner_(owner), name_(model.name),
+      screen_(new ScreenWidget(this, owner.game(), model.name, owner.zoom())) {
+    setObjectName(QString::fromStdString(model.name));
+    setWindowModality(Qt::ApplicationModal);
+    setFixedSize(clientSize(model, owner.zoom()));
+    screen_->setGeometry(rect());
+    mirror_ = std::make_unique<ControlMirror>(screen_, model, owner.zoom(), sink, name_ + ".");
+    sync(model);
+}
+
+void ModelDialog::sync(const window::Window& model) {
+    const QString caption = QString::fromStdString(model.caption);
+    if (windowTitle() != caption)
+        setWindowTitle(caption);
+    mirror_->sync(model);
+    screen_->update();
+}
+
+void ModelDialog::closeEvent(QCloseEvent* event) {
+    // The game decides: its close handler hides the window in the model, and the sync after
+    // the event hides this dialog.
+    event->ignore();
+    owner_.forward([this] { game::closeWindow(owner_.game(), name_); });
+}
+
+void ModelDialog::reject() {
+    close();
+}
+
+TKRN10::TKRN10(game::Game& game, int zoom)
+    : game_(game), zoom_(zoom), screen_(new ScreenWidget(this, game, "Main", zoom)) {
+    const window::Window& model = game_.window.main;
+    setObjectName(QStringLiteral("KRN10"));
+    setWindowTitle(QString::fromStdString(model.caption));
+    screen_->setFixedSize(clientSize(model, zoom_));
+    setCentralWidget(screen_);
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    EventSink& sink = *this;
+    mirror_ = std::make_unique<ControlMirror>(screen_, model, zoom_, sink, "", kDrawnOnScreen);
+    menus_ = std::make_unique<MenuMirror>(menuBar(), this, model, sink);
+    for (const window::Timer& t : game_.window.timers) {
+        auto* timer = new QTimer(this);
+        timer->setObjectName(QString::fromStdString(t.name));
+        connect(timer, &QTimer::timeout, this,
+                [this, name = t.name] { forward([&] { game::timerTick(game_, name); }); });
+        timers_[t.name] = timer;
+    }
+    for (const auto& [name, window] : game_.window.secondary)
+        dialogs_[name] = new ModelDialog(*this, window, sink);
+    qApp->installEventFilter(this);
+    syncAll();
+}
+
+TKRN10::~TKRN10() {
+    qApp->removeEventFilter(this);
+}
+
+void TKRN10::forward(const std::function<void()>& event) {
+    if (inEvent_ || quitting_)
+        return;
+    inEvent_ = true;
+    event();
+    inEvent_ = false;
+    syncAll();
+}
+
+void TKRN10::syncAll() {
+    const window::Window& model = game_.window.main;
+    const QString caption = QString::fromStdString(model.caption);
+    if (windowTitle() != caption)
+        setWindowTitle(caption);
+    mirror_->sync(model);
+    menus_->sync(model);
+    screen_->update();
+    syncTimers();
+    syncDialogs();
+    if (game_.shell.quitRequested && !quitting_) {
+        quitting_ = true;
+        for (auto& [name, dialog] : dialogs_)
+            dialog->hide();
+        QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+    }
+}
+
+void TKRN10::syncTimers() {
+    for (const window::Timer& t : game_.window.timers) {
+        QTimer* timer = timers_.at(t.name);
+        if (timer->interval() != t.intervalMs)
+            timer->setInterval(t.intervalMs);
+        if (t.enabled && !timer->isActive())
+            timer->start();
+        else if (!t.enabled && timer->isActive())
+            timer->stop();
+    }
+}
+
+void TKRN10::syncDialogs() {
+    for (auto& [name, dialog] : dialogs_) {
+        const window::Window& model = *game_.window.findWindow(name);
+        dialog->sync(model);
+        if (model.visible && !dialog->isVisible()) {
+            dialog->move(geometry().center() - dialog->rect().center());
+            dialog->show();
+        } else if (!model.visible && dialog->isVisible()) {
+            dialog->hide();
+        }
+    }
+}
+
+void TKRN10::bringToFront() {
+    showNormal();
+    raise();
+    activateWindow();
+}
+
+ModelDialog* TKRN10::dialog(const std::string& window) const {
+    const auto it = dialogs_.find(window);
+    return it == dialogs_.end() ? nullptr : it->second;
+}
+
+QTimer* TKRN10::timer(const std::string& name) const {
+    const auto it = timers_.find(name);
+    return it == timers_.end() ? nullptr : it->second;
+}
+
+void TKRN10::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    if (started_)
+        return;
+    started_ = true;
+    // The start-up runs once, just after the window first appears, so that its message boxes
+    // have a window to stand on.
+    QTimer::singleShot(0, this, [this] {
+        if (const QScreen* where = screen())
+            game_.shell.screenWidth = where->geometry().width() / zoom_;
+        forward([this] { game::startUp(game_); });
+        move(game_.window.main.left, game_.window.main.top);
+    });
+}
+
+void TKRN10::closeEvent(QCloseEvent* event) {
+    if (!quitting_)
+        forward([this] { game::closeWindow(game_, "Main"); });
+    if (quitting_)
+        event->accept();
+    else
+        event->ignore();
+}
+
+bool TKRN10::eventFilter(QObject* watched, QEvent* event) {
+    // Under keyboard control the window sees the keys before its controls do.
+    if (event->type() != QEvent::KeyPress || !game_.explore.keyPreview ||
+        QApplication::activeWindow() != this)
+        return QMainWindow::eventFilter(watched, event);
+    const auto key = gameKey(static_cast<QKeyEvent*>(event)->key());
+    if (!key)
+        return QMainWindow::eventFilter(watched, event);
+    forward([&] { game::keyDown(game_, *key); });
+    return true;
+}
+
+void TKRN10::clicked(const std::string& control) {
+    forward([&] { game::click(game_, control); });
+}
+
+void TKRN10::pressed(const std::string& control) {
+    forward([&] { game::press(game_, control); });
+}
+
+void TKRN10::released(const std::string& control) {
+    forward([&] { game::release(game_, control); });
+}
+
+void TKRN10::menuChosen(const std::string& path) {
+    forward([&] { game::menuCommand(game_, path); });
+}
+
+} // namespace shell

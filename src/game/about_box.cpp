@@ -1,0 +1,115 @@
+#include "game/about_box.h"
+
+#include "game/game.h"
+#include "render/bmp.h"
+#include "render/picture_list.h"
+
+#include <string_view>
+
+namespace game {
+namespace {
+
+constexpr std::string_view kAboutWindow = "About";
+constexpr std::string_view kAboutTimer = "About.Timer1";
+
+// The Font menu's entries in the order the box reads them, with the box's text size and the
+// size of the game's name.
+struct AboutFont {
+    std::string_view entry;
+    int text;
+    int productName;
+};
+constexpr AboutFont kAboutFonts[] = {
+    {"&Options/&Font/&Big", 12, 16},
+    {"&Options/&Font/&Normal", 10, 14},
+    {"&Options/&Font/&Small", 9, 13},
+    {"&Options/&Font/&Tiny", 8, 12},
+};
+
+// The box's three pictures, kept with the game's pictures: the villain in two poses and the
+// thief.
+struct AboutPicture {
+    std::string_view control;
+    const char* file;
+};
+constexpr AboutPicture kAboutPictures[] = {
+    {"ProgramIcon", "about-zeno1.bmp"},
+    {"Image2", "about-zeno2.bmp"},
+    {"Image1", "about-thief.bmp"},
+};
+
+// The controls that take the box's text size.
+constexpr std::string_view kTextControls[] = {"Label1", "OKButton", "Panel1", "Version"};
+
+window::Window& aboutBox(Game& game) {
+    return *game.window.findWindow(kAboutWindow);
+}
+
+void show(window::Window& box, std::string_view name, bool visible) {
+    box.control(name).visible = visible;
+}
+
+// Load the pictures the first time the box opens. A missing picture leaves its place empty:
+// the box is no reason to stop the game.
+void loadPictures(Game& game, window::Window& box) {
+    for (const AboutPicture& p : kAboutPictures) {
+        window::Control& control = box.control(p.control);
+        if (control.picture.empty())
+            control.picture = render::readBmp(render::dataPath(game.folders.game, p.file)).picture;
+    }
+}
+
+} // namespace
+
+void aboutFormActivate(Game& game) {
+    const AboutFont* chosen = nullptr;
+    for (const AboutFont& font : kAboutFonts)
+        if (game.window.main.menuItem(font.entry).checked)
+            chosen = &font;
+    if (!chosen)
+        return;
+    window::Window& box = aboutBox(game);
+    for (std::string_view name : kTextControls)
+        box.control(name).fontSize = chosen->text;
+    box.control("ProductName").fontSize = chosen->productName;
+}
+
+void aboutTimer1Timer(Game& game) {
+    window::Window& box = aboutBox(game);
+    if (box.control("ProgramIcon").visible) {
+        show(box, "Image2", true);
+        show(box, "ProgramIcon", false);
+    } else if (box.control("Image2").visible) {
+        show(box, "ProgramIcon", true);
+        show(box, "Image2", false);
+    }
+}
+
+void aboutVillainClick(Game& game) {
+    window::Window& box = aboutBox(game);
+    show(box, "Image1", true);
+    show(box, "ProgramIcon", false);
+    show(box, "Image2", false);
+}
+
+void aboutThiefClick(Game& game) {
+    window::Window& box = aboutBox(game);
+    show(box, "Image1", false);
+    show(box, "ProgramIcon", true);
+}
+
+void aboutClose(Game& game) {
+    aboutBox(game).visible = false;
+    game.window.timer(kAboutTimer).enabled = false;
+}
+
+void About1Click(Game& game) {
+    loadPictures(game, aboutBox(game));
+    aboutFormActivate(game);
+    aboutBox(game).visible = true;
+    window::Timer& timer = game.window.timer(kAboutTimer);
+    timer.intervalMs = 300;
+    timer.enabled = true;
+}
+
+} // namespace game

@@ -1,0 +1,120 @@
+#include "game/startup.h"
+
+#include "explore/input_lock.h"
+#include "game/game.h"
+#include "game/new_game.h"
+#include "persist/files.h"
+#include "render/screen.h"
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace game {
+namespace {
+
+using world::Slot::KeepProgress;
+using world::Slot::LapLevel;
+using world::Slot::SaveMarker;
+
+constexpr std::string_view kPrologueEntry = "&Options/&Prologue";
+constexpr std::string_view kMusicEntry = "&Options/&BGM On";
+
+// The window's left edge: a screen no wider than the window hides the window's border
+// just off the left edge.
+constexpr int kNarrowScreenLeft = -4;
+
+// The background pictures the start-up hides until a game shows them.
+constexpr std::string_view kBackgrounds[] = {"Image1", "Image2", "Image3"};
+
+// Report an error of the start-up to the player; true when there was one, which stops the
+// start-up at that step.
+bool stopsStartUp(Game& game, const std::optional<std::string>& error) {
+    if (error)
+        game.platform().messageBox(*error);
+    return error.has_value();
+}
+
+// Step 5: put the window in the top-left corner of the screen and hide the backgrounds.
+void placeWindow(Game& game) {
+    window::Window& main = game.window.main;
+    main.top = 0;
+    main.left = game.shell.screenWidth > main.clientWidth ? 0 : kNarrowScreenLeft;
+    for (std::string_view name : kBackgrounds)
+        main.control(name).visible = false;
+}
+
+// Step 10: the keyboard item cursor starts closed, on the first item icon.
+void resetItemCursor(Game& game) {
+    game.explore.cursorOpen = false;
+    game.explore.cursorSlot = 0;
+}
+
+bool prologueChecked(Game& game) {
+    return game.window.main.menuItem(kPrologueEntry).checked;
+}
+
+// Steps 11 and 12: read and apply the options; with "&Prologue" checked before they are
+// applied the opening plays instead of the animation.
+void applyOptions(Game& game) {
+    persist::optionload(game);
+    const bool opening = prologueChecked(game);
+    if (opening)
+        game.window.timer("Timer4").enabled = true;
+    persist::optionl1(game);
+    if (opening)
+        game.window.timer("Timer1").enabled = false;
+}
+
+// Game Quit and Exit: stop the music and ask the shell to end the program.
+void quit(Game& game) {
+    if (game.window.main.menuItem(kMusicEntry).checked)
+        game.sound().stopMusic();
+    game.shell.quitRequested = true;
+}
+
+} // namespace
+
+void formactivate(Game& game) {
+    game.status[SaveMarker] = world::kSaveMarker;
+    game.status[LapLevel] = 0;
+    game.status[KeepProgress] = 0;
+    game.window.main.caption = kCaption;
+    if (stopsStartUp(game, persist::readSettings(game)))
+        return;
+    placeWindow(game);
+    const auto pictureError = render::loadPictures(game);
+    if (stopsStartUp(game, pictureError ? std::optional(pictureError->text()) : std::nullopt))
+        return;
+    resetItemCursor(game);
+    applyOptions(game);
+    syokidata(game);
+    syokidata2(game);
+    if (!prologueChecked(game))
+        explore::itemlive(game);
+}
+
+void GameStart1Click(Game& game) {
+    game.window.timer("Timer4").enabled = false;
+    game.status[LapLevel] = 0;
+    game.status[KeepProgress] = 0;
+    gameover(game);
+}
+
+void GameQuit1Click(Game& game) {
+    quit(game);
+}
+
+void Exit1Click(Game& game) {
+    quit(game);
+}
+
+void KRN10close(Game& game) {
+    game.shell.quitRequested = true;
+}
+
+void Help2Click(Game& game) {
+    game.platform().showHelp(persist::inFolder(game.folders.game, kHelpFile));
+}
+
+} // namespace game

@@ -1,0 +1,174 @@
+#include "persist/options.h"
+
+#include "explore/movement.h"
+#include "game/game.h"
+#include "persist/files.h"
+
+#include <string_view>
+
+namespace persist {
+namespace {
+
+using world::Slot::MusicTrack;
+using world::Slot::WavOff;
+
+// The Font menu's entries and the size pair each one stands for.
+struct FontPair {
+    std::string_view entry;
+    std::uint8_t small;
+    std::uint8_t dialog;
+};
+constexpr FontPair kFontPairs[] = {
+    {"&Options/&Font/&Big", 12, 14},
+    {"&Options/&Font/&Normal", 10, 12},
+    {"&Options/&Font/&Small", 9, 11},
+    {"&Options/&Font/&Tiny", 8, 10},
+};
+
+// The controls that take the small size: the status figures and the monster panel fields.
+constexpr std::string_view kSmallFontControls[] = {"Memo1", "Memo2", "Memo3", "Memo4",
+                                                   "Memo5", "Memo6", "Memo7", "Memo8"};
+// The controls that take the dialog size: the message line, the dialogue box and the four
+// choice buttons of merchants and altars.
+constexpr std::string_view kDialogFontControls[] = {"Edit8",    "RichEdit1", "Button39",
+                                                    "Button40", "Button41",  "Button42"};
+
+constexpr std::string_view kHighEntry = "&Options/&Speed/&High";
+constexpr std::string_view kLowEntry = "&Options/&Speed/&Low";
+
+constexpr std::string_view kPrologueEntry = "&Options/&Prologue";
+constexpr std::string_view kWavEntry = "&Options/&Wav Sound On";
+constexpr std::string_view kMusicEntry = "&Options/&BGM On";
+
+OptionBlock& options(game::Game& game) {
+    return game.shell.options;
+}
+
+window::MenuItem& entry(game::Game& game, std::string_view path) {
+    return game.window.main.menuItem(path);
+}
+
+void setFontSize(game::Game& game, std::span<const std::string_view> controls, int size) {
+    for (std::string_view name : controls)
+        if (window::Control* c = game.window.main.find(name))
+            c->fontSize = size;
+}
+
+void chooseFont(game::Game& game, const FontPair& pair) {
+    options(game)[Option::SmallFont] = pair.small;
+    options(game)[Option::DialogFont] = pair.dialog;
+    options(game)[Option::Zero] = 0;
+    fontsizein(game);
+}
+
+void setMusic(game::Game& game, bool on) {
+    if (!on) {
+        game.sound().stopMusic();
+        game.status[MusicTrack] = 0;
+    }
+    entry(game, kMusicEntry).checked = on;
+    options(game)[Option::Music] = on ? 1 : 0;
+}
+
+void setSoundEffects(game::Game& game, bool on) {
+    game.status[WavOff] = on ? 0 : 1;
+    entry(game, kWavEntry).checked = on;
+    options(game)[Option::WavOff] = on ? 0 : 1;
+}
+
+} // namespace
+
+void optionload(game::Game& game) {
+    const auto bytes = readBytes(inFolder(game.folders.save, kOptionFile), kOptionBytes);
+    if (!bytes || bytes->size() < kOptionBytes) {
+        options(game) = kBuiltInOptions;
+        return;
+    }
+    std::copy(bytes->begin(), bytes->end(), options(game).begin());
+}
+
+void optionl1(game::Game& game) {
+    const OptionBlock& o = options(game);
+    fontsizein(game);
+    switch (o[Option::Speed]) {
+    case 1:
+        explore::speedhigh(game);
+        break;
+    case 3:
+        explore::speedlow(game);
+        break;
+    default:
+        explore::speedmiddle(game);
+        break;
+    }
+    if (o[Option::ControlMode] == 1)
+        explore::KeyboardControl1Click(game);
+    else
+        explore::MouseControl1Click(game);
+    entry(game, kPrologueEntry).checked = o[Option::Prologue] == 1;
+    setMusic(game, o[Option::Music] == 1);
+    setSoundEffects(game, o[Option::WavOff] == 0);
+}
+
+void fontsizein(game::Game& game) {
+    const OptionBlock& o = options(game);
+    for (const FontPair& pair : kFontPairs)
+        entry(game, pair.entry).checked =
+            pair.small == o[Option::SmallFont] && pair.dialog == o[Option::DialogFont];
+    setFontSize(game, kSmallFontControls, o[Option::SmallFont]);
+    setFontSize(game, kDialogFontControls, o[Option::DialogFont]);
+}
+
+void Large1Click(game::Game& game) {
+    chooseFont(game, kFontPairs[0]);
+}
+void Normal1Click(game::Game& game) {
+    chooseFont(game, kFontPairs[1]);
+}
+void Small1Click(game::Game& game) {
+    chooseFont(game, kFontPairs[2]);
+}
+void tiny1Click(game::Game& game) {
+    chooseFont(game, kFontPairs[3]);
+}
+
+void keyboardControlEntry(game::Game& game) {
+    explore::KeyboardControl1Click(game);
+    options(game)[Option::ControlMode] = 1;
+}
+void mouseControlEntry(game::Game& game) {
+    explore::MouseControl1Click(game);
+    options(game)[Option::ControlMode] = 0;
+}
+
+void K5Click(game::Game& game) {
+    window::MenuItem& prologue = entry(game, kPrologueEntry);
+    prologue.checked = !prologue.checked;
+    options(game)[Option::Prologue] = prologue.checked ? 1 : 0;
+}
+
+void wavon1Click(game::Game& game) {
+    setSoundEffects(game, game.status[WavOff] != 0);
+}
+
+void BGMON1Click(game::Game& game) {
+    setMusic(game, !entry(game, kMusicEntry).checked);
+}
+
+void NormalOption1Click(game::Game& game) {
+    options(game) = kInitialOptions;
+    optionl1(game);
+}
+
+void OptionSave1Click(game::Game& game) {
+    OptionBlock o = options(game);
+    o[Option::SmallFont] = static_cast<std::uint8_t>(game.window.main.control("Memo1").fontSize);
+    o[Option::DialogFont] = static_cast<std::uint8_t>(game.window.main.control("Edit8").fontSize);
+    o[Option::Zero] = 0;
+    o[Option::Speed] = entry(game, kHighEntry).checked ? 1 : entry(game, kLowEntry).checked ? 3 : 2;
+    options(game) = o;
+    if (auto error = writeBytes(inFolder(game.folders.save, kOptionFile), o))
+        game.platform().messageBox(*error);
+}
+
+} // namespace persist

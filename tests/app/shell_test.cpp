@@ -1,0 +1,218 @@
+// The Qt shell mirrors the game's window model: the menu tree, every control at its place, the
+// timers, the About box, and it refuses a second copy of the game.
+#include "desktop.h"
+#include "game/game.h"
+#include "single_instance.h"
+#include "tkrn10.h"
+#include "window/main_window.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+#include <fstream>
+#include <iterator>
+
+namespace {
+
+// A game as the program sets it up, with its folders in a temporary folder.
+struct ShellGame {
+    explicit ShellGame(int zoom = 1) {
+        game.window = window::makeWindowModel();
+        game.folders.game = GRAVENHOLD_GAME_DIR;
+        game.folders.config = dir.filePath("config").toStdString();
+        game.folders.save = dir.filePath("savedat").toStdString();
+        QDir().mkpath(dir.filePath("savedat"));
+        window = std::make_unique<shell::TKRN10>(game, zoom);
+    }
+    QAction* action(const std::string& path) { return window->menus().action(path); }
+    void choose(const std::string& path) { action(path)->trigger(); }
+
+    QTemporaryDir dir;
+    game::Game game;
+    std::unique_ptr<shell::TKRN10> window;
+};
+
+// One tick of a timer, without waiting for it.
+void tick(QTimer* timer) {
+    QMetaObject::invokeMethod(timer, "timeout", Qt::DirectConnection);
+}
+
+QString withoutSpaces(QString s) {
+    return s.remove(' ');
+}
+
+} // namespace
+
+class ShellTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void menuEntriesMirrorTheModel();
+    void separatorsStandWhereTheModelPutsThem();
+    void menuEntriesFollowTheModelAfterEachEvent();
+    void everyControlStandsAtItsPlaceAtEveryZoom();
+    void timersFollowTheModelIncludingIntervalChanges();
+    void optionsChosenFromTheMenuAreSaved();
+    void theAboutBoxOpensAnimatesAndCloses();
+    void quittingFromTheMenuEndsTheProgram();
+    void aSecondCopyIsRefusedWhileTheFirstRuns();
+    void zoomAndGameFolderFollowTheDesktop();
+};
+
+void ShellTest::menuEntriesMirrorTheModel() {
+    ShellGame g;
+    for (const window::MenuItem& item : g.game.window.main.menu) {
+        QAction* action = g.action(item.path);
+        QVERIFY2(action, item.path.c_str());
+        QCOMPARE(action->text(), QString::fromStdString(item.caption));
+        QCOMPARE(action->isChecked(), item.checked);
+        QCOMPARE(action->isEnabled(), item.enabled);
+        if (!item.isSubmenu)
+            QCOMPARE(withoutSpaces(action->shortcut().toString()),
+                     QString::fromStdString(item.shortcut));
+    }
+    // The game's short-cuts and the start state of a few entries.
+    QCOMPARE(g.action("&Game/Game &Start")->shortcut(), QKeySequence(Qt::Key_F2));
+    QCOMPARE(g.action("&Game/Game &Quit")->shortcut(), QKeySequence(Qt::Key_F9));
+    QCOMPARE(g.action("&Help/Help Library")->shortcut(), QKeySequence(Qt::Key_F1));
+    QVERIFY(!g.action("&Game/&Save")->isEnabled());
+    QVERIFY(g.action("&Options/&Prologue")->isChecked());
+    QCOMPARE(g.window->menuBar()->actions().size(), 3);
+}
+
+void ShellTest::separatorsStandWhereTheModelPutsThem() {
+    ShellGame g;
+    for (const window::MenuItem& item : g.game.window.main.menu) {
+        QAction* action = g.action(item.path);
+        const auto parents = action->associatedObjects();
+        QMenu* menu = nullptr;
+        for (QObject* parent : parents)
+            if (auto* m = qobject_cast<QMenu*>(parent); m && m->menuAction() != action)
+                menu = m;
+        if (!menu)
+            continue; // a menu of the bar
+        const auto siblings = menu->actions();
+        const qsizetype at = siblings.indexOf(action);
+        const bool separatorFollows = at + 1 < siblings.size() && siblings[at + 1]->isSeparator();
+        QVERIFY2(separatorFollows == item.separatorAfter, item.path.c_str());
+    }
+}
+
+void ShellTest::menuEntriesFollowTheModelAfterEachEvent() {
+    ShellGame g;
+    g.choose("&Options/&Font/&Small");
+    QVERIFY(g.action("&Options/&Font/&Small")->isChecked());
+    QVERIFY(!g.action("&Options/&Font/&Big")->isChecked());
+    g.choose("&Options/&Prologue");
+    QVERIFY(!g.action("&Options/&Prologue")->isChecked());
+    QVERIFY(!g.game.window.main.menuItem("&Options/&Prologue").checked);
+    QCOMPARE(g.window->mirror().widget("Memo1")->font().pixelSize(), 9);
+}
+
+void ShellTest::everyControlStandsAtItsPlaceAtEveryZoom() {
+    for (int zoom : {1, 2, 3}) {
+        ShellGame g(zoom);
+        for (const window::Control& c : g.game.window.main.controls) {
+            QWidget* w = g.window->mirror().widget(c.name);
+            if (!w)
+                continue; // a background painted into the screen picture
+            QCOMPARE(w->geometry(), QRect(c.x * zoom, c.y * zoom, c.width * zoom, c.height * zoom));
+            QCOMPARE(w->isVisibleTo(g.window.get()), c.visible);
+        }
+        QCOMPARE(g.window->centralWidget()->size(), QSize(640 * zoom, 426 * zoom));
+        QVERIFY(g.window->mirror().widget("Edit8"));
+        QVERIFY(!g.window->mirror().widget("Image1"));
+        QCOMPARE(g.window->mirror().widget("Image6")->toolTip(), QString());
+    }
+}
+
+void ShellTest::timersFollowTheModelIncludingIntervalChanges() {
+    ShellGame g;
+    QTimer* timer1 = g.window->timer("Timer1");
+    QVERIFY(timer1->isActive());
+    QCOMPARE(timer1->interval(), 500);
+    QVERIFY(!g.window->timer("Timer2")->isActive());
+    g.choose("&Options/&Speed/&Low");
+    QCOMPARE(timer1->interval(), 350);
+    QVERIFY(timer1->isActive());
+    QCOMPARE(g.window->timer("Timer3")->interval(), 350);
+}
+
+void ShellTest::optionsChosenFromTheMenuAreSaved() {
+    ShellGame g;
+    g.choose("&Options/&Initialize Option");
+    g.choose("&Options/Save &Option");
+    std::ifstream in(g.dir.filePath("savedat/option.dat").toStdString(), std::ios::binary);
+    const std::vector<char> bytes{std::istreambuf_iterator<char>(in),
+                                  std::istreambuf_iterator<char>()};
+    QCOMPARE(bytes, (std::vector<char>{10, 12, 0, 2, 0, 1, 0, 0, 0, 0}));
+}
+
+void ShellTest::theAboutBoxOpensAnimatesAndCloses() {
+    ShellGame g;
+    g.choose("&Options/&Font/&Tiny");
+    g.choose("&Help/&About Gravenhold");
+    shell::ModelDialog* about = g.window->dialog("About");
+    QVERIFY(about->isVisible());
+    QCOMPARE(about->windowTitle(), QStringLiteral("About Gravenhold"));
+    QCOMPARE(about->size(), QSize(298, 172));
+    QCOMPARE(about->mirror().widget("ProductName")->font().pixelSize(), 12);
+    QCOMPARE(about->mirror().widget("Version")->font().pixelSize(), 8);
+    QTimer* timer = g.window->timer("About.Timer1");
+    QVERIFY(timer->isActive());
+    QWidget* first = about->mirror().widget("ProgramIcon");
+    QWidget* second = about->mirror().widget("Image2");
+    tick(timer);
+    QVERIFY(!first->isVisible() && second->isVisible());
+    tick(timer);
+    QVERIFY(first->isVisible() && !second->isVisible());
+    QTest::mouseClick(first, Qt::LeftButton);
+    QVERIFY(about->mirror().widget("Image1")->isVisible());
+    tick(timer);
+    QVERIFY(!first->isVisible() && !second->isVisible());
+    QTest::mouseClick(about->mirror().widget("OKButton"), Qt::LeftButton);
+    QVERIFY(!about->isVisible());
+    QVERIFY(!timer->isActive());
+}
+
+void ShellTest::quittingFromTheMenuEndsTheProgram() {
+    ShellGame g;
+    g.choose("&Game/E&xit");
+    QVERIFY(g.game.shell.quitRequested);
+    g.choose("&Game/Game &Start"); // nothing reaches the game once it is ending
+    QVERIFY(g.window->timer("Timer4") && !g.window->timer("Timer4")->isActive());
+}
+
+void ShellTest::aSecondCopyIsRefusedWhileTheFirstRuns() {
+    QTemporaryDir dir;
+    const QString name = dir.filePath("TKRN10");
+    shell::SingleInstance first(name);
+    QVERIFY(!first.askRunningCopyToFront()); // nobody there yet
+    QVERIFY(first.listen());
+    QSignalSpy front(&first, &shell::SingleInstance::frontRequested);
+    shell::SingleInstance second(name);
+    QVERIFY(second.askRunningCopyToFront());
+    QTRY_COMPARE(front.count(), 1);
+}
+
+void ShellTest::zoomAndGameFolderFollowTheDesktop() {
+    QCOMPARE(shell::chooseZoom({1024, 768}, {640, 426}), 1);
+    QCOMPARE(shell::chooseZoom({1920, 1080}, {640, 426}), 2);
+    QCOMPARE(shell::chooseZoom({3840, 2160}, {640, 426}), 3);
+    QCOMPARE(shell::chooseZoom({600, 400}, {640, 426}), 1);
+
+    QTemporaryDir dir;
+    QDir(dir.path()).mkpath("bin");
+    const QString bin = dir.filePath("bin");
+    QCOMPARE(shell::locateGame(bin, "../share/gravenhold").folder, bin);
+    QVERIFY(!shell::locateGame(bin, "../share/gravenhold").installed);
+    QDir(dir.path()).mkpath("share/gravenhold/data");
+    const shell::GameLocation installed = shell::locateGame(bin, "../share/gravenhold");
+    QCOMPARE(installed.folder, dir.filePath("share/gravenhold"));
+    QVERIFY(installed.installed);
+}
+
+QTEST_MAIN(ShellTest)
+#include "shell_test.moc"

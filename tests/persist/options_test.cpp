@@ -1,0 +1,123 @@
+// The option block: read at start-up, applied to the menu and the controls, written by
+// "Save &Option".
+#include "game/events.h"
+#include "game/game.h"
+#include "persist/options.h"
+#include "scratch.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using testing_shell::ScratchFolder;
+
+class Options : public ::testing::Test {
+  protected:
+    void SetUp() override { testing_shell::setUpGame(game, scratch, scratch.path()); }
+
+    std::string optionFile() const { return scratch.path("savedat/option.dat"); }
+    void writeOptions(std::vector<unsigned char> bytes) {
+        testing_shell::writeFile(optionFile(), std::string(bytes.begin(), bytes.end()));
+    }
+    bool checked(const char* path) { return game.window.main.menuItem(path).checked; }
+    int fontOf(const char* control) { return game.window.main.control(control).fontSize; }
+    void choose(const char* path) { ASSERT_TRUE(game::menuCommand(game, path)) << path; }
+
+    ScratchFolder scratch;
+    game::Game game;
+};
+
+TEST_F(Options, InitializeThenSaveWritesTheInitialBlock) {
+    choose("&Options/&Font/&Big");
+    choose("&Options/&Wav Sound On"); // sound effects off
+    choose("&Options/&Initialize Option");
+    choose("&Options/Save &Option");
+    EXPECT_EQ(testing_shell::fileBytes(optionFile()),
+              (std::vector<unsigned char>{10, 12, 0, 2, 0, 1, 0, 0, 0, 0}));
+}
+
+TEST_F(Options, SaveWritesTheFontsInUseTheCheckedSpeedAndTheOtherBytesAsTheyStand) {
+    choose("&Options/&Initialize Option");
+    choose("&Options/&Font/&Tiny");
+    choose("&Options/&Speed/&Low");
+    choose("&Options/&Keyboard Control");
+    choose("&Options/&Prologue");     // off
+    choose("&Options/&Wav Sound On"); // off: byte 7 = 1
+    choose("&Options/Save &Option");
+    EXPECT_EQ(testing_shell::fileBytes(optionFile()),
+              (std::vector<unsigned char>{8, 10, 0, 3, 1, 0, 0, 1, 0, 0}));
+}
+
+TEST_F(Options, AFontPairOfTheMenuIsCheckedAndGivenToItsControls) {
+    writeOptions({9, 11, 0, 1, 0, 1, 0, 0, 0, 0});
+    persist::optionload(game);
+    persist::optionl1(game);
+    EXPECT_TRUE(checked("&Options/&Font/&Small"));
+    EXPECT_FALSE(checked("&Options/&Font/&Normal"));
+    for (const char* small : {"Memo1", "Memo4", "Memo5", "Memo8"})
+        EXPECT_EQ(fontOf(small), 9) << small;
+    for (const char* dialog : {"Edit8", "RichEdit1", "Button39", "Button42"})
+        EXPECT_EQ(fontOf(dialog), 11) << dialog;
+    EXPECT_TRUE(checked("&Options/&Speed/&High"));
+    EXPECT_TRUE(checked("&Options/&Mouse Control"));
+}
+
+TEST_F(Options, AFontPairOutsideTheMenuIsAppliedWithoutACheckMark) {
+    writeOptions({10, 14, 0, 2, 1, 0, 1, 1, 0, 0});
+    persist::optionload(game);
+    persist::optionl1(game);
+    for (const char* font : {"&Options/&Font/&Big", "&Options/&Font/&Normal",
+                             "&Options/&Font/&Small", "&Options/&Font/&Tiny"})
+        EXPECT_FALSE(checked(font)) << font;
+    EXPECT_EQ(fontOf("Memo1"), 10);
+    EXPECT_EQ(fontOf("Edit8"), 14);
+    EXPECT_TRUE(checked("&Options/&Speed/&Middle"));
+    EXPECT_TRUE(checked("&Options/&Keyboard Control"));
+    EXPECT_FALSE(checked("&Options/&Prologue"));
+    EXPECT_TRUE(checked("&Options/&BGM On"));
+    EXPECT_FALSE(checked("&Options/&Wav Sound On"));
+    EXPECT_EQ(game.status[world::Slot::WavOff], 1);
+    EXPECT_EQ(game.window.timer("Timer1").intervalMs, 250);
+}
+
+TEST_F(Options, AMissingOrShortFileGivesTheBuiltInValues) {
+    persist::optionload(game);
+    EXPECT_EQ(game.shell.options, persist::kBuiltInOptions);
+
+    writeOptions({12, 14, 0, 3, 1, 0});
+    game.shell.options = persist::kInitialOptions;
+    persist::optionload(game);
+    EXPECT_EQ(game.shell.options, persist::kBuiltInOptions);
+}
+
+TEST_F(Options, OnlyTheFirstTenBytesOfALongerFileAreRead) {
+    writeOptions({12, 14, 0, 3, 1, 0, 1, 1, 0, 0, 99, 99});
+    persist::optionload(game);
+    EXPECT_EQ(game.shell.options, (persist::OptionBlock{12, 14, 0, 3, 1, 0, 1, 1, 0, 0}));
+}
+
+TEST_F(Options, PrologueAndSoundSwitchesFlipTheirMarksAndBytes) {
+    choose("&Options/&Prologue");
+    EXPECT_FALSE(checked("&Options/&Prologue"));
+    EXPECT_EQ(game.shell.options[persist::Option::Prologue], 0);
+    choose("&Options/&Prologue");
+    EXPECT_TRUE(checked("&Options/&Prologue"));
+
+    choose("&Options/&BGM On");
+    EXPECT_TRUE(checked("&Options/&BGM On"));
+    EXPECT_EQ(game.shell.options[persist::Option::Music], 1);
+    choose("&Options/&BGM On");
+    EXPECT_FALSE(checked("&Options/&BGM On"));
+    EXPECT_EQ(game.status[world::Slot::MusicTrack], 0);
+}
+
+TEST_F(Options, ASaveThatCannotBeWrittenIsReported) {
+    testing_shell::RecordingPlatform platform;
+    game.setPlatform(&platform);
+    game.folders.save = scratch.path("no/such/folder");
+    choose("&Options/Save &Option");
+    ASSERT_EQ(platform.messages.size(), 1u);
+    EXPECT_NE(platform.messages[0].find("option.dat"), std::string::npos);
+}
+
+} // namespace
