@@ -6,6 +6,7 @@
 #include "game/startup.h"
 #include "render/render_state.h"
 #include "sound/sound.h"
+#include "window/main_window.h"
 #include "window/platform.h"
 #include "window/window_model.h"
 #include "world/status.h"
@@ -34,7 +35,7 @@ struct Game {
     std::int32_t heroCell = 0;   // cell of the hero before a step
     std::int32_t targetCell = 0; // cell the hero is about to enter
 
-    window::WindowModel window;    // what the player sees; the shell mirrors it
+    window::WindowModel window = window::makeWindowModel(); // what the player sees
     render::RenderState render;    // picture lists, play-field frames, animation phase
     explore::ExploreState explore; // command stack, input lock, step input, item cursor
     combat::CombatState combat;    // the fight's working values and the monster table
