@@ -1,0 +1,151 @@
+// The tower checker's rules: the shipped tower passes, and each rule speaks up when a floor
+// is broken on purpose, naming the floor and the cell.
+#include "tower_rules.h"
+#include "world/initial_world.h"
+#include "world/tiles.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using towercheck::Violations;
+using world::TowerMap;
+
+// The shipped tower with a few cells changed.
+TowerMap broken(std::initializer_list<std::tuple<int, int, std::uint8_t>> changes) {
+    TowerMap tower = world::initialTower();
+    for (const auto& [floor, cell, code] : changes)
+        tower.setTile(floor, cell, code);
+    return tower;
+}
+
+bool reports(const Violations& found, int floor, int cell) {
+    for (const auto& v : found) {
+        if (v.floor == floor && v.cell == cell)
+            return true;
+    }
+    return false;
+}
+
+bool reportsFloor(const Violations& found, int floor) {
+    for (const auto& v : found) {
+        if (v.floor == floor)
+            return true;
+    }
+    return false;
+}
+
+TEST(TowerCheck, ShippedTowerBreaksNoRule) {
+    const Violations found = towercheck::checkTower(world::initialTower());
+    for (const auto& v : found)
+        ADD_FAILURE() << towercheck::describe(v);
+}
+
+TEST(TowerCheck, DescribesFloorCellAndPosition) {
+    EXPECT_EQ(towercheck::describe({7, 23, "a rule"}), "floor 7, cell 23 (1,2): a rule");
+    EXPECT_EQ(towercheck::describe({44, -1, "a rule"}), "floor 44: a rule");
+}
+
+TEST(TowerCheck, VocabularyRefusesCodesThatNeverStandInTheMap) {
+    for (std::uint8_t code : {0, 62, 18, 158, 255, 36, 23, 91}) {
+        const auto found = towercheck::checkVocabulary(broken({{5, 60, code}}));
+        EXPECT_TRUE(reports(found, 5, 60)) << "code " << int(code);
+    }
+}
+
+TEST(TowerCheck, VocabularyKeepsFloorBoundCodesOnTheirFloors) {
+    EXPECT_TRUE(reports(towercheck::checkVocabulary(broken({{5, 60, 5}})), 5, 60));    // bars
+    EXPECT_TRUE(reports(towercheck::checkVocabulary(broken({{27, 60, 13}})), 27, 60)); // lava
+    EXPECT_TRUE(reports(towercheck::checkVocabulary(broken({{49, 60, 14}})), 49, 60)); // void
+    EXPECT_TRUE(reports(towercheck::checkVocabulary(broken({{26, 59, 27}})), 26, 59)); // gate
+    EXPECT_TRUE(reports(towercheck::checkVocabulary(broken({{12, 9, 10}})), 12, 9));   // hidden
+    EXPECT_TRUE(reports(towercheck::checkVocabulary(broken({{16, 60, 104}})), 16, 60));
+    EXPECT_TRUE(towercheck::checkVocabulary(broken({{13, 5, 13}})).empty());
+}
+
+TEST(TowerCheck, VocabularyWantsTheLargeMonstersWhole) {
+    EXPECT_TRUE(reports(towercheck::checkVocabulary(broken({{15, 60, 6}})), 15, 60));
+    EXPECT_TRUE(reports(towercheck::checkVocabulary(broken({{35, 71, 6}})), 35, 71));
+}
+
+TEST(TowerCheck, ArrivalCellsAreRoadBesideTheirStairs) {
+    EXPECT_TRUE(reports(towercheck::checkStairs(broken({{6, 11, 8}})), 6, 11));
+    EXPECT_TRUE(reports(towercheck::checkStairs(broken({{6, 0, 8}})), 6, 11));
+    EXPECT_TRUE(reports(towercheck::checkStairs(broken({{6, 120, 8}})), 6, 109));
+}
+
+TEST(TowerCheck, BossFloorsGetTheirUpStairsOnlyFromTheScene) {
+    EXPECT_TRUE(reports(towercheck::checkStairs(broken({{20, 5, 11}})), 20, 5));
+    EXPECT_TRUE(reportsFloor(towercheck::checkStairs(broken({{30, 0, 11}})), 30));
+}
+
+TEST(TowerCheck, TheTopHasNoUpStairsAndFloor44HasAWayOut) {
+    EXPECT_TRUE(reportsFloor(towercheck::checkStairs(broken({{50, 0, 11}})), 50));
+    EXPECT_TRUE(reportsFloor(towercheck::checkStairs(broken({{44, 120, 8}})), 44));
+}
+
+TEST(TowerCheck, AWingToAscendLandsOnRoad) {
+    EXPECT_TRUE(reports(towercheck::checkStairs(broken({{44, 43, 8}})), 43, 43));
+}
+
+TEST(TowerCheck, EventCellsOnlyWhereAScenePlays) {
+    EXPECT_TRUE(reports(towercheck::checkEventCells(broken({{5, 60, 7}})), 5, 60));
+    EXPECT_TRUE(reports(towercheck::checkEventCells(broken({{20, 82, 6}})), 20, 82));
+    EXPECT_TRUE(reportsFloor(towercheck::checkEventCells(broken({{20, 81, 7}})), 20));
+    EXPECT_TRUE(towercheck::checkEventCells(broken({{33, 64, 6}, {33, 53, 7}})).empty());
+    EXPECT_TRUE(reports(towercheck::checkEventCells(broken({{33, 64, 6}, {33, 63, 7}})), 33, 63));
+    EXPECT_TRUE(reports(towercheck::checkEventCells(broken({{38, 56, 6}, {38, 45, 7}})), 38, 45));
+}
+
+TEST(TowerCheck, ScriptedCellsHoldWhatTheirScriptsRead) {
+    EXPECT_TRUE(reports(towercheck::checkScriptedCells(broken({{2, 67, 6}})), 2, 67));
+    EXPECT_TRUE(reports(towercheck::checkScriptedCells(broken({{32, 49, 8}})), 32, 49));
+    EXPECT_TRUE(reports(towercheck::checkScriptedCells(broken({{8, 52, 6}})), 8, 52));
+    EXPECT_TRUE(reports(towercheck::checkScriptedCells(broken({{39, 36, 2}})), 39, 36));
+    EXPECT_TRUE(reports(towercheck::checkScriptedCells(broken({{50, 0, 6}})), 50, 0));
+}
+
+TEST(TowerCheck, NoAfterFightCheckMatchesAtTheStart) {
+    // Guards that start as road let any fight on the floor open the gate.
+    EXPECT_TRUE(reports(towercheck::checkAfterFightSums(broken({{8, 52, 6}, {8, 54, 6}})), 8, 52));
+    // Three roads and a wall already give floor 14's red key.
+    const auto key = broken({{14, 0, 6}, {14, 2, 6}, {14, 12, 6}, {14, 22, 8}});
+    EXPECT_TRUE(reports(towercheck::checkAfterFightSums(key), 14, 0));
+    const auto weak = broken({{49, 15, 93}, {49, 17, 93}, {49, 37, 93}, {49, 39, 93}});
+    EXPECT_TRUE(reports(towercheck::checkAfterFightSums(weak), 49, 15));
+}
+
+TEST(TowerCheck, AtMostSevenMonsterKindsAFloor) {
+    const auto crowd = broken({{5, 56, 133},
+                               {5, 57, 135},
+                               {5, 58, 137},
+                               {5, 59, 139},
+                               {5, 60, 141},
+                               {5, 61, 143},
+                               {5, 62, 145},
+                               {5, 63, 147}});
+    EXPECT_TRUE(reportsFloor(towercheck::checkMonsterKinds(crowd), 5));
+}
+
+TEST(TowerCheck, TheWayUpIsReachable) {
+    // Floor 4's up stairs walled in on both open sides.
+    EXPECT_TRUE(reportsFloor(towercheck::checkReachability(broken({{4, 99, 8}, {4, 111, 8}})), 4));
+}
+
+TEST(TowerCheck, TheStoryWallsHold) {
+    // A road past the capture's event cell.
+    EXPECT_TRUE(reports(towercheck::checkReachability(broken({{3, 104, 6}})), 3, 92));
+    // A second gap beside the floor-29 thief.
+    EXPECT_TRUE(reports(towercheck::checkReachability(broken({{29, 37, 6}})), 29, 38));
+    // The blue door of the prison turned yellow: the strong hero walks into the guard hall.
+    EXPECT_TRUE(reportsFloor(towercheck::checkReachability(broken({{2, 12, 1}})), 2));
+}
+
+TEST(TowerCheck, TrapsCannotBeWalkedRound) {
+    // A side door into the Octopus's room.
+    EXPECT_TRUE(reports(towercheck::checkReachability(broken({{15, 47, 6}, {15, 46, 6}})), 15, 37));
+    // The pen of floor 30 opened from the side room.
+    EXPECT_TRUE(reports(towercheck::checkReachability(broken({{30, 57, 6}})), 30, 46));
+}
+
+} // namespace
