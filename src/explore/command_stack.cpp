@@ -7,8 +7,7 @@ void CommandStack::push(int code, int arg1, int arg2) {
     const auto index = static_cast<std::size_t>(top);
     if (index >= entries.size())
         entries.resize(index * 2);
-    entries[index] = CommandEntry{static_cast<std::int16_t>(code), static_cast<std::int16_t>(arg1),
-                                  static_cast<std::int16_t>(arg2)};
+    entries[index] = CommandEntry(code, arg1, arg2);
 }
 
 } // namespace explore

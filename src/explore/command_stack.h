@@ -13,6 +13,12 @@ struct CommandEntry {
     std::int16_t arg1 = 0;
     std::int16_t arg2 = 0;
 
+    constexpr CommandEntry() = default;
+    // Values are kept to 16 bits, as the stack stores them.
+    constexpr CommandEntry(int c, int a1, int a2)
+        : code(static_cast<std::int16_t>(c)), arg1(static_cast<std::int16_t>(a1)),
+          arg2(static_cast<std::int16_t>(a2)) {}
+
     friend bool operator==(const CommandEntry&, const CommandEntry&) = default;
 };
 
@@ -26,7 +32,7 @@ struct CommandStack {
     std::vector<CommandEntry> entries = std::vector<CommandEntry>(kCommandStackRoom + 1);
     std::int32_t top = 0; // StackTop
 
-    // Push (code, arg1, arg2): top += 1, then write the entry. Values are kept to 16 bits.
+    // Push (code, arg1, arg2): top += 1, then write the entry.
     void push(int code, int arg1, int arg2);
 
     bool empty() const { return top <= 0; }

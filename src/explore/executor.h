@@ -5,6 +5,7 @@
 #include "explore/command_stack.h"
 
 #include <initializer_list>
+#include <span>
 
 namespace game {
 struct Game;
@@ -57,7 +58,11 @@ enum : int {
 
 // Push a script given in playing order: the entries are pushed in reverse, so the first one
 // listed plays first.
+void pushScript(game::Game& game, std::span<const CommandEntry> playingOrder);
 void pushScript(game::Game& game, std::initializer_list<CommandEntry> playingOrder);
+
+// Push entries in the order given: the last one listed plays first.
+void pushEntries(game::Game& game, std::initializer_list<CommandEntry> pushOrder);
 
 // Push n pauses.
 void pushPauses(game::Game& game, int n);
@@ -75,5 +80,11 @@ void stackwork(game::Game& game);
 // True while music is on (Status[90] names a track); sound effects while Status[89] is 0.
 bool musicOn(const game::Game& game);
 bool effectsOn(const game::Game& game);
+
+// Change the music to `track` while music is on: close the player, select the track, play it.
+void changeMusic(game::Game& game, int track);
+
+// The music of the current floor again while music is on (command 15).
+void restartFloorMusic(game::Game& game);
 
 } // namespace explore

@@ -29,8 +29,7 @@ struct ExploreState {
     bool dialogPending = false; // DialogPending: a dialog, not the script's end, reopens input
     std::int32_t dialogKind = Dialog::Talk;
 
-    bool inputLive = false;  // InputLive: 1 after itemlive, 0 after itemdel
-    bool keyPreview = false; // keyboard control: the main window sees keys before its controls
+    bool inputLive = false; // InputLive: 1 after itemlive, 0 after itemdel
 
     std::int32_t repeatAction = Repeat::Up; // RepeatAction
     bool repeatHeld = false;                // RepeatHeld: "UP" or "DOWN" held down

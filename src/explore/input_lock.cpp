@@ -52,8 +52,6 @@ void itemlive(game::Game& game) {
             button.visible = true;
         }
     }
-    if (checked(game, Menu::KeyboardControl))
-        game.explore.keyPreview = true;
     for (const auto& item : kItemIcons) {
         auto& icon = w.control(item.icon);
         if (!item.clickable) {

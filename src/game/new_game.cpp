@@ -1,6 +1,9 @@
 #include "game/new_game.h"
 
+#include "combat/monsters.h"
+#include "explore/input_lock.h"
 #include "game/game.h"
+#include "render/screen.h"
 #include "world/initial_world.h"
 
 namespace game {
@@ -51,6 +54,36 @@ void syokidata(Game& game) {
     fill(s, 161, kStatusBlockWords - 1, 0);
 
     game.map = initialTower();
+}
+
+void syokidata2(Game& game) {
+    using namespace world;
+    const Status& s = game.status;
+    game.heroCell = cellOf(s[Slot::HeroX], s[Slot::HeroY]);
+    game.messageSelector = 0;
+    game.explore.repeatAction = explore::Repeat::Up;
+    game.explore.dialogKind = explore::Dialog::Talk;
+    game.explore.stack.clear();
+    // A missing side-panel or title picture leaves that picture out; play goes on.
+    (void)render::resetPlayScreen(game);
+
+    auto& menu = game.window.main;
+    menu.menuItem("&Options/&Wav Sound On").checked = s[Slot::WavOff] == 0;
+    if (s[Slot::MusicTrack] != 0) {
+        menu.menuItem("&Options/&BGM On").checked = true;
+        game.shell.options[persist::Option::Music] = 1;
+        // Unless the opening runs, soundplay of the music player starts track Status[90] here.
+    }
+    combat::resetZenoRow(game);
+}
+
+void gameover(Game& game) {
+    syokidata(game);
+    syokidata2(game);
+    explore::itemlive(game);
+    game.window.timer("Timer1").enabled = true;
+    // With "&BGM On" checked, soundcheck and soundplay of the music player choose and start
+    // the floor's music here.
 }
 
 } // namespace game

@@ -1,0 +1,120 @@
+#include "explore/dialog.h"
+
+#include "explore/executor.h"
+#include "explore/input_lock.h"
+#include "explore/item_icons.h"
+#include "game/game.h"
+#include "render/panel.h"
+#include "world/catalogue.h"
+
+#include <algorithm>
+#include <array>
+#include <string>
+
+namespace explore {
+namespace {
+
+using namespace world;
+
+constexpr int kDeathTrack = 14;
+constexpr int kGameOverDialog = 93; // "You have lost your vital power. Please challenge again!"
+constexpr int kLastSeenDialog = 57; // dialogs 1..57 leave a seen-flag in Status[90 + n]
+
+// Scripted dialogs whose text goes on with a second catalogue line.
+struct SecondLine {
+    int dialog;
+    int line;
+};
+constexpr std::array<SecondLine, 3> kSecondLines = {{{5, 57}, {17, 58}, {55, 59}}};
+
+// Scripted dialogs that show the text the fairy composed into the box.
+constexpr std::array<int, 5> kFairyDialogs = {16, 22, 24, 40, 47};
+
+bool contains(const auto& table, int n) {
+    return std::find(table.begin(), table.end(), n) != table.end();
+}
+
+// Give the keyboard focus to one control of the main window.
+void focus(game::Game& game, std::string_view name) {
+    for (auto& c : game.window.main.controls)
+        c.focused = c.name == name;
+}
+
+// The text of scripted dialog n: catalogue line n - 1, for a few dialogs with a second line.
+std::string scriptedText(int n) {
+    std::string text(catalogueLine(n - 1));
+    for (const auto& extra : kSecondLines) {
+        if (extra.dialog == n)
+            text += "\n" + std::string(catalogueLine(extra.line));
+    }
+    return text;
+}
+
+// The game-over script: the death music, pauses, the message box, then a new first game.
+void pushGameOverScript(game::Game& game) {
+    if (musicOn(game))
+        game.status[Slot::MusicTrack] = kDeathTrack;
+    game.explore.stack.push(Cmd::Pause, 0, 0);
+    game.explore.stack.push(Cmd::NewGame, 0, 0);
+    pushPauses(game, 5);
+    game.explore.stack.push(Cmd::MessageBox, kGameOverDialog, 0);
+    pushPauses(game, 4);
+    if (musicOn(game)) {
+        pushPauses(game, 9);
+        game.explore.stack.push(Cmd::Sound, Effect::MusicOn, 0);
+    }
+    timer2on(game);
+}
+
+// Open the text box over the play field with scripted dialog n and its "OK".
+void showScriptedDialog(game::Game& game, int n) {
+    auto& w = game.window.main;
+    auto& box = w.control("RichEdit1");
+    if (!contains(kFairyDialogs, n))
+        box.text = scriptedText(n);
+    box.visible = true;
+    w.control("Button1").visible = true;
+    focus(game, "Button1");
+}
+
+void closeBox(game::Game& game) {
+    auto& box = game.window.main.control("RichEdit1");
+    box.text.clear();
+    box.visible = false;
+}
+
+} // namespace
+
+void zyouout(game::Game& game) {
+    const std::int32_t kind = game.explore.dialogKind;
+    if (kind == Dialog::GameOver)
+        pushGameOverScript(game);
+    else if (kind >= Dialog::ScriptedBase)
+        showScriptedDialog(game, kind - Dialog::ScriptedBase);
+}
+
+void Button1Click(game::Game& game) {
+    const std::int32_t kind = game.explore.dialogKind;
+    Status& s = game.status;
+    if (kind > Dialog::ScriptedBase && kind <= Dialog::ScriptedBase + kLastSeenDialog)
+        s[Slot::DialogueSeenBase + kind - Dialog::ScriptedBase] = 1;
+    if (kind == Dialog::Talk) {
+        if (s[Slot::OrbOfHero] == 2)
+            s[Slot::OrbOfHero] = 1;
+        itemlive(game);
+        if (game.window.main.menuItem(Menu::MouseControl).checked)
+            render::buttonfocus(game, game.explore.repeatAction);
+    } else if (kind == Dialog::Record) {
+        game.window.main.control("Button35").enabled = true;
+        focus(game, "Button35");
+    } else if (kind >= Dialog::ScriptedBase) {
+        // The script that opened the dialog plays on. (After Zeno's welcome, dialog 10, the
+        // capture scene openning2 is pushed here once the opening scenes exist.)
+        game.window.timer("Timer2").enabled = true;
+    }
+    game.window.main.control("Button1").visible = false;
+    closeBox(game);
+    render::disp(game);
+}
+
+} // namespace explore

@@ -1,0 +1,397 @@
+#include "explore/executor.h"
+
+#include "explore/dialog.h"
+#include "explore/doors.h"
+#include "explore/input_lock.h"
+#include "explore/item_icons.h"
+#include "explore/movement.h"
+#include "game/game.h"
+#include "game/new_game.h"
+#include "render/bmp.h"
+#include "render/panel.h"
+#include "render/picture_list.h"
+#include "render/play_field.h"
+#include "render/screen.h"
+#include "world/tiles.h"
+
+#include <algorithm>
+#include <array>
+#include <string>
+
+namespace explore {
+namespace {
+
+using namespace world;
+
+constexpr int kDeathTrack = 14;
+constexpr int kTitleTrack = 11;
+
+// The files of the sound effects, by the first argument of command 1.
+constexpr std::array<const char*, 10> kEffectFiles = {
+    nullptr, "wav/open.wav", "wav/get.wav", "wav/taisen.wav", "wav/zeno.wav",
+    nullptr, nullptr,        "wav/3f.wav",  "wav/20f.wav",    "wav/kai.wav",
+};
+
+window::Timer& commandTimer(game::Game& game) {
+    return game.window.timer("Timer2");
+}
+
+// A command that calls a routine pushing a script of its own takes its entry off first and
+// puts the count back after, so that the executor's final decrement leaves the routine's
+// script on top in place of the command.
+template <typename Routine> void nested(game::Game& game, Routine routine) {
+    game.explore.stack.top -= 1;
+    routine();
+    game.explore.stack.top += 1;
+}
+
+// Command 1: a sound effect, or the music on or off.
+void playSound(game::Game& game, int what) {
+    if (what == Effect::MusicOn) {
+        // soundplay of the music player restarts track Status[90] here.
+        return;
+    }
+    if (what == Effect::MusicOff) {
+        if (musicOn(game))
+            game.sound().stopMusic();
+        return;
+    }
+    if (what < 0 || what >= static_cast<int>(kEffectFiles.size()) || !kEffectFiles[what])
+        return;
+    if (effectsOn(game))
+        game.sound().playEffect(kEffectFiles[what]);
+}
+
+// The hero's life in its field, as the blows and traps change it.
+void showLife(game::Game& game) {
+    game.window.main.control("Memo1").text = std::to_string(game.status[Slot::Life]);
+}
+
+// Command 9 (and the drawing of command 14): sprite value s over background value b from the
+// entry beneath, through mask value m, in both frames at the cell; then show.
+void maskedSprite(game::Game& game, int cell, int m) {
+    const CommandEntry& below = game.explore.stack.beneath();
+    const int b = below.arg1;
+    const int s = below.arg2;
+    const auto& list = game.render.imageList1;
+    auto compose = [&](render::Picture& frame, int background, int sprite) {
+        render::Picture tile(render::kCellSide, render::kCellSide);
+        render::Picture spritePic(render::kCellSide, render::kCellSide);
+        render::Picture mask(render::kCellSide, render::kCellSide);
+        render::drawListPicture(tile, 0, 0, list, background - 1);
+        render::drawListPicture(spritePic, 0, 0, list, sprite - 1);
+        render::drawListPicture(mask, 0, 0, list, m - 1);
+        render::kasanegaki(tile, spritePic, mask);
+        render::draw(frame, cellX(cell) * render::kCellSide, cellY(cell) * render::kCellSide, tile);
+    };
+    const auto bb = static_cast<std::uint8_t>(b);
+    const auto sb = static_cast<std::uint8_t>(s);
+    compose(game.render.frameA, b, s);
+    compose(game.render.frameB, b + render::imagework(game, bb), s + render::imagework(game, sb));
+    render::show(game);
+}
+
+// The game-over start of the commands that end the hero's life: the hero's picture leaves
+// his cell, the music turns to the death track (before the redraw after a trap or magic, after
+// it when a fight was lost, which also stops the command timer) and the game-over dialog
+// plays its script.
+void gameOverStart(game::Game& game, bool fight, int animation) {
+    if (!fight)
+        changeMusic(game, kDeathTrack);
+    // Frame A gets the tile under the hero, frame B the tile with the frame-B step of the
+    // command's animation code.
+    const Status& s = game.status;
+    const int cell = cellOf(s[Slot::HeroX], s[Slot::HeroY]);
+    const int picture = game.map.tile(s[Slot::Floor], cell) - 1;
+    const int x = s[Slot::HeroX] * render::kCellSide;
+    const int y = s[Slot::HeroY] * render::kCellSide;
+    const auto& list = game.render.imageList1;
+    render::drawListPicture(game.render.frameA, x, y, list, picture);
+    render::drawListPicture(game.render.frameB, x, y, list,
+                            picture +
+                                render::imagework(game, static_cast<std::uint8_t>(animation)));
+    if (fight) {
+        changeMusic(game, kDeathTrack);
+        commandTimer(game).enabled = false;
+    }
+    game.explore.dialogPending = true;
+    game.status[Slot::HeroHidden] = 1;
+    game.explore.dialogKind = Dialog::GameOver;
+    zyouout(game);
+}
+
+// The life after a change, floored at 0; a life of 0 is the hero's death.
+void setLife(game::Game& game, std::int64_t life) {
+    game.status[Slot::Life] = static_cast<std::int32_t>(std::max<std::int64_t>(0, life));
+    showLife(game);
+    if (game.status[Slot::Life] == 0) {
+        game.explore.stack.top = 1;
+        gameOverStart(game, false, 0);
+    }
+}
+
+// Command 11/7: the title picture over the play field.
+void titlePicture(game::Game& game) {
+    changeMusic(game, kTitleTrack);
+    game.window.timer("Timer1").enabled = false;
+    for (auto* buffer :
+         {&game.render.tileBuffer, &game.render.spriteBuffer, &game.render.maskBuffer})
+        *buffer = render::Picture(render::kFieldSide, render::kFieldSide);
+    const char* file = game.status[Slot::LapLevel] != 0 ? "title05R.bmp" : "title05.bmp";
+    auto loaded = render::readBmp(render::dataPath(game.folders.game, file));
+    if (loaded.ok())
+        game.window.main.control("Image1").picture = std::move(loaded.picture);
+    render::showBackground(game, "Image1");
+    game.window.main.control("Image19").showHint = false;
+    game.window.main.control("Image20").showHint = false;
+}
+
+// Command 11/11: the floor shown becomes arg2; on floor 50 the hero stands at its entrance.
+void showFloor(game::Game& game, int floor) {
+    Status& s = game.status;
+    s[Slot::Floor] = floor;
+    render::mhyouji(game);
+    render::disp(game);
+    if (floor != kTopFloor)
+        return;
+    s[Slot::HeroHidden] = 0;
+    const int cell = game.map.arrivalUp(kTopFloor);
+    s[Slot::HeroX] = cellX(cell);
+    s[Slot::HeroY] = cellY(cell);
+    s[Slot::Facing] = static_cast<std::int32_t>(Facing::Up);
+    render::yusyahyouji1(game);
+}
+
+// Command 11/14: hide the arrow buttons and the status fields.
+void hideStatusFields(game::Game& game) {
+    auto& w = game.window.main;
+    for (const auto name : kArrowButtons)
+        w.control(name).visible = false;
+    for (int n = 1; n <= 12; ++n) {
+        if (auto* memo = w.find("Memo" + std::to_string(n)))
+            memo->visible = false;
+    }
+}
+
+// Command 11/6: the lap is complete; the next one is harder, or keeps the hero's progress.
+void completionRestart(game::Game& game) {
+    if (auto* title = game.window.main.find("Image23"))
+        title->visible = false;
+    Status& s = game.status;
+    if (s[Slot::LapLevel] == 0)
+        s[Slot::LapLevel] = kLaterLap;
+    else
+        s[Slot::KeepProgress] = 1;
+    nested(game, [&] { game::gameover(game); });
+}
+
+// Command 11: the special steps of scenes.
+void special(game::Game& game, int which, int value) {
+    switch (which) {
+    case 2:
+        game.map.setTile(game.status[Slot::Floor], 27, Tile::Zeno);
+        // zenolivework of the monster effects pushes Zeno's appearance on cell 27 here.
+        break;
+    case 6:
+        completionRestart(game);
+        break;
+    case 7:
+        titlePicture(game);
+        break;
+    case 8:
+        render::yusyahyouji(game, render::Pic::FirstHero + 8 * (game.status[Slot::Facing] - 1));
+        render::paintHeroCell(game, game.render.frameA);
+        render::show(game);
+        break;
+    case 9:
+        render::yusyahyouji1(game);
+        break;
+    case 11:
+        showFloor(game, value);
+        break;
+    case 13:
+        game.window.timer("Timer1").enabled = false;
+        break;
+    case 14:
+        hideStatusFields(game);
+        break;
+    case 15:
+        game.render.screenBuffer = game.window.main.screen;
+        break;
+    default:
+        // 1 the prison wake-up (openning31), 3 the Sergeants' ring (madoushi2), 4 the
+        // Vampire's arrival (banpaiawork), 5 the after-fight checks (moncheck), 10 the fight
+        // the monster starts (taisen2), 12 a full-window transition step (openning9): their
+        // scenes fill these steps; until then they pause.
+        break;
+    }
+}
+
+// Command 21: one step of the floor-change wipe.
+void wipeStep(game::Game& game, int mode, int position) {
+    if (mode == 0 && position == 1 && effectsOn(game))
+        game.sound().playEffect(kEffectFiles[Effect::Open]);
+    render::wipeStep(game, mode, position);
+    if (mode == 1 && position == static_cast<int>(render::kSpiral.size())) {
+        timerin(game);
+        game.window.timer("Timer1").enabled = true;
+    }
+}
+
+// Command 22: a new first game, as "Game Start" makes one; the stack is left empty.
+void newGame(game::Game& game) {
+    game.status[Slot::LapLevel] = 0;
+    game.status[Slot::KeepProgress] = 0;
+    game::gameover(game);
+    game.explore.stack.top = 1; // the executor's final decrement empties it
+}
+
+void perform(game::Game& game, const CommandEntry e) {
+    Status& s = game.status;
+    switch (e.code) {
+    case Cmd::Sound:
+        playSound(game, e.arg1);
+        break;
+    case Cmd::Message:
+        if (e.arg1 != 0)
+            game.messageSelector = e.arg1;
+        render::disp(game);
+        break;
+    case Cmd::HeroFalls:
+        gameOverStart(game, true, e.arg2);
+        break;
+    case Cmd::SetTile:
+        if (!validCell(e.arg1))
+            break;
+        game.map.setTile(s[Slot::Floor], e.arg1, static_cast<std::uint8_t>(e.arg2));
+        render::redrawCell(game, e.arg1);
+        render::show(game);
+        break;
+    case Cmd::Gold:
+        s[Slot::Gold] += e.arg1 * (s[Slot::LuckyGold] + 1);
+        render::disp(game);
+        break;
+    case Cmd::SidePanels:
+        render::showBackground(game, "Image2");
+        render::showBackground(game, "Image3");
+        render::keydisplay(game);
+        render::itemdisp(game);
+        break;
+    case Cmd::MaskedSprite:
+        maskedSprite(game, e.arg1, e.arg2);
+        break;
+    case Cmd::MessageBox:
+        commandTimer(game).enabled = false;
+        game.explore.dialogPending = true;
+        game.explore.dialogKind = Dialog::ScriptedBase + e.arg1;
+        zyouout(game);
+        break;
+    case Cmd::Special:
+        special(game, e.arg1, e.arg2);
+        break;
+    case Cmd::DoorFrame:
+        dooropen(game);
+        break;
+    case Cmd::HeadBlow:
+        maskedSprite(game, e.arg1, e.arg2);
+        // The battle's damage rule lowers MonsterLifeLeft by the hero's plain offense here.
+        break;
+    case Cmd::MusicRestart:
+        restartFloorMusic(game);
+        break;
+    case Cmd::LifeChange:
+        setLife(game, std::int64_t{s[Slot::Life]} + e.arg1);
+        break;
+    case Cmd::PutTile:
+        if (validCell(e.arg1))
+            game.map.setTile(s[Slot::Floor], e.arg1, static_cast<std::uint8_t>(e.arg2));
+        break;
+    case Cmd::HalveLife:
+        setLife(game, s[Slot::Life] / 2);
+        break;
+    case Cmd::SetStatus:
+        if (e.arg1 >= 0 && e.arg1 < kStatusBlockWords)
+            s[e.arg1] = e.arg2;
+        break;
+    case Cmd::WipeStep:
+        wipeStep(game, e.arg1, e.arg2);
+        break;
+    case Cmd::NewGame:
+        newGame(game);
+        break;
+    default:
+        // 0 pauses; 4 and 5, the blows of a fight, are played by the battle's damage rules
+        // and 12, a monster's slide, by the monster movement; codes outside the table pause.
+        break;
+    }
+}
+
+} // namespace
+
+void pushScript(game::Game& game, std::span<const CommandEntry> playingOrder) {
+    for (auto it = playingOrder.rbegin(); it != playingOrder.rend(); ++it)
+        game.explore.stack.push(it->code, it->arg1, it->arg2);
+}
+
+void pushScript(game::Game& game, std::initializer_list<CommandEntry> playingOrder) {
+    pushScript(game, std::span<const CommandEntry>(playingOrder.begin(), playingOrder.size()));
+}
+
+void pushEntries(game::Game& game, std::initializer_list<CommandEntry> pushOrder) {
+    for (const CommandEntry& e : pushOrder)
+        game.explore.stack.push(e.code, e.arg1, e.arg2);
+}
+
+void pushPauses(game::Game& game, int n) {
+    for (int i = 0; i < n; ++i)
+        game.explore.stack.push(Cmd::Pause, 0, 0);
+}
+
+void timer2on(game::Game& game) {
+    game.window.timer("Timer3").enabled = false;
+    itemdel(game);
+    commandTimer(game).enabled = true;
+}
+
+void timer2timer(game::Game& game) {
+    CommandStack& stack = game.explore.stack;
+    if (!stack.empty()) {
+        stackwork(game);
+        if (!stack.empty()) {
+            stackwork(game);
+            return;
+        }
+    }
+    commandTimer(game).enabled = false;
+    if (!game.explore.dialogPending)
+        itemlive(game);
+}
+
+void stackwork(game::Game& game) {
+    game.explore.dialogPending = false;
+    perform(game, game.explore.stack.topEntry());
+    game.explore.stack.top -= 1;
+}
+
+bool musicOn(const game::Game& game) {
+    return game.status[Slot::MusicTrack] != 0;
+}
+
+bool effectsOn(const game::Game& game) {
+    return game.status[Slot::WavOff] == 0;
+}
+
+void changeMusic(game::Game& game, int track) {
+    if (!musicOn(game))
+        return;
+    game.sound().stopMusic();
+    game.status[Slot::MusicTrack] = track;
+    // soundplay of the music player starts the selected track here.
+}
+
+void restartFloorMusic(game::Game& game) {
+    game.sound().stopMusic();
+    // soundcheck and soundplay of the music player select and start the floor's track here.
+}
+
+} // namespace explore

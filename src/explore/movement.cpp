@@ -1,0 +1,294 @@
+#include "explore/movement.h"
+
+#include "explore/input_lock.h"
+#include "explore/item_icons.h"
+#include "explore/step.h"
+#include "game/events.h"
+#include "game/game.h"
+#include "persist/options.h"
+
+#include <array>
+
+namespace explore {
+namespace {
+
+using namespace world;
+using world::Direction;
+
+// What each of the four directions means for a step request.
+struct StepDirection {
+    std::int32_t repeat; // RepeatAction
+    Facing facing;       // the way the hero turns
+    int cursorMove;      // how the item cursor moves on the same key
+    int cursorDelta;     // CursorSlot change
+};
+
+constexpr StepDirection directionOf(Direction d) {
+    switch (d) {
+    case Direction::Up:
+        return {Repeat::Up, Facing::Up, CursorMove::Up, -3};
+    case Direction::Left:
+        return {Repeat::Left, Facing::Left, CursorMove::Left, -1};
+    case Direction::Right:
+        return {Repeat::Right, Facing::Right, CursorMove::Right, 1};
+    case Direction::Down:
+        break;
+    }
+    return {Repeat::Down, Facing::Down, CursorMove::Down, 3};
+}
+
+// The cells the step goes from and to; no step from the edge of the floor.
+void resolveStep(game::Game& game, Direction d) {
+    const Status& s = game.status;
+    game.heroCell = cellOf(s[Slot::HeroX], s[Slot::HeroY]);
+    const auto target = neighbour(game.heroCell, d);
+    if (!target)
+        return;
+    game.targetCell = *target;
+    handan(game);
+}
+
+window::Control& itemCursor(game::Game& game) {
+    return game.window.main.control("ItemCursor");
+}
+
+bool holdsAnyItem(const Status& s) {
+    int held = 0;
+    for (const auto& item : kItemIcons)
+        held += s[item.slot];
+    return held != 0;
+}
+
+void focus(game::Game& game, std::string_view name) {
+    for (auto& c : game.window.main.controls)
+        c.focused = c.name == name;
+}
+
+// Slots whose "Don't use" button the Up key reaches while the cursor is closed.
+bool hasUseButtons(int slot) {
+    return (slot >= 4 && slot <= 9) || (slot >= 11 && slot <= 13);
+}
+
+// An arrow key under keyboard control.
+void arrowKey(game::Game& game, Direction d) {
+    if (!itemCursor(game).visible) {
+        stepRequest(game, d);
+        return;
+    }
+    ExploreState& e = game.explore;
+    if (e.cursorOpen) {
+        if (!holdsAnyItem(game.status))
+            return;
+        const StepDirection dir = directionOf(d);
+        e.cursorSlot = static_cast<std::int16_t>(e.cursorSlot + dir.cursorDelta);
+        itemichiwork(game, dir.cursorMove);
+        return;
+    }
+    const auto* dontUse = game.window.main.find("Button37");
+    if (d == Direction::Up && hasUseButtons(e.cursorSlot) && dontUse && dontUse->visible)
+        focus(game, "Button37");
+}
+
+// Enter: show the item cursor, or use the item under it as a click on its icon does.
+void enterKey(game::Game& game) {
+    ExploreState& e = game.explore;
+    auto& cursor = itemCursor(game);
+    if (cursor.visible) {
+        const ItemIcon& item = kItemIcons.at(static_cast<std::size_t>(e.cursorSlot));
+        if (item.clickable)
+            game::click(game, item.icon);
+        itemCursor(game).visible = false;
+    } else {
+        itemichiwork(game, CursorMove::Stay);
+    }
+    e.cursorOpen = !e.cursorOpen;
+}
+
+void escapeKey(game::Game& game) {
+    if (!game.explore.cursorOpen)
+        return;
+    itemCursor(game).visible = false;
+    game.explore.cursorOpen = false;
+}
+
+// An arrow button steps only while it is enabled and no script plays.
+void arrowButton(game::Game& game, std::string_view button, Direction d) {
+    if (game.window.main.control(button).enabled && game.explore.stack.empty())
+        stepRequest(game, d);
+}
+
+// Mouse press and release on a floor chooser button: the repeat timer runs while it is held.
+void chooserPressed(game::Game& game, std::string_view button, std::int32_t action,
+                    std::int32_t flight) {
+    if (!game.window.main.control(button).enabled)
+        return;
+    timerin(game);
+    game.window.timer("Timer3").enabled = true;
+    game.explore.repeatAction = action;
+    game.explore.repeatHeld = true;
+    game.status[Slot::FlightDirection] = flight;
+}
+
+void chooserReleased(game::Game& game, std::string_view button, std::int32_t flight) {
+    if (!game.window.main.control(button).enabled)
+        return;
+    game.explore.repeatHeld = false;
+    game.window.timer("Timer3").enabled = false;
+    timerin(game);
+    game.status[Slot::FlightDirection] = flight;
+}
+
+void showArrowButtons(game::Game& game, bool visible) {
+    for (const auto name : kArrowButtons)
+        game.window.main.control(name).visible = visible;
+}
+
+// The three speeds: their menu entry, the timers' interval and the option byte.
+struct Speed {
+    std::string_view entry;
+    int intervalMs;
+    std::uint8_t optionByte;
+};
+constexpr std::array<Speed, 3> kSpeeds = {{
+    {Menu::SpeedHigh, 150, 1},
+    {Menu::SpeedMiddle, 250, 2},
+    {Menu::SpeedLow, 350, 3},
+}};
+constexpr std::array<std::string_view, 3> kPacedTimers = {"Timer1", "Timer2", "Timer3"};
+
+void setSpeed(game::Game& game, const Speed& speed) {
+    for (const auto timer : kPacedTimers)
+        game.window.timer(timer).intervalMs = speed.intervalMs;
+    for (const Speed& other : kSpeeds)
+        game.window.main.menuItem(other.entry).checked = other.entry == speed.entry;
+    game.shell.options[persist::Option::Speed] = speed.optionByte;
+}
+
+void checkControlMode(game::Game& game, bool keyboard) {
+    game.window.main.menuItem(Menu::KeyboardControl).checked = keyboard;
+    game.window.main.menuItem(Menu::MouseControl).checked = !keyboard;
+}
+
+} // namespace
+
+void stepRequest(game::Game& game, Direction direction) {
+    const StepDirection dir = directionOf(direction);
+    game.explore.repeatAction = dir.repeat;
+    game.status[Slot::Facing] = static_cast<std::int32_t>(dir.facing);
+    resolveStep(game, direction);
+}
+
+void formkeydown(game::Game& game, game::Key key) {
+    if (!game.window.main.menuItem(Menu::KeyboardControl).checked)
+        return;
+    if (!optionsEnabled(game) || !game.explore.stack.empty())
+        return;
+    switch (key) {
+    case game::Key::Up:
+        arrowKey(game, Direction::Up);
+        break;
+    case game::Key::Down:
+        arrowKey(game, Direction::Down);
+        break;
+    case game::Key::Left:
+        arrowKey(game, Direction::Left);
+        break;
+    case game::Key::Right:
+        arrowKey(game, Direction::Right);
+        break;
+    case game::Key::Enter:
+        enterKey(game);
+        break;
+    case game::Key::Escape:
+        escapeKey(game);
+        break;
+    }
+}
+
+void BitBtn1Click(game::Game& game) {
+    arrowButton(game, "BitBtn1", Direction::Up);
+}
+void BitBtn2Click(game::Game& game) {
+    arrowButton(game, "BitBtn2", Direction::Left);
+}
+void BitBtn3Click(game::Game& game) {
+    arrowButton(game, "BitBtn3", Direction::Right);
+}
+void BitBtn4Click(game::Game& game) {
+    arrowButton(game, "BitBtn4", Direction::Down);
+}
+
+void timer3ontimer(game::Game& game) {
+    const ExploreState& e = game.explore;
+    if (!e.repeatHeld) {
+        game.window.timer("Timer3").enabled = false;
+        return;
+    }
+    switch (e.repeatAction) {
+    case Repeat::Up:
+        resolveStep(game, Direction::Up);
+        break;
+    case Repeat::Left:
+        resolveStep(game, Direction::Left);
+        break;
+    case Repeat::Right:
+        resolveStep(game, Direction::Right);
+        break;
+    case Repeat::Down:
+        resolveStep(game, Direction::Down);
+        break;
+    default:
+        // 5 and 6: one floor up or down in the Orb of Flying's floor chooser, once the floor
+        // travel exists.
+        break;
+    }
+}
+
+void button8onmousedown(game::Game& game) {
+    chooserPressed(game, "Button8", Repeat::FloorUp, 1);
+}
+void button8onmouseup(game::Game& game) {
+    chooserReleased(game, "Button8", 1);
+}
+void button9onmousedown(game::Game& game) {
+    chooserPressed(game, "Button9", Repeat::FloorDown, 2);
+}
+void button9onmouseup(game::Game& game) {
+    chooserReleased(game, "Button9", 2);
+}
+
+void speedhigh(game::Game& game) {
+    setSpeed(game, kSpeeds[0]);
+}
+void speedmiddle(game::Game& game) {
+    setSpeed(game, kSpeeds[1]);
+}
+void speedlow(game::Game& game) {
+    setSpeed(game, kSpeeds[2]);
+}
+
+void timerin(game::Game& game) {
+    for (const Speed* speed : {&kSpeeds[1], &kSpeeds[0], &kSpeeds[2]}) {
+        if (game.window.main.menuItem(speed->entry).checked) {
+            setSpeed(game, *speed);
+            return;
+        }
+    }
+}
+
+void KeyboardControl1Click(game::Game& game) {
+    itemdel(game);
+    showArrowButtons(game, false);
+    checkControlMode(game, true);
+    itemdel(game);
+    itemlive(game);
+}
+
+void MouseControl1Click(game::Game& game) {
+    itemdel(game);
+    showArrowButtons(game, true);
+    checkControlMode(game, false);
+    itemlive(game);
+}
+
+} // namespace explore

@@ -1,0 +1,176 @@
+#include "explore/stairs.h"
+
+#include "combat/monster_panel.h"
+#include "explore/executor.h"
+#include "explore/input_lock.h"
+#include "explore/item_icons.h"
+#include "explore/step.h"
+#include "game/game.h"
+#include "render/panel.h"
+#include "render/play_field.h"
+#include "world/catalogue.h"
+#include "world/tiles.h"
+
+#include <array>
+
+namespace explore {
+namespace {
+
+using namespace world;
+
+constexpr int kMovingOnStairs = 243;    // "Be moving on stairs."
+constexpr int kWentUp = 7;              // selector of "Went up the stairs."
+constexpr int kWentDown = 8;            // selector of "Went down the stairs."
+constexpr int kSkippedFloor = 44;       // stairs lead from 43 to 45 and back
+constexpr int kMusicRestartAfter = 102; // the new floor's music starts after this wipe step
+
+// A fairy that leaves her floor once the hero has gone by these stairs.
+struct LeavingFairy {
+    int floor;
+    int cell;
+};
+constexpr std::array<LeavingFairy, 3> kLeaveWhenClimbing = {{{20, 49}, {25, 71}, {40, 60}}};
+constexpr std::array<LeavingFairy, 2> kLeaveWhenDescending = {{{25, 71}, {49, 16}}};
+
+void fairiesLeave(game::Game& game, std::span<const LeavingFairy> fairies) {
+    const int floor = game.status[Slot::Floor];
+    for (const auto& f : fairies) {
+        if (f.floor == floor && game.map.tile(floor, f.cell) == Tile::Fairy)
+            game.map.setTile(floor, f.cell, Tile::Road);
+    }
+}
+
+void clearMonsterPanel(game::Game& game) {
+    game.combat.currentMonster = combat::kNoMonster;
+    combat::monshyouji(game);
+}
+
+void placeHero(game::Game& game, int cell) {
+    game.status[Slot::HeroX] = cellX(cell);
+    game.status[Slot::HeroY] = cellY(cell);
+}
+
+// Turn the hero away from a staircase of the given tile beside him: the last one found in
+// the order up, left, right, down decides.
+void turnAwayFrom(game::Game& game, std::uint8_t staircase) {
+    struct Away {
+        Direction side;
+        Facing facing;
+    };
+    constexpr std::array<Away, 4> kAway = {{{Direction::Up, Facing::Down},
+                                            {Direction::Left, Facing::Right},
+                                            {Direction::Right, Facing::Left},
+                                            {Direction::Down, Facing::Up}}};
+    Status& s = game.status;
+    const int hero = cellOf(s[Slot::HeroX], s[Slot::HeroY]);
+    for (const auto& a : kAway) {
+        const auto cell = neighbour(hero, a.side);
+        if (cell && game.map.tile(s[Slot::Floor], *cell) == staircase)
+            s[Slot::Facing] = static_cast<std::int32_t>(a.facing);
+    }
+}
+
+// A first arrival on floors 32 and 42 plays the floor's scene after the wipe.
+void firstArrival(game::Game& game) {
+    struct Arrival {
+        int floor;
+        int flag;
+    };
+    constexpr std::array<Arrival, 2> kArrivals = {{{32, Slot::Floor32Arrival}, {42, 131}}};
+    Status& s = game.status;
+    for (const auto& a : kArrivals) {
+        if (s[Slot::Floor] == a.floor && s[a.flag] == 0) {
+            mevent(game);
+            s[a.flag] = 1;
+        }
+    }
+}
+
+void climb(game::Game& game) {
+    Status& s = game.status;
+    fairiesLeave(game, kLeaveWhenClimbing);
+    s[Slot::Floor] += s[Slot::Floor] == kSkippedFloor - 1 ? 2 : 1;
+    if (s[Slot::Floor] > s[Slot::HighestFloor]) {
+        s[Slot::HighestFloor] = s[Slot::Floor];
+        if (s[Slot::Floor] == 35 && game.map.tile(35, 91) + game.map.tile(2, 120) == 27)
+            game.map.setTile(2, 120, Tile::Road); // the thief of floor 2 has gone ahead
+    }
+    placeHero(game, game.map.arrivalUp(s[Slot::Floor]));
+    kaidanupcheck(game);
+    firstArrival(game);
+    pushEntries(game, {{Cmd::Pause, 0, 0}, {Cmd::Message, kWentUp, 0}});
+}
+
+void descend(game::Game& game) {
+    Status& s = game.status;
+    fairiesLeave(game, kLeaveWhenDescending);
+    s[Slot::Floor] -= s[Slot::Floor] == kSkippedFloor + 1 ? 2 : 1;
+    if (s[Slot::HighestFloor] == 29 && s[Slot::Floor] == 28) {
+        // The thief has dug the floor-29 passage and waits beside it.
+        game.map.setTile(29, 38, Tile::Road);
+        game.map.setTile(29, 27, Tile::Road);
+        game.map.setTile(29, 17, Tile::Thief);
+    }
+    placeHero(game, game.map.arrivalDown(s[Slot::Floor]));
+    kaidandowncheck(game);
+    pushEntries(game, {{Cmd::Pause, 0, 0}, {Cmd::Message, kWentDown, 0}});
+}
+
+int wipeIntervalMs(game::Game& game) {
+    auto& w = game.window.main;
+    if (w.menuItem(Menu::SpeedHigh).checked)
+        return 5;
+    if (w.menuItem(Menu::SpeedMiddle).checked)
+        return 10;
+    return 15;
+}
+
+} // namespace
+
+void stairs(game::Game& game) {
+    const bool up = game.map.tile(game.status[Slot::Floor], game.targetCell) == Tile::StairsUp;
+    pushPauses(game, 2);
+    if (musicOn(game)) {
+        game.window.timer("Timer1").enabled = false;
+        game.sound().stopMusic();
+    }
+    clearMonsterPanel(game);
+    game.messageSelector = 1;
+    game.composedMessage = std::string(catalogueLine(kMovingOnStairs));
+    render::disp(game);
+    if (up)
+        climb(game);
+    else
+        descend(game);
+    kaidanwork(game);
+    clearMonsterPanel(game);
+    itemlive(game);
+    timer2on(game);
+}
+
+void kaidanwork(game::Game& game) {
+    game.render.frameA = render::Picture(render::kFieldSide, render::kFieldSide);
+    game.render.frameB = render::Picture(render::kFieldSide, render::kFieldSide);
+    game.window.timer("Timer1").enabled = false;
+    const int steps = static_cast<int>(render::kSpiral.size());
+    for (int p = steps; p >= 1; --p) {
+        if (p == kMusicRestartAfter && musicOn(game))
+            game.explore.stack.push(Cmd::MusicRestart, 0, 0);
+        game.explore.stack.push(Cmd::WipeStep, 1, p);
+    }
+    for (int p = steps; p >= 1; --p)
+        game.explore.stack.push(Cmd::WipeStep, 0, p);
+    pushEntries(game, {{Cmd::Pause, 0, 0}, {Cmd::Sound, Effect::Stairs, 0}});
+    game.window.timer("Timer2").intervalMs = wipeIntervalMs(game);
+    timer2on(game);
+}
+
+void kaidanupcheck(game::Game& game) {
+    turnAwayFrom(game, Tile::StairsDown);
+}
+
+void kaidandowncheck(game::Game& game) {
+    turnAwayFrom(game, Tile::StairsUp);
+}
+
+} // namespace explore

@@ -1,0 +1,189 @@
+#include "explore/step.h"
+
+#include "explore/doors.h"
+#include "explore/executor.h"
+#include "explore/movement.h"
+#include "explore/special_cells.h"
+#include "explore/stairs.h"
+#include "game/game.h"
+#include "world/catalogue.h"
+#include "world/tiles.h"
+
+#include <array>
+#include <string>
+
+namespace explore {
+namespace {
+
+using namespace world;
+
+constexpr int kPointsUp = 166; // " points up!"
+
+// The floor band F: 1 on floors 1..10, 2 on 11..20 ... 5 on 41..50, 0 on floor 0.
+std::int32_t floorBand(const Status& s) {
+    return (s[Slot::Floor] + 9) / 10;
+}
+
+// "<line> <amount> points up!", or " point up!" for a gem worth exactly 1.
+std::string pointsUp(int line, std::int32_t amount, bool singularForOne) {
+    std::string text = std::string(catalogueLine(line)) + " " + std::to_string(amount);
+    if (singularForOne && amount == 1)
+        return text + " point up!";
+    return text + std::string(catalogueLine(kPointsUp));
+}
+
+// Keys: the key slot and the message line of tiles 29, 30, 31.
+struct KeyPickup {
+    int slot;
+    int line;
+};
+constexpr std::array<KeyPickup, 3> kKeys = {{
+    {Slot::YellowKeys, 128},
+    {Slot::RedKeys, 130},
+    {Slot::BlueKeys, 129},
+}};
+
+void keyRule(game::Game& game, std::uint8_t t) {
+    const KeyPickup& key = kKeys[static_cast<std::size_t>(t - Tile::YellowKey)];
+    game.status[key.slot] += 1;
+    game.composedMessage = std::string(catalogueLine(key.line));
+    game.messageSelector = 1;
+    timer2on(game);
+    pushPickup(game);
+}
+
+// Potions and gems: the slot raised, the base amount per floor band and lap, the message line.
+struct Potion {
+    int slot;
+    std::int32_t base;
+    int line;
+    bool gem;
+};
+constexpr std::array<Potion, 4> kPotions = {{
+    {Slot::Life, 50, 162, false},
+    {Slot::Life, 200, 163, false},
+    {Slot::Offense, 1, 164, true},
+    {Slot::Defense, 1, 165, true},
+}};
+
+void potionRule(game::Game& game, std::uint8_t t) {
+    Status& s = game.status;
+    const Potion& p = kPotions[static_cast<std::size_t>(t - Tile::RedElixir)];
+    const std::int32_t amount = p.base * floorBand(s) * s.lapFactor();
+    s[p.slot] += amount;
+    game.messageSelector = 1;
+    game.composedMessage = pointsUp(p.line, amount, p.gem);
+}
+
+// Special items 37..50: the item's slot becomes held (the transfer item gets three uses) and
+// the message line names it (selector = tile + 1, except the two orbs, which swap).
+void specialItemRule(game::Game& game, std::uint8_t t) {
+    constexpr int kFirstItemSlot = int{Slot::OrbOfHero} - int{Tile::OrbOfHero}; // slot = tile - 19
+    constexpr std::int32_t kTransferUses = 3;
+    const int slot = t + kFirstItemSlot;
+    game.status[slot] = t == Tile::TransferArticle ? kTransferUses : 1;
+    switch (t) {
+    case Tile::OrbOfWisdom:
+        game.messageSelector = 22;
+        break;
+    case Tile::OrbOfFlying:
+        game.messageSelector = 21;
+        break;
+    default:
+        game.messageSelector = t + 1;
+        break;
+    }
+}
+
+void itemRule(game::Game& game, std::uint8_t t) {
+    if (t <= Tile::BlueCrystal)
+        potionRule(game, t);
+    else if (t != Tile::OrbOfHero)
+        specialItemRule(game, t);
+    timer2on(game);
+    pushPickup(game);
+}
+
+// Swords (51..55) and shields (56..60): the gain per lap of each grade.
+constexpr std::array<std::int32_t, 5> kEquipmentGain = {10, 20, 40, 50, 100};
+constexpr int kFirstEquipmentLine = 152;
+
+void equipmentRule(game::Game& game, std::uint8_t t) {
+    Status& s = game.status;
+    const bool sword = t <= Tile::SacredSword;
+    const int index = t - (sword ? Tile::IronSword : Tile::IronShield); // 0..4
+    const std::int32_t amount = kEquipmentGain[static_cast<std::size_t>(index)] * s.lapFactor();
+    s[sword ? Slot::Offense : Slot::Defense] += amount;
+    s[sword ? Slot::SwordGrade : Slot::ShieldGrade] = index + 1;
+    s[(sword ? Slot::SwordTaken : Slot::ShieldTaken) + index] = 1;
+    game.messageSelector = 1;
+    game.composedMessage = pointsUp(kFirstEquipmentLine + t - Tile::IronSword, amount, false);
+    timer2on(game);
+    pushPickup(game);
+}
+
+} // namespace
+
+void pushPickup(game::Game& game) {
+    pushScript(game, {{Cmd::Sound, Effect::Get, 0},
+                      {Cmd::Pause, 0, 0},
+                      {Cmd::SetTile, game.targetCell, Tile::Road},
+                      {Cmd::Pause, 0, 0},
+                      {Cmd::SidePanels, 0, 0},
+                      {Cmd::Message, 0, 0}});
+}
+
+void handan(game::Game& game) {
+    const std::uint8_t t = game.map.tile(game.status[Slot::Floor], game.targetCell);
+    switch (stepKind(t)) {
+    case StepKind::Blocked:
+        break;
+    case StepKind::Door:
+        doorRule(game);
+        break;
+    case StepKind::Road:
+        idou(game);
+        break;
+    case StepKind::Event:
+        mevent(game);
+        break;
+    case StepKind::FalseWall:
+        falseWallRule(game);
+        break;
+    case StepKind::Hidden:
+        hiddenTriggerRule(game);
+        break;
+    case StepKind::StairsUp:
+    case StepKind::StairsDown:
+        stairs(game);
+        break;
+    case StepKind::TimeGate:
+        gateRule(game);
+        break;
+    case StepKind::Key:
+        keyRule(game, t);
+        break;
+    case StepKind::Item:
+        itemRule(game, t);
+        break;
+    case StepKind::Equipment:
+        equipmentRule(game, t);
+        break;
+    case StepKind::Monster:
+        // taisen, the battle, fights the monster on TargetCell here.
+        break;
+    case StepKind::Zeno:
+        zenoRule(game);
+        break;
+    case StepKind::Altar:
+    case StepKind::Merchant:
+    case StepKind::Thief:
+    case StepKind::Fairy:
+    case StepKind::OldMan:
+        // The characters answer here once they exist: the altar's offer, syounin, touzoku,
+        // yousei and roujin.
+        break;
+    }
+}
+
+} // namespace explore

@@ -1,0 +1,166 @@
+#include "explore/item_icons.h"
+#include "explore/movement.h"
+#include "game/game.h"
+#include "render/panel.h"
+#include "render/play_field.h"
+
+namespace explore {
+namespace {
+
+using namespace world;
+using render::Picture;
+
+constexpr int kSide = render::kCellSide;
+constexpr int kCursorFrame = 0xffff00; // the yellow frame of the item cursor
+constexpr int kItemSlots = static_cast<int>(kItemIcons.size());
+
+// The strip a walk redraws: the two cells the hero walks between, the upper or left one first.
+struct Strip {
+    int firstCell;
+    int secondCell;
+    bool vertical;
+    int heroX; // the hero's place in the strip at offset d
+    int heroY;
+};
+
+Strip stripOf(const game::Game& game, Facing facing, int d) {
+    const int from = game.heroCell;
+    const int to = game.targetCell;
+    switch (facing) {
+    case Facing::Down:
+        return {from, to, true, 0, d};
+    case Facing::Left:
+        return {to, from, false, kSide - d, 0};
+    case Facing::Right:
+        return {from, to, false, d, 0};
+    case Facing::Up:
+        break;
+    }
+    return {to, from, true, 0, kSide - d};
+}
+
+// The strip with the hero's pose (sprite picture q, its mask q + 1) laid over the frame-A
+// pictures of its two cells.
+Picture composeStrip(const game::Game& game, const Strip& strip, int q) {
+    const auto& list = game.render.imageList1;
+    const int floor = game.status[Slot::Floor];
+    const int w = strip.vertical ? kSide : 2 * kSide;
+    const int h = strip.vertical ? 2 * kSide : kSide;
+    Picture tiles(w, h);
+    Picture sprite(w, h);
+    Picture mask(w, h, render::kWhite);
+    render::drawListPicture(tiles, 0, 0, list, game.map.tile(floor, strip.firstCell) - 1);
+    render::drawListPicture(tiles, strip.vertical ? 0 : kSide, strip.vertical ? kSide : 0, list,
+                            game.map.tile(floor, strip.secondCell) - 1);
+    render::drawListPicture(sprite, strip.heroX, strip.heroY, list, q);
+    render::drawListPicture(mask, strip.heroX, strip.heroY, list, q + 1);
+    render::kasanegaki(tiles, sprite, mask);
+    return tiles;
+}
+
+void paintStrip(game::Game& game, Picture& frame, const Strip& strip, int q) {
+    render::draw(frame, cellX(strip.firstCell) * kSide, cellY(strip.firstCell) * kSide,
+                 composeStrip(game, strip, q));
+}
+
+bool validFacing(std::int32_t f) {
+    return f >= static_cast<std::int32_t>(Facing::Down) &&
+           f <= static_cast<std::int32_t>(Facing::Up);
+}
+
+int wrapSlot(int slot) {
+    if (slot < 0)
+        return slot + kItemSlots;
+    if (slot >= kItemSlots)
+        return slot - kItemSlots;
+    return slot;
+}
+
+bool held(const game::Game& game, int slot) {
+    return game.status[kItemIcons[static_cast<std::size_t>(slot)].slot] != 0;
+}
+
+bool holdsAnyItem(const game::Game& game) {
+    for (int slot = 0; slot < kItemSlots; ++slot) {
+        if (held(game, slot))
+            return true;
+    }
+    return false;
+}
+
+constexpr int cursorDelta(int direction) {
+    constexpr int kDeltas[] = {-3, 3, 1, -1, 0};
+    return direction >= 0 && direction <= CursorMove::Stay ? kDeltas[direction] : 0;
+}
+
+// The item cursor over the icon of a slot: the icon's picture inside a frame.
+void placeCursor(game::Game& game, int slot) {
+    auto& w = game.window.main;
+    const auto& icon = w.control(kItemIcons[static_cast<std::size_t>(slot)].icon);
+    auto& cursor = w.control("ItemCursor");
+    cursor.x = icon.x;
+    cursor.y = icon.y;
+    Picture framed(cursor.width, cursor.height, kCursorFrame);
+    render::fillRect(framed, {2, 2, cursor.width - 4, cursor.height - 4}, render::kBlack);
+    render::drawRect(framed, 2, 2, icon.picture, {2, 2, icon.width - 4, icon.height - 4});
+    cursor.picture = std::move(framed);
+    cursor.visible = true;
+}
+
+} // namespace
+
+int walkSubSteps(game::Game& game) {
+    auto& w = game.window.main;
+    if (w.menuItem(Menu::SpeedHigh).checked)
+        return 8;
+    if (w.menuItem(Menu::SpeedMiddle).checked)
+        return 16;
+    return 32;
+}
+
+void yusyaidou(game::Game& game, int d) {
+    const std::int32_t f = game.status[Slot::Facing];
+    if (!validFacing(f))
+        return;
+    const Strip strip = stripOf(game, static_cast<Facing>(f), d);
+    const int first = render::Pic::FirstHero + 8 * (f - 1);
+    if (d % 8 == 0)
+        paintStrip(game, game.render.frameA, strip, first);
+    else
+        paintStrip(game, game.render.frameB, strip, first + 2);
+    if (d == kSide)
+        paintStrip(game, game.render.frameB, strip, first + 2);
+}
+
+void idou(game::Game& game) {
+    render::redrawCell(game, game.heroCell);
+    const int n = walkSubSteps(game);
+    for (int i = 1; i <= n; ++i) {
+        yusyaidou(game, kSide * i / n);
+        render::show(game);
+    }
+    Status& s = game.status;
+    s[Slot::HeroX] = cellX(game.targetCell);
+    s[Slot::HeroY] = cellY(game.targetCell);
+    render::yusyahyouji1(game);
+    game.messageSelector = 0;
+    // The monster effects watch the hero's new neighbours here: mmes with the magicians'
+    // attacks (mazyutu1) and the Magic Sergeants' pincer (madoushi1). When none strikes, the
+    // neighbour hints of mmes set the message line before it is redrawn.
+    render::disp(game);
+}
+
+void itemichiwork(game::Game& game, int direction) {
+    int slot = wrapSlot(game.explore.cursorSlot);
+    for (int i = 0; i < 4 && !held(game, slot); ++i)
+        slot = wrapSlot(slot + cursorDelta(direction));
+    game.explore.cursorSlot = static_cast<std::int16_t>(slot);
+    if (!holdsAnyItem(game))
+        return;
+    while (!held(game, slot))
+        slot = wrapSlot(slot + 1);
+    game.explore.cursorSlot = static_cast<std::int16_t>(slot);
+    placeCursor(game, slot);
+}
+
+} // namespace explore

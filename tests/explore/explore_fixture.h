@@ -1,0 +1,117 @@
+// A game in free play on floor 1, driven through the game's own doors (keys, clicks, ticks).
+#pragma once
+
+#include "explore/executor.h"
+#include "explore/movement.h"
+#include "game/events.h"
+#include "game/game.h"
+#include "game/new_game.h"
+#include "render/picture.h"
+#include "sound/sound.h"
+#include "window/main_window.h"
+#include "world/status.h"
+#include "world/tiles.h"
+
+#include <gtest/gtest.h>
+#include <string>
+#include <vector>
+
+namespace explore_test {
+
+using namespace world;
+
+// A sound backend that writes down what it was asked to play.
+class RecordingSound final : public sound::Sound {
+  public:
+    std::vector<std::string> calls;
+    void playEffect(const std::string& file) override { calls.push_back("effect " + file); }
+    void startMusic(const std::string& file) override { calls.push_back("music " + file); }
+    void stopMusic() override { calls.push_back("stop music"); }
+};
+
+// Picture n of the synthetic lists is filled with colour n + 1, so every picture can be told
+// apart on the play field; hero masks are black (the hero covers his whole cell).
+inline render::Picture plainPicture(int n) {
+    return render::Picture(32, 32, static_cast<render::Pixel>(n + 1));
+}
+
+class ExploreTest : public ::testing::Test {
+  protected:
+    game::Game game;
+    RecordingSound sound;
+
+    void SetUp() override {
+        game.window = window::makeWindowModel();
+        game.setSound(&sound);
+        explore::MouseControl1Click(game);
+        explore::speedhigh(game);
+        game::gameover(game);
+    }
+
+    // Pictures for the drawing tests: every picture a plain colour of its own.
+    void usePlainPictures() {
+        auto& list = game.render.imageList1.pictures;
+        list.clear();
+        for (int n = 0; n < 218; ++n)
+            list.push_back(plainPicture(n));
+        for (int q = 185; q < 216; q += 2)
+            list[static_cast<std::size_t>(q)] = render::Picture(32, 32, render::kBlack);
+        game.render.imageList3.pictures = list;
+    }
+
+    std::int32_t& slot(int n) { return game.status[n]; }
+    int floor() const { return game.status[Slot::Floor]; }
+    int heroCell() const { return cellOf(game.status[Slot::HeroX], game.status[Slot::HeroY]); }
+    std::uint8_t tile(int cell) const { return game.map.tile(floor(), cell); }
+    void setTile(int cell, std::uint8_t code) { game.map.setTile(floor(), cell, code); }
+
+    void placeHero(int cell, Facing facing = Facing::Up) {
+        slot(Slot::HeroX) = cellX(cell);
+        slot(Slot::HeroY) = cellY(cell);
+        slot(Slot::Facing) = static_cast<std::int32_t>(facing);
+    }
+
+    // Step from the hero's cell towards a neighbour through the arrow buttons of mouse
+    // control, as the player clicks them.
+    void step(Direction d) {
+        constexpr const char* kButtons[] = {"BitBtn1", "BitBtn4", "BitBtn2", "BitBtn3"};
+        game::click(game, kButtons[static_cast<int>(d)]);
+    }
+
+    bool commandTimerOn() { return game.window.timer("Timer2").enabled; }
+    bool inputOpen() { return game.window.main.menuItem("&Options").enabled; }
+    int stackTop() const { return game.explore.stack.top; }
+
+    void tick() { game::timerTick(game, "Timer2"); }
+
+    // Tick while the command timer runs (a dialog stops it). Returns the number of ticks.
+    int runTimer(int limit = 100000) {
+        int ticks = 0;
+        while (commandTimerOn() && ticks < limit) {
+            tick();
+            ++ticks;
+        }
+        return ticks;
+    }
+
+    // Play the running script to its end, pressing "OK" on every dialog on the way.
+    // Returns the number of ticks.
+    int playOut(int limit = 100000) {
+        int ticks = 0;
+        while (ticks < limit) {
+            if (commandTimerOn()) {
+                tick();
+                ++ticks;
+            } else if (game.window.main.control("Button1").visible) {
+                game::click(game, "Button1");
+            } else {
+                break;
+            }
+        }
+        return ticks;
+    }
+
+    std::string messageLine() { return game.window.main.control("Edit8").text; }
+};
+
+} // namespace explore_test
