@@ -144,6 +144,9 @@ TEST(TowerCheck, TheStoryWallsHold) {
 TEST(TowerCheck, TrapsCannotBeWalkedRound) {
     // A side door into the Octopus's room.
     EXPECT_TRUE(reports(towercheck::checkReachability(broken({{15, 47, 6}, {15, 46, 6}})), 15, 37));
+    // Floor 33's guards reached from the rooms beside them: all four beaten, the trap then
+    // shuts the hero in with nobody left to fight.
+    EXPECT_TRUE(reports(towercheck::checkReachability(broken({{33, 51, 6}, {33, 73, 6}})), 33, 52));
     // The pen of floor 30 opened from the side room.
     EXPECT_TRUE(reports(towercheck::checkReachability(broken({{30, 57, 6}})), 30, 46));
 }

@@ -150,8 +150,9 @@ void checkWays(const world::TowerMap& tower, Violations& out, int f) {
     }
 }
 
-// A trap: with its event cells and gates shut, none (or not all) of the guarded cells may be
-// touched before the trap is sprung.
+// A trap: with its event cells and gates shut (and every guard beaten on the way, so that
+// the hero walks on through its cell), none (or not all) of the guarded cells may be reached
+// before the trap is sprung.
 struct Trap {
     int floor;
     Cells guarded;
@@ -175,7 +176,7 @@ const std::vector<Trap>& traps() {
 
 void checkTrap(const world::TowerMap& tower, Violations& out, const Trap& trap) {
     const Floor floor = floorOf(tower, trap.floor);
-    Cells shut = trap.guarded;
+    Cells shut;
     for (int c = 0; c < world::kCells; ++c) {
         const auto t = floor[static_cast<std::size_t>(c)];
         if (t == world::Tile::EventCell || t == world::Tile::Gate || (trap.floor == 43 && c == 7))
@@ -183,8 +184,10 @@ void checkTrap(const world::TowerMap& tower, Violations& out, const Trap& trap) 
     }
     const auto reached = walk(floor, tower.arrivalUp(trap.floor), shut);
     int touched = 0;
-    for (int c : trap.guarded)
-        touched += touchable(floor, reached, c) ? 1 : 0;
+    for (int c : trap.guarded) {
+        const bool beaten = reached[static_cast<std::size_t>(c)] || touchable(floor, reached, c);
+        touched += beaten ? 1 : 0;
+    }
     const bool broken =
         trap.noneReachable ? touched > 0 : touched == static_cast<int>(trap.guarded.size());
     if (broken)
