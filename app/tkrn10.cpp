@@ -18,6 +18,9 @@ namespace {
 
 constexpr QRgb kWindowGrey = 0xc0c0c0;
 
+// The menu entry whose check mark says that the keys steer the hero.
+constexpr std::string_view kKeyboardControl = "&Options/&Keyboard Control";
+
 // The main window's background pictures: the game paints them into the screen picture, so
 // they get no widget of their own.
 const std::set<std::string> kDrawnOnScreen = {"Image1", "Image2", "Image3", "Image23"};
@@ -217,7 +220,7 @@ void TKRN10::closeEvent(QCloseEvent* event) {
 
 bool TKRN10::eventFilter(QObject* watched, QEvent* event) {
     // Under keyboard control the window sees the keys before its controls do.
-    if (event->type() != QEvent::KeyPress || !game_.explore.keyPreview ||
+    if (event->type() != QEvent::KeyPress || !keyboardControl() ||
         QApplication::activeWindow() != this)
         return QMainWindow::eventFilter(watched, event);
     const auto key = gameKey(static_cast<QKeyEvent*>(event)->key());
@@ -225,6 +228,11 @@ bool TKRN10::eventFilter(QObject* watched, QEvent* event) {
         return QMainWindow::eventFilter(watched, event);
     forward([&] { game::keyDown(game_, *key); });
     return true;
+}
+
+bool TKRN10::keyboardControl() const {
+    const window::MenuItem* mode = game_.window.main.findMenu(kKeyboardControl);
+    return mode && mode->checked;
 }
 
 void TKRN10::clicked(const std::string& control) {

@@ -87,6 +87,7 @@ class TKRN10 : public QMainWindow, private EventSink {
     void released(const std::string& control) override;
     void menuChosen(const std::string& path) override;
 
+    bool keyboardControl() const;
     void syncAll();
     void syncTimers();
     void syncDialogs();

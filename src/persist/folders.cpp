@@ -42,11 +42,11 @@ std::string userDataFolder(const Environment& env) {
 std::string defaultSaveFolder(const std::string& gameFolder, bool installed,
                               const Environment& env) {
     if (!installed) {
-        const std::string beside = inFolder(gameFolder, "savedat");
+        std::string beside = inFolder(gameFolder, "savedat");
         if (ensureFolder(beside) && isWritableFolder(beside))
             return beside;
     }
-    const std::string own = inFolder(userDataFolder(env), "savedat");
+    std::string own = inFolder(userDataFolder(env), "savedat");
     ensureFolder(own);
     return own;
 }

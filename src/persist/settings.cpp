@@ -11,7 +11,7 @@ constexpr std::size_t kSettingsLines = 3;
 
 } // namespace
 
-SettingsRead settingsFromLines(std::optional<std::vector<std::string>> fileLines,
+SettingsRead settingsFromLines(const std::optional<std::vector<std::string>>& fileLines,
                                const std::string& defaultSaveFolder,
                                const std::string& gameFolder) {
     SettingsRead read;

@@ -30,7 +30,7 @@ struct SettingsRead {
     Settings settings;
     bool rewrite = false;
 };
-SettingsRead settingsFromLines(std::optional<std::vector<std::string>> fileLines,
+SettingsRead settingsFromLines(const std::optional<std::vector<std::string>>& fileLines,
                                const std::string& defaultSaveFolder, const std::string& gameFolder);
 
 // Read KRN10.INI from the configuration folder (writing it anew when missing or short), keep

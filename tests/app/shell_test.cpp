@@ -57,6 +57,7 @@ class ShellTest : public QObject {
     void optionsChosenFromTheMenuAreSaved();
     void theAboutBoxOpensAnimatesAndCloses();
     void quittingFromTheMenuEndsTheProgram();
+    void closingTheWindowEndsTheProgram();
     void aSecondCopyIsRefusedWhileTheFirstRuns();
     void zoomAndGameFolderFollowTheDesktop();
 };
@@ -183,6 +184,13 @@ void ShellTest::quittingFromTheMenuEndsTheProgram() {
     QVERIFY(g.game.shell.quitRequested);
     g.choose("&Game/Game &Start"); // nothing reaches the game once it is ending
     QVERIFY(g.window->timer("Timer4") && !g.window->timer("Timer4")->isActive());
+}
+
+void ShellTest::closingTheWindowEndsTheProgram() {
+    ShellGame g;
+    g.window->show();
+    QVERIFY(g.window->close());
+    QVERIFY(g.game.shell.quitRequested);
 }
 
 void ShellTest::aSecondCopyIsRefusedWhileTheFirstRuns() {
