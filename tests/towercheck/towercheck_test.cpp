@@ -132,6 +132,13 @@ TEST(TowerCheck, TheWayUpIsReachable) {
     EXPECT_TRUE(reportsFloor(towercheck::checkReachability(broken({{4, 99, 8}, {4, 111, 8}})), 4));
 }
 
+TEST(TowerCheck, NoCornerIsForgotten) {
+    // Walling off 20 leaves floor 36's top row behind the down stairs.
+    EXPECT_TRUE(reports(towercheck::checkReachability(broken({{36, 20, 8}})), 36, 9));
+    // Lava, bars and thieves open later: what lies behind them is not forgotten.
+    EXPECT_TRUE(towercheck::checkReachability(world::initialTower()).empty());
+}
+
 TEST(TowerCheck, TheStoryWallsHold) {
     // A road past the capture's event cell.
     EXPECT_TRUE(reports(towercheck::checkReachability(broken({{3, 104, 6}})), 3, 92));

@@ -236,13 +236,55 @@ void checkStoryWalls(const world::TowerMap& tower, Violations& out) {
         detail::add(out, 35, tower.arrivalUp(35), "the way up needs the Dragon or its gate");
 }
 
+// Cells that open later in the story count as open when looking for forgotten corners:
+// bars, lava, the thieves, the Dragon's body, floor 41's side pockets, floor 24's passage.
+Floor openedForLater(Floor floor, int f) {
+    for (auto& t : floor) {
+        const bool later = t == world::Tile::PrisonBars || t == world::Tile::Lava ||
+                           t == world::Tile::Thief ||
+                           (t >= world::Tile::DragonFirst && t <= world::Tile::DragonLast);
+        if (later)
+            t = world::Tile::Road;
+    }
+    auto open = [&](Cells cells) {
+        for (int c : cells)
+            floor[static_cast<std::size_t>(c)] = world::Tile::Road;
+    };
+    if (f == 41)
+        open({70, 72});
+    if (f == 24)
+        open({16, 27, 38});
+    return floor;
+}
+
+// Every cell that holds something can be reached from an arrival cell at some point.
+void checkForgottenCells(const world::TowerMap& tower, Violations& out, int f) {
+    const Floor floor = openedForLater(floorOf(tower, f), f);
+    std::array<bool, world::kCells> reached{};
+    Cells starts = {tower.arrivalUp(f), tower.arrivalDown(f)};
+    if (f == 44)
+        starts = {43, 71};
+    for (int start : starts) {
+        const auto r = walk(floor, start, {});
+        for (std::size_t c = 0; c < reached.size(); ++c)
+            reached[c] = reached[c] || r[c];
+    }
+    for (int c = 0; c < world::kCells; ++c) {
+        const auto t = floor[static_cast<std::size_t>(c)];
+        if (!reached[static_cast<std::size_t>(c)] && stepOf(t) != Step::Blocked)
+            detail::add(out, f, c, "no arrival cell leads here");
+    }
+}
+
 } // namespace
 
 // checkReachability: the ways up and down, the traps and the one-way passages.
 Violations checkReachability(const world::TowerMap& tower) {
     Violations out;
-    for (int f = 0; f < world::kFloors; ++f)
+    for (int f = 0; f < world::kFloors; ++f) {
         checkWays(tower, out, f);
+        checkForgottenCells(tower, out, f);
+    }
     for (const Trap& trap : traps())
         checkTrap(tower, out, trap);
     checkStoryWalls(tower, out);
