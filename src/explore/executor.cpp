@@ -1,5 +1,6 @@
 #include "explore/executor.h"
 
+#include "combat/blows.h"
 #include "explore/dialog.h"
 #include "explore/doors.h"
 #include "explore/input_lock.h"
@@ -292,9 +293,15 @@ void perform(game::Game& game, const CommandEntry e) {
     case Cmd::DoorFrame:
         dooropen(game);
         break;
+    case Cmd::MonsterStrikes:
+        combat::monsterStrikes(game);
+        break;
+    case Cmd::HeroStrikes:
+        combat::heroStrikes(game);
+        break;
     case Cmd::HeadBlow:
         maskedSprite(game, e.arg1, e.arg2);
-        // The battle's damage rule lowers MonsterLifeLeft by the hero's plain offense here.
+        combat::headBlow(game);
         break;
     case Cmd::MusicRestart:
         restartFloorMusic(game);
@@ -320,8 +327,8 @@ void perform(game::Game& game, const CommandEntry e) {
         newGame(game);
         break;
     default:
-        // 0 pauses; 4 and 5, the blows of a fight, are played by the battle's damage rules
-        // and 12, a monster's slide, by the monster movement; codes outside the table pause.
+        // 0 pauses; 12, a monster's slide, is played by the monster movement once it exists;
+        // codes outside the table pause.
         break;
     }
 }

@@ -3,7 +3,10 @@
 #include "explore/dialog.h"
 #include "explore/executor.h"
 #include "explore/movement.h"
+#include "game/about_box.h"
 #include "game/game.h"
+#include "game/startup.h"
+#include "persist/options.h"
 #include "render/play_field.h"
 
 #include <algorithm>
@@ -22,8 +25,10 @@ struct Binding {
 
 // The bindings of names to handlers. Each module adds its handlers here, one line each.
 constexpr Binding kClicks[] = {
-    {"BitBtn1", explore::BitBtn1Click}, {"BitBtn2", explore::BitBtn2Click},
-    {"BitBtn3", explore::BitBtn3Click}, {"BitBtn4", explore::BitBtn4Click},
+    {"About.OKButton", aboutClose},      {"About.ProgramIcon", aboutVillainClick},
+    {"About.Image2", aboutVillainClick}, {"About.Image1", aboutThiefClick},
+    {"BitBtn1", explore::BitBtn1Click},  {"BitBtn2", explore::BitBtn2Click},
+    {"BitBtn3", explore::BitBtn3Click},  {"BitBtn4", explore::BitBtn4Click},
     {"Button1", explore::Button1Click},
 };
 constexpr Binding kPresses[] = {
@@ -35,16 +40,36 @@ constexpr Binding kReleases[] = {
     {"Button9", explore::button9onmouseup},
 };
 constexpr Binding kMenus[] = {
-    {"&Options/&Mouse Control", explore::MouseControl1Click},
-    {"&Options/&Keyboard Control", explore::KeyboardControl1Click},
+    {"&Game/Game &Start", GameStart1Click},
+    {"&Game/Game &Quit", GameQuit1Click},
+    {"&Game/E&xit", Exit1Click},
+    {"&Options/&Mouse Control", persist::mouseControlEntry},
+    {"&Options/&Keyboard Control", persist::keyboardControlEntry},
     {"&Options/&Speed/&High", explore::speedhigh},
     {"&Options/&Speed/&Middle", explore::speedmiddle},
     {"&Options/&Speed/&Low", explore::speedlow},
+    {"&Options/&Prologue", persist::K5Click},
+    {"&Options/&Wav Sound On", persist::wavon1Click},
+    {"&Options/&BGM On", persist::BGMON1Click},
+    {"&Options/&Font/&Big", persist::Large1Click},
+    {"&Options/&Font/&Normal", persist::Normal1Click},
+    {"&Options/&Font/&Small", persist::Small1Click},
+    {"&Options/&Font/&Tiny", persist::tiny1Click},
+    {"&Options/Save &Option", persist::OptionSave1Click},
+    {"&Options/&Initialize Option", persist::NormalOption1Click},
+    {"&Help/Help Library", Help2Click},
+    {"&Help/&About Gravenhold", About1Click},
 };
 constexpr Binding kTimers[] = {
     {"Timer1", render::Timer1Timer},
     {"Timer2", explore::timer2timer},
     {"Timer3", explore::timer3ontimer},
+    {"About.Timer1", aboutTimer1Timer},
+};
+// The desktop's close command on a window ("" or "Main" for the main window).
+constexpr Binding kCloses[] = {
+    {"Main", KRN10close},
+    {"About", aboutClose},
 };
 
 bool dispatch(std::span<const Binding> bindings, Game& game, std::string_view name) {
@@ -59,7 +84,7 @@ bool dispatch(std::span<const Binding> bindings, Game& game, std::string_view na
 } // namespace
 
 void startUp(Game& game) {
-    (void)game;
+    formactivate(game);
 }
 
 void keyDown(Game& game, Key key) {
@@ -80,6 +105,9 @@ bool menuCommand(Game& game, std::string_view path) {
 }
 bool timerTick(Game& game, std::string_view timer) {
     return dispatch(kTimers, game, timer);
+}
+bool closeWindow(Game& game, std::string_view window) {
+    return dispatch(kCloses, game, window.empty() ? "Main" : window);
 }
 
 } // namespace game
