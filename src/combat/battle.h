@@ -1,0 +1,29 @@
+// The battle: a fight is decided the moment it starts and written as a script of blows on the
+// command stack, which the command timer then plays out blow by blow.
+#pragma once
+
+#include <cstdint>
+
+namespace game {
+struct Game;
+}
+
+namespace combat {
+
+// The longest fight played blow by blow, in exchanges of twelve entries. A longer fight (a
+// later lap's monster against an offense barely above its defense can take millions of
+// exchanges) settles its first exchanges at once when it starts: the hero's life and the
+// monster's life drop by exactly what those blows would have taken, and the last exchanges
+// play as usual. The outcome is the same and the command stack stays within its room.
+inline constexpr std::int32_t kMaxPlayedExchanges = 2000;
+
+// taisen: fight the monster on TargetCell, the hero striking first. Refused with a message
+// when the monster's defense is not below his offense; otherwise he steps onto its cell.
+void taisen(game::Game& game);
+
+// taisen2: the monster on `cell` (the hero's own cell, where a scene has slid it) strikes
+// first; ordered by the command (11, 10, cell). A cell without a one-cell monster is no fight.
+// A monster the hero cannot hurt overwhelms him: the fight is lost.
+void taisen2(game::Game& game, int cell);
+
+} // namespace combat

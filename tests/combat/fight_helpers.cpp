@@ -1,0 +1,57 @@
+#include "fight_helpers.h"
+
+#include "explore/executor.h"
+#include "game/new_game.h"
+#include "window/main_window.h"
+
+namespace fight {
+
+game::Game newGame() {
+    game::Game g;
+    g.window = window::makeWindowModel();
+    for (int n = 0; n < 218; ++n)
+        g.render.imageList1.pictures.emplace_back(32, 32, static_cast<render::Pixel>(n));
+    g.render.imageList3.pictures.assign(159, render::Picture(32, 32, render::kWhite));
+    g.render.imageList2.pictures.assign(4, render::Picture(16, 16, 1));
+    game::gameover(g);
+    return g;
+}
+
+void placeHero(game::Game& g, int cell, world::Facing facing, std::int32_t life,
+               std::int32_t offense, std::int32_t defense) {
+    using namespace world;
+    g.status[Slot::HeroX] = cellX(cell);
+    g.status[Slot::HeroY] = cellY(cell);
+    g.status[Slot::Facing] = static_cast<std::int32_t>(facing);
+    g.status[Slot::Life] = life;
+    g.status[Slot::Offense] = offense;
+    g.status[Slot::Defense] = defense;
+    g.heroCell = cell;
+}
+
+std::vector<explore::CommandEntry> script(const game::Game& g) {
+    std::vector<explore::CommandEntry> entries;
+    for (int i = g.explore.stack.top; i >= 1; --i)
+        entries.push_back(g.explore.stack.entries.at(static_cast<std::size_t>(i)));
+    return entries;
+}
+
+BlowTrace playOut(game::Game& g) {
+    BlowTrace trace;
+    while (!g.explore.stack.empty() && g.window.timer("Timer2").enabled) {
+        const int code = g.explore.stack.topEntry().code;
+        explore::stackwork(g);
+        if (code == explore::Cmd::HeroStrikes || code == explore::Cmd::HeadBlow)
+            trace.monsterLife.push_back(g.combat.monsterLifeLeft);
+        if (code == explore::Cmd::MonsterStrikes)
+            trace.heroLife.push_back(g.status[world::Slot::Life]);
+    }
+    return trace;
+}
+
+void tickUntilStopped(game::Game& g, int limit) {
+    for (int i = 0; i < limit && g.window.timer("Timer2").enabled; ++i)
+        explore::timer2timer(g);
+}
+
+} // namespace fight

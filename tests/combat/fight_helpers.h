@@ -1,0 +1,35 @@
+// A game ready for a fight, and ways to read and play the command stack of a fight.
+#pragma once
+
+#include "explore/command_stack.h"
+#include "game/game.h"
+
+#include <cstdint>
+#include <vector>
+
+namespace fight {
+
+// A new first game on floor 1 with picture lists of distinct plain pictures and input open.
+game::Game newGame();
+
+// Puts the hero on a cell of the current floor, facing the given way, with these strengths.
+void placeHero(game::Game& g, int cell, world::Facing facing, std::int32_t life,
+               std::int32_t offense, std::int32_t defense);
+
+// The pending entries in playing order (the top entry first).
+std::vector<explore::CommandEntry> script(const game::Game& g);
+
+// What each blow left: the monster's life after every hero blow, the hero's after every
+// monster blow, in playing order.
+struct BlowTrace {
+    std::vector<std::int32_t> monsterLife;
+    std::vector<std::int32_t> heroLife;
+};
+
+// Plays the stack entry by entry through the executor until it is empty or a dialog holds it.
+BlowTrace playOut(game::Game& g);
+
+// Ticks the command timer until it stops (at most `limit` ticks).
+void tickUntilStopped(game::Game& g, int limit = 100000);
+
+} // namespace fight
