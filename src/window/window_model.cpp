@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <stdexcept>
+#include <utility>
 
 namespace window {
 
@@ -30,6 +31,10 @@ MenuItem& Window::menuItem(std::string_view path) {
 }
 
 Timer* WindowModel::findTimer(std::string_view timerName) {
+    return const_cast<Timer*>(std::as_const(*this).findTimer(timerName));
+}
+
+const Timer* WindowModel::findTimer(std::string_view timerName) const {
     const auto it = std::find_if(timers.begin(), timers.end(),
                                  [&](const Timer& t) { return t.name == timerName; });
     return it == timers.end() ? nullptr : &*it;

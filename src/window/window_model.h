@@ -83,6 +83,7 @@ struct WindowModel {
     std::vector<Timer> timers;
 
     Timer* findTimer(std::string_view timerName);
+    const Timer* findTimer(std::string_view timerName) const;
     Timer& timer(std::string_view timerName);        // throws std::out_of_range if unknown
     Window* findWindow(std::string_view windowName); // "" or "Main" is the main window
 };

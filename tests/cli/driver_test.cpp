@@ -33,7 +33,7 @@ TEST_F(DriverFixture, BadLinesAreClearErrors) {
     EXPECT_EQ(error("wait -5"), "wait \"-5\" is not a number 0..86400000");
     EXPECT_EQ(error("answer maybe"), "answer takes yes, no, ok, cancel or text STRING");
     EXPECT_EQ(error("print floor"),
-              "print takes: status [N] | tile F C | floor F | message | dialog | controls");
+              "print takes: status [N] | tile F C | floor F | message | dialog | controls | stack");
     EXPECT_EQ(out.str(), "");
 }
 

@@ -2,6 +2,9 @@
 
 #include "game/events.h"
 #include "persist/saved_game.h"
+#include "render/bmp.h"
+#include "render/panel.h"
+#include "render/play_field.h"
 
 #include <charconv>
 #include <fstream>
@@ -64,6 +67,16 @@ char flag(bool b) {
     return b ? '1' : '0';
 }
 
+// After a set-up change the whole field, the hero and the panels are drawn anew.
+void redrawAll(game::Game& game) {
+    render::mhyouji(game);
+    render::yusyahyouji1(game);
+    render::show(game);
+    render::disp(game);
+    render::itemdisp(game);
+    render::keydisplay(game);
+}
+
 struct QualifiedName {
     window::Window* window = nullptr;
     std::string_view control;
@@ -112,6 +125,8 @@ std::optional<std::string> Driver::execute(std::string_view line) {
         return print(rest);
     if (cmd == "save-game")
         return saveGame(rest);
+    if (cmd == "save-screen")
+        return saveScreen(rest);
     return "unknown command \"" + std::string(cmd) + "\"";
 }
 
@@ -180,6 +195,13 @@ std::optional<std::string> Driver::answer(std::string_view arg) {
 }
 
 std::optional<std::string> Driver::set(std::string_view arg) {
+    auto error = setState(arg);
+    if (!error)
+        redrawAll(game_);
+    return error;
+}
+
+std::optional<std::string> Driver::setState(std::string_view arg) {
     const auto w = words(arg);
     if (w.size() == 3 && w[0] == "status") {
         const auto slot = number(w[1], 0, world::kStatusBlockWords - 1);
@@ -277,7 +299,16 @@ std::optional<std::string> Driver::print(std::string_view arg) {
         printControls();
         return std::nullopt;
     }
-    return "print takes: status [N] | tile F C | floor F | message | dialog | controls";
+    if (w.size() == 1 && w[0] == "stack") {
+        const explore::CommandStack& stack = game_.explore.stack;
+        out_ << "stacktop=" << stack.top << '\n';
+        for (int n = stack.top; n >= 1; --n) {
+            const auto& e = stack.entries.at(static_cast<std::size_t>(n));
+            out_ << "stack[" << n << "]=" << e.code << ' ' << e.arg1 << ' ' << e.arg2 << '\n';
+        }
+        return std::nullopt;
+    }
+    return "print takes: status [N] | tile F C | floor F | message | dialog | controls | stack";
 }
 
 void Driver::printDialog() {
@@ -321,6 +352,21 @@ std::optional<std::string> Driver::saveGame(std::string_view arg) {
     return std::nullopt;
 }
 
+std::optional<std::string> Driver::saveScreen(std::string_view arg) {
+    if (arg.empty())
+        return "save-screen takes a file name";
+    if (const auto error = render::writeBmp24(std::string(arg), game_.window.main.screen)) {
+        return error->text();
+    }
+    return std::nullopt;
+}
+
+bool Driver::idle() const {
+    const window::Timer* commandTimer = game_.window.findTimer("Timer2");
+    const bool stopped = !commandTimer || !commandTimer->enabled;
+    return stopped && (game_.explore.stack.empty() || game_.explore.dialogPending);
+}
+
 void Driver::fireDueTimers(std::int64_t limit, bool stopWhenIdle) {
     for (;;) {
         clock_.sync(game_.window);
@@ -340,8 +386,7 @@ void Driver::fireDueTimers(std::int64_t limit, bool stopWhenIdle) {
 bool Driver::run() {
     const std::int64_t limit = clock_.now() + kDayMs;
     fireDueTimers(limit, true);
-    const window::Timer* commandTimer = game_.window.findTimer("Timer2");
-    return !commandTimer || !commandTimer->enabled;
+    return idle();
 }
 
 void Driver::wait(std::int64_t ms) {

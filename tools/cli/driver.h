@@ -36,6 +36,7 @@ class Driver {
     std::optional<std::string> menu(std::string_view arg);
     std::optional<std::string> answer(std::string_view arg);
     std::optional<std::string> set(std::string_view arg);
+    std::optional<std::string> setState(std::string_view arg);
     std::optional<std::string> print(std::string_view arg);
     std::optional<std::string> saveScreen(std::string_view arg);
     std::optional<std::string> saveGame(std::string_view arg);
@@ -43,6 +44,8 @@ class Driver {
     void printControls();
     void printDialog();
     void fireDueTimers(std::int64_t limit, bool stopWhenIdle);
+    // The command timer has stopped with nothing left to play, or a dialog waits.
+    bool idle() const;
 
     game::Game& game_;
     ScriptPlatform& platform_;
