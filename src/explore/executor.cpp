@@ -1,5 +1,6 @@
 #include "explore/executor.h"
 
+#include "combat/battle.h"
 #include "combat/blows.h"
 #include "explore/dialog.h"
 #include "explore/doors.h"
@@ -207,6 +208,9 @@ void special(game::Game& game, int which, int value) {
     case 9:
         render::yusyahyouji1(game);
         break;
+    case 10:
+        nested(game, [&] { combat::taisen2(game, value); });
+        break;
     case 11:
         showFloor(game, value);
         break;
@@ -221,9 +225,9 @@ void special(game::Game& game, int which, int value) {
         break;
     default:
         // 1 the prison wake-up (openning31), 3 the Sergeants' ring (madoushi2), 4 the
-        // Vampire's arrival (banpaiawork), 5 the after-fight checks (moncheck), 10 the fight
-        // the monster starts (taisen2), 12 a full-window transition step (openning9): their
-        // scenes fill these steps; until then they pause.
+        // Vampire's arrival (banpaiawork), 5 the after-fight checks (moncheck) and 12 a
+        // full-window transition step (openning9): their scenes fill these steps; until then
+        // they pause.
         break;
     }
 }

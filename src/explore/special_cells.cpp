@@ -1,5 +1,6 @@
 #include "explore/special_cells.h"
 
+#include "combat/battle.h"
 #include "combat/monsters.h"
 #include "explore/doors.h"
 #include "explore/executor.h"
@@ -199,7 +200,8 @@ void zenoRule(game::Game& game) {
     }
     if (floor == kTopFloor && s[Slot::KeepProgress] != 1)
         combat::setLaterLapZeno(game);
-    // On floors 49 and 50 taisen, the battle, fights Zeno here.
+    if (floor == kTopFloor || floor == 49)
+        combat::taisen(game);
 }
 
 void mevent(game::Game& game) {

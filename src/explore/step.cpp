@@ -1,5 +1,6 @@
 #include "explore/step.h"
 
+#include "combat/battle.h"
 #include "explore/doors.h"
 #include "explore/executor.h"
 #include "explore/movement.h"
@@ -170,7 +171,7 @@ void handan(game::Game& game) {
         equipmentRule(game, t);
         break;
     case StepKind::Monster:
-        // taisen, the battle, fights the monster on TargetCell here.
+        combat::taisen(game);
         break;
     case StepKind::Zeno:
         zenoRule(game);

@@ -1,5 +1,6 @@
 #include "game/new_game.h"
 
+#include "combat/monster_panel.h"
 #include "combat/monsters.h"
 #include "explore/input_lock.h"
 #include "game/game.h"
@@ -66,6 +67,10 @@ void syokidata2(Game& game) {
     game.explore.stack.clear();
     // A missing side-panel or title picture leaves that picture out; play goes on.
     (void)render::resetPlayScreen(game);
+    if (!game.window.timer("Timer4").enabled) {
+        game.combat.currentMonster = combat::kNoMonster;
+        combat::monshyouji(game);
+    }
 
     auto& menu = game.window.main;
     menu.menuItem("&Options/&Wav Sound On").checked = s[Slot::WavOff] == 0;

@@ -187,6 +187,17 @@ TEST_F(ExecutorTest, TheGameOverScriptShowsItsBoxThenStartsAFirstGame) {
     EXPECT_TRUE(inputOpen());
 }
 
+TEST_F(ExecutorTest, AFightOrderedByAScenePlaysInPlaceOfItsCommand) {
+    // The monster has been slid onto the hero's own cell; it strikes first.
+    setTile(heroCell(), Tile::FirstMonster);
+    start({{Cmd::Special, 10, heroCell()}, {Cmd::Message, 4, 0}});
+    playOut();
+    EXPECT_EQ(tile(heroCell()), Tile::Road);
+    EXPECT_EQ(slot(Slot::Gold), 1);
+    EXPECT_EQ(game.messageSelector, 4); // the entry beneath the order plays after the fight
+    EXPECT_TRUE(inputOpen());
+}
+
 TEST_F(ExecutorTest, TheStackGrowsForScriptsLongerThanItsRoom) {
     const int n = explore::kCommandStackRoom + 5000;
     for (int i = 1; i <= n; ++i)

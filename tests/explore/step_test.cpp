@@ -88,6 +88,16 @@ TEST_F(StepTest, SpecialItemsAreHeldWithTheirLines) {
     EXPECT_EQ(messageLine(), line(171));
 }
 
+TEST_F(StepTest, AMonsterIsFoughtAndTheHeroTakesItsCell) {
+    stepOnto(Tile::FirstMonster); // a Green Slime
+    EXPECT_EQ(heroCell(), cellOf(5, 4));
+    EXPECT_EQ(tile(cellOf(5, 4)), Tile::Road);
+    EXPECT_EQ(slot(Slot::Gold), 1);
+    EXPECT_EQ(slot(Slot::Life), 1000); // its blows cannot pierce defense 100
+    EXPECT_EQ(messageLine(), "Beat a Green Slime.  Got 1 gold.");
+    EXPECT_TRUE(inputOpen());
+}
+
 TEST_F(StepTest, BlockedTilesDoNothingAtAll) {
     const world::Status before = game.status;
     for (std::uint8_t code : std::initializer_list<std::uint8_t>{
