@@ -115,6 +115,19 @@ TEST(TowerCheck, NoAfterFightCheckMatchesAtTheStart) {
     EXPECT_TRUE(reports(towercheck::checkAfterFightSums(weak), 49, 15));
 }
 
+TEST(TowerCheck, CharactersAnswerFromTheirOwnColumns) {
+    EXPECT_TRUE(towercheck::checkTalkColumns(world::initialTower()).empty());
+    // The red-key merchant of floor 12 reached from column 0 or 2.
+    EXPECT_TRUE(reports(towercheck::checkTalkColumns(broken({{12, 55, 6}})), 12, 56));
+    EXPECT_TRUE(reports(towercheck::checkTalkColumns(broken({{12, 57, 6}})), 12, 56));
+    // The hidden key merchant reached from below (column 10).
+    EXPECT_TRUE(reports(towercheck::checkTalkColumns(broken({{12, 21, 6}})), 12, 10));
+    // The hidden old man reached from column 10 would give advice instead of the Elixir.
+    EXPECT_TRUE(reports(towercheck::checkTalkColumns(broken({{16, 109, 6}})), 16, 120));
+    // The prison thief walled in on the wake-up side.
+    EXPECT_TRUE(reports(towercheck::checkTalkColumns(broken({{2, 79, 8}})), 2, 78));
+}
+
 TEST(TowerCheck, AtMostSevenMonsterKindsAFloor) {
     const auto crowd = broken({{5, 56, 133},
                                {5, 57, 135},

@@ -54,8 +54,9 @@ Violations checkMonsterKinds(const world::TowerMap& tower) {
 // checkTower: every rule family in turn.
 Violations checkTower(const world::TowerMap& tower) {
     Violations all;
-    for (auto* family : {checkVocabulary, checkStairs, checkEventCells, checkScriptedCells,
-                         checkAfterFightSums, checkMonsterKinds, checkReachability}) {
+    for (auto* family :
+         {checkVocabulary, checkStairs, checkEventCells, checkScriptedCells, checkAfterFightSums,
+          checkMonsterKinds, checkReachability, checkTalkColumns}) {
         Violations v = family(tower);
         all.insert(all.end(), v.begin(), v.end());
     }

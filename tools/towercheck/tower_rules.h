@@ -33,6 +33,7 @@ Violations checkScriptedCells(const world::TowerMap& tower);
 Violations checkAfterFightSums(const world::TowerMap& tower);
 Violations checkMonsterKinds(const world::TowerMap& tower);
 Violations checkReachability(const world::TowerMap& tower);
+Violations checkTalkColumns(const world::TowerMap& tower);
 
 // Small helpers shared by the rule files.
 namespace detail {
