@@ -6,7 +6,10 @@
 #include "game/about_box.h"
 #include "game/game.h"
 #include "game/startup.h"
+#include "persist/data_folder.h"
 #include "persist/options.h"
+#include "persist/ranking_window.h"
+#include "persist/saved_games.h"
 #include "render/play_field.h"
 
 #include <algorithm>
@@ -25,11 +28,24 @@ struct Binding {
 
 // The bindings of names to handlers. Each module adds its handlers here, one line each.
 constexpr Binding kClicks[] = {
-    {"About.OKButton", aboutClose},      {"About.ProgramIcon", aboutVillainClick},
-    {"About.Image2", aboutVillainClick}, {"About.Image1", aboutThiefClick},
-    {"BitBtn1", explore::BitBtn1Click},  {"BitBtn2", explore::BitBtn2Click},
-    {"BitBtn3", explore::BitBtn3Click},  {"BitBtn4", explore::BitBtn4Click},
+    {"About.OKButton", aboutClose},
+    {"About.ProgramIcon", aboutVillainClick},
+    {"About.Image2", aboutVillainClick},
+    {"About.Image1", aboutThiefClick},
+    {"BitBtn1", explore::BitBtn1Click},
+    {"BitBtn2", explore::BitBtn2Click},
+    {"BitBtn3", explore::BitBtn3Click},
+    {"BitBtn4", explore::BitBtn4Click},
     {"Button1", explore::Button1Click},
+    {"Ranking.Button1", persist::rankingButtonClick<1>},
+    {"Ranking.Button2", persist::rankingButtonClick<2>},
+    {"Ranking.Button3", persist::rankingButtonClick<3>},
+    {"Ranking.Button4", persist::rankingButtonClick<4>},
+    {"Ranking.Button5", persist::rankingButtonClick<5>},
+    {"Ranking.Button6", persist::rankingExit},
+    {"DataFolder.Button1", persist::dataFolderOkClick},
+    {"DataFolder.Button2", persist::dataFolderCancel},
+    {"DataFolder.Button3", persist::makeDirectoryClick},
 };
 constexpr Binding kPresses[] = {
     {"Button8", explore::button8onmousedown},
@@ -43,6 +59,23 @@ constexpr Binding kMenus[] = {
     {"&Game/Game &Start", GameStart1Click},
     {"&Game/Game &Quit", GameQuit1Click},
     {"&Game/E&xit", Exit1Click},
+    {"&Game/&Ranking", persist::HighScore1Click},
+    {"&Game/&Load/Data &1", persist::LoadClick<1>},
+    {"&Game/&Load/Data &2", persist::LoadClick<2>},
+    {"&Game/&Load/Data &3", persist::LoadClick<3>},
+    {"&Game/&Load/Data &4", persist::LoadClick<4>},
+    {"&Game/&Load/Data &5", persist::LoadClick<5>},
+    {"&Game/&Load/Data &6", persist::LoadClick<6>},
+    {"&Game/&Load/Data &7", persist::LoadClick<7>},
+    {"&Game/&Load/Data &8", persist::LoadClick<8>},
+    {"&Game/&Save/Data &1", persist::SaveClick<1>},
+    {"&Game/&Save/Data &2", persist::SaveClick<2>},
+    {"&Game/&Save/Data &3", persist::SaveClick<3>},
+    {"&Game/&Save/Data &4", persist::SaveClick<4>},
+    {"&Game/&Save/Data &5", persist::SaveClick<5>},
+    {"&Game/&Save/Data &6", persist::SaveClick<6>},
+    {"&Game/&Save/Data &7", persist::SaveClick<7>},
+    {"&Game/&Save/Data &8", persist::SaveClick<8>},
     {"&Options/&Mouse Control", persist::mouseControlEntry},
     {"&Options/&Keyboard Control", persist::keyboardControlEntry},
     {"&Options/&Speed/&High", explore::speedhigh},
@@ -55,6 +88,7 @@ constexpr Binding kMenus[] = {
     {"&Options/&Font/&Normal", persist::Normal1Click},
     {"&Options/&Font/&Small", persist::Small1Click},
     {"&Options/&Font/&Tiny", persist::tiny1Click},
+    {"&Options/&Change Data Spot", persist::K6Click},
     {"&Options/Save &Option", persist::OptionSave1Click},
     {"&Options/&Initialize Option", persist::NormalOption1Click},
     {"&Help/Help Library", Help2Click},
@@ -70,6 +104,17 @@ constexpr Binding kTimers[] = {
 constexpr Binding kCloses[] = {
     {"Main", KRN10close},
     {"About", aboutClose},
+    {"Ranking", persist::rankingExit},
+    {"DataFolder", persist::dataFolderCancel},
+};
+// The bindings of list boxes to the handlers of a chosen row.
+struct RowBinding {
+    std::string_view name;
+    void (*handler)(Game&, int);
+};
+constexpr RowBinding kChoices[] = {
+    {"DataFolder.DriveComboBox1", persist::DriveComboBox1Change},
+    {"DataFolder.DirectoryListBox1", persist::DirectoryListBox1Change},
 };
 
 bool dispatch(std::span<const Binding> bindings, Game& game, std::string_view name) {
@@ -105,6 +150,14 @@ bool menuCommand(Game& game, std::string_view path) {
 }
 bool timerTick(Game& game, std::string_view timer) {
     return dispatch(kTimers, game, timer);
+}
+bool choose(Game& game, std::string_view control, int row) {
+    const auto it = std::find_if(std::begin(kChoices), std::end(kChoices),
+                                 [&](const RowBinding& b) { return b.name == control; });
+    if (it == std::end(kChoices))
+        return false;
+    it->handler(game, row);
+    return true;
 }
 bool closeWindow(Game& game, std::string_view window) {
     return dispatch(kCloses, game, window.empty() ? "Main" : window);

@@ -30,6 +30,10 @@ bool menuCommand(Game& game, std::string_view path);
 // False when no such timer exists.
 bool timerTick(Game& game, std::string_view timer);
 
+// A row chosen in a list box of a secondary window ("DataFolder.DirectoryListBox1"; row 0 is
+// the first line). False when no such list takes a choice.
+bool choose(Game& game, std::string_view control, int row);
+
 // The desktop's close command on a window ("" or "Main", "About", "Ranking"...). False when
 // the window has no close handler.
 bool closeWindow(Game& game, std::string_view window);

@@ -4,6 +4,7 @@
 #include "combat/combat_state.h"
 #include "explore/explore_state.h"
 #include "game/startup.h"
+#include "persist/persist_state.h"
 #include "render/render_state.h"
 #include "sound/sound.h"
 #include "window/main_window.h"
@@ -39,6 +40,7 @@ struct Game {
     render::RenderState render;    // picture lists, play-field frames, animation phase
     explore::ExploreState explore; // command stack, input lock, step input, item cursor
     combat::CombatState combat;    // the fight's working values and the monster table
+    persist::PersistState persist; // the Ranking and Change Data Folder windows at work
     Folders folders;
     ShellState shell; // settings lines, option block, quit request
 

@@ -5,6 +5,8 @@
 #include "world/tiles.h"
 
 #include <gtest/gtest.h>
+#include <tuple>
+#include <vector>
 
 namespace {
 
@@ -169,6 +171,110 @@ TEST(TowerCheck, TrapsCannotBeWalkedRound) {
     EXPECT_TRUE(reports(towercheck::checkReachability(broken({{33, 51, 6}, {33, 73, 6}})), 33, 52));
     // The pen of floor 30 opened from the side room.
     EXPECT_TRUE(reports(towercheck::checkReachability(broken({{30, 57, 6}})), 30, 46));
+}
+
+} // namespace
+
+namespace {
+
+using Family = Violations (*)(const world::TowerMap&);
+
+// One deliberate break and where the checker must point.
+struct Break {
+    const char* what;
+    Family family;
+    std::vector<std::tuple<int, int, std::uint8_t>> changes;
+    int floor;
+    int cell; // -1: anywhere on the floor
+};
+
+TowerMap applied(const Break& b) {
+    TowerMap tower = world::initialTower();
+    for (const auto& [floor, cell, code] : b.changes)
+        tower.setTile(floor, cell, code);
+    return tower;
+}
+
+class EachRuleFires : public ::testing::TestWithParam<Break> {};
+
+TEST_P(EachRuleFires, OnItsFloorAndCell) {
+    const Break& b = GetParam();
+    const Violations found = b.family(applied(b));
+    if (b.cell >= 0)
+        EXPECT_TRUE(reports(found, b.floor, b.cell)) << b.what;
+    else
+        EXPECT_TRUE(reportsFloor(found, b.floor)) << b.what;
+}
+
+const std::vector<Break> kBreaks = {
+    {"floor 30's event outside the pen",
+     towercheck::checkEventCells,
+     {{30, 60, 6}, {30, 38, 7}},
+     30,
+     38},
+    {"floor 48's event cell missing", towercheck::checkEventCells, {{48, 0, 6}}, 48, 0},
+    {"a second capture cell on floor 3", towercheck::checkEventCells, {{3, 91, 7}}, 3, -1},
+    {"floor 41's pockets open at the start", towercheck::checkScriptedCells, {{41, 70, 6}}, 41, 70},
+    {"floor 24's passage open at the start", towercheck::checkScriptedCells, {{24, 27, 6}}, 24, 27},
+    {"the floor-29 thief missing", towercheck::checkScriptedCells, {{29, 38, 6}}, 29, 38},
+    {"a way into the Sacred Shield's cell", towercheck::checkScriptedCells, {{44, 59, 6}}, 44, 59},
+    {"the floor-42 figure is not the thief", towercheck::checkScriptedCells, {{42, 82, 6}}, 42, 82},
+    {"floor 43's Sergeant fought from below",
+     towercheck::checkScriptedCells,
+     {{43, 19, 6}},
+     43,
+     19},
+    {"floor 41's magicians already gone",
+     towercheck::checkAfterFightSums,
+     {{41, 12, 6}, {41, 20, 6}},
+     41,
+     12},
+    {"Zeno beaten before he comes",
+     towercheck::checkAfterFightSums,
+     {{49, 71, 6}, {49, 60, 4}},
+     49,
+     27},
+    {"floor 34's guards already gone",
+     towercheck::checkAfterFightSums,
+     {{34, 37, 6},
+      {34, 39, 6},
+      {34, 41, 6},
+      {34, 43, 6},
+      {34, 81, 6},
+      {34, 83, 6},
+      {34, 85, 6},
+      {34, 87, 6}},
+     34,
+     37},
+    {"floor 25's up stairs gone", towercheck::checkStairs, {{25, 110, 8}}, 25, 111},
+    {"a hidden block that hides nothing", towercheck::checkVocabulary, {{41, 21, 10}}, 41, 21},
+    {"floor 44's way out only past the keepers",
+     towercheck::checkReachability,
+     {{44, 65, 8}},
+     44,
+     71},
+    {"floor 35's way up only past the Dragon",
+     towercheck::checkReachability,
+     {{35, 87, 8}},
+     35,
+     104},
+    {"floor 9's down stairs cut off from above",
+     towercheck::checkReachability,
+     {{9, 15, 8}, {9, 17, 8}, {9, 27, 8}},
+     9,
+     -1},
+};
+
+INSTANTIATE_TEST_SUITE_P(TowerCheck, EachRuleFires, ::testing::ValuesIn(kBreaks));
+
+TEST(TowerCheck, HiddenBlocksAtTheirFourPlacesAreFine) {
+    for (const auto& [floor, cell] : {std::pair{12, 10}, {16, 120}, {19, 27}, {41, 20}})
+        EXPECT_FALSE(reports(towercheck::checkVocabulary(world::initialTower()), floor, cell));
+}
+
+TEST(TowerCheck, ALargeMonsterCountsAsOneKind) {
+    // Floor 15 keeps its Octopus (nine cells, one kind) within the seven kinds.
+    EXPECT_TRUE(towercheck::checkMonsterKinds(world::initialTower()).empty());
 }
 
 } // namespace

@@ -1,0 +1,232 @@
+#include "persist/data_folder.h"
+
+#include "game/game.h"
+#include "persist/files.h"
+#include "persist/folders.h"
+
+#include <algorithm>
+#include <filesystem>
+#include <string_view>
+#include <system_error>
+
+namespace persist {
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr std::string_view kDataFolderWindow = "DataFolder";
+constexpr std::string_view kFolderField = "Edit1";
+constexpr std::string_view kPlaceList = "DriveComboBox1";
+constexpr std::string_view kTree = "DirectoryListBox1";
+constexpr std::string_view kFiles = "FileListBox1";
+constexpr std::string_view kOkButton = "Button1";
+// The controls that take the dialog font size: the title line and the buttons.
+constexpr std::string_view kLargeFontControls[] = {"Label1", "Button1", "Button2", "Button3"};
+
+constexpr const char* kMakeCaption = "Make Directory";
+constexpr const char* kMakePrompt = "Please, input the name of directory";
+
+constexpr int kIndent = 2; // spaces per level of the tree
+
+window::Window& dialog(game::Game& game) {
+    return *game.window.findWindow(kDataFolderWindow);
+}
+
+DataFolderState& state(game::Game& game) {
+    return game.persist.dataFolder;
+}
+
+std::string joined(const std::vector<std::string>& rows) {
+    std::string text;
+    for (const std::string& row : rows)
+        text += (text.empty() ? "" : "\n") + row;
+    return text;
+}
+
+bool isFolder(const std::string& path) {
+    std::error_code error;
+    return fs::is_directory(path, error);
+}
+
+// The names of the entries of a folder that pass a test on their status, in name order.
+template <typename Test> std::vector<std::string> entries(const std::string& folder, Test test) {
+    std::vector<std::string> names;
+    std::error_code error;
+    for (fs::directory_iterator it(folder, fs::directory_options::skip_permission_denied, error),
+         end;
+         !error && it != end; it.increment(error)) {
+        std::error_code ignored;
+        if (test(it->status(ignored)))
+            names.push_back(it->path().filename().string());
+    }
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+// Choose a folder: the field, the tree and the file list follow it.
+void choose(game::Game& game, const std::string& folder) {
+    DataFolderState& s = state(game);
+    s.chosen = plainFolder(folder);
+    window::Window& w = dialog(game);
+    w.control(kFolderField).text = s.chosen;
+    s.folders.clear();
+    std::vector<std::string> texts;
+    for (FolderRow& row : folderTree(s.chosen)) {
+        s.folders.push_back(std::move(row.folder));
+        texts.push_back(std::move(row.text));
+    }
+    w.control(kTree).text = joined(texts);
+    w.control(kFiles).text = joined(filesIn(s.chosen));
+}
+
+// The file system's root and the home folder.
+std::vector<std::string> places() {
+    std::vector<std::string> rows = {"/"};
+    const std::string home = processEnvironment().home;
+    if (!home.empty() && plainFolder(home) != "/")
+        rows.push_back(plainFolder(home));
+    return rows;
+}
+
+// The small size for the field and the lists, the dialog size for the title and the buttons.
+void applyFonts(game::Game& game, window::Window& w) {
+    const int small = game.shell.options[Option::SmallFont];
+    const int large = game.shell.options[Option::DialogFont];
+    for (window::Control& c : w.controls)
+        c.fontSize = std::find(std::begin(kLargeFontControls), std::end(kLargeFontControls),
+                               c.name) != std::end(kLargeFontControls)
+                         ? large
+                         : small;
+}
+
+// The three settings lines as KRN10.INI holds them now; the lines in memory stand in for a
+// file that cannot be read or lacks lines.
+std::array<std::string, 3> settingsNow(game::Game& game) {
+    std::array<std::string, 3> lines = {game.folders.save, game.folders.game, ""};
+    const std::vector<std::string>& held = game.shell.settings.lines;
+    std::copy_n(held.begin(), std::min(held.size(), lines.size()), lines.begin());
+    const auto file = readLines(inFolder(game.folders.config, kSettingsFile));
+    if (file)
+        std::copy_n(file->begin(), std::min(file->size(), lines.size()), lines.begin());
+    return lines;
+}
+
+std::optional<std::string> copyFile(const std::string& from, const std::string& to) {
+    std::error_code error;
+    const auto size = fs::file_size(from, error);
+    const auto bytes = error ? std::nullopt : readBytes(from, static_cast<std::size_t>(size));
+    if (!bytes || bytes->size() != size)
+        return "Cannot read " + from + ".";
+    return writeBytes(to, *bytes);
+}
+
+} // namespace
+
+std::string plainFolder(const std::string& folder) {
+    std::error_code error;
+    fs::path path = fs::absolute(folder, error).lexically_normal();
+    std::string text = path.string();
+    while (text.size() > 1 && text.back() == '/')
+        text.pop_back();
+    return text;
+}
+
+std::vector<FolderRow> folderTree(const std::string& chosen) {
+    std::vector<FolderRow> rows;
+    fs::path path;
+    int depth = 0;
+    for (const fs::path& step : fs::path(chosen)) {
+        if (step.empty())
+            continue;
+        path /= step;
+        const std::string name = step.string();
+        const std::string indent(static_cast<std::size_t>(kIndent * depth), ' ');
+        rows.push_back({path.string(), indent + name + (name == "/" ? "" : "/")});
+        ++depth;
+    }
+    const std::string indent(static_cast<std::size_t>(kIndent * depth), ' ');
+    for (const std::string& name :
+         entries(chosen, [](const fs::file_status& s) { return fs::is_directory(s); }))
+        rows.push_back({(path / name).string(), indent + name});
+    return rows;
+}
+
+std::vector<std::string> filesIn(const std::string& folder) {
+    return entries(folder, [](const fs::file_status& s) { return fs::is_regular_file(s); });
+}
+
+std::optional<std::string> copyDataFiles(const std::string& from, const std::string& to) {
+    for (const char* name : kDataFiles) {
+        const std::string source = inFolder(from, name);
+        std::error_code error;
+        if (!fs::exists(source, error))
+            continue; // nothing of this kind was ever saved there
+        if (auto failure = copyFile(source, inFolder(to, name)))
+            return failure;
+    }
+    return std::nullopt;
+}
+
+void K6Click(game::Game& game) {
+    window::Window& w = dialog(game);
+    DataFolderState& s = state(game);
+    applyFonts(game, w);
+    s.places = places();
+    w.control(kPlaceList).text = joined(s.places);
+    choose(game, settingsNow(game)[0]);
+    w.visible = true;
+    window::setFocus(w, kOkButton);
+}
+
+void DriveComboBox1Change(game::Game& game, int row) {
+    const DataFolderState& s = state(game);
+    if (row >= 0 && static_cast<std::size_t>(row) < s.places.size())
+        choose(game, s.places[static_cast<std::size_t>(row)]);
+}
+
+void DirectoryListBox1Change(game::Game& game, int row) {
+    const DataFolderState& s = state(game);
+    if (row >= 0 && static_cast<std::size_t>(row) < s.folders.size())
+        choose(game, s.folders[static_cast<std::size_t>(row)]);
+}
+
+void makeDirectoryClick(game::Game& game) {
+    const std::string chosen = state(game).chosen;
+    const auto answer = game.platform().askText(kMakeCaption, kMakePrompt, inFolder(chosen, ""));
+    if (!answer || answer->empty())
+        return;
+    const std::string folder = plainFolder((fs::path(chosen) / *answer).string());
+    if (ensureFolder(folder))
+        choose(game, folder);
+    else
+        game.platform().messageBox("Cannot make the directory " + folder + ".");
+}
+
+void dataFolderOkClick(game::Game& game) {
+    const std::string chosen = state(game).chosen;
+    const std::array<std::string, 3> kept = settingsNow(game);
+    if (!isFolder(chosen) || !isWritableFolder(chosen)) {
+        game.platform().messageBox("Cannot write in the directory " + chosen + ".");
+        return;
+    }
+    if (const auto error = copyDataFiles(kept[0], chosen)) {
+        game.platform().messageBox(*error);
+        return;
+    }
+    const std::vector<std::string> lines = {chosen, kept[1], kept[2]};
+    ensureFolder(game.folders.config);
+    if (const auto error = writeLines(inFolder(game.folders.config, kSettingsFile), lines)) {
+        game.platform().messageBox(*error);
+        return;
+    }
+    game.shell.settings.lines = lines;
+    game.shell.settings.shortText = kept[2].substr(0, kShortTextLength);
+    game.folders.save = chosen;
+    dialog(game).visible = false;
+}
+
+void dataFolderCancel(game::Game& game) {
+    dialog(game).visible = false;
+}
+
+} // namespace persist

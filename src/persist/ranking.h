@@ -1,0 +1,129 @@
+// The five top-ten lists of the fairy's checkpoints (floors 10, 20, 25, 40 and 49): the table
+// files option1.dat..option5.dat (a grid of 12 rows by 6 columns of 32-bit words guarded by
+// row and column sums and a version word), the name files option11.dat..option51.dat (ten
+// lines), the temporary ranking that stands in for a missing or damaged list, and the points a
+// checkpoint is worth.
+#pragma once
+
+#include "world/status.h"
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <string>
+
+namespace persist {
+
+inline constexpr int kRankingLists = 5; // list n = 1..5 for the floors 10, 20, 25, 40, 49
+inline constexpr int kPlaces = 10;
+inline constexpr int kTableRows = 12;
+inline constexpr int kTableColumns = 6;
+inline constexpr std::size_t kTableBytes = kTableRows * kTableColumns * 4; // 288
+
+// Columns of the table.
+namespace Column {
+enum : int {
+    Points = 0,
+    Life = 1,
+    Offense = 2,
+    Defense = 3,
+    RowSum = 4,    // points + life + offense + defense
+    RowAltSum = 5, // points - life + offense - defense + row sum
+};
+}
+// Rows of the table after the ten places.
+inline constexpr int kSumRow = 10;    // the column sums of the places
+inline constexpr int kAltSumRow = 11; // the column alternating sums; column 5 the version word
+
+// One table as it is stored, row by row.
+struct RankingTable {
+    std::array<std::array<std::int32_t, kTableColumns>, kTableRows> cells{};
+
+    std::int32_t& at(int row, int column) {
+        return cells.at(static_cast<std::size_t>(row)).at(static_cast<std::size_t>(column));
+    }
+    std::int32_t at(int row, int column) const {
+        return cells.at(static_cast<std::size_t>(row)).at(static_cast<std::size_t>(column));
+    }
+    // The place's points, life, offense and defense (place 1..10).
+    std::int32_t points(int place) const { return at(place - 1, Column::Points); }
+};
+
+// The names of places 1..10.
+using RankingNames = std::array<std::string, kPlaces>;
+
+// What a place records: the points and the hero's life, offense and defense.
+struct RankingEntry {
+    std::int32_t points = 0;
+    std::int32_t life = 0;
+    std::int32_t offense = 0;
+    std::int32_t defense = 0;
+};
+
+// The outcome of reading a table file.
+enum class TableCheck {
+    Good,
+    Unreadable,   // missing or shorter than 288 bytes
+    Abnormal,     // a row or column sum does not match
+    OtherVersion, // the sums match but the version word is not that of this list
+};
+
+// The message box that replaces a table by the temporary ranking (nothing for a good table).
+const char* checkMessage(TableCheck check);
+
+// The version word of list n: the save marker times 100, less n (-401..-405).
+std::int32_t versionWord(int list);
+
+// The table as its 288 bytes, little-endian, row by row; and back (nothing unless exactly
+// 288 bytes).
+std::array<std::uint8_t, kTableBytes> tableBytes(const RankingTable& table);
+std::optional<RankingTable> tableFromBytes(std::span<const std::uint8_t> bytes);
+
+// Fill in the row sums, the column sums and the version word of list n, as saving does.
+void stampTable(RankingTable& table, int list);
+
+// Check a table read from list n's file: every sum, then the version word.
+TableCheck checkTable(const RankingTable& table, int list);
+
+// The built-in list that stands in for list n: points 100 down to 10, life, offense and defense
+// by the list, no sums.
+RankingTable temporaryRanking(int list);
+
+// The place (1..10) that the points earn: the first place whose points are strictly lower; 0
+// when none is.
+int placeFor(const RankingTable& table, std::int32_t points);
+
+// Enter a name and its entry at place p: places p..9 move down one, the old 10th is dropped.
+void enterPlace(RankingTable& table, RankingNames& names, int place, const std::string& name,
+                const RankingEntry& entry);
+
+// The list of a checkpoint floor (10 -> 1, 20 -> 2, 25 -> 3, 40 -> 4, 49 -> 5), 0 elsewhere.
+int listOfFloor(std::int32_t floor);
+
+// The fairy's valuation of the hero on checkpoint list n: life, offense, defense and keys
+// against what the floor expects in this lap, never below 0.
+std::int32_t checkpointPoints(const world::Status& status, int list);
+
+// The files of list n in the save folder: option<n>.dat and option<n>1.dat.
+std::string tableFile(const std::string& saveFolder, int list);
+std::string namesFile(const std::string& saveFolder, int list);
+
+// scoreload's reading: list n's table with its check, the temporary ranking in its place when
+// the check fails.
+struct RankingRead {
+    RankingTable table;
+    TableCheck check = TableCheck::Good;
+};
+RankingRead readTable(const std::string& saveFolder, int list);
+
+// The ten names of list n; a missing file gives empty names, missing lines empty places.
+RankingNames readNames(const std::string& saveFolder, int list);
+
+// scoresave's writing: the table with its sums and version word stamped, then the names. The
+// error text for the player, or nothing.
+std::optional<std::string> writeRanking(const std::string& saveFolder, int list,
+                                        RankingTable& table, const RankingNames& names);
+
+} // namespace persist

@@ -1,0 +1,188 @@
+#include "persist/ranking_window.h"
+
+#include "game/game.h"
+#include "persist/files.h"
+#include "persist/saved_game.h"
+#include "persist/saved_games.h"
+
+#include <algorithm>
+#include <string_view>
+
+namespace persist {
+namespace {
+
+using world::Slot::Defense;
+using world::Slot::FairyList;
+using world::Slot::FairyPlace;
+using world::Slot::FairyValuation;
+using world::Slot::Floor;
+using world::Slot::Life;
+using world::Slot::Offense;
+
+constexpr std::string_view kRankingWindow = "Ranking";
+constexpr std::string_view kExitButton = "Button6";
+constexpr std::string_view kTitle = "Label1";
+constexpr int kFirstHead = 2; // Label2..Label7: the column heads
+constexpr int kFirstFloorButton = 1;
+
+constexpr const char* kNameCaption = "Input your name";
+constexpr const char* kNamePrompt = "Please input within 18 words";
+
+// The table's columns on screen: rank, points, name, life, offense, defense.
+namespace Shown {
+enum : int { Rank = 0, Points = 1, Name = 2, Life = 3, Offense = 4, Defense = 5, Count = 6 };
+}
+
+window::Window& rankingWindow(game::Game& game) {
+    return *game.window.findWindow(kRankingWindow);
+}
+
+RankingState& state(game::Game& game) {
+    return game.persist.ranking;
+}
+
+std::string numbered(const char* stem, int n) {
+    return stem + std::to_string(n);
+}
+
+// The cell of place r (0..9) in shown column c: Edit(6r + c + 1).
+window::Control& cell(window::Window& w, int r, int c) {
+    return w.control(numbered("Edit", Shown::Count * r + c + 1));
+}
+
+// The window's fonts follow the main window's font pair: the small size for the table, the
+// buttons and the heads, the dialog size for the title.
+void applyFonts(game::Game& game, window::Window& w) {
+    const int table = game.shell.options[Option::SmallFont];
+    const int title = game.shell.options[Option::DialogFont];
+    for (window::Control& c : w.controls)
+        c.fontSize = c.name == kTitle ? title : table;
+}
+
+// Rank numbers in the first column, every other cell empty.
+void clearTable(window::Window& w) {
+    for (int r = 0; r < kPlaces; ++r)
+        for (int c = 0; c < Shown::Count; ++c)
+            cell(w, r, c).text = c == Shown::Rank ? std::to_string(r + 1) : std::string();
+}
+
+void showList(window::Window& w, const RankingState& s) {
+    for (int r = 0; r < kPlaces; ++r) {
+        cell(w, r, Shown::Points).text = std::to_string(s.table.at(r, Column::Points));
+        cell(w, r, Shown::Name).text = s.names[static_cast<std::size_t>(r)];
+        cell(w, r, Shown::Life).text = std::to_string(s.table.at(r, Column::Life));
+        cell(w, r, Shown::Offense).text = std::to_string(s.table.at(r, Column::Offense));
+        cell(w, r, Shown::Defense).text = std::to_string(s.table.at(r, Column::Defense));
+    }
+}
+
+// The game copy from save0.dat; the game in play when the copy cannot be read.
+void receiveCopy(game::Game& game) {
+    RankingState& s = state(game);
+    const auto bytes = readBytes(slotPath(game.folders.save, kScratchSlot), kSaveBytes);
+    const auto copy = bytes ? fromImage(*bytes) : std::nullopt;
+    s.copyMap = copy ? copy->map : game.map;
+    s.copy = copy ? copy->status : game.status;
+}
+
+// scoreload: read list n, or the temporary ranking after the message that says why.
+void scoreload(game::Game& game, int list) {
+    RankingState& s = state(game);
+    const RankingRead read = readTable(game.folders.save, list);
+    if (read.check != TableCheck::Good)
+        game.platform().messageBox(checkMessage(read.check));
+    s.list = list;
+    s.table = read.table;
+    s.names = readNames(game.folders.save, list);
+    window::setFocus(rankingWindow(game), numbered("Button", kFirstFloorButton + list - 1));
+}
+
+// scoresave: write list n with its sums, then hand the copy back through save0.dat with the
+// valuation cleared.
+void scoresave(game::Game& game) {
+    RankingState& s = state(game);
+    if (const auto error = writeRanking(game.folders.save, s.list, s.table, s.names))
+        game.platform().messageBox(*error);
+    for (const int slot : {FairyValuation, FairyPlace, FairyList})
+        s.copy[slot] = 0;
+    if (const auto error = writeGame(slotPath(game.folders.save, kScratchSlot), s.copyMap, s.copy))
+        game.platform().messageBox(*error);
+}
+
+// A name as one line of the names file.
+std::string oneLine(std::string name) {
+    std::replace_if(
+        name.begin(), name.end(), [](char ch) { return ch == '\n' || ch == '\r'; }, ' ');
+    return name;
+}
+
+// Ask for the hero's name and enter it at place p of the list on show. The place that is still
+// pending afterwards: 0 when the player gave an empty name (nothing is saved then).
+int registerPlace(game::Game& game, int place) {
+    RankingState& s = state(game);
+    const auto name = game.platform().askText(kNameCaption, kNamePrompt, "");
+    if (!name)
+        return place; // cancelled: nothing is entered, the list is saved as it stands
+    if (name->empty())
+        return 0;
+    const world::Status& c = s.copy;
+    enterPlace(s.table, s.names, place, oneLine(*name),
+               {c[FairyValuation], c[Life], c[Offense], c[Defense]});
+    return place;
+}
+
+} // namespace
+
+void HighScore1Click(game::Game& game) {
+    game.status[FairyPlace] = 0;
+    game.status[FairyList] = 0;
+    writeScratch(game);
+    openRankingWindow(game);
+}
+
+void openRankingWindow(game::Game& game) {
+    window::Window& w = rankingWindow(game);
+    applyFonts(game, w);
+    clearTable(w);
+    receiveCopy(game);
+    state(game).list = 0;
+    w.visible = true;
+    window::setFocus(w, kExitButton);
+    const int list = state(game).copy[FairyList];
+    if (list >= 1 && list <= kRankingLists)
+        hyouji(game, list);
+}
+
+void hyouji(game::Game& game, int list) {
+    scoreload(game, list);
+    RankingState& s = state(game);
+    // A place is registered only on the list that it was won on.
+    const int won = s.copy[FairyList] == list ? s.copy[FairyPlace] : 0;
+    const int place = won >= 1 && won <= kPlaces ? registerPlace(game, won) : 0;
+    showList(rankingWindow(game), s);
+    if (place > 0)
+        scoresave(game);
+}
+
+void rankingExit(game::Game& game) {
+    game.window.timer("Timer2").enabled = true;
+    rankingWindow(game).visible = false;
+}
+
+void fairyValuation(game::Game& game) {
+    world::Status& s = game.status;
+    const int list = listOfFloor(s[Floor]);
+    if (list == 0)
+        return;
+    const std::int32_t points = checkpointPoints(s, list);
+    s[FairyValuation] = points;
+    s[FairyPlace] = 0;
+    const RankingRead read = readTable(game.folders.save, list);
+    if (read.check != TableCheck::Good)
+        game.platform().messageBox(checkMessage(read.check));
+    s[FairyPlace] = placeFor(read.table, points);
+    s[FairyList] = list;
+    writeScratch(game);
+}
+
+} // namespace persist

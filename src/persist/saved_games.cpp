@@ -1,0 +1,137 @@
+#include "persist/saved_games.h"
+
+#include "explore/executor.h"
+#include "explore/input_lock.h"
+#include "game/game.h"
+#include "game/new_game.h"
+#include "persist/files.h"
+#include "persist/saved_game.h"
+#include "render/panel.h"
+
+#include <filesystem>
+#include <string_view>
+#include <system_error>
+
+namespace persist {
+namespace {
+
+constexpr std::string_view kLoadMenu = "&Game/&Load";
+constexpr std::string_view kSaveMenu = "&Game/&Save";
+constexpr std::string_view kMusicEntry = "&Options/&BGM On";
+
+// Message line selectors: catalogue lines 242, 260 and 261.
+constexpr std::int32_t kNoSavingData = 115; // "There is no saving data."
+constexpr std::int32_t kLoadedTheData = 133;
+constexpr std::int32_t kSavedTheData = 134;
+
+constexpr const char* kRefused = "Donot use this save data.";
+constexpr const char* kOverwrite = "Overwrite. Is it true?";
+
+// Give slot n the only check mark of one of the two slot menus.
+void checkSlot(game::Game& game, std::string_view menu, int slot) {
+    for (int n = 1; n <= kSaveSlots; ++n)
+        game.window.main.menuItem(std::string(menu) + "/Data &" + std::to_string(n)).checked =
+            n == slot;
+}
+
+bool musicChecked(game::Game& game) {
+    return game.window.main.menuItem(kMusicEntry).checked;
+}
+
+void showMessage(game::Game& game, std::int32_t selector) {
+    game.messageSelector = selector;
+    render::disp(game);
+}
+
+bool fileExists(const std::string& path) {
+    std::error_code error;
+    return std::filesystem::exists(path, error);
+}
+
+// Read a saved game whole; a file of any other length than a saved game's counts as damaged.
+enum class Reading { Missing, Damaged, Good };
+struct ReadGame {
+    Reading reading = Reading::Missing;
+    LoadedGame game;
+};
+ReadGame readGame(const std::string& path) {
+    const auto bytes = readBytes(path, kSaveBytes + 1);
+    if (!bytes)
+        return {};
+    const auto loaded = fromImage(*bytes);
+    if (!loaded || !isValid(loaded->status))
+        return {Reading::Damaged, {}};
+    return {Reading::Good, *loaded};
+}
+
+} // namespace
+
+std::string slotPath(const std::string& saveFolder, int slot) {
+    return inFolder(saveFolder, "save" + std::to_string(slot) + ".dat");
+}
+
+std::optional<std::string> writeGame(const std::string& path, const world::TowerMap& map,
+                                     const world::Status& status) {
+    return writeBytes(path, toImage(map, status));
+}
+
+void writeScratch(game::Game& game) {
+    const auto error = writeGame(slotPath(game.folders.save, kScratchSlot), game.map, game.status);
+    if (error)
+        game.platform().messageBox(*error);
+}
+
+void loadwork(game::Game& game, const std::string& path) {
+    const bool music = musicChecked(game);
+    if (music)
+        game.sound().stopMusic();
+    const ReadGame read = readGame(path);
+    switch (read.reading) {
+    case Reading::Missing:
+        showMessage(game, kNoSavingData);
+        break;
+    case Reading::Good:
+        // The map, the status and its seven words are replaced in one piece.
+        game.map = read.game.map;
+        game.status = read.game.status;
+        game::syokidata2(game);
+        showMessage(game, kLoadedTheData);
+        break;
+    case Reading::Damaged:
+        // The game in play was never touched; save0.dat still holds it as it was.
+        game.platform().messageBox(kRefused);
+        break;
+    }
+    if (music)
+        explore::restartFloorMusic(game);
+}
+
+void savework(game::Game& game, const std::string& path) {
+    stampChecksums(game.status);
+    if (fileExists(path) && !game.platform().askYesNo(kOverwrite))
+        return;
+    if (const auto error = writeGame(path, game.map, game.status)) {
+        game.platform().messageBox(*error);
+        return;
+    }
+    showMessage(game, kSavedTheData);
+}
+
+void loadSlot(game::Game& game, int slot) {
+    game.window.timer("Timer4").enabled = false; // a load ends the opening
+    explore::itemdel(game);
+    writeScratch(game);
+    checkSlot(game, kLoadMenu, slot);
+    loadwork(game, slotPath(game.folders.save, slot));
+    explore::itemlive(game);
+    game.window.timer("Timer1").enabled = true;
+}
+
+void saveSlot(game::Game& game, int slot) {
+    explore::itemdel(game);
+    checkSlot(game, kSaveMenu, slot);
+    savework(game, slotPath(game.folders.save, slot));
+    explore::itemlive(game);
+}
+
+} // namespace persist

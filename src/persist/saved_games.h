@@ -1,0 +1,57 @@
+// Saved games: the eight slots of the Load and Save menus (save1.dat..save8.dat in the save
+// folder) and the scratch copy save0.dat, written before every load and whenever the Ranking
+// window opens.
+#pragma once
+
+#include "world/status.h"
+#include "world/tower_map.h"
+
+#include <optional>
+#include <string>
+
+namespace game {
+struct Game;
+}
+
+namespace persist {
+
+inline constexpr int kSaveSlots = 8;
+inline constexpr int kScratchSlot = 0;
+
+// The file of slot n (0 the scratch copy) in the save folder: save<n>.dat.
+std::string slotPath(const std::string& saveFolder, int slot);
+
+// Write a game as it stands (its sums as last computed) to a file; the error text or nothing.
+std::optional<std::string> writeGame(const std::string& path, const world::TowerMap& map,
+                                     const world::Status& status);
+
+// Write the game in play to save0.dat; a failure is told in a message box.
+void writeScratch(game::Game& game);
+
+// loadwork: read the saved game at path into the game in play when its marker and sums are
+// right ("Loaded the data."); a missing file only says "There is no saving data." and a
+// damaged, short or long one is refused with "Donot use this save data.", the game in play
+// untouched. The music stops for the reading and the floor's music starts afterwards.
+void loadwork(game::Game& game, const std::string& path);
+
+// savework: stamp the sums and write the game to path, asking "Overwrite. Is it true?" first
+// when the file exists ("Saved the data."; a folder that cannot be written gets a message box).
+void savework(game::Game& game, const std::string& path);
+
+// Load11Click..Load81Click: load slot n (1..8), after stopping the opening and keeping the
+// game in save0.dat; the slot gets the Load menu's only check mark.
+void loadSlot(game::Game& game, int slot);
+
+// Save11Click..Save81Click: save to slot n (1..8); the slot gets the Save menu's only check
+// mark.
+void saveSlot(game::Game& game, int slot);
+
+// The menu handlers of slot n, one instance per entry of the Load and Save menus.
+template <int Slot> void LoadClick(game::Game& game) {
+    loadSlot(game, Slot);
+}
+template <int Slot> void SaveClick(game::Game& game) {
+    saveSlot(game, Slot);
+}
+
+} // namespace persist

@@ -1,0 +1,192 @@
+#include "explore/input_lock.h"
+#include "persist/saved_games.h"
+#include "persist_fixture.h"
+
+#include <filesystem>
+
+using namespace world;
+using persist_test::PersistTest;
+using testing_shell::fileBytes;
+using testing_shell::writeFile;
+
+namespace {
+
+class SavedGames : public PersistTest {
+  protected:
+    void SetUp() override {
+        PersistTest::SetUp();
+        holdOrbOfHero();
+    }
+
+    // The Save menu opens only while the hero holds the Orb of Hero.
+    void holdOrbOfHero() {
+        game.status[Slot::OrbOfHero] = 1;
+        explore::itemlive(game);
+    }
+
+    // A game well under way: keys, gold, a changed floor that the hero never saw.
+    void playSome() {
+        game.status[Slot::Gold] = 1234;
+        game.status[Slot::YellowKeys] = 3;
+        game.status[Slot::Floor] = 7;
+        game.status[Slot::HeroX] = 4;
+        game.status[Slot::HeroY] = 2;
+        game.status[Slot::RecordViewing] = 1;
+        game.map.setTile(44, 60, 6);
+    }
+
+    std::vector<int> checkedSlots(const std::string& menu) {
+        std::vector<int> checked;
+        for (int n = 1; n <= persist::kSaveSlots; ++n)
+            if (game.window.main.menuItem(menu + "/Data &" + std::to_string(n)).checked)
+                checked.push_back(n);
+        return checked;
+    }
+
+    // Save the game as it stands into slot 1's file and damage it with `damage`; the slot
+    // then holds what a player might find on disk.
+    template <typename Damage> void damagedSlot(Damage damage) {
+        Status other = game.status;
+        other[Slot::Gold] = 999;
+        persist::stampChecksums(other);
+        auto image = persist::toImage(game.map, other);
+        std::vector<unsigned char> bytes(image.begin(), image.end());
+        damage(bytes);
+        writeFile(savePath("save1.dat"), std::string(bytes.begin(), bytes.end()));
+    }
+};
+
+TEST_F(SavedGames, ASavedGameLoadsBackEveryFloorAndEveryWord) {
+    playSome();
+    ASSERT_TRUE(menu("&Game/&Save/Data &3"));
+    EXPECT_EQ(message(), "Saved the data.");
+    EXPECT_TRUE(platform.questions.empty()); // a new file is written without a question
+    EXPECT_EQ(fileBytes(savePath("save3.dat")).size(), 6957u);
+    EXPECT_EQ(checkedSlots("&Game/&Save"), std::vector<int>{3});
+    const Status saved = game.status;
+    const TowerMap savedMap = game.map;
+    EXPECT_TRUE(persist::isValid(saved)); // saving stamped the sums
+
+    game::gameover(game);
+    ASSERT_NE(game.status.words, saved.words);
+    ASSERT_TRUE(menu("&Game/&Load/Data &3"));
+    for (int n = 0; n < kStatusBlockWords; ++n)
+        EXPECT_EQ(game.status[n], saved[n]) << "word " << n;
+    EXPECT_EQ(game.map.bytes, savedMap.bytes);
+    EXPECT_EQ(game.heroCell, cellOf(4, 2)); // the loaded game is set up for play
+    EXPECT_EQ(message(), "Loaded the data.");
+    EXPECT_EQ(checkedSlots("&Game/&Load"), std::vector<int>{3});
+    EXPECT_TRUE(game.window.main.menuItem("&Game/&Load").enabled); // input open again
+    EXPECT_TRUE(platform.messages.empty());
+}
+
+TEST_F(SavedGames, EachSlotHasItsOwnFileAndCheckMark) {
+    menu("&Game/&Save/Data &1");
+    game.status[Slot::Gold] = 77;
+    menu("&Game/&Save/Data &8");
+    EXPECT_EQ(checkedSlots("&Game/&Save"), std::vector<int>{8});
+    EXPECT_EQ(savedGame("save1.dat")->status[Slot::Gold], 0);
+    EXPECT_EQ(savedGame("save8.dat")->status[Slot::Gold], 77);
+    menu("&Game/&Load/Data &1");
+    EXPECT_EQ(game.status[Slot::Gold], 0);
+    menu("&Game/&Load/Data &8");
+    EXPECT_EQ(game.status[Slot::Gold], 77);
+    EXPECT_EQ(checkedSlots("&Game/&Load"), std::vector<int>{8});
+}
+
+TEST_F(SavedGames, LoadingAnEmptySlotOnlySaysSo) {
+    playSome();
+    const Status before = game.status;
+    menu("&Game/&Load/Data &5");
+    EXPECT_EQ(message(), "There is no saving data.");
+    EXPECT_EQ(game.status.words, before.words);
+    EXPECT_TRUE(platform.messages.empty());
+    EXPECT_EQ(checkedSlots("&Game/&Load"), std::vector<int>{5});
+}
+
+TEST_F(SavedGames, ADamagedFileIsRefusedAndTheGameInPlayStays) {
+    using Bytes = std::vector<unsigned char>;
+    const std::vector<std::pair<const char*, void (*)(Bytes&)>> damages = {
+        {"one byte of the status", [](Bytes& b) { b[6273 + 4 * 20 + 1] ^= 0x10; }},
+        {"one byte of the sums", [](Bytes& b) { b[6929] ^= 1; }},
+        {"one byte short", [](Bytes& b) { b.pop_back(); }},
+        {"one byte long", [](Bytes& b) { b.push_back(0); }},
+        {"empty", [](Bytes& b) { b.clear(); }},
+        {"another version",
+         [](Bytes& b) {
+             Status s = Status::fromBytes(std::span<const std::uint8_t, kStatusBlockBytes>(
+                 b.data() + kTowerBytes, kStatusBlockBytes));
+             s[Slot::SaveMarker] = -3;
+             persist::stampChecksums(s); // right sums, wrong marker
+             const auto block = s.toBytes();
+             std::copy(block.begin(), block.end(), b.begin() + kTowerBytes);
+         }},
+    };
+    playSome();
+    for (const auto& [what, damage] : damages) {
+        SCOPED_TRACE(what);
+        platform.messages.clear();
+        damagedSlot(damage);
+        const Status before = game.status;
+        const TowerMap beforeMap = game.map;
+        menu("&Game/&Load/Data &1");
+        EXPECT_EQ(platform.messages, std::vector<std::string>{"Donot use this save data."});
+        EXPECT_EQ(game.status.words, before.words);
+        EXPECT_EQ(game.map.bytes, beforeMap.bytes);
+        // The scratch copy written before the load holds the game in play.
+        EXPECT_EQ(savedGame("save0.dat")->status.words, before.words);
+    }
+}
+
+TEST_F(SavedGames, OverwritingAsksFirstAndNoKeepsTheFile) {
+    menu("&Game/&Save/Data &2");
+    const auto first = fileBytes(savePath("save2.dat"));
+    game.status[Slot::Gold] = 500;
+    game.messageSelector = 0;
+
+    platform.yesNo = {false};
+    menu("&Game/&Save/Data &2");
+    EXPECT_EQ(platform.questions, std::vector<std::string>{"Overwrite. Is it true?"});
+    EXPECT_EQ(fileBytes(savePath("save2.dat")), first);
+    EXPECT_EQ(game.messageSelector, 0); // no message at all
+    EXPECT_TRUE(platform.messages.empty());
+
+    platform.yesNo = {true};
+    menu("&Game/&Save/Data &2");
+    EXPECT_EQ(savedGame("save2.dat")->status[Slot::Gold], 500);
+    EXPECT_EQ(message(), "Saved the data.");
+}
+
+TEST_F(SavedGames, AFolderThatCannotBeWrittenIsToldAndLeavesNothingBehind) {
+    writeFile(scratch.path("plain-file"), "x");
+    game.folders.save = scratch.path("plain-file/savedat"); // below a file: nothing can go there
+    menu("&Game/&Save/Data &1");
+    ASSERT_EQ(platform.messages.size(), 1u);
+    EXPECT_NE(platform.messages[0].find("Cannot write"), std::string::npos);
+    EXPECT_NE(message(), "Saved the data.");
+    EXPECT_TRUE(game.window.main.menuItem("&Game/&Load").enabled); // input open again
+}
+
+TEST_F(SavedGames, ALoadKeepsTheGameInSaveZeroFirst) {
+    playSome();
+    menu("&Game/&Save/Data &4");
+    game.status[Slot::Gold] = 4321; // not saved: the sums stay those of the save
+    menu("&Game/&Load/Data &4");
+    const auto scratchCopy = savedGame("save0.dat");
+    ASSERT_TRUE(scratchCopy);
+    EXPECT_EQ(scratchCopy->status[Slot::Gold], 4321);
+    EXPECT_FALSE(persist::isValid(scratchCopy->status)); // written as it stood, sums unstamped
+    EXPECT_EQ(game.status[Slot::Gold], 1234);
+}
+
+TEST_F(SavedGames, ALoadEndsTheOpeningAndStartsTheAnimation) {
+    menu("&Game/&Save/Data &1");
+    game.window.timer("Timer4").enabled = true;
+    game.window.timer("Timer1").enabled = false;
+    menu("&Game/&Load/Data &1");
+    EXPECT_FALSE(game.window.timer("Timer4").enabled);
+    EXPECT_TRUE(game.window.timer("Timer1").enabled);
+    EXPECT_EQ(message(), "Loaded the data.");
+}
+
+} // namespace
