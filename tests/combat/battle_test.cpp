@@ -4,6 +4,7 @@
 #include "explore/dialog.h"
 #include "explore/executor.h"
 #include "explore/input_lock.h"
+#include "explore/movement.h"
 #include "fight_helpers.h"
 
 #include <gtest/gtest.h>
@@ -186,6 +187,25 @@ TEST(BigMonsters, ASideCellOfTheOctopusIsOnlyPartOfIt) {
     EXPECT_EQ(g.map.tile(kOctopusFloor, 60), 104);
     EXPECT_EQ(g.status[Gold], 100); // half of 100, doubled
     EXPECT_EQ(g.composedMessage, "Beat some of Big Octopus.  Got 100 Golds.");
+}
+
+// The Dragon as floor 35 has it: cells 48..50, 59..61, 70..72, its head on 71.
+TEST(BigMonsters, OnlyTheDragonsHeadFights) {
+    game::Game g = fight::newGame();
+    g.status[world::Slot::Floor] = 35;
+    placeBigMonster(g, 35, 48, 115);
+    fight::placeHero(g, 37, Facing::Down, 1000, 900, 0);
+    g.status[world::Slot::DragonSlayer] = 1; // 1800 - 250 per blow: one blow
+    explore::stepRequest(g, world::Direction::Down);
+    EXPECT_TRUE(g.explore.stack.empty());
+    EXPECT_EQ(g.map.tile(35, 48), 115);
+
+    fight::placeHero(g, 82, Facing::Up, 1000, 900, 0);
+    explore::stepRequest(g, world::Direction::Up);
+    fight::playOut(g);
+    for (int cell : {48, 49, 50, 59, 60, 61, 70, 71, 72})
+        EXPECT_EQ(g.map.tile(35, cell), 6) << cell;
+    EXPECT_EQ(g.status[Gold], 800);
 }
 
 } // namespace
