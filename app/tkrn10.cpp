@@ -170,7 +170,10 @@ void TKRN10::syncDialogs() {
         const window::Window& model = *game_.window.findWindow(name);
         dialog->sync(model);
         if (model.visible && !dialog->isVisible()) {
-            dialog->move(geometry().center() - dialog->rect().center());
+            // Secondary windows open in the middle of the screen.
+            const QScreen* where = screen();
+            const QPoint middle = where ? where->availableGeometry().center() : geometry().center();
+            dialog->move(middle - dialog->rect().center());
             dialog->show();
         } else if (!model.visible && dialog->isVisible()) {
             dialog->hide();
