@@ -20,7 +20,7 @@ inline constexpr int kRankingLists = 5; // list n = 1..5 for the floors 10, 20, 
 inline constexpr int kPlaces = 10;
 inline constexpr int kTableRows = 12;
 inline constexpr int kTableColumns = 6;
-inline constexpr std::size_t kTableBytes = kTableRows * kTableColumns * 4; // 288
+inline constexpr std::size_t kTableBytes = std::size_t{kTableRows} * kTableColumns * 4; // 288
 
 // Columns of the table.
 namespace Column {

@@ -22,7 +22,6 @@ using world::Slot::Offense;
 constexpr std::string_view kRankingWindow = "Ranking";
 constexpr std::string_view kExitButton = "Button6";
 constexpr std::string_view kTitle = "Label1";
-constexpr int kFirstHead = 2; // Label2..Label7: the column heads
 constexpr int kFirstFloorButton = 1;
 
 constexpr const char* kNameCaption = "Input your name";
