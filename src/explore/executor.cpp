@@ -14,10 +14,10 @@
 #include "render/picture_list.h"
 #include "render/play_field.h"
 #include "render/screen.h"
+#include "sound/music.h"
 #include "world/tiles.h"
 
 #include <algorithm>
-#include <array>
 #include <string>
 
 namespace explore {
@@ -27,12 +27,6 @@ using namespace world;
 
 constexpr int kDeathTrack = 14;
 constexpr int kTitleTrack = 11;
-
-// The files of the sound effects, by the first argument of command 1.
-constexpr std::array<const char*, 10> kEffectFiles = {
-    nullptr, "wav/open.wav", "wav/get.wav", "wav/taisen.wav", "wav/zeno.wav",
-    nullptr, nullptr,        "wav/3f.wav",  "wav/20f.wav",    "wav/kai.wav",
-};
 
 window::Timer& commandTimer(game::Game& game) {
     return game.window.timer("Timer2");
@@ -45,23 +39,6 @@ template <typename Routine> void nested(game::Game& game, Routine routine) {
     game.explore.stack.top -= 1;
     routine();
     game.explore.stack.top += 1;
-}
-
-// Command 1: a sound effect, or the music on or off.
-void playSound(game::Game& game, int what) {
-    if (what == Effect::MusicOn) {
-        // soundplay of the music player restarts track Status[90] here.
-        return;
-    }
-    if (what == Effect::MusicOff) {
-        if (musicOn(game))
-            game.sound().stopMusic();
-        return;
-    }
-    if (what < 0 || what >= static_cast<int>(kEffectFiles.size()) || !kEffectFiles[what])
-        return;
-    if (effectsOn(game))
-        game.sound().playEffect(kEffectFiles[what]);
 }
 
 // The hero's life in its field, as the blows and traps change it.
@@ -234,8 +211,8 @@ void special(game::Game& game, int which, int value) {
 
 // Command 21: one step of the floor-change wipe.
 void wipeStep(game::Game& game, int mode, int position) {
-    if (mode == 0 && position == 1 && effectsOn(game))
-        game.sound().playEffect(kEffectFiles[Effect::Open]);
+    if (mode == 0 && position == 1)
+        sound::playEffect(game, Effect::Open);
     render::wipeStep(game, mode, position);
     if (mode == 1 && position == static_cast<int>(render::kSpiral.size())) {
         timerin(game);
@@ -255,7 +232,7 @@ void perform(game::Game& game, const CommandEntry e) {
     Status& s = game.status;
     switch (e.code) {
     case Cmd::Sound:
-        playSound(game, e.arg1);
+        sound::soundCommand(game, e.arg1);
         break;
     case Cmd::Message:
         if (e.arg1 != 0)
@@ -393,16 +370,11 @@ bool effectsOn(const game::Game& game) {
 }
 
 void changeMusic(game::Game& game, int track) {
-    if (!musicOn(game))
-        return;
-    game.sound().stopMusic();
-    game.status[Slot::MusicTrack] = track;
-    // soundplay of the music player starts the selected track here.
+    sound::changeTrack(game, track);
 }
 
 void restartFloorMusic(game::Game& game) {
-    game.sound().stopMusic();
-    // soundcheck and soundplay of the music player select and start the floor's track here.
+    sound::musicRestart(game);
 }
 
 } // namespace explore

@@ -11,6 +11,8 @@
 #include "persist/ranking_window.h"
 #include "persist/saved_games.h"
 #include "render/play_field.h"
+#include "sound/music.h"
+#include "sound/switches.h"
 
 #include <algorithm>
 #include <span>
@@ -82,8 +84,8 @@ constexpr Binding kMenus[] = {
     {"&Options/&Speed/&Middle", explore::speedmiddle},
     {"&Options/&Speed/&Low", explore::speedlow},
     {"&Options/&Prologue", persist::K5Click},
-    {"&Options/&Wav Sound On", persist::wavon1Click},
-    {"&Options/&BGM On", persist::BGMON1Click},
+    {"&Options/&Wav Sound On", sound::wavon1Click},
+    {"&Options/&BGM On", sound::BGMON1Click},
     {"&Options/&Font/&Big", persist::Large1Click},
     {"&Options/&Font/&Normal", persist::Normal1Click},
     {"&Options/&Font/&Small", persist::Small1Click},
@@ -158,6 +160,9 @@ bool choose(Game& game, std::string_view control, int row) {
         return false;
     it->handler(game, row);
     return true;
+}
+void musicEnded(Game& game) {
+    sound::mediaplayer5onnotify(game);
 }
 bool closeWindow(Game& game, std::string_view window) {
     return dispatch(kCloses, game, window.empty() ? "Main" : window);

@@ -34,6 +34,10 @@ bool timerTick(Game& game, std::string_view timer);
 // the first line). False when no such list takes a choice.
 bool choose(Game& game, std::string_view control, int row);
 
+// The music player's notice that its track ended normally (the shell brings it from the
+// audio thread to the event thread first): the track starts again.
+void musicEnded(Game& game);
+
 // The desktop's close command on a window ("" or "Main", "About", "Ranking"...). False when
 // the window has no close handler.
 bool closeWindow(Game& game, std::string_view window);

@@ -7,6 +7,7 @@
 #include "persist/persist_state.h"
 #include "render/render_state.h"
 #include "sound/sound.h"
+#include "sound/sound_state.h"
 #include "window/main_window.h"
 #include "window/platform.h"
 #include "window/window_model.h"
@@ -40,6 +41,7 @@ struct Game {
     render::RenderState render;    // picture lists, play-field frames, animation phase
     explore::ExploreState explore; // command stack, input lock, step input, item cursor
     combat::CombatState combat;    // the fight's working values and the monster table
+    sound::SoundState audio;       // the file the music player holds
     persist::PersistState persist; // the Ranking and Change Data Folder windows at work
     Folders folders;
     ShellState shell; // settings lines, option block, quit request

@@ -5,6 +5,7 @@
 #include "explore/input_lock.h"
 #include "game/game.h"
 #include "render/screen.h"
+#include "sound/music.h"
 #include "world/initial_world.h"
 
 namespace game {
@@ -67,6 +68,7 @@ void syokidata2(Game& game) {
     game.explore.stack.clear();
     // A missing side-panel or title picture leaves that picture out; play goes on.
     (void)render::resetPlayScreen(game);
+    sound::openEffectPlayers(game);
     if (!game.window.timer("Timer4").enabled) {
         game.combat.currentMonster = combat::kNoMonster;
         combat::monshyouji(game);
@@ -77,7 +79,8 @@ void syokidata2(Game& game) {
     if (s[Slot::MusicTrack] != 0) {
         menu.menuItem("&Options/&BGM On").checked = true;
         game.shell.options[persist::Option::Music] = 1;
-        // Unless the opening runs, soundplay of the music player starts track Status[90] here.
+        if (!game.window.timer("Timer4").enabled)
+            sound::soundplay(game);
     }
     combat::resetZenoRow(game);
 }
@@ -87,8 +90,7 @@ void gameover(Game& game) {
     syokidata2(game);
     explore::itemlive(game);
     game.window.timer("Timer1").enabled = true;
-    // With "&BGM On" checked, soundcheck and soundplay of the music player choose and start
-    // the floor's music here.
+    sound::floorMusic(game);
 }
 
 } // namespace game

@@ -3,14 +3,12 @@
 #include "explore/movement.h"
 #include "game/game.h"
 #include "persist/files.h"
+#include "sound/switches.h"
 
 #include <string_view>
 
 namespace persist {
 namespace {
-
-using world::Slot::MusicTrack;
-using world::Slot::WavOff;
 
 // The Font menu's entries and the size pair each one stands for.
 struct FontPair {
@@ -37,8 +35,6 @@ constexpr std::string_view kHighEntry = "&Options/&Speed/&High";
 constexpr std::string_view kLowEntry = "&Options/&Speed/&Low";
 
 constexpr std::string_view kPrologueEntry = "&Options/&Prologue";
-constexpr std::string_view kWavEntry = "&Options/&Wav Sound On";
-constexpr std::string_view kMusicEntry = "&Options/&BGM On";
 
 OptionBlock& options(game::Game& game) {
     return game.shell.options;
@@ -59,21 +55,6 @@ void chooseFont(game::Game& game, const FontPair& pair) {
     options(game)[Option::DialogFont] = pair.dialog;
     options(game)[Option::Zero] = 0;
     fontsizein(game);
-}
-
-void setMusic(game::Game& game, bool on) {
-    if (!on) {
-        game.sound().stopMusic();
-        game.status[MusicTrack] = 0;
-    }
-    entry(game, kMusicEntry).checked = on;
-    options(game)[Option::Music] = on ? 1 : 0;
-}
-
-void setSoundEffects(game::Game& game, bool on) {
-    game.status[WavOff] = on ? 0 : 1;
-    entry(game, kWavEntry).checked = on;
-    options(game)[Option::WavOff] = on ? 0 : 1;
 }
 
 } // namespace
@@ -106,8 +87,8 @@ void optionl1(game::Game& game) {
     else
         explore::MouseControl1Click(game);
     entry(game, kPrologueEntry).checked = o[Option::Prologue] == 1;
-    setMusic(game, o[Option::Music] == 1);
-    setSoundEffects(game, o[Option::WavOff] == 0);
+    sound::setMusicSwitch(game, o[Option::Music] == 1);
+    sound::setWavSwitch(game, o[Option::WavOff] == 0);
 }
 
 void fontsizein(game::Game& game) {
@@ -145,14 +126,6 @@ void K5Click(game::Game& game) {
     window::MenuItem& prologue = entry(game, kPrologueEntry);
     prologue.checked = !prologue.checked;
     options(game)[Option::Prologue] = prologue.checked ? 1 : 0;
-}
-
-void wavon1Click(game::Game& game) {
-    setSoundEffects(game, game.status[WavOff] != 0);
-}
-
-void BGMON1Click(game::Game& game) {
-    setMusic(game, !entry(game, kMusicEntry).checked);
 }
 
 void NormalOption1Click(game::Game& game) {

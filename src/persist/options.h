@@ -61,12 +61,6 @@ void mouseControlEntry(game::Game& game);
 // K5Click: "&Prologue" flips its mark and byte.
 void K5Click(game::Game& game);
 
-// wavon1Click: "&Wav Sound On" switches the sound effects (Status[89], byte 7, its mark).
-void wavon1Click(game::Game& game);
-
-// BGMON1Click: "&BGM On" switches the background music (Status[90], byte 6, its mark).
-void BGMON1Click(game::Game& game);
-
 // NormalOption1Click: "&Initialize Option" puts back the initial values and applies them
 // (nothing is written).
 void NormalOption1Click(game::Game& game);

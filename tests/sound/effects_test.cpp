@@ -1,0 +1,59 @@
+// The sound effects: command 1 plays each effect's file while effects are on, the menu switch
+// and its option byte.
+#include "sound/tables.h"
+#include "sound_fixture.h"
+
+namespace sound_test {
+namespace {
+
+using explore::Cmd::Sound;
+
+TEST_F(SoundTest, CommandOnePlaysEachEffectsFile) {
+    play({{Sound, 1, 0},
+          {Sound, 2, 0},
+          {Sound, 3, 0},
+          {Sound, 4, 0},
+          {Sound, 7, 0},
+          {Sound, 8, 0},
+          {Sound, 9, 0},
+          {Sound, 0, 0},
+          {Sound, 10, 0},
+          {Sound, -1, 0}});
+    EXPECT_EQ(sound.calls,
+              (Calls{"effect wav/open.wav", "effect wav/get.wav", "effect wav/taisen.wav",
+                     "effect wav/zeno.wav", "effect wav/3f.wav", "effect wav/20f.wav",
+                     "effect wav/kai.wav"}));
+}
+
+TEST_F(SoundTest, WithWavSoundOffEveryEffectIsSilent) {
+    choose("&Options/&Wav Sound On");
+    EXPECT_FALSE(checked("&Options/&Wav Sound On"));
+    EXPECT_EQ(slot(WavOff), 1);
+    EXPECT_EQ(game.shell.options[persist::Option::WavOff], 1);
+    play({{Sound, 1, 0},
+          {Sound, 2, 0},
+          {Sound, 3, 0},
+          {Sound, 4, 0},
+          {Sound, 7, 0},
+          {Sound, 8, 0},
+          {Sound, 9, 0}});
+    EXPECT_TRUE(sound.calls.empty());
+
+    choose("&Options/&Wav Sound On");
+    EXPECT_TRUE(checked("&Options/&Wav Sound On"));
+    EXPECT_EQ(slot(WavOff), 0);
+    EXPECT_EQ(game.shell.options[persist::Option::WavOff], 0);
+    play({{Sound, 9, 0}});
+    EXPECT_EQ(sound.calls, (Calls{"effect wav/kai.wav"}));
+}
+
+TEST_F(SoundTest, TheFourFixedEffectsHaveAPlayerEachAndTheRestShareTheOneShot) {
+    EXPECT_EQ(sound::effectPlayer("wav/open.wav"), 0);
+    EXPECT_EQ(sound::effectPlayer("wav/zeno.wav"), 3);
+    EXPECT_EQ(sound::effectPlayer("wav/3f.wav"), sound::kOneShotPlayer);
+    EXPECT_EQ(sound::effectPlayer("wav/kai.wav"), sound::kOneShotPlayer);
+    EXPECT_EQ(sound::effectPlayer("wav/unknown.wav"), sound::kOneShotPlayer);
+}
+
+} // namespace
+} // namespace sound_test
