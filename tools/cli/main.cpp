@@ -1,8 +1,10 @@
 // gravenhold-cli: the game without a window or sound, driven by a script on a virtual clock.
 //   gravenhold-cli [--game-dir DIR] [--save-dir DIR] [--config-dir DIR] [--prologue] [SCRIPT | -]
 #include "driver.h"
+#include "explore/input_lock.h"
 #include "game/events.h"
 #include "game/game.h"
+#include "persist/options.h"
 #include "script_platform.h"
 
 #include <cstdlib>
@@ -58,6 +60,20 @@ class TemporaryFolder {
   private:
     std::string path_;
 };
+
+// The driver plays under keyboard control; without --prologue it starts as a start-up with
+// the prologue switched off does: in free play on floor 1, input open.
+void startUpForScripts(game::Game& game, bool prologue) {
+    if (window::MenuItem* entry = game.window.main.findMenu("&Options/&Prologue")) {
+        entry->checked = prologue;
+    }
+    game::startUp(game);
+    persist::OptionBlock& options = game.shell.options;
+    options[persist::Option::ControlMode] = 1;
+    if (!prologue) options[persist::Option::Prologue] = 0;
+    persist::optionl1(game);
+    if (!prologue) explore::itemlive(game);
+}
 
 int runScript(std::istream& in, const std::string& scriptName, cli::Driver& driver) {
     std::string line;
@@ -119,11 +135,7 @@ int main(int argc, char** argv) {
     game.setPlatform(&platform);
     cli::Driver driver(game, platform, std::cout);
 
-    // The first start-up plays the opening while the Prologue entry is checked.
-    if (window::MenuItem* prologue = game.window.main.findMenu("&Options/&Prologue")) {
-        prologue->checked = opt.prologue;
-    }
-    game::startUp(game);
+    startUpForScripts(game, opt.prologue);
 
     return opt.script == "-" ? runScript(std::cin, "<stdin>", driver)
                              : runScript(file, opt.script, driver);
