@@ -1,12 +1,12 @@
 #include "persist/saved_games.h"
 
-#include "explore/executor.h"
 #include "explore/input_lock.h"
 #include "game/game.h"
 #include "game/new_game.h"
 #include "persist/files.h"
 #include "persist/saved_game.h"
 #include "render/panel.h"
+#include "sound/music.h"
 
 #include <filesystem>
 #include <string_view>
@@ -82,9 +82,8 @@ void writeScratch(game::Game& game) {
 }
 
 void loadwork(game::Game& game, const std::string& path) {
-    const bool music = musicChecked(game);
-    if (music)
-        game.sound().stopMusic();
+    if (musicChecked(game))
+        sound::closeMusic(game);
     const ReadGame read = readGame(path);
     switch (read.reading) {
     case Reading::Missing:
@@ -102,8 +101,7 @@ void loadwork(game::Game& game, const std::string& path) {
         game.platform().messageBox(kRefused);
         break;
     }
-    if (music)
-        explore::restartFloorMusic(game);
+    sound::floorMusic(game);
 }
 
 void savework(game::Game& game, const std::string& path) {

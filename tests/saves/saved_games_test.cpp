@@ -1,6 +1,8 @@
 #include "explore/input_lock.h"
 #include "persist/saved_games.h"
 #include "persist_fixture.h"
+#include "sound/recording_sound.h"
+#include "sound/tables.h"
 
 #include <filesystem>
 
@@ -177,6 +179,26 @@ TEST_F(SavedGames, ALoadKeepsTheGameInSaveZeroFirst) {
     EXPECT_EQ(scratchCopy->status[Slot::Gold], 4321);
     EXPECT_FALSE(persist::isValid(scratchCopy->status)); // written as it stood, sums unstamped
     EXPECT_EQ(game.status[Slot::Gold], 1234);
+}
+
+TEST_F(SavedGames, WithMusicOnALoadStopsTheMusicAndPlaysTheLoadedFloorsTrack) {
+    sound::RecordingSound sound;
+    game.setSound(&sound);
+    const auto trackOf = [](int floor) {
+        return "music " + std::string(sound::trackFile(sound::floorTrack(floor)));
+    };
+    menu("&Options/&BGM On");
+    game.status[Slot::Floor] = 12;
+    menu("&Game/&Save/Data &1");
+    game.status[Slot::Floor] = 3;
+    sound.calls.clear();
+    menu("&Game/&Load/Data &1");
+    EXPECT_EQ(sound.calls.front(), "stop music"); // before the file is read
+    EXPECT_EQ(sound.calls.back(), trackOf(12));
+    game.status[Slot::Floor] = 3;
+    menu("&Game/&Load/Data &7"); // an empty slot: the music of the floor in play again
+    EXPECT_EQ(sound.calls.back(), trackOf(3));
+    EXPECT_NE(trackOf(3), trackOf(12));
 }
 
 TEST_F(SavedGames, ALoadEndsTheOpeningAndStartsTheAnimation) {
