@@ -1,5 +1,6 @@
 #include "explore/movement.h"
 
+#include "characters/travel.h"
 #include "explore/input_lock.h"
 #include "explore/item_icons.h"
 #include "explore/step.h"
@@ -238,8 +239,7 @@ void timer3ontimer(game::Game& game) {
         resolveStep(game, Direction::Down);
         break;
     default:
-        // 5 and 6: one floor up or down in the Orb of Flying's floor chooser, once the floor
-        // travel exists.
+        characters::floorChoiceRepeat(game, e.repeatAction); // 5 and 6: the floor chooser
         break;
     }
 }

@@ -1,6 +1,7 @@
 // Game: the one object that owns the whole state of a running game.
 #pragma once
 
+#include "characters/items.h"
 #include "combat/combat_state.h"
 #include "explore/explore_state.h"
 #include "game/startup.h"
@@ -41,6 +42,7 @@ struct Game {
     render::RenderState render;    // picture lists, play-field frames, animation phase
     explore::ExploreState explore; // command stack, input lock, step input, item cursor
     combat::CombatState combat;    // the fight's working values and the monster table
+    characters::ItemsState items;  // the item waiting for "Use", the Orb of Hero's list
     sound::SoundState audio;       // the file the music player holds
     persist::PersistState persist; // the Ranking and Change Data Folder windows at work
     Folders folders;

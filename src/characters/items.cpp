@@ -1,0 +1,409 @@
+#include "characters/items.h"
+
+#include "characters/monster_list.h"
+#include "characters/records.h"
+#include "characters/travel.h"
+#include "combat/monsters.h"
+#include "explore/doors.h"
+#include "explore/executor.h"
+#include "explore/input_lock.h"
+#include "explore/step.h"
+#include "game/game.h"
+#include "persist/options.h"
+#include "render/panel.h"
+#include "render/play_field.h"
+#include "window/main_window.h"
+#include "world/catalogue.h"
+#include "world/tiles.h"
+
+#include <string>
+
+namespace characters {
+namespace {
+
+using namespace world;
+using explore::Cmd::DoorFrame;
+using explore::Cmd::Message;
+using explore::Cmd::Pause;
+using explore::Cmd::PutTile;
+using explore::Cmd::SetTile;
+using explore::Cmd::SidePanels;
+using explore::Cmd::Sound;
+using explore::Cmd::Special;
+using explore::Effect::Get;
+using explore::Effect::Open;
+
+// A clickable item icon: its picture number, the item's slot and what a click opens (one of
+// the orbs' views, or the Use / Don't use pair of a single-use item).
+struct ItemAction {
+    int image;
+    int slot;
+    std::int32_t use;          // ItemInUse for the single-use family, 0 for the orbs
+    void (*view)(game::Game&); // the orb's own view
+};
+
+constexpr std::array<ItemAction, 12> kActions = {{
+    {4, Slot::OrbOfFlying, 0, img4work},
+    {5, Slot::OrbOfWisdom, 0, img5work},
+    {6, Slot::OrbOfHero, 0, img6work},
+    {8, Slot::Elixir, Use::Elixir, nullptr},
+    {9, Slot::Mattock, Use::Mattock, nullptr},
+    {10, Slot::DestructibleBall, Use::DestructibleBall, nullptr},
+    {11, Slot::TransferArticle, Use::TransferArticle, nullptr},
+    {12, Slot::WingToAscend, Use::WingToAscend, nullptr},
+    {13, Slot::WingToDescend, Use::WingToDescend, nullptr},
+    {15, Slot::SnowCrystal, Use::SnowCrystal, nullptr},
+    {16, Slot::MagicKey, Use::MagicKey, nullptr},
+    {17, Slot::SuperMattock, Use::SuperMattock, nullptr},
+}};
+
+// Message selectors (the line shown is the selector + 127).
+constexpr int kComposed = 1;
+constexpr int kMattockUsed = 60;      // "Used a mattock! The wall on all side fell down!"
+constexpr int kTransferred = 62;      // "Transferred space!"
+constexpr int kCrystalUsed = 65;      // "Used the snow crystal!"
+constexpr int kMagicKeyUsed = 66;     // "Used the magic key! All doors opened on this floor."
+constexpr int kSuperMattockUsed = 67; // "Used a super mattock! ..."
+constexpr int kTransferBlocked = 68;  // "Cannot transfer as there is an obstacle ..."
+
+// Catalogue lines of the composed messages.
+constexpr int kElixirLine = 186;    // "Used an elixir. The vital power is"
+constexpr int kPointsUpLine = 166;  // " points up!"
+constexpr int kBallLine = 188;      // "Used a destructible ball! The enemy on all side fell down!"
+constexpr int kCrystalLine = 192;   // "Used the snow crystal!"
+constexpr int kCongealedLine = 198; // " The lava congealed and made a road."
+constexpr int kGotLine = 200;       // " Got"
+constexpr int kGoldsLine = 201;     // " Golds."
+
+std::string lineOf(int n) {
+    return std::string(catalogueLine(n));
+}
+
+int heroCellOf(const Status& s) {
+    return cellOf(s[Slot::HeroX], s[Slot::HeroY]);
+}
+
+// The items work on the four neighbours in this order: below, right, left, above. The snow
+// crystal's road grows from the hero's side of the lava.
+struct ItemNeighbour {
+    Direction side;
+    int lavaKind;
+};
+constexpr std::array<ItemNeighbour, 4> kNeighbours = {{
+    {Direction::Down, explore::DoorKind::LavaFromTop},
+    {Direction::Right, explore::DoorKind::LavaFromLeft},
+    {Direction::Left, explore::DoorKind::LavaFromRight},
+    {Direction::Up, explore::DoorKind::LavaFromBottom},
+}};
+
+// Sums the game lets wrap are worked out in unsigned 32-bit arithmetic.
+std::int32_t wrappingSum(std::int64_t a, std::int64_t b) {
+    return static_cast<std::int32_t>(static_cast<std::uint32_t>(a) + static_cast<std::uint32_t>(b));
+}
+
+// A monster the destructible ball blows away: any one-cell monster but Zeno and the Great
+// Magic Master; the big monsters stay.
+std::optional<int> ordinaryMonster(std::uint8_t code) {
+    const int c = code;
+    if ((c >= 61 && c <= 90) || (c >= 93 && c <= 96))
+        return (c + 1) / 2 - 31;
+    if ((c >= 133 && c <= 144) || (c >= 147 && c <= 158))
+        return (c + 1) / 2 - 47;
+    return std::nullopt;
+}
+
+// The elixir: hit points + offense * 10 + defense * 5, read at the moment of use.
+void useElixir(game::Game& game) {
+    Status& s = game.status;
+    game.messageSelector = kComposed;
+    explore::timer2on(game);
+    explore::pushEntries(game, {{Pause, 0, 0},
+                                {Message, kComposed, 0},
+                                {Pause, 0, 0},
+                                {SidePanels, 0, 0},
+                                {Pause, 0, 0},
+                                {Sound, Get, 0}});
+    const std::int32_t gain =
+        wrappingSum(std::int64_t{s[Slot::Offense]} * 10, std::int64_t{s[Slot::Defense]} * 5);
+    game.composedMessage = lineOf(kElixirLine) + " " + std::to_string(gain) + lineOf(kPointsUpLine);
+    s[Slot::Life] = wrappingSum(s[Slot::Life], gain);
+    s[Slot::Elixir] = 0;
+    game.explore.dialogPending = false;
+}
+
+// The mattock: the walls beside the hero sink into road.
+void useMattock(game::Game& game) {
+    Status& s = game.status;
+    const int floor = s[Slot::Floor];
+    explore::timer2on(game);
+    explore::pushEntries(game, {{Message, kMattockUsed, 0}, {SidePanels, 0, 0}});
+    game.messageSelector = 0;
+    for (const auto& n : kNeighbours) {
+        const auto cell = neighbour(heroCellOf(s), n.side);
+        if (!cell || game.map.tile(floor, *cell) != Tile::Wall)
+            continue;
+        explore::pushEntries(game,
+                             {{Pause, 0, 0}, {DoorFrame, *cell, explore::DoorKind::WallSinks}});
+        explore::doorstackin(game);
+        explore::pushEntries(game, {{Pause, 0, 0}, {Sound, Open, 0}});
+    }
+    s[Slot::Mattock] = 0;
+}
+
+// The destructible ball: the ordinary monsters beside the hero dissolve and leave their gold.
+void useDestructibleBall(game::Game& game) {
+    Status& s = game.status;
+    const int floor = s[Slot::Floor];
+    explore::timer2on(game);
+    explore::pushEntries(game,
+                         {{Pause, 0, 0}, {Special, 5, 0}, {Message, 0, 0}, {SidePanels, 0, 0}});
+    game.messageSelector = 0;
+    std::int32_t total = 0;
+    for (const auto& n : kNeighbours) {
+        const auto cell = neighbour(heroCellOf(s), n.side);
+        if (!cell)
+            continue;
+        const auto type = ordinaryMonster(game.map.tile(floor, *cell));
+        if (!type)
+            continue;
+        total = wrappingSum(total, combat::monsterRow(game, *type).gold);
+        game.targetCell = *cell;
+        explore::toroad2(game);
+    }
+    s[Slot::Gold] = wrappingSum(s[Slot::Gold], total);
+    s[Slot::DestructibleBall] = 0;
+    game.messageSelector = kComposed;
+    game.composedMessage =
+        lineOf(kBallLine) + lineOf(kGotLine) + " " + std::to_string(total) + lineOf(kGoldsLine);
+}
+
+// The treasured article: the hero jumps to the cell mirrored through the centre when it is
+// road. Every use is spent, whether the jump succeeds or not.
+void useTransferArticle(game::Game& game) {
+    Status& s = game.status;
+    s[Slot::TransferArticle] -= 1;
+    game.messageSelector = kTransferred;
+    const int from = heroCellOf(s);
+    const int to = kCells - 1 - from;
+    if (game.map.tile(s[Slot::Floor], to) == Tile::Road) {
+        render::redrawCell(game, from);
+        s[Slot::HeroX] = cellX(to);
+        s[Slot::HeroY] = cellY(to);
+        game.heroCell = to;
+        render::yusyahyouji1(game);
+        render::show(game);
+        explore::timer2on(game);
+        explore::pushEntries(game, {{Sound, Get, 0}});
+    } else {
+        game.messageSelector = kTransferBlocked;
+    }
+    explore::itemlive(game);
+    render::disp(game);
+}
+
+// A wing: its slot, the way it goes, the floor it cannot leave that way and its two messages.
+struct Wing {
+    int slot;
+    int step;
+    int lastFloor;
+    int used;
+    int blocked;
+};
+constexpr Wing kAscend{Slot::WingToAscend, 1, kTopFloor, 63, 69};
+constexpr Wing kDescend{Slot::WingToDescend, -1, 0, 64, 70};
+
+// The wings carry the hero one floor up or down to the cell right above or below him, when
+// that cell is road; otherwise the wing stays held.
+void useWing(game::Game& game, const Wing& wing) {
+    Status& s = game.status;
+    const int floor = s[Slot::Floor];
+    if (floor == wing.lastFloor || game.map.tile(floor + wing.step, heroCellOf(s)) != Tile::Road) {
+        game.messageSelector = wing.blocked;
+        render::disp(game);
+        explore::itemlive(game);
+        return;
+    }
+    s[wing.slot] = 0;
+    game.messageSelector = wing.used;
+    s[Slot::Floor] = floor + wing.step;
+    render::mhyouji(game);
+    render::yusyahyouji1(game);
+    render::show(game);
+    explore::timer2on(game);
+    explore::pushEntries(
+        game, {{Message, wing.used, 0}, {SidePanels, 0, 0}, {Pause, 0, 0}, {Sound, Get, 0}});
+    explore::itemlive(game);
+    render::disp(game);
+}
+
+// The snow crystal: the lava beside the hero congeals into road. It is never used up.
+void useSnowCrystal(game::Game& game) {
+    const Status& s = game.status;
+    const int floor = s[Slot::Floor];
+    explore::timer2on(game);
+    explore::pushEntries(game, {{SidePanels, 0, 0}});
+    bool congealed = false;
+    for (const auto& n : kNeighbours) {
+        const auto cell = neighbour(heroCellOf(s), n.side);
+        if (!cell || game.map.tile(floor, *cell) != Tile::Lava)
+            continue;
+        congealed = true;
+        explore::pushEntries(game, {{Pause, 0, 0},
+                                    {PutTile, *cell, Tile::Road},
+                                    {Pause, 0, 0},
+                                    {DoorFrame, *cell, n.lavaKind}});
+        explore::doorstackin(game);
+        explore::pushEntries(game, {{Pause, 0, 0}, {Sound, Open, 0}});
+    }
+    if (congealed) {
+        game.messageSelector = kComposed;
+        game.composedMessage = lineOf(kCrystalLine) + lineOf(kCongealedLine);
+    } else {
+        game.messageSelector = kCrystalUsed;
+    }
+    explore::pushEntries(game, {{Message, game.messageSelector, 0}});
+}
+
+// The magic key: every yellow door of the floor opens; blue and red doors stay shut.
+void useMagicKey(game::Game& game) {
+    Status& s = game.status;
+    const int floor = s[Slot::Floor];
+    s[Slot::MagicKey] = 0;
+    game.messageSelector = kMagicKeyUsed;
+    explore::timer2on(game);
+    explore::pushEntries(game, {{Message, kMagicKeyUsed, 0}, {SidePanels, 0, 0}});
+    for (int cell = kCells - 1; cell >= 0; --cell) {
+        if (game.map.tile(floor, cell) != Tile::YellowDoor)
+            continue;
+        explore::pushEntries(game, {{DoorFrame, cell, explore::DoorKind::Yellow}});
+        explore::doorstackin(game);
+        explore::pushEntries(game, {{Pause, 0, 0}, {Sound, Open, 0}});
+    }
+}
+
+// The super mattock: every wall of the floor becomes road, column by column from the left.
+void useSuperMattock(game::Game& game) {
+    Status& s = game.status;
+    const int floor = s[Slot::Floor];
+    s[Slot::SuperMattock] = 0;
+    game.messageSelector = kSuperMattockUsed;
+    explore::timer2on(game);
+    explore::pushEntries(game, {{Message, kSuperMattockUsed, 0}, {SidePanels, 0, 0}});
+    for (int x = kSide - 1; x >= 0; --x) {
+        for (int y = kSide - 1; y >= 0; --y) {
+            const int cell = cellOf(x, y);
+            if (game.map.tile(floor, cell) != Tile::Wall)
+                continue;
+            explore::pushEntries(
+                game, {{Pause, 0, 0}, {SetTile, cell, Tile::Road}, {Pause, 0, 0}, {Sound, Get, 0}});
+        }
+    }
+}
+
+// An item is held when its slot is 1; the transfer item while it has uses left.
+bool held(const Status& s, int slot) {
+    return slot == Slot::TransferArticle ? s[slot] > 0 : s[slot] == 1;
+}
+
+std::string imageName(int image) {
+    return "Image" + std::to_string(image);
+}
+
+// img8work .. img17work: close input and open the Use / Don't use pair under the icon.
+void askUse(game::Game& game, const ItemAction& item) {
+    if (!held(game.status, item.slot))
+        return;
+    explore::itemdel(game);
+    game.items.itemInUse = item.use;
+    auto& w = game.window.main;
+    const window::Control& icon = w.control(imageName(item.image));
+    window::Control& dontUse = w.control("Button37");
+    window::Control& use = w.control("Button38");
+    dontUse.x = use.x = icon.x - 16;
+    dontUse.y = icon.y + 32;
+    use.y = icon.y + 48;
+    dontUse.visible = use.visible = true;
+    dontUse.enabled = use.enabled = true;
+    window::setFocus(game.window.main, "Button37");
+}
+
+void hideUsePair(game::Game& game) {
+    game.window.main.control("Button37").visible = false;
+    game.window.main.control("Button38").visible = false;
+}
+
+} // namespace
+
+bool clickable(game::Game& game, std::string_view control) {
+    const window::Control* c = game.window.main.find(control);
+    return c && c->visible && c->enabled;
+}
+
+void largeBox(game::Game& game) {
+    window::Control& box = game.window.main.control("RichEdit1");
+    box.x = 129;
+    box.y = 45;
+    box.width = 382;
+    box.height = 200;
+    box.fontSize = game.shell.options[persist::Option::DialogFont];
+}
+
+void iconClicked(game::Game& game, int image) {
+    if (!game.window.main.control(imageName(image)).enabled)
+        return;
+    for (const ItemAction& item : kActions) {
+        if (item.image != image)
+            continue;
+        if (item.view)
+            item.view(game);
+        else
+            askUse(game, item);
+    }
+}
+
+void Button37Click(game::Game& game) {
+    if (!clickable(game, "Button37"))
+        return;
+    hideUsePair(game);
+    explore::itemlive(game);
+}
+
+void Button38Click(game::Game& game) {
+    if (!clickable(game, "Button38"))
+        return;
+    hideUsePair(game);
+    switch (game.items.itemInUse) {
+    case Use::Elixir:
+        useElixir(game);
+        break;
+    case Use::Mattock:
+        useMattock(game);
+        break;
+    case Use::DestructibleBall:
+        useDestructibleBall(game);
+        break;
+    case Use::TransferArticle:
+        useTransferArticle(game);
+        break;
+    case Use::WingToAscend:
+        useWing(game, kAscend);
+        break;
+    case Use::WingToDescend:
+        useWing(game, kDescend);
+        break;
+    case Use::SnowCrystal:
+        useSnowCrystal(game);
+        break;
+    case Use::MagicKey:
+        useMagicKey(game);
+        break;
+    case Use::SuperMattock:
+        useSuperMattock(game);
+        break;
+    default:
+        explore::itemlive(game);
+        break;
+    }
+}
+
+} // namespace characters

@@ -1,0 +1,64 @@
+// The special items: the item icons' clicks, the "Use" / "Don't use" pair of the single-use
+// items and what each item does when it is used.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string_view>
+
+namespace game {
+struct Game;
+}
+
+namespace characters {
+
+// The monster list of the Orb of Hero has room for this many kinds.
+inline constexpr int kListedMonsterRows = 7;
+
+// ItemsState: which item waits for its "Use" and which monster kinds the Orb of Hero's list
+// shows. Not saved with the game.
+struct ItemsState {
+    std::int32_t itemInUse = 0; // ItemInUse: 5..14 while the Use / Don't use pair is open
+    std::array<std::int32_t, kListedMonsterRows> listedMonsters{}; // kinds in the list's rows
+    int listedCount = 0;                                           // rows filled
+};
+
+// ItemInUse values of the single-use family, by item.
+namespace Use {
+enum : std::int32_t {
+    Elixir = 5,
+    Mattock = 6,
+    DestructibleBall = 7,
+    TransferArticle = 8,
+    WingToAscend = 9,
+    WingToDescend = 10,
+    SnowCrystal = 12,
+    MagicKey = 13,
+    SuperMattock = 14,
+};
+}
+
+// Image4Click .. Image17Click: a click on the icon of a clickable item (only while the icon is
+// enabled and the item held). The orbs open their view; the other items ask "Use" first.
+template <int Image> void ImageClick(game::Game& game);
+
+// Button37Click: "Don't use" closes the pair and gives input back.
+void Button37Click(game::Game& game);
+
+// Button38Click: "Use" closes the pair and carries out the item's effect.
+void Button38Click(game::Game& game);
+
+// True when a control of the main window is shown and can be clicked.
+bool clickable(game::Game& game, std::string_view control);
+
+// The dialogue box back in its large form over the play field, with the dialogue font.
+void largeBox(game::Game& game);
+
+// The click on an icon, by its picture number (Image4 .. Image17).
+void iconClicked(game::Game& game, int image);
+
+template <int Image> void ImageClick(game::Game& game) {
+    iconClicked(game, Image);
+}
+
+} // namespace characters

@@ -1,0 +1,77 @@
+#include "characters/records.h"
+
+#include "characters/items.h"
+#include "explore/explore_state.h"
+#include "explore/input_lock.h"
+#include "game/game.h"
+#include "window/main_window.h"
+#include "world/catalogue.h"
+
+#include <array>
+#include <string>
+
+namespace characters {
+namespace {
+
+using namespace world;
+
+// The advice flag behind each record button (button n reads flag kAdviceFlags[n - 1]): the
+// old men's flags are 66..83, the merchants' 54..65.
+constexpr std::array<int, kAdviceRecords> kAdviceFlags = {
+    68, 69, 55, 56, 57, 59, 70, 72, 73, 74, 75, 61, 76, 77, 78, 62, 79, 63, 80, 81, 64, 82, 65, 83};
+
+constexpr std::int32_t kHeardWithOrb = 2; // the advice was told while the orb was held
+constexpr int kFirstAdviceLine = 62;      // record n shows catalogue line 61 + n
+
+std::string recordButton(int n) {
+    return "Button" + std::to_string(10 + n);
+}
+
+void showRecordButtons(game::Game& game, bool visible) {
+    for (int n = 1; n <= kAdviceRecords; ++n)
+        game.window.main.control(recordButton(n)).visible = visible;
+    game.window.main.control("Button35").visible = visible;
+}
+
+} // namespace
+
+void img5work(game::Game& game) {
+    if (game.status[Slot::OrbOfWisdom] != 1)
+        return;
+    game.explore.dialogKind = explore::Dialog::Record;
+    explore::itemdel(game);
+    auto& w = game.window.main;
+    for (int n = 1; n <= kAdviceRecords; ++n) {
+        window::Control& button = w.control(recordButton(n));
+        button.text = std::to_string(n);
+        button.enabled =
+            game.status[kAdviceFlags[static_cast<std::size_t>(n - 1)]] == kHeardWithOrb;
+    }
+    showRecordButtons(game, true);
+    w.control("Button35").enabled = true;
+    window::setFocus(game.window.main, "Button35");
+}
+
+void recordClicked(game::Game& game, int n) {
+    if (n < 1 || n > kAdviceRecords || !clickable(game, recordButton(n)))
+        return;
+    game.status[Slot::RecordViewing] = 1;
+    largeBox(game);
+    window::Control& box = game.window.main.control("RichEdit1");
+    box.text = catalogueLine(kFirstAdviceLine + n - 1);
+    box.visible = true;
+}
+
+void Button35Click(game::Game& game) {
+    if (!clickable(game, "Button35"))
+        return;
+    window::Control& box = game.window.main.control("RichEdit1");
+    box.visible = false;
+    box.text.clear();
+    game.explore.dialogKind = explore::Dialog::Talk;
+    game.status[Slot::RecordViewing] = 0;
+    showRecordButtons(game, false);
+    explore::itemlive(game);
+}
+
+} // namespace characters

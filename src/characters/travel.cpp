@@ -1,0 +1,217 @@
+#include "characters/travel.h"
+
+#include "characters/items.h"
+#include "combat/combat_state.h"
+#include "combat/monster_panel.h"
+#include "explore/executor.h"
+#include "explore/explore_state.h"
+#include "explore/input_lock.h"
+#include "explore/stairs.h"
+#include "game/game.h"
+#include "render/panel.h"
+#include "render/play_field.h"
+#include "window/main_window.h"
+#include "world/tiles.h"
+
+#include <array>
+#include <string_view>
+
+namespace characters {
+namespace {
+
+using namespace world;
+
+// Flight directions (Status[158]) and start-staircase marks (word 166).
+constexpr std::int32_t kNoFlight = 0;
+constexpr std::int32_t kFlewUp = 1;
+constexpr std::int32_t kFlewDown = 2;
+constexpr std::int32_t kBesideUpStairs = 1;
+constexpr std::int32_t kBesideDownStairs = 2;
+
+// Message selectors (the line shown is the selector + 127).
+constexpr int kFirstMessageLine = 127;
+constexpr int kThereIsStairs = 19; // "There is stairs."
+constexpr int kNeedsStairs = 20;   // "You cannot use the orb of flying except next stairs!"
+constexpr int kUsedTheOrb = 23;    // "Used the orb of flying!"
+
+constexpr int kSkippedFloor = 44; // no flight stops on floor 44, as no stairs lead there
+constexpr int kLowestDestination = 1;
+
+constexpr std::array<std::string_view, 3> kChooserButtons = {"Button8", "Button9", "Button10"};
+
+bool choosing(game::Game& game) {
+    return game.window.main.control("Button10").visible;
+}
+
+// mmes for the orb: name what stands beside the hero, above, left, right and below, the last
+// one found winning; a staircase on the highest floor reached is also marked in word 166.
+void describeNeighbours(game::Game& game) {
+    Status& s = game.status;
+    const int floor = s[Slot::Floor];
+    const int hero = cellOf(s[Slot::HeroX], s[Slot::HeroY]);
+    for (const Direction side :
+         {Direction::Up, Direction::Left, Direction::Right, Direction::Down}) {
+        const auto cell = neighbour(hero, side);
+        if (!cell)
+            continue;
+        const std::uint8_t code = game.map.tile(floor, *cell);
+        if (const auto line = announcedLine(code))
+            game.messageSelector = *line - kFirstMessageLine;
+        const bool stairs = code == Tile::StairsUp || code == Tile::StairsDown;
+        if (stairs && floor == s[Slot::HighestFloor])
+            s[Slot::StartStairs] = code == Tile::StairsUp ? kBesideUpStairs : kBesideDownStairs;
+    }
+}
+
+// The chosen floor without the hero. The full redraw forgets the staircase mark, which the
+// landing still needs, so the mark is kept across it.
+void showChosenFloor(game::Game& game) {
+    const std::int32_t mark = game.status[Slot::StartStairs];
+    render::mhyouji(game);
+    game.status[Slot::StartStairs] = mark;
+    render::show(game);
+    render::disp(game);
+}
+
+bool stepUp(game::Game& game) {
+    Status& s = game.status;
+    if (s[Slot::Floor] >= s[Slot::HighestFloor])
+        return false;
+    s[Slot::FlightDirection] = kFlewUp;
+    s[Slot::Floor] += s[Slot::Floor] + 1 == kSkippedFloor ? 2 : 1;
+    showChosenFloor(game);
+    return true;
+}
+
+void stepDown(game::Game& game) {
+    Status& s = game.status;
+    if (s[Slot::Floor] <= kLowestDestination)
+        return;
+    s[Slot::FlightDirection] = kFlewDown;
+    s[Slot::Floor] -= s[Slot::Floor] - 1 == kSkippedFloor ? 2 : 1;
+    showChosenFloor(game);
+}
+
+// Seen from floor 35 with its cell 91 cleared, the thief of floor 2 has left his corner.
+void thiefLeavesFloorTwo(game::Game& game) {
+    TowerMap& map = game.map;
+    if (game.status[Slot::Floor] == 35 && map.tile(35, 91) + map.tile(2, 120) == 27)
+        map.setTile(2, 120, Tile::Road);
+}
+
+// The fairies of floors 25 and 49 are gone once the hero flies elsewhere.
+void fairiesLeave(game::Game& game, int destination) {
+    struct Fairy {
+        int floor;
+        int cell;
+    };
+    for (const Fairy f : {Fairy{25, 71}, Fairy{49, 16}}) {
+        if (destination != f.floor && game.map.tile(f.floor, f.cell) == Tile::Fairy)
+            game.map.setTile(f.floor, f.cell, Tile::Road);
+    }
+}
+
+// Leaving floor 29, the highest reached, for a lower floor opens the thief's passage there.
+void thiefPassageOpens(game::Game& game, int destination) {
+    if (game.status[Slot::HighestFloor] != 29 || destination >= 29)
+        return;
+    game.map.setTile(29, 38, Tile::Road);
+    game.map.setTile(29, 27, Tile::Road);
+    game.map.setTile(29, 17, Tile::Thief);
+}
+
+// On the highest floor the landing follows the staircase the hero started beside: back to
+// his up staircase when he began beside it, otherwise beside the floor's down staircase.
+std::int32_t landingDirection(const Status& s) {
+    const std::int32_t direction = s[Slot::FlightDirection];
+    if (direction == kNoFlight || s[Slot::Floor] != s[Slot::HighestFloor])
+        return direction;
+    return s[Slot::StartStairs] == kBesideUpStairs ? kFlewDown : kFlewUp;
+}
+
+} // namespace
+
+void img4work(game::Game& game) {
+    Status& s = game.status;
+    s[Slot::FlightDirection] = kNoFlight;
+    s[Slot::StartStairs] = 0;
+    game.combat.currentMonster = combat::kNoMonster;
+    combat::monshyouji(game);
+    if (s[Slot::OrbOfFlying] != 1)
+        return;
+    explore::itemdel(game);
+    game.messageSelector = 0;
+    describeNeighbours(game);
+    if (game.messageSelector != kThereIsStairs) {
+        game.messageSelector = kNeedsStairs;
+        explore::itemlive(game);
+        render::disp(game);
+        return;
+    }
+    if (explore::musicOn(game))
+        game.sound().stopMusic();
+    s[Slot::HeroHidden] = 1;
+    for (const auto name : kChooserButtons) {
+        window::Control& button = game.window.main.control(name);
+        button.visible = true;
+        button.enabled = true;
+    }
+    window::setFocus(game.window.main, "Button10");
+}
+
+void Button8Click(game::Game& game) {
+    if (clickable(game, "Button8") && stepUp(game))
+        thiefLeavesFloorTwo(game);
+}
+
+void Button9Click(game::Game& game) {
+    if (clickable(game, "Button9"))
+        stepDown(game);
+}
+
+void floorChoiceRepeat(game::Game& game, std::int32_t repeatAction) {
+    if (!choosing(game))
+        return;
+    if (repeatAction == explore::Repeat::FloorUp)
+        stepUp(game);
+    else if (repeatAction == explore::Repeat::FloorDown)
+        stepDown(game);
+}
+
+void Button10Click(game::Game& game) {
+    if (!clickable(game, "Button10"))
+        return;
+    for (const auto name : kChooserButtons)
+        game.window.main.control(name).visible = false;
+    Status& s = game.status;
+    const int destination = s[Slot::Floor];
+    if (s[Slot::FlightDirection] != kNoFlight)
+        fairiesLeave(game, destination);
+    s[Slot::HeroHidden] = 0;
+    const std::int32_t direction = landingDirection(s);
+    s[Slot::FlightDirection] = direction;
+    if (direction != kNoFlight) {
+        const int cell = direction == kFlewUp ? game.map.arrivalUp(destination)
+                                              : game.map.arrivalDown(destination);
+        s[Slot::HeroX] = cellX(cell);
+        s[Slot::HeroY] = cellY(cell);
+        thiefPassageOpens(game, destination);
+        if (direction == kFlewUp)
+            explore::kaidanupcheck(game);
+        else
+            explore::kaidandowncheck(game);
+    }
+    game.heroCell = cellOf(s[Slot::HeroX], s[Slot::HeroY]);
+    explore::timer2on(game);
+    explore::pushEntries(
+        game, {{explore::Cmd::Pause, 0, 0}, {explore::Cmd::Sound, explore::Effect::Get, 0}});
+    render::yusyahyouji1(game);
+    render::show(game);
+    game.messageSelector = kUsedTheOrb;
+    render::disp(game);
+    if (explore::musicOn(game))
+        explore::restartFloorMusic(game);
+    explore::itemlive(game);
+}
+
+} // namespace characters
