@@ -362,9 +362,10 @@ std::optional<std::string> Driver::saveScreen(std::string_view arg) {
 }
 
 bool Driver::idle() const {
+    // With the command timer stopped nothing plays until the player acts: either the script
+    // has run out or a dialog waits for its answer (the entries beneath it stay pending).
     const window::Timer* commandTimer = game_.window.findTimer("Timer2");
-    const bool stopped = !commandTimer || !commandTimer->enabled;
-    return stopped && (game_.explore.stack.empty() || game_.explore.dialogPending);
+    return !commandTimer || !commandTimer->enabled;
 }
 
 void Driver::fireDueTimers(std::int64_t limit, bool stopWhenIdle) {

@@ -44,7 +44,7 @@ class Driver {
     void printControls();
     void printDialog();
     void fireDueTimers(std::int64_t limit, bool stopWhenIdle);
-    // The command timer has stopped with nothing left to play, or a dialog waits.
+    // The command timer has stopped: nothing left to play, or a dialog waits.
     bool idle() const;
 
     game::Game& game_;
