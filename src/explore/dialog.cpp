@@ -1,5 +1,7 @@
 #include "explore/dialog.h"
 
+#include "characters/dialogs.h"
+#include "characters/fairy.h"
 #include "explore/executor.h"
 #include "explore/input_lock.h"
 #include "explore/item_icons.h"
@@ -91,6 +93,8 @@ void zyouout(game::Game& game) {
         pushGameOverScript(game);
     else if (kind >= Dialog::ScriptedBase)
         showScriptedDialog(game, kind - Dialog::ScriptedBase);
+    else if (kind == Dialog::Talk)
+        characters::zyouout(game);
 }
 
 void Button1Click(game::Game& game) {
@@ -110,7 +114,8 @@ void Button1Click(game::Game& game) {
     } else if (kind >= Dialog::ScriptedBase) {
         // The script that opened the dialog plays on. (After Zeno's welcome, dialog 10, the
         // capture scene openning2 is pushed here once the opening scenes exist.)
-        game.window.timer("Timer2").enabled = true;
+        if (!characters::rankingAfterFairy(game, kind - Dialog::ScriptedBase))
+            game.window.timer("Timer2").enabled = true;
     }
     game.window.main.control("Button1").visible = false;
     closeBox(game);

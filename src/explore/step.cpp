@@ -1,5 +1,10 @@
 #include "explore/step.h"
 
+#include "characters/altar.h"
+#include "characters/fairy.h"
+#include "characters/merchants.h"
+#include "characters/old_men.h"
+#include "characters/thief.h"
 #include "combat/battle.h"
 #include "explore/doors.h"
 #include "explore/executor.h"
@@ -177,12 +182,19 @@ void handan(game::Game& game) {
         zenoRule(game);
         break;
     case StepKind::Altar:
+        characters::altarOffer(game);
+        break;
     case StepKind::Merchant:
+        characters::syounin(game);
+        break;
     case StepKind::Thief:
+        characters::touzoku(game);
+        break;
     case StepKind::Fairy:
+        characters::yousei(game);
+        break;
     case StepKind::OldMan:
-        // The characters answer here once they exist: the altar's offer, syounin, touzoku,
-        // yousei and roujin.
+        characters::roujin(game);
         break;
     }
 }

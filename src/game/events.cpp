@@ -1,5 +1,7 @@
 #include "game/events.h"
 
+#include "characters/altar.h"
+#include "characters/dialogs.h"
 #include "characters/items.h"
 #include "characters/monster_list.h"
 #include "characters/records.h"
@@ -43,6 +45,12 @@ constexpr Binding kClicks[] = {
     {"BitBtn3", explore::BitBtn3Click},
     {"BitBtn4", explore::BitBtn4Click},
     {"Button1", explore::Button1Click},
+    {"Button2", characters::Button2Click},
+    {"Button7", characters::Button7Click},
+    {"Button39", characters::Button39Click},
+    {"Button40", characters::Button40Click},
+    {"Button41", characters::Button41Click},
+    {"Button42", characters::Button42Click},
     {"Image4", characters::ImageClick<4>},
     {"Image5", characters::ImageClick<5>},
     {"Image6", characters::ImageClick<6>},

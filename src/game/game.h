@@ -2,6 +2,7 @@
 #pragma once
 
 #include "characters/items.h"
+#include "characters/dialogs.h"
 #include "combat/combat_state.h"
 #include "explore/explore_state.h"
 #include "game/startup.h"
@@ -42,6 +43,7 @@ struct Game {
     render::RenderState render;    // picture lists, play-field frames, animation phase
     explore::ExploreState explore; // command stack, input lock, step input, item cursor
     combat::CombatState combat;    // the fight's working values and the monster table
+    characters::TalkState talk;    // the offer, the price and the line of a character's talk
     characters::ItemsState items;  // the item waiting for "Use", the Orb of Hero's list
     sound::SoundState audio;       // the file the music player holds
     persist::PersistState persist; // the Ranking and Change Data Folder windows at work

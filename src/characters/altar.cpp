@@ -1,0 +1,171 @@
+#include "characters/altar.h"
+
+#include "characters/dialogs.h"
+#include "explore/executor.h"
+#include "explore/explore_state.h"
+#include "explore/input_lock.h"
+#include "game/game.h"
+#include "persist/options.h"
+
+#include <algorithm>
+#include <array>
+#include <limits>
+#include <string>
+
+namespace characters {
+namespace {
+
+using namespace world;
+namespace Cmd = explore::Cmd;
+
+constexpr int kOfferLine = 202;   // "If you offer an alter"
+constexpr int kOfferTail = 203;   // "Golds, I will grant your request. Will you?"
+constexpr int kRequestLine = 204; // "What request do you want to go be granted?"
+constexpr int kRefusal = 210;     // "After all, I won't do it."
+constexpr int kShortOfGold = 211; // "You are short of money!"
+constexpr int kPointsUp = 166;    // " points up!"
+
+// The choice buttons stand in a column inside the box, below its question.
+constexpr int kChoiceInset = 16;
+constexpr int kChoiceTop = 48;
+constexpr int kChoiceHeight = 32;
+
+enum class Request { Life, Offense, Defense };
+
+// One choice button: its caption around the gain, and the message line after the request.
+struct Choice {
+    std::string_view button;
+    int caption;
+    int captionTail;
+    int message;
+    int slot;
+};
+
+constexpr std::array<Choice, 3> kChoices = {{
+    {"Button39", 205, 206, 181, Slot::Life},
+    {"Button40", 207, 208, 182, Slot::Offense},
+    {"Button41", 209, 208, 183, Slot::Defense},
+}};
+constexpr std::string_view kNever = "Button42";
+
+// A value held within what a status slot can hold.
+std::int64_t capped(std::int64_t v) {
+    return std::clamp<std::int64_t>(v, std::numeric_limits<std::int32_t>::min(),
+                                    std::numeric_limits<std::int32_t>::max());
+}
+
+// ShopPrice: (n * n + n + 2) * 10 gold after n requests: 20, 40, 80, 140, 220 ...
+std::int64_t altarPrice(const Status& s) {
+    const std::int64_t n = s[Slot::AltarOfferings];
+    return capped(n * n + n + 2) * 10;
+}
+
+// The gain of a request: hit points by the requests so far, offense and defense by the floor's
+// tens, all times the lap factor.
+std::int64_t gain(const Status& s, Request r) {
+    const std::int64_t lap = s.lapFactor();
+    const std::int64_t tens = (std::int64_t{s[Slot::Floor]} + 10) / 10;
+    switch (r) {
+    case Request::Life:
+        return capped(lap * capped((std::int64_t{s[Slot::AltarOfferings]} + 1) * 100));
+    case Request::Offense:
+        return capped(lap * tens * 2);
+    case Request::Defense:
+        return capped(lap * tens * 4);
+    }
+    return 0;
+}
+
+const Choice& choiceOf(Request r) {
+    return kChoices[static_cast<std::size_t>(r)];
+}
+
+void hideChoices(game::Game& game) {
+    for (const Choice& c : kChoices)
+        game.window.main.control(c.button).visible = false;
+    game.window.main.control(kNever).visible = false;
+}
+
+// Lay out choice k (0..3) in the box, in the dialogue font, with its caption, and show it.
+void showChoice(game::Game& game, int k, std::string_view button, std::string caption) {
+    window::Window& w = game.window.main;
+    const window::Control& box = w.control("RichEdit1");
+    window::Control& c = w.control(button);
+    c.x = box.x + kChoiceInset;
+    c.y = box.y + kChoiceTop + k * kChoiceHeight;
+    c.width = std::max(0, box.width - 2 * kChoiceInset);
+    c.height = kChoiceHeight;
+    c.fontSize = game.shell.options[persist::Option::DialogFont];
+    c.text = std::move(caption);
+    c.visible = true;
+}
+
+// A request: paid and granted, or refused for want of gold.
+void grant(game::Game& game, Request r) {
+    hideChoices(game);
+    closeBox(game);
+    Status& s = game.status;
+    if (s[Slot::Gold] < game.talk.shopPrice) {
+        showOk(game, lineText(kShortOfGold));
+        game.explore.dialogKind = explore::Dialog::Talk;
+        return;
+    }
+    const Choice& choice = choiceOf(r);
+    const std::int64_t amount = gain(s, r);
+    game.composedMessage =
+        lineText(choice.message) + " " + std::to_string(amount) + lineText(kPointsUp);
+    game.messageSelector = 1;
+    s[Slot::AltarOfferings] += 1;
+    s[Slot::Gold] -= static_cast<std::int32_t>(game.talk.shopPrice);
+    raiseSlot(s[choice.slot], amount);
+    explore::pushEntries(game, {{Cmd::Pause, 0, 0},
+                                {Cmd::Message, 1, 0},
+                                {Cmd::Pause, 0, 0},
+                                {Cmd::Sound, explore::Effect::Get, 0}});
+    explore::timer2on(game);
+    game.explore.dialogPending = false;
+}
+
+} // namespace
+
+void altarOffer(game::Game& game) {
+    game.talk.altarPending = true;
+    explore::itemdel(game);
+    game.talk.shopPrice = altarPrice(game.status);
+    openBox(game, lineText(kOfferLine) + " " + std::to_string(game.talk.shopPrice) + " " +
+                      lineText(kOfferTail));
+    showButton(game, "Button2");
+    showButton(game, "Button7");
+    game.explore.dialogKind = explore::Dialog::Altar;
+    focus(game, "Button2");
+}
+
+void altarRequest(game::Game& game) {
+    game.window.main.control("RichEdit1").text = lineText(kRequestLine);
+    const Status& s = game.status;
+    for (const Request r : {Request::Life, Request::Offense, Request::Defense}) {
+        const Choice& c = choiceOf(r);
+        showChoice(game, static_cast<int>(r), c.button,
+                   lineText(c.caption) + " " + std::to_string(gain(s, r)) + " " +
+                       lineText(c.captionTail));
+    }
+    showChoice(game, static_cast<int>(kChoices.size()), kNever, lineText(kRefusal));
+    focus(game, kNever);
+}
+
+void Button39Click(game::Game& game) {
+    grant(game, Request::Life);
+}
+void Button40Click(game::Game& game) {
+    grant(game, Request::Offense);
+}
+void Button41Click(game::Game& game) {
+    grant(game, Request::Defense);
+}
+
+void Button42Click(game::Game& game) {
+    hideChoices(game);
+    endTalk(game);
+}
+
+} // namespace characters
