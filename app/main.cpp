@@ -1,8 +1,10 @@
 // The game's program: one copy at a time, the main window around the game, the event loop.
 #include "desktop.h"
+#include "game/events.h"
 #include "game/game.h"
 #include "persist/folders.h"
 #include "qt_platform.h"
+#include "sdl_sound.h"
 #include "single_instance.h"
 #include "tkrn10.h"
 #include "window/main_window.h"
@@ -96,9 +98,12 @@ int main(int argc, char** argv) {
     QApplication::setWindowIcon(icon);
     shell::QtPlatform platform;
     game.setPlatform(&platform);
+    shell::SdlSound sound(game.folders.game);
+    game.setSound(&sound);
 
     shell::TKRN10 window(game, zoomFor(options));
     platform.setOwner(&window);
+    sound.setMusicEnded([&] { window.forward([&] { game::musicEnded(game); }); });
     QObject::connect(&instance, &shell::SingleInstance::frontRequested, &window,
                      &shell::TKRN10::bringToFront);
     window.show();
