@@ -70,9 +70,11 @@ void startUpForScripts(game::Game& game, bool prologue) {
     game::startUp(game);
     persist::OptionBlock& options = game.shell.options;
     options[persist::Option::ControlMode] = 1;
-    if (!prologue) options[persist::Option::Prologue] = 0;
+    if (!prologue)
+        options[persist::Option::Prologue] = 0;
     persist::optionl1(game);
-    if (!prologue) explore::itemlive(game);
+    if (!prologue)
+        explore::itemlive(game);
 }
 
 int runScript(std::istream& in, const std::string& scriptName, cli::Driver& driver) {
