@@ -29,12 +29,15 @@ void soundcheck(game::Game& game) {
 }
 
 void soundplay(game::Game& game) {
+    const std::string_view own = trackFile(game.status[MusicTrack]);
+    playMusicFile(game, own.empty() ? std::string_view(game.audio.musicFile) : own);
+}
+
+void playMusicFile(game::Game& game, std::string_view file) {
     closeMusic(game);
-    std::string& file = game.audio.musicFile;
-    if (const std::string_view own = trackFile(game.status[MusicTrack]); !own.empty())
-        file = own;
+    game.audio.musicFile = file;
     if (!file.empty())
-        game.sound().startMusic(file);
+        game.sound().startMusic(game.audio.musicFile);
 }
 
 void closeMusic(game::Game& game) {

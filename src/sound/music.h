@@ -2,6 +2,8 @@
 // Effects play while Status[89] is 0; music is on while Status[90] names a track.
 #pragma once
 
+#include <string_view>
+
 namespace game {
 struct Game;
 }
@@ -14,6 +16,10 @@ void soundcheck(game::Game& game);
 // soundplay: close the music player, open it with the file of track Status[90] (a track
 // without a file keeps the player's previous file) and play it.
 void soundplay(game::Game& game);
+
+// Close the music player, open it with `file` itself and play it (the ending pictures play
+// their music this way); the player keeps the file as its own.
+void playMusicFile(game::Game& game, std::string_view file);
 
 // Close the music player.
 void closeMusic(game::Game& game);

@@ -77,6 +77,16 @@ TEST_F(SoundTest, ATrackThatEndsStartsAgainFromTheBeginning) {
                                   "music midi/b_067xgw.mid"}));
 }
 
+TEST_F(SoundTest, AFilePlayedByItselfIsThePlayersFileForTheLoopAndForFloorZero) {
+    musicOnAt(7);
+    slot(MusicTrack) = 11;
+    sound::playMusicFile(game, "midi/b_014xgw.mid");
+    slot(MusicTrack) = 0;
+    game::musicEnded(game);
+    EXPECT_EQ(sound.calls, (Calls{"stop music", "music midi/b_014xgw.mid", "stop music",
+                                  "music midi/b_014xgw.mid"}));
+}
+
 TEST_F(SoundTest, CommandFiveAndSixActOnTheMusicOnlyWhileItIsOn) {
     play({{Sound, 5, 0}, {Sound, 6, 0}, {Pause, 0, 0}});
     EXPECT_TRUE(sound.calls.empty());
