@@ -102,6 +102,8 @@ void showChoice(game::Game& game, int k, std::string_view button, std::string ca
 
 // A request: paid and granted, or refused for want of gold.
 void grant(game::Game& game, Request r) {
+    if (!answerable(game, choiceOf(r).button))
+        return;
     hideChoices(game);
     closeBox(game);
     Status& s = game.status;
@@ -164,6 +166,8 @@ void Button41Click(game::Game& game) {
 }
 
 void Button42Click(game::Game& game) {
+    if (!answerable(game, kNever))
+        return;
     hideChoices(game);
     endTalk(game);
 }

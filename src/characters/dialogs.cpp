@@ -64,6 +64,11 @@ void showButton(game::Game& game, std::string_view name) {
     game.window.main.control(name).visible = true;
 }
 
+bool answerable(game::Game& game, std::string_view name) {
+    const window::Control& c = game.window.main.control(name);
+    return c.visible && c.enabled;
+}
+
 void focus(game::Game& game, std::string_view name) {
     window::setFocus(game.window.main, name);
 }
@@ -93,6 +98,8 @@ void zyouout(game::Game& game) {
 }
 
 void Button2Click(game::Game& game) {
+    if (!answerable(game, kYes))
+        return;
     window::Window& w = game.window.main;
     w.control(kYes).visible = false;
     w.control(kNo).visible = false;
@@ -108,6 +115,8 @@ void Button2Click(game::Game& game) {
 }
 
 void Button7Click(game::Game& game) {
+    if (!answerable(game, kNo))
+        return;
     window::Window& w = game.window.main;
     w.control(kYes).visible = false;
     w.control(kNo).visible = false;

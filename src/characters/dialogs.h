@@ -30,6 +30,9 @@ void openBox(game::Game& game, std::string text);
 // Show one of the box's buttons ("Button1" OK, "Button2" Yes, "Button7" No).
 void showButton(game::Game& game, std::string_view name);
 
+// True when a button of the main window is shown and enabled, so the player can click it.
+bool answerable(game::Game& game, std::string_view name);
+
 // Give the keyboard focus to one control of the main window.
 void focus(game::Game& game, std::string_view name);
 

@@ -68,9 +68,10 @@ const Offer* offerAt(const Status& s) {
     return it == kOffers.end() ? nullptr : &*it;
 }
 
-const Offer& offerOf(int goods) {
-    return *std::find_if(kOffers.begin(), kOffers.end(),
-                         [&](const Offer& o) { return o.goods == goods; });
+const Offer* offerOf(int goods) {
+    const auto it = std::find_if(kOffers.begin(), kOffers.end(),
+                                 [&](const Offer& o) { return o.goods == goods; });
+    return it == kOffers.end() ? nullptr : &*it;
 }
 
 // The merchant's offer with "Yes" and "No" ("No" cannot be chosen for the prisoner's thanks).
@@ -135,7 +136,12 @@ void syounin(game::Game& game) {
 void merchantSale(game::Game& game) {
     Status& s = game.status;
     game.explore.dialogKind = explore::Dialog::Talk;
-    const Offer& offer = offerOf(game.talk.shopGoods);
+    const Offer* found = offerOf(game.talk.shopGoods);
+    if (found == nullptr) {
+        endTalk(game);
+        return;
+    }
+    const Offer& offer = *found;
     if (offer.goods == kBuyBackGoods) {
         buyBack(game);
         return;

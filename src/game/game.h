@@ -1,8 +1,8 @@
 // Game: the one object that owns the whole state of a running game.
 #pragma once
 
-#include "characters/items.h"
 #include "characters/dialogs.h"
+#include "characters/items.h"
 #include "combat/combat_state.h"
 #include "explore/explore_state.h"
 #include "game/startup.h"
