@@ -145,9 +145,14 @@ QWidget* ControlMirror::makeWidget(QWidget* parent, const Control& c) {
         w = frame;
         break;
     }
-    case ControlKind::ListBox:
-        w = new QListWidget(parent);
+    case ControlKind::ListBox: {
+        auto* list = new QListWidget(parent);
+        QObject::connect(
+            list, &QListWidget::itemClicked, list,
+            [this, name, list](QListWidgetItem* item) { sink_.rowChosen(name, list->row(item)); });
+        w = list;
         break;
+    }
     case ControlKind::Label:
         w = new QLabel(parent);
         break;

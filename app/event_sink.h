@@ -15,6 +15,8 @@ class EventSink {
     virtual void pressed(const std::string& control) = 0;
     virtual void released(const std::string& control) = 0;
     virtual void menuChosen(const std::string& path) = 0;
+    // A row of a list box was clicked (rows count from 0).
+    virtual void rowChosen(const std::string& control, int row) = 0;
 };
 
 } // namespace shell

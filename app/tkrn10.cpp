@@ -254,4 +254,8 @@ void TKRN10::menuChosen(const std::string& path) {
     forward([&] { game::menuCommand(game_, path); });
 }
 
+void TKRN10::rowChosen(const std::string& control, int row) {
+    forward([&] { game::choose(game_, control, row); });
+}
+
 } // namespace shell

@@ -86,6 +86,7 @@ class TKRN10 : public QMainWindow, private EventSink {
     void pressed(const std::string& control) override;
     void released(const std::string& control) override;
     void menuChosen(const std::string& path) override;
+    void rowChosen(const std::string& control, int row) override;
 
     bool keyboardControl() const;
     void syncAll();

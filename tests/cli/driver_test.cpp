@@ -24,6 +24,11 @@ TEST_F(DriverFixture, BadLinesAreClearErrors) {
     EXPECT_EQ(error("click NoSuchButton"), "unknown control \"NoSuchButton\"");
     EXPECT_EQ(error("click Nowhere.Button1"), "unknown control \"Nowhere.Button1\"");
     EXPECT_EQ(error("menu Game/Fly Away"), "unknown menu command \"Game/Fly Away\"");
+    EXPECT_EQ(error("choose Edit8 0"), "unknown list box \"Edit8\"");
+    EXPECT_EQ(error("choose DataFolder.DirectoryListBox1 -1"),
+              "row \"-1\" is not a number 0..2147483647");
+    EXPECT_EQ(error("choose DataFolder.DirectoryListBox1"),
+              "choose takes a list box and a row: choose NAME ROW");
     EXPECT_EQ(error("set tile 51 0 6"), "floor \"51\" is not a number 0..50");
     EXPECT_EQ(error("set tile 1 121 6"), "cell \"121\" is not a number 0..120");
     EXPECT_EQ(error("set tile 1 0 256"), "tile code \"256\" is not a number 0..255");

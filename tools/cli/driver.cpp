@@ -103,6 +103,8 @@ std::optional<std::string> Driver::execute(std::string_view line) {
         return control(cmd, rest);
     if (cmd == "menu")
         return menu(rest);
+    if (cmd == "choose")
+        return choose(rest);
     if (cmd == "answer")
         return answer(rest);
     if (cmd == "run") {
@@ -159,6 +161,22 @@ std::optional<std::string> Driver::control(std::string_view verb, std::string_vi
     } else {
         game::release(game_, arg);
     }
+    return std::nullopt;
+}
+
+std::optional<std::string> Driver::choose(std::string_view arg) {
+    const auto w = words(arg);
+    if (w.size() != 2)
+        return "choose takes a list box and a row: choose NAME ROW";
+    const QualifiedName q = resolve(game_.window, w[0]);
+    const window::Control* list = q.window ? q.window->find(q.control) : nullptr;
+    if (!list || list->kind != window::ControlKind::ListBox)
+        return "unknown list box \"" + std::string(w[0]) + "\"";
+    const auto row = number(w[1], 0, std::numeric_limits<std::int32_t>::max());
+    if (!row)
+        return badNumber("row", w[1], 0, std::numeric_limits<std::int32_t>::max());
+    clock_.sync(game_.window);
+    game::choose(game_, w[0], static_cast<int>(*row));
     return std::nullopt;
 }
 

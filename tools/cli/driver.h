@@ -34,6 +34,7 @@ class Driver {
     std::optional<std::string> key(std::string_view arg);
     std::optional<std::string> control(std::string_view verb, std::string_view arg);
     std::optional<std::string> menu(std::string_view arg);
+    std::optional<std::string> choose(std::string_view arg);
     std::optional<std::string> answer(std::string_view arg);
     std::optional<std::string> set(std::string_view arg);
     std::optional<std::string> setState(std::string_view arg);
