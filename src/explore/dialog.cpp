@@ -7,6 +7,7 @@
 #include "explore/item_icons.h"
 #include "game/game.h"
 #include "render/panel.h"
+#include "scenes/opening.h"
 #include "world/catalogue.h"
 
 #include <algorithm>
@@ -21,6 +22,7 @@ using namespace world;
 constexpr int kDeathTrack = 14;
 constexpr int kGameOverDialog = 93; // "You have lost your vital power. Please challenge again!"
 constexpr int kLastSeenDialog = 57; // dialogs 1..57 leave a seen-flag in Status[90 + n]
+constexpr int kZenoWelcome = 10;    // its "OK" starts the capture scene
 
 // Scripted dialogs whose text goes on with a second catalogue line.
 struct SecondLine {
@@ -111,9 +113,10 @@ void Button1Click(game::Game& game) {
     } else if (kind == Dialog::Record) {
         game.window.main.control("Button35").enabled = true;
         focus(game, "Button35");
+    } else if (kind == Dialog::ScriptedBase + kZenoWelcome) {
+        scenes::openning2(game);
     } else if (kind >= Dialog::ScriptedBase) {
-        // The script that opened the dialog plays on. (After Zeno's welcome, dialog 10, the
-        // capture scene openning2 is pushed here once the opening scenes exist.)
+        // The script that opened the dialog plays on.
         if (!characters::rankingAfterFairy(game, kind - Dialog::ScriptedBase))
             game.window.timer("Timer2").enabled = true;
     }

@@ -14,6 +14,10 @@
 #include "render/picture_list.h"
 #include "render/play_field.h"
 #include "render/screen.h"
+#include "scenes/after_fight.h"
+#include "scenes/effects.h"
+#include "scenes/opening.h"
+#include "scenes/slide.h"
 #include "sound/music.h"
 #include "world/tiles.h"
 
@@ -169,7 +173,22 @@ void special(game::Game& game, int which, int value) {
     switch (which) {
     case 2:
         game.map.setTile(game.status[Slot::Floor], 27, Tile::Zeno);
-        // zenolivework of the monster effects pushes Zeno's appearance on cell 27 here.
+        nested(game, [&] { scenes::zenolivework(game, 27); });
+        break;
+    case 1:
+        nested(game, [&] { scenes::openning31(game); });
+        break;
+    case 3:
+        nested(game, [&] { scenes::madoushi2(game); });
+        break;
+    case 4:
+        scenes::banpaiawork(game, value);
+        break;
+    case 5:
+        nested(game, [&] { scenes::moncheck(game); });
+        break;
+    case 12:
+        scenes::openning9(game, value);
         break;
     case 6:
         completionRestart(game);
@@ -201,10 +220,7 @@ void special(game::Game& game, int which, int value) {
         game.render.screenBuffer = game.window.main.screen;
         break;
     default:
-        // 1 the prison wake-up (openning31), 3 the Sergeants' ring (madoushi2), 4 the
-        // Vampire's arrival (banpaiawork), 5 the after-fight checks (moncheck) and 12 a
-        // full-window transition step (openning9): their scenes fill these steps; until then
-        // they pause.
+        // Other values pause.
         break;
     }
 }
@@ -274,6 +290,9 @@ void perform(game::Game& game, const CommandEntry e) {
     case Cmd::DoorFrame:
         dooropen(game);
         break;
+    case Cmd::MonsterSlide:
+        scenes::monidou(game);
+        break;
     case Cmd::MonsterStrikes:
         combat::monsterStrikes(game);
         break;
@@ -308,8 +327,7 @@ void perform(game::Game& game, const CommandEntry e) {
         newGame(game);
         break;
     default:
-        // 0 pauses; 12, a monster's slide, is played by the monster movement once it exists;
-        // codes outside the table pause.
+        // 0 pauses; codes outside the table pause.
         break;
     }
 }

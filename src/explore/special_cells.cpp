@@ -8,6 +8,8 @@
 #include "explore/movement.h"
 #include "explore/step.h"
 #include "game/game.h"
+#include "scenes/effects.h"
+#include "scenes/floor_events.h"
 #include "world/catalogue.h"
 #include "world/tiles.h"
 
@@ -124,7 +126,7 @@ void captureEvent(game::Game& game) {
     game.window.main.control("Button1").text = std::string(catalogueLine(kWhatCaption));
     pushEntries(game, {{Cmd::MessageBox, 10, 0}});
     pushPauses(game, 4);
-    // zenolivework of the monster effects pushes Zeno's appearance on cell 70 here.
+    scenes::zenolivework(game, 70);
     if (musicOn(game))
         pushEntries(game, {{Cmd::Pause, 0, 0}, {Cmd::Sound, Effect::MusicOff, 0}});
 }
@@ -221,16 +223,18 @@ void mevent(game::Game& game) {
             break;
         roadUnderHero(game);
         changeMusic(game, event.track);
-        // ichicheck, the floor's event script, runs here.
+        scenes::ichicheck(game);
         break;
     case EventKind::WalkOntoRoad:
         idou(game);
         roadUnderHero(game);
         if (event.track != 0)
             changeMusic(game, event.track);
-        // ichicheck, the floor's event script, runs here.
+        scenes::ichicheck(game);
         break;
-    case EventKind::ScriptOnly: // ichicheck, the floor's event script, runs here.
+    case EventKind::ScriptOnly:
+        scenes::ichicheck(game);
+        break;
     case EventKind::None:
         break;
     }

@@ -3,6 +3,7 @@
 #include "game/game.h"
 #include "render/panel.h"
 #include "render/play_field.h"
+#include "scenes/effects.h"
 
 namespace explore {
 namespace {
@@ -144,9 +145,8 @@ void idou(game::Game& game) {
     s[Slot::HeroY] = cellY(game.targetCell);
     render::yusyahyouji1(game);
     game.messageSelector = 0;
-    // The monster effects watch the hero's new neighbours here: mmes with the magicians'
-    // attacks (mazyutu1) and the Magic Sergeants' pincer (madoushi1). When none strikes, the
-    // neighbour hints of mmes set the message line before it is redrawn.
+    if (scenes::magicAfterStep(game))
+        return;
     render::disp(game);
 }
 

@@ -17,6 +17,8 @@
 #include "persist/ranking_window.h"
 #include "persist/saved_games.h"
 #include "render/play_field.h"
+#include "scenes/ending.h"
+#include "scenes/opening.h"
 #include "sound/music.h"
 #include "sound/switches.h"
 
@@ -103,6 +105,7 @@ constexpr Binding kClicks[] = {
     {"DataFolder.Button1", persist::dataFolderOkClick},
     {"DataFolder.Button2", persist::dataFolderCancel},
     {"DataFolder.Button3", persist::makeDirectoryClick},
+    {"Ending.Image4", scenes::image5click},
 };
 constexpr Binding kPresses[] = {
     {"Button8", explore::button8onmousedown},
@@ -156,6 +159,8 @@ constexpr Binding kTimers[] = {
     {"Timer2", explore::timer2timer},
     {"Timer3", explore::timer3ontimer},
     {"About.Timer1", aboutTimer1Timer},
+    {"Timer4", scenes::timer4ontimer},            // the prologue
+    {"Ending.Timer1", scenes::endingTimer1Timer}, // the ending slideshow
 };
 // The desktop's close command on a window ("" or "Main" for the main window).
 constexpr Binding kCloses[] = {
@@ -190,7 +195,8 @@ void startUp(Game& game) {
 }
 
 void keyDown(Game& game, Key key) {
-    explore::formkeydown(game, key);
+    if (!scenes::formonkeydown(game, key))
+        explore::formkeydown(game, key);
 }
 
 bool click(Game& game, std::string_view control) {

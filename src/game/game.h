@@ -8,6 +8,7 @@
 #include "game/startup.h"
 #include "persist/persist_state.h"
 #include "render/render_state.h"
+#include "scenes/scenes_state.h"
 #include "sound/sound.h"
 #include "sound/sound_state.h"
 #include "window/main_window.h"
@@ -43,6 +44,7 @@ struct Game {
     render::RenderState render;    // picture lists, play-field frames, animation phase
     explore::ExploreState explore; // command stack, input lock, step input, item cursor
     combat::CombatState combat;    // the fight's working values and the monster table
+    scenes::ScenesState scenes;    // the prologue, the Ending window, full-window scenes
     characters::TalkState talk;    // the offer, the price and the line of a character's talk
     characters::ItemsState items;  // the item waiting for "Use", the Orb of Hero's list
     sound::SoundState audio;       // the file the music player holds

@@ -1,0 +1,242 @@
+#include "scenes/opening.h"
+
+#include "explore/executor.h"
+#include "explore/item_icons.h"
+#include "game/game.h"
+#include "render/bmp.h"
+#include "render/panel.h"
+#include "render/picture_list.h"
+#include "render/play_field.h"
+#include "render/render_state.h"
+#include "render/screen.h"
+#include "scenes/effects.h"
+#include "scenes/ending.h"
+#include "world/catalogue.h"
+#include "world/tiles.h"
+
+#include <string>
+
+namespace scenes {
+namespace {
+
+using namespace world;
+using render::Picture;
+namespace Cmd = explore::Cmd;
+namespace Effect = explore::Effect;
+
+constexpr int kCaptureCell = 92;
+constexpr int kAhCaption = 219; // "Ah!" on the dialogue button
+constexpr int kZenoWelcome = 11;
+constexpr int kFirstWipeLine = 100;
+constexpr int kLastWipeLine = 315;
+constexpr int kDissolveMaskOffset = 66; // step d dissolves through picture d - 66
+constexpr int kPrisonFloor = 2;
+constexpr int kPrisonCell = cellOf(2, 7);
+
+// The transition steps fill their work pictures with pictures 231 and 247, which lie beyond
+// the tile picture strip: a plain black fill stands for both.
+constexpr render::Pixel kBeyondTheStrip = render::kBlack;
+
+// 0, 1 or 2 for the speed entry that carries the check mark: High, Middle, Low.
+int speedRank(game::Game& game) {
+    auto& w = game.window.main;
+    if (w.menuItem(explore::Menu::SpeedHigh).checked)
+        return 0;
+    return w.menuItem(explore::Menu::SpeedMiddle).checked ? 1 : 2;
+}
+
+// The command timer at `base`, twice or three times that for the slower speeds.
+void commandInterval(game::Game& game, int base) {
+    game.window.timer("Timer2").intervalMs = base * (speedRank(game) + 1);
+}
+
+// A 640 x 400 picture of the data folder over black; black alone when the file is missing.
+Picture fullPicture(const game::Game& game, const std::string& file) {
+    Picture picture(render::kScreenWidth, render::kScreenHeight, kBeyondTheStrip);
+    const render::PictureResult loaded = render::readBmp(render::dataPath(game.folders.game, file));
+    if (loaded.ok())
+        render::draw(picture, 0, 0, loaded.picture);
+    return picture;
+}
+
+// The full-window picture (Image23) shows `picture` over everything.
+void showFullWindow(game::Game& game, const Picture& picture) {
+    game.window.main.control("Image23").picture = picture;
+    render::showBackground(game, "Image23");
+}
+
+// The dissolve mask: picture d - 66 of the strip repeated over the whole window.
+Picture dissolveMask(const game::Game& game, int d) {
+    Picture mask(render::kScreenWidth, render::kScreenHeight);
+    for (int y = 0; y < render::kScreenHeight; y += render::kCellSide)
+        for (int x = 0; x < render::kScreenWidth; x += render::kCellSide)
+            render::drawListPicture(mask, x, y, game.render.imageList1, d - kDissolveMaskOffset);
+    return mask;
+}
+
+// The status figures and the arrow buttons leave the window.
+void hideStatusFigures(game::Game& game) {
+    auto& w = game.window.main;
+    for (const auto name : explore::kArrowButtons)
+        w.control(name).visible = false;
+    for (int n = 1; n <= 11; ++n)
+        w.control("Memo" + std::to_string(n)).visible = false;
+}
+
+// Mode 0 or 2: one step of the dissolve over the window's current picture.
+void dissolveStep(game::Game& game, int mode, int d) {
+    ScenesState& s = game.scenes;
+    const bool toEnding = mode == Transition::Ending;
+    if (d == kFirstDissolveStep || s.transitionSecond.empty())
+        s.transitionSecond = fullPicture(game, toEnding ? "open0.bmp" : "open1.bmp");
+    Picture base =
+        copyRect(game.window.main.screen, {0, 0, render::kScreenWidth, render::kScreenHeight});
+    Picture target = s.transitionSecond;
+    Picture mask = dissolveMask(game, d);
+    render::kasanegaki(base, target, mask);
+    showFullWindow(game, base);
+    if (d != kLastDissolveStep)
+        return;
+    s.transitionFirst = Picture(render::kScreenWidth, render::kScreenHeight, kBeyondTheStrip);
+    s.transitionSecond = s.transitionFirst;
+    hideStatusFigures(game);
+    commandInterval(game, 150);
+    game.render.frameA = Picture(render::kFieldSide, render::kFieldSide);
+    if (!toEnding)
+        return;
+    showFullWindow(game, fullPicture(game, "open0.bmp"));
+    game.window.timer("Timer2").enabled = false;
+    openEndingWindow(game);
+}
+
+// The game screen again after the wipe: panels, status figures, arrow buttons, icons.
+void restoreGameScreen(game::Game& game) {
+    auto& w = game.window.main;
+    w.control("Image23").visible = false;
+    (void)render::resetPlayScreen(game);
+    if (w.menuItem(explore::Menu::MouseControl).checked)
+        for (const auto name : explore::kArrowButtons)
+            w.control(name).visible = true;
+    commandInterval(game, 150);
+}
+
+// Mode 1: the defeat gives way, row by row from the top, to the prison.
+void wipeStep(game::Game& game, int v) {
+    ScenesState& s = game.scenes;
+    if (v == 0 || s.transitionFirst.empty()) {
+        s.transitionFirst = fullPicture(game, "open1.bmp");
+        s.transitionSecond = fullPicture(game, "open2.bmp");
+    }
+    if (v == 0)
+        commandInterval(game, 25);
+    if (v >= kWipeEnd) {
+        restoreGameScreen(game);
+        return;
+    }
+    render::drawRect(s.transitionFirst, 0, 0, s.transitionSecond,
+                     {0, 0, render::kScreenWidth, v + 1});
+    showFullWindow(game, s.transitionFirst);
+}
+
+// A picture of the data folder into a window picture, shown; kept as it was when missing.
+void loadAndShow(game::Game& game, const char* control, const std::string& file) {
+    render::PictureResult loaded = render::readBmp(render::dataPath(game.folders.game, file));
+    if (loaded.ok())
+        game.window.main.control(control).picture = std::move(loaded.picture);
+    render::showBackground(game, control);
+}
+
+// The hero wakes on floor 2: what the capture took from him.
+void imprison(game::Game& game) {
+    Status& s = game.status;
+    s[Slot::Floor] = kPrisonFloor;
+    s[Slot::HighestFloor] = kPrisonFloor;
+    s[Slot::HeroX] = cellX(kPrisonCell);
+    s[Slot::HeroY] = cellY(kPrisonCell);
+    s[Slot::HeroHidden] = 1;
+    if (s[Slot::LapLevel] == 0) {
+        s[Slot::Life] = 400;
+        s[Slot::Offense] = 10;
+        s[Slot::Defense] = 10;
+        s[Slot::SwordGrade] = 0;
+        s[Slot::ShieldGrade] = 0;
+    } else {
+        for (int n = Slot::SwordGrade; n <= Slot::LuckyGold; ++n)
+            s[n] = 0;
+    }
+    s[Slot::SwordTaken + 4] = 0;  // the Sacred Sword
+    s[Slot::ShieldTaken + 4] = 0; // the Sacred Shield
+}
+
+} // namespace
+
+void openning2(game::Game& game) {
+    game.window.main.control("Button1").text = std::string(catalogueLine(kAhCaption));
+    Script script(game);
+    script.dialogue(kZenoWelcome).pause(4).sound(Effect::Zeno).pause();
+    script.masked(kCaptureCell, 216, Tile::Road, 215).pause(4);
+    script.add(Cmd::SetTile, kCaptureCell, Tile::Road).pause().add(Cmd::SidePanels).pause();
+    script.add(Cmd::Special, 7).pause(25).add(Cmd::Special, 14);
+    for (int d = kFirstDissolveStep; d <= kLastDissolveStep; ++d)
+        script.sound(Effect::Zeno)
+            .pause()
+            .add(Cmd::Special, 12, d)
+            .add(Cmd::Pause, Transition::Capture, 0);
+    script.pause(3);
+    auto wipe = [&script](int v) {
+        script.add(Cmd::Special, 12, v).add(Cmd::Pause, Transition::Prison, 0);
+    };
+    wipe(0);
+    for (int v = kFirstWipeLine; v <= kLastWipeLine; ++v)
+        wipe(v);
+    wipe(kWipeEnd);
+    script.add(Cmd::Special, 1);
+    script.push(game);
+    madoushilivework(game, {81, 103, 91, 93});
+}
+
+void openning9(game::Game& game, int value) {
+    const int mode = game.explore.stack.beneath().arg1;
+    if (mode == Transition::Prison)
+        wipeStep(game, value);
+    else if (mode == Transition::Capture || mode == Transition::Ending)
+        dissolveStep(game, mode, value);
+}
+
+void openning31(game::Game& game) {
+    if (explore::musicOn(game))
+        game.sound().stopMusic();
+    const bool laterLap = game.status[Slot::LapLevel] != 0;
+    loadAndShow(game, "Image1", "center.bmp");
+    loadAndShow(game, "Image2", laterLap ? "leftr.bmp" : "left.bmp");
+    loadAndShow(game, "Image3", laterLap ? "rightr.bmp" : "right.bmp");
+    game.window.main.control("Button1").text = "OK";
+    imprison(game);
+    // The prison is drawn before the hero wakes in it.
+    render::mhyouji(game);
+    game.render.heroPixelX = game.status[Slot::HeroX] * render::kCellSide;
+    game.render.heroPixelY = game.status[Slot::HeroY] * render::kCellSide;
+    explore::timer2on(game);
+    explore::pushEntries(game, {{Cmd::Pause, 0, 0},
+                                {Cmd::Special, 8, 0},
+                                {Cmd::Pause, 0, 0},
+                                {Cmd::MessageBox, 3, 0},
+                                {Cmd::Pause, 0, 0},
+                                {Cmd::MessageBox, 2, 0},
+                                {Cmd::Pause, 0, 0},
+                                {Cmd::MessageBox, 1, 0},
+                                {Cmd::Pause, 0, 0},
+                                {Cmd::MessageBox, 1, 0},
+                                {Cmd::SidePanels, 0, 0},
+                                {Cmd::Message, 0, 0}});
+    render::disp(game);
+    game.window.timer("Timer1").enabled = false;
+}
+
+void endingSteps(Script& script) {
+    for (int d = kFirstDissolveStep; d <= kLastDissolveStep; ++d)
+        script.sound(Effect::Open).add(Cmd::Special, 12, d).add(Cmd::Pause, Transition::Ending, 0);
+    script.add(Cmd::Special, 6);
+}
+
+} // namespace scenes

@@ -1,0 +1,115 @@
+#include "combat/combat_state.h"
+#include "scenes/effects.h"
+#include "scenes_fixture.h"
+
+namespace scenes_test {
+namespace {
+
+constexpr int kSacredShield = Slot::ShieldTaken + 4;
+
+class MagicTest : public ScenesTest {
+  protected:
+    // Floor 5 emptied; the hero on cell 61 without the Sacred Shield.
+    void SetUp() override {
+        ScenesTest::SetUp();
+        goTo(5, 61);
+        clearFloor();
+        slot(kSacredShield) = 0;
+        slot(Slot::Life) = 1000;
+    }
+};
+
+TEST_F(MagicTest, AMagicianBesideTheNewCellStrikes) {
+    setTile(49, Tile::MagicianA); // above cell 60
+    step(Direction::Left);
+    playOut();
+    EXPECT_EQ(heroCell(), 60);
+    EXPECT_EQ(slot(Slot::Life), 800);
+    EXPECT_EQ(messageLine(), line(237));
+    EXPECT_TRUE(inputOpen());
+
+    setTile(71, Tile::MagicianB); // below cell 60, seen from 59
+    setTile(49, Tile::Road);
+    step(Direction::Left);
+    playOut();
+    EXPECT_EQ(slot(Slot::Life), 800);
+    step(Direction::Right);
+    playOut();
+    EXPECT_EQ(slot(Slot::Life), 700);
+    EXPECT_EQ(messageLine(), line(238));
+}
+
+TEST_F(MagicTest, ALaterLapMultipliesTheBlowAndNamesItsAmount) {
+    slot(Slot::LapLevel) = 43;
+    slot(Slot::Life) = 10000;
+    setTile(49, Tile::MagicianB);
+    step(Direction::Left);
+    playOut();
+    EXPECT_EQ(slot(Slot::Life), 10000 - 4400);
+    EXPECT_EQ(messageLine(), line(266));
+}
+
+TEST_F(MagicTest, AMagiciansBlowCanEndTheGame) {
+    slot(Slot::Life) = 150;
+    setTile(49, Tile::MagicianA);
+    step(Direction::Left);
+    runTimer();
+    EXPECT_EQ(slot(Slot::Life), 0);
+    EXPECT_EQ(dialogText(), line(92));
+}
+
+TEST_F(MagicTest, TheSacredShieldStopsTheBlowButNotTheRetreatOnFloor47) {
+    goTo(47, 61);
+    clearFloor();
+    slot(kSacredShield) = 1;
+    setTile(49, Tile::MagicianA);
+    step(Direction::Left);
+    playOut();
+    EXPECT_EQ(slot(Slot::Life), 1000);
+    EXPECT_EQ(tile(49), Tile::Road);
+    EXPECT_EQ(tile(38), Tile::MagicianA); // one cell further from the hero
+
+    setTile(49, Tile::MagicianA); // no room to step back: he stays
+    step(Direction::Right);
+    playOut();
+    step(Direction::Left);
+    playOut();
+    EXPECT_EQ(tile(49), Tile::MagicianA);
+    EXPECT_EQ(slot(Slot::Life), 1000);
+}
+
+TEST_F(MagicTest, EachPairOfSergeantsHalvesTheLife) {
+    for (int cell : {49, 59, 71})
+        setTile(cell, Tile::MagicSergeant);
+    step(Direction::Left); // onto 60: 61, where he came from, is road
+    playOut();
+    EXPECT_EQ(slot(Slot::Life), 500); // the column pair 49 / 71
+    EXPECT_EQ(messageLine(), line(239));
+
+    setTile(61, Tile::MagicSergeant); // a crossing of four: three quarters gone in one watch
+    slot(Slot::Life) = 1000;
+    EXPECT_TRUE(scenes::magicAfterStep(game));
+    playOut();
+    EXPECT_EQ(slot(Slot::Life), 250);
+
+    slot(kSacredShield) = 1;
+    EXPECT_FALSE(scenes::magicAfterStep(game));
+}
+
+TEST_F(MagicTest, NeighboursNameWhatStandsThereAndMarkTheStairsOfTheHighestFloor) {
+    slot(Slot::HighestFloor) = 5;
+    setTile(59, Tile::StairsDown);
+    setTile(49, Tile::Merchant);
+    step(Direction::Left);
+    EXPECT_EQ(messageLine(), line(146)); // left comes after up: the stairs win
+    EXPECT_EQ(slot(Slot::StartStairs), 2);
+
+    slot(Slot::StartStairs) = 0;
+    slot(Slot::HighestFloor) = 6;
+    EXPECT_EQ(scenes::mmes(game, 59), 19);
+    EXPECT_EQ(slot(Slot::StartStairs), 0);
+    EXPECT_EQ(scenes::mmes(game, 50), std::nullopt);
+}
+
+} // namespace
+} // namespace scenes_test

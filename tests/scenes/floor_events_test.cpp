@@ -1,0 +1,139 @@
+#include "combat/combat_state.h"
+#include "combat/monsters.h"
+#include "scenes/floor_events.h"
+#include "scenes_fixture.h"
+
+namespace scenes_test {
+namespace {
+
+class FloorEventTest : public ScenesTest {
+  protected:
+    // A hero no monster of the tower can stand against.
+    void makeInvincible() {
+        slot(Slot::Life) = 1000000;
+        slot(Slot::Offense) = 100000;
+        slot(Slot::Defense) = 100000;
+    }
+};
+
+TEST_F(FloorEventTest, Floor10SendsTheSkeletonArmyRoundTheHero) {
+    goTo(10, 60);
+    step(Direction::Up); // onto the event cell 49
+    EXPECT_FALSE(inputOpen());
+    playOut();
+    EXPECT_EQ(heroCell(), 49);
+    EXPECT_EQ(tile(49), Tile::Road);
+    EXPECT_EQ(tile(5), 81); // the captain withdrew behind his gate
+    for (int gate : {27, 71, 36, 40})
+        EXPECT_EQ(tile(gate), Tile::Gate) << gate;
+    for (int soldier : {60, 38})
+        EXPECT_EQ(tile(soldier), 79) << soldier;
+    for (int soldier : {59, 61, 48, 50, 37, 39})
+        EXPECT_EQ(tile(soldier), 77) << soldier;
+    for (int left : {22, 23, 24, 30, 31, 32, 34, 42})
+        EXPECT_EQ(tile(left), Tile::Road) << left;
+    EXPECT_EQ(slot(Slot::DialogueSeenBase + 13), 1);
+    EXPECT_TRUE(inputOpen());
+}
+
+TEST_F(FloorEventTest, Floor10BringsTheThiefOnceTheFairyHasSpoken) {
+    goTo(10, 104);
+    slot(Slot::DialogueSeenBase + 16) = 1;
+    scenes::ichicheck(game);
+    playOut();
+    EXPECT_EQ(tile(99), Tile::Road);
+    EXPECT_EQ(tile(104), Tile::Road); // he spoke and went down his tunnel
+    EXPECT_EQ(slot(Slot::DialogueSeenBase + 17), 1);
+    EXPECT_EQ(tile(5), Tile::Road); // no army this time
+}
+
+TEST_F(FloorEventTest, Floor33DecidesByTheHerosCell) {
+    goTo(33, 108);
+    setTile(107, Tile::EventCell);
+    step(Direction::Left);
+    playOut();
+    EXPECT_EQ(tile(106), Tile::Wall);
+    EXPECT_EQ(messageLine(), line(241));
+    EXPECT_EQ(tile(42), Tile::Road);
+
+    goTo(33, 60);
+    scenes::ichicheck(game);
+    playOut();
+    EXPECT_EQ(tile(42), Tile::Gate);
+    EXPECT_EQ(tile(86), Tile::Gate);
+}
+
+TEST_F(FloorEventTest, Floor24InAFirstGameEndsWithTheDialogues) {
+    goTo(24, 16);
+    setTile(5, Tile::EventCell);
+    game.map.setTile(kTopFloor, 49, Tile::Thief);
+    combat::weakenZeno(game); // as the fight on floor 49 left him
+    ASSERT_EQ(combat::monsterRow(game, combat::Monster::Zeno).life, 800);
+    step(Direction::Up);
+    playOut();
+    EXPECT_EQ(slot(Slot::Floor), kTopFloor);
+    EXPECT_EQ(heroCell(), game.map.arrivalUp(kTopFloor));
+    EXPECT_EQ(game.map.tile(kTopFloor, 49), Tile::Zeno);
+    EXPECT_EQ(slot(Slot::ZenoWeakened), 0);
+    EXPECT_EQ(combat::monsterRow(game, combat::Monster::Zeno).life, 8000);
+    EXPECT_EQ(slot(Slot::DialogueSeenBase + 57), 1);
+    EXPECT_EQ(stackTop(), 0);
+    EXPECT_FALSE(game.explore.dialogPending);
+    EXPECT_TRUE(inputOpen());
+}
+
+TEST_F(FloorEventTest, Floor24InALaterLapEndsInZenosAttack) {
+    goTo(24, 16);
+    setTile(5, Tile::EventCell);
+    game.map.setTile(kTopFloor, 49, Tile::Thief);
+    slot(Slot::LapLevel) = kLaterLap;
+    makeInvincible();
+    step(Direction::Up);
+    runTimer(); // the dialogues wait for OK
+    while (dialogOpen()) {
+        game::click(game, "Button1");
+        runTimer();
+    }
+    EXPECT_EQ(combat::monsterRow(game, combat::Monster::Zeno).offense, 625);
+    EXPECT_EQ(game.map.tile(kTopFloor, 49), Tile::Road);
+    EXPECT_EQ(game.map.tile(kTopFloor, 71), Tile::Road); // beaten on the hero's cell
+    EXPECT_EQ(slot(Slot::Gold), 500);                    // Zeno's gold
+    // Beating him ends the lap: the Ending window opens.
+    EXPECT_TRUE(game.window.findWindow("Ending")->visible);
+}
+
+TEST_F(FloorEventTest, Floor40ArmyFightsOneByOneAndLeavesItsTreasure) {
+    goTo(40, 82);
+    makeInvincible();
+    step(Direction::Up); // onto the event cell 71
+    playOut();
+    EXPECT_EQ(heroCell(), 71);
+    EXPECT_EQ(tile(82), Tile::Road);
+    EXPECT_EQ(tile(5), Tile::StairsUp);
+    EXPECT_EQ(tile(16), Tile::Road);
+    EXPECT_EQ(tile(60), Tile::Fairy);
+    EXPECT_EQ(tile(41), Tile::YellowKey);
+    EXPECT_EQ(slot(Slot::Floor40Event), 1);
+    EXPECT_EQ(tile(13), Tile::RedCrystal);
+    EXPECT_EQ(tile(19), Tile::BlueCrystal);
+    EXPECT_EQ(tile(36), Tile::BlueElixir);
+    EXPECT_GT(slot(Slot::Gold), 0);
+    EXPECT_TRUE(inputOpen());
+}
+
+TEST_F(FloorEventTest, Floor43SpringsOnlyWhileItsSergeantWaits) {
+    goTo(43, 7);
+    scenes::ichicheck(game);
+    playOut();
+    EXPECT_EQ(tile(6), Tile::Wall);
+    EXPECT_EQ(tile(10), Tile::Wall);
+    EXPECT_EQ(tile(9), Tile::MagicSergeant);
+    EXPECT_EQ(tile(8), Tile::Road);
+
+    const std::int32_t top = stackTop();
+    scenes::ichicheck(game); // no Sergeant on 8 any more
+    EXPECT_EQ(stackTop(), top);
+}
+
+} // namespace
+} // namespace scenes_test

@@ -1,0 +1,93 @@
+#include "explore/input_lock.h"
+#include "scenes/opening.h"
+#include "scenes_fixture.h"
+
+namespace scenes_test {
+namespace {
+
+class OpeningTest : public ScenesTest {
+  protected:
+    window::Timer& timer(const char* name) { return game.window.timer(name); }
+};
+
+TEST_F(OpeningTest, ThePrologueWalksTwentyFramesThenANewGameStarts) {
+    explore::itemdel(game);
+    slot(Slot::LapLevel) = kLaterLap;
+    timer("Timer1").enabled = false;
+    timer("Timer4").enabled = true;
+    std::vector<int> intervals;
+    for (int f = 0; f < 20; ++f) {
+        ASSERT_TRUE(timer("Timer4").enabled) << f;
+        game::timerTick(game, "Timer4");
+        intervals.push_back(timer("Timer4").intervalMs);
+    }
+    EXPECT_EQ(intervals[0], 350);
+    EXPECT_EQ(intervals[7], 350);
+    EXPECT_EQ(intervals[8], 250);
+    EXPECT_EQ(intervals[14], 250);
+    EXPECT_EQ(intervals[15], 150);
+    EXPECT_FALSE(timer("Timer4").enabled);
+    EXPECT_TRUE(timer("Timer1").enabled);
+    EXPECT_EQ(slot(Slot::LapLevel), 0);
+    EXPECT_EQ(slot(Slot::Floor), 1);
+    EXPECT_TRUE(inputOpen());
+}
+
+TEST_F(OpeningTest, TheCaptureTakesTheHerosStrengthAndWakesHimInThePrison) {
+    goTo(3, 103);
+    slot(Slot::OrbOfWisdom) = 1;
+    step(Direction::Up); // Zeno's event cell 92
+    runTimer();
+    EXPECT_EQ(dialogText(), line(9));
+    EXPECT_EQ(game.window.main.control("Button1").text, line(218));
+    game::click(game, "Button1");
+    runTimer();
+    EXPECT_EQ(dialogText(), line(10)); // "What? Oh!" over the four Sergeants
+    EXPECT_EQ(game.window.main.control("Button1").text, line(219));
+    playOut();
+    EXPECT_EQ(slot(Slot::Floor), 2);
+    EXPECT_EQ(slot(Slot::HighestFloor), 2);
+    EXPECT_EQ(heroCell(), cellOf(2, 7));
+    EXPECT_EQ(slot(Slot::Life), 400);
+    EXPECT_EQ(slot(Slot::Offense), 10);
+    EXPECT_EQ(slot(Slot::Defense), 10);
+    EXPECT_EQ(slot(Slot::ShieldTaken + 4), 0);
+    EXPECT_EQ(slot(Slot::SwordTaken + 4), 0);
+    EXPECT_EQ(slot(Slot::OrbOfWisdom), 1); // a first lap keeps the special items
+    EXPECT_EQ(game.map.tile(3, 92), Tile::Road);
+    EXPECT_EQ(game.window.main.control("Button1").text, "OK");
+    EXPECT_FALSE(game.window.main.control("Image23").visible);
+    EXPECT_EQ(slot(Slot::DialogueSeenBase + 3), 1); // "------ Hey! Wake up!"
+    EXPECT_FALSE(timer("Timer1").enabled);
+    EXPECT_TRUE(inputOpen());
+}
+
+TEST_F(OpeningTest, InALaterLapTheCaptureTakesTheItemsButNotTheStrength) {
+    slot(Slot::LapLevel) = kLaterLap;
+    slot(Slot::Life) = 50000;
+    slot(Slot::OrbOfWisdom) = 1;
+    slot(Slot::LuckyGold) = 1;
+    goTo(3, 103);
+    step(Direction::Up);
+    playOut();
+    EXPECT_EQ(slot(Slot::Floor), 2);
+    EXPECT_EQ(slot(Slot::Life), 50000);
+    EXPECT_EQ(slot(Slot::Offense), 100);
+    EXPECT_EQ(slot(Slot::OrbOfWisdom), 0);
+    EXPECT_EQ(slot(Slot::LuckyGold), 0);
+    EXPECT_EQ(slot(Slot::SwordGrade), 0);
+}
+
+TEST_F(OpeningTest, TheWipeRunsFastAndTheGameScreenReturnsAtItsEnd) {
+    explore::speedlow(game);
+    play({{Cmd::Special, 12, 0}, {Cmd::Pause, scenes::Transition::Prison, 0}});
+    EXPECT_EQ(timer("Timer2").intervalMs, 75);
+    EXPECT_TRUE(game.window.main.control("Image23").visible);
+    play({{Cmd::Special, 12, scenes::kWipeEnd}, {Cmd::Pause, scenes::Transition::Prison, 0}});
+    EXPECT_EQ(timer("Timer2").intervalMs, 450);
+    EXPECT_FALSE(game.window.main.control("Image23").visible);
+    EXPECT_TRUE(game.window.main.control("Memo1").visible);
+}
+
+} // namespace
+} // namespace scenes_test
