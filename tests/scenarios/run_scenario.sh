@@ -5,11 +5,13 @@ set -u
 cli="$1"
 script="$2"
 expected="${script%.txt}.expected"
-actual=$("$cli" "$script" 2>/dev/null)
+# A first line "# options: ..." names options of the driver for this script (--prologue).
+read -r -a options <<< "$(sed -n '1s/^# options: //p' "$script")"
+actual=$("$cli" "${options[@]}" "$script" 2>/dev/null)
 status=$?
 if [ $status -ne 0 ]; then
     echo "gravenhold-cli exited with status $status:" >&2
-    "$cli" "$script" >/dev/null
+    "$cli" "${options[@]}" "$script" >/dev/null
     exit 1
 fi
 if ! diff_out=$(diff <(printf '%s\n' "$actual") "$expected"); then
