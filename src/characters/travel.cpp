@@ -10,6 +10,7 @@
 #include "game/game.h"
 #include "render/panel.h"
 #include "render/play_field.h"
+#include "scenes/effects.h"
 #include "window/main_window.h"
 #include "world/tiles.h"
 
@@ -26,10 +27,8 @@ constexpr std::int32_t kNoFlight = 0;
 constexpr std::int32_t kFlewUp = 1;
 constexpr std::int32_t kFlewDown = 2;
 constexpr std::int32_t kBesideUpStairs = 1;
-constexpr std::int32_t kBesideDownStairs = 2;
 
 // Message selectors (the line shown is the selector + 127).
-constexpr int kFirstMessageLine = 127;
 constexpr int kThereIsStairs = 19; // "There is stairs."
 constexpr int kNeedsStairs = 20;   // "You cannot use the orb of flying except next stairs!"
 constexpr int kUsedTheOrb = 23;    // "Used the orb of flying!"
@@ -43,23 +42,15 @@ bool choosing(game::Game& game) {
     return game.window.main.control("Button10").visible;
 }
 
-// mmes for the orb: name what stands beside the hero, above, left, right and below, the last
-// one found winning; a staircase on the highest floor reached is also marked in word 166.
+// Name what stands beside the hero, above, left, right and below (mmes), the last one found
+// winning; a staircase on the highest floor reached also leaves its mark in word 166.
 void describeNeighbours(game::Game& game) {
-    Status& s = game.status;
-    const int floor = s[Slot::Floor];
+    const Status& s = game.status;
     const int hero = cellOf(s[Slot::HeroX], s[Slot::HeroY]);
     for (const Direction side :
          {Direction::Up, Direction::Left, Direction::Right, Direction::Down}) {
-        const auto cell = neighbour(hero, side);
-        if (!cell)
-            continue;
-        const std::uint8_t code = game.map.tile(floor, *cell);
-        if (const auto line = announcedLine(code))
-            game.messageSelector = *line - kFirstMessageLine;
-        const bool stairs = code == Tile::StairsUp || code == Tile::StairsDown;
-        if (stairs && floor == s[Slot::HighestFloor])
-            s[Slot::StartStairs] = code == Tile::StairsUp ? kBesideUpStairs : kBesideDownStairs;
+        if (const auto cell = neighbour(hero, side))
+            scenes::mmes(game, *cell);
     }
 }
 
