@@ -156,12 +156,18 @@ TEST_F(TravelTest, ReachingFloorThirtyFiveByUpSendsTheThiefOfFloorTwoAway) {
     EXPECT_EQ(game.map.tile(2, 120), Tile::Road);
 }
 
-TEST_F(TravelTest, TheMusicStopsForTheChoice) {
+TEST_F(TravelTest, TheMusicStopsForTheChoiceAndTheLandingPlaysTheNewFloorsTrack) {
     slot(Slot::MusicTrack) = 5;
-    besideStairs(5, 7);
+    besideStairs(9, 12);
     sound.calls.clear();
     click("Image4");
     EXPECT_EQ(sound.calls, (std::vector<std::string>{"stop music"}));
+    click("Button8");
+    click("Button8");
+    click("Button10");
+    EXPECT_EQ(slot(Slot::MusicTrack), 6); // the track of floors 11 to 20
+    ASSERT_FALSE(sound.calls.empty());
+    EXPECT_EQ(sound.calls.back(), "music midi/b_058xgw.mid");
 }
 
 } // namespace
