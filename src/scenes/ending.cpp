@@ -7,6 +7,7 @@
 #include "render/panel.h"
 #include "render/render_state.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <string>
 

@@ -89,8 +89,8 @@ void dissolveStep(game::Game& game, int mode, int d) {
     const bool toEnding = mode == Transition::Ending;
     if (d == kFirstDissolveStep || s.transitionSecond.empty())
         s.transitionSecond = fullPicture(game, toEnding ? "open0.bmp" : "open1.bmp");
-    Picture base =
-        copyRect(game.window.main.screen, {0, 0, render::kScreenWidth, render::kScreenHeight});
+    Picture base = render::copyRect(game.window.main.screen,
+                                    {0, 0, render::kScreenWidth, render::kScreenHeight});
     Picture target = s.transitionSecond;
     Picture mask = dissolveMask(game, d);
     render::kasanegaki(base, target, mask);
