@@ -9,7 +9,6 @@
 #include "explore/input_lock.h"
 #include "explore/step.h"
 #include "game/game.h"
-#include "persist/options.h"
 #include "render/panel.h"
 #include "render/play_field.h"
 #include "window/main_window.h"
@@ -337,15 +336,6 @@ void hideUsePair(game::Game& game) {
 bool clickable(game::Game& game, std::string_view control) {
     const window::Control* c = game.window.main.find(control);
     return c && c->visible && c->enabled;
-}
-
-void largeBox(game::Game& game) {
-    window::Control& box = game.window.main.control("RichEdit1");
-    box.x = 129;
-    box.y = 45;
-    box.width = 382;
-    box.height = 200;
-    box.fontSize = game.shell.options[persist::Option::DialogFont];
 }
 
 void iconClicked(game::Game& game, int image) {

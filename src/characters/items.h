@@ -51,9 +51,6 @@ void Button38Click(game::Game& game);
 // True when a control of the main window is shown and can be clicked.
 bool clickable(game::Game& game, std::string_view control);
 
-// The dialogue box back in its large form over the play field, with the dialogue font.
-void largeBox(game::Game& game);
-
 // The click on an icon, by its picture number (Image4 .. Image17).
 void iconClicked(game::Game& game, int image);
 

@@ -1,5 +1,6 @@
 #include "characters/monster_list.h"
 
+#include "characters/dialogs.h"
 #include "characters/items.h"
 #include "combat/damage.h"
 #include "combat/monsters.h"
@@ -142,10 +143,8 @@ void Button36Click(game::Game& game) {
     });
     auto& w = game.window.main;
     w.control("Button36").visible = false;
-    window::Control& box = w.control("RichEdit1");
-    box.visible = false;
-    box.text.clear();
-    largeBox(game);
+    openBox(game, {}); // the box back in its large form, then out of sight
+    closeBox(game);
     explore::itemlive(game);
     render::keydisplay(game);
     game.window.timer("Timer1").enabled = true;

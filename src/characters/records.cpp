@@ -1,11 +1,11 @@
 #include "characters/records.h"
 
+#include "characters/dialogs.h"
 #include "characters/items.h"
 #include "explore/explore_state.h"
 #include "explore/input_lock.h"
 #include "game/game.h"
 #include "window/main_window.h"
-#include "world/catalogue.h"
 
 #include <array>
 #include <string>
@@ -21,7 +21,7 @@ constexpr std::array<int, kAdviceRecords> kAdviceFlags = {
     68, 69, 55, 56, 57, 59, 70, 72, 73, 74, 75, 61, 76, 77, 78, 62, 79, 63, 80, 81, 64, 82, 65, 83};
 
 constexpr std::int32_t kHeardWithOrb = 2; // the advice was told while the orb was held
-constexpr int kFirstAdviceLine = 62;      // record n shows catalogue line 61 + n
+constexpr int kFirstAdviceLine = 62;      // AdviceIndex i shows catalogue line 62 + i
 
 std::string recordButton(int n) {
     return "Button" + std::to_string(10 + n);
@@ -55,19 +55,15 @@ void img5work(game::Game& game) {
 void recordClicked(game::Game& game, int n) {
     if (n < 1 || n > kAdviceRecords || !clickable(game, recordButton(n)))
         return;
+    game.talk.adviceIndex = n - 1;
     game.status[Slot::RecordViewing] = 1;
-    largeBox(game);
-    window::Control& box = game.window.main.control("RichEdit1");
-    box.text = catalogueLine(kFirstAdviceLine + n - 1);
-    box.visible = true;
+    openBox(game, lineText(kFirstAdviceLine + game.talk.adviceIndex));
 }
 
 void Button35Click(game::Game& game) {
     if (!clickable(game, "Button35"))
         return;
-    window::Control& box = game.window.main.control("RichEdit1");
-    box.visible = false;
-    box.text.clear();
+    closeBox(game);
     game.explore.dialogKind = explore::Dialog::Talk;
     game.status[Slot::RecordViewing] = 0;
     showRecordButtons(game, false);
