@@ -77,3 +77,14 @@ TEST_F(DriverFixture, AnswersAreQueuedForTheNextBoxAndUnansweredOnesReported) {
 TEST(OneLine, LineBreaksArePrintedAsBackslashN) {
     EXPECT_EQ(cli::oneLine("a\nb\r\nc"), "a\\nb\\nc");
 }
+
+TEST_F(DriverFixture, HiddenDisabledOrClosedControlsCannotBeClicked) {
+    // The Yes button is hidden until a question is asked: clicking it changes nothing.
+    const auto before = game.status.words;
+    EXPECT_EQ(error("click Button2"), "ok");
+    EXPECT_EQ(error("click About.OKButton"), "ok"); // the About box is not open
+    EXPECT_EQ(game.status.words, before);
+    // "&Save" is disabled at start: its slots cannot be chosen.
+    EXPECT_EQ(error("menu Game/Save/Data 1"), "ok");
+    EXPECT_FALSE(game.window.main.menuItem("&Game/&Save/Data &1").checked);
+}

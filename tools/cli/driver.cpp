@@ -1,5 +1,6 @@
 #include "driver.h"
 
+#include "explore/input_lock.h"
 #include "game/events.h"
 #include "persist/saved_game.h"
 #include "render/bmp.h"
@@ -67,8 +68,11 @@ char flag(bool b) {
     return b ? '1' : '0';
 }
 
-// After a set-up change the whole field, the hero and the panels are drawn anew.
+// After a set-up change the whole field, the hero and the panels are drawn anew, and while
+// input is open the held items' icons and the Save menu follow the changed slots.
 void redrawAll(game::Game& game) {
+    if (game.explore.inputLive)
+        explore::itemlive(game);
     render::mhyouji(game);
     render::yusyahyouji1(game);
     render::show(game);
@@ -87,6 +91,30 @@ QualifiedName resolve(window::WindowModel& model, std::string_view name) {
     if (dot == std::string_view::npos)
         return {&model.main, name};
     return {model.findWindow(name.substr(0, dot)), name.substr(dot + 1)};
+}
+
+// True when the player could reach the control: shown and enabled, inside a shown panel,
+// in the main window or in an open secondary window.
+bool reachable(window::Window& w, const window::Control& c) {
+    if (!c.visible || !c.enabled)
+        return false;
+    if (!c.parent.empty()) {
+        const window::Control* parent = w.find(c.parent);
+        if (parent && !reachable(w, *parent))
+            return false;
+    }
+    return w.name.empty() || w.name == "Main" || w.visible;
+}
+
+// True when the entry and every menu above it are enabled and shown.
+bool menuReachable(window::Window& w, const window::MenuItem& item) {
+    if (!item.enabled || !item.visible)
+        return false;
+    const auto slash = item.path.rfind('/');
+    if (slash == std::string::npos)
+        return true;
+    const window::MenuItem* parent = w.findMenu(item.path.substr(0, slash));
+    return !parent || menuReachable(w, *parent);
 }
 
 } // namespace
@@ -149,18 +177,21 @@ std::optional<std::string> Driver::key(std::string_view arg) {
 
 std::optional<std::string> Driver::control(std::string_view verb, std::string_view arg) {
     const QualifiedName q = resolve(game_.window, arg);
-    if (arg.empty() || !q.window || !q.window->find(q.control)) {
+    const window::Control* c = q.window ? q.window->find(q.control) : nullptr;
+    if (arg.empty() || !c)
         return "unknown control \"" + std::string(arg) + "\"";
-    }
+    // A hidden or disabled control cannot be clicked, as in the window; nor can one whose
+    // window is closed or whose panel is hidden.
+    if (!reachable(*q.window, *c))
+        return std::nullopt;
     clock_.sync(game_.window);
     // A control without a handler for this action ignores it, as a real window does.
-    if (verb == "click") {
+    if (verb == "click")
         game::click(game_, arg);
-    } else if (verb == "press") {
+    else if (verb == "press")
         game::press(game_, arg);
-    } else {
+    else
         game::release(game_, arg);
-    }
     return std::nullopt;
 }
 
@@ -184,8 +215,8 @@ std::optional<std::string> Driver::menu(std::string_view arg) {
     for (const auto& item : game_.window.main.menu) {
         if (withoutAccessMarks(item.path) == arg && !item.isSubmenu) {
             clock_.sync(game_.window);
-            // A disabled entry cannot be chosen, as in the window.
-            if (item.enabled)
+            // A disabled entry, or one inside a disabled menu, cannot be chosen.
+            if (menuReachable(game_.window.main, item))
                 game::menuCommand(game_, item.path);
             return std::nullopt;
         }
