@@ -1,5 +1,6 @@
 #include "combat/combat_state.h"
 #include "combat/monsters.h"
+#include "render/render_state.h"
 #include "scenes/floor_events.h"
 #include "scenes_fixture.h"
 
@@ -45,6 +46,24 @@ TEST_F(FloorEventTest, Floor10BringsTheThiefOnceTheFairyHasSpoken) {
     EXPECT_EQ(tile(104), Tile::Road); // he spoke and went down his tunnel
     EXPECT_EQ(slot(Slot::DialogueSeenBase + 17), 1);
     EXPECT_EQ(tile(5), Tile::Road); // no army this time
+}
+
+TEST_F(FloorEventTest, Floor20ShutsTheHeroInWithTheVampire) {
+    usePlainPictures();
+    game.render.imageList1.pictures[181] = render::Picture(32, 32, render::kBlack);
+    goTo(20, 93);
+    step(Direction::Up); // onto the event cell 82
+    playOut();
+    EXPECT_EQ(tile(93), Tile::Gate);
+    EXPECT_EQ(tile(60), 95);
+    for (int cell : {48, 49, 50, 59, 61, 70, 71, 72})
+        EXPECT_EQ(tile(cell), Tile::Road) << cell;
+    EXPECT_EQ(slot(Slot::DialogueSeenBase + 20), 1);
+    // The last step of the arrival shows the Vampire whole on his cell, in both poses.
+    const int x = cellX(60) * render::kCellSide + 16;
+    const int y = cellY(60) * render::kCellSide + 16;
+    EXPECT_EQ(game.render.frameA.at(x, y), explore_test::plainPicture(94).at(0, 0));
+    EXPECT_EQ(game.render.frameB.at(x, y), explore_test::plainPicture(95).at(0, 0));
 }
 
 TEST_F(FloorEventTest, Floor33DecidesByTheHerosCell) {
