@@ -15,6 +15,8 @@
 #include "world/catalogue.h"
 #include "world/tiles.h"
 
+#include <array>
+#include <optional>
 #include <string>
 
 namespace characters {
@@ -55,6 +57,8 @@ constexpr std::array<ItemAction, 12> kActions = {{
     {16, Slot::MagicKey, Use::MagicKey, nullptr},
     {17, Slot::SuperMattock, Use::SuperMattock, nullptr},
 }};
+
+constexpr int kAfterFightChecks = 5; // command 11 with this plays moncheck
 
 // Message selectors (the line shown is the selector + 127).
 constexpr int kComposed = 1;
@@ -154,8 +158,9 @@ void useDestructibleBall(game::Game& game) {
     Status& s = game.status;
     const int floor = s[Slot::Floor];
     explore::timer2on(game);
-    explore::pushEntries(game,
-                         {{Pause, 0, 0}, {Special, 5, 0}, {Message, 0, 0}, {SidePanels, 0, 0}});
+    explore::pushEntries(
+        game,
+        {{Pause, 0, 0}, {Special, kAfterFightChecks, 0}, {Message, 0, 0}, {SidePanels, 0, 0}});
     game.messageSelector = 0;
     std::int32_t total = 0;
     for (const auto& n : kNeighbours) {
