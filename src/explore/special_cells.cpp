@@ -51,15 +51,6 @@ constexpr int kGateCell = 60;
 constexpr int kDollDialogFirst = 25;
 constexpr int kDollDialogSecond = 26;
 
-void openFloor24Passage(game::Game& game) {
-    constexpr int kFloor = 24;
-    for (int cell : {4, 6})
-        game.map.setTile(kFloor, cell, Tile::Wall);
-    for (int cell : {16, 27, 38})
-        game.map.setTile(kFloor, cell, Tile::Road);
-    game.map.setTile(kFloor, 5, Tile::EventCell);
-}
-
 // The ending of the first lap: the window fades into the ending pictures, then the next lap.
 void pushEndingScript(game::Game& game) {
     constexpr int kFirstStep = 232;
@@ -255,6 +246,15 @@ void toroad2(game::Game& game) {
                            {Cmd::Pause, 0, 0},
                            {Cmd::Sound, Effect::Open, 0}});
     }
+}
+
+void openFloor24Passage(game::Game& game) {
+    constexpr int kFloor = 24;
+    for (int cell : {4, 6})
+        game.map.setTile(kFloor, cell, Tile::Wall);
+    for (int cell : {16, 27, 38})
+        game.map.setTile(kFloor, cell, Tile::Road);
+    game.map.setTile(kFloor, 5, Tile::EventCell);
 }
 
 } // namespace explore

@@ -18,6 +18,10 @@ void hiddenTriggerRule(game::Game& game);
 // Magic Master is beaten, the floor-24 passage.
 void gateRule(game::Game& game);
 
+// Floor 24 once the Great Magic Master is beaten: the way to the top opens (two walls close
+// the old corridor, three cells become road, and cell 5 becomes the scene's event cell).
+void openFloor24Passage(game::Game& game);
+
 // Zeno: a fight on floor 49; on floor 50 the ending in the first lap, a fight in later laps.
 void zenoRule(game::Game& game);
 

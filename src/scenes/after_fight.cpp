@@ -3,6 +3,7 @@
 #include "combat/monsters.h"
 #include "explore/doors.h"
 #include "explore/executor.h"
+#include "explore/special_cells.h"
 #include "game/game.h"
 #include "scenes/opening.h"
 #include "scenes/script.h"
@@ -122,22 +123,12 @@ void floor20(game::Game& game) {
     script.reward(5, Tile::StairsUp).push(game);
 }
 
-// Floor 24 after the doll was seen: the passage to the gate opens.
-void openFloor24Passage(game::Game& game) {
-    constexpr int kFloor = 24;
-    for (int cell : {4, 6})
-        game.map.setTile(kFloor, cell, Tile::Wall);
-    for (int cell : {16, 27, 38})
-        game.map.setTile(kFloor, cell, Tile::Road);
-    game.map.setTile(kFloor, 5, Tile::EventCell);
-}
-
 // Floor 25: the Great Magic Master is beaten.
 void floor25(game::Game& game) {
     if (!sumIs(game, {60, 104}, 10))
         return;
     if (game.status[Slot::DialogueSeenBase + 26] == 1)
-        openFloor24Passage(game);
+        explore::openFloor24Passage(game);
     Script(game)
         .openGate(104)
         .reward(71, Tile::Fairy)
