@@ -222,9 +222,12 @@ void TKRN10::closeEvent(QCloseEvent* event) {
 }
 
 bool TKRN10::eventFilter(QObject* watched, QEvent* event) {
-    // Under keyboard control the window sees the keys before its controls do.
+    // Under keyboard control the window sees the keys before its controls do; so does the
+    // Ending window, whose Enter ends the slideshow. Other dialogs keep their keys.
+    const auto* dialog = dynamic_cast<const ModelDialog*>(QApplication::activeWindow());
+    const bool ending = dialog && dialog->name() == "Ending";
     if (event->type() != QEvent::KeyPress || !keyboardControl() ||
-        QApplication::activeWindow() != this)
+        (QApplication::activeWindow() != this && !ending))
         return QMainWindow::eventFilter(watched, event);
     const auto key = gameKey(static_cast<QKeyEvent*>(event)->key());
     if (!key)

@@ -44,6 +44,7 @@ class ModelDialog : public QDialog {
     ModelDialog(TKRN10& owner, const window::Window& model, EventSink& sink);
     void sync(const window::Window& model);
     ControlMirror& mirror() { return *mirror_; }
+    const std::string& name() const { return name_; }
 
   protected:
     void closeEvent(QCloseEvent* event) override;
