@@ -38,7 +38,8 @@ TEST_F(DriverFixture, BadLinesAreClearErrors) {
     EXPECT_EQ(error("wait -5"), "wait \"-5\" is not a number 0..86400000");
     EXPECT_EQ(error("answer maybe"), "answer takes yes, no, ok, cancel or text STRING");
     EXPECT_EQ(error("print floor"),
-              "print takes: status [N] | tile F C | floor F | message | dialog | controls | stack");
+              "print takes: status [N] | tile F C | floor F | message | dialog | control NAME | "
+              "controls | stack");
     EXPECT_EQ(out.str(), "");
 }
 
@@ -46,7 +47,9 @@ TEST_F(DriverFixture, CommentsAndBlankLinesDoNothing) {
     EXPECT_EQ(error("   # a comment"), "ok");
     EXPECT_EQ(error(""), "ok");
     EXPECT_EQ(error("print tile 1 0  # trailing comment"), "ok");
-    EXPECT_EQ(out.str(), "tile[1][0]=0\n");
+    EXPECT_EQ(error("print control About.OKButton"), "ok");
+    EXPECT_EQ(error("print control Nowhere"), "unknown control \"Nowhere\"");
+    EXPECT_EQ(out.str(), "tile[1][0]=0\ncontrol About.OKButton visible=1 enabled=1 text=OK\n");
 }
 
 TEST_F(DriverFixture, SetAndPrintStateRoundTrip) {

@@ -344,6 +344,14 @@ std::optional<std::string> Driver::print(std::string_view arg) {
         printDialog();
         return std::nullopt;
     }
+    if (w.size() == 2 && w[0] == "control") {
+        const QualifiedName q = resolve(game_.window, w[1]);
+        const window::Control* c = q.window ? q.window->find(q.control) : nullptr;
+        if (!c)
+            return "unknown control \"" + std::string(w[1]) + "\"";
+        printControl(std::string(w[1]), *c);
+        return std::nullopt;
+    }
     if (w.size() == 1 && w[0] == "controls") {
         printControls();
         return std::nullopt;
@@ -357,7 +365,8 @@ std::optional<std::string> Driver::print(std::string_view arg) {
         }
         return std::nullopt;
     }
-    return "print takes: status [N] | tile F C | floor F | message | dialog | controls | stack";
+    return "print takes: status [N] | tile F C | floor F | message | dialog | control NAME | "
+           "controls | stack";
 }
 
 void Driver::printDialog() {
@@ -371,12 +380,15 @@ void Driver::printDialog() {
     }
 }
 
+void Driver::printControl(const std::string& name, const window::Control& c) {
+    out_ << "control " << name << " visible=" << flag(c.visible) << " enabled=" << flag(c.enabled)
+         << " text=" << oneLine(c.text) << '\n';
+}
+
 void Driver::printControls() {
     auto printWindow = [&](const window::Window& w, const std::string& prefix) {
-        for (const auto& c : w.controls) {
-            out_ << "control " << prefix << c.name << " visible=" << flag(c.visible)
-                 << " enabled=" << flag(c.enabled) << " text=" << oneLine(c.text) << '\n';
-        }
+        for (const auto& c : w.controls)
+            printControl(prefix + c.name, c);
     };
     printWindow(game_.window.main, "");
     for (const auto& [name, w] : game_.window.secondary)

@@ -42,6 +42,7 @@ class Driver {
     std::optional<std::string> saveScreen(std::string_view arg);
     std::optional<std::string> saveGame(std::string_view arg);
 
+    void printControl(const std::string& name, const window::Control& c);
     void printControls();
     void printDialog();
     void fireDueTimers(std::int64_t limit, bool stopWhenIdle);
