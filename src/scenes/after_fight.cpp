@@ -3,7 +3,7 @@
 #include "combat/monsters.h"
 #include "explore/doors.h"
 #include "explore/executor.h"
-#include "explore/special_cells.h"
+#include "explore/tile_scenes.h"
 #include "game/game.h"
 #include "scenes/opening.h"
 #include "scenes/script.h"

@@ -1,4 +1,4 @@
-#include "explore/special_cells.h"
+#include "explore/tile_scenes.h"
 
 #include "combat/battle.h"
 #include "combat/monsters.h"
