@@ -7,7 +7,7 @@
 #include "game/game.h"
 #include "game/new_game.h"
 #include "render/picture.h"
-#include "sound/sound.h"
+#include "sound/recording_sound.h"
 #include "window/main_window.h"
 #include "world/status.h"
 #include "world/tiles.h"
@@ -20,15 +20,6 @@ namespace explore_test {
 
 using namespace world;
 
-// A sound backend that writes down what it was asked to play.
-class RecordingSound final : public sound::Sound {
-  public:
-    std::vector<std::string> calls;
-    void playEffect(const std::string& file) override { calls.push_back("effect " + file); }
-    void startMusic(const std::string& file) override { calls.push_back("music " + file); }
-    void stopMusic() override { calls.push_back("stop music"); }
-};
-
 // Picture n of the synthetic lists is filled with colour n + 1, so every picture can be told
 // apart on the play field; hero masks are black (the hero covers his whole cell).
 inline render::Picture plainPicture(int n) {
@@ -38,7 +29,7 @@ inline render::Picture plainPicture(int n) {
 class ExploreTest : public ::testing::Test {
   protected:
     game::Game game;
-    RecordingSound sound;
+    sound::RecordingSound sound;
 
     void SetUp() override {
         game.window = window::makeWindowModel();
@@ -46,6 +37,7 @@ class ExploreTest : public ::testing::Test {
         explore::MouseControl1Click(game);
         explore::speedhigh(game);
         game::gameover(game);
+        sound.calls.clear(); // the effect players a new game prepares are not under test
     }
 
     // Pictures for the drawing tests: every picture a plain colour of its own.

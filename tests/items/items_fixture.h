@@ -7,7 +7,7 @@
 #include "game/events.h"
 #include "game/game.h"
 #include "game/new_game.h"
-#include "sound/sound.h"
+#include "sound/recording_sound.h"
 #include "window/main_window.h"
 #include "world/catalogue.h"
 #include "world/status.h"
@@ -21,19 +21,10 @@ namespace items_test {
 
 using namespace world;
 
-// A sound backend that writes down what it was asked to play.
-class RecordingSound final : public sound::Sound {
-  public:
-    std::vector<std::string> calls;
-    void playEffect(const std::string& file) override { calls.push_back("effect " + file); }
-    void startMusic(const std::string& file) override { calls.push_back("music " + file); }
-    void stopMusic() override { calls.push_back("stop music"); }
-};
-
 class ItemsTest : public ::testing::Test {
   protected:
     game::Game game;
-    RecordingSound sound;
+    sound::RecordingSound sound;
 
     void SetUp() override {
         game.window = window::makeWindowModel();
@@ -41,6 +32,7 @@ class ItemsTest : public ::testing::Test {
         explore::MouseControl1Click(game);
         explore::speedhigh(game);
         game::gameover(game);
+        sound.calls.clear(); // the effect players a new game prepares are not under test
     }
 
     std::int32_t& slot(int n) { return game.status[n]; }
