@@ -23,8 +23,12 @@ install_missing_packages() {
     "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends "${missing[@]}"
 }
 
+# build_preset PRESET [TARGET...]: configure and build the preset (every target by default).
 build_preset() {
     local preset="$1"
+    shift
+    local targets=()
+    [ $# -gt 0 ] && targets=(--target "$@")
     cmake --preset "$preset" -S "$repo_root" >/dev/null
-    cmake --build --preset "$preset" -j "$(nproc)"
+    cmake --build --preset "$preset" -j "$(nproc)" "${targets[@]}"
 }
