@@ -43,13 +43,15 @@ void chooseSoundFont() {
 // Open the audio device with the five effect channels. False when there is none.
 bool openDevice() {
     SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
-    if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0)
+    if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
+        SDL_Quit(); // also frees the hint set above
         return false;
+    }
     chooseSoundFont();
     Mix_Init(MIX_INIT_MID);
     if (Mix_OpenAudio(44100, AUDIO_S16SYS, 2, 2048) != 0) {
         Mix_Quit();
-        SDL_QuitSubSystem(SDL_INIT_AUDIO);
+        SDL_Quit();
         return false;
     }
     Mix_AllocateChannels(sound::kEffectPlayers);
@@ -129,7 +131,7 @@ void SdlSound::work() {
             Mix_FreeChunk(chunk);
         Mix_CloseAudio();
         Mix_Quit();
-        SDL_QuitSubSystem(SDL_INIT_AUDIO);
+        SDL_Quit(); // the game uses SDL for sound only: all of it goes with the device
     }
 }
 
