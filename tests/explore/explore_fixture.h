@@ -8,6 +8,7 @@
 #include "game/new_game.h"
 #include "render/picture.h"
 #include "sound/recording_sound.h"
+#include "support/free_play.h"
 #include "window/main_window.h"
 #include "world/status.h"
 #include "world/tiles.h"
@@ -26,20 +27,8 @@ inline render::Picture plainPicture(int n) {
     return render::Picture(32, 32, static_cast<render::Pixel>(n + 1));
 }
 
-class ExploreTest : public ::testing::Test {
+class ExploreTest : public FreePlayTest {
   protected:
-    game::Game game;
-    sound::RecordingSound sound;
-
-    void SetUp() override {
-        game.window = window::makeWindowModel();
-        game.setSound(&sound);
-        explore::MouseControl1Click(game);
-        explore::speedhigh(game);
-        game::gameover(game);
-        sound.calls.clear(); // the effect players a new game prepares are not under test
-    }
-
     // Pictures for the drawing tests: every picture a plain colour of its own.
     void usePlainPictures() {
         auto& list = game.render.imageList1.pictures;

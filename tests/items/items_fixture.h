@@ -8,6 +8,7 @@
 #include "game/game.h"
 #include "game/new_game.h"
 #include "sound/recording_sound.h"
+#include "support/free_play.h"
 #include "window/main_window.h"
 #include "world/catalogue.h"
 #include "world/status.h"
@@ -21,20 +22,8 @@ namespace items_test {
 
 using namespace world;
 
-class ItemsTest : public ::testing::Test {
+class ItemsTest : public FreePlayTest {
   protected:
-    game::Game game;
-    sound::RecordingSound sound;
-
-    void SetUp() override {
-        game.window = window::makeWindowModel();
-        game.setSound(&sound);
-        explore::MouseControl1Click(game);
-        explore::speedhigh(game);
-        game::gameover(game);
-        sound.calls.clear(); // the effect players a new game prepares are not under test
-    }
-
     std::int32_t& slot(int n) { return game.status[n]; }
     int floor() const { return game.status[Slot::Floor]; }
     int heroCell() const { return cellOf(game.status[Slot::HeroX], game.status[Slot::HeroY]); }
