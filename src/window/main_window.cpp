@@ -212,6 +212,16 @@ void addMenu(Window& w) {
     add(help, "&About Gravenhold");
 }
 
+// A window of the given designer name, caption and client size, with no controls yet.
+Window emptyWindow(const char* name, const char* caption, int clientWidth, int clientHeight) {
+    Window w;
+    w.name = name;
+    w.caption = caption;
+    w.clientWidth = clientWidth;
+    w.clientHeight = clientHeight;
+    return w;
+}
+
 } // namespace
 
 void setFocus(Window& window, std::string_view control) {
@@ -220,11 +230,7 @@ void setFocus(Window& window, std::string_view control) {
 }
 
 Window makeMainWindow() {
-    Window w;
-    w.name = "Main";
-    w.caption = "Gravenhold Ver1.0";
-    w.clientWidth = kClientWidth;
-    w.clientHeight = kClientHeight;
+    Window w = emptyWindow("Main", "Gravenhold Ver1.0", kClientWidth, kClientHeight);
     w.visible = true;
     w.screen = render::Picture(kClientWidth, kClientHeight - 26, kGrey);
     Builder b(w);
@@ -249,11 +255,7 @@ Window makeMainWindow() {
 }
 
 Window makeAboutWindow() {
-    Window w;
-    w.name = "About";
-    w.caption = "About Gravenhold";
-    w.clientWidth = 298;
-    w.clientHeight = 172;
+    Window w = emptyWindow("About", "About Gravenhold", 298, 172);
     Builder b(w);
     b.add(ControlKind::Panel, "Panel1", 8, 8, 281, 129);
     Control& product = b.add(ControlKind::Label, "ProductName", 2, 10, 277, 24, true, "Panel1");
@@ -280,11 +282,7 @@ Window makeAboutWindow() {
 }
 
 Window makeRankingWindow() {
-    Window w;
-    w.name = "Ranking";
-    w.caption = "Ranking";
-    w.clientWidth = 520;
-    w.clientHeight = 390;
+    Window w = emptyWindow("Ranking", "Ranking", 520, 390);
     Builder b(w);
     constexpr std::array<const char*, 5> kLists = {"10 F", "20 F", "25 F", "40 F", "49 F"};
     for (int n = 0; n < 5; ++n)
@@ -319,11 +317,7 @@ Window makeRankingWindow() {
 }
 
 Window makeEndingWindow() {
-    Window w;
-    w.name = "Ending";
-    w.caption = "Ending";
-    w.clientWidth = 640;
-    w.clientHeight = 400;
+    Window w = emptyWindow("Ending", "Ending", 640, 400);
     w.screen = render::Picture(640, 400, kWhite);
     Builder b(w);
     for (int n = 1; n <= 3; ++n)
@@ -338,11 +332,7 @@ Window makeEndingWindow() {
 }
 
 Window makeDataFolderWindow() {
-    Window w;
-    w.name = "DataFolder";
-    w.caption = "Change Data Folder";
-    w.clientWidth = 480;
-    w.clientHeight = 262;
+    Window w = emptyWindow("DataFolder", "Change Data Folder", 480, 262);
     Builder b(w);
     b.add(ControlKind::Label, "Label1", 5, 5, 470, 20).text = "Please choose a data directory";
     b.add(ControlKind::Label, "Label2", 5, 32, 80, 25).text = "Situation";
