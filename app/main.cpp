@@ -1,11 +1,11 @@
 // The game's program: one copy at a time, the main window around the game, the event loop.
 #include "desktop.h"
 #include "game/events.h"
-#include "game/game.h"
 #include "persist/folders.h"
 #include "qt_platform.h"
 #include "sdl_sound.h"
 #include "single_instance.h"
+#include "state/game.h"
 #include "tkrn10.h"
 #include "window/main_window.h"
 

@@ -1,8 +1,8 @@
 #include "tkrn10.h"
 
 #include "game/events.h"
-#include "game/game.h"
 #include "pixels.h"
+#include "state/game.h"
 
 #include <QApplication>
 #include <QCloseEvent>

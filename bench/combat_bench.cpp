@@ -3,8 +3,8 @@
 #include "combat/battle.h"
 #include "combat/damage.h"
 #include "combat/monsters.h"
-#include "game/game.h"
-#include "game/new_game.h"
+#include "explore/new_game.h"
+#include "state/game.h"
 #include "window/main_window.h"
 #include "world/tiles.h"
 

@@ -1,10 +1,10 @@
 #include "characters/fairy.h"
 
 #include "characters/dialogs.h"
-#include "explore/executor.h"
-#include "game/game.h"
 #include "persist/options.h"
 #include "persist/ranking_window.h"
+#include "script/executor.h"
+#include "state/game.h"
 #include "world/tiles.h"
 
 #include <algorithm>

@@ -1,10 +1,10 @@
 #include "characters/old_men.h"
 
 #include "characters/dialogs.h"
-#include "explore/executor.h"
-#include "explore/explore_state.h"
-#include "explore/input_lock.h"
-#include "game/game.h"
+#include "script/executor.h"
+#include "script/input_lock.h"
+#include "state/explore_state.h"
+#include "state/game.h"
 
 #include <algorithm>
 #include <array>

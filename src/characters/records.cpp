@@ -2,9 +2,9 @@
 
 #include "characters/dialogs.h"
 #include "characters/items.h"
-#include "explore/explore_state.h"
-#include "explore/input_lock.h"
-#include "game/game.h"
+#include "script/input_lock.h"
+#include "state/explore_state.h"
+#include "state/game.h"
 #include "window/main_window.h"
 
 #include <array>

@@ -2,9 +2,9 @@
 
 #include "characters/dialogs.h"
 #include "explore/doors.h"
-#include "explore/executor.h"
-#include "explore/input_lock.h"
-#include "game/game.h"
+#include "script/executor.h"
+#include "script/input_lock.h"
+#include "state/game.h"
 #include "world/tiles.h"
 
 #include <initializer_list>

@@ -2,12 +2,12 @@
 
 #include "characters/dialogs.h"
 #include "characters/fairy.h"
-#include "explore/executor.h"
-#include "explore/input_lock.h"
-#include "explore/item_icons.h"
-#include "game/game.h"
 #include "render/panel.h"
 #include "scenes/opening.h"
+#include "script/executor.h"
+#include "script/input_lock.h"
+#include "state/game.h"
+#include "window/item_icons.h"
 #include "world/catalogue.h"
 
 #include <algorithm>

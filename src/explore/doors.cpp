@@ -1,9 +1,9 @@
 #include "explore/doors.h"
 
-#include "explore/executor.h"
 #include "explore/movement.h"
-#include "game/game.h"
 #include "render/play_field.h"
+#include "script/executor.h"
+#include "state/game.h"
 #include "world/tiles.h"
 
 #include <array>

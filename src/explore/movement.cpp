@@ -1,12 +1,12 @@
 #include "explore/movement.h"
 
 #include "characters/travel.h"
-#include "explore/input_lock.h"
-#include "explore/item_icons.h"
 #include "explore/step.h"
 #include "game/events.h"
-#include "game/game.h"
 #include "persist/options.h"
+#include "script/input_lock.h"
+#include "state/game.h"
+#include "window/item_icons.h"
 
 #include <array>
 

@@ -1,13 +1,13 @@
 #include "explore/stairs.h"
 
 #include "combat/monster_panel.h"
-#include "explore/executor.h"
-#include "explore/input_lock.h"
-#include "explore/item_icons.h"
 #include "explore/step.h"
-#include "game/game.h"
 #include "render/panel.h"
 #include "render/play_field.h"
+#include "script/executor.h"
+#include "script/input_lock.h"
+#include "state/game.h"
+#include "window/item_icons.h"
 #include "world/catalogue.h"
 #include "world/tiles.h"
 

@@ -1,9 +1,9 @@
-#include "explore/item_icons.h"
+#include "combat/effects.h"
 #include "explore/movement.h"
-#include "game/game.h"
 #include "render/panel.h"
 #include "render/play_field.h"
-#include "scenes/effects.h"
+#include "state/game.h"
+#include "window/item_icons.h"
 
 namespace explore {
 namespace {

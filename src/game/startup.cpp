@@ -1,10 +1,10 @@
 #include "game/startup.h"
 
-#include "explore/input_lock.h"
-#include "game/game.h"
-#include "game/new_game.h"
+#include "explore/new_game.h"
 #include "persist/files.h"
 #include "render/screen.h"
+#include "script/input_lock.h"
+#include "state/game.h"
 
 #include <optional>
 #include <string>

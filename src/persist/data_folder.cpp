@@ -1,8 +1,8 @@
 #include "persist/data_folder.h"
 
-#include "game/game.h"
 #include "persist/files.h"
 #include "persist/folders.h"
+#include "state/game.h"
 
 #include <algorithm>
 #include <filesystem>

@@ -1,12 +1,12 @@
 #include "persist/saved_games.h"
 
-#include "explore/input_lock.h"
-#include "game/game.h"
-#include "game/new_game.h"
+#include "explore/new_game.h"
 #include "persist/files.h"
 #include "persist/saved_game.h"
 #include "render/panel.h"
+#include "script/input_lock.h"
 #include "sound/music.h"
+#include "state/game.h"
 
 #include <filesystem>
 #include <string_view>

@@ -1,7 +1,7 @@
 #include "render/panel.h"
 
-#include "game/game.h"
 #include "render/play_field.h"
+#include "state/game.h"
 #include "window/main_window.h"
 #include "world/catalogue.h"
 

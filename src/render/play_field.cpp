@@ -1,7 +1,7 @@
 #include "render/play_field.h"
 
-#include "game/game.h"
 #include "render/panel.h"
+#include "state/game.h"
 #include "world/tiles.h"
 
 namespace render {

@@ -1,9 +1,9 @@
 #include "render/screen.h"
 
-#include "game/game.h"
 #include "render/panel.h"
 #include "render/play_field.h"
-#include "render/render_state.h"
+#include "state/game.h"
+#include "state/render_state.h"
 
 #include <string>
 

@@ -2,11 +2,11 @@
 
 #include "combat/monsters.h"
 #include "explore/doors.h"
-#include "explore/executor.h"
-#include "explore/tile_scenes.h"
-#include "game/game.h"
 #include "scenes/opening.h"
 #include "scenes/script.h"
+#include "scenes/tile_scenes.h"
+#include "script/executor.h"
+#include "state/game.h"
 #include "world/tiles.h"
 
 #include <initializer_list>

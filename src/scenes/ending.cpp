@@ -1,11 +1,11 @@
 #include "scenes/ending.h"
 
-#include "explore/item_icons.h"
 #include "game/events.h"
-#include "game/game.h"
-#include "render/bmp.h"
+#include "picture/bmp.h"
 #include "render/panel.h"
-#include "render/render_state.h"
+#include "state/game.h"
+#include "state/render_state.h"
+#include "window/item_icons.h"
 
 #include <algorithm>
 #include <cstdio>

@@ -1,10 +1,10 @@
 #include "scenes/floor_events.h"
 
+#include "combat/effects.h"
 #include "combat/monsters.h"
-#include "explore/executor.h"
-#include "game/game.h"
-#include "scenes/effects.h"
 #include "scenes/script.h"
+#include "script/executor.h"
+#include "state/game.h"
 #include "world/catalogue.h"
 #include "world/tiles.h"
 

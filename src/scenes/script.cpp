@@ -1,8 +1,8 @@
 #include "scenes/script.h"
 
 #include "explore/doors.h"
-#include "explore/executor.h"
-#include "game/game.h"
+#include "script/executor.h"
+#include "state/game.h"
 #include "world/tiles.h"
 
 namespace scenes {

@@ -2,7 +2,7 @@
 // after-fight checks: gates, rewards, dialogues, slides, fights, music cues.
 #pragma once
 
-#include "explore/command_stack.h"
+#include "state/command_stack.h"
 
 #include <initializer_list>
 #include <span>

@@ -1,8 +1,8 @@
 // The Qt shell mirrors the game's window model: the menu tree, every control at its place, the
 // timers, the About box, and it refuses a second copy of the game.
 #include "desktop.h"
-#include "game/game.h"
 #include "single_instance.h"
+#include "state/game.h"
 #include "tkrn10.h"
 #include "window/main_window.h"
 

@@ -2,10 +2,10 @@
 // message and the gold, the refusal, the lost fight and the game over, the big monsters.
 #include "combat/battle.h"
 #include "explore/dialog.h"
-#include "explore/executor.h"
-#include "explore/input_lock.h"
 #include "explore/movement.h"
 #include "fight_helpers.h"
+#include "script/executor.h"
+#include "script/input_lock.h"
 
 #include <gtest/gtest.h>
 

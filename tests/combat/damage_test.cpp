@@ -2,7 +2,7 @@
 // subtraction per blow, and the forecasts of the rules.
 #include "combat/damage.h"
 #include "combat/monsters.h"
-#include "game/game.h"
+#include "state/game.h"
 
 #include <cstdint>
 #include <gtest/gtest.h>

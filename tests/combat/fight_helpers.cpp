@@ -1,7 +1,7 @@
 #include "fight_helpers.h"
 
-#include "explore/executor.h"
-#include "game/new_game.h"
+#include "explore/new_game.h"
+#include "script/executor.h"
 #include "window/main_window.h"
 
 namespace fight {

@@ -1,8 +1,8 @@
 // A game ready for a fight, and ways to read and play the command stack of a fight.
 #pragma once
 
-#include "explore/command_stack.h"
-#include "game/game.h"
+#include "state/command_stack.h"
+#include "state/game.h"
 
 #include <cstdint>
 #include <vector>

@@ -1,8 +1,8 @@
 // The fight a scene orders, the monster striking first, and fights too long to play out.
 #include "combat/battle.h"
 #include "combat/damage.h"
-#include "explore/executor.h"
 #include "fight_helpers.h"
+#include "script/executor.h"
 
 #include <gtest/gtest.h>
 

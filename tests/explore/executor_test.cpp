@@ -1,5 +1,5 @@
-#include "explore/command_stack.h"
 #include "explore_fixture.h"
+#include "state/command_stack.h"
 #include "world/catalogue.h"
 
 namespace explore_test {

@@ -1,13 +1,13 @@
 // A game in free play on floor 1, driven through the game's own doors (keys, clicks, ticks).
 #pragma once
 
-#include "explore/executor.h"
 #include "explore/movement.h"
+#include "explore/new_game.h"
 #include "game/events.h"
-#include "game/game.h"
-#include "game/new_game.h"
-#include "render/picture.h"
-#include "sound/recording_sound.h"
+#include "picture/picture.h"
+#include "platform/recording_sound.h"
+#include "script/executor.h"
+#include "state/game.h"
 #include "support/free_play.h"
 #include "window/main_window.h"
 #include "world/status.h"

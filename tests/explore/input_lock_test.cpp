@@ -1,6 +1,6 @@
-#include "explore/input_lock.h"
-#include "explore/item_icons.h"
 #include "explore_fixture.h"
+#include "script/input_lock.h"
+#include "window/item_icons.h"
 
 namespace explore_test {
 namespace {

@@ -1,6 +1,6 @@
-#include "explore/input_lock.h"
 #include "explore/movement.h"
 #include "explore_fixture.h"
+#include "script/input_lock.h"
 
 namespace explore_test {
 namespace {

@@ -2,12 +2,12 @@
 // and releases, and the ticks of the timers.
 #pragma once
 
-#include "explore/input_lock.h"
 #include "explore/movement.h"
+#include "explore/new_game.h"
 #include "game/events.h"
-#include "game/game.h"
-#include "game/new_game.h"
-#include "sound/recording_sound.h"
+#include "platform/recording_sound.h"
+#include "script/input_lock.h"
+#include "state/game.h"
 #include "support/free_play.h"
 #include "window/main_window.h"
 #include "world/catalogue.h"

@@ -1,6 +1,6 @@
 #include "characters/items.h"
-#include "explore/input_lock.h"
 #include "items_fixture.h"
+#include "script/input_lock.h"
 
 namespace items_test {
 namespace {

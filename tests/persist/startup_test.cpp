@@ -1,8 +1,8 @@
 // The start-up sequence, Game Start, the ways out, and the help command.
 #include "game/events.h"
-#include "game/game.h"
 #include "persist/files.h"
 #include "scratch.h"
+#include "state/game.h"
 
 #include <filesystem>
 #include <gtest/gtest.h>

@@ -1,5 +1,5 @@
+#include "explore/new_game.h"
 #include "fixtures.h"
-#include "game/new_game.h"
 #include "render/panel.h"
 #include "render/play_field.h"
 #include "world/catalogue.h"

@@ -1,7 +1,7 @@
-#include "explore/input_lock.h"
 #include "persist/saved_games.h"
 #include "persist_fixture.h"
-#include "sound/recording_sound.h"
+#include "platform/recording_sound.h"
+#include "script/input_lock.h"
 #include "sound/tables.h"
 
 #include <filesystem>

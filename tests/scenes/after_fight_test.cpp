@@ -1,6 +1,6 @@
-#include "combat/combat_state.h"
 #include "combat/monsters.h"
 #include "scenes_fixture.h"
+#include "state/combat_state.h"
 
 namespace scenes_test {
 namespace {

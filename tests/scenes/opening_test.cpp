@@ -1,6 +1,6 @@
-#include "explore/input_lock.h"
 #include "scenes/opening.h"
 #include "scenes_fixture.h"
+#include "script/input_lock.h"
 
 namespace scenes_test {
 namespace {

@@ -1,12 +1,12 @@
 // A new game on floor 1 with a recording sound backend, driven through the game's doors.
 #pragma once
 
-#include "explore/command_stack.h"
-#include "explore/executor.h"
+#include "explore/new_game.h"
 #include "game/events.h"
-#include "game/game.h"
-#include "game/new_game.h"
-#include "sound/recording_sound.h"
+#include "platform/recording_sound.h"
+#include "script/executor.h"
+#include "state/command_stack.h"
+#include "state/game.h"
 #include "window/main_window.h"
 #include "world/status.h"
 

@@ -1,11 +1,11 @@
 #include "driver.h"
 
-#include "explore/input_lock.h"
 #include "game/events.h"
 #include "persist/saved_game.h"
-#include "render/bmp.h"
+#include "picture/bmp.h"
 #include "render/panel.h"
 #include "render/play_field.h"
+#include "script/input_lock.h"
 
 #include <charconv>
 #include <fstream>

@@ -1,11 +1,11 @@
 // gravenhold-cli: the game without a window or sound, driven by a script on a virtual clock.
 //   gravenhold-cli [--game-dir DIR] [--save-dir DIR] [--config-dir DIR] [--prologue] [SCRIPT | -]
 #include "driver.h"
-#include "explore/input_lock.h"
 #include "game/events.h"
-#include "game/game.h"
 #include "persist/options.h"
+#include "script/input_lock.h"
 #include "script_platform.h"
+#include "state/game.h"
 
 #include <cstdlib>
 #include <filesystem>

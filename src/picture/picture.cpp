@@ -1,4 +1,4 @@
-#include "render/picture.h"
+#include "picture/picture.h"
 
 #include <algorithm>
 

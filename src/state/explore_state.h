@@ -2,7 +2,7 @@
 // item cursor. Game holds one ExploreState.
 #pragma once
 
-#include "explore/command_stack.h"
+#include "state/command_stack.h"
 
 #include <cstdint>
 

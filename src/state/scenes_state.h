@@ -3,7 +3,7 @@
 // saved.
 #pragma once
 
-#include "render/picture.h"
+#include "picture/picture.h"
 
 namespace scenes {
 

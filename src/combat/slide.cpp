@@ -1,8 +1,8 @@
-#include "scenes/slide.h"
+#include "combat/slide.h"
 
-#include "game/game.h"
 #include "render/play_field.h"
-#include "render/render_state.h"
+#include "state/game.h"
+#include "state/render_state.h"
 #include "world/tiles.h"
 
 #include <optional>

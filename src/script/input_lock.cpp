@@ -1,7 +1,7 @@
-#include "explore/input_lock.h"
+#include "script/input_lock.h"
 
-#include "explore/item_icons.h"
-#include "game/game.h"
+#include "state/game.h"
+#include "window/item_icons.h"
 
 namespace explore {
 namespace {

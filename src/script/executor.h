@@ -2,7 +2,7 @@
 // per tick and a second one if any is still pending.
 #pragma once
 
-#include "explore/command_stack.h"
+#include "state/command_stack.h"
 
 #include <initializer_list>
 #include <span>

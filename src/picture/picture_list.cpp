@@ -1,4 +1,4 @@
-#include "render/picture_list.h"
+#include "picture/picture_list.h"
 
 namespace render {
 

@@ -1,9 +1,9 @@
-#include "scenes/effects.h"
+#include "combat/effects.h"
 
-#include "explore/executor.h"
-#include "game/game.h"
 #include "render/play_field.h"
-#include "render/render_state.h"
+#include "script/executor.h"
+#include "state/game.h"
+#include "state/render_state.h"
 #include "world/tiles.h"
 
 #include <array>

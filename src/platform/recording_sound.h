@@ -2,7 +2,7 @@
 // driver: "load wav/open.wav", "effect wav/get.wav", "music midi/b_067xgw.mid", "stop music".
 #pragma once
 
-#include "sound/sound.h"
+#include "platform/sound.h"
 
 #include <string>
 #include <vector>

@@ -1,4 +1,4 @@
-#include "explore/command_stack.h"
+#include "state/command_stack.h"
 
 namespace explore {
 

@@ -2,8 +2,8 @@
 // game (tiles and hero, masks, key icons) loaded from the game folder's data/ folder.
 #pragma once
 
-#include "render/bmp.h"
-#include "render/picture.h"
+#include "picture/bmp.h"
+#include "picture/picture.h"
 
 #include <optional>
 #include <string>

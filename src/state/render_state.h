@@ -2,8 +2,8 @@
 // the animation phase. Game holds one RenderState.
 #pragma once
 
-#include "render/picture.h"
-#include "render/picture_list.h"
+#include "picture/picture.h"
+#include "picture/picture_list.h"
 
 namespace render {
 

@@ -2,7 +2,7 @@
 // top-down, in; 24 bits per pixel out. A damaged file is an error value, never a crash.
 #pragma once
 
-#include "render/picture.h"
+#include "picture/picture.h"
 
 #include <cstdint>
 #include <optional>

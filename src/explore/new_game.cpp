@@ -1,11 +1,11 @@
-#include "game/new_game.h"
+#include "explore/new_game.h"
 
 #include "combat/monster_panel.h"
 #include "combat/monsters.h"
-#include "explore/input_lock.h"
-#include "game/game.h"
 #include "render/screen.h"
+#include "script/input_lock.h"
 #include "sound/music.h"
+#include "state/game.h"
 #include "world/initial_world.h"
 
 namespace game {
