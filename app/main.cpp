@@ -1,6 +1,7 @@
 // The game's program: one copy at a time, the main window around the game, the event loop.
 #include "desktop.h"
 #include "game/events.h"
+#include "game/startup.h"
 #include "persist/folders.h"
 #include "qt_platform.h"
 #include "sdl_sound.h"

@@ -81,7 +81,7 @@ void closeBox(game::Game& game) {
 
 void endTalk(game::Game& game) {
     explore::itemlive(game);
-    if (game.window.main.menuItem(explore::Menu::MouseControl).checked)
+    if (game.window.main.menuItem(window::Menu::MouseControl).checked)
         render::buttonfocus(game, game.explore.repeatAction);
     closeBox(game);
     render::disp(game);

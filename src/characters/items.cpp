@@ -8,6 +8,7 @@
 #include "explore/step.h"
 #include "render/panel.h"
 #include "render/play_field.h"
+#include "scenes/tile_scenes.h"
 #include "script/executor.h"
 #include "script/input_lock.h"
 #include "state/game.h"

@@ -104,7 +104,7 @@ void meetAgain(game::Game& game) {
 
 void touzoku(game::Game& game) {
     explore::itemdel(game);
-    const std::int32_t before = game.explore.stack.top;
+    const auto before = game.explore.stack.mark();
     switch (game.status[Slot::Floor]) {
     case kPrisonFloor:
         inPrison(game);
@@ -124,7 +124,7 @@ void touzoku(game::Game& game) {
     default:
         break;
     }
-    if (game.explore.stack.top == before)
+    if (!game.explore.stack.pushedSince(before))
         explore::itemlive(game);
     else
         explore::timer2on(game);

@@ -1,10 +1,10 @@
 #include "combat/battle.h"
 
 #include "combat/blows.h"
+#include "combat/combat_routines.h"
 #include "combat/damage.h"
 #include "combat/monster_panel.h"
 #include "combat/monsters.h"
-#include "explore/movement.h"
 #include "render/panel.h"
 #include "script/executor.h"
 #include "script/input_lock.h"
@@ -76,7 +76,7 @@ void addMonsterBlow(Script& s, const Arena& a, int strikeValue) {
 
 void pushScript(game::Game& game, const Script& s) {
     for (auto it = s.rbegin(); it != s.rend(); ++it)
-        game.explore.stack.push(it->code, it->arg1, it->arg2);
+        game.explore.stack.push({it->code, it->arg1, it->arg2});
 }
 
 // Settles the exchanges beyond those played at once (see kMaxPlayedExchanges) and returns how
@@ -237,7 +237,7 @@ void taisen(game::Game& game) {
         explore::timer2on(game);
         return;
     }
-    explore::idou(game);
+    kCombatRoutines.walkIn(game);
     game.status[world::Slot::HeroHidden] = 1;
     c.monsterLifeLeft = monsterStrength(game, c.currentMonster).life;
     dameiji(game);

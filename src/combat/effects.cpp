@@ -18,6 +18,7 @@ namespace Effect = explore::Effect;
 constexpr int kMagicFloor = 47; // where Magician A steps back from the hero
 constexpr int kFirstLine = 127; // selector s shows catalogue line s + 127
 constexpr int kStairsMessage = 19;
+constexpr int kZenoRisingCell = 27; // where Zeno stands up in the capture scene
 constexpr int kMagicianADamage = 200;
 constexpr int kMagicianBDamage = 100;
 constexpr int kSacredShieldTaken = Slot::ShieldTaken + 4; // protects from every magic blow
@@ -58,9 +59,9 @@ void stepBack(game::Game& game, int p, int s) {
 bool mazyutu1(game::Game& game, int p, int s, int selector) {
     bool pushed = false;
     if (selector == MagicLine::MagicianA) {
-        const std::int32_t before = game.explore.stack.top;
+        const auto before = game.explore.stack.mark();
         stepBack(game, p, s);
-        pushed = game.explore.stack.top != before;
+        pushed = game.explore.stack.pushedSince(before);
     }
     const Status& st = game.status;
     if (st[kSacredShieldTaken] != 0)
@@ -201,6 +202,11 @@ Script zenoAppearance(const game::Game& game, int cell) {
 void zenolivework(game::Game& game, int cell) {
     explore::timer2on(game);
     zenoAppearance(game, cell).push(game);
+}
+
+void zenoRises(game::Game& game) {
+    game.map.setTile(game.status[Slot::Floor], kZenoRisingCell, Tile::Zeno);
+    zenolivework(game, kZenoRisingCell);
 }
 
 Script sergeantsAppearance(const game::Game& game, std::initializer_list<int> cells) {

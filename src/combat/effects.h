@@ -39,6 +39,9 @@ Script zenoAppearance(const game::Game& game, int cell);
 // zenolivework: start play-out and push Zeno's appearance at a cell.
 void zenolivework(game::Game& game, int cell);
 
+// Zeno stands on cell 27 of the floor and comes to life there (the capture scene).
+void zenoRises(game::Game& game);
+
 // The Magic Sergeants' appearance on several cells at once, in five fade steps.
 Script sergeantsAppearance(const game::Game& game, std::initializer_list<int> cells);
 

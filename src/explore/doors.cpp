@@ -211,12 +211,12 @@ void doorRule(game::Game& game) {
 void doorstackin(game::Game& game) {
     CommandStack& stack = game.explore.stack;
     const CommandEntry door = stack.topEntry();
-    stack.topEntry() = CommandEntry(Cmd::Pause, 0, kDoorFrames);
+    stack.replaceTop({Cmd::Pause, 0, kDoorFrames});
     for (int k = kDoorFrames - 1; k >= 1; --k) {
-        stack.push(door.code, door.arg1, door.arg2);
-        stack.push(Cmd::Pause, 0, k);
+        stack.push({door.code, door.arg1, door.arg2});
+        stack.push({Cmd::Pause, 0, k});
     }
-    stack.push(door.code, door.arg1, door.arg2);
+    stack.push({door.code, door.arg1, door.arg2});
 }
 
 void dooropen(game::Game& game) {

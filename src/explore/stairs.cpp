@@ -1,6 +1,7 @@
 #include "explore/stairs.h"
 
 #include "combat/monster_panel.h"
+#include "explore/explore_routines.h"
 #include "explore/step.h"
 #include "render/panel.h"
 #include "render/play_field.h"
@@ -80,7 +81,7 @@ void firstArrival(game::Game& game) {
     Status& s = game.status;
     for (const auto& a : kArrivals) {
         if (s[Slot::Floor] == a.floor && s[a.flag] == 0) {
-            mevent(game);
+            kExploreRoutines.floorEvent(game);
             s[a.flag] = 1;
         }
     }
@@ -118,9 +119,9 @@ void descend(game::Game& game) {
 
 int wipeIntervalMs(game::Game& game) {
     auto& w = game.window.main;
-    if (w.menuItem(Menu::SpeedHigh).checked)
+    if (w.menuItem(window::Menu::SpeedHigh).checked)
         return 5;
-    if (w.menuItem(Menu::SpeedMiddle).checked)
+    if (w.menuItem(window::Menu::SpeedMiddle).checked)
         return 10;
     return 15;
 }
@@ -155,11 +156,11 @@ void kaidanwork(game::Game& game) {
     const int steps = static_cast<int>(render::kSpiral.size());
     for (int p = steps; p >= 1; --p) {
         if (p == kMusicRestartAfter && musicOn(game))
-            game.explore.stack.push(Cmd::MusicRestart, 0, 0);
-        game.explore.stack.push(Cmd::WipeStep, 1, p);
+            game.explore.stack.push({Cmd::MusicRestart, 0, 0});
+        game.explore.stack.push({Cmd::WipeStep, 1, p});
     }
     for (int p = steps; p >= 1; --p)
-        game.explore.stack.push(Cmd::WipeStep, 0, p);
+        game.explore.stack.push({Cmd::WipeStep, 0, p});
     pushEntries(game, {{Cmd::Pause, 0, 0}, {Cmd::Sound, Effect::Stairs, 0}});
     game.window.timer("Timer2").intervalMs = wipeIntervalMs(game);
     timer2on(game);

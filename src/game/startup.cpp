@@ -2,6 +2,8 @@
 
 #include "explore/new_game.h"
 #include "persist/files.h"
+#include "persist/options.h"
+#include "persist/settings.h"
 #include "render/screen.h"
 #include "script/input_lock.h"
 #include "state/game.h"

@@ -2,6 +2,7 @@
 
 #include "persist/files.h"
 #include "persist/folders.h"
+#include "persist/settings.h"
 #include "state/game.h"
 
 #include <algorithm>

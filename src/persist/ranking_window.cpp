@@ -1,6 +1,7 @@
 #include "persist/ranking_window.h"
 
 #include "persist/files.h"
+#include "persist/ranking.h"
 #include "persist/saved_game.h"
 #include "persist/saved_games.h"
 #include "state/game.h"

@@ -40,9 +40,9 @@ constexpr render::Pixel kBeyondTheStrip = render::kBlack;
 // 0, 1 or 2 for the speed entry that carries the check mark: High, Middle, Low.
 int speedRank(game::Game& game) {
     auto& w = game.window.main;
-    if (w.menuItem(explore::Menu::SpeedHigh).checked)
+    if (w.menuItem(window::Menu::SpeedHigh).checked)
         return 0;
-    return w.menuItem(explore::Menu::SpeedMiddle).checked ? 1 : 2;
+    return w.menuItem(window::Menu::SpeedMiddle).checked ? 1 : 2;
 }
 
 // The command timer at `base`, twice or three times that for the slower speeds.
@@ -77,7 +77,7 @@ Picture dissolveMask(const game::Game& game, int d) {
 // The status figures and the arrow buttons leave the window.
 void hideStatusFigures(game::Game& game) {
     auto& w = game.window.main;
-    for (const auto name : explore::kArrowButtons)
+    for (const auto name : window::kArrowButtons)
         w.control(name).visible = false;
     for (int n = 1; n <= 11; ++n)
         w.control("Memo" + std::to_string(n)).visible = false;
@@ -114,8 +114,8 @@ void restoreGameScreen(game::Game& game) {
     auto& w = game.window.main;
     w.control("Image23").visible = false;
     (void)render::resetPlayScreen(game);
-    if (w.menuItem(explore::Menu::MouseControl).checked)
-        for (const auto name : explore::kArrowButtons)
+    if (w.menuItem(window::Menu::MouseControl).checked)
+        for (const auto name : window::kArrowButtons)
             w.control(name).visible = true;
     commandInterval(game, 150);
 }

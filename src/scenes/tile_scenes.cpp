@@ -199,7 +199,7 @@ void zenoRule(game::Game& game) {
 
 void mevent(game::Game& game) {
     itemdel(game);
-    const std::int32_t topBefore = game.explore.stack.top;
+    const auto before = game.explore.stack.mark();
     const FloorEvent event = eventOf(game.status[Slot::Floor]);
     switch (event.kind) {
     case EventKind::Capture:
@@ -231,7 +231,7 @@ void mevent(game::Game& game) {
     }
     // An event that pushed nothing (a floor without a scene, or floor 43 once its Sergeant is
     // gone) would leave input closed for good: reopen it.
-    if (game.explore.stack.top == topBefore)
+    if (!game.explore.stack.pushedSince(before))
         itemlive(game);
 }
 

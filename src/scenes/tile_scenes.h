@@ -22,6 +22,12 @@ void gateRule(game::Game& game);
 // the old corridor, three cells become road, and cell 5 becomes the scene's event cell).
 void openFloor24Passage(game::Game& game);
 
+// mevent: the event cell of the current floor; also the first arrival on floors 32 and 42.
+void mevent(game::Game& game);
+
+// toroad2: dissolve TargetCell into road, five masked pictures and then the map cell.
+void toroad2(game::Game& game);
+
 // Zeno: a fight on floor 49; on floor 50 the ending in the first lap, a fight in later laps.
 void zenoRule(game::Game& game);
 

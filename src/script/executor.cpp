@@ -1,20 +1,11 @@
 #include "script/executor.h"
 
-#include "combat/battle.h"
-#include "combat/blows.h"
-#include "combat/effects.h"
-#include "combat/slide.h"
-#include "explore/dialog.h"
-#include "explore/doors.h"
-#include "explore/movement.h"
-#include "explore/new_game.h"
 #include "picture/bmp.h"
 #include "picture/picture_list.h"
 #include "render/panel.h"
 #include "render/play_field.h"
 #include "render/screen.h"
-#include "scenes/after_fight.h"
-#include "scenes/opening.h"
+#include "script/command_routines.h"
 #include "script/input_lock.h"
 #include "sound/music.h"
 #include "state/game.h"
@@ -36,13 +27,16 @@ window::Timer& commandTimer(game::Game& game) {
     return game.window.timer("Timer2");
 }
 
-// A command that calls a routine pushing a script of its own takes its entry off first and
-// puts the count back after, so that the executor's final decrement leaves the routine's
-// script on top in place of the command.
-template <typename Routine> void nested(game::Game& game, Routine routine) {
-    game.explore.stack.top -= 1;
+// How a played command leaves the stack: taken off after its work, or already replaced by
+// the script its work pushed (or by nothing, when the work emptied the stack).
+enum class Played { TakeOff, Replaced };
+
+// A command whose work pushes a script of its own leaves the stack first, so that the script
+// plays in its place.
+template <typename Routine> Played replacedBy(game::Game& game, Routine routine) {
+    game.explore.stack.pop();
     routine();
-    game.explore.stack.top += 1;
+    return Played::Replaced;
 }
 
 // The hero's life in its field, as the blows and traps change it.
@@ -100,7 +94,7 @@ void gameOverStart(game::Game& game, bool fight, int animation) {
     game.explore.dialogPending = true;
     game.status[Slot::HeroHidden] = 1;
     game.explore.dialogKind = Dialog::GameOver;
-    zyouout(game);
+    kCommandRoutines.openDialog(game);
 }
 
 // The life after a change, floored at 0; a life of 0 is the hero's death.
@@ -108,12 +102,14 @@ void setLife(game::Game& game, std::int64_t life) {
     game.status[Slot::Life] = static_cast<std::int32_t>(std::max<std::int64_t>(0, life));
     showLife(game);
     if (game.status[Slot::Life] == 0) {
-        game.explore.stack.top = 1;
+        // The game-over script goes on top of the script's bottom entry, and the executor
+        // takes its last entry off as the command's own.
+        game.explore.stack.keepBottom();
         gameOverStart(game, false, 0);
     }
 }
 
-// Command 11/7: the title picture over the play field.
+// Special 7: the title picture over the play field.
 void titlePicture(game::Game& game) {
     changeMusic(game, kTitleTrack);
     game.window.timer("Timer1").enabled = false;
@@ -129,7 +125,7 @@ void titlePicture(game::Game& game) {
     game.window.main.control("Image20").showHint = false;
 }
 
-// Command 11/11: the floor shown becomes arg2; on floor 50 the hero stands at its entrance.
+// Special 11: the floor shown becomes arg2; on floor 50 the hero stands at its entrance.
 void showFloor(game::Game& game, int floor) {
     Status& s = game.status;
     s[Slot::Floor] = floor;
@@ -145,10 +141,10 @@ void showFloor(game::Game& game, int floor) {
     render::yusyahyouji1(game);
 }
 
-// Command 11/14: hide the arrow buttons and the status fields.
+// Special 14: hide the arrow buttons and the status fields.
 void hideStatusFields(game::Game& game) {
     auto& w = game.window.main;
-    for (const auto name : kArrowButtons)
+    for (const auto name : window::kArrowButtons)
         w.control(name).visible = false;
     for (int n = 1; n <= 12; ++n) {
         if (auto* memo = w.find("Memo" + std::to_string(n)))
@@ -156,8 +152,8 @@ void hideStatusFields(game::Game& game) {
     }
 }
 
-// Command 11/6: the lap is complete; the next one is harder, or keeps the hero's progress.
-void completionRestart(game::Game& game) {
+// Special 6: the lap is complete; the next one is harder, or keeps the hero's progress.
+Played completionRestart(game::Game& game) {
     if (auto* title = game.window.main.find("Image23"))
         title->visible = false;
     Status& s = game.status;
@@ -165,64 +161,49 @@ void completionRestart(game::Game& game) {
         s[Slot::LapLevel] = kLaterLap;
     else
         s[Slot::KeepProgress] = 1;
-    nested(game, [&] { game::gameover(game); });
+    return replacedBy(game, [&] { kCommandRoutines.newGame(game); });
 }
 
 // Command 11: the special steps of scenes.
-void special(game::Game& game, int which, int value) {
+Played special(game::Game& game, int which, int value) {
     switch (which) {
-    case 2:
-        game.map.setTile(game.status[Slot::Floor], 27, Tile::Zeno);
-        nested(game, [&] { scenes::zenolivework(game, 27); });
-        break;
-    case 1:
-        nested(game, [&] { scenes::openning31(game); });
-        break;
-    case 3:
-        nested(game, [&] { scenes::madoushi2(game); });
-        break;
-    case 4:
-        scenes::banpaiawork(game, value);
-        break;
-    case 5:
-        nested(game, [&] { scenes::moncheck(game); });
-        break;
-    case 12:
-        scenes::openning9(game, value);
-        break;
-    case 6:
-        completionRestart(game);
-        break;
-    case 7:
+    case Special::LapComplete:
+        return completionRestart(game);
+    case Special::TitlePicture:
         titlePicture(game);
         break;
-    case 8:
+    case Special::HeroFacing:
         render::yusyahyouji(game, render::Pic::FirstHero + 8 * (game.status[Slot::Facing] - 1));
         render::paintHeroCell(game, game.render.frameA);
         render::show(game);
         break;
-    case 9:
+    case Special::Hero:
         render::yusyahyouji1(game);
         break;
-    case 10:
-        nested(game, [&] { combat::taisen2(game, value); });
-        break;
-    case 11:
+    case Special::ShowFloor:
         showFloor(game, value);
         break;
-    case 13:
+    case Special::StopAnimation:
         game.window.timer("Timer1").enabled = false;
         break;
-    case 14:
+    case Special::HideStatus:
         hideStatusFields(game);
         break;
-    case 15:
+    case Special::KeepScreen:
         game.render.screenBuffer = game.window.main.screen;
         break;
     default:
+        if (which > 0 && which < Special::kCount) {
+            const auto& step = kCommandRoutines.specials[static_cast<std::size_t>(which)];
+            if (step.routine && step.takesPlace)
+                return replacedBy(game, [&] { step.routine(game, value); });
+            if (step.routine)
+                step.routine(game, value);
+        }
         // Other values pause.
         break;
     }
+    return Played::TakeOff;
 }
 
 // Command 21: one step of the floor-change wipe.
@@ -231,20 +212,21 @@ void wipeStep(game::Game& game, int mode, int position) {
         sound::playEffect(game, Effect::Open);
     render::wipeStep(game, mode, position);
     if (mode == 1 && position == static_cast<int>(render::kSpiral.size())) {
-        timerin(game);
+        kCommandRoutines.restoreSpeed(game);
         game.window.timer("Timer1").enabled = true;
     }
 }
 
 // Command 22: a new first game, as "Game Start" makes one; the stack is left empty.
-void newGame(game::Game& game) {
+Played newGame(game::Game& game) {
     game.status[Slot::LapLevel] = 0;
     game.status[Slot::KeepProgress] = 0;
-    game::gameover(game);
-    game.explore.stack.top = 1; // the executor's final decrement empties it
+    kCommandRoutines.newGame(game);
+    game.explore.stack.clear();
+    return Played::Replaced;
 }
 
-void perform(game::Game& game, const CommandEntry e) {
+Played perform(game::Game& game, const CommandEntry e) {
     Status& s = game.status;
     switch (e.code) {
     case Cmd::Sound:
@@ -282,26 +264,25 @@ void perform(game::Game& game, const CommandEntry e) {
         commandTimer(game).enabled = false;
         game.explore.dialogPending = true;
         game.explore.dialogKind = Dialog::ScriptedBase + e.arg1;
-        zyouout(game);
+        kCommandRoutines.openDialog(game);
         break;
     case Cmd::Special:
-        special(game, e.arg1, e.arg2);
-        break;
+        return special(game, e.arg1, e.arg2);
     case Cmd::DoorFrame:
-        dooropen(game);
+        kCommandRoutines.doorFrame(game);
         break;
     case Cmd::MonsterSlide:
-        scenes::monidou(game);
+        kCommandRoutines.monsterSlide(game);
         break;
     case Cmd::MonsterStrikes:
-        combat::monsterStrikes(game);
+        kCommandRoutines.monsterStrikes(game);
         break;
     case Cmd::HeroStrikes:
-        combat::heroStrikes(game);
+        kCommandRoutines.heroStrikes(game);
         break;
     case Cmd::HeadBlow:
         maskedSprite(game, e.arg1, e.arg2);
-        combat::headBlow(game);
+        kCommandRoutines.headBlow(game);
         break;
     case Cmd::MusicRestart:
         restartFloorMusic(game);
@@ -324,19 +305,19 @@ void perform(game::Game& game, const CommandEntry e) {
         wipeStep(game, e.arg1, e.arg2);
         break;
     case Cmd::NewGame:
-        newGame(game);
-        break;
+        return newGame(game);
     default:
         // 0 pauses; codes outside the table pause.
         break;
     }
+    return Played::TakeOff;
 }
 
 } // namespace
 
 void pushScript(game::Game& game, std::span<const CommandEntry> playingOrder) {
     for (auto it = playingOrder.rbegin(); it != playingOrder.rend(); ++it)
-        game.explore.stack.push(it->code, it->arg1, it->arg2);
+        game.explore.stack.push({it->code, it->arg1, it->arg2});
 }
 
 void pushScript(game::Game& game, std::initializer_list<CommandEntry> playingOrder) {
@@ -345,12 +326,12 @@ void pushScript(game::Game& game, std::initializer_list<CommandEntry> playingOrd
 
 void pushEntries(game::Game& game, std::initializer_list<CommandEntry> pushOrder) {
     for (const CommandEntry& e : pushOrder)
-        game.explore.stack.push(e.code, e.arg1, e.arg2);
+        game.explore.stack.push({e.code, e.arg1, e.arg2});
 }
 
 void pushPauses(game::Game& game, int n) {
     for (int i = 0; i < n; ++i)
-        game.explore.stack.push(Cmd::Pause, 0, 0);
+        game.explore.stack.push({Cmd::Pause, 0, 0});
 }
 
 void timer2on(game::Game& game) {
@@ -375,8 +356,9 @@ void timer2timer(game::Game& game) {
 
 void stackwork(game::Game& game) {
     game.explore.dialogPending = false;
-    perform(game, game.explore.stack.topEntry());
-    game.explore.stack.top -= 1;
+    // The entry stays on the stack while it plays: its work reads the entries beneath it.
+    if (perform(game, game.explore.stack.topEntry()) == Played::TakeOff)
+        game.explore.stack.pop();
 }
 
 bool musicOn(const game::Game& game) {

@@ -14,7 +14,7 @@ bool checked(game::Game& game, std::string_view path) {
 }
 
 void enableMenus(game::Game& game, bool enabled) {
-    for (const auto path : {Menu::Ranking, Menu::Load, Menu::Options})
+    for (const auto path : {window::Menu::Ranking, window::Menu::Load, window::Menu::Options})
         game.window.main.menuItem(path).enabled = enabled;
 }
 
@@ -28,16 +28,16 @@ bool usable(const world::Status& s, int slot) {
 void itemdel(game::Game& game) {
     auto& w = game.window.main;
     game.explore.inputLive = false;
-    if (checked(game, Menu::MouseControl)) {
-        for (const auto name : kArrowButtons)
+    if (checked(game, window::Menu::MouseControl)) {
+        for (const auto name : window::kArrowButtons)
             w.control(name).enabled = false;
     }
-    for (const auto& item : kItemIcons) {
+    for (const auto& item : window::kItemIcons) {
         if (item.clickable)
             w.control(item.icon).enabled = false;
     }
     enableMenus(game, false);
-    w.menuItem(Menu::Save).enabled = false;
+    w.menuItem(window::Menu::Save).enabled = false;
 }
 
 void itemlive(game::Game& game) {
@@ -45,14 +45,14 @@ void itemlive(game::Game& game) {
     const world::Status& s = game.status;
     if (s[OrbOfHero] == 2)
         return;
-    if (checked(game, Menu::MouseControl)) {
-        for (const auto name : kArrowButtons) {
+    if (checked(game, window::Menu::MouseControl)) {
+        for (const auto name : window::kArrowButtons) {
             auto& button = w.control(name);
             button.enabled = true;
             button.visible = true;
         }
     }
-    for (const auto& item : kItemIcons) {
+    for (const auto& item : window::kItemIcons) {
         auto& icon = w.control(item.icon);
         if (!item.clickable) {
             icon.visible = s[item.slot] == 1;
@@ -62,13 +62,13 @@ void itemlive(game::Game& game) {
             icon.visible = false;
         }
     }
-    w.menuItem(Menu::Save).enabled = s[OrbOfHero] == 1;
+    w.menuItem(window::Menu::Save).enabled = s[OrbOfHero] == 1;
     game.explore.inputLive = true;
     enableMenus(game, true);
 }
 
 bool optionsEnabled(game::Game& game) {
-    return game.window.main.menuItem(Menu::Options).enabled;
+    return game.window.main.menuItem(window::Menu::Options).enabled;
 }
 
 } // namespace explore

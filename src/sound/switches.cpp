@@ -1,6 +1,5 @@
 #include "sound/switches.h"
 
-#include "persist/options.h"
 #include "sound/music.h"
 #include "state/game.h"
 

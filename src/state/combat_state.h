@@ -1,7 +1,7 @@
 // The fight's working values and the game's own copy of the monster table.
 #pragma once
 
-#include "combat/monsters.h"
+#include "state/monster_table.h"
 
 #include <cstdint>
 #include <string>

@@ -2,12 +2,12 @@
 
 namespace explore {
 
-void CommandStack::push(int code, int arg1, int arg2) {
-    ++top;
-    const auto index = static_cast<std::size_t>(top);
-    if (index >= entries.size())
-        entries.resize(index * 2);
-    entries[index] = CommandEntry(code, arg1, arg2);
+void CommandStack::push(const CommandEntry& entry) {
+    ++top_;
+    const auto index = static_cast<std::size_t>(top_);
+    if (index >= entries_.size())
+        entries_.resize(index * 2);
+    entries_[index] = entry;
 }
 
 } // namespace explore

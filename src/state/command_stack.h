@@ -1,8 +1,10 @@
 // The command stack: every action that takes time on screen is written as a script of small
-// commands, pushed in reverse playing order and played by the command timer.
+// commands and played by the command timer, one entry at a time from the top.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
+#include <span>
 #include <vector>
 
 namespace explore {
@@ -26,20 +28,47 @@ struct CommandEntry {
 // makes the stack grow, so no push ever writes past the end.
 inline constexpr int kCommandStackRoom = 30000;
 
-// CommandStack: entries 1..top are pending, entry top plays next. Entry 0 is never played; it
-// only lies beneath entry 1 for the commands that read the values beneath them.
-struct CommandStack {
-    std::vector<CommandEntry> entries = std::vector<CommandEntry>(kCommandStackRoom + 1);
-    std::int32_t top = 0; // StackTop
+// CommandStack: entries 1..size() are pending, entry size() plays next. Entry 0 is never
+// played; it only lies beneath entry 1 for the commands that read the values beneath them.
+class CommandStack {
+  public:
+    // A count of pending entries taken before a routine runs, to tell whether it pushed.
+    using Mark = std::int32_t;
 
-    // Push (code, arg1, arg2): top += 1, then write the entry.
-    void push(int code, int arg1, int arg2);
+    // Put one entry on top: it plays before everything already pending.
+    void push(const CommandEntry& entry);
 
-    bool empty() const { return top <= 0; }
-    CommandEntry& topEntry() { return entries.at(static_cast<std::size_t>(top)); }
+    bool empty() const { return top_ <= 0; }
+    std::int32_t size() const { return top_; }
+    const CommandEntry& topEntry() const { return at(top_); }
     // The entry directly beneath the top one, whatever its code.
-    const CommandEntry& beneath() const { return entries.at(static_cast<std::size_t>(top - 1)); }
-    void clear() { top = 0; }
+    const CommandEntry& beneath() const { return at(top_ - 1); }
+    // The pending entries from the bottom one up to the top one.
+    std::span<const CommandEntry> pending() const {
+        return {entries_.data() + 1, static_cast<std::size_t>(top_)};
+    }
+    // Pending entry n (1 lies at the bottom, size() on top).
+    const CommandEntry& at(std::int32_t n) const {
+        return entries_.at(static_cast<std::size_t>(n));
+    }
+
+    // Write another entry in place of the top one.
+    void replaceTop(const CommandEntry& entry) {
+        entries_.at(static_cast<std::size_t>(top_)) = entry;
+    }
+    // Take the top entry off.
+    void pop() { top_ -= 1; }
+    // Take every entry off.
+    void clear() { top_ = 0; }
+    // Take every entry off but the bottom one (the fallen hero's script goes on top of it).
+    void keepBottom() { top_ = top_ > 0 ? 1 : 0; }
+
+    Mark mark() const { return top_; }
+    bool pushedSince(Mark mark) const { return top_ != mark; }
+
+  private:
+    std::vector<CommandEntry> entries_ = std::vector<CommandEntry>(kCommandStackRoom + 1);
+    std::int32_t top_ = 0; // StackTop
 };
 
 } // namespace explore

@@ -1,16 +1,15 @@
 // Game: the one object that owns the whole state of a running game.
 #pragma once
 
-#include "characters/dialogs.h"
-#include "characters/items.h"
-#include "game/startup.h"
 #include "platform/platform.h"
 #include "platform/sound.h"
+#include "state/characters_state.h"
 #include "state/combat_state.h"
 #include "state/explore_state.h"
 #include "state/persist_state.h"
 #include "state/render_state.h"
 #include "state/scenes_state.h"
+#include "state/shell_state.h"
 #include "state/sound_state.h"
 #include "window/main_window.h"
 #include "window/window_model.h"

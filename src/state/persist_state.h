@@ -2,10 +2,31 @@
 // working values while they are open. Game holds one PersistState.
 #pragma once
 
-#include "persist/data_folder.h"
-#include "persist/ranking_window.h"
+#include "state/ranking_table.h"
+#include "world/status.h"
+#include "world/tower_map.h"
+
+#include <string>
+#include <vector>
 
 namespace persist {
+
+// What the Ranking window holds while it is open.
+struct RankingState {
+    world::TowerMap copyMap; // the game as the window received it
+    world::Status copy;
+    int list = 0; // the list on show (1..5), 0 before a floor button is pressed
+    RankingTable table;
+    RankingNames names;
+};
+
+// What the Change Data Folder window holds while it is open: the chosen folder and the
+// folder of every row of its two lists.
+struct DataFolderState {
+    std::string chosen;
+    std::vector<std::string> places;  // rows of DriveComboBox1
+    std::vector<std::string> folders; // rows of DirectoryListBox1
+};
 
 struct PersistState {
     RankingState ranking;

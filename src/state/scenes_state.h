@@ -8,10 +8,10 @@
 namespace scenes {
 
 struct ScenesState {
-    int prologueFrame = 0; // f of the prologue, 0..19
+    int prologueFrame = 0; // the prologue's frame, 0..19
 
-    int endingStep = 4;           // s of the Ending window, 4..25
-    int endingCounter = 1;        // k of the shrinking and unrolling steps
+    int endingStep = 4;           // the Ending window's step, 4..25
+    int endingCounter = 1;        // counts the shrinking and unrolling steps
     render::Picture endingWork;   // "The End", unrolled from the top
     render::Picture endingFinal;  // the first picture while it shrinks
     bool endingTakesKeys = false; // the button is shown and the window answers keys

@@ -1,4 +1,5 @@
-// The fifteen item icons of the left panel, in the order of the item slots Status[17..31].
+// The names of the main window that the game reads back: the fifteen item icons of the left
+// panel, in the order of the item slots Status[17..31], the arrow buttons and menu paths.
 #pragma once
 
 #include "world/status.h"
@@ -6,7 +7,7 @@
 #include <array>
 #include <string_view>
 
-namespace explore {
+namespace window {
 
 struct ItemIcon {
     int slot;              // Status slot of the item
@@ -32,6 +33,16 @@ inline constexpr std::array<ItemIcon, 15> kItemIcons = {{
     {world::Slot::LuckyGold, "Image18", false},
 }};
 
+// The designer name of the icon of item k (0..14), "" outside the panel.
+constexpr std::string_view itemIconName(int k) {
+    return k >= 0 && k < static_cast<int>(kItemIcons.size())
+               ? kItemIcons[static_cast<std::size_t>(k)].icon
+               : std::string_view{};
+}
+
+// The message line before the first redraw.
+inline constexpr const char* kFirstMessage = "A brave-man is walking for save the princess.";
+
 inline constexpr std::array<std::string_view, 4> kArrowButtons = {"BitBtn1", "BitBtn2", "BitBtn3",
                                                                   "BitBtn4"};
 
@@ -48,4 +59,4 @@ inline constexpr std::string_view SpeedMiddle = "&Options/&Speed/&Middle";
 inline constexpr std::string_view SpeedLow = "&Options/&Speed/&Low";
 } // namespace Menu
 
-} // namespace explore
+} // namespace window

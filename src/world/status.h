@@ -91,7 +91,7 @@ struct Status {
     std::int32_t& operator[](int n) { return words.at(static_cast<std::size_t>(n)); }
     std::int32_t operator[](int n) const { return words.at(static_cast<std::size_t>(n)); }
 
-    // M of the rules: the lap factor LapLevel + 1.
+    // The lap factor: monsters grow LapLevel + 1 times stronger in later laps.
     std::int32_t lapFactor() const { return words[Slot::LapLevel] + 1; }
 
     // The block as saved: word n little-endian at byte 4n.

@@ -31,8 +31,8 @@ void placeHero(game::Game& g, int cell, world::Facing facing, std::int32_t life,
 
 std::vector<explore::CommandEntry> script(const game::Game& g) {
     std::vector<explore::CommandEntry> entries;
-    for (int i = g.explore.stack.top; i >= 1; --i)
-        entries.push_back(g.explore.stack.entries.at(static_cast<std::size_t>(i)));
+    for (int i = g.explore.stack.size(); i >= 1; --i)
+        entries.push_back(g.explore.stack.at(i));
     return entries;
 }
 

@@ -118,7 +118,7 @@ TEST(MonsterFirstFight, WhenNeitherCanHurtTheOtherTheHeroIsOverwhelmedAtOnce) {
     EXPECT_TRUE(g.window.main.control("RichEdit1").visible);
 }
 
-// The hero's remaining life after a won fight by the rules alone.
+// The hero's remaining life after a won fight, worked out from the fight's cost alone.
 std::int32_t lifeAfter(std::int32_t life, std::int64_t cost) {
     return static_cast<std::int32_t>(life - cost);
 }
@@ -136,8 +136,8 @@ TEST(LongFights, ALaterLapZenoFightSettlesAllButItsLastExchangesAtOnce) {
     const std::int32_t settled = 351999 - combat::kMaxPlayedExchanges;
     EXPECT_EQ(g.status[Life], 400000 - settled);
     EXPECT_EQ(g.combat.monsterLifeLeft, 352000 - settled);
-    EXPECT_EQ(g.explore.stack.top, 12 * combat::kMaxPlayedExchanges + 12);
-    EXPECT_LE(g.explore.stack.entries.size(), 30001u); // the stack never had to grow
+    EXPECT_EQ(g.explore.stack.size(), 12 * combat::kMaxPlayedExchanges + 12);
+    EXPECT_LE(g.explore.stack.size(), explore::kCommandStackRoom); // the stack never had to grow
 }
 
 TEST(LongFights, ASettledFightEndsExactlyAsThePlayedOneWould) {

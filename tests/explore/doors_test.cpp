@@ -159,12 +159,12 @@ TEST_F(DoorsTest, AnUnknownKindTakesItsPlaceButDoesNothing) {
 }
 
 TEST_F(DoorsTest, TheExpansionPutsEachFrameNumberBeneathItsFrame) {
-    game.explore.stack.push(Cmd::DoorFrame, 7, 3);
+    game.explore.stack.push({Cmd::DoorFrame, 7, 3});
     explore::doorstackin(game);
     ASSERT_EQ(stackTop(), 32);
     for (int k = 1; k <= 16; ++k) {
-        EXPECT_EQ(game.explore.stack.entries[34 - 2 * k], CommandEntry(Cmd::DoorFrame, 7, 3));
-        EXPECT_EQ(game.explore.stack.entries[33 - 2 * k], CommandEntry(Cmd::Pause, 0, k));
+        EXPECT_EQ(game.explore.stack.at(34 - 2 * k), CommandEntry(Cmd::DoorFrame, 7, 3));
+        EXPECT_EQ(game.explore.stack.at(33 - 2 * k), CommandEntry(Cmd::Pause, 0, k));
     }
 }
 

@@ -84,11 +84,10 @@ TEST_F(ExecutorTest, ADialogStopsTheTimerAndItsOkResumesThePlay) {
 
 TEST_F(ExecutorTest, MaskedSpriteReadsItsPicturesFromTheEntryBeneath) {
     usePlainPictures();
-    // A black mask shows the sprite over the whole cell; the entry beneath entry 1 is entry 0.
-    game.explore.stack.entries[0] = CommandEntry(Cmd::Pause, Tile::Road, 62);
+    // A black mask shows the sprite over the whole cell; the pause beneath names the pictures.
     game.render.imageList1.pictures[169] = render::Picture(32, 32, render::kBlack);
-    start({{Cmd::MaskedSprite, 12, 170}});
-    EXPECT_EQ(stackTop(), 1);
+    start({{Cmd::MaskedSprite, 12, 170}, {Cmd::Pause, Tile::Road, 62}});
+    EXPECT_EQ(stackTop(), 2);
     tick();
     const int x = cellX(12) * 32;
     const int y = cellY(12) * 32;
@@ -149,7 +148,7 @@ TEST_F(ExecutorTest, LosingTheLastLifeToATrapEndsTheGame) {
     EXPECT_EQ(game.explore.dialogKind, explore::Dialog::GameOver);
     // Only entry 1 of the trap's script is kept; the game-over script lies on it, less the
     // entry that the executor's decrement takes away.
-    EXPECT_EQ(game.explore.stack.entries[1], CommandEntry(Cmd::Pause, 0, 0));
+    EXPECT_EQ(game.explore.stack.at(1), CommandEntry(Cmd::Pause, 0, 0));
     EXPECT_EQ(stackTop(), 1 + 12 - 1);
     EXPECT_TRUE(commandTimerOn());
 
@@ -201,7 +200,7 @@ TEST_F(ExecutorTest, AFightOrderedByAScenePlaysInPlaceOfItsCommand) {
 TEST_F(ExecutorTest, TheStackGrowsForScriptsLongerThanItsRoom) {
     const int n = explore::kCommandStackRoom + 5000;
     for (int i = 1; i <= n; ++i)
-        game.explore.stack.push(Cmd::SetStatus, Slot::Gold, i % 1000);
+        game.explore.stack.push({Cmd::SetStatus, Slot::Gold, i % 1000});
     EXPECT_EQ(stackTop(), n);
     EXPECT_EQ(game.explore.stack.topEntry(), CommandEntry(Cmd::SetStatus, Slot::Gold, n % 1000));
     explore::timer2on(game);
@@ -212,7 +211,7 @@ TEST_F(ExecutorTest, TheStackGrowsForScriptsLongerThanItsRoom) {
 }
 
 TEST_F(ExecutorTest, ArgumentsKeepSixteenBits) {
-    game.explore.stack.push(Cmd::LifeChange, -8800, 70000);
+    game.explore.stack.push({Cmd::LifeChange, -8800, 70000});
     EXPECT_EQ(game.explore.stack.topEntry().arg1, -8800);
     EXPECT_EQ(game.explore.stack.topEntry().arg2, static_cast<std::int16_t>(70000 - 65536));
 }

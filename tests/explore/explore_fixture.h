@@ -61,7 +61,7 @@ class ExploreTest : public FreePlayTest {
 
     bool commandTimerOn() { return game.window.timer("Timer2").enabled; }
     bool inputOpen() { return game.window.main.menuItem("&Options").enabled; }
-    int stackTop() const { return game.explore.stack.top; }
+    int stackTop() const { return game.explore.stack.size(); }
 
     void tick() { game::timerTick(game, "Timer2"); }
 

@@ -1,5 +1,6 @@
 #include "explore/step.h"
 #include "explore_fixture.h"
+#include "scenes/tile_scenes.h"
 #include "world/catalogue.h"
 
 namespace explore_test {
@@ -199,9 +200,9 @@ TEST_F(StepTest, ToRoadSpreadsRoadOverTheCellInFiveSteps) {
     explore::toroad2(game);
     EXPECT_EQ(stackTop(), 21);
     EXPECT_EQ(game.explore.stack.topEntry(), explore::CommandEntry(explore::Cmd::Sound, 1, 0));
-    EXPECT_EQ(game.explore.stack.entries[stackTop() - 2],
+    EXPECT_EQ(game.explore.stack.at(stackTop() - 2),
               explore::CommandEntry(explore::Cmd::MaskedSprite, 30, 166));
-    EXPECT_EQ(game.explore.stack.entries[stackTop() - 3],
+    EXPECT_EQ(game.explore.stack.at(stackTop() - 3),
               explore::CommandEntry(explore::Cmd::Pause, Tile::Lava, Tile::Road));
     playOut();
     EXPECT_EQ(tile(30), Tile::Road);

@@ -358,9 +358,9 @@ std::optional<std::string> Driver::print(std::string_view arg) {
     }
     if (w.size() == 1 && w[0] == "stack") {
         const explore::CommandStack& stack = game_.explore.stack;
-        out_ << "stacktop=" << stack.top << '\n';
-        for (int n = stack.top; n >= 1; --n) {
-            const auto& e = stack.entries.at(static_cast<std::size_t>(n));
+        out_ << "stacktop=" << stack.size() << '\n';
+        for (int n = stack.size(); n >= 1; --n) {
+            const auto& e = stack.at(n);
             out_ << "stack[" << n << "]=" << e.code << ' ' << e.arg1 << ' ' << e.arg2 << '\n';
         }
         return std::nullopt;
