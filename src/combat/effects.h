@@ -3,7 +3,7 @@
 // animations of scripted monsters.
 #pragma once
 
-#include "scenes/script.h"
+#include "script/script.h"
 
 #include <initializer_list>
 #include <optional>

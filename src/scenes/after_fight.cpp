@@ -3,9 +3,9 @@
 #include "combat/monsters.h"
 #include "explore/doors.h"
 #include "scenes/opening.h"
-#include "scenes/script.h"
 #include "scenes/tile_scenes.h"
 #include "script/executor.h"
+#include "script/script.h"
 #include "state/game.h"
 #include "world/tiles.h"
 

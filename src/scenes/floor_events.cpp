@@ -2,8 +2,8 @@
 
 #include "combat/effects.h"
 #include "combat/monsters.h"
-#include "scenes/script.h"
 #include "script/executor.h"
+#include "script/script.h"
 #include "state/game.h"
 #include "world/catalogue.h"
 #include "world/tiles.h"

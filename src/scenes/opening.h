@@ -3,7 +3,7 @@
 // ending.
 #pragma once
 
-#include "scenes/script.h"
+#include "script/script.h"
 
 namespace game {
 struct Game;

@@ -1,4 +1,4 @@
-#include "scenes/script.h"
+#include "script/script.h"
 
 #include "explore/doors.h"
 #include "script/executor.h"
