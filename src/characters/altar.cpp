@@ -4,6 +4,7 @@
 #include "persist/options.h"
 #include "script/executor.h"
 #include "script/input_lock.h"
+#include "script/script.h"
 #include "state/explore_state.h"
 #include "state/game.h"
 
@@ -120,11 +121,7 @@ void grant(game::Game& game, Request r) {
     s[Slot::AltarOfferings] += 1;
     s[Slot::Gold] -= static_cast<std::int32_t>(game.talk.shopPrice);
     raiseSlot(s[choice.slot], amount);
-    explore::pushEntries(game, {{Cmd::Pause, 0, 0},
-                                {Cmd::Message, 1, 0},
-                                {Cmd::Pause, 0, 0},
-                                {Cmd::Sound, explore::Effect::Get, 0}});
-    explore::timer2on(game);
+    explore::Script(game).sound(explore::Effect::Get).pause().message(1).pause().play(game);
     game.explore.dialogPending = false;
 }
 

@@ -4,6 +4,7 @@
 #include "persist/options.h"
 #include "persist/ranking_window.h"
 #include "script/executor.h"
+#include "script/script.h"
 #include "state/game.h"
 #include "world/tiles.h"
 
@@ -84,18 +85,18 @@ const FairyFloor* fairyOn(std::int32_t floor) {
 
 // Her scene: her words, the pick-up sound, and she is gone; then the floor's music again.
 void pushFairyScene(game::Game& game, const FairyFloor& fairy) {
-    if (explore::musicOn(game))
-        explore::pushEntries(game, {{Cmd::MusicRestart, 0, 0}});
-    explore::pushScript(game, {{Cmd::Pause, 0, 0},
-                               {Cmd::Pause, 0, 0},
-                               {Cmd::MessageBox, fairy.dialog, 0},
-                               {Cmd::Pause, 0, 0},
-                               {Cmd::Pause, 0, 0},
-                               {Cmd::Pause, 0, 0},
-                               {Cmd::Sound, explore::Effect::Get, 0},
-                               {Cmd::Pause, 0, 0},
-                               {Cmd::SetTile, fairy.cell, Tile::Road}});
-    explore::timer2on(game);
+    explore::Script script(game, {{Cmd::Pause, 0, 0},
+                                  {Cmd::Pause, 0, 0},
+                                  {Cmd::MessageBox, fairy.dialog, 0},
+                                  {Cmd::Pause, 0, 0},
+                                  {Cmd::Pause, 0, 0},
+                                  {Cmd::Pause, 0, 0},
+                                  {Cmd::Sound, explore::Effect::Get, 0},
+                                  {Cmd::Pause, 0, 0},
+                                  {Cmd::SetTile, fairy.cell, Tile::Road}});
+    if (script.musicIsOn())
+        script.add(Cmd::MusicRestart);
+    script.play(game);
 }
 
 } // namespace

@@ -11,6 +11,7 @@
 #include "scenes/tile_scenes.h"
 #include "script/executor.h"
 #include "script/input_lock.h"
+#include "script/script.h"
 #include "state/game.h"
 #include "window/main_window.h"
 #include "world/catalogue.h"
@@ -121,12 +122,13 @@ void useElixir(game::Game& game) {
     Status& s = game.status;
     game.messageSelector = kComposed;
     explore::timer2on(game);
-    explore::pushEntries(game, {{Pause, 0, 0},
-                                {Message, kComposed, 0},
-                                {Pause, 0, 0},
-                                {SidePanels, 0, 0},
-                                {Pause, 0, 0},
-                                {Sound, Get, 0}});
+    explore::Script(game, {{Sound, Get, 0},
+                           {Pause, 0, 0},
+                           {SidePanels, 0, 0},
+                           {Pause, 0, 0},
+                           {Message, kComposed, 0},
+                           {Pause, 0, 0}})
+        .push(game);
     const std::int32_t gain =
         wrappingSum(std::int64_t{s[Slot::Offense]} * 10, std::int64_t{s[Slot::Defense]} * 5);
     game.composedMessage = lineOf(kElixirLine) + " " + std::to_string(gain) + lineOf(kPointsUpLine);
@@ -140,17 +142,15 @@ void useMattock(game::Game& game) {
     Status& s = game.status;
     const int floor = s[Slot::Floor];
     explore::timer2on(game);
-    explore::pushEntries(game, {{Message, kMattockUsed, 0}, {SidePanels, 0, 0}});
     game.messageSelector = 0;
-    for (const auto& n : kNeighbours) {
-        const auto cell = neighbour(heroCellOf(s), n.side);
-        if (!cell || game.map.tile(floor, *cell) != Tile::Wall)
-            continue;
-        explore::pushEntries(game,
-                             {{Pause, 0, 0}, {DoorFrame, *cell, explore::DoorKind::WallSinks}});
-        explore::doorstackin(game);
-        explore::pushEntries(game, {{Pause, 0, 0}, {Sound, Open, 0}});
+    // The neighbours' walls sink from the last neighbour to the first.
+    explore::Script script(game);
+    for (auto n = kNeighbours.rbegin(); n != kNeighbours.rend(); ++n) {
+        const auto cell = neighbour(heroCellOf(s), n->side);
+        if (cell && game.map.tile(floor, *cell) == Tile::Wall)
+            script.door(*cell, explore::DoorKind::WallSinks).pause();
     }
+    script.add(SidePanels).add(Message, kMattockUsed).push(game);
     s[Slot::Mattock] = 0;
 }
 
@@ -159,9 +159,9 @@ void useDestructibleBall(game::Game& game) {
     Status& s = game.status;
     const int floor = s[Slot::Floor];
     explore::timer2on(game);
-    explore::pushEntries(
-        game,
-        {{Pause, 0, 0}, {Special, kAfterFightChecks, 0}, {Message, 0, 0}, {SidePanels, 0, 0}});
+    explore::Script(
+        game, {{SidePanels, 0, 0}, {Message, 0, 0}, {Special, kAfterFightChecks, 0}, {Pause, 0, 0}})
+        .push(game);
     game.messageSelector = 0;
     std::int32_t total = 0;
     for (const auto& n : kNeighbours) {
@@ -198,7 +198,7 @@ void useTransferArticle(game::Game& game) {
         render::yusyahyouji1(game);
         render::show(game);
         explore::timer2on(game);
-        explore::pushEntries(game, {{Sound, Get, 0}});
+        explore::Script(game, {{Sound, Get, 0}}).push(game);
     } else {
         game.messageSelector = kTransferBlocked;
     }
@@ -235,8 +235,9 @@ void useWing(game::Game& game, const Wing& wing) {
     render::yusyahyouji1(game);
     render::show(game);
     explore::timer2on(game);
-    explore::pushEntries(
-        game, {{Message, wing.used, 0}, {SidePanels, 0, 0}, {Pause, 0, 0}, {Sound, Get, 0}});
+    explore::Script(game,
+                    {{Sound, Get, 0}, {Pause, 0, 0}, {SidePanels, 0, 0}, {Message, wing.used, 0}})
+        .push(game);
     explore::itemlive(game);
     render::disp(game);
 }
@@ -246,27 +247,20 @@ void useSnowCrystal(game::Game& game) {
     const Status& s = game.status;
     const int floor = s[Slot::Floor];
     explore::timer2on(game);
-    explore::pushEntries(game, {{SidePanels, 0, 0}});
-    bool congealed = false;
-    for (const auto& n : kNeighbours) {
-        const auto cell = neighbour(heroCellOf(s), n.side);
-        if (!cell || game.map.tile(floor, *cell) != Tile::Lava)
-            continue;
-        congealed = true;
-        explore::pushEntries(game, {{Pause, 0, 0},
-                                    {PutTile, *cell, Tile::Road},
-                                    {Pause, 0, 0},
-                                    {DoorFrame, *cell, n.lavaKind}});
-        explore::doorstackin(game);
-        explore::pushEntries(game, {{Pause, 0, 0}, {Sound, Open, 0}});
+    // The message first, then the lava congeals from the last neighbour to the first.
+    explore::Script lava(game);
+    for (auto n = kNeighbours.rbegin(); n != kNeighbours.rend(); ++n) {
+        const auto cell = neighbour(heroCellOf(s), n->side);
+        if (cell && game.map.tile(floor, *cell) == Tile::Lava)
+            lava.door(*cell, n->lavaKind).pause().add(PutTile, *cell, Tile::Road).pause();
     }
-    if (congealed) {
+    if (!lava.empty()) {
         game.messageSelector = kComposed;
         game.composedMessage = lineOf(kCrystalLine) + lineOf(kCongealedLine);
     } else {
         game.messageSelector = kCrystalUsed;
     }
-    explore::pushEntries(game, {{Message, game.messageSelector, 0}});
+    explore::Script(game).message(game.messageSelector).add(lava).add(SidePanels).push(game);
 }
 
 // The magic key: every yellow door of the floor opens; blue and red doors stay shut.
@@ -276,14 +270,12 @@ void useMagicKey(game::Game& game) {
     s[Slot::MagicKey] = 0;
     game.messageSelector = kMagicKeyUsed;
     explore::timer2on(game);
-    explore::pushEntries(game, {{Message, kMagicKeyUsed, 0}, {SidePanels, 0, 0}});
-    for (int cell = kCells - 1; cell >= 0; --cell) {
-        if (game.map.tile(floor, cell) != Tile::YellowDoor)
-            continue;
-        explore::pushEntries(game, {{DoorFrame, cell, explore::DoorKind::Yellow}});
-        explore::doorstackin(game);
-        explore::pushEntries(game, {{Pause, 0, 0}, {Sound, Open, 0}});
+    explore::Script script(game);
+    for (int cell = 0; cell < kCells; ++cell) {
+        if (game.map.tile(floor, cell) == Tile::YellowDoor)
+            script.door(cell, explore::DoorKind::Yellow);
     }
+    script.add(SidePanels).add(Message, kMagicKeyUsed).push(game);
 }
 
 // The super mattock: every wall of the floor becomes road, column by column from the left.
@@ -293,16 +285,15 @@ void useSuperMattock(game::Game& game) {
     s[Slot::SuperMattock] = 0;
     game.messageSelector = kSuperMattockUsed;
     explore::timer2on(game);
-    explore::pushEntries(game, {{Message, kSuperMattockUsed, 0}, {SidePanels, 0, 0}});
-    for (int x = kSide - 1; x >= 0; --x) {
-        for (int y = kSide - 1; y >= 0; --y) {
+    explore::Script script(game);
+    for (int x = 0; x < kSide; ++x) {
+        for (int y = 0; y < kSide; ++y) {
             const int cell = cellOf(x, y);
-            if (game.map.tile(floor, cell) != Tile::Wall)
-                continue;
-            explore::pushEntries(
-                game, {{Pause, 0, 0}, {SetTile, cell, Tile::Road}, {Pause, 0, 0}, {Sound, Get, 0}});
+            if (game.map.tile(floor, cell) == Tile::Wall)
+                script.sound(Get).pause().add(SetTile, cell, Tile::Road).pause();
         }
     }
+    script.add(SidePanels).add(Message, kSuperMattockUsed).push(game);
 }
 
 // An item is held when its slot is 1; the transfer item while it has uses left.

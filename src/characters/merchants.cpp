@@ -3,6 +3,7 @@
 #include "characters/dialogs.h"
 #include "script/executor.h"
 #include "script/input_lock.h"
+#include "script/script.h"
 #include "state/explore_state.h"
 #include "state/game.h"
 
@@ -87,11 +88,12 @@ void makeOffer(game::Game& game, const Offer& offer) {
 void thankHero(game::Game& game) {
     namespace Cmd = explore::Cmd;
     showOk(game, lineText(kThanks));
-    explore::pushEntries(game, {{Cmd::Message, 0, 0},
-                                {Cmd::SidePanels, 0, 0},
-                                {Cmd::Pause, 0, 0},
-                                {Cmd::Sound, explore::Effect::Get, 0}});
-    explore::timer2on(game);
+    explore::Script(game)
+        .sound(explore::Effect::Get)
+        .pause()
+        .add(Cmd::SidePanels)
+        .message(0)
+        .play(game);
 }
 
 // The floor-28 merchant buys one yellow key for 100 gold.

@@ -3,6 +3,7 @@
 #include "characters/dialogs.h"
 #include "script/executor.h"
 #include "script/input_lock.h"
+#include "script/script.h"
 #include "state/explore_state.h"
 #include "state/game.h"
 
@@ -70,13 +71,7 @@ void giveStrength(game::Game& game) {
     raiseSlot(s[Slot::Offense], threePercent(s[Slot::Offense]));
     raiseSlot(s[Slot::Defense], threePercent(s[Slot::Defense]));
     s[kStrengthGiven] = 1;
-    explore::pushEntries(game, {{Cmd::Pause, 0, 0},
-                                {Cmd::Message, 0, 0},
-                                {Cmd::Pause, 0, 0},
-                                {Cmd::Sound, Effect::Get, 0},
-                                {Cmd::Pause, 0, 0},
-                                {Cmd::Pause, 0, 0}});
-    explore::timer2on(game);
+    explore::Script(game).pause(2).sound(Effect::Get).pause().message(0).pause().play(game);
 }
 
 // The hidden old man of floor 16 hands over the Elixir.
@@ -84,34 +79,31 @@ void giveElixir(game::Game& game) {
     Status& s = game.status;
     s[Slot::Elixir] = 1;
     s[kElixirGiven] = 1;
-    explore::pushEntries(game, {{Cmd::Pause, 0, 0},
-                                {Cmd::SidePanels, 0, 0},
-                                {Cmd::Pause, 0, 0},
-                                {Cmd::Sound, Effect::Get, 0},
-                                {Cmd::Pause, 0, 0},
-                                {Cmd::Pause, 0, 0}});
-    explore::timer2on(game);
+    explore::Script(game)
+        .pause(2)
+        .sound(Effect::Get)
+        .pause()
+        .add(Cmd::SidePanels)
+        .pause()
+        .play(game);
 }
 
 // The floor-3 old man grants the Orb of Hero; it becomes usable with the OK of his line.
 void grantOrbOfHero(game::Game& game) {
     game.status[Slot::OrbOfHero] = kOrbAwaitingOk;
-    explore::pushEntries(game, {{Cmd::Pause, 0, 0},
-                                {Cmd::SidePanels, 0, 0},
-                                {Cmd::Pause, 0, 0},
-                                {Cmd::Sound, Effect::Get, 0},
-                                {Cmd::Pause, 0, 0},
-                                {Cmd::Message, kOrbOfHeroSelector, 0}});
-    explore::timer2on(game);
+    explore::Script(game)
+        .message(kOrbOfHeroSelector)
+        .pause()
+        .sound(Effect::Get)
+        .pause()
+        .add(Cmd::SidePanels)
+        .pause()
+        .play(game);
 }
 
 // The old man of floor 23 has nothing to say; his scripted dialog only closes the box.
 void keepSilent(game::Game& game) {
-    explore::pushEntries(game, {{Cmd::Pause, 0, 0},
-                                {Cmd::MessageBox, kNothingToSay, 0},
-                                {Cmd::Pause, 0, 0},
-                                {Cmd::Pause, 0, 0}});
-    explore::timer2on(game);
+    explore::Script(game).pause(2).dialogue(kNothingToSay).play(game);
 }
 
 } // namespace

@@ -4,6 +4,7 @@
 #include "explore/doors.h"
 #include "script/executor.h"
 #include "script/input_lock.h"
+#include "script/script.h"
 #include "state/game.h"
 #include "world/tiles.h"
 
@@ -29,15 +30,15 @@ constexpr int kBlockingCell = 27;     // floor 29: the hero stands beside the th
 
 // Push a script given in playing order with a pause after each of its entries.
 void pushPaced(game::Game& game, std::initializer_list<explore::CommandEntry> entries) {
-    for (auto it = std::rbegin(entries); it != std::rend(entries); ++it)
-        explore::pushScript(game, {*it, {Cmd::Pause, 0, 0}});
+    explore::Script script(game);
+    for (const auto& entry : entries)
+        script.add(entry).pause();
+    script.push(game);
 }
 
 // A wall that sinks into the floor, cell by cell, followed by a pause.
 void pushWallSinks(game::Game& game, int cell) {
-    explore::pushEntries(
-        game, {{Cmd::Pause, 0, 0}, {Cmd::DoorFrame, cell, explore::DoorKind::WallSinks}});
-    explore::doorstackin(game);
+    explore::Script(game).doorFrames(cell, explore::DoorKind::WallSinks).pause().push(game);
 }
 
 // The thief says scripted dialog n.

@@ -8,6 +8,7 @@
 #include "render/play_field.h"
 #include "script/executor.h"
 #include "script/input_lock.h"
+#include "script/script.h"
 #include "state/combat_state.h"
 #include "state/explore_state.h"
 #include "state/game.h"
@@ -194,8 +195,9 @@ void Button10Click(game::Game& game) {
     }
     game.heroCell = cellOf(s[Slot::HeroX], s[Slot::HeroY]);
     explore::timer2on(game);
-    explore::pushEntries(
-        game, {{explore::Cmd::Pause, 0, 0}, {explore::Cmd::Sound, explore::Effect::Get, 0}});
+    explore::Script(game,
+                    {{explore::Cmd::Sound, explore::Effect::Get, 0}, {explore::Cmd::Pause, 0, 0}})
+        .push(game);
     render::yusyahyouji1(game);
     render::show(game);
     game.messageSelector = kUsedTheOrb;

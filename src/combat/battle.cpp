@@ -8,6 +8,7 @@
 #include "render/panel.h"
 #include "script/executor.h"
 #include "script/input_lock.h"
+#include "script/script.h"
 #include "state/game.h"
 #include "world/catalogue.h"
 #include "world/tiles.h"
@@ -19,12 +20,10 @@
 namespace combat {
 namespace {
 
-using explore::CommandEntry;
 using world::Slot::Life;
 namespace Cmd = explore::Cmd;
 
-// A script in playing order; it is pushed in reverse.
-using Script = std::vector<CommandEntry>;
+using explore::Script;
 
 constexpr int kEntriesPerExchange = 12;
 static_assert(kEntriesPerExchange * kMaxPlayedExchanges + 100 < explore::kCommandStackRoom,
@@ -40,11 +39,6 @@ constexpr int kTooStrongLine = 217;          // "Cannot attack as the defensive 
 constexpr int kBeatSomeOfLine = 240;         // "Beat some of"
 constexpr int kCellsOfBigMonster[] = {-23, -22, -21, -12, -11, -10, -1, 0, 1};
 
-CommandEntry entry(int code, int arg1 = 0, int arg2 = 0) {
-    return {static_cast<std::int16_t>(code), static_cast<std::int16_t>(arg1),
-            static_cast<std::int16_t>(arg2)};
-}
-
 // Where a fight is drawn: the monster's cell and tile, and the hero's facing for his pose.
 struct Arena {
     int cell = 0;
@@ -54,29 +48,24 @@ struct Arena {
     int monsterBlowMask() const { return 8 * facing + 184; }
 };
 
-void addPauses(Script& s, int n) {
-    s.insert(s.end(), static_cast<std::size_t>(n), entry(Cmd::Pause));
-}
-
 // The hero's blow: the battle sound, the blow picture over the monster, the monster's life.
 void addHeroBlow(Script& s, const Arena& a, int strikeValue, int pictureCode = Cmd::MaskedSprite) {
-    s.insert(s.end(), {entry(Cmd::Sound, explore::Effect::Battle), entry(Cmd::Pause),
-                       entry(pictureCode, a.cell, kHeroBlowMask),
-                       entry(Cmd::Pause, a.tile, kHeroBlowMask + 1),
-                       entry(Cmd::HeroStrikes, a.cell, strikeValue), entry(Cmd::Pause)});
+    s.sound(explore::Effect::Battle)
+        .pause()
+        .add(pictureCode, a.cell, kHeroBlowMask)
+        .add(Cmd::Pause, a.tile, kHeroBlowMask + 1)
+        .add(Cmd::HeroStrikes, a.cell, strikeValue)
+        .pause();
 }
 
 // The monster's blow: the battle sound, the hero's hurt pose, the hero's life.
 void addMonsterBlow(Script& s, const Arena& a, int strikeValue) {
-    s.insert(s.end(), {entry(Cmd::Sound, explore::Effect::Battle), entry(Cmd::Pause),
-                       entry(Cmd::MaskedSprite, a.cell, a.monsterBlowMask()),
-                       entry(Cmd::Pause, a.tile, a.monsterBlowMask() - 1),
-                       entry(Cmd::MonsterStrikes, a.cell, strikeValue), entry(Cmd::Pause)});
-}
-
-void pushScript(game::Game& game, const Script& s) {
-    for (auto it = s.rbegin(); it != s.rend(); ++it)
-        game.explore.stack.push({it->code, it->arg1, it->arg2});
+    s.sound(explore::Effect::Battle)
+        .pause()
+        .add(Cmd::MaskedSprite, a.cell, a.monsterBlowMask())
+        .add(Cmd::Pause, a.tile, a.monsterBlowMask() - 1)
+        .add(Cmd::MonsterStrikes, a.cell, strikeValue)
+        .pause();
 }
 
 // Settles the exchanges beyond those played at once (see kMaxPlayedExchanges) and returns how
@@ -115,7 +104,7 @@ void composeVictory(game::Game& game, int openingLine, std::int32_t gold, bool s
 // gold is paid and the after-fight checks run.
 Script heroFirstVictory(game::Game& game, const Arena& a, std::int32_t blows, bool head,
                         std::int32_t gold) {
-    Script s;
+    Script s(game);
     const std::int32_t exchanges = settleLongFight(game, blows - 1);
     s.reserve(static_cast<std::size_t>(exchanges) * kEntriesPerExchange + 24);
     for (std::int32_t i = 0; i < exchanges; ++i) {
@@ -123,29 +112,28 @@ Script heroFirstVictory(game::Game& game, const Arena& a, std::int32_t blows, bo
         addMonsterBlow(s, a, 0);
     }
     addHeroBlow(s, a, 0, head ? Cmd::HeadBlow : Cmd::MaskedSprite);
-    s.insert(s.end(), {entry(Cmd::Special, 9), entry(Cmd::Pause)});
+    s.add(Cmd::Special, explore::Special::Hero).pause();
     const int here = heroCell(game);
     if (head) {
         for (int offset : kCellsOfBigMonster)
-            s.push_back(entry(Cmd::PutTile, here + offset, world::Tile::Road));
+            s.add(Cmd::PutTile, here + offset, world::Tile::Road);
     } else {
-        s.push_back(entry(Cmd::PutTile, here, world::Tile::Road));
+        s.add(Cmd::PutTile, here, world::Tile::Road);
     }
-    s.insert(s.end(), {entry(Cmd::Message), entry(Cmd::Gold, gold), entry(Cmd::Special, 5, 5)});
+    s.add(Cmd::Message).add(Cmd::Gold, gold).add(Cmd::Special, explore::Special::AfterFight, 5);
     return s;
 }
 
 // The hero strikes first but falls: m exchanges, the monster's m-th blow takes his last life.
 Script heroFirstDefeat(game::Game& game, const Arena& a, std::int32_t monsterBlows) {
-    Script s;
+    Script s(game);
     const std::int32_t exchanges = settleLongFight(game, monsterBlows);
     s.reserve(static_cast<std::size_t>(exchanges) * kEntriesPerExchange + 8);
     for (std::int32_t i = 0; i < exchanges; ++i) {
         addHeroBlow(s, a, kHeroBlowMask);
         addMonsterBlow(s, a, 0);
     }
-    addPauses(s, 6);
-    s.push_back(entry(Cmd::HeroFalls));
+    s.pause(6).add(Cmd::HeroFalls);
     return s;
 }
 
@@ -170,16 +158,19 @@ void startMonsterFight(game::Game& game, int type) {
 // The monster strikes n times and the hero n times; the hero's cell becomes floor.
 Script monsterFirstVictory(game::Game& game, const Arena& a, std::int32_t blows,
                            std::int32_t gold) {
-    Script s;
+    Script s(game);
     const std::int32_t exchanges = settleLongFight(game, blows);
     s.reserve(static_cast<std::size_t>(exchanges) * kEntriesPerExchange + 8);
     for (std::int32_t i = 0; i < exchanges; ++i) {
         addMonsterBlow(s, a, 0);
         addHeroBlow(s, a, kHeroBlowInMonsterFirst);
     }
-    s.insert(s.end(), {entry(Cmd::Special, 9), entry(Cmd::Pause),
-                       entry(Cmd::PutTile, heroCell(game), world::Tile::Road), entry(Cmd::Message),
-                       entry(Cmd::Gold, gold), entry(Cmd::Special, 5, 5)});
+    s.add(Cmd::Special, explore::Special::Hero)
+        .pause()
+        .add(Cmd::PutTile, heroCell(game), world::Tile::Road)
+        .add(Cmd::Message)
+        .add(Cmd::Gold, gold)
+        .add(Cmd::Special, explore::Special::AfterFight, 5);
     return s;
 }
 
@@ -187,7 +178,7 @@ Script monsterFirstVictory(game::Game& game, const Arena& a, std::int32_t blows,
 // When it cannot hurt him either, its one blow overwhelms him and his life is set to 0.
 Script monsterFirstDefeat(game::Game& game, const Arena& a, std::int32_t monsterBlows,
                           bool overwhelmed) {
-    Script s;
+    Script s(game);
     const std::int32_t exchanges = settleLongFight(game, monsterBlows - 1);
     s.reserve(static_cast<std::size_t>(exchanges) * kEntriesPerExchange + 32);
     for (std::int32_t i = 0; i < exchanges; ++i) {
@@ -196,9 +187,8 @@ Script monsterFirstDefeat(game::Game& game, const Arena& a, std::int32_t monster
     }
     addMonsterBlow(s, a, a.tile);
     if (overwhelmed)
-        s.insert(s.end(), {entry(Cmd::SetStatus, Life, 0), entry(Cmd::Message)});
-    addPauses(s, 18);
-    s.insert(s.end(), {entry(Cmd::HeroFalls), entry(Cmd::Pause)});
+        s.add(Cmd::SetStatus, Life, 0).add(Cmd::Message);
+    s.pause(18).add(Cmd::HeroFalls).pause();
     return s;
 }
 
@@ -250,10 +240,10 @@ void taisen(game::Game& game) {
         const std::int32_t gold = partial ? tableGold / 2 : tableGold;
         composeVictory(game, partial ? kBeatSomeOfLine : kBeatALine, gold * luckyFactor(game),
                        true);
-        pushScript(game, heroFirstVictory(game, arena, c.blowCount, head, gold));
+        heroFirstVictory(game, arena, c.blowCount, head, gold).push(game);
     } else {
         ydameiji(game);
-        pushScript(game, heroFirstDefeat(game, arena, c.blowCount));
+        heroFirstDefeat(game, arena, c.blowCount).push(game);
     }
     explore::timer2on(game);
 }
@@ -266,8 +256,7 @@ void taisen2(game::Game& game, int cell) {
     if (!type)
         return;
     startMonsterFight(game, *type);
-    pushScript(game, monsterFirstScript(game, arenaAt(game, cell, tile)));
-    explore::timer2on(game);
+    monsterFirstScript(game, arenaAt(game, cell, tile)).play(game);
 }
 
 } // namespace combat

@@ -4,6 +4,7 @@
 #include "render/panel.h"
 #include "script/executor.h"
 #include "script/input_lock.h"
+#include "script/script.h"
 #include "state/game.h"
 #include "window/item_icons.h"
 #include "world/catalogue.h"
@@ -56,16 +57,11 @@ std::string scriptedText(int n) {
 void pushGameOverScript(game::Game& game) {
     if (musicOn(game))
         game.status[Slot::MusicTrack] = kDeathTrack;
-    game.explore.stack.push({Cmd::Pause, 0, 0});
-    game.explore.stack.push({Cmd::NewGame, 0, 0});
-    pushPauses(game, 5);
-    game.explore.stack.push({Cmd::MessageBox, kGameOverDialog, 0});
-    pushPauses(game, 4);
-    if (musicOn(game)) {
-        pushPauses(game, 9);
-        game.explore.stack.push({Cmd::Sound, Effect::MusicOn, 0});
-    }
-    timer2on(game);
+    Script script(game);
+    if (script.musicIsOn())
+        script.musicOn().pause(9);
+    script.pause(4).add(Cmd::MessageBox, kGameOverDialog).pause(5).add(Cmd::NewGame).pause();
+    script.play(game);
 }
 
 // Open the text box over the play field with scripted dialog n and its "OK".

@@ -7,6 +7,7 @@
 #include "render/play_field.h"
 #include "script/executor.h"
 #include "script/input_lock.h"
+#include "script/script.h"
 #include "state/game.h"
 #include "window/item_icons.h"
 #include "world/catalogue.h"
@@ -99,7 +100,7 @@ void climb(game::Game& game) {
     placeHero(game, game.map.arrivalUp(s[Slot::Floor]));
     kaidanupcheck(game);
     firstArrival(game);
-    pushEntries(game, {{Cmd::Pause, 0, 0}, {Cmd::Message, kWentUp, 0}});
+    Script(game, {{Cmd::Message, kWentUp, 0}, {Cmd::Pause, 0, 0}}).push(game);
 }
 
 void descend(game::Game& game) {
@@ -114,7 +115,7 @@ void descend(game::Game& game) {
     }
     placeHero(game, game.map.arrivalDown(s[Slot::Floor]));
     kaidandowncheck(game);
-    pushEntries(game, {{Cmd::Pause, 0, 0}, {Cmd::Message, kWentDown, 0}});
+    Script(game, {{Cmd::Message, kWentDown, 0}, {Cmd::Pause, 0, 0}}).push(game);
 }
 
 int wipeIntervalMs(game::Game& game) {
@@ -130,7 +131,7 @@ int wipeIntervalMs(game::Game& game) {
 
 void stairs(game::Game& game) {
     const bool up = game.map.tile(game.status[Slot::Floor], game.targetCell) == Tile::StairsUp;
-    pushPauses(game, 2);
+    Script(game).pause(2).push(game);
     if (musicOn(game)) {
         game.window.timer("Timer1").enabled = false;
         game.sound().stopMusic();
@@ -154,14 +155,16 @@ void kaidanwork(game::Game& game) {
     game.render.frameB = render::Picture(render::kFieldSide, render::kFieldSide);
     game.window.timer("Timer1").enabled = false;
     const int steps = static_cast<int>(render::kSpiral.size());
-    for (int p = steps; p >= 1; --p) {
+    Script script(game);
+    script.sound(Effect::Stairs).pause();
+    for (int p = 1; p <= steps; ++p)
+        script.add(Cmd::WipeStep, 0, p);
+    for (int p = 1; p <= steps; ++p) {
+        script.add(Cmd::WipeStep, 1, p);
         if (p == kMusicRestartAfter && musicOn(game))
-            game.explore.stack.push({Cmd::MusicRestart, 0, 0});
-        game.explore.stack.push({Cmd::WipeStep, 1, p});
+            script.add(Cmd::MusicRestart);
     }
-    for (int p = steps; p >= 1; --p)
-        game.explore.stack.push({Cmd::WipeStep, 0, p});
-    pushEntries(game, {{Cmd::Pause, 0, 0}, {Cmd::Sound, Effect::Stairs, 0}});
+    script.push(game);
     game.window.timer("Timer2").intervalMs = wipeIntervalMs(game);
     timer2on(game);
 }

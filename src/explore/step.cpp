@@ -6,6 +6,7 @@
 #include "explore/movement.h"
 #include "explore/stairs.h"
 #include "script/executor.h"
+#include "script/script.h"
 #include "state/game.h"
 #include "world/catalogue.h"
 #include "world/tiles.h"
@@ -126,12 +127,13 @@ void equipmentRule(game::Game& game, std::uint8_t t) {
 } // namespace
 
 void pushPickup(game::Game& game) {
-    pushScript(game, {{Cmd::Sound, Effect::Get, 0},
-                      {Cmd::Pause, 0, 0},
-                      {Cmd::SetTile, game.targetCell, Tile::Road},
-                      {Cmd::Pause, 0, 0},
-                      {Cmd::SidePanels, 0, 0},
-                      {Cmd::Message, 0, 0}});
+    Script(game, {{Cmd::Sound, Effect::Get, 0},
+                  {Cmd::Pause, 0, 0},
+                  {Cmd::SetTile, game.targetCell, Tile::Road},
+                  {Cmd::Pause, 0, 0},
+                  {Cmd::SidePanels, 0, 0},
+                  {Cmd::Message, 0, 0}})
+        .push(game);
 }
 
 void handan(game::Game& game) {

@@ -172,25 +172,28 @@ void imprison(game::Game& game) {
 
 void openning2(game::Game& game) {
     game.window.main.control("Button1").text = std::string(catalogueLine(kAhCaption));
-    Script script(game);
+    explore::Script script(game);
     script.dialogue(kZenoWelcome).pause(4).sound(Effect::Zeno).pause();
     script.masked(kCaptureCell, 216, Tile::Road, 215).pause(4);
     script.add(Cmd::SetTile, kCaptureCell, Tile::Road).pause().add(Cmd::SidePanels).pause();
-    script.add(Cmd::Special, 7).pause(25).add(Cmd::Special, 14);
+    script.add(Cmd::Special, explore::Special::TitlePicture)
+        .pause(25)
+        .add(Cmd::Special, explore::Special::HideStatus);
     for (int d = kFirstDissolveStep; d <= kLastDissolveStep; ++d)
         script.sound(Effect::Zeno)
             .pause()
-            .add(Cmd::Special, 12, d)
+            .add(Cmd::Special, explore::Special::Transition, d)
             .add(Cmd::Pause, Transition::Capture, 0);
     script.pause(3);
     auto wipe = [&script](int v) {
-        script.add(Cmd::Special, 12, v).add(Cmd::Pause, Transition::Prison, 0);
+        script.add(Cmd::Special, explore::Special::Transition, v)
+            .add(Cmd::Pause, Transition::Prison, 0);
     };
     wipe(0);
     for (int v = kFirstWipeLine; v <= kLastWipeLine; ++v)
         wipe(v);
     wipe(kWipeEnd);
-    script.add(Cmd::Special, 1);
+    script.add(Cmd::Special, explore::Special::Opening);
     script.push(game);
     madoushilivework(game, {81, 103, 91, 93});
 }
@@ -217,26 +220,29 @@ void openning31(game::Game& game) {
     game.render.heroPixelX = game.status[Slot::HeroX] * render::kCellSide;
     game.render.heroPixelY = game.status[Slot::HeroY] * render::kCellSide;
     explore::timer2on(game);
-    explore::pushEntries(game, {{Cmd::Pause, 0, 0},
-                                {Cmd::Special, 8, 0},
-                                {Cmd::Pause, 0, 0},
-                                {Cmd::MessageBox, 3, 0},
-                                {Cmd::Pause, 0, 0},
-                                {Cmd::MessageBox, 2, 0},
-                                {Cmd::Pause, 0, 0},
-                                {Cmd::MessageBox, 1, 0},
-                                {Cmd::Pause, 0, 0},
-                                {Cmd::MessageBox, 1, 0},
-                                {Cmd::SidePanels, 0, 0},
-                                {Cmd::Message, 0, 0}});
+    explore::Script(game, {{Cmd::Message, 0, 0},
+                           {Cmd::SidePanels, 0, 0},
+                           {Cmd::MessageBox, 1, 0},
+                           {Cmd::Pause, 0, 0},
+                           {Cmd::MessageBox, 1, 0},
+                           {Cmd::Pause, 0, 0},
+                           {Cmd::MessageBox, 2, 0},
+                           {Cmd::Pause, 0, 0},
+                           {Cmd::MessageBox, 3, 0},
+                           {Cmd::Pause, 0, 0},
+                           {Cmd::Special, explore::Special::HeroFacing, 0},
+                           {Cmd::Pause, 0, 0}})
+        .push(game);
     render::disp(game);
     game.window.timer("Timer1").enabled = false;
 }
 
-void endingSteps(Script& script) {
+void endingSteps(explore::Script& script) {
     for (int d = kFirstDissolveStep; d <= kLastDissolveStep; ++d)
-        script.sound(Effect::Open).add(Cmd::Special, 12, d).add(Cmd::Pause, Transition::Ending, 0);
-    script.add(Cmd::Special, 6);
+        script.sound(Effect::Open)
+            .add(Cmd::Special, explore::Special::Transition, d)
+            .add(Cmd::Pause, Transition::Ending, 0);
+    script.add(Cmd::Special, explore::Special::LapComplete);
 }
 
 } // namespace scenes

@@ -9,6 +9,7 @@
 #include "scenes/floor_events.h"
 #include "script/executor.h"
 #include "script/input_lock.h"
+#include "script/script.h"
 #include "state/game.h"
 #include "world/catalogue.h"
 #include "world/tiles.h"
@@ -55,16 +56,17 @@ constexpr int kDollDialogSecond = 26;
 void pushEndingScript(game::Game& game) {
     constexpr int kFirstStep = 232;
     constexpr int kLastStep = 247;
-    std::vector<CommandEntry> script = {
-        {Cmd::Special, 14, 0}, {Cmd::Pause, 0, 0}, {Cmd::Special, 15, 0}, {Cmd::Pause, 0, 0}};
-    for (int k = kFirstStep; k <= kLastStep; ++k) {
-        script.insert(script.end(), {{Cmd::Sound, Effect::Open, 0},
-                                     {Cmd::Pause, 0, 0},
-                                     {Cmd::Special, 12, k},
-                                     {Cmd::Pause, 2, 0}});
-    }
-    script.insert(script.end(), {{Cmd::Special, 6, 0}, {Cmd::Pause, 0, 0}});
-    pushScript(game, script);
+    Script script(game);
+    script.add(Cmd::Special, Special::HideStatus)
+        .pause()
+        .add(Cmd::Special, Special::KeepScreen)
+        .pause();
+    for (int k = kFirstStep; k <= kLastStep; ++k)
+        script.sound(Effect::Open)
+            .pause()
+            .add(Cmd::Special, Special::Transition, k)
+            .add(Cmd::Pause, 2);
+    script.add(Cmd::Special, Special::LapComplete).pause().push(game);
 }
 
 // Event cells: what each floor's cell does before its floor script runs.
@@ -115,24 +117,23 @@ void captureEvent(game::Game& game) {
     timer2on(game);
     roadUnderHero(game);
     game.window.main.control("Button1").text = std::string(catalogueLine(kWhatCaption));
-    pushEntries(game, {{Cmd::MessageBox, 10, 0}});
-    pushPauses(game, 4);
-    scenes::zenolivework(game, 70);
-    if (musicOn(game))
-        pushEntries(game, {{Cmd::Pause, 0, 0}, {Cmd::Sound, Effect::MusicOff, 0}});
+    Script script(game);
+    if (script.musicIsOn())
+        script.musicOff().pause();
+    script.add(scenes::zenoAppearance(game, 70)).pause(4).add(Cmd::MessageBox, 10).push(game);
 }
 
 // Floor 23: the road the hero steps towards turns into a wall.
 void hiddenWallEvent(game::Game& game) {
-    pushEntries(game, {{Cmd::Pause, 0, 0},
-                       {Cmd::Message, kRoadToWall, 0},
-                       {Cmd::Pause, 0, 0},
-                       {Cmd::SetTile, game.targetCell, Tile::Wall},
-                       {Cmd::Pause, 0, 0},
-                       {Cmd::Sound, Effect::Open, 0},
-                       {Cmd::Pause, 0, 0},
-                       {Cmd::Pause, 0, 0}});
-    timer2on(game);
+    Script(game, {{Cmd::Pause, 0, 0},
+                  {Cmd::Pause, 0, 0},
+                  {Cmd::Sound, Effect::Open, 0},
+                  {Cmd::Pause, 0, 0},
+                  {Cmd::SetTile, game.targetCell, Tile::Wall},
+                  {Cmd::Pause, 0, 0},
+                  {Cmd::Message, kRoadToWall, 0},
+                  {Cmd::Pause, 0, 0}})
+        .play(game);
 }
 
 } // namespace
@@ -141,12 +142,7 @@ void falseWallRule(game::Game& game) {
     timer2on(game);
     game.messageSelector = 1;
     game.composedMessage = std::string(catalogueLine(kWallFell));
-    pushEntries(game, {{Cmd::Pause, 0, 0},
-                       {Cmd::Message, 1, 0},
-                       {Cmd::Pause, 0, 0},
-                       {Cmd::DoorFrame, game.targetCell, DoorKind::WallSinks}});
-    doorstackin(game);
-    pushEntries(game, {{Cmd::Pause, 0, 0}, {Cmd::Sound, Effect::Open, 0}});
+    Script(game).door(game.targetCell, DoorKind::WallSinks).pause().message(1).pause().push(game);
 }
 
 void hiddenTriggerRule(game::Game& game) {
@@ -154,13 +150,13 @@ void hiddenTriggerRule(game::Game& game) {
     for (const auto& h : kHidden) {
         if (h.floor != floor || !hiddenConditionHolds(game, h))
             continue;
-        pushEntries(game, {{Cmd::Pause, 0, 0},
-                           {Cmd::SetTile, h.becomesCell, h.tile},
-                           {Cmd::Pause, 0, 0},
-                           {Cmd::Sound, Effect::Get, 0},
-                           {Cmd::Pause, 0, 0},
-                           {Cmd::Pause, 0, 0}});
-        timer2on(game);
+        Script(game, {{Cmd::Pause, 0, 0},
+                      {Cmd::Pause, 0, 0},
+                      {Cmd::Sound, Effect::Get, 0},
+                      {Cmd::Pause, 0, 0},
+                      {Cmd::SetTile, h.becomesCell, h.tile},
+                      {Cmd::Pause, 0, 0}})
+            .play(game);
         return;
     }
 }
@@ -171,15 +167,15 @@ void gateRule(game::Game& game) {
     if (game.map.tile(25, 60) == Tile::Road) // the Great Magic Master is beaten
         openFloor24Passage(game);
     game.map.setTile(kTopFloor, 49, Tile::Thief);
-    pushEntries(game, {{Cmd::Pause, 0, 0},
-                       {Cmd::SetTile, kGateCell, Tile::TimeGate},
-                       {Cmd::Pause, 0, 0},
-                       {Cmd::MessageBox, kDollDialogSecond, 0},
-                       {Cmd::Pause, 0, 0},
-                       {Cmd::MessageBox, kDollDialogFirst, 0},
-                       {Cmd::Pause, 0, 0},
-                       {Cmd::Pause, 0, 0}});
-    timer2on(game);
+    Script(game, {{Cmd::Pause, 0, 0},
+                  {Cmd::Pause, 0, 0},
+                  {Cmd::MessageBox, kDollDialogFirst, 0},
+                  {Cmd::Pause, 0, 0},
+                  {Cmd::MessageBox, kDollDialogSecond, 0},
+                  {Cmd::Pause, 0, 0},
+                  {Cmd::SetTile, kGateCell, Tile::TimeGate},
+                  {Cmd::Pause, 0, 0}})
+        .play(game);
 }
 
 void zenoRule(game::Game& game) {
@@ -239,12 +235,13 @@ void toroad2(game::Game& game) {
     timer2on(game);
     const int cell = game.targetCell;
     const std::uint8_t old = game.map.tile(game.status[Slot::Floor], cell);
-    pushEntries(game, {{Cmd::PutTile, cell, Tile::Road}});
+    Script(game, {{Cmd::PutTile, cell, Tile::Road}}).push(game);
     for (int mask : {182, 178, 174, 170, 166}) {
-        pushEntries(game, {{Cmd::Pause, old, Tile::Road},
-                           {Cmd::MaskedSprite, cell, mask},
-                           {Cmd::Pause, 0, 0},
-                           {Cmd::Sound, Effect::Open, 0}});
+        Script(game, {{Cmd::Sound, Effect::Open, 0},
+                      {Cmd::Pause, 0, 0},
+                      {Cmd::MaskedSprite, cell, mask},
+                      {Cmd::Pause, old, Tile::Road}})
+            .push(game);
     }
 }
 

@@ -3,6 +3,8 @@
 // routine that serves it.
 #pragma once
 
+#include "script/executor.h"
+
 #include <array>
 
 namespace game {
@@ -10,29 +12,6 @@ struct Game;
 }
 
 namespace explore {
-
-// Sub-codes of the special command (Cmd::Special, first argument): the special steps of the
-// scenes. The second argument is the value some of them take.
-namespace Special {
-enum : int {
-    Opening = 1,        // the hero wakes in the prison
-    ZenoRises = 2,      // Zeno stands on cell 27 and comes to life
-    SergeantRing = 3,   // the ring of Magic Sergeants fades in
-    VampireArrives = 4, // one step of the Vampire's arrival (value: the step)
-    AfterFight = 5,     // the checks after a fight
-    LapComplete = 6,    // the lap is complete: the next one starts
-    TitlePicture = 7,   // the title picture over the play field
-    HeroFacing = 8,     // the hero in his facing, drawn and shown at once
-    Hero = 9,           // the hero drawn at his cell
-    MonsterFirst = 10,  // the monster on cell (value) strikes first
-    ShowFloor = 11,     // the floor shown becomes (value)
-    Transition = 12,    // one step of a full-window transition (value)
-    StopAnimation = 13, // the animation timer stops
-    HideStatus = 14,    // the arrow buttons and the status fields hide
-    KeepScreen = 15,    // the work picture takes the screen as it stands
-};
-inline constexpr int kCount = 16; // sub-codes 1..15; 0 and the others pause
-} // namespace Special
 
 struct CommandRoutines {
     using Routine = void (*)(game::Game&);

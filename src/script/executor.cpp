@@ -315,25 +315,6 @@ Played perform(game::Game& game, const CommandEntry e) {
 
 } // namespace
 
-void pushScript(game::Game& game, std::span<const CommandEntry> playingOrder) {
-    for (auto it = playingOrder.rbegin(); it != playingOrder.rend(); ++it)
-        game.explore.stack.push({it->code, it->arg1, it->arg2});
-}
-
-void pushScript(game::Game& game, std::initializer_list<CommandEntry> playingOrder) {
-    pushScript(game, std::span<const CommandEntry>(playingOrder.begin(), playingOrder.size()));
-}
-
-void pushEntries(game::Game& game, std::initializer_list<CommandEntry> pushOrder) {
-    for (const CommandEntry& e : pushOrder)
-        game.explore.stack.push({e.code, e.arg1, e.arg2});
-}
-
-void pushPauses(game::Game& game, int n) {
-    for (int i = 0; i < n; ++i)
-        game.explore.stack.push({Cmd::Pause, 0, 0});
-}
-
 void timer2on(game::Game& game) {
     game.window.timer("Timer3").enabled = false;
     itemdel(game);

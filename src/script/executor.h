@@ -4,9 +4,6 @@
 
 #include "state/command_stack.h"
 
-#include <initializer_list>
-#include <span>
-
 namespace game {
 struct Game;
 }
@@ -41,6 +38,29 @@ enum : int {
 };
 } // namespace Cmd
 
+// Sub-codes of the special command (Cmd::Special, first argument): the special steps of the
+// scenes. The second argument is the value some of them take.
+namespace Special {
+enum : int {
+    Opening = 1,        // the hero wakes in the prison
+    ZenoRises = 2,      // Zeno stands on cell 27 and comes to life
+    SergeantRing = 3,   // the ring of Magic Sergeants fades in
+    VampireArrives = 4, // one step of the Vampire's arrival (value: the step)
+    AfterFight = 5,     // the checks after a fight
+    LapComplete = 6,    // the lap is complete: the next one starts
+    TitlePicture = 7,   // the title picture over the play field
+    HeroFacing = 8,     // the hero in his facing, drawn and shown at once
+    Hero = 9,           // the hero drawn at his cell
+    MonsterFirst = 10,  // the monster on cell (value) strikes first
+    ShowFloor = 11,     // the floor shown becomes (value)
+    Transition = 12,    // one step of a full-window transition (value)
+    StopAnimation = 13, // the animation timer stops
+    HideStatus = 14,    // the arrow buttons and the status fields hide
+    KeepScreen = 15,    // the work picture takes the screen as it stands
+};
+inline constexpr int kCount = 16; // sub-codes 1..15; 0 and the others pause
+} // namespace Special
+
 // Sound effects of command 1 (first argument).
 namespace Effect {
 enum : int {
@@ -56,16 +76,26 @@ enum : int {
 };
 }
 
-// Push a script given in playing order: the entries are pushed in reverse, so the first one
-// listed plays first.
-void pushScript(game::Game& game, std::span<const CommandEntry> playingOrder);
-void pushScript(game::Game& game, std::initializer_list<CommandEntry> playingOrder);
+// Door animation kinds of command 13.
+namespace DoorKind {
+enum : int {
+    Yellow = 1,
+    Blue = 2,
+    Red = 3,
+    GateOpens = 4,
+    GateCloses = 5,
+    BarsLift = 6,
+    WallSinks = 7,
+    WallRises = 8,
+    LavaFromRight = 9,
+    LavaFromLeft = 10,
+    LavaFromTop = 11,
+    LavaFromBottom = 12,
+};
+}
 
-// Push entries in the order given: the last one listed plays first.
-void pushEntries(game::Game& game, std::initializer_list<CommandEntry> pushOrder);
-
-// Push n pauses.
-void pushPauses(game::Game& game, int n);
+// The frames of a door animation; each reads its number from the pause beneath it.
+inline constexpr int kDoorFrames = 16;
 
 // timer2on: start play-out: stop the repeat timer, close input, start the command timer.
 void timer2on(game::Game& game);

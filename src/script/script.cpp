@@ -1,19 +1,23 @@
 #include "script/script.h"
 
-#include "explore/doors.h"
 #include "script/executor.h"
 #include "state/game.h"
 #include "world/tiles.h"
 
-namespace scenes {
-
-namespace Cmd = explore::Cmd;
-namespace Effect = explore::Effect;
+namespace explore {
 
 Script::Script(const game::Game& game) : musicOn_(explore::musicOn(game)) {}
 
+Script::Script(const game::Game& game, std::initializer_list<CommandEntry> playingOrder)
+    : entries_(playingOrder), musicOn_(explore::musicOn(game)) {}
+
 Script& Script::add(int code, int arg1, int arg2) {
     entries_.emplace_back(code, arg1, arg2);
+    return *this;
+}
+
+Script& Script::add(const CommandEntry& entry) {
+    entries_.push_back(entry);
     return *this;
 }
 
@@ -33,23 +37,26 @@ Script& Script::sound(int effect) {
 }
 
 Script& Script::door(int cell, int kind) {
-    sound(Effect::Open).pause();
+    return sound(Effect::Open).pause().doorFrames(cell, kind);
+}
+
+Script& Script::doorFrames(int cell, int kind) {
     // Each frame reads its number from the pause beneath it.
-    for (int k = 1; k <= explore::kDoorFrames; ++k)
+    for (int k = 1; k <= kDoorFrames; ++k)
         add(Cmd::DoorFrame, cell, kind).add(Cmd::Pause, 0, k);
     return *this;
 }
 
 Script& Script::openGate(int cell) {
-    return door(cell, explore::DoorKind::GateOpens);
+    return door(cell, DoorKind::GateOpens);
 }
 
 Script& Script::closeGate(int cell) {
-    return door(cell, explore::DoorKind::GateCloses);
+    return door(cell, DoorKind::GateCloses);
 }
 
 Script& Script::raiseWall(int cell) {
-    return door(cell, explore::DoorKind::WallRises);
+    return door(cell, DoorKind::WallRises);
 }
 
 Script& Script::reward(int cell, int tile) {
@@ -88,7 +95,7 @@ Script& Script::walk(std::initializer_list<int> path) {
 }
 
 Script& Script::fight(int cell) {
-    return add(Cmd::Special, 10, cell);
+    return add(Cmd::Special, Special::MonsterFirst, cell);
 }
 
 Script& Script::masked(int cell, int mask, int background, int sprite) {
@@ -100,7 +107,13 @@ Script& Script::message(int selector) {
 }
 
 void Script::push(game::Game& game) const {
-    explore::pushScript(game, entries_);
+    for (auto it = entries_.rbegin(); it != entries_.rend(); ++it)
+        game.explore.stack.push(*it);
 }
 
-} // namespace scenes
+void Script::play(game::Game& game) const {
+    push(game);
+    timer2on(game);
+}
+
+} // namespace explore

@@ -12,22 +12,25 @@ namespace game {
 struct Game;
 }
 
-namespace scenes {
-
-using explore::CommandEntry;
+namespace explore {
 
 class Script {
   public:
     // Music cues are written only when music is on at the moment the script is made.
     explicit Script(const game::Game& game);
+    Script(const game::Game& game, std::initializer_list<CommandEntry> playingOrder);
 
     Script& add(int code, int arg1 = 0, int arg2 = 0);
+    Script& add(const CommandEntry& entry);
     Script& add(std::span<const CommandEntry> more);
+    Script& add(const Script& more) { return add(more.entries()); }
     Script& pause(int count = 1);
-    // Command 1 with one of the sounds of explore::Effect.
+    // Command 1 with one of the sounds of Effect.
     Script& sound(int effect);
     // The door sound, a pause and the sixteen frames of a door animation of `kind` on a cell.
     Script& door(int cell, int kind);
+    // The sixteen frames alone, each followed by the pause that holds its number.
+    Script& doorFrames(int cell, int kind);
     Script& openGate(int cell);
     Script& closeGate(int cell);
     Script& raiseWall(int cell);
@@ -53,12 +56,17 @@ class Script {
     bool empty() const { return entries_.empty(); }
     bool musicIsOn() const { return musicOn_; }
 
+    // Room for n entries, for the long scripts of fights.
+    void reserve(std::size_t n) { entries_.reserve(n); }
+
     // Push the script in reverse, so that its first entry plays first.
     void push(game::Game& game) const;
+    // Push the script and start play-out (timer2on).
+    void play(game::Game& game) const;
 
   private:
     std::vector<CommandEntry> entries_;
     bool musicOn_;
 };
 
-} // namespace scenes
+} // namespace explore

@@ -52,10 +52,6 @@ class CommandStack {
         return entries_.at(static_cast<std::size_t>(n));
     }
 
-    // Write another entry in place of the top one.
-    void replaceTop(const CommandEntry& entry) {
-        entries_.at(static_cast<std::size_t>(top_)) = entry;
-    }
     // Take the top entry off.
     void pop() { top_ -= 1; }
     // Take every entry off.

@@ -3,6 +3,7 @@
 #include "combat/damage.h"
 #include "fight_helpers.h"
 #include "script/executor.h"
+#include "script/script.h"
 
 #include <gtest/gtest.h>
 
@@ -27,7 +28,7 @@ game::Game monsterOnHero(std::uint8_t tile, std::int32_t life, std::int32_t offe
     game::Game g = fight::newGame();
     fight::placeHero(g, kCell, Facing::Left, life, offense, defense);
     g.map.setTile(kFloor1, kCell, tile);
-    explore::pushScript(g, {e(11, 10, kCell), e(0)});
+    explore::Script(g, {e(11, 10, kCell), e(0)}).push(g);
     explore::timer2on(g);
     return g;
 }

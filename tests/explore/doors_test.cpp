@@ -1,5 +1,6 @@
 #include "explore/doors.h"
 #include "explore_fixture.h"
+#include "script/script.h"
 #include "world/catalogue.h"
 
 namespace explore_test {
@@ -16,7 +17,7 @@ class DoorsTest : public ExploreTest {
 
     // One frame of a door animation, played through the executor.
     render::Picture frame(int kind, int k, int cell = 30) {
-        explore::pushScript(game, {{Cmd::DoorFrame, cell, kind}, {Cmd::Pause, 0, k}});
+        explore::Script(game, {{Cmd::DoorFrame, cell, kind}, {Cmd::Pause, 0, k}}).push(game);
         explore::timer2on(game);
         tick();
         return render::copyRect(game.render.frameA, {cellX(cell) * 32, cellY(cell) * 32, 32, 32});
@@ -159,8 +160,7 @@ TEST_F(DoorsTest, AnUnknownKindTakesItsPlaceButDoesNothing) {
 }
 
 TEST_F(DoorsTest, TheExpansionPutsEachFrameNumberBeneathItsFrame) {
-    game.explore.stack.push({Cmd::DoorFrame, 7, 3});
-    explore::doorstackin(game);
+    explore::Script(game).doorFrames(7, 3).push(game);
     ASSERT_EQ(stackTop(), 32);
     for (int k = 1; k <= 16; ++k) {
         EXPECT_EQ(game.explore.stack.at(34 - 2 * k), CommandEntry(Cmd::DoorFrame, 7, 3));

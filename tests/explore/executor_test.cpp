@@ -1,4 +1,5 @@
 #include "explore_fixture.h"
+#include "script/script.h"
 #include "state/command_stack.h"
 #include "world/catalogue.h"
 
@@ -11,7 +12,7 @@ namespace Cmd = explore::Cmd;
 class ExecutorTest : public ExploreTest {
   protected:
     void start(std::initializer_list<CommandEntry> playingOrder) {
-        explore::pushScript(game, playingOrder);
+        explore::Script(game, playingOrder).push(game);
         explore::timer2on(game);
     }
 };
@@ -189,7 +190,7 @@ TEST_F(ExecutorTest, TheGameOverScriptShowsItsBoxThenStartsAFirstGame) {
 TEST_F(ExecutorTest, AFightOrderedByAScenePlaysInPlaceOfItsCommand) {
     // The monster has been slid onto the hero's own cell; it strikes first.
     setTile(heroCell(), Tile::FirstMonster);
-    start({{Cmd::Special, 10, heroCell()}, {Cmd::Message, 4, 0}});
+    start({{Cmd::Special, explore::Special::MonsterFirst, heroCell()}, {Cmd::Message, 4, 0}});
     playOut();
     EXPECT_EQ(tile(heroCell()), Tile::Road);
     EXPECT_EQ(slot(Slot::Gold), 1);

@@ -1,5 +1,6 @@
 #include "explore_fixture.h"
 #include "script/input_lock.h"
+#include "script/script.h"
 #include "window/item_icons.h"
 
 namespace explore_test {
@@ -62,7 +63,7 @@ TEST_F(InputLockTest, ReopeningEnablesWhatTheHeroHolds) {
 
 TEST_F(InputLockTest, AnOrbOfHeroWaitingForItsOkKeepsInputClosed) {
     slot(Slot::OrbOfHero) = 2;
-    explore::pushScript(game, {{explore::Cmd::Pause, 0, 0}});
+    explore::Script(game, {{explore::Cmd::Pause, 0, 0}}).push(game);
     explore::timer2on(game);
     playOut();
     EXPECT_FALSE(inputOpen());

@@ -1,6 +1,7 @@
 #include "explore/movement.h"
 #include "explore_fixture.h"
 #include "script/input_lock.h"
+#include "script/script.h"
 
 namespace explore_test {
 namespace {
@@ -40,7 +41,7 @@ TEST_F(MovementTest, KeysStepOnlyUnderKeyboardControlWhileInputIsOpen) {
     EXPECT_EQ(heroCell(), cellOf(5, 10));
 
     keyboardControl();
-    explore::pushScript(game, {{explore::Cmd::Pause, 0, 0}, {explore::Cmd::Pause, 0, 0}});
+    explore::Script(game, {{explore::Cmd::Pause, 0, 0}, {explore::Cmd::Pause, 0, 0}}).push(game);
     explore::timer2on(game);
     game::keyDown(game, Key::Up); // a script plays: the key is dropped, not queued
     playOut();
@@ -56,7 +57,7 @@ TEST_F(MovementTest, KeysStepOnlyUnderKeyboardControlWhileInputIsOpen) {
 }
 
 TEST_F(MovementTest, ArrowButtonsStepOnlyWhileEnabledAndNoScriptPlays) {
-    explore::pushScript(game, {{explore::Cmd::Pause, 0, 0}});
+    explore::Script(game, {{explore::Cmd::Pause, 0, 0}}).push(game);
     game::click(game, "BitBtn1");
     EXPECT_EQ(heroCell(), cellOf(5, 10));
     playOut();

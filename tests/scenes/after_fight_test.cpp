@@ -1,5 +1,6 @@
 #include "combat/monsters.h"
 #include "scenes_fixture.h"
+#include "script/script.h"
 #include "state/combat_state.h"
 
 namespace scenes_test {
@@ -81,7 +82,9 @@ TEST_F(AfterFightTest, ZenoBeatenOnFloor49EmptiesTheStackAndOpensTheWayUp) {
     setTile(60, Tile::Road);
     for (int corner : {15, 17, 37, 39})
         setTile(corner, Tile::MagicSergeant);
-    explore::pushScript(game, {{Cmd::Special, 5, 5}, {Cmd::SetTile, 0, Tile::Wall}});
+    explore::Script(
+        game, {{Cmd::Special, explore::Special::AfterFight, 5}, {Cmd::SetTile, 0, Tile::Wall}})
+        .push(game);
     explore::timer2on(game);
     playOut();
     EXPECT_EQ(tile(0), Tile::Road); // what lay beneath the check was dropped

@@ -80,10 +80,12 @@ TEST_F(OpeningTest, InALaterLapTheCaptureTakesTheItemsButNotTheStrength) {
 
 TEST_F(OpeningTest, TheWipeRunsFastAndTheGameScreenReturnsAtItsEnd) {
     explore::speedlow(game);
-    play({{Cmd::Special, 12, 0}, {Cmd::Pause, scenes::Transition::Prison, 0}});
+    play({{Cmd::Special, explore::Special::Transition, 0},
+          {Cmd::Pause, scenes::Transition::Prison, 0}});
     EXPECT_EQ(timer("Timer2").intervalMs, 75);
     EXPECT_TRUE(game.window.main.control("Image23").visible);
-    play({{Cmd::Special, 12, scenes::kWipeEnd}, {Cmd::Pause, scenes::Transition::Prison, 0}});
+    play({{Cmd::Special, explore::Special::Transition, scenes::kWipeEnd},
+          {Cmd::Pause, scenes::Transition::Prison, 0}});
     EXPECT_EQ(timer("Timer2").intervalMs, 450);
     EXPECT_FALSE(game.window.main.control("Image23").visible);
     EXPECT_TRUE(game.window.main.control("Memo1").visible);

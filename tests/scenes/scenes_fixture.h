@@ -2,6 +2,7 @@
 #pragma once
 
 #include "explore_fixture.h"
+#include "script/script.h"
 #include "world/catalogue.h"
 
 #include <initializer_list>
@@ -30,13 +31,13 @@ class ScenesTest : public explore_test::ExploreTest {
 
     // Entries given in playing order are played through the executor, every dialog answered.
     void play(std::initializer_list<CommandEntry> entries) {
-        explore::pushScript(game, entries);
+        explore::Script(game, entries).push(game);
         explore::timer2on(game);
         playOut();
     }
 
     // The after-fight check of the current floor, as a won fight plays it last.
-    void afterFight() { play({{Cmd::Special, 5, 5}}); }
+    void afterFight() { play({{Cmd::Special, explore::Special::AfterFight, 5}}); }
 
     std::string line(int n) { return std::string(catalogueLine(n)); }
     std::string dialogText() { return game.window.main.control("RichEdit1").text; }

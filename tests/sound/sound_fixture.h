@@ -5,6 +5,7 @@
 #include "game/events.h"
 #include "platform/recording_sound.h"
 #include "script/executor.h"
+#include "script/script.h"
 #include "state/command_stack.h"
 #include "state/game.h"
 #include "window/main_window.h"
@@ -40,7 +41,7 @@ class SoundTest : public ::testing::Test {
 
     // Play a script through the command timer until the stack is empty.
     void play(std::initializer_list<explore::CommandEntry> script) {
-        explore::pushScript(game, script);
+        explore::Script(game, script).push(game);
         explore::timer2on(game);
         for (int tick = 0; tick < 100 && game.window.timer("Timer2").enabled; ++tick)
             game::timerTick(game, "Timer2");
