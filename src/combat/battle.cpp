@@ -68,6 +68,22 @@ void addMonsterBlow(Script& s, const Arena& a, int strikeValue) {
         .pause();
 }
 
+// n exchanges: the first striker's blow, then the other's, each strike command carrying its
+// value.
+void addExchanges(Script& s, const Arena& a, std::int32_t n, bool heroFirst, int heroValue,
+                  int monsterValue) {
+    s.reserve(static_cast<std::size_t>(n) * kEntriesPerExchange + 32);
+    for (std::int32_t i = 0; i < n; ++i) {
+        if (heroFirst) {
+            addHeroBlow(s, a, heroValue);
+            addMonsterBlow(s, a, monsterValue);
+        } else {
+            addMonsterBlow(s, a, monsterValue);
+            addHeroBlow(s, a, heroValue);
+        }
+    }
+}
+
 // Settles the exchanges beyond those played at once (see kMaxPlayedExchanges) and returns how
 // many exchanges are left to play.
 std::int32_t settleLongFight(game::Game& game, std::int32_t exchanges) {
@@ -105,12 +121,7 @@ void composeVictory(game::Game& game, int openingLine, std::int32_t gold, bool s
 Script heroFirstVictory(game::Game& game, const Arena& a, std::int32_t blows, bool head,
                         std::int32_t gold) {
     Script s(game);
-    const std::int32_t exchanges = settleLongFight(game, blows - 1);
-    s.reserve(static_cast<std::size_t>(exchanges) * kEntriesPerExchange + 24);
-    for (std::int32_t i = 0; i < exchanges; ++i) {
-        addHeroBlow(s, a, kHeroBlowMask);
-        addMonsterBlow(s, a, 0);
-    }
+    addExchanges(s, a, settleLongFight(game, blows - 1), true, kHeroBlowMask, 0);
     addHeroBlow(s, a, 0, head ? Cmd::HeadBlow : Cmd::MaskedSprite);
     s.add(Cmd::Special, explore::Special::Hero).pause();
     const int here = heroCell(game);
@@ -127,12 +138,7 @@ Script heroFirstVictory(game::Game& game, const Arena& a, std::int32_t blows, bo
 // The hero strikes first but falls: m exchanges, the monster's m-th blow takes his last life.
 Script heroFirstDefeat(game::Game& game, const Arena& a, std::int32_t monsterBlows) {
     Script s(game);
-    const std::int32_t exchanges = settleLongFight(game, monsterBlows);
-    s.reserve(static_cast<std::size_t>(exchanges) * kEntriesPerExchange + 8);
-    for (std::int32_t i = 0; i < exchanges; ++i) {
-        addHeroBlow(s, a, kHeroBlowMask);
-        addMonsterBlow(s, a, 0);
-    }
+    addExchanges(s, a, settleLongFight(game, monsterBlows), true, kHeroBlowMask, 0);
     s.pause(6).add(Cmd::HeroFalls);
     return s;
 }
@@ -159,12 +165,7 @@ void startMonsterFight(game::Game& game, int type) {
 Script monsterFirstVictory(game::Game& game, const Arena& a, std::int32_t blows,
                            std::int32_t gold) {
     Script s(game);
-    const std::int32_t exchanges = settleLongFight(game, blows);
-    s.reserve(static_cast<std::size_t>(exchanges) * kEntriesPerExchange + 8);
-    for (std::int32_t i = 0; i < exchanges; ++i) {
-        addMonsterBlow(s, a, 0);
-        addHeroBlow(s, a, kHeroBlowInMonsterFirst);
-    }
+    addExchanges(s, a, settleLongFight(game, blows), false, kHeroBlowInMonsterFirst, 0);
     s.add(Cmd::Special, explore::Special::Hero)
         .pause()
         .add(Cmd::PutTile, heroCell(game), world::Tile::Road)
@@ -179,12 +180,7 @@ Script monsterFirstVictory(game::Game& game, const Arena& a, std::int32_t blows,
 Script monsterFirstDefeat(game::Game& game, const Arena& a, std::int32_t monsterBlows,
                           bool overwhelmed) {
     Script s(game);
-    const std::int32_t exchanges = settleLongFight(game, monsterBlows - 1);
-    s.reserve(static_cast<std::size_t>(exchanges) * kEntriesPerExchange + 32);
-    for (std::int32_t i = 0; i < exchanges; ++i) {
-        addMonsterBlow(s, a, kMonsterBlowInLoss);
-        addHeroBlow(s, a, 0);
-    }
+    addExchanges(s, a, settleLongFight(game, monsterBlows - 1), false, 0, kMonsterBlowInLoss);
     addMonsterBlow(s, a, a.tile);
     if (overwhelmed)
         s.add(Cmd::SetStatus, Life, 0).add(Cmd::Message);

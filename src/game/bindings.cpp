@@ -43,6 +43,15 @@ constexpr std::array<Step, Special::kCount> specialSteps() {
     return s;
 }
 
+constexpr std::array<CommandRoutines::Routine, Cmd::kCount> boundCommands() {
+    std::array<CommandRoutines::Routine, Cmd::kCount> c{};
+    c[Cmd::DoorFrame] = dooropen;
+    c[Cmd::MonsterSlide] = scenes::monidou;
+    c[Cmd::MonsterStrikes] = combat::monsterStrikes;
+    c[Cmd::HeroStrikes] = combat::heroStrikes;
+    return c;
+}
+
 constexpr std::array<ExploreRoutines::Routine, kStepKinds> stepRules() {
     std::array<ExploreRoutines::Routine, kStepKinds> r{};
     r[stepIndex(StepKind::Event)] = mevent;
@@ -61,11 +70,8 @@ constexpr std::array<ExploreRoutines::Routine, kStepKinds> stepRules() {
 } // namespace
 
 const CommandRoutines kCommandRoutines{
+    .commands = boundCommands(),
     .openDialog = zyouout,
-    .doorFrame = dooropen,
-    .monsterSlide = scenes::monidou,
-    .monsterStrikes = combat::monsterStrikes,
-    .heroStrikes = combat::heroStrikes,
     .headBlow = combat::headBlow,
     .newGame = game::gameover,
     .restoreSpeed = timerin,

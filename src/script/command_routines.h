@@ -17,14 +17,14 @@ struct CommandRoutines {
     using Routine = void (*)(game::Game&);
     using ValueRoutine = void (*)(game::Game&, int value);
 
-    Routine openDialog;     // command 10 and the fallen hero: the dialog of dialogKind
-    Routine doorFrame;      // command 13: one frame of a door
-    Routine monsterSlide;   // command 12: one step of a monster's slide
-    Routine monsterStrikes; // command 4
-    Routine heroStrikes;    // command 5
-    Routine headBlow;       // command 14, after its picture
-    Routine newGame;        // command 22 and the lap's end: the game starts over
-    Routine restoreSpeed;   // the end of the floor-change wipe: the timers at the chosen speed
+    // The commands whose whole work lies above the executor, by code (nullptr: the executor's
+    // own): a door's frame, a monster's slide, the monster's and the hero's strikes.
+    std::array<Routine, Cmd::kCount> commands;
+
+    Routine openDialog;   // command 10 and the fallen hero: the dialog of dialogKind
+    Routine headBlow;     // command 14, after its picture
+    Routine newGame;      // command 22 and the lap's end: the game starts over
+    Routine restoreSpeed; // the end of the floor-change wipe: the timers at the chosen speed
 
     // A special step served above the executor. One that plays a script of its own takes the
     // special command's place on the stack; a drawing step leaves the command where it is

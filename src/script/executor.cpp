@@ -268,18 +268,6 @@ Played perform(game::Game& game, const CommandEntry e) {
         break;
     case Cmd::Special:
         return special(game, e.arg1, e.arg2);
-    case Cmd::DoorFrame:
-        kCommandRoutines.doorFrame(game);
-        break;
-    case Cmd::MonsterSlide:
-        kCommandRoutines.monsterSlide(game);
-        break;
-    case Cmd::MonsterStrikes:
-        kCommandRoutines.monsterStrikes(game);
-        break;
-    case Cmd::HeroStrikes:
-        kCommandRoutines.heroStrikes(game);
-        break;
     case Cmd::HeadBlow:
         maskedSprite(game, e.arg1, e.arg2);
         kCommandRoutines.headBlow(game);
@@ -307,7 +295,11 @@ Played perform(game::Game& game, const CommandEntry e) {
     case Cmd::NewGame:
         return newGame(game);
     default:
-        // 0 pauses; codes outside the table pause.
+        // The commands served above the executor; 0 and codes outside the table pause.
+        if (e.code > 0 && e.code < Cmd::kCount) {
+            if (const auto routine = kCommandRoutines.commands[static_cast<std::size_t>(e.code)])
+                routine(game);
+        }
         break;
     }
     return Played::TakeOff;

@@ -36,6 +36,7 @@ enum : int {
     WipeStep = 21,
     NewGame = 22,
 };
+inline constexpr int kCount = 23; // codes 0..22; codes outside the table pause
 } // namespace Cmd
 
 // Sub-codes of the special command (Cmd::Special, first argument): the special steps of the
