@@ -17,7 +17,7 @@ namespace characters {
 namespace {
 
 using namespace world;
-namespace Cmd = explore::Cmd;
+namespace Cmd = script::Cmd;
 
 constexpr int kOfferLine = 202;   // "If you offer an alter"
 constexpr int kOfferTail = 203;   // "Golds, I will grant your request. Will you?"
@@ -121,7 +121,7 @@ void grant(game::Game& game, Request r) {
     s[Slot::AltarOfferings] += 1;
     s[Slot::Gold] -= static_cast<std::int32_t>(game.talk.shopPrice);
     raiseSlot(s[choice.slot], amount);
-    explore::Script(game).sound(explore::Effect::Get).pause().message(1).pause().play(game);
+    script::Script(game).sound(script::Effect::Get).pause().message(1).pause().play(game);
     game.explore.dialogPending = false;
 }
 
@@ -129,7 +129,7 @@ void grant(game::Game& game, Request r) {
 
 void altarOffer(game::Game& game) {
     game.talk.altarPending = true;
-    explore::itemdel(game);
+    script::itemdel(game);
     game.talk.shopPrice = altarPrice(game.status);
     openBox(game, lineText(kOfferLine) + " " + std::to_string(game.talk.shopPrice) + " " +
                       lineText(kOfferTail));

@@ -80,7 +80,7 @@ void closeBox(game::Game& game) {
 }
 
 void endTalk(game::Game& game) {
-    explore::itemlive(game);
+    script::itemlive(game);
     if (game.window.main.menuItem(window::Menu::MouseControl).checked)
         render::buttonfocus(game, game.explore.repeatAction);
     closeBox(game);

@@ -25,16 +25,16 @@ namespace characters {
 namespace {
 
 using namespace world;
-using explore::Cmd::DoorFrame;
-using explore::Cmd::Message;
-using explore::Cmd::Pause;
-using explore::Cmd::PutTile;
-using explore::Cmd::SetTile;
-using explore::Cmd::SidePanels;
-using explore::Cmd::Sound;
-using explore::Cmd::Special;
-using explore::Effect::Get;
-using explore::Effect::Open;
+using script::Cmd::DoorFrame;
+using script::Cmd::Message;
+using script::Cmd::Pause;
+using script::Cmd::PutTile;
+using script::Cmd::SetTile;
+using script::Cmd::SidePanels;
+using script::Cmd::Sound;
+using script::Cmd::Special;
+using script::Effect::Get;
+using script::Effect::Open;
 
 // A clickable item icon: its picture number, the item's slot and what a click opens (one of
 // the orbs' views, or the Use / Don't use pair of a single-use item).
@@ -95,10 +95,10 @@ struct ItemNeighbour {
     int lavaKind;
 };
 constexpr std::array<ItemNeighbour, 4> kNeighbours = {{
-    {Direction::Down, explore::DoorKind::LavaFromTop},
-    {Direction::Right, explore::DoorKind::LavaFromLeft},
-    {Direction::Left, explore::DoorKind::LavaFromRight},
-    {Direction::Up, explore::DoorKind::LavaFromBottom},
+    {Direction::Down, script::DoorKind::LavaFromTop},
+    {Direction::Right, script::DoorKind::LavaFromLeft},
+    {Direction::Left, script::DoorKind::LavaFromRight},
+    {Direction::Up, script::DoorKind::LavaFromBottom},
 }};
 
 // Sums the game lets wrap are worked out in unsigned 32-bit arithmetic.
@@ -121,13 +121,13 @@ std::optional<int> ordinaryMonster(std::uint8_t code) {
 void useElixir(game::Game& game) {
     Status& s = game.status;
     game.messageSelector = kComposed;
-    explore::timer2on(game);
-    explore::Script(game, {{Sound, Get, 0},
-                           {Pause, 0, 0},
-                           {SidePanels, 0, 0},
-                           {Pause, 0, 0},
-                           {Message, kComposed, 0},
-                           {Pause, 0, 0}})
+    script::timer2on(game);
+    script::Script(game, {{Sound, Get, 0},
+                          {Pause, 0, 0},
+                          {SidePanels, 0, 0},
+                          {Pause, 0, 0},
+                          {Message, kComposed, 0},
+                          {Pause, 0, 0}})
         .push(game);
     const std::int32_t gain =
         wrappingSum(std::int64_t{s[Slot::Offense]} * 10, std::int64_t{s[Slot::Defense]} * 5);
@@ -141,14 +141,14 @@ void useElixir(game::Game& game) {
 void useMattock(game::Game& game) {
     Status& s = game.status;
     const int floor = s[Slot::Floor];
-    explore::timer2on(game);
+    script::timer2on(game);
     game.messageSelector = 0;
     // The neighbours' walls sink from the last neighbour to the first.
-    explore::Script script(game);
+    script::Script script(game);
     for (auto n = kNeighbours.rbegin(); n != kNeighbours.rend(); ++n) {
         const auto cell = neighbour(heroCellOf(s), n->side);
         if (cell && game.map.tile(floor, *cell) == Tile::Wall)
-            script.door(*cell, explore::DoorKind::WallSinks).pause();
+            script.door(*cell, script::DoorKind::WallSinks).pause();
     }
     script.add(SidePanels).add(Message, kMattockUsed).push(game);
     s[Slot::Mattock] = 0;
@@ -158,8 +158,8 @@ void useMattock(game::Game& game) {
 void useDestructibleBall(game::Game& game) {
     Status& s = game.status;
     const int floor = s[Slot::Floor];
-    explore::timer2on(game);
-    explore::Script(
+    script::timer2on(game);
+    script::Script(
         game, {{SidePanels, 0, 0}, {Message, 0, 0}, {Special, kAfterFightChecks, 0}, {Pause, 0, 0}})
         .push(game);
     game.messageSelector = 0;
@@ -197,12 +197,12 @@ void useTransferArticle(game::Game& game) {
         game.heroCell = to;
         render::yusyahyouji1(game);
         render::show(game);
-        explore::timer2on(game);
-        explore::Script(game, {{Sound, Get, 0}}).push(game);
+        script::timer2on(game);
+        script::Script(game, {{Sound, Get, 0}}).push(game);
     } else {
         game.messageSelector = kTransferBlocked;
     }
-    explore::itemlive(game);
+    script::itemlive(game);
     render::disp(game);
 }
 
@@ -225,7 +225,7 @@ void useWing(game::Game& game, const Wing& wing) {
     if (floor == wing.lastFloor || game.map.tile(floor + wing.step, heroCellOf(s)) != Tile::Road) {
         game.messageSelector = wing.blocked;
         render::disp(game);
-        explore::itemlive(game);
+        script::itemlive(game);
         return;
     }
     s[wing.slot] = 0;
@@ -234,11 +234,11 @@ void useWing(game::Game& game, const Wing& wing) {
     render::mhyouji(game);
     render::yusyahyouji1(game);
     render::show(game);
-    explore::timer2on(game);
-    explore::Script(game,
-                    {{Sound, Get, 0}, {Pause, 0, 0}, {SidePanels, 0, 0}, {Message, wing.used, 0}})
+    script::timer2on(game);
+    script::Script(game,
+                   {{Sound, Get, 0}, {Pause, 0, 0}, {SidePanels, 0, 0}, {Message, wing.used, 0}})
         .push(game);
-    explore::itemlive(game);
+    script::itemlive(game);
     render::disp(game);
 }
 
@@ -246,9 +246,9 @@ void useWing(game::Game& game, const Wing& wing) {
 void useSnowCrystal(game::Game& game) {
     const Status& s = game.status;
     const int floor = s[Slot::Floor];
-    explore::timer2on(game);
+    script::timer2on(game);
     // The message first, then the lava congeals from the last neighbour to the first.
-    explore::Script lava(game);
+    script::Script lava(game);
     for (auto n = kNeighbours.rbegin(); n != kNeighbours.rend(); ++n) {
         const auto cell = neighbour(heroCellOf(s), n->side);
         if (cell && game.map.tile(floor, *cell) == Tile::Lava)
@@ -260,7 +260,7 @@ void useSnowCrystal(game::Game& game) {
     } else {
         game.messageSelector = kCrystalUsed;
     }
-    explore::Script(game).message(game.messageSelector).add(lava).add(SidePanels).push(game);
+    script::Script(game).message(game.messageSelector).add(lava).add(SidePanels).push(game);
 }
 
 // The magic key: every yellow door of the floor opens; blue and red doors stay shut.
@@ -269,11 +269,11 @@ void useMagicKey(game::Game& game) {
     const int floor = s[Slot::Floor];
     s[Slot::MagicKey] = 0;
     game.messageSelector = kMagicKeyUsed;
-    explore::timer2on(game);
-    explore::Script script(game);
+    script::timer2on(game);
+    script::Script script(game);
     for (int cell = 0; cell < kCells; ++cell) {
         if (game.map.tile(floor, cell) == Tile::YellowDoor)
-            script.door(cell, explore::DoorKind::Yellow);
+            script.door(cell, script::DoorKind::Yellow);
     }
     script.add(SidePanels).add(Message, kMagicKeyUsed).push(game);
 }
@@ -284,8 +284,8 @@ void useSuperMattock(game::Game& game) {
     const int floor = s[Slot::Floor];
     s[Slot::SuperMattock] = 0;
     game.messageSelector = kSuperMattockUsed;
-    explore::timer2on(game);
-    explore::Script script(game);
+    script::timer2on(game);
+    script::Script script(game);
     for (int x = 0; x < kSide; ++x) {
         for (int y = 0; y < kSide; ++y) {
             const int cell = cellOf(x, y);
@@ -309,7 +309,7 @@ std::string imageName(int image) {
 void askUse(game::Game& game, const ItemAction& item) {
     if (!held(game.status, item.slot))
         return;
-    explore::itemdel(game);
+    script::itemdel(game);
     game.items.itemInUse = item.use;
     auto& w = game.window.main;
     const window::Control& icon = w.control(imageName(item.image));
@@ -352,7 +352,7 @@ void Button37Click(game::Game& game) {
     if (!clickable(game, "Button37"))
         return;
     hideUsePair(game);
-    explore::itemlive(game);
+    script::itemlive(game);
 }
 
 void Button38Click(game::Game& game) {
@@ -388,7 +388,7 @@ void Button38Click(game::Game& game) {
         useSuperMattock(game);
         break;
     default:
-        explore::itemlive(game);
+        script::itemlive(game);
         break;
     }
 }

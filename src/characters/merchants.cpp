@@ -86,10 +86,10 @@ void makeOffer(game::Game& game, const Offer& offer) {
 
 // The sale is done: the merchant thanks the hero while the panels show what he got.
 void thankHero(game::Game& game) {
-    namespace Cmd = explore::Cmd;
+    namespace Cmd = script::Cmd;
     showOk(game, lineText(kThanks));
-    explore::Script(game)
-        .sound(explore::Effect::Get)
+    script::Script(game)
+        .sound(script::Effect::Get)
         .pause()
         .add(Cmd::SidePanels)
         .message(0)
@@ -111,13 +111,13 @@ void buyBack(game::Game& game) {
 } // namespace
 
 void syounin(game::Game& game) {
-    explore::itemdel(game);
+    script::itemdel(game);
     game.talk.altarPending = false;
     game.explore.dialogKind = explore::Dialog::Talk;
     Status& s = game.status;
     const Offer* offer = offerAt(s);
     if (offer == nullptr) {
-        explore::itemlive(game);
+        script::itemlive(game);
         return;
     }
     game.talk.shopGoods = offer->goods;

@@ -113,7 +113,7 @@ void img6work(game::Game& game) {
     if (game.status[Slot::OrbOfHero] != 1)
         return;
     game.window.timer("Timer1").enabled = false;
-    explore::itemdel(game);
+    script::itemdel(game);
     forEachListControl(game, [](window::Control& c) {
         c.picture = render::Picture{};
         c.text.clear();
@@ -145,7 +145,7 @@ void Button36Click(game::Game& game) {
     w.control("Button36").visible = false;
     openBox(game, {}); // the box back in its large form, then out of sight
     closeBox(game);
-    explore::itemlive(game);
+    script::itemlive(game);
     render::keydisplay(game);
     game.window.timer("Timer1").enabled = true;
 }

@@ -14,8 +14,8 @@ namespace characters {
 namespace {
 
 using namespace world;
-namespace Cmd = explore::Cmd;
-namespace Effect = explore::Effect;
+namespace Cmd = script::Cmd;
+namespace Effect = script::Effect;
 
 enum class Gift {
     None,
@@ -71,7 +71,7 @@ void giveStrength(game::Game& game) {
     raiseSlot(s[Slot::Offense], threePercent(s[Slot::Offense]));
     raiseSlot(s[Slot::Defense], threePercent(s[Slot::Defense]));
     s[kStrengthGiven] = 1;
-    explore::Script(game).pause(2).sound(Effect::Get).pause().message(0).pause().play(game);
+    script::Script(game).pause(2).sound(Effect::Get).pause().message(0).pause().play(game);
 }
 
 // The hidden old man of floor 16 hands over the Elixir.
@@ -79,7 +79,7 @@ void giveElixir(game::Game& game) {
     Status& s = game.status;
     s[Slot::Elixir] = 1;
     s[kElixirGiven] = 1;
-    explore::Script(game)
+    script::Script(game)
         .pause(2)
         .sound(Effect::Get)
         .pause()
@@ -91,7 +91,7 @@ void giveElixir(game::Game& game) {
 // The floor-3 old man grants the Orb of Hero; it becomes usable with the OK of his line.
 void grantOrbOfHero(game::Game& game) {
     game.status[Slot::OrbOfHero] = kOrbAwaitingOk;
-    explore::Script(game)
+    script::Script(game)
         .message(kOrbOfHeroSelector)
         .pause()
         .sound(Effect::Get)
@@ -103,17 +103,17 @@ void grantOrbOfHero(game::Game& game) {
 
 // The old man of floor 23 has nothing to say; his scripted dialog only closes the box.
 void keepSilent(game::Game& game) {
-    explore::Script(game).pause(2).dialogue(kNothingToSay).play(game);
+    script::Script(game).pause(2).dialogue(kNothingToSay).play(game);
 }
 
 } // namespace
 
 void roujin(game::Game& game) {
-    explore::itemdel(game);
+    script::itemdel(game);
     game.explore.dialogKind = explore::Dialog::Talk;
     const OldMan* man = oldManAt(game.status);
     if (man == nullptr) {
-        explore::itemlive(game);
+        script::itemlive(game);
         return;
     }
     if (man->gift == Gift::Silence) {

@@ -15,8 +15,8 @@ namespace characters {
 namespace {
 
 using namespace world;
-namespace Cmd = explore::Cmd;
-namespace Effect = explore::Effect;
+namespace Cmd = script::Cmd;
+namespace Effect = script::Effect;
 
 constexpr int kPrisonFloor = 2;
 constexpr int kPrisonWall = 67;       // the wall of the cell next to the thief's
@@ -29,8 +29,8 @@ constexpr int kMeetingSeen = 122;     // dialog 32 acknowledged
 constexpr int kBlockingCell = 27;     // floor 29: the hero stands beside the thief's hiding place
 
 // Push a script given in playing order with a pause after each of its entries.
-void pushPaced(game::Game& game, std::initializer_list<explore::CommandEntry> entries) {
-    explore::Script script(game);
+void pushPaced(game::Game& game, std::initializer_list<script::CommandEntry> entries) {
+    script::Script script(game);
     for (const auto& entry : entries)
         script.add(entry).pause();
     script.push(game);
@@ -38,7 +38,7 @@ void pushPaced(game::Game& game, std::initializer_list<explore::CommandEntry> en
 
 // A wall that sinks into the floor, cell by cell, followed by a pause.
 void pushWallSinks(game::Game& game, int cell) {
-    explore::Script(game).doorFrames(cell, explore::DoorKind::WallSinks).pause().push(game);
+    script::Script(game).doorFrames(cell, script::DoorKind::WallSinks).pause().push(game);
 }
 
 // The thief says scripted dialog n.
@@ -48,7 +48,7 @@ void say(game::Game& game, int dialog) {
 
 // Floor 2, beside the cell wall: he breaks it down and the hero is free.
 void breakPrisonWall(game::Game& game) {
-    explore::restartFloorMusic(game);
+    script::restartFloorMusic(game);
     game.composedMessage = lineText(kWallFell);
     pushPaced(game, {{Cmd::Message, 1, 0}, {Cmd::MessageBox, 4, 0}});
     pushWallSinks(game, kPrisonWall);
@@ -104,7 +104,7 @@ void meetAgain(game::Game& game) {
 } // namespace
 
 void touzoku(game::Game& game) {
-    explore::itemdel(game);
+    script::itemdel(game);
     const auto before = game.explore.stack.mark();
     switch (game.status[Slot::Floor]) {
     case kPrisonFloor:
@@ -126,9 +126,9 @@ void touzoku(game::Game& game) {
         break;
     }
     if (!game.explore.stack.pushedSince(before))
-        explore::itemlive(game);
+        script::itemlive(game);
     else
-        explore::timer2on(game);
+        script::timer2on(game);
 }
 
 } // namespace characters

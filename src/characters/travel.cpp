@@ -131,16 +131,16 @@ void img4work(game::Game& game) {
     combat::monshyouji(game);
     if (s[Slot::OrbOfFlying] != 1)
         return;
-    explore::itemdel(game);
+    script::itemdel(game);
     game.messageSelector = 0;
     describeNeighbours(game);
     if (game.messageSelector != kThereIsStairs) {
         game.messageSelector = kNeedsStairs;
-        explore::itemlive(game);
+        script::itemlive(game);
         render::disp(game);
         return;
     }
-    if (explore::musicOn(game))
+    if (script::musicOn(game))
         game.sound().stopMusic();
     s[Slot::HeroHidden] = 1;
     for (const auto name : kChooserButtons) {
@@ -194,17 +194,16 @@ void Button10Click(game::Game& game) {
             explore::kaidandowncheck(game);
     }
     game.heroCell = cellOf(s[Slot::HeroX], s[Slot::HeroY]);
-    explore::timer2on(game);
-    explore::Script(game,
-                    {{explore::Cmd::Sound, explore::Effect::Get, 0}, {explore::Cmd::Pause, 0, 0}})
+    script::timer2on(game);
+    script::Script(game, {{script::Cmd::Sound, script::Effect::Get, 0}, {script::Cmd::Pause, 0, 0}})
         .push(game);
     render::yusyahyouji1(game);
     render::show(game);
     game.messageSelector = kUsedTheOrb;
     render::disp(game);
-    if (explore::musicOn(game))
-        explore::restartFloorMusic(game);
-    explore::itemlive(game);
+    if (script::musicOn(game))
+        script::restartFloorMusic(game);
+    script::itemlive(game);
 }
 
 } // namespace characters

@@ -21,12 +21,12 @@ namespace combat {
 namespace {
 
 using world::Slot::Life;
-namespace Cmd = explore::Cmd;
+namespace Cmd = script::Cmd;
 
-using explore::Script;
+using script::Script;
 
 constexpr int kEntriesPerExchange = 12;
-static_assert(kEntriesPerExchange * kMaxPlayedExchanges + 100 < explore::kCommandStackRoom,
+static_assert(kEntriesPerExchange * kMaxPlayedExchanges + 100 < script::kCommandStackRoom,
               "a fight played blow by blow must leave room for the scripts around it");
 
 constexpr int kHeroBlowMask = 183;           // with the blow picture 184 beneath
@@ -50,7 +50,7 @@ struct Arena {
 
 // The hero's blow: the battle sound, the blow picture over the monster, the monster's life.
 void addHeroBlow(Script& s, const Arena& a, int strikeValue, int pictureCode = Cmd::MaskedSprite) {
-    s.sound(explore::Effect::Battle)
+    s.sound(script::Effect::Battle)
         .pause()
         .add(pictureCode, a.cell, kHeroBlowMask)
         .add(Cmd::Pause, a.tile, kHeroBlowMask + 1)
@@ -60,7 +60,7 @@ void addHeroBlow(Script& s, const Arena& a, int strikeValue, int pictureCode = C
 
 // The monster's blow: the battle sound, the hero's hurt pose, the hero's life.
 void addMonsterBlow(Script& s, const Arena& a, int strikeValue) {
-    s.sound(explore::Effect::Battle)
+    s.sound(script::Effect::Battle)
         .pause()
         .add(Cmd::MaskedSprite, a.cell, a.monsterBlowMask())
         .add(Cmd::Pause, a.tile, a.monsterBlowMask() - 1)
@@ -123,7 +123,7 @@ Script heroFirstVictory(game::Game& game, const Arena& a, std::int32_t blows, bo
     Script s(game);
     addExchanges(s, a, settleLongFight(game, blows - 1), true, kHeroBlowMask, 0);
     addHeroBlow(s, a, 0, head ? Cmd::HeadBlow : Cmd::MaskedSprite);
-    s.add(Cmd::Special, explore::Special::Hero).pause();
+    s.add(Cmd::Special, script::Special::Hero).pause();
     const int here = heroCell(game);
     if (head) {
         for (int offset : kCellsOfBigMonster)
@@ -131,7 +131,7 @@ Script heroFirstVictory(game::Game& game, const Arena& a, std::int32_t blows, bo
     } else {
         s.add(Cmd::PutTile, here, world::Tile::Road);
     }
-    s.add(Cmd::Message).add(Cmd::Gold, gold).add(Cmd::Special, explore::Special::AfterFight, 5);
+    s.add(Cmd::Message).add(Cmd::Gold, gold).add(Cmd::Special, script::Special::AfterFight, 5);
     return s;
 }
 
@@ -147,7 +147,7 @@ void refuse(game::Game& game) {
     game.messageSelector = 1;
     game.composedMessage = world::catalogueLine(kTooStrongLine);
     render::disp(game);
-    explore::itemlive(game);
+    script::itemlive(game);
 }
 
 Arena arenaAt(const game::Game& game, int cell, int tile) {
@@ -166,12 +166,12 @@ Script monsterFirstVictory(game::Game& game, const Arena& a, std::int32_t blows,
                            std::int32_t gold) {
     Script s(game);
     addExchanges(s, a, settleLongFight(game, blows), false, kHeroBlowInMonsterFirst, 0);
-    s.add(Cmd::Special, explore::Special::Hero)
+    s.add(Cmd::Special, script::Special::Hero)
         .pause()
         .add(Cmd::PutTile, heroCell(game), world::Tile::Road)
         .add(Cmd::Message)
         .add(Cmd::Gold, gold)
-        .add(Cmd::Special, explore::Special::AfterFight, 5);
+        .add(Cmd::Special, script::Special::AfterFight, 5);
     return s;
 }
 
@@ -220,7 +220,7 @@ void taisen(game::Game& game) {
     monshyouji(game);
     if (!canAttack(game, c.currentMonster)) {
         refuse(game);
-        explore::timer2on(game);
+        script::timer2on(game);
         return;
     }
     kCombatRoutines.walkIn(game);
@@ -241,7 +241,7 @@ void taisen(game::Game& game) {
         ydameiji(game);
         heroFirstDefeat(game, arena, c.blowCount).push(game);
     }
-    explore::timer2on(game);
+    script::timer2on(game);
 }
 
 void taisen2(game::Game& game, int cell) {

@@ -12,8 +12,8 @@ namespace scenes {
 namespace {
 
 using namespace world;
-namespace Cmd = explore::Cmd;
-namespace Effect = explore::Effect;
+namespace Cmd = script::Cmd;
+namespace Effect = script::Effect;
 
 constexpr int kMagicFloor = 47; // where Magician A steps back from the hero
 constexpr int kFirstLine = 127; // selector s shows catalogue line s + 127
@@ -33,7 +33,7 @@ int heroCell(const game::Game& game) {
 }
 
 // The hero flashes in his struck pose on his cell, then the message line names the blow.
-void heroStruck(explore::Script& script, const game::Game& game, int cell, int selector) {
+void heroStruck(script::Script& script, const game::Game& game, int cell, int selector) {
     const int f = game.status[Slot::Facing];
     script.sound(Effect::Open).pause().masked(cell, 8 * f + 184, Tile::Road, 8 * f + 183);
     script.message(selector).pause();
@@ -46,7 +46,7 @@ void stepBack(game::Game& game, int p, int s) {
     if (game.status[Slot::Floor] != kMagicFloor || row < 1 || row > 9 || !validCell(beyond) ||
         game.map.tile(kMagicFloor, beyond) != Tile::Road)
         return;
-    explore::Script(game)
+    script::Script(game)
         .sound(Effect::Get)
         .pause()
         .add(Cmd::MonsterSlide, p + s / 2, beyond)
@@ -68,7 +68,7 @@ bool mazyutu1(game::Game& game, int p, int s, int selector) {
         return pushed;
     const int damage = selector == MagicLine::MagicianA ? kMagicianADamage : kMagicianBDamage;
     const int line = st[Slot::LapLevel] != 0 ? selector + MagicLine::LaterLapOffset : selector;
-    explore::Script script(game);
+    script::Script script(game);
     heroStruck(script, game, p, line);
     script.add(Cmd::LifeChange, -damage * st.lapFactor()).pause();
     script.push(game);
@@ -77,7 +77,7 @@ bool mazyutu1(game::Game& game, int p, int s, int selector) {
 
 // A Magic Sergeant's pincer halves the hero's life.
 void pincer(game::Game& game, int p) {
-    explore::Script script(game);
+    script::Script script(game);
     heroStruck(script, game, p, MagicLine::Pincer);
     script.add(Cmd::HalveLife).pause();
     script.push(game);
@@ -115,9 +115,9 @@ constexpr std::array<int, 8> kRing = {15, 16, 17, 26, 28, 37, 38, 39};
 constexpr int kFirstZenoMask = 166;
 constexpr int kLastZenoMask = 182;
 
-explore::Script sergeantsFadeIn(const game::Game& game, std::span<const int> cells,
-                                std::span<const int> masks) {
-    explore::Script script(game);
+script::Script sergeantsFadeIn(const game::Game& game, std::span<const int> cells,
+                               std::span<const int> masks) {
+    script::Script script(game);
     script.sound(Effect::Floor3).pause();
     for (int m : masks)
         for (int cell : cells)
@@ -187,12 +187,12 @@ bool magicAfterStep(game::Game& game) {
     }
     pushed = madoushi1(game, p) || pushed;
     if (pushed)
-        explore::timer2on(game);
+        script::timer2on(game);
     return pushed;
 }
 
-explore::Script zenoAppearance(const game::Game& game, int cell) {
-    explore::Script script(game);
+script::Script zenoAppearance(const game::Game& game, int cell) {
+    script::Script script(game);
     script.sound(Effect::Floor3).pause();
     for (int m = kFirstZenoMask; m <= kLastZenoMask; ++m)
         script.masked(cell, m, Tile::Road, Tile::Zeno);
@@ -200,7 +200,7 @@ explore::Script zenoAppearance(const game::Game& game, int cell) {
 }
 
 void zenolivework(game::Game& game, int cell) {
-    explore::timer2on(game);
+    script::timer2on(game);
     zenoAppearance(game, cell).push(game);
 }
 
@@ -209,18 +209,18 @@ void zenoRises(game::Game& game) {
     zenolivework(game, kZenoRisingCell);
 }
 
-explore::Script sergeantsAppearance(const game::Game& game, std::initializer_list<int> cells) {
+script::Script sergeantsAppearance(const game::Game& game, std::initializer_list<int> cells) {
     return sergeantsFadeIn(game, std::span<const int>(cells.begin(), cells.size()),
                            kFourSergeantsMasks);
 }
 
 void madoushilivework(game::Game& game, std::initializer_list<int> cells) {
-    explore::timer2on(game);
+    script::timer2on(game);
     sergeantsAppearance(game, cells).push(game);
 }
 
 void madoushi2(game::Game& game) {
-    explore::timer2on(game);
+    script::timer2on(game);
     for (int cell : kRing)
         game.map.setTile(game.status[Slot::Floor], cell, Tile::MagicSergeant);
     sergeantsFadeIn(game, kRing, kRingMasks).push(game);

@@ -34,7 +34,7 @@ std::optional<int> mmes(game::Game& game, int cell);
 bool magicAfterStep(game::Game& game);
 
 // Zeno's appearance over the floor at a cell: the "3f" sound, a pause, seventeen fade frames.
-explore::Script zenoAppearance(const game::Game& game, int cell);
+script::Script zenoAppearance(const game::Game& game, int cell);
 
 // zenolivework: start play-out and push Zeno's appearance at a cell.
 void zenolivework(game::Game& game, int cell);
@@ -43,7 +43,7 @@ void zenolivework(game::Game& game, int cell);
 void zenoRises(game::Game& game);
 
 // The Magic Sergeants' appearance on several cells at once, in five fade steps.
-explore::Script sergeantsAppearance(const game::Game& game, std::initializer_list<int> cells);
+script::Script sergeantsAppearance(const game::Game& game, std::initializer_list<int> cells);
 
 // madoushilivework: start play-out and push the Sergeants' appearance on four cells.
 void madoushilivework(game::Game& game, std::initializer_list<int> cells);

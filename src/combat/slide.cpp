@@ -63,7 +63,7 @@ void monidouwork(game::Game& game, Picture& frame, const SlideStrip& strip, int 
 } // namespace
 
 void monidou(game::Game& game) {
-    const explore::CommandEntry e = game.explore.stack.topEntry();
+    const script::CommandEntry e = game.explore.stack.topEntry();
     const std::optional<SlideStrip> strip = stripOf(e.arg1, e.arg2);
     if (!validCell(e.arg1) || !strip)
         return;

@@ -14,6 +14,8 @@
 #include <string>
 
 namespace explore {
+
+using namespace script;
 namespace {
 
 using namespace world;

@@ -10,6 +10,8 @@
 #include <array>
 
 namespace explore {
+
+using namespace script;
 namespace {
 
 using namespace world;

@@ -9,6 +9,8 @@
 #include <array>
 
 namespace explore {
+
+using namespace script;
 namespace {
 
 using namespace world;

@@ -88,7 +88,7 @@ void syokidata2(Game& game) {
 void gameover(Game& game) {
     syokidata(game);
     syokidata2(game);
-    explore::itemlive(game);
+    script::itemlive(game);
     game.window.timer("Timer1").enabled = true;
     sound::floorMusic(game);
 }

@@ -16,6 +16,8 @@
 #include <array>
 
 namespace explore {
+
+using namespace script;
 namespace {
 
 using namespace world;

@@ -15,6 +15,8 @@
 #include <string>
 
 namespace explore {
+
+using namespace script;
 namespace {
 
 using namespace world;

@@ -25,10 +25,9 @@
 #include "scenes/tile_scenes.h"
 #include "script/command_routines.h"
 
-namespace explore {
+namespace script {
 namespace {
 
-using world::StepKind;
 using Step = CommandRoutines::SpecialStep;
 
 constexpr std::array<Step, Special::kCount> specialSteps() {
@@ -45,12 +44,32 @@ constexpr std::array<Step, Special::kCount> specialSteps() {
 
 constexpr std::array<CommandRoutines::Routine, Cmd::kCount> boundCommands() {
     std::array<CommandRoutines::Routine, Cmd::kCount> c{};
-    c[Cmd::DoorFrame] = dooropen;
+    c[Cmd::DoorFrame] = explore::dooropen;
     c[Cmd::MonsterSlide] = scenes::monidou;
     c[Cmd::MonsterStrikes] = combat::monsterStrikes;
     c[Cmd::HeroStrikes] = combat::heroStrikes;
     return c;
 }
+
+} // namespace
+
+const CommandRoutines kCommandRoutines{
+    .commands = boundCommands(),
+    .openDialog = explore::zyouout,
+    .headBlow = combat::headBlow,
+    .newGame = game::gameover,
+    .restoreSpeed = explore::timerin,
+    .specials = specialSteps(),
+};
+
+} // namespace script
+
+namespace explore {
+
+using namespace script;
+namespace {
+
+using world::StepKind;
 
 constexpr std::array<ExploreRoutines::Routine, kStepKinds> stepRules() {
     std::array<ExploreRoutines::Routine, kStepKinds> r{};
@@ -68,15 +87,6 @@ constexpr std::array<ExploreRoutines::Routine, kStepKinds> stepRules() {
 }
 
 } // namespace
-
-const CommandRoutines kCommandRoutines{
-    .commands = boundCommands(),
-    .openDialog = zyouout,
-    .headBlow = combat::headBlow,
-    .newGame = game::gameover,
-    .restoreSpeed = timerin,
-    .specials = specialSteps(),
-};
 
 const ExploreRoutines kExploreRoutines{
     .steps = stepRules(),

@@ -156,7 +156,7 @@ constexpr Binding kMenus[] = {
 };
 constexpr Binding kTimers[] = {
     {"Timer1", render::Timer1Timer},
-    {"Timer2", explore::timer2timer},
+    {"Timer2", script::timer2timer},
     {"Timer3", explore::timer3ontimer},
     {"About.Timer1", aboutTimer1Timer},
     {"Timer4", scenes::timer4ontimer},            // the prologue

@@ -93,7 +93,7 @@ void formactivate(Game& game) {
     syokidata(game);
     syokidata2(game);
     if (!prologueChecked(game))
-        explore::itemlive(game);
+        script::itemlive(game);
 }
 
 void GameStart1Click(Game& game) {

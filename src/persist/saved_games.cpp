@@ -117,19 +117,19 @@ void savework(game::Game& game, const std::string& path) {
 
 void loadSlot(game::Game& game, int slot) {
     game.window.timer("Timer4").enabled = false; // a load ends the opening
-    explore::itemdel(game);
+    script::itemdel(game);
     writeScratch(game);
     checkSlot(game, kLoadMenu, slot);
     loadwork(game, slotPath(game.folders.save, slot));
-    explore::itemlive(game);
+    script::itemlive(game);
     game.window.timer("Timer1").enabled = true;
 }
 
 void saveSlot(game::Game& game, int slot) {
-    explore::itemdel(game);
+    script::itemdel(game);
     checkSlot(game, kSaveMenu, slot);
     savework(game, slotPath(game.folders.save, slot));
-    explore::itemlive(game);
+    script::itemlive(game);
 }
 
 } // namespace persist

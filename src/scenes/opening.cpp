@@ -21,8 +21,8 @@ namespace {
 
 using namespace world;
 using render::Picture;
-namespace Cmd = explore::Cmd;
-namespace Effect = explore::Effect;
+namespace Cmd = script::Cmd;
+namespace Effect = script::Effect;
 
 constexpr int kCaptureCell = 92;
 constexpr int kAhCaption = 219; // "Ah!" on the dialogue button
@@ -172,28 +172,28 @@ void imprison(game::Game& game) {
 
 void openning2(game::Game& game) {
     game.window.main.control("Button1").text = std::string(catalogueLine(kAhCaption));
-    explore::Script script(game);
+    script::Script script(game);
     script.dialogue(kZenoWelcome).pause(4).sound(Effect::Zeno).pause();
     script.masked(kCaptureCell, 216, Tile::Road, 215).pause(4);
     script.add(Cmd::SetTile, kCaptureCell, Tile::Road).pause().add(Cmd::SidePanels).pause();
-    script.add(Cmd::Special, explore::Special::TitlePicture)
+    script.add(Cmd::Special, script::Special::TitlePicture)
         .pause(25)
-        .add(Cmd::Special, explore::Special::HideStatus);
+        .add(Cmd::Special, script::Special::HideStatus);
     for (int d = kFirstDissolveStep; d <= kLastDissolveStep; ++d)
         script.sound(Effect::Zeno)
             .pause()
-            .add(Cmd::Special, explore::Special::Transition, d)
+            .add(Cmd::Special, script::Special::Transition, d)
             .add(Cmd::Pause, Transition::Capture, 0);
     script.pause(3);
     auto wipe = [&script](int v) {
-        script.add(Cmd::Special, explore::Special::Transition, v)
+        script.add(Cmd::Special, script::Special::Transition, v)
             .add(Cmd::Pause, Transition::Prison, 0);
     };
     wipe(0);
     for (int v = kFirstWipeLine; v <= kLastWipeLine; ++v)
         wipe(v);
     wipe(kWipeEnd);
-    script.add(Cmd::Special, explore::Special::Opening);
+    script.add(Cmd::Special, script::Special::Opening);
     script.push(game);
     madoushilivework(game, {81, 103, 91, 93});
 }
@@ -207,7 +207,7 @@ void openning9(game::Game& game, int value) {
 }
 
 void openning31(game::Game& game) {
-    if (explore::musicOn(game))
+    if (script::musicOn(game))
         game.sound().stopMusic();
     const bool laterLap = game.status[Slot::LapLevel] != 0;
     loadAndShow(game, "Image1", "center.bmp");
@@ -219,30 +219,30 @@ void openning31(game::Game& game) {
     render::mhyouji(game);
     game.render.heroPixelX = game.status[Slot::HeroX] * render::kCellSide;
     game.render.heroPixelY = game.status[Slot::HeroY] * render::kCellSide;
-    explore::timer2on(game);
-    explore::Script(game, {{Cmd::Message, 0, 0},
-                           {Cmd::SidePanels, 0, 0},
-                           {Cmd::MessageBox, 1, 0},
-                           {Cmd::Pause, 0, 0},
-                           {Cmd::MessageBox, 1, 0},
-                           {Cmd::Pause, 0, 0},
-                           {Cmd::MessageBox, 2, 0},
-                           {Cmd::Pause, 0, 0},
-                           {Cmd::MessageBox, 3, 0},
-                           {Cmd::Pause, 0, 0},
-                           {Cmd::Special, explore::Special::HeroFacing, 0},
-                           {Cmd::Pause, 0, 0}})
+    script::timer2on(game);
+    script::Script(game, {{Cmd::Message, 0, 0},
+                          {Cmd::SidePanels, 0, 0},
+                          {Cmd::MessageBox, 1, 0},
+                          {Cmd::Pause, 0, 0},
+                          {Cmd::MessageBox, 1, 0},
+                          {Cmd::Pause, 0, 0},
+                          {Cmd::MessageBox, 2, 0},
+                          {Cmd::Pause, 0, 0},
+                          {Cmd::MessageBox, 3, 0},
+                          {Cmd::Pause, 0, 0},
+                          {Cmd::Special, script::Special::HeroFacing, 0},
+                          {Cmd::Pause, 0, 0}})
         .push(game);
     render::disp(game);
     game.window.timer("Timer1").enabled = false;
 }
 
-void endingSteps(explore::Script& script) {
+void endingSteps(script::Script& script) {
     for (int d = kFirstDissolveStep; d <= kLastDissolveStep; ++d)
         script.sound(Effect::Open)
-            .add(Cmd::Special, explore::Special::Transition, d)
+            .add(Cmd::Special, script::Special::Transition, d)
             .add(Cmd::Pause, Transition::Ending, 0);
-    script.add(Cmd::Special, explore::Special::LapComplete);
+    script.add(Cmd::Special, script::Special::LapComplete);
 }
 
 } // namespace scenes

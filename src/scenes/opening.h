@@ -40,6 +40,6 @@ void openning31(game::Game& game);
 
 // The end of a lap: sixteen dissolve steps into the tower, the Ending window, then the
 // completion restart (11, 6, 0).
-void endingSteps(explore::Script& script);
+void endingSteps(script::Script& script);
 
 } // namespace scenes

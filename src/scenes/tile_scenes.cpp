@@ -18,6 +18,8 @@
 #include <vector>
 
 namespace explore {
+
+using namespace script;
 namespace {
 
 using namespace world;

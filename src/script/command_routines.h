@@ -11,7 +11,7 @@ namespace game {
 struct Game;
 }
 
-namespace explore {
+namespace script {
 
 struct CommandRoutines {
     using Routine = void (*)(game::Game&);
@@ -38,4 +38,4 @@ struct CommandRoutines {
 
 extern const CommandRoutines kCommandRoutines;
 
-} // namespace explore
+} // namespace script

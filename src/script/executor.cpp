@@ -15,7 +15,7 @@
 #include <algorithm>
 #include <string>
 
-namespace explore {
+namespace script {
 namespace {
 
 using namespace world;
@@ -93,7 +93,7 @@ void gameOverStart(game::Game& game, bool fight, int animation) {
     }
     game.explore.dialogPending = true;
     game.status[Slot::HeroHidden] = 1;
-    game.explore.dialogKind = Dialog::GameOver;
+    game.explore.dialogKind = explore::Dialog::GameOver;
     kCommandRoutines.openDialog(game);
 }
 
@@ -263,7 +263,7 @@ Played perform(game::Game& game, const CommandEntry e) {
     case Cmd::MessageBox:
         commandTimer(game).enabled = false;
         game.explore.dialogPending = true;
-        game.explore.dialogKind = Dialog::ScriptedBase + e.arg1;
+        game.explore.dialogKind = explore::Dialog::ScriptedBase + e.arg1;
         kCommandRoutines.openDialog(game);
         break;
     case Cmd::Special:
@@ -350,4 +350,4 @@ void restartFloorMusic(game::Game& game) {
     sound::musicRestart(game);
 }
 
-} // namespace explore
+} // namespace script

@@ -8,7 +8,7 @@ namespace game {
 struct Game;
 }
 
-namespace explore {
+namespace script {
 
 // Command codes of the stack.
 namespace Cmd {
@@ -118,4 +118,4 @@ void changeMusic(game::Game& game, int track);
 // The music of the current floor again while music is on (command 15).
 void restartFloorMusic(game::Game& game);
 
-} // namespace explore
+} // namespace script

@@ -3,7 +3,7 @@
 #include "state/game.h"
 #include "window/item_icons.h"
 
-namespace explore {
+namespace script {
 namespace {
 
 using world::Slot::OrbOfHero;
@@ -71,4 +71,4 @@ bool optionsEnabled(game::Game& game) {
     return game.window.main.menuItem(window::Menu::Options).enabled;
 }
 
-} // namespace explore
+} // namespace script

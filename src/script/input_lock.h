@@ -5,7 +5,7 @@ namespace game {
 struct Game;
 }
 
-namespace explore {
+namespace script {
 
 // itemdel: close input (arrow buttons under mouse control, clickable item icons, the Ranking,
 // Load, Save and Options menu entries).
@@ -18,4 +18,4 @@ void itemlive(game::Game& game);
 // True when the Options menu entry is enabled: the key handler's sign that input is open.
 bool optionsEnabled(game::Game& game);
 
-} // namespace explore
+} // namespace script

@@ -4,12 +4,12 @@
 #include "state/game.h"
 #include "world/tiles.h"
 
-namespace explore {
+namespace script {
 
-Script::Script(const game::Game& game) : musicOn_(explore::musicOn(game)) {}
+Script::Script(const game::Game& game) : musicOn_(script::musicOn(game)) {}
 
 Script::Script(const game::Game& game, std::initializer_list<CommandEntry> playingOrder)
-    : entries_(playingOrder), musicOn_(explore::musicOn(game)) {}
+    : entries_(playingOrder), musicOn_(script::musicOn(game)) {}
 
 Script& Script::add(int code, int arg1, int arg2) {
     entries_.emplace_back(code, arg1, arg2);
@@ -116,4 +116,4 @@ void Script::play(game::Game& game) const {
     timer2on(game);
 }
 
-} // namespace explore
+} // namespace script

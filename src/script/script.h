@@ -12,7 +12,7 @@ namespace game {
 struct Game;
 }
 
-namespace explore {
+namespace script {
 
 class Script {
   public:
@@ -69,4 +69,4 @@ class Script {
     bool musicOn_;
 };
 
-} // namespace explore
+} // namespace script

@@ -1,6 +1,6 @@
 #include "state/command_stack.h"
 
-namespace explore {
+namespace script {
 
 void CommandStack::push(const CommandEntry& entry) {
     ++top_;
@@ -10,4 +10,4 @@ void CommandStack::push(const CommandEntry& entry) {
     entries_[index] = entry;
 }
 
-} // namespace explore
+} // namespace script

@@ -7,7 +7,7 @@
 #include <span>
 #include <vector>
 
-namespace explore {
+namespace script {
 
 // CommandEntry: one command of a script, three signed 16-bit values.
 struct CommandEntry {
@@ -67,4 +67,4 @@ class CommandStack {
     std::int32_t top_ = 0; // StackTop
 };
 
-} // namespace explore
+} // namespace script

@@ -25,7 +25,7 @@ enum : std::int32_t {
 }
 
 struct ExploreState {
-    CommandStack stack;
+    script::CommandStack stack;
     bool dialogPending = false; // DialogPending: a dialog, not the script's end, reopens input
     std::int32_t dialogKind = Dialog::Talk;
 

@@ -9,7 +9,7 @@
 
 namespace {
 
-using explore::CommandEntry;
+using script::CommandEntry;
 using world::Facing;
 using world::Slot::Gold;
 using world::Slot::Life;
@@ -28,14 +28,14 @@ game::Game monsterOnHero(std::uint8_t tile, std::int32_t life, std::int32_t offe
     game::Game g = fight::newGame();
     fight::placeHero(g, kCell, Facing::Left, life, offense, defense);
     g.map.setTile(kFloor1, kCell, tile);
-    explore::Script(g, {e(11, 10, kCell), e(0)}).push(g);
-    explore::timer2on(g);
+    script::Script(g, {e(11, 10, kCell), e(0)}).push(g);
+    script::timer2on(g);
     return g;
 }
 
 // Plays the scene's first entry, the order, which puts the fight in its place.
 void playOrder(game::Game& g) {
-    explore::stackwork(g);
+    script::stackwork(g);
 }
 
 TEST(MonsterFirstFight, TheSoldierStrikesFirstAndTheScriptTakesTheOrdersPlace) {
@@ -138,7 +138,7 @@ TEST(LongFights, ALaterLapZenoFightSettlesAllButItsLastExchangesAtOnce) {
     EXPECT_EQ(g.status[Life], 400000 - settled);
     EXPECT_EQ(g.combat.monsterLifeLeft, 352000 - settled);
     EXPECT_EQ(g.explore.stack.size(), 12 * combat::kMaxPlayedExchanges + 12);
-    EXPECT_LE(g.explore.stack.size(), explore::kCommandStackRoom); // the stack never had to grow
+    EXPECT_LE(g.explore.stack.size(), script::kCommandStackRoom); // the stack never had to grow
 }
 
 TEST(LongFights, ASettledFightEndsExactlyAsThePlayedOneWould) {

@@ -6,14 +6,14 @@
 namespace explore_test {
 namespace {
 
-using explore::CommandEntry;
-namespace Cmd = explore::Cmd;
+using script::CommandEntry;
+namespace Cmd = script::Cmd;
 
 class ExecutorTest : public ExploreTest {
   protected:
     void start(std::initializer_list<CommandEntry> playingOrder) {
-        explore::Script(game, playingOrder).push(game);
-        explore::timer2on(game);
+        script::Script(game, playingOrder).push(game);
+        script::timer2on(game);
     }
 };
 
@@ -127,14 +127,14 @@ TEST_F(ExecutorTest, StatusCommandsChangeLifeGoldAndSlots) {
 }
 
 TEST_F(ExecutorTest, SoundEffectsPlayOnlyWhileSwitchedOn) {
-    start({{Cmd::Sound, explore::Effect::Open, 0}, {Cmd::Sound, explore::Effect::Stairs, 0}});
+    start({{Cmd::Sound, script::Effect::Open, 0}, {Cmd::Sound, script::Effect::Stairs, 0}});
     playOut();
     EXPECT_EQ(sound.calls, (std::vector<std::string>{"effect wav/open.wav", "effect wav/kai.wav"}));
 
     sound.calls.clear();
     slot(Slot::WavOff) = 1;
     slot(Slot::MusicTrack) = 5;
-    start({{Cmd::Sound, explore::Effect::Get, 0}, {Cmd::Sound, explore::Effect::MusicOff, 0}});
+    start({{Cmd::Sound, script::Effect::Get, 0}, {Cmd::Sound, script::Effect::MusicOff, 0}});
     playOut();
     EXPECT_EQ(sound.calls, (std::vector<std::string>{"stop music"}));
 }
@@ -190,7 +190,7 @@ TEST_F(ExecutorTest, TheGameOverScriptShowsItsBoxThenStartsAFirstGame) {
 TEST_F(ExecutorTest, AFightOrderedByAScenePlaysInPlaceOfItsCommand) {
     // The monster has been slid onto the hero's own cell; it strikes first.
     setTile(heroCell(), Tile::FirstMonster);
-    start({{Cmd::Special, explore::Special::MonsterFirst, heroCell()}, {Cmd::Message, 4, 0}});
+    start({{Cmd::Special, script::Special::MonsterFirst, heroCell()}, {Cmd::Message, 4, 0}});
     playOut();
     EXPECT_EQ(tile(heroCell()), Tile::Road);
     EXPECT_EQ(slot(Slot::Gold), 1);
@@ -199,12 +199,12 @@ TEST_F(ExecutorTest, AFightOrderedByAScenePlaysInPlaceOfItsCommand) {
 }
 
 TEST_F(ExecutorTest, TheStackGrowsForScriptsLongerThanItsRoom) {
-    const int n = explore::kCommandStackRoom + 5000;
+    const int n = script::kCommandStackRoom + 5000;
     for (int i = 1; i <= n; ++i)
         game.explore.stack.push({Cmd::SetStatus, Slot::Gold, i % 1000});
     EXPECT_EQ(stackTop(), n);
     EXPECT_EQ(game.explore.stack.topEntry(), CommandEntry(Cmd::SetStatus, Slot::Gold, n % 1000));
-    explore::timer2on(game);
+    script::timer2on(game);
     const int ticks = playOut(n);
     EXPECT_EQ(ticks, n / 2 + 1);
     EXPECT_EQ(slot(Slot::Gold), 1); // the first entry pushed plays last

@@ -20,11 +20,11 @@ class InputLockTest : public ExploreTest {
 
 TEST_F(InputLockTest, ClosingDisablesArrowsClickableIconsAndMenus) {
     holdEveryItem();
-    explore::itemlive(game);
+    script::itemlive(game);
     for (const auto& item : kItemIcons)
         control(item.icon).visible = true;
 
-    explore::itemdel(game);
+    script::itemdel(game);
     EXPECT_FALSE(game.explore.inputLive);
     for (const auto name : window::kArrowButtons) {
         EXPECT_FALSE(control(name).enabled) << name;
@@ -37,11 +37,11 @@ TEST_F(InputLockTest, ClosingDisablesArrowsClickableIconsAndMenus) {
 }
 
 TEST_F(InputLockTest, ReopeningEnablesWhatTheHeroHolds) {
-    explore::itemdel(game);
+    script::itemdel(game);
     slot(Slot::OrbOfWisdom) = 1;
     slot(Slot::Cross) = 1;
     slot(Slot::TransferArticle) = 0;
-    explore::itemlive(game);
+    script::itemlive(game);
     EXPECT_TRUE(game.explore.inputLive);
     EXPECT_TRUE(control("Image5").enabled);   // the Orb of Wisdom
     EXPECT_TRUE(control("Image7").visible);   // the Cross is only shown
@@ -55,7 +55,7 @@ TEST_F(InputLockTest, ReopeningEnablesWhatTheHeroHolds) {
 
     slot(Slot::OrbOfHero) = 1;
     slot(Slot::TransferArticle) = 2;
-    explore::itemlive(game);
+    script::itemlive(game);
     EXPECT_TRUE(control("Image6").enabled);
     EXPECT_TRUE(control("Image11").enabled);
     EXPECT_TRUE(menu("&Game/&Save").enabled);
@@ -63,8 +63,8 @@ TEST_F(InputLockTest, ReopeningEnablesWhatTheHeroHolds) {
 
 TEST_F(InputLockTest, AnOrbOfHeroWaitingForItsOkKeepsInputClosed) {
     slot(Slot::OrbOfHero) = 2;
-    explore::Script(game, {{explore::Cmd::Pause, 0, 0}}).push(game);
-    explore::timer2on(game);
+    script::Script(game, {{script::Cmd::Pause, 0, 0}}).push(game);
+    script::timer2on(game);
     playOut();
     EXPECT_FALSE(inputOpen());
     EXPECT_FALSE(control("BitBtn1").enabled);
@@ -85,8 +85,8 @@ TEST_F(InputLockTest, KeyboardControlNeitherEnablesNorShowsTheArrows) {
     EXPECT_TRUE(inputOpen());
     for (const auto name : window::kArrowButtons)
         EXPECT_FALSE(control(name).visible) << name;
-    explore::itemdel(game);
-    explore::itemlive(game);
+    script::itemdel(game);
+    script::itemlive(game);
     for (const auto name : window::kArrowButtons)
         EXPECT_FALSE(control(name).visible) << name;
 

@@ -7,8 +7,8 @@
 namespace explore_test {
 namespace {
 
-using explore::CommandEntry;
-namespace Cmd = explore::Cmd;
+using script::CommandEntry;
+namespace Cmd = script::Cmd;
 
 class StairsTest : public ExploreTest {
   protected:

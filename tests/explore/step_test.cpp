@@ -199,11 +199,11 @@ TEST_F(StepTest, ToRoadSpreadsRoadOverTheCellInFiveSteps) {
     game.targetCell = 30;
     explore::toroad2(game);
     EXPECT_EQ(stackTop(), 21);
-    EXPECT_EQ(game.explore.stack.topEntry(), explore::CommandEntry(explore::Cmd::Sound, 1, 0));
+    EXPECT_EQ(game.explore.stack.topEntry(), script::CommandEntry(script::Cmd::Sound, 1, 0));
     EXPECT_EQ(game.explore.stack.at(stackTop() - 2),
-              explore::CommandEntry(explore::Cmd::MaskedSprite, 30, 166));
+              script::CommandEntry(script::Cmd::MaskedSprite, 30, 166));
     EXPECT_EQ(game.explore.stack.at(stackTop() - 3),
-              explore::CommandEntry(explore::Cmd::Pause, Tile::Lava, Tile::Road));
+              script::CommandEntry(script::Cmd::Pause, Tile::Lava, Tile::Road));
     playOut();
     EXPECT_EQ(tile(30), Tile::Road);
     EXPECT_TRUE(inputOpen());

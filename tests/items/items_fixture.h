@@ -43,7 +43,7 @@ class ItemsTest : public FreePlayTest {
     // Hand the hero an item and reopen input, as after a pick-up.
     void give(int itemSlot, std::int32_t value = 1) {
         slot(itemSlot) = value;
-        explore::itemlive(game);
+        script::itemlive(game);
     }
 
     void click(const std::string& name) { game::click(game, name); }

@@ -35,7 +35,7 @@ TEST_F(ItemsTest, AnIconDoesNothingUnlessEnabledAndHeld) {
     click("Image8"); // no elixir held
     EXPECT_FALSE(control("Button37").visible);
     give(Slot::Elixir);
-    explore::itemdel(game);
+    script::itemdel(game);
     click("Image8");
     EXPECT_FALSE(control("Button37").visible);
 }

@@ -23,7 +23,7 @@ class SavedGames : public PersistTest {
     // The Save menu opens only while the hero holds the Orb of Hero.
     void holdOrbOfHero() {
         game.status[Slot::OrbOfHero] = 1;
-        explore::itemlive(game);
+        script::itemlive(game);
     }
 
     // A game well under way: keys, gold, a changed floor that the hero never saw.

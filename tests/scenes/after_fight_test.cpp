@@ -82,10 +82,10 @@ TEST_F(AfterFightTest, ZenoBeatenOnFloor49EmptiesTheStackAndOpensTheWayUp) {
     setTile(60, Tile::Road);
     for (int corner : {15, 17, 37, 39})
         setTile(corner, Tile::MagicSergeant);
-    explore::Script(
-        game, {{Cmd::Special, explore::Special::AfterFight, 5}, {Cmd::SetTile, 0, Tile::Wall}})
+    script::Script(game,
+                   {{Cmd::Special, script::Special::AfterFight, 5}, {Cmd::SetTile, 0, Tile::Wall}})
         .push(game);
-    explore::timer2on(game);
+    script::timer2on(game);
     playOut();
     EXPECT_EQ(tile(0), Tile::Road); // what lay beneath the check was dropped
     EXPECT_EQ(tile(71), Tile::Road);

@@ -11,7 +11,7 @@ class OpeningTest : public ScenesTest {
 };
 
 TEST_F(OpeningTest, ThePrologueWalksTwentyFramesThenANewGameStarts) {
-    explore::itemdel(game);
+    script::itemdel(game);
     slot(Slot::LapLevel) = kLaterLap;
     timer("Timer1").enabled = false;
     timer("Timer4").enabled = true;
@@ -80,11 +80,11 @@ TEST_F(OpeningTest, InALaterLapTheCaptureTakesTheItemsButNotTheStrength) {
 
 TEST_F(OpeningTest, TheWipeRunsFastAndTheGameScreenReturnsAtItsEnd) {
     explore::speedlow(game);
-    play({{Cmd::Special, explore::Special::Transition, 0},
+    play({{Cmd::Special, script::Special::Transition, 0},
           {Cmd::Pause, scenes::Transition::Prison, 0}});
     EXPECT_EQ(timer("Timer2").intervalMs, 75);
     EXPECT_TRUE(game.window.main.control("Image23").visible);
-    play({{Cmd::Special, explore::Special::Transition, scenes::kWipeEnd},
+    play({{Cmd::Special, script::Special::Transition, scenes::kWipeEnd},
           {Cmd::Pause, scenes::Transition::Prison, 0}});
     EXPECT_EQ(timer("Timer2").intervalMs, 450);
     EXPECT_FALSE(game.window.main.control("Image23").visible);

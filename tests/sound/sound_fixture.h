@@ -40,9 +40,9 @@ class SoundTest : public ::testing::Test {
     void choose(const char* entry) { ASSERT_TRUE(game::menuCommand(game, entry)); }
 
     // Play a script through the command timer until the stack is empty.
-    void play(std::initializer_list<explore::CommandEntry> script) {
-        explore::Script(game, script).push(game);
-        explore::timer2on(game);
+    void play(std::initializer_list<script::CommandEntry> script) {
+        script::Script(game, script).push(game);
+        script::timer2on(game);
         for (int tick = 0; tick < 100 && game.window.timer("Timer2").enabled; ++tick)
             game::timerTick(game, "Timer2");
     }

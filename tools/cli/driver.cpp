@@ -72,7 +72,7 @@ char flag(bool b) {
 // input is open the held items' icons and the Save menu follow the changed slots.
 void redrawAll(game::Game& game) {
     if (game.explore.inputLive)
-        explore::itemlive(game);
+        script::itemlive(game);
     render::mhyouji(game);
     render::yusyahyouji1(game);
     render::show(game);
@@ -357,7 +357,7 @@ std::optional<std::string> Driver::print(std::string_view arg) {
         return std::nullopt;
     }
     if (w.size() == 1 && w[0] == "stack") {
-        const explore::CommandStack& stack = game_.explore.stack;
+        const script::CommandStack& stack = game_.explore.stack;
         out_ << "stacktop=" << stack.size() << '\n';
         for (int n = stack.size(); n >= 1; --n) {
             const auto& e = stack.at(n);

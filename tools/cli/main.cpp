@@ -74,7 +74,7 @@ void startUpForScripts(game::Game& game, bool prologue) {
         options[persist::Option::Prologue] = 0;
     persist::optionl1(game);
     if (!prologue)
-        explore::itemlive(game);
+        script::itemlive(game);
 }
 
 int runScript(std::istream& in, const std::string& scriptName, cli::Driver& driver) {
