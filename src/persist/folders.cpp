@@ -54,6 +54,7 @@ struct SaveFile {
 // the saved games with their scratch copy.
 std::vector<SaveFile> saveFiles(const std::string& from, const std::string& to) {
     std::vector<SaveFile> files;
+    files.reserve(kDataFiles.size() + kSaveSlots + 1);
     for (const char* name : kDataFiles)
         files.push_back({inFolder(from, name), inFolder(to, name)});
     for (int slot = kScratchSlot; slot <= kSaveSlots; ++slot)
