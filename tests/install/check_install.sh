@@ -54,11 +54,13 @@ chmod 700 "$stage/runtime"
         "$prefix/bin/gravenhold" >"$stage/game.log" 2>&1
 ) &
 game_pid=$!
+# The start-up runs once the window is up, so the settings file may come just after the
+# first frame: wait for both.
 first="$frames/output0000.png"
+settings="$home/.config/gravenhold/KRN10.INI"
+started() { [ -f "$first" ] && grep -q IEND "$first" && [ -s "$settings" ]; }
 for _ in $(seq 600); do
-    if [ -f "$first" ] && grep -q IEND "$first"; then
-        break
-    fi
+    started && break
     kill -0 "$game_pid" 2>/dev/null || {
         cat "$stage/game.log" >&2
         fail "the installed gravenhold ended before its first frame"
@@ -66,9 +68,8 @@ for _ in $(seq 600); do
     sleep 0.1
 done
 [ -f "$first" ] && grep -q IEND "$first" || fail "no first frame from the installed gravenhold in 60 s"
+[ -s "$settings" ] || fail "the installed gravenhold wrote no settings file in 60 s"
 
-settings="$home/.config/gravenhold/KRN10.INI"
-[ -f "$settings" ] || fail "the installed gravenhold wrote no settings file"
 game_folder=$(sed -n 2p "$settings")
 [ "$game_folder" = "$prefix/share/gravenhold" ] ||
     fail "the installed gravenhold read its data from \"$game_folder\", not $prefix/share/gravenhold"
