@@ -70,12 +70,6 @@ TEST_F(SaveMove, ABuildTreesSavesMoveOnceAndTheMoveIsSaid) {
     EXPECT_TRUE(holdsSaves(own, "old"));
 }
 
-TEST_F(SaveMove, AnEmptiedOldFolderIsRemoved) {
-    writeSaves(build + "/savedat", "old");
-    settle();
-    EXPECT_FALSE(fs::exists(build + "/savedat"));
-}
-
 // The settings file of an earlier build names that build's savedat; after the move it names
 // the user's data folder, so that deleting the build folder loses nothing.
 TEST_F(SaveMove, ASettingsFileNamingABuildsSavedatIsPointedAtTheNewFolder) {
