@@ -15,6 +15,8 @@
 #include <QIcon>
 #include <QMessageBox>
 #include <QScreen>
+#include <string>
+#include <utility>
 
 namespace {
 
@@ -46,8 +48,10 @@ Options parseOptions(const QApplication& app) {
 }
 
 // The game's folders: game data from the command line or where the program finds it, the
-// settings in the configuration folder, the default save folder by the desktop's rules.
-game::Folders gameFolders(const Options& options) {
+// settings in the configuration folder, the default save folder in the user's data folder.
+// Saves that an earlier build kept beside the game's data move there once; `notice` tells
+// the player so.
+game::Folders gameFolders(const Options& options, std::string& notice) {
     shell::GameLocation location =
         options.gameDir.isEmpty()
             ? shell::locateGame(QCoreApplication::applicationDirPath(),
@@ -57,7 +61,10 @@ game::Folders gameFolders(const Options& options) {
     game::Folders folders;
     folders.game = location.folder.toStdString();
     folders.config = persist::configFolder(env);
-    folders.save = persist::defaultSaveFolder(folders.game, location.installed, env);
+    persist::SaveFolderChoice save =
+        persist::settleSaveFolder({folders.game, location.installed}, folders.config, env);
+    folders.save = std::move(save.folder);
+    notice = std::move(save.notice);
     return folders;
 }
 
@@ -89,7 +96,8 @@ int main(int argc, char** argv) {
 
     game::Game game;
     game.window = window::makeWindowModel();
-    game.folders = gameFolders(options);
+    std::string saveNotice;
+    game.folders = gameFolders(options, saveNotice);
     const QString icons = QString::fromStdString(game.folders.game) + "/icons/";
     QIcon icon = QIcon::fromTheme(QStringLiteral(GRAVENHOLD_APP_ID));
     if (icon.isNull())
@@ -106,6 +114,9 @@ int main(int argc, char** argv) {
     sound.setMusicEnded([&] { window.forward([&] { game::musicEnded(game); }); });
     QObject::connect(&instance, &shell::SingleInstance::frontRequested, &window,
                      &shell::TKRN10::bringToFront);
+    if (!saveNotice.empty())
+        QMessageBox::information(nullptr, QString::fromLatin1(game::kCaption),
+                                 QString::fromStdString(saveNotice));
     window.show();
     return QApplication::exec();
 }
