@@ -48,7 +48,8 @@ bool fileExists(const std::string& path) {
     return std::filesystem::exists(path, error);
 }
 
-// Read a saved game whole; a file of any other length than a saved game's counts as damaged.
+// Read a saved game whole; a file of any other length than a saved game's, with wrong sums or
+// with a value that play could never have given it counts as damaged.
 enum class Reading { Missing, Damaged, Good };
 struct ReadGame {
     Reading reading = Reading::Missing;
@@ -59,7 +60,7 @@ ReadGame readGame(const std::string& path) {
     if (!bytes)
         return {};
     const auto loaded = fromImage(*bytes);
-    if (!loaded || !isValid(loaded->status))
+    if (!loaded || !isValid(loaded->status) || !validateLoadedValues(*loaded))
         return {Reading::Damaged, {}};
     return {Reading::Good, *loaded};
 }
