@@ -111,6 +111,27 @@ TEST_F(ItemsTest, TheDestructibleBallSparesZenoAndTheGreatMagicMasterAndPaysPlai
               "Used a destructible ball! The enemy on all side fell down! Got 66 Golds.");
 }
 
+// In a later lap the ball's after-fight check on the top floor must not end the lap: Zeno
+// still stands there (or has not even appeared yet, while the thief waits on his cell).
+TEST_F(ItemsTest, TheDestructibleBallOnTheTopFloorOfALaterLapLeavesTheLapUnfinished) {
+    slot(Slot::LapLevel) = kLaterLap;
+    slot(Slot::Floor) = kTopFloor;
+    slot(Slot::HeroX) = cellX(kCentre);
+    slot(Slot::HeroY) = cellY(kCentre);
+    for (const bool zenoAppeared : {false, true}) {
+        SCOPED_TRACE(zenoAppeared ? "Zeno above the hero" : "the thief above the hero");
+        setTile(kAbove, zenoAppeared ? Tile::Zeno : Tile::Thief);
+        give(Slot::DestructibleBall);
+        use("Image10");
+        playOut();
+        EXPECT_EQ(tile(kAbove), zenoAppeared ? Tile::Zeno : Tile::Thief);
+        EXPECT_FALSE(control("RichEdit1").visible); // no closing words
+        EXPECT_TRUE(inputOpen());
+        EXPECT_EQ(slot(Slot::KeepProgress), 0);
+        EXPECT_EQ(slot(Slot::Floor), kTopFloor);
+    }
+}
+
 TEST_F(ItemsTest, TheTransferArticleMirrorsTheHeroThroughTheCentreAndSpendsEveryTry) {
     standOn(7, cellOf(1, 2));
     give(Slot::TransferArticle, 3);
