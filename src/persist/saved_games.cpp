@@ -6,6 +6,7 @@
 #include "persist/files.h"
 #include "persist/saved_game.h"
 #include "render/panel.h"
+#include "scenes/opening.h"
 #include "sound/music.h"
 
 #include <filesystem>
@@ -117,7 +118,10 @@ void savework(game::Game& game, const std::string& path) {
 }
 
 void loadSlot(game::Game& game, int slot) {
-    game.window.timer("Timer4").enabled = false; // a load ends the opening
+    // A load ends the opening as its last frame does, so that a slot that is empty or refused
+    // leaves a new game on the normal game screen rather than the opening's picture.
+    if (game.window.timer("Timer4").enabled)
+        scenes::endPrologue(game);
     explore::itemdel(game);
     writeScratch(game);
     checkSlot(game, kLoadMenu, slot);
