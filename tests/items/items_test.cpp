@@ -31,6 +31,20 @@ TEST_F(ItemsTest, UseAndDontUseOpenUnderTheIconAndCloseAgain) {
     EXPECT_EQ(slot(Slot::Mattock), 1);
 }
 
+// Game Start while Use / Don't use is open: the pair goes with the old game, so the new one
+// cannot use an item it does not hold.
+TEST_F(ItemsTest, ANewGameClosesTheUsePairOfTheLastOne) {
+    give(Slot::Elixir);
+    click("Image8");
+    ASSERT_TRUE(control("Button38").visible);
+    ASSERT_TRUE(game::menuCommand(game, "&Game/Game &Start"));
+    EXPECT_FALSE(control("Button37").visible || control("Button38").visible);
+    click("Button38");
+    playOut();
+    EXPECT_EQ(slot(Slot::Life), 1000);
+    EXPECT_TRUE(inputOpen());
+}
+
 TEST_F(ItemsTest, AnIconDoesNothingUnlessEnabledAndHeld) {
     click("Image8"); // no elixir held
     EXPECT_FALSE(control("Button37").visible);
