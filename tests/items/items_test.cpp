@@ -2,6 +2,9 @@
 #include "explore/input_lock.h"
 #include "items_fixture.h"
 
+#include <limits>
+#include <string>
+
 namespace items_test {
 namespace {
 
@@ -78,6 +81,28 @@ TEST_F(ItemsTest, TheElixirGivesTenTimesOffenseAndFiveTimesDefenseAtTheMomentOfU
     give(Slot::Elixir);
     use("Image8");
     EXPECT_EQ(slot(Slot::Life), 2500 + 3500);
+}
+
+// The elixir's hit points and the ball's gold stop at the largest value a slot holds, as every
+// other gain does, instead of wrapping round to a negative figure.
+TEST_F(ItemsTest, TheElixirAndTheBallStopAtTheLargestValueASlotHolds) {
+    constexpr std::int32_t kTop = std::numeric_limits<std::int32_t>::max();
+    slot(Slot::Offense) = kTop;
+    slot(Slot::Defense) = kTop;
+    give(Slot::Elixir);
+    use("Image8");
+    EXPECT_EQ(slot(Slot::Life), kTop);
+    playOut();
+    EXPECT_EQ(messageLine(),
+              "Used an elixir. The vital power is " + std::to_string(kTop) + " points up!");
+
+    standOn(20, kCentre);
+    setTile(kBelow, 135); // Knight, 65 gold
+    slot(Slot::Gold) = kTop - 10;
+    give(Slot::DestructibleBall);
+    use("Image10");
+    EXPECT_EQ(slot(Slot::Gold), kTop);
+    playOut();
 }
 
 TEST_F(ItemsTest, TheMattockBringsDownTheWallsBesideTheHeroAndIsSpentEvenWithoutOne) {
