@@ -1,5 +1,6 @@
 #include "persist/saved_game.h"
 
+#include "persist/ranking.h"
 #include "sound/tables.h"
 
 #include <algorithm>
@@ -18,6 +19,11 @@ struct Range {
 
 // A count that play adds one to must leave room for one more.
 constexpr std::int32_t kCountMax = std::numeric_limits<std::int32_t>::max() - 1;
+constexpr std::int32_t kTopGrade = 5;       // the Sacred Sword and Shield
+constexpr std::int32_t kOrbAwaitingOk = 2;  // the Orb of Hero granted, its dialogue open
+constexpr std::int32_t kTransferUses = 3;   // the transfer article as picked up
+constexpr std::int32_t kLastFacing = 4;     // 1 down .. 4 up
+constexpr std::int32_t kLastFlightMark = 2; // flight direction and start-staircase mark
 
 constexpr Range kRanges[] = {
     {Floor, 0, world::kTopFloor},
@@ -29,18 +35,18 @@ constexpr Range kRanges[] = {
     {BlueKeys, 0, kCountMax},
     {AltarOfferings, 0, kCountMax},
     {FairyMeetings, 0, kCountMax},
-    {SwordGrade, 0, 5},
-    {ShieldGrade, 0, 5},
-    {OrbOfHero, 0, 2},
-    {TransferArticle, 0, 3},
-    {FairyPlace, 0, 10},
-    {FairyList, 0, 5},
-    {Facing, 1, 4},
+    {SwordGrade, 0, kTopGrade},
+    {ShieldGrade, 0, kTopGrade},
+    {OrbOfHero, 0, kOrbAwaitingOk},
+    {TransferArticle, 0, kTransferUses},
+    {FairyPlace, 0, kPlaces},
+    {FairyList, 0, kRankingLists},
+    {Facing, 1, kLastFacing},
     {OctopusEffect, 0, kCountMax},
     {DragonEffect, 0, kCountMax},
-    {FlightDirection, 0, 2},
+    {FlightDirection, 0, kLastFlightMark},
     {KeepProgress, 0, 1},
-    {StartStairs, 0, 2},
+    {StartStairs, 0, kLastFlightMark},
     {RecordViewing, 0, 1},
 };
 
