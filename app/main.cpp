@@ -27,25 +27,54 @@ struct Options {
     QString gameDir;
 };
 
-Options parseOptions(const QApplication& app) {
-    QCommandLineParser parser;
-    parser.setApplicationDescription(
-        QStringLiteral("Gravenhold: climb the tower of fifty floors."));
-    parser.addHelpOption();
-    const QCommandLineOption zoom(QStringLiteral("zoom"),
-                                  QStringLiteral("Draw every game pixel N x N screen pixels."),
-                                  QStringLiteral("N"));
-    const QCommandLineOption gameDir(QStringLiteral("game-dir"),
-                                     QStringLiteral("Read the game's data from DIR."),
-                                     QStringLiteral("DIR"));
-    parser.addOption(zoom);
-    parser.addOption(gameDir);
-    parser.process(app);
-    Options options;
-    options.zoom = std::max(0, parser.value(zoom).toInt());
-    options.gameDir = parser.value(gameDir);
-    return options;
-}
+// The program's command line. --help and --version are answered before the window system
+// starts, so that they print and end the program (with 0) on a terminal with no display; the
+// other options are read once the window system runs and has taken its own (-platform,
+// -display ...) off the line, and an option nobody knows ends the program with 1.
+class CommandLine {
+  public:
+    CommandLine() {
+        parser_.setApplicationDescription(
+            QStringLiteral("Gravenhold: climb the tower of fifty floors."));
+        parser_.addHelpOption();
+        parser_.addVersionOption();
+        parser_.addOption(zoom_);
+        parser_.addOption(gameDir_);
+    }
+
+    void answerHelpAndVersion(int& argc, char** argv) {
+        const QCoreApplication reading(argc, argv);
+        nameProgram();
+        parser_.parse(QCoreApplication::arguments());
+        if (parser_.isSet(QStringLiteral("help")))
+            parser_.showHelp(0);
+        if (parser_.isSet(QStringLiteral("version")))
+            parser_.showVersion();
+    }
+
+    Options read(const QApplication& app) {
+        nameProgram();
+        parser_.process(app);
+        Options options;
+        options.zoom = std::max(0, parser_.value(zoom_).toInt());
+        options.gameDir = parser_.value(gameDir_);
+        return options;
+    }
+
+  private:
+    static void nameProgram() {
+        QCoreApplication::setApplicationName(QStringLiteral("gravenhold"));
+        QCoreApplication::setApplicationVersion(QStringLiteral(GRAVENHOLD_VERSION));
+    }
+
+    QCommandLineParser parser_;
+    const QCommandLineOption zoom_{QStringLiteral("zoom"),
+                                   QStringLiteral("Draw every game pixel N x N screen pixels."),
+                                   QStringLiteral("N")};
+    const QCommandLineOption gameDir_{QStringLiteral("game-dir"),
+                                      QStringLiteral("Read the game's data from DIR."),
+                                      QStringLiteral("DIR")};
+};
 
 // The game's folders: game data from the command line or where the program finds it, the
 // settings in the configuration folder, the default save folder in the user's data folder.
@@ -80,11 +109,12 @@ int zoomFor(const Options& options) {
 } // namespace
 
 int main(int argc, char** argv) {
+    CommandLine commandLine;
+    commandLine.answerHelpAndVersion(argc, argv);
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("gravenhold"));
     QApplication::setApplicationDisplayName(QString::fromLatin1(game::kCaption));
     QApplication::setDesktopFileName(QStringLiteral(GRAVENHOLD_APP_ID));
-    const Options options = parseOptions(app);
+    const Options options = commandLine.read(app);
 
     shell::SingleInstance instance(shell::SingleInstance::defaultName());
     if (instance.askRunningCopyToFront()) {

@@ -9,6 +9,7 @@
 #include <QKeyEvent>
 #include <QLayout>
 #include <QPainter>
+#include <QPushButton>
 #include <QScreen>
 #include <optional>
 #include <set>
@@ -43,6 +44,19 @@ std::optional<game::Key> gameKey(int qtKey) {
     default:
         return std::nullopt;
     }
+}
+
+// Enter presses the button that has the keyboard focus (the keys go to it) as Space does: a
+// dialogue answer, an altar's choice, Use or Don't use, a secondary window's button. Without a
+// button in focus Enter stays the game's key (the item cursor). True when a button was pressed.
+bool enterPressesFocusedButton(QObject* receiver, const QKeyEvent& key) {
+    if (key.key() != Qt::Key_Return && key.key() != Qt::Key_Enter)
+        return false;
+    auto* button = qobject_cast<QPushButton*>(receiver);
+    if (!button || !button->isVisible() || !button->isEnabled())
+        return false;
+    button->click();
+    return true;
 }
 
 QSize clientSize(const window::Window& model, int zoom) {
@@ -222,6 +236,9 @@ void TKRN10::closeEvent(QCloseEvent* event) {
 }
 
 bool TKRN10::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress &&
+        enterPressesFocusedButton(watched, *static_cast<QKeyEvent*>(event)))
+        return true;
     // Under keyboard control the window sees the keys before its controls do; so does the
     // Ending window, whose Enter ends the slideshow. Other dialogs keep their keys.
     const auto* dialog = dynamic_cast<const ModelDialog*>(QApplication::activeWindow());
