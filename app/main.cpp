@@ -1,5 +1,8 @@
 // The game's program: one copy at a time, the main window around the game, the event loop.
 #include "desktop.h"
+#include "extras/inputs.h"
+#include "extras/settings.h"
+#include "extras_hooks.h"
 #include "game/events.h"
 #include "game/game.h"
 #include "persist/folders.h"
@@ -12,9 +15,12 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QDir>
+#include <QFileInfo>
+#include <QTimer>
 #include <QIcon>
 #include <QMessageBox>
 #include <QScreen>
+#include <algorithm>
 
 namespace {
 
@@ -24,6 +30,39 @@ struct Options {
     int zoom = 0; // 0: chosen from the screen
     QString gameDir;
 };
+
+// --- Recorded games (our extras): --record FILE, --replay FILE [--speed N] ---
+struct ReplayOptions {
+    QString record;
+    QString replay;
+    int speed = 1; // 1..16
+};
+
+ReplayOptions replayOptions(const QStringList& arguments) {
+    QCommandLineParser parser;
+    parser.addOption({QStringLiteral("record"), {}, QStringLiteral("FILE")});
+    parser.addOption({QStringLiteral("replay"), {}, QStringLiteral("FILE")});
+    parser.addOption({QStringLiteral("speed"), {}, QStringLiteral("N")});
+    parser.parse(arguments);
+    ReplayOptions options;
+    options.record = parser.value(QStringLiteral("record"));
+    options.replay = parser.value(QStringLiteral("replay"));
+    options.speed = std::clamp(parser.value(QStringLiteral("speed")).toInt(), 1, 16);
+    return options;
+}
+
+void addReplayOptions(QCommandLineParser& parser) {
+    parser.addOption({QStringLiteral("record"),
+                      QStringLiteral("Record the game into FILE, to be played back later."),
+                      QStringLiteral("FILE")});
+    parser.addOption({QStringLiteral("replay"),
+                      QStringLiteral("Play back the recorded game in FILE; input stays closed."),
+                      QStringLiteral("FILE")});
+    parser.addOption({QStringLiteral("speed"),
+                      QStringLiteral("Play a recorded game back N times as fast (1..16)."),
+                      QStringLiteral("N")});
+}
+// --- end of recorded games ---
 
 Options parseOptions(const QApplication& app) {
     QCommandLineParser parser;
@@ -38,6 +77,7 @@ Options parseOptions(const QApplication& app) {
                                      QStringLiteral("DIR"));
     parser.addOption(zoom);
     parser.addOption(gameDir);
+    addReplayOptions(parser);
     parser.process(app);
     Options options;
     options.zoom = std::max(0, parser.value(zoom).toInt());
@@ -103,9 +143,22 @@ int main(int argc, char** argv) {
 
     shell::TKRN10 window(game, zoomFor(options));
     platform.setOwner(&window);
-    sound.setMusicEnded([&] { window.forward([&] { game::musicEnded(game); }); });
+    sound.setMusicEnded([&] { window.forward([&] { extras::musicEnded(game); }); });
     QObject::connect(&instance, &shell::SingleInstance::frontRequested, &window,
                      &shell::TKRN10::bringToFront);
+
+    // Recorded games: record from the first quiet moment, or play a recording back.
+    const ReplayOptions replay = replayOptions(QCoreApplication::arguments());
+    extras::loadSwitches(game);
+    extras::showSwitches(game);
+    if (!replay.record.isEmpty())
+        extras::recordWhenQuiet(game, QFileInfo(replay.record).absoluteFilePath().toStdString());
+    shell::ReplayPlayer* player = nullptr;
+    if (!replay.replay.isEmpty())
+        player = new shell::ReplayPlayer(window, replay.replay, replay.speed);
+
     window.show();
+    if (player)
+        QTimer::singleShot(0, player, [player] { player->start(); });
     return QApplication::exec();
 }

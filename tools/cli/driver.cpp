@@ -1,6 +1,7 @@
 #include "driver.h"
 
 #include "explore/input_lock.h"
+#include "extras/inputs.h"
 #include "game/events.h"
 #include "persist/saved_game.h"
 #include "render/bmp.h"
@@ -157,6 +158,8 @@ std::optional<std::string> Driver::execute(std::string_view line) {
         return saveGame(rest);
     if (cmd == "save-screen")
         return saveScreen(rest);
+    if (auto result = replayCommand(cmd, rest))
+        return *result;
     return "unknown command \"" + std::string(cmd) + "\"";
 }
 
@@ -217,7 +220,7 @@ std::optional<std::string> Driver::menu(std::string_view arg) {
             clock_.sync(game_.window);
             // A disabled entry, or one inside a disabled menu, cannot be chosen.
             if (menuReachable(game_.window.main, item))
-                game::menuCommand(game_, item.path);
+                extras::menuCommand(game_, item.path);
             return std::nullopt;
         }
     }
