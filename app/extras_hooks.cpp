@@ -100,9 +100,11 @@ void ReplayPlayer::playDue() {
         ++next_;
         if (error) {
             finish(kReplayEndedTag);
-            QMessageBox::warning(
-                &window_, window_.windowTitle(),
-                QStringLiteral("%1:%2: %3").arg(file_).arg(next_).arg(QString::fromStdString(*error)));
+            QMessageBox::warning(&window_, window_.windowTitle(),
+                                 QStringLiteral("%1:%2: %3")
+                                     .arg(file_)
+                                     .arg(next_)
+                                     .arg(QString::fromStdString(*error)));
             return;
         }
     }

@@ -16,10 +16,10 @@
 #include <QCommandLineParser>
 #include <QDir>
 #include <QFileInfo>
-#include <QTimer>
 #include <QIcon>
 #include <QMessageBox>
 #include <QScreen>
+#include <QTimer>
 #include <algorithm>
 
 namespace {

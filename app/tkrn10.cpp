@@ -9,8 +9,8 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QKeyEvent>
-#include <QMouseEvent>
 #include <QLayout>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
 #include <optional>
@@ -125,10 +125,9 @@ TKRN10::TKRN10(game::Game& game, int zoom)
     for (const window::Timer& t : game_.window.timers) {
         auto* timer = new QTimer(this);
         timer->setObjectName(QString::fromStdString(t.name));
-        connect(timer, &QTimer::timeout, this,
-                [this, name = t.name] {
-                    forward([&] { extras::timerTick(game_, name, shellClockMs()); });
-                });
+        connect(timer, &QTimer::timeout, this, [this, name = t.name] {
+            forward([&] { extras::timerTick(game_, name, shellClockMs()); });
+        });
         timers_[t.name] = timer;
     }
     for (const auto& [name, window] : game_.window.secondary)

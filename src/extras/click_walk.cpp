@@ -13,8 +13,8 @@ namespace {
 using namespace world;
 
 constexpr int kSacredShieldTaken = Slot::ShieldTaken + 4; // no magic blow reaches him
-constexpr std::array<Direction, 4> kDirections = {Direction::Up, Direction::Left,
-                                                  Direction::Right, Direction::Down};
+constexpr std::array<Direction, 4> kDirections = {Direction::Up, Direction::Left, Direction::Right,
+                                                  Direction::Down};
 
 bool isMagician(std::uint8_t code) {
     return code == Tile::MagicianA || code == Tile::MagicianB;
@@ -35,8 +35,7 @@ bool struckOn(const game::Game& game, int cell) {
     };
     return (sergeant(neighbour(cell, Direction::Left)) &&
             sergeant(neighbour(cell, Direction::Right))) ||
-           (sergeant(neighbour(cell, Direction::Up)) &&
-            sergeant(neighbour(cell, Direction::Down)));
+           (sergeant(neighbour(cell, Direction::Up)) && sergeant(neighbour(cell, Direction::Down)));
 }
 
 bool shown(const game::Game& game, std::string_view name) {
@@ -100,8 +99,8 @@ bool quietMoment(const game::Game& game) {
         return t && t->enabled;
     };
     const auto& others = game.window.secondary;
-    const bool windowOpen = std::any_of(others.begin(), others.end(),
-                                        [](const auto& w) { return w.second.visible; });
+    const bool windowOpen =
+        std::any_of(others.begin(), others.end(), [](const auto& w) { return w.second.visible; });
     return game.explore.inputLive && game.explore.stack.empty() && !running("Timer2") &&
            !running("Timer4") && !windowOpen && !game.explore.cursorOpen &&
            !shown(game, "RichEdit1") && !shown(game, "Panel1");

@@ -49,7 +49,7 @@ std::optional<std::string> Recorder::start(game::Game& game, const std::string& 
     const std::string save = startSaveOf(path);
     world::Status status = game.status;
     persist::stampChecksums(status);
-    if (const auto error = persist::writeGame(save, game.map, status))
+    if (auto error = persist::writeGame(save, game.map, status))
         return error;
     auto recorder = std::shared_ptr<Recorder>(new Recorder(path, game.platform(), nowMs));
     if (!recorder->out_)
@@ -115,8 +115,8 @@ bool Recorder::Answering::askYesNo(const std::string& text) {
 }
 
 std::optional<std::string> Recorder::Answering::askText(const std::string& caption,
-                                                         const std::string& prompt,
-                                                         const std::string& initial) {
+                                                        const std::string& prompt,
+                                                        const std::string& initial) {
     std::optional<std::string> text = inner_.askText(caption, prompt, initial);
     // A line break would end the script's line: the answer keeps its first line only.
     // The script keeps one line per answer and the driver trims the blanks around it: the

@@ -43,8 +43,9 @@ void loadSwitches(game::Game& game) {
 }
 
 void saveSwitches(game::Game& game) {
-    const auto error = persist::writeLines(path(game), {lineOf(kDamageOnMap, game.extras.damageOnMap),
-                                                        lineOf(kClickToWalk, game.extras.clickToWalk)});
+    const auto error =
+        persist::writeLines(path(game), {lineOf(kDamageOnMap, game.extras.damageOnMap),
+                                         lineOf(kClickToWalk, game.extras.clickToWalk)});
     if (error)
         game.platform().messageBox(*error);
 }

@@ -7,7 +7,6 @@
 //   music-ended        the music player's end-of-track notice
 //   click-cell X Y     a click on a play-field cell, then the walk it starts, played out
 #include "driver.h"
-
 #include "explore/input_lock.h"
 #include "extras/inputs.h"
 #include "extras/recorder.h"
@@ -83,8 +82,9 @@ std::optional<std::string> Driver::loadState(std::string_view arg) {
     if (arg.empty())
         return "load-state takes a file name";
     const std::filesystem::path named{std::string(arg)};
-    const std::string path =
-        named.is_absolute() ? named.string() : (std::filesystem::path(scriptFolder_) / named).string();
+    const std::string path = named.is_absolute()
+                                 ? named.string()
+                                 : (std::filesystem::path(scriptFolder_) / named).string();
     const auto bytes = persist::readBytes(path, persist::kSaveBytes + 1);
     if (!bytes)
         return "cannot read the saved game \"" + path + "\"";
