@@ -142,7 +142,9 @@ void recordEntry(game::Game& game) {
         game.platform().messageBox(*error);
 }
 
-bool extrasEntry(game::Game& game, std::string_view path) {
+} // namespace
+
+bool extrasMenuEntry(game::Game& game, std::string_view path) {
     if (path == Entry::DamageOnMap)
         toggle(game, game.extras.damageOnMap);
     else if (path == Entry::ClickToWalk)
@@ -153,8 +155,6 @@ bool extrasEntry(game::Game& game, std::string_view path) {
         return false;
     return true;
 }
-
-} // namespace
 
 void keyDown(game::Game& game, game::Key key) {
     if (!playerMayAct(game))
@@ -187,7 +187,7 @@ bool closeWindow(game::Game& game, std::string_view window) {
 bool menuCommand(game::Game& game, std::string_view path) {
     if (!playerMayAct(game))
         return false;
-    bool handled = extrasEntry(game, path);
+    bool handled = extrasMenuEntry(game, path);
     if (!handled) {
         handled = game::menuCommand(game, path);
         if (handled)

@@ -33,6 +33,9 @@ bool choose(game::Game& game, std::string_view control, int row);
 bool closeWindow(game::Game& game, std::string_view window);
 void musicEnded(game::Game& game);
 
+// Runs an entry of the Extras menu; false for any other menu path.
+bool extrasMenuEntry(game::Game& game, std::string_view path);
+
 // A tick of a timer at the shell's clock time nowMs (milliseconds, any fixed origin). A
 // walk takes its next step on the animation timer's tick.
 bool timerTick(game::Game& game, std::string_view timer, std::int64_t nowMs);

@@ -219,8 +219,9 @@ std::optional<std::string> Driver::menu(std::string_view arg) {
         if (withoutAccessMarks(item.path) == arg && !item.isSubmenu) {
             clock_.sync(game_.window);
             // A disabled entry, or one inside a disabled menu, cannot be chosen.
-            if (menuReachable(game_.window.main, item))
-                extras::menuCommand(game_, item.path);
+            if (menuReachable(game_.window.main, item) &&
+                !extras::extrasMenuEntry(game_, item.path))
+                game::menuCommand(game_, item.path);
             return std::nullopt;
         }
     }
