@@ -15,7 +15,6 @@
 #include <QMessageBox>
 #include <QTimer>
 #include <iostream>
-#include <sstream>
 
 namespace shell {
 namespace {
@@ -23,11 +22,11 @@ namespace {
 constexpr const char* kReplayTag = " (replay)";
 constexpr const char* kReplayEndedTag = " (replay ended)";
 
-// Where the driver's printing goes during a playback in the window: nowhere.
+// Where the driver's printing goes during a playback in the window: nowhere (a stream
+// without a buffer drops what it is given).
 std::ostream& silent() {
-    static std::ostringstream sink;
-    sink.str({});
-    return sink;
+    static std::ostream nowhere(nullptr);
+    return nowhere;
 }
 
 } // namespace

@@ -15,15 +15,6 @@ namespace {
 constexpr std::string_view kKeyboardControl = "&Options/&Keyboard Control";
 constexpr const char* kRecordPrompt = "Record the game into the file:";
 
-std::string plainPath(std::string_view path) {
-    std::string out;
-    for (char c : path) {
-        if (c != '&')
-            out += c;
-    }
-    return out;
-}
-
 std::string_view keyName(game::Key key) {
     switch (key) {
     case game::Key::Up:
@@ -191,7 +182,7 @@ bool menuCommand(game::Game& game, std::string_view path) {
     if (!handled) {
         handled = game::menuCommand(game, path);
         if (handled)
-            record(game, "menu " + plainPath(path));
+            record(game, "menu " + plainMenuPath(path));
     }
     afterEvent(game);
     return handled;

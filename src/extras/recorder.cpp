@@ -15,8 +15,14 @@ constexpr std::string_view kMouseControl = "&Options/&Mouse Control";
 constexpr std::string_view kSpeeds[] = {"&Options/&Speed/&High", "&Options/&Speed/&Middle",
                                         "&Options/&Speed/&Low"};
 
-// A menu path as the driver names it: the captions without their access marks.
-std::string plainPath(std::string_view path) {
+bool checked(const game::Game& game, std::string_view path) {
+    const window::MenuItem* item = game.window.main.findMenu(path);
+    return item && item->checked;
+}
+
+} // namespace
+
+std::string plainMenuPath(std::string_view path) {
     std::string out;
     for (char c : path) {
         if (c != '&')
@@ -24,13 +30,6 @@ std::string plainPath(std::string_view path) {
     }
     return out;
 }
-
-bool checked(const game::Game& game, std::string_view path) {
-    const window::MenuItem* item = game.window.main.findMenu(path);
-    return item && item->checked;
-}
-
-} // namespace
 
 std::string startSaveOf(const std::string& recordPath) {
     return recordPath + ".sav";
@@ -63,7 +62,7 @@ std::optional<std::string> Recorder::start(game::Game& game, const std::string& 
                                         : "menu Options/Keyboard Control");
     for (const std::string_view speed : kSpeeds) {
         if (checked(game, speed))
-            r.line("menu " + plainPath(speed));
+            r.line("menu " + plainMenuPath(speed));
     }
     r.line("item-cursor " + std::to_string(game.explore.cursorSlot));
     game.setPlatform(&r.platform_);

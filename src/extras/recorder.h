@@ -22,6 +22,10 @@ namespace extras {
 // The version the first command of a recording names ("recording 1").
 inline constexpr int kRecordingVersion = 1;
 
+// A menu path as the driver names it: the captions without their access marks
+// ("&Game/&Save/Data &1" -> "Game/Save/Data 1").
+std::string plainMenuPath(std::string_view path);
+
 // The save a recording starts from: the record file's name with ".sav" added.
 std::string startSaveOf(const std::string& recordPath);
 
