@@ -10,7 +10,6 @@ for tool in Xvfb xdotool; do
 done
 
 work=$(mktemp -d)
-display=":$((100 + RANDOM % 800))"
 pids=()
 cleanup() {
     for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null; done
@@ -39,10 +38,12 @@ save-game $work/window/save1.dat
 SCRIPT
 cp "$work/window/save1.dat" "$work/headless/save1.dat"
 
-Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+# A display of our own: Xvfb picks a free number and writes it to the file.
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" >/dev/null 2>&1 &
 pids+=($!)
-export DISPLAY=$display
-for _ in $(seq 50); do xdotool getmouselocation >/dev/null 2>&1 && break; sleep 0.1; done
+for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
+[ -s "$work/display" ] || fail "Xvfb did not start"
+export DISPLAY=":$(head -1 "$work/display")"
 
 XDG_CONFIG_HOME=$work/config XDG_DATA_HOME=$work/data \
     "$game" --zoom 1 --record "$work/game.rec" >"$work/window.log" 2>&1 &
