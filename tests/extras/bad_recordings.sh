@@ -38,5 +38,8 @@ cp "$work/good.sav" "$work/foreign.rec"
 refused foreign.rec 1 "unknown command"
 printf 'recording 1\nclick-cell 11 0\n' >"$work/cell.rec"
 refused cell.rec 2 "click-cell takes"
+# The driver plays recordings but makes none.
+printf 'answer text %s/new.rec\nmenu Extras/Record...\n' "$work" >"$work/record.rec"
+refused record.rec 2 "does not record"
 
 exit "$failed"

@@ -217,6 +217,9 @@ std::optional<std::string> Driver::choose(std::string_view arg) {
 std::optional<std::string> Driver::menu(std::string_view arg) {
     for (const auto& item : game_.window.main.menu) {
         if (withoutAccessMarks(item.path) == arg && !item.isSubmenu) {
+            // The driver plays recordings; it makes none (its own doors bypass the recorder).
+            if (item.path == extras::Entry::Record)
+                return "the driver does not record: record in the window";
             clock_.sync(game_.window);
             // A disabled entry, or one inside a disabled menu, cannot be chosen.
             if (menuReachable(game_.window.main, item) &&
