@@ -1,5 +1,8 @@
 // The game's program: one copy at a time, the main window around the game, the event loop.
 #include "desktop.h"
+#include "extras/inputs.h"
+#include "extras/settings.h"
+#include "extras_hooks.h"
 #include "game/events.h"
 #include "game/game.h"
 #include "persist/folders.h"
@@ -12,9 +15,12 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QDir>
+#include <QFileInfo>
 #include <QIcon>
 #include <QMessageBox>
 #include <QScreen>
+#include <QTimer>
+#include <algorithm>
 #include <string>
 #include <utility>
 
@@ -25,6 +31,10 @@ constexpr const char* kRefusal = "Sorry, cannot execute plural Gravenhold.";
 struct Options {
     int zoom = 0; // 0: chosen from the screen
     QString gameDir;
+    // Recorded games (our extras): --record FILE, --replay FILE [--speed N].
+    QString record;
+    QString replay;
+    int speed = 1; // 1..16
 };
 
 // The program's command line. --help and --version are answered before the window system
@@ -40,6 +50,9 @@ class CommandLine {
         parser_.addVersionOption();
         parser_.addOption(zoom_);
         parser_.addOption(gameDir_);
+        parser_.addOption(record_);
+        parser_.addOption(replay_);
+        parser_.addOption(speed_);
     }
 
     void answerHelpAndVersion(int& argc, char** argv) {
@@ -58,6 +71,9 @@ class CommandLine {
         Options options;
         options.zoom = std::max(0, parser_.value(zoom_).toInt());
         options.gameDir = parser_.value(gameDir_);
+        options.record = parser_.value(record_);
+        options.replay = parser_.value(replay_);
+        options.speed = std::clamp(parser_.value(speed_).toInt(), 1, 16);
         return options;
     }
 
@@ -74,6 +90,17 @@ class CommandLine {
     const QCommandLineOption gameDir_{QStringLiteral("game-dir"),
                                       QStringLiteral("Read the game's data from DIR."),
                                       QStringLiteral("DIR")};
+    const QCommandLineOption record_{
+        QStringLiteral("record"),
+        QStringLiteral("Record the game into FILE, to be played back later."),
+        QStringLiteral("FILE")};
+    const QCommandLineOption replay_{
+        QStringLiteral("replay"),
+        QStringLiteral("Play back the recorded game in FILE; input stays closed."),
+        QStringLiteral("FILE")};
+    const QCommandLineOption speed_{
+        QStringLiteral("speed"),
+        QStringLiteral("Play a recorded game back N times as fast (1..16)."), QStringLiteral("N")};
 };
 
 // The game's folders: game data from the command line or where the program finds it, the
@@ -141,12 +168,24 @@ int main(int argc, char** argv) {
 
     shell::TKRN10 window(game, zoomFor(options));
     platform.setOwner(&window);
-    sound.setMusicEnded([&] { window.forward([&] { game::musicEnded(game); }); });
+    sound.setMusicEnded([&] { window.forward([&] { extras::musicEnded(game); }); });
     QObject::connect(&instance, &shell::SingleInstance::frontRequested, &window,
                      &shell::TKRN10::bringToFront);
     if (!saveNotice.empty())
         QMessageBox::information(nullptr, QString::fromLatin1(game::kCaption),
                                  QString::fromStdString(saveNotice));
+
+    // Recorded games: record from the first quiet moment, or play a recording back.
+    extras::loadSwitches(game);
+    extras::showSwitches(game);
+    if (!options.record.isEmpty())
+        extras::recordWhenQuiet(game, QFileInfo(options.record).absoluteFilePath().toStdString());
+    shell::ReplayPlayer* player = nullptr;
+    if (!options.replay.isEmpty())
+        player = new shell::ReplayPlayer(window, options.replay, options.speed);
+
     window.show();
+    if (player)
+        QTimer::singleShot(0, player, [player] { player->start(); });
     return QApplication::exec();
 }

@@ -1,5 +1,7 @@
 #include "tkrn10.h"
 
+#include "extras/inputs.h"
+#include "extras_hooks.h"
 #include "game/events.h"
 #include "game/game.h"
 #include "pixels.h"
@@ -8,6 +10,7 @@
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QLayout>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
 #include <QScreen>
@@ -80,6 +83,14 @@ void ScreenWidget::paintEvent(QPaintEvent*) {
     const render::Picture& screen = model->screen;
     QPainter painter(this);
     paintPicture(painter, QRect(0, 0, screen.width * zoom_, screen.height * zoom_), screen);
+    if (model == &game_.window.main)
+        paintDamageOverlay(painter, game_, zoom_);
+}
+
+void ScreenWidget::mousePressEvent(QMouseEvent* event) {
+    const auto cell = fieldCellAt(event->position().toPoint(), zoom_);
+    if (cellClicked_ && cell && event->button() == Qt::LeftButton)
+        cellClicked_(cell->x(), cell->y());
 }
 
 ModelDialog::ModelDialog(TKRN10& owner, const window::Window& model, EventSink& sink)
@@ -105,7 +116,7 @@ void ModelDialog::closeEvent(QCloseEvent* event) {
     // The game decides: its close handler hides the window in the model, and the sync after
     // the event hides this dialog.
     event->ignore();
-    owner_.forward([this] { game::closeWindow(owner_.game(), name_); });
+    owner_.forward([this] { extras::closeWindow(owner_.game(), name_); });
 }
 
 void ModelDialog::reject() {
@@ -122,12 +133,15 @@ TKRN10::TKRN10(game::Game& game, int zoom)
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     EventSink& sink = *this;
     mirror_ = std::make_unique<ControlMirror>(screen_, model, zoom_, sink, "", kDrawnOnScreen);
+    screen_->onCellClicked(
+        [this](int x, int y) { forward([&] { extras::clickCell(game_, x, y); }); });
     menus_ = std::make_unique<MenuMirror>(menuBar(), this, model, sink);
     for (const window::Timer& t : game_.window.timers) {
         auto* timer = new QTimer(this);
         timer->setObjectName(QString::fromStdString(t.name));
-        connect(timer, &QTimer::timeout, this,
-                [this, name = t.name] { forward([&] { game::timerTick(game_, name); }); });
+        connect(timer, &QTimer::timeout, this, [this, name = t.name] {
+            forward([&] { extras::timerTick(game_, name, shellClockMs()); });
+        });
         timers_[t.name] = timer;
     }
     for (const auto& [name, window] : game_.window.secondary)
@@ -228,7 +242,7 @@ void TKRN10::showEvent(QShowEvent* event) {
 
 void TKRN10::closeEvent(QCloseEvent* event) {
     if (!quitting_)
-        forward([this] { game::closeWindow(game_, "Main"); });
+        forward([this] { extras::closeWindow(game_, "Main"); });
     if (quitting_)
         event->accept();
     else
@@ -249,7 +263,7 @@ bool TKRN10::eventFilter(QObject* watched, QEvent* event) {
     const auto key = gameKey(static_cast<QKeyEvent*>(event)->key());
     if (!key)
         return QMainWindow::eventFilter(watched, event);
-    forward([&] { game::keyDown(game_, *key); });
+    forward([&] { extras::keyDown(game_, *key); });
     return true;
 }
 
@@ -259,23 +273,23 @@ bool TKRN10::keyboardControl() const {
 }
 
 void TKRN10::clicked(const std::string& control) {
-    forward([&] { game::click(game_, control); });
+    forward([&] { extras::click(game_, control); });
 }
 
 void TKRN10::pressed(const std::string& control) {
-    forward([&] { game::press(game_, control); });
+    forward([&] { extras::press(game_, control); });
 }
 
 void TKRN10::released(const std::string& control) {
-    forward([&] { game::release(game_, control); });
+    forward([&] { extras::release(game_, control); });
 }
 
 void TKRN10::menuChosen(const std::string& path) {
-    forward([&] { game::menuCommand(game_, path); });
+    forward([&] { extras::menuCommand(game_, path); });
 }
 
 void TKRN10::rowChosen(const std::string& control, int row) {
-    forward([&] { game::choose(game_, control, row); });
+    forward([&] { extras::choose(game_, control, row); });
 }
 
 } // namespace shell

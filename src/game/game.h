@@ -5,6 +5,7 @@
 #include "characters/items.h"
 #include "combat/combat_state.h"
 #include "explore/explore_state.h"
+#include "extras/extras_state.h"
 #include "game/startup.h"
 #include "persist/persist_state.h"
 #include "render/render_state.h"
@@ -50,7 +51,8 @@ struct Game {
     sound::SoundState audio;       // the file the music player holds
     persist::PersistState persist; // the Ranking and Change Data Folder windows at work
     Folders folders;
-    ShellState shell; // settings lines, option block, quit request
+    ShellState shell;           // settings lines, option block, quit request
+    extras::ExtrasState extras; // our own extras beside the game: never changes a rule
 
     // The outside world, set by the shell (not owned). Until then the game runs on an
     // unattended desktop in silence.

@@ -146,6 +146,8 @@ int main(int argc, char** argv) {
     cli::ScriptPlatform platform(std::cout, std::cerr);
     game.setPlatform(&platform);
     cli::Driver driver(game, platform, std::cout);
+    if (opt.script != "-" && fs::path(opt.script).has_parent_path())
+        driver.setScriptFolder(fs::path(opt.script).parent_path().string());
 
     startUpForScripts(game, opt.prologue);
 
