@@ -308,9 +308,9 @@ int stairsBeside(const Floor& floor, int cell, std::uint8_t code) {
     return -1;
 }
 
-// Every landing: by the stairs or the Orb of Flying (the arrival cells), and by a wing,
-// which lands on the same cell one floor up or down (the floor-41 Wing to Descend is a
-// reward that appears there later).
+// Every landing: by the stairs or the Orb of Flying (the arrival cells), and by a Wing to
+// Ascend, used where it lies, on the same cell one floor up. A Wing to Descend is carried
+// and used anywhere; its one landing the tower plans for is floor 0, which is open road.
 std::vector<Arrival> arrivals(const world::TowerMap& tower) {
     std::vector<Arrival> out;
     for (int f = 0; f < world::kFloors; ++f) {
@@ -326,14 +326,10 @@ std::vector<Arrival> arrivals(const world::TowerMap& tower) {
                 {f, cell, stairsBeside(floor, cell, world::Tile::StairsUp), "arrival from above"});
         }
         for (int c = 0; c < world::kCells; ++c) {
-            const auto t = tower.tile(f, c);
-            if (t == world::Tile::WingToAscend && f < world::kTopFloor)
+            if (tower.tile(f, c) == world::Tile::WingToAscend && f < world::kTopFloor)
                 out.push_back({f + 1, c, -1, "landing of a Wing to Ascend"});
-            if (t == world::Tile::WingToDescend && f > 0)
-                out.push_back({f - 1, c, -1, "landing of a Wing to Descend"});
         }
     }
-    out.push_back({40, 49, -1, "landing of a Wing to Descend"});
     return out;
 }
 
