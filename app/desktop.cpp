@@ -1,7 +1,6 @@
 #include "desktop.h"
 
-#include <QDir>
-#include <QFileInfo>
+#include "persist/folders.h"
 
 namespace shell {
 namespace {
@@ -12,10 +11,9 @@ constexpr int kWindowDressing = 64; // menu bar, title bar and frame, in screen 
 } // namespace
 
 GameLocation locateGame(const QString& programFolder, const QString& installedRelative) {
-    const QString installed = QDir::cleanPath(QDir(programFolder).filePath(installedRelative));
-    if (!installedRelative.isEmpty() && QFileInfo(QDir(installed).filePath("data")).isDir())
-        return {installed, true};
-    return {QDir::cleanPath(programFolder), false};
+    const persist::GameFolder found =
+        persist::locateGameFolder(programFolder.toStdString(), installedRelative.toStdString());
+    return {QString::fromStdString(found.folder), found.installed};
 }
 
 int chooseZoom(QSize available, QSize client) {

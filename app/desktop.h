@@ -12,9 +12,9 @@ struct GameLocation {
     bool installed = false;
 };
 
-// An installed game keeps its data in `installedRelative` (relative to the program's folder,
-// e.g. "../share/gravenhold") and has a data/ folder there; otherwise the game runs from a
-// build tree and its data lies beside the program.
+// The game folder of a program in `programFolder`, by the rule of persist::locateGameFolder:
+// `installedRelative` (e.g. "../share/gravenhold") when it has a data/ folder, otherwise the
+// program's own folder.
 GameLocation locateGame(const QString& programFolder, const QString& installedRelative);
 
 // The largest whole zoom (1, 2 or 3) at which a window with this client size and room for

@@ -1,5 +1,7 @@
 #include "tkrn10.h"
 
+#include "extras/inputs.h"
+#include "extras_hooks.h"
 #include "game/events.h"
 #include "pixels.h"
 #include "state/game.h"
@@ -8,7 +10,9 @@
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QLayout>
+#include <QMouseEvent>
 #include <QPainter>
+#include <QPushButton>
 #include <QScreen>
 #include <optional>
 #include <set>
@@ -45,6 +49,19 @@ std::optional<game::Key> gameKey(int qtKey) {
     }
 }
 
+// Enter presses the button that has the keyboard focus (the keys go to it) as Space does: a
+// dialogue answer, an altar's choice, Use or Don't use, a secondary window's button. Without a
+// button in focus Enter stays the game's key (the item cursor). True when a button was pressed.
+bool enterPressesFocusedButton(QObject* receiver, const QKeyEvent& key) {
+    if (key.key() != Qt::Key_Return && key.key() != Qt::Key_Enter)
+        return false;
+    auto* button = qobject_cast<QPushButton*>(receiver);
+    if (!button || !button->isVisible() || !button->isEnabled())
+        return false;
+    button->click();
+    return true;
+}
+
 QSize clientSize(const window::Window& model, int zoom) {
     return {model.clientWidth * zoom, model.clientHeight * zoom};
 }
@@ -66,6 +83,14 @@ void ScreenWidget::paintEvent(QPaintEvent*) {
     const render::Picture& screen = model->screen;
     QPainter painter(this);
     paintPicture(painter, QRect(0, 0, screen.width * zoom_, screen.height * zoom_), screen);
+    if (model == &game_.window.main)
+        paintDamageOverlay(painter, game_, zoom_);
+}
+
+void ScreenWidget::mousePressEvent(QMouseEvent* event) {
+    const auto cell = fieldCellAt(event->position().toPoint(), zoom_);
+    if (cellClicked_ && cell && event->button() == Qt::LeftButton)
+        cellClicked_(cell->x(), cell->y());
 }
 
 ModelDialog::ModelDialog(TKRN10& owner, const window::Window& model, EventSink& sink)
@@ -91,7 +116,7 @@ void ModelDialog::closeEvent(QCloseEvent* event) {
     // The game decides: its close handler hides the window in the model, and the sync after
     // the event hides this dialog.
     event->ignore();
-    owner_.forward([this] { game::closeWindow(owner_.game(), name_); });
+    owner_.forward([this] { extras::closeWindow(owner_.game(), name_); });
 }
 
 void ModelDialog::reject() {
@@ -108,12 +133,15 @@ TKRN10::TKRN10(game::Game& game, int zoom)
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     EventSink& sink = *this;
     mirror_ = std::make_unique<ControlMirror>(screen_, model, zoom_, sink, "", kDrawnOnScreen);
+    screen_->onCellClicked(
+        [this](int x, int y) { forward([&] { extras::clickCell(game_, x, y); }); });
     menus_ = std::make_unique<MenuMirror>(menuBar(), this, model, sink);
     for (const window::Timer& t : game_.window.timers) {
         auto* timer = new QTimer(this);
         timer->setObjectName(QString::fromStdString(t.name));
-        connect(timer, &QTimer::timeout, this,
-                [this, name = t.name] { forward([&] { game::timerTick(game_, name); }); });
+        connect(timer, &QTimer::timeout, this, [this, name = t.name] {
+            forward([&] { extras::timerTick(game_, name, shellClockMs()); });
+        });
         timers_[t.name] = timer;
     }
     for (const auto& [name, window] : game_.window.secondary)
@@ -214,7 +242,7 @@ void TKRN10::showEvent(QShowEvent* event) {
 
 void TKRN10::closeEvent(QCloseEvent* event) {
     if (!quitting_)
-        forward([this] { game::closeWindow(game_, "Main"); });
+        forward([this] { extras::closeWindow(game_, "Main"); });
     if (quitting_)
         event->accept();
     else
@@ -222,6 +250,9 @@ void TKRN10::closeEvent(QCloseEvent* event) {
 }
 
 bool TKRN10::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress &&
+        enterPressesFocusedButton(watched, *static_cast<QKeyEvent*>(event)))
+        return true;
     // Under keyboard control the window sees the keys before its controls do; so does the
     // Ending window, whose Enter ends the slideshow. Other dialogs keep their keys.
     const auto* dialog = dynamic_cast<const ModelDialog*>(QApplication::activeWindow());
@@ -232,7 +263,7 @@ bool TKRN10::eventFilter(QObject* watched, QEvent* event) {
     const auto key = gameKey(static_cast<QKeyEvent*>(event)->key());
     if (!key)
         return QMainWindow::eventFilter(watched, event);
-    forward([&] { game::keyDown(game_, *key); });
+    forward([&] { extras::keyDown(game_, *key); });
     return true;
 }
 
@@ -242,23 +273,23 @@ bool TKRN10::keyboardControl() const {
 }
 
 void TKRN10::clicked(const std::string& control) {
-    forward([&] { game::click(game_, control); });
+    forward([&] { extras::click(game_, control); });
 }
 
 void TKRN10::pressed(const std::string& control) {
-    forward([&] { game::press(game_, control); });
+    forward([&] { extras::press(game_, control); });
 }
 
 void TKRN10::released(const std::string& control) {
-    forward([&] { game::release(game_, control); });
+    forward([&] { extras::release(game_, control); });
 }
 
 void TKRN10::menuChosen(const std::string& path) {
-    forward([&] { game::menuCommand(game_, path); });
+    forward([&] { extras::menuCommand(game_, path); });
 }
 
 void TKRN10::rowChosen(const std::string& control, int row) {
-    forward([&] { game::choose(game_, control, row); });
+    forward([&] { extras::choose(game_, control, row); });
 }
 
 } // namespace shell

@@ -28,13 +28,18 @@ class ScreenWidget : public QWidget {
   public:
     ScreenWidget(QWidget* parent, game::Game& game, std::string window, int zoom);
 
+    // A left click on a cell of the play field (the main window's only).
+    void onCellClicked(std::function<void(int, int)> handler) { cellClicked_ = std::move(handler); }
+
   protected:
     void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
 
   private:
     game::Game& game_;
     std::string window_;
     int zoom_;
+    std::function<void(int, int)> cellClicked_;
 };
 
 // A secondary window of the model (About box, Ranking, Ending, Change Data Folder), shown as a

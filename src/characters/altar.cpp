@@ -10,7 +10,6 @@
 
 #include <algorithm>
 #include <array>
-#include <limits>
 #include <string>
 
 namespace characters {
@@ -49,16 +48,10 @@ constexpr std::array<Choice, 3> kChoices = {{
 }};
 constexpr std::string_view kNever = "Button42";
 
-// A value held within what a status slot can hold.
-std::int64_t capped(std::int64_t v) {
-    return std::clamp<std::int64_t>(v, std::numeric_limits<std::int32_t>::min(),
-                                    std::numeric_limits<std::int32_t>::max());
-}
-
 // ShopPrice: (n * n + n + 2) * 10 gold after n requests: 20, 40, 80, 140, 220 ...
 std::int64_t altarPrice(const Status& s) {
     const std::int64_t n = s[Slot::AltarOfferings];
-    return capped(n * n + n + 2) * 10;
+    return std::int64_t{capped(n * n + n + 2)} * 10;
 }
 
 // The gain of a request: hit points by the requests so far, offense and defense by the floor's
@@ -118,7 +111,7 @@ void grant(game::Game& game, Request r) {
     game.composedMessage =
         lineText(choice.message) + " " + std::to_string(amount) + lineText(kPointsUp);
     game.messageSelector = 1;
-    s[Slot::AltarOfferings] += 1;
+    raiseSlot(s[Slot::AltarOfferings], 1);
     s[Slot::Gold] -= static_cast<std::int32_t>(game.talk.shopPrice);
     raiseSlot(s[choice.slot], amount);
     script::Script(game).sound(script::Effect::Get).pause().message(1).pause().play(game);

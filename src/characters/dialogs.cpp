@@ -12,7 +12,6 @@
 #include "world/catalogue.h"
 
 #include <algorithm>
-#include <limits>
 
 namespace characters {
 namespace {
@@ -121,11 +120,6 @@ void Button7Click(game::Game& game) {
     w.control(kYes).visible = false;
     w.control(kNo).visible = false;
     endTalk(game);
-}
-
-void raiseSlot(std::int32_t& slot, std::int64_t gain) {
-    constexpr std::int64_t kLargest = std::numeric_limits<std::int32_t>::max();
-    slot = static_cast<std::int32_t>(std::min(kLargest, std::int64_t{slot} + gain));
 }
 
 } // namespace characters

@@ -47,7 +47,4 @@ void Button2Click(game::Game& game);
 // Button7Click: "No": nothing is bought, the box closes and input reopens.
 void Button7Click(game::Game& game);
 
-// A gain added to a status slot, held at the largest value a slot can hold.
-void raiseSlot(std::int32_t& slot, std::int64_t gain);
-
 } // namespace characters

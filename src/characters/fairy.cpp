@@ -125,7 +125,7 @@ void yousei(game::Game& game) {
     window::Control& box = game.window.main.control("RichEdit1");
     box.fontSize = game.shell.options[persist::Option::DialogFont];
     script::changeMusic(game, kFairyTrack);
-    s[Slot::FairyMeetings] += 1;
+    raiseSlot(s[Slot::FairyMeetings], 1);
     persist::fairyValuation(game);
     box.text = fairyText(s[Slot::FairyValuation], s[Slot::FairyPlace], s[Slot::FairyMeetings]);
     pushFairyScene(game, *fairy);

@@ -101,11 +101,6 @@ constexpr std::array<ItemNeighbour, 4> kNeighbours = {{
     {Direction::Up, script::DoorKind::LavaFromBottom},
 }};
 
-// Sums the game lets wrap are worked out in unsigned 32-bit arithmetic.
-std::int32_t wrappingSum(std::int64_t a, std::int64_t b) {
-    return static_cast<std::int32_t>(static_cast<std::uint32_t>(a) + static_cast<std::uint32_t>(b));
-}
-
 // A monster the destructible ball blows away: any one-cell monster but Zeno and the Great
 // Magic Master; the big monsters stay.
 std::optional<int> ordinaryMonster(std::uint8_t code) {
@@ -129,10 +124,13 @@ void useElixir(game::Game& game) {
                           {Message, kComposed, 0},
                           {Pause, 0, 0}})
         .push(game);
-    const std::int32_t gain =
-        wrappingSum(std::int64_t{s[Slot::Offense]} * 10, std::int64_t{s[Slot::Defense]} * 5);
-    game.composedMessage = lineOf(kElixirLine) + " " + std::to_string(gain) + lineOf(kPointsUpLine);
-    s[Slot::Life] = wrappingSum(s[Slot::Life], gain);
+    // Worked out in 64 bits: a strong hero's gain can pass what a slot holds, and the message
+    // names no more than the slot could take.
+    const std::int64_t gain =
+        std::int64_t{s[Slot::Offense]} * 10 + std::int64_t{s[Slot::Defense]} * 5;
+    game.composedMessage =
+        lineOf(kElixirLine) + " " + std::to_string(world::capped(gain)) + lineOf(kPointsUpLine);
+    raiseSlot(s[Slot::Life], gain);
     s[Slot::Elixir] = 0;
     game.explore.dialogPending = false;
 }
@@ -163,7 +161,7 @@ void useDestructibleBall(game::Game& game) {
         game, {{SidePanels, 0, 0}, {Message, 0, 0}, {Special, kAfterFightChecks, 0}, {Pause, 0, 0}})
         .push(game);
     game.messageSelector = 0;
-    std::int32_t total = 0;
+    std::int32_t total = 0; // held at the largest sum a slot can hold, like the gold itself
     for (const auto& n : kNeighbours) {
         const auto cell = neighbour(heroCellOf(s), n.side);
         if (!cell)
@@ -171,11 +169,11 @@ void useDestructibleBall(game::Game& game) {
         const auto type = ordinaryMonster(game.map.tile(floor, *cell));
         if (!type)
             continue;
-        total = wrappingSum(total, combat::monsterRow(game, *type).gold);
+        raiseSlot(total, combat::monsterRow(game, *type).gold);
         game.targetCell = *cell;
         explore::toroad2(game);
     }
-    s[Slot::Gold] = wrappingSum(s[Slot::Gold], total);
+    raiseSlot(s[Slot::Gold], total);
     s[Slot::DestructibleBall] = 0;
     game.messageSelector = kComposed;
     game.composedMessage =

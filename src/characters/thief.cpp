@@ -48,7 +48,8 @@ void say(game::Game& game, int dialog) {
 
 // Floor 2, beside the cell wall: he breaks it down and the hero is free.
 void breakPrisonWall(game::Game& game) {
-    script::restartFloorMusic(game);
+    if (script::musicOn(game))
+        script::restartFloorMusic(game);
     game.composedMessage = lineText(kWallFell);
     pushPaced(game, {{Cmd::Message, 1, 0}, {Cmd::MessageBox, 4, 0}});
     pushWallSinks(game, kPrisonWall);

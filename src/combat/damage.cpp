@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <limits>
+#include <optional>
 #include <string>
 
 namespace combat {
@@ -31,17 +32,31 @@ void forecast(game::Game& game) {
 // The hero strikes first: he lands BlowCount blows and the monster answers all but the last.
 void heroFirstDamage(game::Game& game, std::int64_t offense) {
     CombatState& c = game.combat;
-    if (!canAttack(game, c.currentMonster)) {
+    const std::optional<HeroFirstFight> fight = heroFirstFight(game, c.currentMonster, offense);
+    if (!fight) {
         c.forecastText = world::catalogueLine(kImpossibleLine);
         return;
     }
-    const MonsterStrength m = monsterStrength(game, c.currentMonster);
-    c.blowCount = blowsToDefeat(m.life, offense - m.defense);
-    c.expectedDamage = damageOf(m.offense - heroDefense(game), std::int64_t{c.blowCount} - 1);
+    c.blowCount = fight->blows;
+    c.expectedDamage = fight->damage;
     forecast(game);
 }
 
 } // namespace
+
+std::optional<HeroFirstFight> heroFirstFight(const game::Game& game, int type,
+                                             std::int64_t offense) {
+    if (!canAttack(game, type))
+        return std::nullopt;
+    const MonsterStrength m = monsterStrength(game, type);
+    const std::int32_t blows = blowsToDefeat(m.life, offense - m.defense);
+    return HeroFirstFight{blows, damageOf(m.offense - heroDefense(game), std::int64_t{blows} - 1)};
+}
+
+std::optional<std::int32_t> orbForecast(const game::Game& game, int type) {
+    const std::optional<HeroFirstFight> fight = heroFirstFight(game, type, heroOffense(game));
+    return fight ? std::optional<std::int32_t>(fight->damage) : std::nullopt;
+}
 
 std::int32_t blowsToDefeat(std::int64_t life, std::int64_t perBlow) {
     if (life <= 0)

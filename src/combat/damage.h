@@ -8,6 +8,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 
 namespace game {
 struct Game;
@@ -31,6 +32,22 @@ std::int64_t effectiveOffense(const game::Game& game, int type);
 
 // Can the hero attack? Only when the monster's defense is below his plain offense.
 bool canAttack(const game::Game& game, int type);
+
+// A fight in which the hero strikes first with the given offense: the blows he lands and
+// the life he loses to the monster's answers (all but the last blow draw one).
+struct HeroFirstFight {
+    std::int32_t blows = 0;
+    std::int32_t damage = 0;
+};
+
+// The fight against a monster kind when the hero strikes first; nothing when he cannot hurt
+// it. Changes no state.
+std::optional<HeroFirstFight> heroFirstFight(const game::Game& game, int type,
+                                             std::int64_t offense);
+
+// The Orb of Hero's forecast for a monster kind (plain offense, this lap's strength): the life
+// the fight would cost, or nothing when the hero cannot hurt the monster. Changes no state.
+std::optional<std::int32_t> orbForecast(const game::Game& game, int type);
 
 // dameiji: the cost of a fight against the current monster in which the hero strikes first,
 // with the attack doubling; sets BlowCount, ExpectedDamage and ForecastText.

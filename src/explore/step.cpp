@@ -49,7 +49,7 @@ constexpr std::array<KeyPickup, 3> kKeys = {{
 
 void keyRule(game::Game& game, std::uint8_t t) {
     const KeyPickup& key = kKeys[static_cast<std::size_t>(t - Tile::YellowKey)];
-    game.status[key.slot] += 1;
+    raiseSlot(game.status[key.slot], 1);
     game.composedMessage = std::string(catalogueLine(key.line));
     game.messageSelector = 1;
     timer2on(game);
@@ -74,7 +74,7 @@ void potionRule(game::Game& game, std::uint8_t t) {
     Status& s = game.status;
     const Potion& p = kPotions[static_cast<std::size_t>(t - Tile::RedElixir)];
     const std::int32_t amount = p.base * floorBand(s) * s.lapFactor();
-    s[p.slot] += amount;
+    raiseSlot(s[p.slot], amount);
     game.messageSelector = 1;
     game.composedMessage = pointsUp(p.line, amount, p.gem);
 }
@@ -117,7 +117,7 @@ void equipmentRule(game::Game& game, std::uint8_t t) {
     const bool sword = t <= Tile::SacredSword;
     const int index = t - (sword ? Tile::IronSword : Tile::IronShield); // 0..4
     const std::int32_t amount = kEquipmentGain[static_cast<std::size_t>(index)] * s.lapFactor();
-    s[sword ? Slot::Offense : Slot::Defense] += amount;
+    raiseSlot(s[sword ? Slot::Offense : Slot::Defense], amount);
     s[sword ? Slot::SwordGrade : Slot::ShieldGrade] = index + 1;
     s[(sword ? Slot::SwordTaken : Slot::ShieldTaken) + index] = 1;
     game.messageSelector = 1;

@@ -1,6 +1,6 @@
 // Where the game's files live on a Linux desktop: the settings file in the user's
-// configuration folder, the saves in the game folder's savedat folder when the game runs from
-// a build tree and may write there, otherwise in the user's data folder.
+// configuration folder, the saves in the user's data folder, the game's data beside the
+// program in a build tree or in the data folder of an installed copy.
 #pragma once
 
 #include <string>
@@ -24,11 +24,38 @@ std::string configFolder(const Environment& env);
 // ~/.local/share/gravenhold.
 std::string userDataFolder(const Environment& env);
 
-// The save folder a fresh settings file names: the game folder's savedat when the game is not
-// installed and that folder can be created and written, otherwise savedat in the user's data
-// folder. The folder is created on the way.
-std::string defaultSaveFolder(const std::string& gameFolder, bool installed,
-                              const Environment& env);
+// The save folder a fresh settings file names: savedat in the user's data folder, for a build
+// tree and an installed copy alike, so that rebuilding or reinstalling the game never touches
+// the player's saves, options and rankings. The folder is created on the way.
+std::string defaultSaveFolder(const Environment& env);
+
+// The folder that holds the game's data, and whether it is an installed copy.
+struct GameFolder {
+    std::string folder;
+    bool installed = false;
+};
+
+// An installed game keeps its data in `installedRelative` (relative to the program's folder,
+// e.g. "../share/gravenhold") and has a data/ folder there; otherwise the game runs from a
+// build tree and its data lies beside the program.
+GameFolder locateGameFolder(const std::string& programFolder, const std::string& installedRelative);
+
+// The default save folder of this run, and what to tell the player about it at start (empty
+// when there is nothing to say).
+struct SaveFolderChoice {
+    std::string folder;
+    std::string notice;
+};
+
+// Earlier builds kept the saves in savedat beside the game's data, where a clean rebuild
+// deletes them. When the settings file names such a folder (the game folder's savedat, or the
+// savedat of the game folder it records), or names no folder at all in a build tree, the saves
+// found there move once into the user's data folder and the settings file is pointed at it.
+// Saves already in the user's data folder are never overwritten: then the old ones stay where
+// they are. A move that fails half-way is undone, and the saves stay in the old folder for
+// this run. A settings file naming any other folder is left alone.
+SaveFolderChoice settleSaveFolder(const GameFolder& game, const std::string& configFolder,
+                                  const Environment& env);
 
 // Create the folder and its parents when missing; true when it exists afterwards.
 bool ensureFolder(const std::string& folder);

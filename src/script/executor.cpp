@@ -99,7 +99,7 @@ void gameOverStart(game::Game& game, bool fight, int animation) {
 
 // The life after a change, floored at 0; a life of 0 is the hero's death.
 void setLife(game::Game& game, std::int64_t life) {
-    game.status[Slot::Life] = static_cast<std::int32_t>(std::max<std::int64_t>(0, life));
+    game.status[Slot::Life] = world::capped(std::max<std::int64_t>(0, life));
     showLife(game);
     if (game.status[Slot::Life] == 0) {
         // The game-over script goes on top of the script's bottom entry, and the executor
@@ -248,7 +248,7 @@ Played perform(game::Game& game, const CommandEntry e) {
         render::show(game);
         break;
     case Cmd::Gold:
-        s[Slot::Gold] += e.arg1 * (s[Slot::LuckyGold] + 1);
+        raiseSlot(s[Slot::Gold], std::int64_t{e.arg1} * (s[Slot::LuckyGold] + 1));
         render::disp(game);
         break;
     case Cmd::SidePanels:

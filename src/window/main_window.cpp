@@ -206,6 +206,13 @@ void addMenu(Window& w) {
     add(options, "Save &Option");
     add(options, "&Initialize Option").separatorAfter = true;
 
+    // Our own menu, beside the game's three: the extras that change no rule.
+    const std::string extras = "E&xtras";
+    add("", extras, {}, true);
+    add(extras, "&Damage on Map");
+    add(extras, "&Click to Walk").checked = true;
+    add(extras, "&Record...");
+
     const std::string help = "&Help";
     add("", help, "Ctrl+H", true);
     add(help, "Help Library", "F1");

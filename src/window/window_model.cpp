@@ -12,6 +12,10 @@ Control* Window::find(std::string_view controlName) {
     return it == controls.end() ? nullptr : &*it;
 }
 
+const Control* Window::find(std::string_view controlName) const {
+    return const_cast<Window*>(this)->find(controlName);
+}
+
 Control& Window::control(std::string_view controlName) {
     if (Control* c = find(controlName))
         return *c;
@@ -22,6 +26,10 @@ MenuItem* Window::findMenu(std::string_view path) {
     const auto it =
         std::find_if(menu.begin(), menu.end(), [&](const MenuItem& m) { return m.path == path; });
     return it == menu.end() ? nullptr : &*it;
+}
+
+const MenuItem* Window::findMenu(std::string_view path) const {
+    return const_cast<Window*>(this)->findMenu(path);
 }
 
 MenuItem& Window::menuItem(std::string_view path) {
@@ -51,6 +59,10 @@ Window* WindowModel::findWindow(std::string_view windowName) {
         return &main;
     const auto it = secondary.find(windowName);
     return it == secondary.end() ? nullptr : &it->second;
+}
+
+const Window* WindowModel::findWindow(std::string_view windowName) const {
+    return const_cast<WindowModel*>(this)->findWindow(windowName);
 }
 
 } // namespace window

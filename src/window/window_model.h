@@ -71,8 +71,10 @@ struct Window {
     render::Picture screen;        // what is painted straight onto the client area
 
     Control* find(std::string_view controlName);
+    const Control* find(std::string_view controlName) const;
     Control& control(std::string_view controlName); // throws std::out_of_range if unknown
     MenuItem* findMenu(std::string_view path);
+    const MenuItem* findMenu(std::string_view path) const;
     MenuItem& menuItem(std::string_view path); // throws std::out_of_range if unknown
 };
 
@@ -86,6 +88,7 @@ struct WindowModel {
     const Timer* findTimer(std::string_view timerName) const;
     Timer& timer(std::string_view timerName);        // throws std::out_of_range if unknown
     Window* findWindow(std::string_view windowName); // "" or "Main" is the main window
+    const Window* findWindow(std::string_view windowName) const;
 };
 
 } // namespace window

@@ -1,9 +1,11 @@
 // The hero's progress: the status block of 164 slots and the seven words saved with it.
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <limits>
 #include <span>
 
 namespace world {
@@ -80,6 +82,18 @@ enum : int {
 
 // Facing values of Status[88].
 enum class Facing : std::int32_t { Down = 1, Left = 2, Right = 3, Up = 4 };
+
+// A value held within what a slot can hold: past the 32-bit range it stops at the range's end
+// instead of wrapping round.
+constexpr std::int32_t capped(std::int64_t v) {
+    return static_cast<std::int32_t>(std::clamp<std::int64_t>(
+        v, std::numeric_limits<std::int32_t>::min(), std::numeric_limits<std::int32_t>::max()));
+}
+
+// A gain (or a loss) added to a slot the way every gain of the game is, held within the range.
+inline void raiseSlot(std::int32_t& slot, std::int64_t gain) {
+    slot = capped(std::int64_t{slot} + gain);
+}
 
 inline constexpr std::int32_t kSaveMarker = -4;
 inline constexpr std::int32_t kLaterLap = 43;

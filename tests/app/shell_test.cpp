@@ -1,6 +1,8 @@
 // The Qt shell mirrors the game's window model: the menu tree, every control at its place, the
 // timers, the About box, and it refuses a second copy of the game.
 #include "desktop.h"
+#include "script/executor.h"
+#include "script/script.h"
 #include "single_instance.h"
 #include "state/game.h"
 #include "tkrn10.h"
@@ -60,6 +62,7 @@ class ShellTest : public QObject {
     void closingTheWindowEndsTheProgram();
     void aSecondCopyIsRefusedWhileTheFirstRuns();
     void zoomAndGameFolderFollowTheDesktop();
+    void enterPressesTheFocusedButtonAsSpaceDoes();
 };
 
 void ShellTest::menuEntriesMirrorTheModel() {
@@ -80,7 +83,11 @@ void ShellTest::menuEntriesMirrorTheModel() {
     QCOMPARE(g.action("&Help/Help Library")->shortcut(), QKeySequence(Qt::Key_F1));
     QVERIFY(!g.action("&Game/&Save")->isEnabled());
     QVERIFY(g.action("&Options/&Prologue")->isChecked());
-    QCOMPARE(g.window->menuBar()->actions().size(), 3);
+    // The game's three menus, with our own Extras menu after Options.
+    QStringList bar;
+    for (const QAction* menu : g.window->menuBar()->actions())
+        bar << menu->text();
+    QCOMPARE(bar, QStringList({"&Game", "&Options", "E&xtras", "&Help"}));
 }
 
 void ShellTest::separatorsStandWhereTheModelPutsThem() {
@@ -220,6 +227,37 @@ void ShellTest::zoomAndGameFolderFollowTheDesktop() {
     const shell::GameLocation installed = shell::locateGame(bin, "../share/gravenhold");
     QCOMPARE(installed.folder, dir.filePath("share/gravenhold"));
     QVERIFY(installed.installed);
+}
+
+// Under keyboard control Enter answers the dialogue box and closes a secondary window through
+// its focused button; with no button in focus it stays the item cursor's key.
+void ShellTest::enterPressesTheFocusedButtonAsSpaceDoes() {
+    ShellGame g;
+    g.window->show();
+    QVERIFY(QTest::qWaitForWindowActive(g.window.get()));
+    g.choose("&Options/&Keyboard Control");
+    g.window->forward([&] {
+        script::Script(g.game, {{script::Cmd::MessageBox, 4, 0}, {script::Cmd::Pause, 0, 0}})
+            .push(g.game);
+        script::timer2on(g.game);
+    });
+    tick(g.window->timer("Timer2"));
+    QWidget* ok = g.window->mirror().widget("Button1");
+    QVERIFY(ok->isVisible() && ok->hasFocus());
+    QTest::keyClick(ok, Qt::Key_Return);
+    QVERIFY(!ok->isVisible());
+    QCOMPARE(g.game.status[world::Slot::DialogueSeenBase + 4], 1);
+
+    for (int n = 0; n < 100 && g.window->timer("Timer2")->isActive(); ++n)
+        tick(g.window->timer("Timer2"));
+    g.window->forward([&] { g.game.status[world::Slot::Mattock] = 1; });
+    QTest::keyClick(g.window.get(), Qt::Key_Return);
+    QVERIFY(g.game.explore.cursorOpen);
+
+    g.choose("&Help/&About Gravenhold");
+    shell::ModelDialog* about = g.window->dialog("About");
+    QTest::keyClick(about->mirror().widget("OKButton"), Qt::Key_Enter);
+    QVERIFY(!about->isVisible());
 }
 
 QTEST_MAIN(ShellTest)

@@ -3,6 +3,9 @@
 #include "scenes/tile_scenes.h"
 #include "world/catalogue.h"
 
+#include <limits>
+#include <utility>
+
 namespace explore_test {
 namespace {
 
@@ -61,6 +64,28 @@ TEST_F(StepTest, PotionsAndGemsGrowWithTheFloorBandAndTheLap) {
     EXPECT_EQ(messageLine(), line(164) + " 1 point up!");
     stepOnto(Tile::BlueCrystal, 11);
     EXPECT_EQ(messageLine(), line(165) + " 2 points up!");
+}
+
+// A hero at the top of the range keeps the largest value a slot holds: a pick-up or a fight's
+// gold never wraps round to a negative figure.
+TEST_F(StepTest, GainsStopAtTheLargestValueASlotHolds) {
+    constexpr std::int32_t kTop = std::numeric_limits<std::int32_t>::max();
+    const std::pair<std::uint8_t, int> pickUps[] = {
+        {Tile::BlueElixir, Slot::Life},     {Tile::RedCrystal, Slot::Offense},
+        {Tile::BlueCrystal, Slot::Defense}, {Tile::IronSword, Slot::Offense},
+        {Tile::IronShield, Slot::Defense},
+    };
+    slot(Slot::LapLevel) = kLaterLap;
+    for (const auto& [code, raised] : pickUps) {
+        slot(raised) = kTop - 1;
+        stepOnto(code, 45);
+        EXPECT_EQ(slot(raised), kTop) << int{code};
+    }
+    slot(Slot::Offense) = 100000; // beats the Green Slime in one blow
+    slot(Slot::Gold) = kTop - 1;
+    slot(Slot::LuckyGold) = 1;
+    stepOnto(61);
+    EXPECT_EQ(slot(Slot::Gold), kTop);
 }
 
 TEST_F(StepTest, SwordsAndShieldsSetTheirGradeEvenBelowTheOneHeld) {

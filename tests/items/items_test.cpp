@@ -2,6 +2,9 @@
 #include "items_fixture.h"
 #include "script/input_lock.h"
 
+#include <limits>
+#include <string>
+
 namespace items_test {
 namespace {
 
@@ -29,6 +32,20 @@ TEST_F(ItemsTest, UseAndDontUseOpenUnderTheIconAndCloseAgain) {
     EXPECT_FALSE(dontUse.visible || use.visible);
     EXPECT_TRUE(inputOpen());
     EXPECT_EQ(slot(Slot::Mattock), 1);
+}
+
+// Game Start while Use / Don't use is open: the pair goes with the old game, so the new one
+// cannot use an item it does not hold.
+TEST_F(ItemsTest, ANewGameClosesTheUsePairOfTheLastOne) {
+    give(Slot::Elixir);
+    click("Image8");
+    ASSERT_TRUE(control("Button38").visible);
+    ASSERT_TRUE(game::menuCommand(game, "&Game/Game &Start"));
+    EXPECT_FALSE(control("Button37").visible || control("Button38").visible);
+    click("Button38");
+    playOut();
+    EXPECT_EQ(slot(Slot::Life), 1000);
+    EXPECT_TRUE(inputOpen());
 }
 
 TEST_F(ItemsTest, AnIconDoesNothingUnlessEnabledAndHeld) {
@@ -64,6 +81,28 @@ TEST_F(ItemsTest, TheElixirGivesTenTimesOffenseAndFiveTimesDefenseAtTheMomentOfU
     give(Slot::Elixir);
     use("Image8");
     EXPECT_EQ(slot(Slot::Life), 2500 + 3500);
+}
+
+// The elixir's hit points and the ball's gold stop at the largest value a slot holds, as every
+// other gain does, instead of wrapping round to a negative figure.
+TEST_F(ItemsTest, TheElixirAndTheBallStopAtTheLargestValueASlotHolds) {
+    constexpr std::int32_t kTop = std::numeric_limits<std::int32_t>::max();
+    slot(Slot::Offense) = kTop;
+    slot(Slot::Defense) = kTop;
+    give(Slot::Elixir);
+    use("Image8");
+    EXPECT_EQ(slot(Slot::Life), kTop);
+    playOut();
+    EXPECT_EQ(messageLine(),
+              "Used an elixir. The vital power is " + std::to_string(kTop) + " points up!");
+
+    standOn(20, kCentre);
+    setTile(kBelow, 135); // Knight, 65 gold
+    slot(Slot::Gold) = kTop - 10;
+    give(Slot::DestructibleBall);
+    use("Image10");
+    EXPECT_EQ(slot(Slot::Gold), kTop);
+    playOut();
 }
 
 TEST_F(ItemsTest, TheMattockBringsDownTheWallsBesideTheHeroAndIsSpentEvenWithoutOne) {
@@ -109,6 +148,27 @@ TEST_F(ItemsTest, TheDestructibleBallSparesZenoAndTheGreatMagicMasterAndPaysPlai
     EXPECT_EQ(slot(Slot::Gold), 66);
     EXPECT_EQ(messageLine(),
               "Used a destructible ball! The enemy on all side fell down! Got 66 Golds.");
+}
+
+// In a later lap the ball's after-fight check on the top floor must not end the lap: Zeno
+// still stands there (or has not even appeared yet, while the thief waits on his cell).
+TEST_F(ItemsTest, TheDestructibleBallOnTheTopFloorOfALaterLapLeavesTheLapUnfinished) {
+    slot(Slot::LapLevel) = kLaterLap;
+    slot(Slot::Floor) = kTopFloor;
+    slot(Slot::HeroX) = cellX(kCentre);
+    slot(Slot::HeroY) = cellY(kCentre);
+    for (const bool zenoAppeared : {false, true}) {
+        SCOPED_TRACE(zenoAppeared ? "Zeno above the hero" : "the thief above the hero");
+        setTile(kAbove, zenoAppeared ? Tile::Zeno : Tile::Thief);
+        give(Slot::DestructibleBall);
+        use("Image10");
+        playOut();
+        EXPECT_EQ(tile(kAbove), zenoAppeared ? Tile::Zeno : Tile::Thief);
+        EXPECT_FALSE(control("RichEdit1").visible); // no closing words
+        EXPECT_TRUE(inputOpen());
+        EXPECT_EQ(slot(Slot::KeepProgress), 0);
+        EXPECT_EQ(slot(Slot::Floor), kTopFloor);
+    }
 }
 
 TEST_F(ItemsTest, TheTransferArticleMirrorsTheHeroThroughTheCentreAndSpendsEveryTry) {

@@ -1,5 +1,6 @@
-// The folder rules of a Linux desktop: settings in the configuration folder, saves beside a
-// build tree's game or in the user's data folder, and files written whole or not at all.
+// The folder rules of a Linux desktop: settings in the configuration folder, saves in the
+// user's data folder, the game's data beside the program or in an installed copy's data
+// folder, and files written whole or not at all.
 #include "persist/files.h"
 #include "persist/folders.h"
 #include "scratch.h"
@@ -27,27 +28,44 @@ TEST(Folders, SettingsAndUserDataFollowXdgVariablesOrTheHomeFolder) {
     EXPECT_EQ(persist::userDataFolder(relative), "/home/hero/.local/share/gravenhold");
 }
 
-TEST(Folders, ABuildTreeSavesBesideTheGameAnInstalledGameInTheUsersDataFolder) {
+TEST(Folders, BuildTreesAndInstalledCopiesAlikeSaveInTheUsersDataFolder) {
     ScratchFolder scratch;
     const Environment env{"", scratch.path("share"), scratch.path("home")};
-    const std::string game = scratch.path("game");
-    std::filesystem::create_directories(game);
-
-    EXPECT_EQ(persist::defaultSaveFolder(game, false, env), game + "/savedat");
-    EXPECT_TRUE(std::filesystem::is_directory(game + "/savedat"));
-
     const std::string own = scratch.path("share") + "/gravenhold/savedat";
-    EXPECT_EQ(persist::defaultSaveFolder(game, true, env), own);
+    EXPECT_EQ(persist::defaultSaveFolder(env), own);
     EXPECT_TRUE(std::filesystem::is_directory(own));
+
+    const Environment unset{"", "", scratch.path("home")};
+    EXPECT_EQ(persist::defaultSaveFolder(unset),
+              scratch.path("home") + "/.local/share/gravenhold/savedat");
 }
 
-TEST(Folders, AGameFolderThatCannotHoldSavesSendsThemToTheUsersDataFolder) {
+TEST(Folders, AGameFolderThatCannotHoldSavesLeavesTheSavesInTheUsersDataFolder) {
     ScratchFolder scratch;
     const Environment env{"", scratch.path("share"), scratch.path("home")};
-    // A plain file where the game folder should be: savedat cannot be made below it.
+    // A plain file where the game folder should be: there is no savedat below it to look at.
     testing_shell::writeFile(scratch.path("game"), "not a folder");
-    EXPECT_EQ(persist::defaultSaveFolder(scratch.path("game"), false, env),
-              scratch.path("share") + "/gravenhold/savedat");
+    const persist::SaveFolderChoice choice =
+        persist::settleSaveFolder({scratch.path("game"), false}, scratch.path("config"), env);
+    EXPECT_EQ(choice.folder, scratch.path("share") + "/gravenhold/savedat");
+    EXPECT_EQ(choice.notice, "");
+}
+
+TEST(Folders, AnInstalledCopyFindsItsDataThroughItsPrefixABuildTreeBesideTheProgram) {
+    ScratchFolder scratch;
+    const std::string bin = scratch.path("bin");
+    std::filesystem::create_directories(bin);
+    EXPECT_EQ(persist::locateGameFolder(bin + "/", "../share/gravenhold").folder, bin);
+    EXPECT_FALSE(persist::locateGameFolder(bin, "../share/gravenhold").installed);
+    // The installed data is recognised by its data/ folder, not by the folder alone.
+    std::filesystem::create_directories(scratch.path("share/gravenhold"));
+    EXPECT_FALSE(persist::locateGameFolder(bin, "../share/gravenhold").installed);
+
+    std::filesystem::create_directories(scratch.path("share/gravenhold/data"));
+    const persist::GameFolder installed = persist::locateGameFolder(bin, "../share/gravenhold");
+    EXPECT_EQ(installed.folder, scratch.path("share/gravenhold"));
+    EXPECT_TRUE(installed.installed);
+    EXPECT_FALSE(persist::locateGameFolder(bin, "").installed);
 }
 
 TEST(Files, AWriteReplacesTheWholeFileAndLeavesNoTemporaryBehind) {

@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
 # Runs one scenario script through the headless driver and compares what it prints with
-# the expected output beside it (NAME.txt -> NAME.expected). Reports the first difference.
+# the expected output beside it (NAME.txt -> NAME.expected, or the file a third argument
+# names). Reports the first difference.
 set -u
 cli="$1"
 script="$2"
-expected="${script%.txt}.expected"
+expected="${3:-${script%.txt}.expected}"
 # A first line "# options: ..." names options of the driver for this script (--prologue).
 read -r -a options <<< "$(sed -n '1s/^# options: //p' "$script")"
 actual=$("$cli" "${options[@]}" "$script" 2>/dev/null)

@@ -4,6 +4,7 @@
 #include "world/initial_world.h"
 #include "world/tiles.h"
 
+#include <fstream>
 #include <gtest/gtest.h>
 #include <tuple>
 #include <vector>
@@ -38,7 +39,12 @@ bool reportsFloor(const Violations& found, int floor) {
 }
 
 TEST(TowerCheck, ShippedTowerBreaksNoRule) {
-    const Violations found = towercheck::checkTower(world::initialTower());
+    std::ifstream route(TOWERCHECK_ROUTE_FILE);
+    ASSERT_TRUE(route) << TOWERCHECK_ROUTE_FILE;
+    const towercheck::Notes notes{towercheck::readPocketMarks(TOWERCHECK_FLOORS_DIR),
+                                  towercheck::readRouteNames(route)};
+    EXPECT_FALSE(notes.routeNames.empty());
+    const Violations found = towercheck::checkTower(world::initialTower(), notes);
     for (const auto& v : found)
         ADD_FAILURE() << towercheck::describe(v);
 }

@@ -1,5 +1,6 @@
 #include "driver.h"
 
+#include "extras/inputs.h"
 #include "game/events.h"
 #include "persist/saved_game.h"
 #include "picture/bmp.h"
@@ -157,6 +158,8 @@ std::optional<std::string> Driver::execute(std::string_view line) {
         return saveGame(rest);
     if (cmd == "save-screen")
         return saveScreen(rest);
+    if (auto result = replayCommand(cmd, rest))
+        return *result;
     return "unknown command \"" + std::string(cmd) + "\"";
 }
 
@@ -214,9 +217,13 @@ std::optional<std::string> Driver::choose(std::string_view arg) {
 std::optional<std::string> Driver::menu(std::string_view arg) {
     for (const auto& item : game_.window.main.menu) {
         if (withoutAccessMarks(item.path) == arg && !item.isSubmenu) {
+            // The driver plays recordings; it makes none (its own doors bypass the recorder).
+            if (item.path == extras::Entry::Record)
+                return "the driver does not record: record in the window";
             clock_.sync(game_.window);
             // A disabled entry, or one inside a disabled menu, cannot be chosen.
-            if (menuReachable(game_.window.main, item))
+            if (menuReachable(game_.window.main, item) &&
+                !extras::extrasMenuEntry(game_, item.path))
                 game::menuCommand(game_, item.path);
             return std::nullopt;
         }

@@ -30,6 +30,9 @@ class Driver {
     // Advances virtual time by ms milliseconds, firing every timer that falls due.
     void wait(std::int64_t ms);
 
+    // The folder that names in the script are relative to (a recording's start save).
+    void setScriptFolder(std::string folder) { scriptFolder_ = std::move(folder); }
+
   private:
     std::optional<std::string> key(std::string_view arg);
     std::optional<std::string> control(std::string_view verb, std::string_view arg);
@@ -42,6 +45,17 @@ class Driver {
     std::optional<std::string> saveScreen(std::string_view arg);
     std::optional<std::string> saveGame(std::string_view arg);
 
+    // The commands of recordings and of click to walk (replay_commands.cpp); nothing when
+    // `cmd` is none of them.
+    std::optional<std::optional<std::string>> replayCommand(std::string_view cmd,
+                                                            std::string_view rest);
+    std::optional<std::string> recording(std::string_view arg);
+    std::optional<std::string> loadState(std::string_view arg);
+    std::optional<std::string> itemCursor(std::string_view arg);
+    std::optional<std::string> tick(std::string_view arg);
+    std::optional<std::string> close(std::string_view arg);
+    std::optional<std::string> clickCell(std::string_view arg);
+
     void printControl(const std::string& name, const window::Control& c);
     void printControls();
     void printDialog();
@@ -53,6 +67,8 @@ class Driver {
     ScriptPlatform& platform_;
     std::ostream& out_;
     VirtualClock clock_;
+    std::string scriptFolder_ = ".";
+    std::int64_t lastTickMs_ = 0; // a recording's ticks never go back in time
 };
 
 } // namespace cli

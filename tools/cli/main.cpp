@@ -2,6 +2,7 @@
 //   gravenhold-cli [--game-dir DIR] [--save-dir DIR] [--config-dir DIR] [--prologue] [SCRIPT | -]
 #include "driver.h"
 #include "game/events.h"
+#include "persist/folders.h"
 #include "persist/options.h"
 #include "script/input_lock.h"
 #include "script_platform.h"
@@ -14,8 +15,8 @@
 #include <string>
 #include <system_error>
 
-#ifndef GRAVENHOLD_BUILD_GAME_DIR
-#error "GRAVENHOLD_BUILD_GAME_DIR names the build's game folder"
+#ifndef GRAVENHOLD_INSTALLED_DATA
+#error "GRAVENHOLD_INSTALLED_DATA names an installed copy's data folder, relative to the program"
 #endif
 
 namespace fs = std::filesystem;
@@ -24,8 +25,17 @@ namespace {
 
 constexpr int kUsageError = 2;
 
+// The game folder the driver reads when none is given: an installed copy's data folder, or
+// the build folder the driver was built into.
+std::string ownGameFolder() {
+    std::error_code error;
+    const fs::path program = fs::read_symlink("/proc/self/exe", error);
+    return persist::locateGameFolder(program.parent_path().string(), GRAVENHOLD_INSTALLED_DATA)
+        .folder;
+}
+
 struct Options {
-    std::string gameDir = GRAVENHOLD_BUILD_GAME_DIR;
+    std::string gameDir = ownGameFolder();
     std::string saveDir;
     std::string configDir;
     bool prologue = false;
@@ -136,6 +146,8 @@ int main(int argc, char** argv) {
     cli::ScriptPlatform platform(std::cout, std::cerr);
     game.setPlatform(&platform);
     cli::Driver driver(game, platform, std::cout);
+    if (opt.script != "-" && fs::path(opt.script).has_parent_path())
+        driver.setScriptFolder(fs::path(opt.script).parent_path().string());
 
     startUpForScripts(game, opt.prologue);
 

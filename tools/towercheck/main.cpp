@@ -6,18 +6,29 @@
 //   gravenhold-towercheck --render F OUT.bmp   draw floor F with the game's tiles
 //   gravenhold-towercheck --render-all DIR     draw every floor into DIR/floorNN.bmp
 //   --game-dir DIR                             where data/chtable.dq is (default: the build)
+//   --floors DIR, --route FILE                 the floor files' pocket marks and the route's
+//                                              named places (default: the source tree's)
 #include "floor_view.h"
 #include "tower_rules.h"
 #include "world/initial_world.h"
 
 #include <cstdio>
+#include <fstream>
 #include <string>
 #include <vector>
 
 namespace {
 
-int checkAll() {
-    const auto violations = towercheck::checkTower(world::initialTower());
+int checkAll(const std::string& floorsFolder, const std::string& routeFile) {
+    towercheck::Notes notes;
+    notes.pockets = towercheck::readPocketMarks(floorsFolder);
+    std::ifstream route(routeFile);
+    if (!route) {
+        std::fprintf(stderr, "towercheck: cannot read the route \"%s\"\n", routeFile.c_str());
+        return 1;
+    }
+    notes.routeNames = towercheck::readRouteNames(route);
+    const auto violations = towercheck::checkTower(world::initialTower(), notes);
     for (const auto& v : violations)
         std::printf("%s\n", towercheck::describe(v).c_str());
     std::printf("towercheck: %zu violation(s) in %d floors\n", violations.size(), world::kFloors);
@@ -43,8 +54,8 @@ int renderAll(const std::string& gameDir, const std::string& dir) {
 }
 
 int usage() {
-    std::fprintf(stderr, "usage: gravenhold-towercheck [--game-dir DIR] [--print F | --render F "
-                         "OUT.bmp | --render-all DIR]\n");
+    std::fprintf(stderr, "usage: gravenhold-towercheck [--game-dir DIR] [--floors DIR] [--route "
+                         "FILE] [--print F | --render F OUT.bmp | --render-all DIR]\n");
     return 2;
 }
 
@@ -62,13 +73,19 @@ bool floorNumber(const std::string& s, int& floor) {
 int main(int argc, char** argv) {
     std::vector<std::string> args(argv + 1, argv + argc);
     std::string gameDir = TOWERCHECK_GAME_DIR;
-    if (args.size() >= 2 && args[0] == "--game-dir") {
-        gameDir = args[1];
+    std::string floorsFolder = TOWERCHECK_FLOORS_DIR;
+    std::string routeFile = TOWERCHECK_ROUTE_FILE;
+    while (args.size() >= 2 &&
+           (args[0] == "--game-dir" || args[0] == "--floors" || args[0] == "--route")) {
+        std::string& into = args[0] == "--game-dir" ? gameDir
+                            : args[0] == "--floors" ? floorsFolder
+                                                    : routeFile;
+        into = args[1];
         args.erase(args.begin(), args.begin() + 2);
     }
     int floor = 0;
     if (args.empty())
-        return checkAll();
+        return checkAll(floorsFolder, routeFile);
     if (args.size() == 2 && args[0] == "--print" && floorNumber(args[1], floor)) {
         std::printf("%s", towercheck::floorGrid(world::initialTower(), floor).c_str());
         return 0;

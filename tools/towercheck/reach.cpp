@@ -276,7 +276,91 @@ void checkForgottenCells(const world::TowerMap& tower, Violations& out, int f) {
     }
 }
 
+// The map as the hero finds it when he comes back later: what opens in the story is open
+// and the boss floors' up stairs stand where their scenes put them.
+Floor asRevisited(const world::TowerMap& tower, int f) {
+    Floor floor = openedForLater(withScriptedOpenings(floorOf(tower, f), f), f);
+    if (const int late = lateStairsCell(f); late >= 0)
+        floor[static_cast<std::size_t>(late)] = world::Tile::StairsUp;
+    return floor;
+}
+
+bool isStairs(std::uint8_t code) {
+    return code == world::Tile::StairsUp || code == world::Tile::StairsDown;
+}
+
+// One way onto a floor: where the hero lands and the staircase he came by (-1: none, as
+// after a wing).
+struct Arrival {
+    int floor;
+    int cell;
+    int cameBy;
+    const char* how;
+};
+
+int stairsBeside(const Floor& floor, int cell, std::uint8_t code) {
+    for (auto d : {world::Direction::Up, world::Direction::Down, world::Direction::Left,
+                   world::Direction::Right}) {
+        const auto n = world::neighbour(cell, d);
+        if (n && floor[static_cast<std::size_t>(*n)] == code)
+            return *n;
+    }
+    return -1;
+}
+
+// Every landing: by the stairs or the Orb of Flying (the arrival cells), and by a Wing to
+// Ascend, used where it lies, on the same cell one floor up. A Wing to Descend is carried
+// and used anywhere; its one landing the tower plans for is floor 0, which is open road.
+std::vector<Arrival> arrivals(const world::TowerMap& tower) {
+    std::vector<Arrival> out;
+    for (int f = 0; f < world::kFloors; ++f) {
+        const Floor floor = asRevisited(tower, f);
+        if (f != 0 && f != 44) {
+            const int cell = tower.arrivalUp(f);
+            out.push_back({f, cell, stairsBeside(floor, cell, world::Tile::StairsDown),
+                           "arrival from below"});
+        }
+        if (f != 44 && f != world::kTopFloor) {
+            const int cell = tower.arrivalDown(f);
+            out.push_back(
+                {f, cell, stairsBeside(floor, cell, world::Tile::StairsUp), "arrival from above"});
+        }
+        for (int c = 0; c < world::kCells; ++c) {
+            if (tower.tile(f, c) == world::Tile::WingToAscend && f < world::kTopFloor)
+                out.push_back({f + 1, c, -1, "landing of a Wing to Ascend"});
+        }
+    }
+    return out;
+}
+
+bool isIntended(const std::vector<Place>& pockets, int f, int cell) {
+    for (const Place& p : pockets) {
+        if (p.floor == f && p.cell == cell)
+            return true;
+    }
+    return false;
+}
+
 } // namespace
+
+// checkArrivalExits: from every landing the hero can walk (doors, monsters and gates taken
+// as passable) to a staircase other than the one he came by, unless the floor file marks
+// the landing as a pocket meant to lead nowhere else.
+Violations checkArrivalExits(const world::TowerMap& tower, const std::vector<Place>& pockets) {
+    Violations out;
+    for (const Arrival& a : arrivals(tower)) {
+        const Floor floor = asRevisited(tower, a.floor);
+        const auto reached = walk(floor, a.cell, {});
+        bool exit = false;
+        for (int c = 0; c < world::kCells && !exit; ++c)
+            exit = reached[static_cast<std::size_t>(c)] && c != a.cameBy &&
+                   isStairs(floor[static_cast<std::size_t>(c)]);
+        if (!exit && !isIntended(pockets, a.floor, a.cell))
+            detail::add(out, a.floor, a.cell,
+                        std::string(a.how) + " leads to no other staircase: a pocket");
+    }
+    return out;
+}
 
 // checkReachability: the ways up and down, the traps and the one-way passages.
 Violations checkReachability(const world::TowerMap& tower) {

@@ -8,10 +8,6 @@
 namespace towercheck {
 namespace {
 
-struct Place {
-    int floor;
-    int cell;
-};
 // Floors whose up stairs appear only when their boss or army is beaten, and where.
 constexpr std::array<Place, 4> kLateUpStairs = {{{10, 115}, {20, 5}, {30, 5}, {40, 5}}};
 constexpr int kSkippedFloor = 44;

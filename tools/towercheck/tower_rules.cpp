@@ -52,14 +52,15 @@ Violations checkMonsterKinds(const world::TowerMap& tower) {
 }
 
 // checkTower: every rule family in turn.
-Violations checkTower(const world::TowerMap& tower) {
+Violations checkTower(const world::TowerMap& tower, const Notes& notes) {
     Violations all;
+    auto append = [&](Violations v) { all.insert(all.end(), v.begin(), v.end()); };
     for (auto* family :
          {checkVocabulary, checkStairs, checkEventCells, checkScriptedCells, checkAfterFightSums,
-          checkMonsterKinds, checkReachability, checkTalkColumns}) {
-        Violations v = family(tower);
-        all.insert(all.end(), v.begin(), v.end());
-    }
+          checkMonsterKinds, checkReachability, checkTalkColumns})
+        append(family(tower));
+    append(checkArrivalExits(tower, notes.pockets));
+    append(checkRouteNames(tower, notes.routeNames));
     return all;
 }
 

@@ -16,10 +16,6 @@ constexpr int kDragonFloor = 35;
 constexpr std::array<int, 9> kOctopusCells = {37, 38, 39, 48, 49, 50, 59, 60, 61};
 constexpr std::array<int, 9> kDragonCells = {48, 49, 50, 59, 60, 61, 70, 71, 72};
 
-struct Place {
-    int floor;
-    int cell;
-};
 // The only hidden blocks that hide something; a block anywhere else is inert.
 constexpr std::array<Place, 4> kHiddenPlaces = {{{12, 10}, {16, 120}, {19, 27}, {41, 20}}};
 

@@ -1,0 +1,251 @@
+#include "extras/inputs.h"
+
+#include "extras/click_walk.h"
+#include "extras/recorder.h"
+#include "extras/settings.h"
+#include "game/events.h"
+#include "persist/files.h"
+#include "state/game.h"
+
+#include <string>
+
+namespace extras {
+namespace {
+
+constexpr std::string_view kKeyboardControl = "&Options/&Keyboard Control";
+constexpr const char* kRecordPrompt = "Record the game into the file:";
+
+std::string_view keyName(game::Key key) {
+    switch (key) {
+    case game::Key::Up:
+        return "up";
+    case game::Key::Down:
+        return "down";
+    case game::Key::Left:
+        return "left";
+    case game::Key::Right:
+        return "right";
+    case game::Key::Enter:
+        return "enter";
+    case game::Key::Escape:
+        break;
+    }
+    return "escape";
+}
+
+// Would the game act on a key now? Under keyboard control while input is open and no script
+// plays, and always while the Ending window is up (its Enter ends the slideshow).
+bool takesKey(const game::Game& game) {
+    const window::Window* ending = game.window.findWindow("Ending");
+    if (ending && ending->visible)
+        return true;
+    const window::MenuItem* keyboard = game.window.main.findMenu(kKeyboardControl);
+    const window::MenuItem* options = game.window.main.findMenu("&Options");
+    return keyboard && keyboard->checked && options && options->enabled &&
+           game.explore.stack.empty();
+}
+
+void reportRecorderError(game::Game& game) {
+    if (!game.extras.recorder || !game.extras.recorder->error())
+        return;
+    const std::string error = *game.extras.recorder->error();
+    Recorder::stop(game);
+    game.platform().messageBox(error);
+}
+
+// After every event: a recording asked for begins at the first quiet moment.
+void afterEvent(game::Game& game) {
+    ExtrasState& x = game.extras;
+    if (!x.recordWhenQuiet.empty() && quietMoment(game)) {
+        const std::string path = std::move(x.recordWhenQuiet);
+        x.recordWhenQuiet.clear();
+        if (const auto error = Recorder::start(game, path, x.lastTickMs))
+            game.platform().messageBox(*error);
+    }
+    showSwitches(game);
+    reportRecorderError(game);
+}
+
+// An input of the player: dropped while a recording plays, and it stops a walk.
+bool playerMayAct(game::Game& game) {
+    if (game.extras.replaying)
+        return false;
+    game.extras.walkTarget.reset();
+    return true;
+}
+
+void record(game::Game& game, const std::string& command) {
+    if (game.extras.recorder)
+        game.extras.recorder->input(command);
+}
+
+// A control input that reached a handler of the game, recorded as the driver writes it.
+bool controlInput(game::Game& game, std::string_view verb, std::string_view control,
+                  bool (*door)(game::Game&, std::string_view)) {
+    if (!playerMayAct(game))
+        return false;
+    const bool handled = door(game, control);
+    if (handled)
+        record(game, std::string(verb) + " " + std::string(control));
+    afterEvent(game);
+    return handled;
+}
+
+// One step of a walk: the arrow button towards the next cell of the way, as the player would
+// click it. The walk ends at its target, when no way is left, or as soon as the game does
+// anything but walk (a blow, a dialog, a fight, a scene).
+void walkOn(game::Game& game) {
+    std::optional<int>& target = game.extras.walkTarget;
+    if (!target)
+        return;
+    const auto path = readyToStep(game) ? walkPath(game, *target) : std::nullopt;
+    if (!path) {
+        target.reset();
+        return;
+    }
+    const world::Status& s = game.status;
+    const int from = world::cellOf(s[world::Slot::HeroX], s[world::Slot::HeroY]);
+    const int next = path->front();
+    if (next == *target)
+        target.reset();
+    const std::string button(arrowButtonTowards(from, next));
+    game::click(game, button);
+    record(game, "click " + button);
+    if (target && world::cellOf(s[world::Slot::HeroX], s[world::Slot::HeroY]) != next)
+        target.reset();
+}
+
+void toggle(game::Game& game, bool& switchOn) {
+    switchOn = !switchOn;
+    saveSwitches(game);
+}
+
+void recordEntry(game::Game& game) {
+    if (game.extras.recorder) {
+        Recorder::stop(game);
+        return;
+    }
+    const auto path = game.platform().askText(
+        "Record", kRecordPrompt, persist::inFolder(game.folders.save, "gravenhold.rec"));
+    if (!path || path->empty())
+        return;
+    if (const auto error = Recorder::start(game, *path, game.extras.lastTickMs))
+        game.platform().messageBox(*error);
+}
+
+} // namespace
+
+bool extrasMenuEntry(game::Game& game, std::string_view path) {
+    if (path == Entry::DamageOnMap)
+        toggle(game, game.extras.damageOnMap);
+    else if (path == Entry::ClickToWalk)
+        toggle(game, game.extras.clickToWalk);
+    else if (path == Entry::Record)
+        recordEntry(game);
+    else
+        return false;
+    return true;
+}
+
+void keyDown(game::Game& game, game::Key key) {
+    if (!playerMayAct(game))
+        return;
+    const bool taken = takesKey(game);
+    game::keyDown(game, key);
+    if (taken)
+        record(game, "key " + std::string(keyName(key)));
+    afterEvent(game);
+}
+
+bool click(game::Game& game, std::string_view control) {
+    return controlInput(game, "click", control, game::click);
+}
+bool press(game::Game& game, std::string_view control) {
+    return controlInput(game, "press", control, game::press);
+}
+bool release(game::Game& game, std::string_view control) {
+    return controlInput(game, "release", control, game::release);
+}
+bool closeWindow(game::Game& game, std::string_view window) {
+    // Closing the main window ends a playback at once: the game is not asked.
+    if (game.extras.replaying && (window.empty() || window == "Main")) {
+        game.shell.quitRequested = true;
+        return true;
+    }
+    return controlInput(game, "close", window.empty() ? "Main" : window, game::closeWindow);
+}
+
+bool menuCommand(game::Game& game, std::string_view path) {
+    if (!playerMayAct(game))
+        return false;
+    bool handled = extrasMenuEntry(game, path);
+    if (!handled) {
+        handled = game::menuCommand(game, path);
+        if (handled)
+            record(game, "menu " + plainMenuPath(path));
+    }
+    afterEvent(game);
+    return handled;
+}
+
+bool choose(game::Game& game, std::string_view control, int row) {
+    if (!playerMayAct(game))
+        return false;
+    const bool handled = game::choose(game, control, row);
+    if (handled)
+        record(game, "choose " + std::string(control) + " " + std::to_string(row));
+    afterEvent(game);
+    return handled;
+}
+
+void musicEnded(game::Game& game) {
+    if (game.extras.replaying)
+        return;
+    game::musicEnded(game);
+    record(game, "music-ended");
+    afterEvent(game);
+}
+
+bool timerTick(game::Game& game, std::string_view timer, std::int64_t nowMs) {
+    if (game.extras.replaying)
+        return false;
+    game.extras.lastTickMs = nowMs;
+    const bool handled = game::timerTick(game, timer);
+    if (handled && game.extras.recorder)
+        game.extras.recorder->tick(nowMs, timer);
+    if (timer == "Timer1")
+        walkOn(game);
+    afterEvent(game);
+    return handled;
+}
+
+void clickCell(game::Game& game, int x, int y) {
+    if (game.extras.replaying)
+        return;
+    const bool walking = game.extras.walkTarget.has_value();
+    game.extras.walkTarget.reset();
+    if (!walking && game.extras.clickToWalk && x >= 0 && x < world::kSide && y >= 0 &&
+        y < world::kSide && readyToStep(game) && walkPath(game, world::cellOf(x, y))) {
+        game.extras.walkTarget = world::cellOf(x, y);
+        walkOn(game);
+    }
+    afterEvent(game);
+}
+
+void showSwitches(game::Game& game) {
+    window::Window& w = game.window.main;
+    if (window::MenuItem* e = w.findMenu(Entry::DamageOnMap))
+        e->checked = game.extras.damageOnMap;
+    if (window::MenuItem* e = w.findMenu(Entry::ClickToWalk))
+        e->checked = game.extras.clickToWalk;
+    if (window::MenuItem* e = w.findMenu(Entry::Record))
+        e->checked = game.extras.recorder != nullptr;
+    if (window::MenuItem* e = w.findMenu(Entry::Menu))
+        e->enabled = !game.extras.replaying;
+}
+
+void recordWhenQuiet(game::Game& game, const std::string& path) {
+    game.extras.recordWhenQuiet = path;
+}
+
+} // namespace extras

@@ -1,0 +1,101 @@
+#!/bin/bash
+# window_replay.sh GAME CLI: play a minute in the real window under Xvfb by xdotool (a saved
+# game loaded from the menu, a merchant, walks by clicks, a door, a fight, a key, the stairs,
+# a save), recording it; then play the recording back headless and compare the two saved
+# games byte for byte.
+set -u
+game=$1 cli=$2
+for tool in Xvfb xdotool; do
+    command -v "$tool" >/dev/null || { echo "no $tool: skipped"; exit 77; }
+done
+
+work=$(mktemp -d)
+pids=()
+cleanup() {
+    for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null; done
+    rm -rf "$work"
+}
+trap cleanup EXIT
+fail() { echo "FAIL: $*"; exit 1; }
+
+mkdir -p "$work/config/gravenhold" "$work/window" "$work/headless" "$work/data"
+game_dir=$(dirname "$game")
+# The window's settings: its save folder is ours.
+printf '%s\n%s\n\n' "$work/window" "$game_dir" >"$work/config/gravenhold/KRN10.INI"
+
+# The starting point, made headless: options (mouse control, high speed, no prologue) and a
+# saved game on floor 6 beside its merchant, with a yellow key, 500 gold and the Orb of Hero
+# (which opens the Save menu).
+"$cli" --save-dir "$work/window" - >/dev/null <<SCRIPT || fail "cannot prepare the saved game"
+menu Options/Mouse Control
+menu Options/Speed/High
+menu Options/Save Option
+set status 17 1
+set status 3 500
+set status 8 1
+set hero 6 4 1
+save-game $work/window/save1.dat
+SCRIPT
+cp "$work/window/save1.dat" "$work/headless/save1.dat"
+
+# A display of our own: Xvfb picks a free number and writes it to the file.
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" >/dev/null 2>&1 &
+pids+=($!)
+for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
+[ -s "$work/display" ] || fail "Xvfb did not start"
+export DISPLAY=":$(head -1 "$work/display")"
+
+XDG_CONFIG_HOME=$work/config XDG_DATA_HOME=$work/data \
+    "$game" --zoom 1 --record "$work/game.rec" >"$work/window.log" 2>&1 &
+pids+=($!)
+
+win=""
+for _ in $(seq 100); do
+    win=$(xdotool search --onlyvisible --name "Gravenhold Ver" 2>/dev/null | head -1)
+    [ -n "$win" ] && break
+    sleep 0.1
+done
+[ -n "$win" ] || fail "no window"
+eval "$(xdotool getwindowgeometry --shell "$win")"
+top=$((HEIGHT - 426)) # the menu bar above the client area
+
+# cell X Y: a click on a cell of the play field; client X Y: a click at a client point;
+# keys K...: keys to the window, one by one.
+client() { xdotool mousemove --window "$win" "$1" $((top + $2)) click 1; sleep "${3:-1.5}"; }
+cell() { client $((144 + 32 * $1 + 16)) $((24 + 32 * $2 + 16)) "${3:-1.5}"; }
+keys() {
+    xdotool windowfocus --sync "$win"
+    for k in "$@"; do xdotool key "$k"; sleep 0.4; done
+    sleep 1
+}
+recorded() { grep -qx "$1" "$work/game.rec"; }
+
+# Game / Load / Data 1, once the new game's start has settled and the menu takes it.
+for _ in $(seq 30); do
+    keys ctrl+g l 1
+    recorded "menu Game/Load/Data 1" && break
+    keys Escape Escape
+done
+recorded "menu Game/Load/Data 1" || fail "the saved game was not loaded"
+cell 4 2            # the merchant below the hero
+client 366 216      # "Yes": the blue key for 50 gold
+client 457 216      # "OK" under the thanks
+cell 5 0            # the yellow door: up, then right into it
+cell 3 0 4          # the Green Slime: a fight
+cell 2 0            # the yellow key beyond it
+cell 0 0 4          # the stairs down, at the end of a walk
+# Game / Save / Data 2 by the mouse ("s" names both Game Start and Save).
+xdotool mousemove --window "$win" 28 8 click 1
+sleep 0.6
+xdotool mousemove --window "$win" 48 $((top + 102)) click 1
+sleep 0.8
+keys 2
+
+[ -f "$work/window/save2.dat" ] || fail "the window saved nothing: $(grep -v '^tick' "$work/game.rec")"
+kill "${pids[1]}"
+
+"$cli" --save-dir "$work/headless" "$work/game.rec" >"$work/headless.out" 2>&1 ||
+    fail "the playback stopped: $(cat "$work/headless.out")"
+cmp "$work/window/save2.dat" "$work/headless/save2.dat" ||
+    fail "the playback ended elsewhere: $(grep -v '^tick' "$work/game.rec")"
+echo "recorded $(grep -c . "$work/game.rec") lines; the playback saved the same game"

@@ -1,0 +1,145 @@
+// Saves that earlier builds kept in savedat beside the game's data move once into the user's
+// data folder, where a clean rebuild cannot delete them; nothing is ever overwritten or lost.
+#include "persist/files.h"
+#include "persist/folders.h"
+#include "persist/settings.h"
+#include "scratch.h"
+#include "state/game.h"
+
+#include <filesystem>
+#include <gtest/gtest.h>
+
+namespace {
+
+namespace fs = std::filesystem;
+using testing_shell::fileBytes;
+using testing_shell::ScratchFolder;
+using testing_shell::writeFile;
+
+class SaveMove : public testing::Test {
+  protected:
+    SaveMove() { fs::create_directories(build); }
+
+    std::string settingsPath() const { return config + "/KRN10.INI"; }
+    void writeSettings(const std::vector<std::string>& lines) const {
+        fs::create_directories(config);
+        ASSERT_FALSE(persist::writeLines(settingsPath(), lines));
+    }
+    persist::SaveFolderChoice settle(bool installed = false) const {
+        return persist::settleSaveFolder({build, installed}, config, env);
+    }
+    // A few of the game's files with contents of their own, as a player leaves them.
+    static void writeSaves(const std::string& folder, const std::string& tag) {
+        fs::create_directories(folder);
+        for (const char* name : {"option.dat", "save3.dat", "save0.dat", "option41.dat"})
+            writeFile(folder + "/" + name, tag + " " + name);
+    }
+    static bool holdsSaves(const std::string& folder, const std::string& tag) {
+        for (const char* name : {"option.dat", "save3.dat", "save0.dat", "option41.dat"}) {
+            const std::string expected = tag + " " + name;
+            if (fileBytes(folder + "/" + name) !=
+                std::vector<unsigned char>(expected.begin(), expected.end()))
+                return false;
+        }
+        return true;
+    }
+
+    ScratchFolder scratch;
+    persist::Environment env{"", scratch.path("share"), scratch.path("home")};
+    std::string build = scratch.path("build");
+    std::string config = scratch.path("config");
+    std::string own = scratch.path("share") + "/gravenhold/savedat";
+};
+
+TEST_F(SaveMove, ABuildTreesSavesMoveOnceAndTheMoveIsSaid) {
+    writeSaves(build + "/savedat", "old");
+    writeFile(build + "/savedat/notes.txt", "the player's own file");
+
+    const persist::SaveFolderChoice choice = settle();
+    EXPECT_EQ(choice.folder, own);
+    EXPECT_TRUE(holdsSaves(own, "old"));
+    EXPECT_FALSE(fs::exists(build + "/savedat/save3.dat"));
+    // Only the game's own files move; the folder stays while anything else is left in it.
+    EXPECT_TRUE(fs::exists(build + "/savedat/notes.txt"));
+    EXPECT_FALSE(fs::exists(own + "/notes.txt"));
+    EXPECT_NE(choice.notice.find(build + "/savedat"), std::string::npos);
+    EXPECT_NE(choice.notice.find(own), std::string::npos);
+
+    // The next start finds nothing left to move.
+    EXPECT_EQ(settle().notice, "");
+    EXPECT_TRUE(holdsSaves(own, "old"));
+}
+
+// The settings file of an earlier build names that build's savedat; after the move it names
+// the user's data folder, so that deleting the build folder loses nothing.
+TEST_F(SaveMove, ASettingsFileNamingABuildsSavedatIsPointedAtTheNewFolder) {
+    const std::string release = scratch.path("release");
+    writeSaves(release + "/savedat", "old");
+    writeSettings({release + "/savedat", release, "hero"});
+
+    const persist::SaveFolderChoice choice = settle();
+    EXPECT_TRUE(holdsSaves(own, "old"));
+    EXPECT_NE(choice.notice.find(release + "/savedat"), std::string::npos);
+    EXPECT_EQ(persist::readLines(settingsPath()), (std::vector<std::string>{own, release, "hero"}));
+
+    fs::remove_all(release);
+    game::Game game;
+    game.folders = {build, choice.folder, config};
+    ASSERT_FALSE(persist::readSettings(game));
+    EXPECT_EQ(game.folders.save, own);
+}
+
+TEST_F(SaveMove, ASettingsFileNamingAnEmptyOldDefaultIsPointedAtTheNewFolderSilently) {
+    writeSettings({build + "/savedat/", build, ""});
+    EXPECT_EQ(settle().notice, "");
+    EXPECT_EQ(persist::readLines(settingsPath()), (std::vector<std::string>{own, build, ""}));
+}
+
+TEST_F(SaveMove, FoldersThatWereNeverTheDefaultAreLeftAlone) {
+    // A folder the player chose with "Change Data Spot".
+    const std::string chosen = scratch.path("chosen");
+    writeSaves(chosen, "chosen");
+    writeSaves(build + "/savedat", "beside");
+    writeSettings({chosen, build, ""});
+    EXPECT_EQ(settle().notice, "");
+    EXPECT_TRUE(holdsSaves(chosen, "chosen"));
+    EXPECT_TRUE(holdsSaves(build + "/savedat", "beside"));
+    EXPECT_EQ(persist::readLines(settingsPath()), (std::vector<std::string>{chosen, build, ""}));
+
+    // An installed copy never kept saves beside its data: a savedat there is not its own.
+    fs::remove(settingsPath());
+    EXPECT_EQ(settle(/*installed=*/true).notice, "");
+    EXPECT_TRUE(holdsSaves(build + "/savedat", "beside"));
+    EXPECT_FALSE(fs::exists(own + "/save3.dat"));
+}
+
+TEST_F(SaveMove, SavesAlreadyInTheNewFolderAreNeverOverwritten) {
+    writeSaves(build + "/savedat", "old");
+    writeSaves(own, "new");
+    writeSettings({build + "/savedat", build, ""});
+
+    const persist::SaveFolderChoice choice = settle();
+    EXPECT_EQ(choice.folder, own);
+    EXPECT_TRUE(holdsSaves(own, "new"));
+    EXPECT_TRUE(holdsSaves(build + "/savedat", "old"));
+    EXPECT_NE(choice.notice.find(build + "/savedat"), std::string::npos);
+    EXPECT_EQ(persist::readLines(settingsPath())->front(), own);
+    // Said once: the settings now name the new folder.
+    EXPECT_EQ(settle().notice, "");
+}
+
+TEST_F(SaveMove, AMoveThatFailsHalfWayIsUndoneAndTheSavesStayForThisRun) {
+    writeSaves(build + "/savedat", "old");
+    // Something that is not a file stands where one save must go: option.dat is copied first,
+    // then save3.dat cannot be.
+    fs::create_directories(own + "/save3.dat");
+
+    const persist::SaveFolderChoice choice = settle();
+    EXPECT_EQ(choice.folder, build + "/savedat");
+    EXPECT_TRUE(holdsSaves(build + "/savedat", "old"));
+    EXPECT_FALSE(fs::exists(own + "/option.dat"));
+    EXPECT_FALSE(fs::exists(own + "/save0.dat"));
+    EXPECT_NE(choice.notice.find("stay in " + build + "/savedat"), std::string::npos);
+}
+
+} // namespace
