@@ -14,14 +14,13 @@
 #include <QDir>
 #include <QIcon>
 #include <QMessageBox>
-#include <QScreen>
 
 namespace {
 
 constexpr const char* kRefusal = "Sorry, cannot execute plural Gravenhold.";
 
 struct Options {
-    int zoom = 0; // 0: chosen from the screen
+    int zoom = 0; // 0: the remembered zoom, or one chosen from the screen
     QString gameDir;
 };
 
@@ -61,15 +60,6 @@ game::Folders gameFolders(const Options& options) {
     return folders;
 }
 
-int zoomFor(const Options& options) {
-    if (options.zoom > 0)
-        return options.zoom;
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    return screen ? shell::chooseZoom(screen->availableSize(),
-                                      {window::kClientWidth, window::kClientHeight})
-                  : 1;
-}
-
 } // namespace
 
 int main(int argc, char** argv) {
@@ -101,11 +91,11 @@ int main(int argc, char** argv) {
     shell::SdlSound sound(game.folders.game);
     game.setSound(&sound);
 
-    shell::TKRN10 window(game, zoomFor(options));
+    shell::TKRN10 window(game, options.zoom);
     platform.setOwner(&window);
     sound.setMusicEnded([&] { window.forward([&] { game::musicEnded(game); }); });
     QObject::connect(&instance, &shell::SingleInstance::frontRequested, &window,
                      &shell::TKRN10::bringToFront);
-    window.show();
+    window.start();
     return QApplication::exec();
 }
