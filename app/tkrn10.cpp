@@ -249,8 +249,6 @@ TKRN10::TKRN10(game::Game& game, int zoom)
                 [this, name = t.name] { forward([&] { game::timerTick(game_, name); }); });
         timers_[t.name] = timer;
     }
-    for (const auto& [name, window] : game_.window.secondary)
-        dialogs_[name] = new ModelDialog(*this, window, sink);
     addZoomKeys();
     qApp->installEventFilter(this);
     syncAll();
@@ -392,8 +390,12 @@ void TKRN10::syncTimers() {
 }
 
 void TKRN10::syncDialogs() {
-    for (auto& [name, dialog] : dialogs_) {
-        const window::Window& model = *game_.window.findWindow(name);
+    for (const auto& [name, model] : game_.window.secondary) {
+        // A dialog's widgets are made the first time it opens: most never do in a session.
+        const auto made = dialogs_.find(name);
+        if (made == dialogs_.end() && !model.visible)
+            continue;
+        ModelDialog* dialog = made == dialogs_.end() ? this->dialog(name) : made->second;
         dialog->sync(model);
         if (model.visible && !dialog->isVisible()) {
             // Secondary windows open in the middle of the screen.
@@ -413,9 +415,14 @@ void TKRN10::bringToFront() {
     activateWindow();
 }
 
-ModelDialog* TKRN10::dialog(const std::string& window) const {
-    const auto it = dialogs_.find(window);
-    return it == dialogs_.end() ? nullptr : it->second;
+ModelDialog* TKRN10::dialog(const std::string& window) {
+    if (const auto it = dialogs_.find(window); it != dialogs_.end())
+        return it->second;
+    const auto model = game_.window.secondary.find(window);
+    if (model == game_.window.secondary.end())
+        return nullptr;
+    EventSink& sink = *this;
+    return dialogs_[window] = new ModelDialog(*this, model->second, sink);
 }
 
 QTimer* TKRN10::timer(const std::string& name) const {

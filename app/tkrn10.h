@@ -117,7 +117,8 @@ class TKRN10 : public QMainWindow, private EventSink {
     game::Game& game() { return game_; }
     ControlMirror& mirror() { return *mirror_; }
     MenuMirror& menus() { return *menus_; }
-    ModelDialog* dialog(const std::string& window) const;
+    // The dialog of a secondary window, made on first use; nullptr for an unknown window.
+    ModelDialog* dialog(const std::string& window);
     QTimer* timer(const std::string& name) const;
 
   protected:
