@@ -1,5 +1,6 @@
 #include "control_mirror.h"
 
+#include "game_style.h"
 #include "widgets.h"
 
 #include <QFrame>
@@ -168,6 +169,12 @@ void ControlMirror::setZoom(int zoom) {
         m.fresh = true;
 }
 
+void ControlMirror::setOnPlates(std::set<std::string> names) {
+    onPlates_ = std::move(names);
+    for (Mirrored& m : mirrored_)
+        m.fresh = true;
+}
+
 void ControlMirror::setCover(std::optional<QRect> area) {
     cover_ = area;
 }
@@ -206,8 +213,12 @@ void ControlMirror::apply(Mirrored& m, const Control& c) {
         font.setBold(c.bold);
         w->setFont(font);
     }
-    if (all || !sameText(c, old))
+    if (all || !sameText(c, old)) {
         applyText(w, c);
+        const QString style = gameStyleSheet(c, zoom_, onPlates_.contains(m.name));
+        if (w->styleSheet() != style)
+            w->setStyleSheet(style);
+    }
     if (all || c.hint != old.hint || c.showHint != old.showHint)
         w->setToolTip(c.showHint ? QString::fromStdString(c.hint) : QString());
     if (all || c.enabled != old.enabled)

@@ -25,6 +25,10 @@ class ControlMirror {
     // Apply what changed in the model since the last call (everything on the first call).
     void sync(const window::Window& model);
 
+    // Controls that stand in wells painted by the window's pictures: drawn without a border of
+    // their own, filling their well exactly.
+    void setOnPlates(std::set<std::string> names);
+
     // Place and size every control at this zoom at the next sync.
     void setZoom(int zoom);
 
@@ -53,6 +57,7 @@ class ControlMirror {
     QWidget* host_;
     int zoom_;
     std::optional<QRect> cover_;
+    std::set<std::string> onPlates_;
     EventSink& sink_;
     std::string prefix_;
     std::vector<Mirrored> mirrored_;

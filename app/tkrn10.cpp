@@ -31,6 +31,10 @@ constexpr std::string_view kKeyboardControl = "&Options/&Keyboard Control";
 // they get no widget of their own.
 const std::set<std::string> kDrawnOnScreen = {"Image1", "Image2", "Image3", "Image23"};
 
+// The status fields that stand in wells painted by the side panels.
+const std::set<std::string> kOnPlates = {"Memo1", "Memo2", "Memo3", "Memo4",  "Memo5", "Memo6",
+                                         "Memo7", "Memo8", "Memo9", "Memo10", "Memo11"};
+
 // The full-window picture control, and the timer that plays the opening on the screen.
 constexpr std::string_view kFullWindowPicture = "Image23";
 constexpr std::string_view kOpeningTimer = "Timer4";
@@ -241,6 +245,7 @@ TKRN10::TKRN10(game::Game& game, int zoom)
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     EventSink& sink = *this;
     mirror_ = std::make_unique<ControlMirror>(screen_, model, zoom_, sink, "", kDrawnOnScreen);
+    mirror_->setOnPlates(kOnPlates);
     menus_ = std::make_unique<MenuMirror>(menuBar(), this, model, sink);
     for (const window::Timer& t : game_.window.timers) {
         auto* timer = new QTimer(this);

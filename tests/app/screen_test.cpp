@@ -1,6 +1,7 @@
 // The window's picture on the desktop: the zoom keys and the remembered zoom, the full screen,
 // controls kept out of sight under full-window pictures, and repaints limited to what changed.
 #include "game/game.h"
+#include "game/startup.h"
 #include "tkrn10.h"
 #include "window/main_window.h"
 #include "window_zoom.h"
@@ -76,6 +77,7 @@ class ScreenTest : public QObject {
     void theFullScreenCentresThePictureAndGivesTheZoomBack();
     void controlsStayOutOfSightUnderFullWindowPictures();
     void theFirstFrameIsTheGamesPictureAndOnlyChangesArePainted();
+    void everyStatusFieldFillsTheWellPaintedForItAtEveryZoom();
 };
 
 void ScreenTest::theStartZoomComesFromTheCommandLineTheMemoryOrTheScreen() {
@@ -222,6 +224,39 @@ void ScreenTest::theFirstFrameIsTheGamesPictureAndOnlyChangesArePainted() {
     g.window->forward([] {});
     QCoreApplication::processEvents();
     QVERIFY(spy.regions.empty());
+}
+
+void ScreenTest::everyStatusFieldFillsTheWellPaintedForItAtEveryZoom() {
+    // The wells of the side panels: ink and charcoal to the left of a field, steel and silver
+    // to its right, two pixels deep.
+    constexpr render::Pixel kInk = 0x140c1c;
+    constexpr render::Pixel kCharcoal = 0x2e2a36;
+    constexpr render::Pixel kSteel = 0x9a97a3;
+    constexpr render::Pixel kSilver = 0xc9c7cf;
+    for (int zoom : {1, 3}) {
+        ShellGame g(zoom);
+        g.window->start();
+        g.window->forward([&] { game::GameStart1Click(g.game); });
+        const render::Picture& screen = g.game.window.main.screen;
+        auto at = [&](int x, int y) {
+            return screen.pixels[static_cast<std::size_t>(y) * 640 + x];
+        };
+        for (int n = 1; n <= 11; ++n) {
+            const std::string name = "Memo" + std::to_string(n);
+            const window::Control& c = g.game.window.main.control(name);
+            const int middle = c.y + c.height / 2;
+            QCOMPARE(at(c.x - 2, middle), kInk);
+            QCOMPARE(at(c.x - 1, middle), kCharcoal);
+            QCOMPARE(at(c.x + c.width, middle), kSteel);
+            QVERIFY2(at(c.x + c.width + 1, middle) == kSilver, name.c_str());
+            QWidget* field = g.widget(name);
+            QCOMPARE(field->geometry(),
+                     QRect(c.x * zoom, c.y * zoom, c.width * zoom, c.height * zoom));
+            QVERIFY2(field->styleSheet().contains("border: none"), name.c_str());
+        }
+        // Fields without a well of their own keep a thin edge.
+        QVERIFY(!g.widget("Edit8")->styleSheet().contains("border: none"));
+    }
 }
 
 QTEST_MAIN(ScreenTest)
