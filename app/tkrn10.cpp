@@ -38,6 +38,7 @@ const std::set<std::string> kOnPlates = {"Memo1", "Memo2", "Memo3", "Memo4",  "M
 // The full-window picture control, and the timer that plays the opening on the screen.
 constexpr std::string_view kFullWindowPicture = "Image23";
 constexpr std::string_view kOpeningTimer = "Timer4";
+constexpr std::string_view kEndingWindow = "Ending";
 
 // Changed pixels are found and repainted in blocks of this side.
 constexpr int kRepaintBlock = 8;
@@ -403,15 +404,22 @@ void TKRN10::syncDialogs() {
         ModelDialog* dialog = made == dialogs_.end() ? this->dialog(name) : made->second;
         dialog->sync(model);
         if (model.visible && !dialog->isVisible()) {
-            // Secondary windows open in the middle of the screen.
-            const QScreen* where = screen();
-            const QPoint middle = where ? where->availableGeometry().center() : geometry().center();
-            dialog->move(middle - dialog->rect().center());
+            dialog->move(placeFor(name, *dialog));
             dialog->show();
         } else if (!model.visible && dialog->isVisible()) {
             dialog->hide();
         }
     }
+}
+
+QPoint TKRN10::placeFor(const std::string& name, const QWidget& dialog) const {
+    // The Ending window lies exactly over the game's picture (in the full screen too).
+    if (name == kEndingWindow)
+        return screen_->mapToGlobal(QPoint(0, 0));
+    // The other secondary windows open in the middle of the screen.
+    const QScreen* where = screen();
+    const QPoint middle = where ? where->availableGeometry().center() : geometry().center();
+    return middle - dialog.rect().center();
 }
 
 void TKRN10::bringToFront() {
@@ -427,7 +435,10 @@ ModelDialog* TKRN10::dialog(const std::string& window) {
     if (model == game_.window.secondary.end())
         return nullptr;
     EventSink& sink = *this;
-    return dialogs_[window] = new ModelDialog(*this, model->second, sink);
+    auto* made = new ModelDialog(*this, model->second, sink);
+    if (window == kEndingWindow)
+        made->setWindowFlag(Qt::FramelessWindowHint); // the slideshow has no border
+    return dialogs_[window] = made;
 }
 
 QTimer* TKRN10::timer(const std::string& name) const {
