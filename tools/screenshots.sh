@@ -1,6 +1,6 @@
 #!/bin/bash
 # Pictures of the real window for review: the opening, floor 1, a fight, a merchant's
-# question, the capture, the Orb of Hero's list and the ending, at zoom 1 and 2.
+# question, the Orb of Hero's list, the capture, the prison and the ending, at zoom 1 and 2.
 #
 #   tools/screenshots.sh [BUILD_DIR] [OUT_DIR]     (defaults: build/dev, BUILD_DIR/screenshots)
 #
@@ -117,10 +117,13 @@ for z in 1 2; do
     xdotool key F2
     sleep 1
     load 3
-    xdotool key Up
-    sleep 1.5
+    xdotool key Up # Zeno appears, then speaks
+    sleep 5
     click 457 216 # "What?", at the lower right of the dialogue box
-    shoot capture 7
+    sleep 12 # the four Magic Sergeants appear
+    click 457 216 # "What? Oh!" answered with "Ah!"
+    shoot capture 8
+    shoot prison 10
     stop_game
 
     start_game "$z"
