@@ -1,5 +1,6 @@
 #include "control_mirror.h"
 
+#include "game_style.h"
 #include "widgets.h"
 
 #include <QFrame>
@@ -20,7 +21,10 @@ using window::ControlKind;
 
 constexpr int kDefaultFontPixels = 12;
 constexpr int kArrowGlyphSide = 14;
+// The window's font, and the free font of the same wide, open proportions that stands in for
+// it where it is not installed (fonts-dejavu-core).
 constexpr const char* kFontFamily = "Verdana";
+constexpr const char* kFreeFontFamily = "DejaVu Sans";
 
 // The arrow buttons show arrows rather than captions.
 const std::map<std::string, QStyle::StandardPixmap> kArrowGlyphs = {
@@ -131,10 +135,8 @@ QWidget* ControlMirror::makeWidget(QWidget* parent, const Control& c) {
     case ControlKind::Button:
     case ControlKind::BitBtn: {
         auto* button = new ModelButton(parent, sink_, name);
-        if (const auto glyph = kArrowGlyphs.find(c.name); glyph != kArrowGlyphs.end()) {
+        if (const auto glyph = kArrowGlyphs.find(c.name); glyph != kArrowGlyphs.end())
             button->setIcon(button->style()->standardIcon(glyph->second));
-            button->setIconSize(QSize(kArrowGlyphSide, kArrowGlyphSide) * zoom_);
-        }
         w = button;
         break;
     }
@@ -161,12 +163,37 @@ QWidget* ControlMirror::makeWidget(QWidget* parent, const Control& c) {
     return w;
 }
 
+void ControlMirror::setZoom(int zoom) {
+    zoom_ = zoom;
+    for (Mirrored& m : mirrored_)
+        m.fresh = true;
+}
+
+void ControlMirror::setOnPlates(std::set<std::string> names) {
+    onPlates_ = std::move(names);
+    for (Mirrored& m : mirrored_)
+        m.fresh = true;
+}
+
+void ControlMirror::setCover(std::optional<QRect> area) {
+    cover_ = area;
+}
+
+bool ControlMirror::covered(const Control& c) const {
+    return cover_ && c.parent.empty() && cover_->contains(QRect(c.x, c.y, c.width, c.height));
+}
+
 void ControlMirror::sync(const window::Window& model) {
     for (Mirrored& m : mirrored_) {
-        const auto c = std::find_if(model.controls.begin(), model.controls.end(),
-                                    [&](const Control& each) { return each.name == m.name; });
-        if (c != model.controls.end())
-            apply(m, *c);
+        // The model keeps its controls in one order: look where the control was last time.
+        if (m.index >= model.controls.size() || model.controls[m.index].name != m.name) {
+            const auto c = std::find_if(model.controls.begin(), model.controls.end(),
+                                        [&](const Control& each) { return each.name == m.name; });
+            if (c == model.controls.end())
+                continue;
+            m.index = static_cast<std::size_t>(c - model.controls.begin());
+        }
+        apply(m, model.controls[m.index]);
     }
 }
 
@@ -174,22 +201,32 @@ void ControlMirror::apply(Mirrored& m, const Control& c) {
     QWidget* w = m.widget;
     const Control& old = m.applied;
     const bool all = m.fresh;
-    if (all || c.x != old.x || c.y != old.y || c.width != old.width || c.height != old.height)
+    if (all || c.x != old.x || c.y != old.y || c.width != old.width || c.height != old.height) {
         w->setGeometry(c.x * zoom_, c.y * zoom_, c.width * zoom_, c.height * zoom_);
+        if (auto* button = qobject_cast<QPushButton*>(w); button && !button->icon().isNull())
+            button->setIconSize(QSize(kArrowGlyphSide, kArrowGlyphSide) * zoom_);
+    }
     if (all || c.fontSize != old.fontSize || c.bold != old.bold) {
-        QFont font(kFontFamily);
+        QFont font;
+        font.setFamilies({kFontFamily, kFreeFontFamily});
         font.setPixelSize(fontPixels(c.fontSize, zoom_));
         font.setBold(c.bold);
         w->setFont(font);
     }
-    if (all || !sameText(c, old))
+    if (all || !sameText(c, old)) {
         applyText(w, c);
+        const QString style = gameStyleSheet(c, zoom_, onPlates_.contains(m.name));
+        if (w->styleSheet() != style)
+            w->setStyleSheet(style);
+    }
     if (all || c.hint != old.hint || c.showHint != old.showHint)
         w->setToolTip(c.showHint ? QString::fromStdString(c.hint) : QString());
     if (all || c.enabled != old.enabled)
         w->setEnabled(c.enabled);
-    if (all || c.visible != old.visible)
-        w->setVisible(c.visible);
+    const bool hidden = covered(c);
+    if (all || c.visible != old.visible || hidden != m.hidden)
+        w->setVisible(c.visible && !hidden);
+    m.hidden = hidden;
     if (auto* picture = dynamic_cast<PictureWidget*>(w); picture && picture->picture() != c.picture)
         picture->setPicture(c.picture);
     if (c.focused && (all || !old.focused || !w->hasFocus()) && w->isVisible())

@@ -5,7 +5,9 @@
 #include "event_sink.h"
 #include "window/window_model.h"
 
+#include <QRect>
 #include <QWidget>
+#include <optional>
 #include <set>
 #include <string>
 #include <vector>
@@ -23,6 +25,17 @@ class ControlMirror {
     // Apply what changed in the model since the last call (everything on the first call).
     void sync(const window::Window& model);
 
+    // Controls that stand in wells painted by the window's pictures: drawn without a border of
+    // their own, filling their well exactly.
+    void setOnPlates(std::set<std::string> names);
+
+    // Place and size every control at this zoom at the next sync.
+    void setZoom(int zoom);
+
+    // While a picture covers `area` (window pixels), the controls lying inside it are kept out
+    // of sight at the next sync, whatever the model says; std::nullopt shows them as it says.
+    void setCover(std::optional<QRect> area);
+
     // The widget of a control, or nullptr.
     QWidget* widget(const std::string& control) const;
 
@@ -31,14 +44,20 @@ class ControlMirror {
         std::string name;
         QWidget* widget = nullptr;
         window::Control applied; // the state last applied to the widget
-        bool fresh = true;       // nothing applied yet
+        bool fresh = true;       // nothing applied yet (or the zoom changed)
+        bool hidden = false;     // kept out of sight under a covering picture
+        std::size_t index = 0;   // where the control stood in the model's list last time
     };
 
     QWidget* makeWidget(QWidget* parent, const window::Control& control);
     void apply(Mirrored& m, const window::Control& control);
 
+    bool covered(const window::Control& control) const;
+
     QWidget* host_;
     int zoom_;
+    std::optional<QRect> cover_;
+    std::set<std::string> onPlates_;
     EventSink& sink_;
     std::string prefix_;
     std::vector<Mirrored> mirrored_;

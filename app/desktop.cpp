@@ -1,12 +1,16 @@
 #include "desktop.h"
 
 #include "persist/folders.h"
+#include "window_zoom.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <algorithm>
 
 namespace shell {
 namespace {
 
-constexpr int kLargestZoom = 3;
-constexpr int kWindowDressing = 64; // menu bar, title bar and frame, in screen pixels
+constexpr int kLargestStartZoom = 3;
 
 } // namespace
 
@@ -17,11 +21,7 @@ GameLocation locateGame(const QString& programFolder, const QString& installedRe
 }
 
 int chooseZoom(QSize available, QSize client) {
-    for (int zoom = kLargestZoom; zoom > 1; --zoom)
-        if (client.width() * zoom <= available.width() &&
-            client.height() * zoom + kWindowDressing <= available.height())
-            return zoom;
-    return 1;
+    return std::min(kLargestStartZoom, largestZoom(available, client, kWindowDressing));
 }
 
 } // namespace shell

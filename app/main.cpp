@@ -19,7 +19,6 @@
 #include <QFileInfo>
 #include <QIcon>
 #include <QMessageBox>
-#include <QScreen>
 #include <QTimer>
 #include <algorithm>
 #include <string>
@@ -30,7 +29,7 @@ namespace {
 constexpr const char* kRefusal = "Sorry, cannot execute plural Gravenhold.";
 
 struct Options {
-    int zoom = 0; // 0: chosen from the screen
+    int zoom = 0; // 0: the remembered zoom, or one chosen from the screen
     QString gameDir;
     // Recorded games (our extras): --record FILE, --replay FILE [--speed N].
     QString record;
@@ -125,15 +124,6 @@ game::Folders gameFolders(const Options& options, std::string& notice) {
     return folders;
 }
 
-int zoomFor(const Options& options) {
-    if (options.zoom > 0)
-        return options.zoom;
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    return screen ? shell::chooseZoom(screen->availableSize(),
-                                      {window::kClientWidth, window::kClientHeight})
-                  : 1;
-}
-
 } // namespace
 
 int main(int argc, char** argv) {
@@ -167,7 +157,7 @@ int main(int argc, char** argv) {
     shell::SdlSound sound(game.folders.game);
     game.setSound(&sound);
 
-    shell::TKRN10 window(game, zoomFor(options));
+    shell::TKRN10 window(game, options.zoom);
     platform.setOwner(&window);
     sound.setMusicEnded([&] { window.forward([&] { extras::musicEnded(game); }); });
     QObject::connect(&instance, &shell::SingleInstance::frontRequested, &window,
@@ -185,7 +175,7 @@ int main(int argc, char** argv) {
     if (!options.replay.isEmpty())
         player = new shell::ReplayPlayer(window, options.replay, options.speed);
 
-    window.show();
+    window.start();
     if (player)
         QTimer::singleShot(0, player, [player] { player->start(); });
     return QApplication::exec();

@@ -1,19 +1,26 @@
 #include "tkrn10.h"
 
+#include "desktop.h"
 #include "extras/inputs.h"
 #include "extras_hooks.h"
 #include "game/events.h"
 #include "pixels.h"
 #include "state/game.h"
+#include "state/render_state.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QLayout>
+#include <QMenuBar>
 #include <QMouseEvent>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QPushButton>
 #include <QScreen>
+#include <algorithm>
+#include <cstring>
 #include <optional>
 #include <set>
 
@@ -28,6 +35,18 @@ constexpr std::string_view kKeyboardControl = "&Options/&Keyboard Control";
 // The main window's background pictures: the game paints them into the screen picture, so
 // they get no widget of their own.
 const std::set<std::string> kDrawnOnScreen = {"Image1", "Image2", "Image3", "Image23"};
+
+// The status fields that stand in wells painted by the side panels.
+const std::set<std::string> kOnPlates = {"Memo1", "Memo2", "Memo3", "Memo4",  "Memo5", "Memo6",
+                                         "Memo7", "Memo8", "Memo9", "Memo10", "Memo11"};
+
+// The full-window picture control, and the timer that plays the opening on the screen.
+constexpr std::string_view kFullWindowPicture = "Image23";
+constexpr std::string_view kOpeningTimer = "Timer4";
+constexpr std::string_view kEndingWindow = "Ending";
+
+// Changed pixels are found and repainted in blocks of this side.
+constexpr int kRepaintBlock = 8;
 
 std::optional<game::Key> gameKey(int qtKey) {
     switch (qtKey) {
@@ -66,25 +85,126 @@ QSize clientSize(const window::Window& model, int zoom) {
     return {model.clientWidth * zoom, model.clientHeight * zoom};
 }
 
+// Whether row y of two pictures of one size differs between columns x and x + width.
+bool rowDiffers(const render::Picture& a, const render::Picture& b, int y, int x, int width) {
+    const std::size_t at = static_cast<std::size_t>(y) * a.width + x;
+    return std::memcmp(a.pixels.data() + at, b.pixels.data() + at, width * sizeof(render::Pixel)) !=
+           0;
+}
+
+// The blocks in which two pictures of one size differ, as runs along each band of blocks.
+// Most frames change a few cells: whole rows are compared first, blocks only in changed bands.
+QRegion changedBlocks(const render::Picture& before, const render::Picture& after) {
+    QRegion changed;
+    for (int y = 0; y < after.height; y += kRepaintBlock) {
+        const int bottom = std::min(y + kRepaintBlock, after.height);
+        bool bandChanged = false;
+        for (int row = y; row < bottom && !bandChanged; ++row)
+            bandChanged = rowDiffers(before, after, row, 0, after.width);
+        if (!bandChanged)
+            continue;
+        int runStart = -1;
+        for (int x = 0; x <= after.width; x += kRepaintBlock) {
+            bool differs = false;
+            const int width = std::min(kRepaintBlock, after.width - x);
+            for (int row = y; row < bottom && !differs && width > 0; ++row)
+                differs = rowDiffers(before, after, row, x, width);
+            if (differs && runStart < 0)
+                runStart = x;
+            if (!differs && runStart >= 0) {
+                changed += QRect(runStart, y, x - runStart, bottom - y);
+                runStart = -1;
+            }
+        }
+    }
+    return changed;
+}
+
 } // namespace
 
 ScreenWidget::ScreenWidget(QWidget* parent, game::Game& game, std::string window, int zoom)
     : QWidget(parent), game_(game), window_(std::move(window)), zoom_(zoom) {
-    setAutoFillBackground(true);
-    QPalette grey = palette();
-    grey.setColor(QPalette::Window, QColor::fromRgb(kWindowGrey));
-    setPalette(grey);
+    // The picture covers the client; the strip below it is filled in paintEvent.
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    if (const window::Window* m = model())
+        setFixedSize(clientSize(*m, zoom_));
 }
 
-void ScreenWidget::paintEvent(QPaintEvent*) {
-    const window::Window* model = game_.window.findWindow(window_);
-    if (!model)
+const window::Window* ScreenWidget::model() const {
+    return game_.window.findWindow(window_);
+}
+
+void ScreenWidget::setZoom(int zoom) {
+    zoom_ = zoom;
+    if (const window::Window* m = model())
+        setFixedSize(clientSize(*m, zoom_));
+    update();
+}
+
+void ScreenWidget::refresh() {
+    const window::Window* m = model();
+    if (!m)
         return;
-    const render::Picture& screen = model->screen;
+    const render::Picture& screen = m->screen;
+    if (screen.width != shown_.width || screen.height != shown_.height) {
+        shown_ = screen;
+        update();
+        return;
+    }
+    QRegion scaled = marksChanged();
+    const QRegion changed = changedBlocks(shown_, screen);
+    if (changed.isEmpty() && scaled.isEmpty())
+        return;
+    for (const QRect& r : changed) {
+        for (int row = r.top(); row <= r.bottom(); ++row) {
+            const auto from = screen.pixels.begin() + row * screen.width + r.left();
+            std::copy(from, from + r.width(),
+                      shown_.pixels.begin() + row * screen.width + r.left());
+        }
+        scaled += QRect(r.topLeft() * zoom_, r.size() * zoom_);
+    }
+    update(scaled);
+}
+
+// The damage marks lie over the play field outside the screen picture: when they change
+// (a fight won, life lost, the orb picked up) the field is repainted even where no game
+// pixel changed.
+QRegion ScreenWidget::marksChanged() {
+    if (model() != &game_.window.main)
+        return {};
+    std::vector<extras::DamageMark> marks = extras::damageMarks(game_);
+    if (marks == marks_)
+        return {};
+    marks_ = std::move(marks);
+    return QRect(render::kFieldLeft * zoom_, render::kFieldTop * zoom_, render::kFieldSide * zoom_,
+                 render::kFieldSide * zoom_);
+}
+
+void ScreenWidget::paintEvent(QPaintEvent* event) {
+    const window::Window* m = model();
+    if (!m)
+        return;
+    const render::Picture& screen = m->screen;
     QPainter painter(this);
-    paintPicture(painter, QRect(0, 0, screen.width * zoom_, screen.height * zoom_), screen);
-    if (model == &game_.window.main)
+    const QRect picture(0, 0, screen.width * zoom_, screen.height * zoom_);
+    for (const QRect& dirty : event->region()) {
+        // The game pixels under the dirty rectangle, drawn whole so none is cut at the edge.
+        const QRect wanted = dirty & picture;
+        if (!wanted.isEmpty()) {
+            const QRect source(wanted.left() / zoom_, wanted.top() / zoom_,
+                               wanted.right() / zoom_ - wanted.left() / zoom_ + 1,
+                               wanted.bottom() / zoom_ - wanted.top() / zoom_ + 1);
+            painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
+            painter.drawImage(QRect(source.topLeft() * zoom_, source.size() * zoom_),
+                              imageOf(screen), source);
+        }
+        for (const QRect& rest : QRegion(dirty).subtracted(picture))
+            painter.fillRect(rest, QColor::fromRgb(kWindowGrey));
+    }
+    if (m == &game_.window.main)
         paintDamageOverlay(painter, game_, zoom_);
+    if (!screen.empty())
+        ++picturesPainted_;
 }
 
 void ScreenWidget::mousePressEvent(QMouseEvent* event) {
@@ -93,13 +213,29 @@ void ScreenWidget::mousePressEvent(QMouseEvent* event) {
         cellClicked_(cell->x(), cell->y());
 }
 
+Stage::Stage(QWidget* parent, ScreenWidget* screen) : QWidget(parent), screen_(screen) {
+    screen_->setParent(this);
+    setAutoFillBackground(true);
+    QPalette black = palette();
+    black.setColor(QPalette::Window, Qt::black);
+    setPalette(black);
+}
+
+void Stage::centre() {
+    screen_->move((width() - screen_->width()) / 2, (height() - screen_->height()) / 2);
+}
+
+void Stage::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    centre();
+}
+
 ModelDialog::ModelDialog(TKRN10& owner, const window::Window& model, EventSink& sink)
     : QDialog(&owner), owner_(owner), name_(model.name),
       screen_(new ScreenWidget(this, owner.game(), model.name, owner.zoom())) {
     setObjectName(QString::fromStdString(model.name));
     setWindowModality(Qt::ApplicationModal);
     setFixedSize(clientSize(model, owner.zoom()));
-    screen_->setGeometry(rect());
     mirror_ = std::make_unique<ControlMirror>(screen_, model, owner.zoom(), sink, name_ + ".");
     sync(model);
 }
@@ -109,7 +245,15 @@ void ModelDialog::sync(const window::Window& model) {
     if (windowTitle() != caption)
         setWindowTitle(caption);
     mirror_->sync(model);
-    screen_->update();
+    if (model.visible)
+        screen_->refresh();
+}
+
+void ModelDialog::setZoom(int zoom, const window::Window& model) {
+    setFixedSize(clientSize(model, zoom));
+    screen_->setZoom(zoom);
+    mirror_->setZoom(zoom);
+    sync(model);
 }
 
 void ModelDialog::closeEvent(QCloseEvent* event) {
@@ -124,17 +268,27 @@ void ModelDialog::reject() {
 }
 
 TKRN10::TKRN10(game::Game& game, int zoom)
-    : game_(game), zoom_(zoom), screen_(new ScreenWidget(this, game, "Main", zoom)) {
+    : game_(game), zoomMemory_(shellSettingsFile(QString::fromStdString(game.folders.config))),
+      zoom_(zoom), windowZoom_(zoom) {
     const window::Window& model = game_.window.main;
+    if (zoom_ <= 0) {
+        const QScreen* where = QGuiApplication::primaryScreen();
+        zoom_ = startZoom(0, zoomMemory_.load(), where ? where->availableSize() : QSize(),
+                          {model.clientWidth, model.clientHeight});
+        windowZoom_ = zoom_;
+    }
+    screen_ = new ScreenWidget(this, game, "Main", zoom_);
+    stage_ = new Stage(this, screen_);
     setObjectName(QStringLiteral("KRN10"));
     setWindowTitle(QString::fromStdString(model.caption));
-    screen_->setFixedSize(clientSize(model, zoom_));
-    setCentralWidget(screen_);
+    stage_->setFixedSize(screen_->size());
+    setCentralWidget(stage_);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     EventSink& sink = *this;
     mirror_ = std::make_unique<ControlMirror>(screen_, model, zoom_, sink, "", kDrawnOnScreen);
     screen_->onCellClicked(
         [this](int x, int y) { forward([&] { extras::clickCell(game_, x, y); }); });
+    mirror_->setOnPlates(kOnPlates);
     menus_ = std::make_unique<MenuMirror>(menuBar(), this, model, sink);
     for (const window::Timer& t : game_.window.timers) {
         auto* timer = new QTimer(this);
@@ -144,9 +298,90 @@ TKRN10::TKRN10(game::Game& game, int zoom)
         });
         timers_[t.name] = timer;
     }
-    for (const auto& [name, window] : game_.window.secondary)
-        dialogs_[name] = new ModelDialog(*this, window, sink);
+    addZoomKeys();
     qApp->installEventFilter(this);
+    syncAll();
+}
+
+void TKRN10::addZoomKeys() {
+    auto key = [this](const QList<QKeySequence>& keys, void (TKRN10::*act)()) {
+        auto* action = new QAction(this);
+        action->setShortcuts(keys);
+        action->setShortcutContext(Qt::WindowShortcut);
+        connect(action, &QAction::triggered, this, act);
+        addAction(action);
+    };
+    key({QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal)},
+        &TKRN10::zoomIn);
+    key({QKeySequence(Qt::CTRL | Qt::Key_Minus)}, &TKRN10::zoomOut);
+    key({QKeySequence(Qt::CTRL | Qt::Key_0)}, &TKRN10::resetZoom);
+    key({QKeySequence(Qt::Key_F11)}, &TKRN10::toggleFullScreen);
+}
+
+int TKRN10::largestFittingZoom() const {
+    const window::Window& model = game_.window.main;
+    const QSize client(model.clientWidth, model.clientHeight);
+    const QScreen* where = screen();
+    if (!where)
+        return zoom_;
+    if (isFullScreen())
+        return largestZoom(where->geometry().size(), client, menuBar()->sizeHint().height());
+    return largestZoom(where->availableSize(), client, kWindowDressing);
+}
+
+int TKRN10::defaultZoom() const {
+    const window::Window& model = game_.window.main;
+    const QScreen* where = screen();
+    if (isFullScreen() || !where)
+        return largestFittingZoom();
+    return chooseZoom(where->availableSize(), {model.clientWidth, model.clientHeight});
+}
+
+void TKRN10::zoomIn() {
+    applyZoom(std::min(zoom_ + 1, largestFittingZoom()));
+}
+
+void TKRN10::zoomOut() {
+    applyZoom(zoom_ - 1);
+}
+
+void TKRN10::resetZoom() {
+    applyZoom(defaultZoom());
+}
+
+void TKRN10::toggleFullScreen() {
+    if (isFullScreen()) {
+        showNormal();
+        applyZoom(windowZoom_);
+        return;
+    }
+    // The window's fixed size would hold it at the game's size: let the full screen size it.
+    layout()->setSizeConstraint(QLayout::SetDefaultConstraint);
+    stage_->setMinimumSize(0, 0);
+    stage_->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    setMinimumSize(0, 0);
+    setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    showFullScreen();
+    applyZoom(largestFittingZoom());
+}
+
+void TKRN10::applyZoom(int zoom) {
+    zoom = std::clamp(zoom, 1, kLargestZoom);
+    const bool changed = zoom != zoom_;
+    zoom_ = zoom;
+    screen_->setZoom(zoom_);
+    mirror_->setZoom(zoom_);
+    for (auto& [name, dialog] : dialogs_)
+        dialog->setZoom(zoom_, *game_.window.findWindow(name));
+    if (isFullScreen()) {
+        stage_->centre();
+    } else {
+        stage_->setFixedSize(screen_->size());
+        layout()->setSizeConstraint(QLayout::SetFixedSize);
+        if (changed && zoom_ != windowZoom_)
+            zoomMemory_.save(zoom_);
+        windowZoom_ = zoom_;
+    }
     syncAll();
 }
 
@@ -163,14 +398,24 @@ void TKRN10::forward(const std::function<void()>& event) {
     syncAll();
 }
 
+bool TKRN10::fullWindowPictureShown() const {
+    const window::Control* picture = game_.window.main.find(kFullWindowPicture);
+    const window::Timer* opening = game_.window.findTimer(kOpeningTimer);
+    return (picture && picture->visible) || (opening && opening->enabled);
+}
+
 void TKRN10::syncAll() {
     const window::Window& model = game_.window.main;
     const QString caption = QString::fromStdString(model.caption);
     if (windowTitle() != caption)
         setWindowTitle(caption);
+    const render::Picture& picture = model.screen;
+    mirror_->setCover(fullWindowPictureShown()
+                          ? std::optional(QRect(0, 0, picture.width, picture.height))
+                          : std::nullopt);
     mirror_->sync(model);
     menus_->sync(model);
-    screen_->update();
+    screen_->refresh();
     syncTimers();
     syncDialogs();
     if (game_.shell.quitRequested && !quitting_) {
@@ -194,19 +439,30 @@ void TKRN10::syncTimers() {
 }
 
 void TKRN10::syncDialogs() {
-    for (auto& [name, dialog] : dialogs_) {
-        const window::Window& model = *game_.window.findWindow(name);
+    for (const auto& [name, model] : game_.window.secondary) {
+        // A dialog's widgets are made the first time it opens: most never do in a session.
+        const auto made = dialogs_.find(name);
+        if (made == dialogs_.end() && !model.visible)
+            continue;
+        ModelDialog* dialog = made == dialogs_.end() ? this->dialog(name) : made->second;
         dialog->sync(model);
         if (model.visible && !dialog->isVisible()) {
-            // Secondary windows open in the middle of the screen.
-            const QScreen* where = screen();
-            const QPoint middle = where ? where->availableGeometry().center() : geometry().center();
-            dialog->move(middle - dialog->rect().center());
+            dialog->move(placeFor(name, *dialog));
             dialog->show();
         } else if (!model.visible && dialog->isVisible()) {
             dialog->hide();
         }
     }
+}
+
+QPoint TKRN10::placeFor(const std::string& name, const QWidget& dialog) const {
+    // The Ending window lies exactly over the game's picture (in the full screen too).
+    if (name == kEndingWindow)
+        return screen_->mapToGlobal(QPoint(0, 0));
+    // The other secondary windows open in the middle of the screen.
+    const QScreen* where = screen();
+    const QPoint middle = where ? where->availableGeometry().center() : geometry().center();
+    return middle - dialog.rect().center();
 }
 
 void TKRN10::bringToFront() {
@@ -215,9 +471,17 @@ void TKRN10::bringToFront() {
     activateWindow();
 }
 
-ModelDialog* TKRN10::dialog(const std::string& window) const {
-    const auto it = dialogs_.find(window);
-    return it == dialogs_.end() ? nullptr : it->second;
+ModelDialog* TKRN10::dialog(const std::string& window) {
+    if (const auto it = dialogs_.find(window); it != dialogs_.end())
+        return it->second;
+    const auto model = game_.window.secondary.find(window);
+    if (model == game_.window.secondary.end())
+        return nullptr;
+    EventSink& sink = *this;
+    auto* made = new ModelDialog(*this, model->second, sink);
+    if (window == kEndingWindow)
+        made->setWindowFlag(Qt::FramelessWindowHint); // the slideshow has no border
+    return dialogs_[window] = made;
 }
 
 QTimer* TKRN10::timer(const std::string& name) const {
@@ -225,19 +489,22 @@ QTimer* TKRN10::timer(const std::string& name) const {
     return it == timers_.end() ? nullptr : it->second;
 }
 
-void TKRN10::showEvent(QShowEvent* event) {
-    QMainWindow::showEvent(event);
-    if (started_)
-        return;
-    started_ = true;
-    // The start-up runs once, just after the window first appears, so that its message boxes
-    // have a window to stand on.
-    QTimer::singleShot(0, this, [this] {
+void TKRN10::start() {
+    if (!started_) {
+        started_ = true;
         if (const QScreen* where = screen())
             game_.shell.screenWidth = where->geometry().width() / zoom_;
         forward([this] { game::startUp(game_); });
         move(game_.window.main.left, game_.window.main.top);
-    });
+    }
+    show();
+}
+
+void TKRN10::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    // A window shown without start(): the start-up runs just after it first appears.
+    if (!started_)
+        QTimer::singleShot(0, this, [this] { start(); });
 }
 
 void TKRN10::closeEvent(QCloseEvent* event) {

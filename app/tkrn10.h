@@ -5,7 +5,9 @@
 
 #include "control_mirror.h"
 #include "event_sink.h"
+#include "extras/damage_map.h"
 #include "menu_mirror.h"
+#include "window_zoom.h"
 
 #include <QDialog>
 #include <QMainWindow>
@@ -14,6 +16,7 @@
 #include <map>
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace game {
 struct Game;
@@ -24,6 +27,7 @@ namespace shell {
 class TKRN10;
 
 // The client area of a window: its screen picture at integer zoom over the window's grey.
+// Only what changed in the picture since it was last painted is painted again.
 class ScreenWidget : public QWidget {
   public:
     ScreenWidget(QWidget* parent, game::Game& game, std::string window, int zoom);
@@ -31,15 +35,45 @@ class ScreenWidget : public QWidget {
     // A left click on a cell of the play field (the main window's only).
     void onCellClicked(std::function<void(int, int)> handler) { cellClicked_ = std::move(handler); }
 
+    // Draw every game pixel zoom x zoom screen pixels; the widget takes the client's size.
+    void setZoom(int zoom);
+    int zoom() const { return zoom_; }
+
+    // Ask for a repaint of the parts of the screen picture that changed since the last call.
+    void refresh();
+
+    // How many times a picture of the game has been painted (none before the start-up drew).
+    int picturesPainted() const { return picturesPainted_; }
+
   protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
 
   private:
+    const window::Window* model() const;
+    QRegion marksChanged();
+
     game::Game& game_;
     std::string window_;
     int zoom_;
     std::function<void(int, int)> cellClicked_;
+    render::Picture shown_; // the screen picture as last handed to a repaint
+    int picturesPainted_ = 0;
+    std::vector<extras::DamageMark> marks_; // the damage marks as last painted
+};
+
+// The main window's client: black, with the game's client centred in it (in the full screen the
+// game's picture stands in the middle with black around it).
+class Stage : public QWidget {
+  public:
+    Stage(QWidget* parent, ScreenWidget* screen);
+    void centre();
+
+  protected:
+    void resizeEvent(QResizeEvent* event) override;
+
+  private:
+    ScreenWidget* screen_;
 };
 
 // A secondary window of the model (About box, Ranking, Ending, Change Data Folder), shown as a
@@ -48,6 +82,7 @@ class ModelDialog : public QDialog {
   public:
     ModelDialog(TKRN10& owner, const window::Window& model, EventSink& sink);
     void sync(const window::Window& model);
+    void setZoom(int zoom, const window::Window& model);
     ControlMirror& mirror() { return *mirror_; }
     const std::string& name() const { return name_; }
 
@@ -64,8 +99,14 @@ class ModelDialog : public QDialog {
 
 class TKRN10 : public QMainWindow, private EventSink {
   public:
+    // zoom 0: the zoom remembered from the last run when it fits the screen, else the largest
+    // of 1, 2 and 3 that fits.
     TKRN10(game::Game& game, int zoom);
     ~TKRN10() override;
+
+    // Run the game's start-up and then show the window, so that its first frame is already
+    // the game's picture. Showing the window without it runs the start-up just after.
+    void start();
 
     // Run one event of the game, then bring every widget, menu, timer and window up to date.
     // An event that arrives while another is still running (from a dialog it opened) is
@@ -76,10 +117,17 @@ class TKRN10 : public QMainWindow, private EventSink {
     void bringToFront();
 
     int zoom() const { return zoom_; }
+    // The zoom keys: Ctrl+Plus, Ctrl+Minus, Ctrl+0 (the zoom for this screen) and F11.
+    void zoomIn();
+    void zoomOut();
+    void resetZoom();
+    void toggleFullScreen();
+    ScreenWidget& screenWidget() { return *screen_; }
     game::Game& game() { return game_; }
     ControlMirror& mirror() { return *mirror_; }
     MenuMirror& menus() { return *menus_; }
-    ModelDialog* dialog(const std::string& window) const;
+    // The dialog of a secondary window, made on first use; nullptr for an unknown window.
+    ModelDialog* dialog(const std::string& window);
     QTimer* timer(const std::string& name) const;
 
   protected:
@@ -95,13 +143,26 @@ class TKRN10 : public QMainWindow, private EventSink {
     void rowChosen(const std::string& control, int row) override;
 
     bool keyboardControl() const;
+    void addZoomKeys();
+    // Draw the game at this zoom (kept within what the screen or full screen holds).
+    void applyZoom(int zoom);
+    int largestFittingZoom() const;
+    int defaultZoom() const;
+    // While a picture covers the whole game screen (the opening, the capture, the prison, the
+    // ending) the controls over it stay out of sight.
+    bool fullWindowPictureShown() const;
     void syncAll();
     void syncTimers();
     void syncDialogs();
+    // Where a secondary window opens on the screen.
+    QPoint placeFor(const std::string& name, const QWidget& dialog) const;
 
     game::Game& game_;
+    ZoomMemory zoomMemory_;
     int zoom_;
+    int windowZoom_; // the zoom of the window when not in the full screen
     ScreenWidget* screen_;
+    Stage* stage_;
     std::unique_ptr<ControlMirror> mirror_;
     std::unique_ptr<MenuMirror> menus_;
     std::map<std::string, QTimer*> timers_;

@@ -28,6 +28,7 @@ struct DamageMark {
     int cell = 0;
     Outlook outlook = Outlook::Safe;
     std::int32_t damage = 0; // the forecast loss; 0 for an unbeatable monster
+    bool operator==(const DamageMark&) const = default;
 };
 
 // The marks of the current floor in cell order: one per one-cell monster and one on the head

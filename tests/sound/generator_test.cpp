@@ -171,6 +171,24 @@ TEST(Score, WritesAFormatOneFileWithTempoMeterAndEveryChannelsNotes) {
     EXPECT_EQ(drums.end, 4320);
 }
 
+// A track's level turns every channel down by the expression controller, on the General MIDI
+// curve (-12 dB: 127 x 10^(-12/40) = 64); without one the channels play as written.
+TEST(Score, ALevelTurnsEveryChannelDownByItsDecibels) {
+    const std::string music = "channel a 1\nchannel b 2\na: c4:1\nb: e4:1\n";
+    auto expressions = [](const Bytes& midi) {
+        std::vector<int> values;
+        for (std::size_t at = 0; at + 2 < midi.size(); ++at)
+            if ((midi[at] & 0xf0) == 0xb0 && midi[at + 1] == 11)
+                values.push_back(midi[at + 2]);
+        return values;
+    };
+    EXPECT_EQ(expressions(sounds::midiFile(sounds::parseScore("level -12\n" + music, "t.txt"))),
+              (std::vector<int>{64, 64}));
+    EXPECT_EQ(expressions(sounds::midiFile(sounds::parseScore(music, "t.txt"))),
+              (std::vector<int>{127, 127}));
+    EXPECT_EQ(scoreError("level 3\n" + music), 1); // a level only turns down
+}
+
 TEST(Score, MistakesAreReportedAtTheirLine) {
     const std::string head = "tempo 90\nchannel a 1\nchannel b 2\n";
     EXPECT_EQ(scoreError(head + "a: c4:4 d4 e4 | f4:1\nb: r:1 | r:1\n"), 4); // a short bar

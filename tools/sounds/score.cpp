@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cmath>
 #include <map>
 #include <tuple>
 
@@ -233,6 +234,8 @@ void ScoreReader::header(const Reader& r, const std::vector<std::string>& w,
         score.title = text.substr(text.find_first_of(" \t") + 1);
     } else if (w[0] == "tempo" && w.size() == 2) {
         score.tempo = r.integer(w[1], 20, 300, "the tempo");
+    } else if (w[0] == "level" && w.size() == 2) {
+        score.level = r.integer(w[1], -40, 0, "the level in decibels");
     } else if (w[0] == "meter" && w.size() == 2) {
         const auto slash = w[1].find('/');
         if (slash == std::string::npos)
@@ -363,13 +366,20 @@ void putTrack(std::vector<std::uint8_t>& out, std::vector<Event> events, int end
     out.insert(out.end(), body.begin(), body.end());
 }
 
-std::vector<Event> channelEvents(const Channel& c) {
+// The expression controller that turns a channel down by `level` decibels: a synthesiser
+// follows the General MIDI curve, 40 log10(value / 127) decibels.
+int expressionFor(int level) {
+    return static_cast<int>(std::lround(127 * std::pow(10.0, level / 40.0)));
+}
+
+std::vector<Event> channelEvents(const Channel& c, int level) {
     const auto status = [&](int kind) { return static_cast<std::uint8_t>(kind | c.number); };
     const auto byte = [](int v) { return static_cast<std::uint8_t>(v); };
     std::vector<Event> events{{0, 0, meta(0x03, text(c.name))}};
     if (c.program >= 0)
         events.push_back({0, 1, {status(0xc0), byte(c.program)}});
     events.push_back({0, 2, {status(0xb0), 7, byte(c.volume)}});
+    events.push_back({0, 2, {status(0xb0), 11, byte(expressionFor(level))}});
     events.push_back({0, 2, {status(0xb0), 10, byte(c.pan)}});
     events.push_back({0, 2, {status(0xb0), 91, byte(c.reverb)}});
     for (const Note& n : c.notes) {
@@ -425,7 +435,7 @@ std::vector<std::uint8_t> midiFile(const Score& score) {
               {0, 2, meta(0x58, meter)}},
              score.length);
     for (const Channel& c : score.channels)
-        putTrack(out, channelEvents(c), score.length);
+        putTrack(out, channelEvents(c, score.level), score.length);
     return out;
 }
 

@@ -32,6 +32,7 @@ struct Channel {
 struct Score {
     std::string title;
     int tempo = 120; // quarter notes per minute
+    int level = 0;   // decibels (0 or less) the whole track is turned down, to match the others
     int beats = 4;   // the meter: beats per bar ...
     int unit = 4;    // ... of this note value
     std::vector<Channel> channels;
