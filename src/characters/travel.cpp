@@ -51,7 +51,7 @@ void describeNeighbours(game::Game& game) {
     for (const Direction side :
          {Direction::Up, Direction::Left, Direction::Right, Direction::Down}) {
         if (const auto cell = neighbour(hero, side))
-            scenes::mmes(game, *cell);
+            combat::mmes(game, *cell);
     }
 }
 

@@ -8,7 +8,7 @@
 
 #include <array>
 
-namespace scenes {
+namespace combat {
 namespace {
 
 using namespace world;
@@ -234,4 +234,4 @@ void banpaiawork(game::Game& game, int k) {
     render::show(game);
 }
 
-} // namespace scenes
+} // namespace combat

@@ -12,7 +12,7 @@ namespace game {
 struct Game;
 }
 
-namespace scenes {
+namespace combat {
 
 // Message selectors of the magicians' blows (catalogue line = selector + 127).
 namespace MagicLine {
@@ -56,4 +56,4 @@ void madoushi2(game::Game& game);
 // Big Bats close in on the centre while the Vampire fades in, in both frames; then shown.
 void banpaiawork(game::Game& game, int k);
 
-} // namespace scenes
+} // namespace combat

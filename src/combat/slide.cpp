@@ -7,7 +7,7 @@
 
 #include <optional>
 
-namespace scenes {
+namespace combat {
 namespace {
 
 using namespace world;
@@ -84,4 +84,4 @@ void monidou(game::Game& game) {
     game.map.setTile(floor, e.arg1, Tile::Road);
 }
 
-} // namespace scenes
+} // namespace combat

@@ -6,11 +6,11 @@ namespace game {
 struct Game;
 }
 
-namespace scenes {
+namespace combat {
 
 // monidou: play the top entry (12, from, to): the figure on `from` slides to the adjacent cell
 // `to` in 32 steps (frame A every 8 pixels, frame B every pixel), then `to` takes its tile and
 // `from` becomes road. An entry whose cells are not neighbours does nothing.
 void monidou(game::Game& game);
 
-} // namespace scenes
+} // namespace combat

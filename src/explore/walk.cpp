@@ -145,7 +145,7 @@ void idou(game::Game& game) {
     s[Slot::HeroY] = cellY(game.targetCell);
     render::yusyahyouji1(game);
     game.messageSelector = 0;
-    if (scenes::magicAfterStep(game))
+    if (combat::magicAfterStep(game))
         return;
     render::disp(game);
 }

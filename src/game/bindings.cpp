@@ -33,9 +33,9 @@ using Step = CommandRoutines::SpecialStep;
 constexpr std::array<Step, Special::kCount> specialSteps() {
     std::array<Step, Special::kCount> s{};
     s[Special::Opening] = {[](game::Game& g, int) { scenes::openning31(g); }, true};
-    s[Special::ZenoRises] = {[](game::Game& g, int) { scenes::zenoRises(g); }, true};
-    s[Special::SergeantRing] = {[](game::Game& g, int) { scenes::madoushi2(g); }, true};
-    s[Special::VampireArrives] = {scenes::banpaiawork, false};
+    s[Special::ZenoRises] = {[](game::Game& g, int) { combat::zenoRises(g); }, true};
+    s[Special::SergeantRing] = {[](game::Game& g, int) { combat::madoushi2(g); }, true};
+    s[Special::VampireArrives] = {combat::banpaiawork, false};
     s[Special::AfterFight] = {[](game::Game& g, int) { scenes::moncheck(g); }, true};
     s[Special::MonsterFirst] = {combat::taisen2, true};
     s[Special::Transition] = {scenes::openning9, false};
@@ -45,7 +45,7 @@ constexpr std::array<Step, Special::kCount> specialSteps() {
 constexpr std::array<CommandRoutines::Routine, Cmd::kCount> boundCommands() {
     std::array<CommandRoutines::Routine, Cmd::kCount> c{};
     c[Cmd::DoorFrame] = explore::dooropen;
-    c[Cmd::MonsterSlide] = scenes::monidou;
+    c[Cmd::MonsterSlide] = combat::monidou;
     c[Cmd::MonsterStrikes] = combat::monsterStrikes;
     c[Cmd::HeroStrikes] = combat::heroStrikes;
     return c;

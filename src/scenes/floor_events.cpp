@@ -167,8 +167,8 @@ void floor40(game::Game& game, script::Script& script) {
 void floor42(game::Game& game, script::Script& script) {
     game.map.setTile(35, 103, Tile::Road);
     const int floor = game.status[Slot::Floor];
-    script.dialogue(41).add(zenoAppearance(game, 60).entries()).dialogue(42).dialogue(43);
-    script.add(sergeantsAppearance(game, {71, 93, 81, 83}).entries()).sound(Effect::Zeno);
+    script.dialogue(41).add(combat::zenoAppearance(game, 60).entries()).dialogue(42).dialogue(43);
+    script.add(combat::sergeantsAppearance(game, {71, 93, 81, 83}).entries()).sound(Effect::Zeno);
     script.masked(82, 183, game.map.tile(floor, 82), 184);
     for (int cell : {82, 71, 93, 81, 83})
         script.add(Cmd::SetTile, cell, Tile::Road);

@@ -195,7 +195,7 @@ void openning2(game::Game& game) {
     wipe(kWipeEnd);
     script.add(Cmd::Special, script::Special::Opening);
     script.push(game);
-    madoushilivework(game, {81, 103, 91, 93});
+    combat::madoushilivework(game, {81, 103, 91, 93});
 }
 
 void openning9(game::Game& game, int value) {

@@ -122,7 +122,7 @@ void captureEvent(game::Game& game) {
     Script script(game);
     if (script.musicIsOn())
         script.musicOff().pause();
-    script.add(scenes::zenoAppearance(game, 70)).pause(4).add(Cmd::MessageBox, 10).push(game);
+    script.add(combat::zenoAppearance(game, 70)).pause(4).add(Cmd::MessageBox, 10).push(game);
 }
 
 // Floor 23: the road the hero steps towards turns into a wall.
