@@ -171,7 +171,7 @@ void useDestructibleBall(game::Game& game) {
             continue;
         raiseSlot(total, combat::monsterRow(game, *type).gold);
         game.targetCell = *cell;
-        explore::toroad2(game);
+        scenes::toroad2(game);
     }
     raiseSlot(s[Slot::Gold], total);
     s[Slot::DestructibleBall] = 0;

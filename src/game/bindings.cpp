@@ -73,11 +73,11 @@ using world::StepKind;
 
 constexpr std::array<ExploreRoutines::Routine, kStepKinds> stepRules() {
     std::array<ExploreRoutines::Routine, kStepKinds> r{};
-    r[stepIndex(StepKind::Event)] = mevent;
-    r[stepIndex(StepKind::FalseWall)] = falseWallRule;
-    r[stepIndex(StepKind::Hidden)] = hiddenTriggerRule;
-    r[stepIndex(StepKind::TimeGate)] = gateRule;
-    r[stepIndex(StepKind::Zeno)] = zenoRule;
+    r[stepIndex(StepKind::Event)] = scenes::mevent;
+    r[stepIndex(StepKind::FalseWall)] = scenes::falseWallRule;
+    r[stepIndex(StepKind::Hidden)] = scenes::hiddenTriggerRule;
+    r[stepIndex(StepKind::TimeGate)] = scenes::gateRule;
+    r[stepIndex(StepKind::Zeno)] = scenes::zenoRule;
     r[stepIndex(StepKind::Altar)] = characters::altarOffer;
     r[stepIndex(StepKind::Merchant)] = characters::syounin;
     r[stepIndex(StepKind::Thief)] = characters::touzoku;
@@ -90,7 +90,7 @@ constexpr std::array<ExploreRoutines::Routine, kStepKinds> stepRules() {
 
 const ExploreRoutines kExploreRoutines{
     .steps = stepRules(),
-    .floorEvent = mevent,
+    .floorEvent = scenes::mevent,
     .talk = characters::zyouout,
     .zenoWelcomeOk = scenes::openning2,
     .fairyDialogOk = characters::rankingAfterFairy,

@@ -128,7 +128,7 @@ void floor25(game::Game& game) {
     if (!sumIs(game, {60, 104}, 10))
         return;
     if (game.status[Slot::DialogueSeenBase + 26] == 1)
-        explore::openFloor24Passage(game);
+        scenes::openFloor24Passage(game);
     script::Script(game)
         .openGate(104)
         .reward(71, Tile::Fairy)

@@ -17,7 +17,7 @@
 #include <array>
 #include <vector>
 
-namespace explore {
+namespace scenes {
 
 using namespace script;
 namespace {
@@ -115,7 +115,7 @@ void roadUnderHero(game::Game& game) {
 
 // Floor 3: Zeno welcomes the hero on the event cell.
 void captureEvent(game::Game& game) {
-    idou(game);
+    explore::idou(game);
     timer2on(game);
     roadUnderHero(game);
     game.window.main.control("Button1").text = std::string(catalogueLine(kWhatCaption));
@@ -207,22 +207,22 @@ void mevent(game::Game& game) {
         hiddenWallEvent(game);
         break;
     case EventKind::Floor20:
-        idou(game);
+        explore::idou(game);
         if (game.targetCell != 82)
             break;
         roadUnderHero(game);
         changeMusic(game, event.track);
-        scenes::ichicheck(game);
+        ichicheck(game);
         break;
     case EventKind::WalkOntoRoad:
-        idou(game);
+        explore::idou(game);
         roadUnderHero(game);
         if (event.track != 0)
             changeMusic(game, event.track);
-        scenes::ichicheck(game);
+        ichicheck(game);
         break;
     case EventKind::ScriptOnly:
-        scenes::ichicheck(game);
+        ichicheck(game);
         break;
     case EventKind::None:
         break;
@@ -256,4 +256,4 @@ void openFloor24Passage(game::Game& game) {
     game.map.setTile(kFloor, 5, Tile::EventCell);
 }
 
-} // namespace explore
+} // namespace scenes

@@ -6,7 +6,7 @@ namespace game {
 struct Game;
 }
 
-namespace explore {
+namespace scenes {
 
 // The false wall sinks like an opening door and becomes road.
 void falseWallRule(game::Game& game);
@@ -31,4 +31,4 @@ void toroad2(game::Game& game);
 // Zeno: a fight on floor 49; on floor 50 the ending in the first lap, a fight in later laps.
 void zenoRule(game::Game& game);
 
-} // namespace explore
+} // namespace scenes

@@ -222,7 +222,7 @@ TEST_F(StepTest, EventCellsWalkOrTurnToWallAndNeverLeaveInputClosed) {
 TEST_F(StepTest, ToRoadSpreadsRoadOverTheCellInFiveSteps) {
     setTile(30, Tile::Lava);
     game.targetCell = 30;
-    explore::toroad2(game);
+    scenes::toroad2(game);
     EXPECT_EQ(stackTop(), 21);
     EXPECT_EQ(game.explore.stack.topEntry(), script::CommandEntry(script::Cmd::Sound, 1, 0));
     EXPECT_EQ(game.explore.stack.at(stackTop() - 2),
