@@ -133,9 +133,7 @@ void img6work(game::Game& game) {
     window::setFocus(game.window.main, "Button36");
 }
 
-void Button36Click(game::Game& game) {
-    if (!clickable(game, "Button36"))
-        return;
+void hideMonsterList(game::Game& game) {
     forEachListControl(game, [](window::Control& c) {
         c.visible = false;
         c.picture = render::Picture{};
@@ -145,6 +143,12 @@ void Button36Click(game::Game& game) {
     w.control("Button36").visible = false;
     openBox(game, {}); // the box back in its large form, then out of sight
     closeBox(game);
+}
+
+void Button36Click(game::Game& game) {
+    if (!clickable(game, "Button36"))
+        return;
+    hideMonsterList(game);
     script::itemlive(game);
     render::keydisplay(game);
     game.window.timer("Timer1").enabled = true;

@@ -16,6 +16,10 @@ void img6work(game::Game& game);
 // list is full: picture, name, life, offense and defense in this lap, and the forecast.
 void yousya(game::Game& game);
 
+// The list and its "OK" out of sight and emptied, the box back in its large form and hidden.
+// A new game calls it too when the list was left open.
+void hideMonsterList(game::Game& game);
+
 // Button36Click: "OK" closes the list, puts the box back in its large form, reopens input,
 // redraws the keys and restarts the animation.
 void Button36Click(game::Game& game);

@@ -30,6 +30,7 @@ struct ExploreRoutines {
     bool (*fairyDialogOk)(game::Game&, int); // "OK" to a fairy's dialog; false for the others
     void (*floorChoiceRepeat)(game::Game&, std::int32_t repeatAction); // held "UP" or "DOWN"
     bool (*click)(game::Game&, std::string_view control);              // Enter on the item cursor
+    Routine closeMonsterList; // a new game closes the Orb of Hero's list left open
 };
 
 extern const ExploreRoutines kExploreRoutines;

@@ -2,6 +2,7 @@
 
 #include "combat/monster_panel.h"
 #include "combat/monsters.h"
+#include "explore/explore_routines.h"
 #include "explore/movement.h"
 #include "render/screen.h"
 #include "script/input_lock.h"
@@ -21,7 +22,8 @@ void fill(world::Status& s, int first, int last, std::int32_t value) {
 
 // What an abandoned game (Game Start, a lost fight, a load) may leave in the middle of a scene
 // or an item's use: the dialogue button's caption of a scene ("What?", "Ah!"), a door, wipe
-// or capture running the timers at its own pace, and the Use / Don't use pair of an item.
+// or capture running the timers at its own pace, the Use / Don't use pair of an item, and
+// the Orb of Hero's list with the text box in its small form.
 void clearLeftovers(Game& game) {
     window::Window& w = game.window.main;
     w.control("Button1").text = kOkCaption;
@@ -29,6 +31,8 @@ void clearLeftovers(Game& game) {
     for (const char* pair : {"Button37", "Button38"})
         w.control(pair).visible = false;
     game.items.itemInUse = 0;
+    if (w.control("Button36").visible)
+        explore::kExploreRoutines.closeMonsterList(game);
 }
 
 } // namespace

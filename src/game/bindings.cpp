@@ -5,6 +5,7 @@
 #include "characters/dialogs.h"
 #include "characters/fairy.h"
 #include "characters/merchants.h"
+#include "characters/monster_list.h"
 #include "characters/old_men.h"
 #include "characters/thief.h"
 #include "characters/travel.h"
@@ -96,6 +97,7 @@ const ExploreRoutines kExploreRoutines{
     .fairyDialogOk = characters::rankingAfterFairy,
     .floorChoiceRepeat = characters::floorChoiceRepeat,
     .click = game::click,
+    .closeMonsterList = characters::hideMonsterList,
 };
 
 } // namespace explore

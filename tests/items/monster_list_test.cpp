@@ -69,5 +69,20 @@ TEST_F(MonsterListTest, OkClosesTheListAndGivesThePlayFieldBack) {
     EXPECT_EQ(text(13), "Zombie");
 }
 
+// Game Start while the list is open: the next game's dialogues get the large box back, and
+// neither the list nor its "OK" stays over the new floor.
+TEST_F(MonsterListTest, ANewGameClosesTheListLeftOpen) {
+    click("Image6");
+    ASSERT_TRUE(game::menuCommand(game, "&Game/Game &Start"));
+    for (const char* name : {"Panel1", "Edit13", "Image24", "Button36", "RichEdit1"})
+        EXPECT_FALSE(control(name).visible) << name;
+    const auto& box = control("RichEdit1");
+    EXPECT_EQ(box.x, 129);
+    EXPECT_EQ(box.y, 45);
+    EXPECT_EQ(box.width, 382);
+    EXPECT_EQ(box.height, 200);
+    EXPECT_TRUE(inputOpen());
+}
+
 } // namespace
 } // namespace items_test

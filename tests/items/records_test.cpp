@@ -35,5 +35,17 @@ TEST_F(ItemsTest, TheAdviceRecordOffersOnlyAdviceHeardWithTheOrb) {
     EXPECT_TRUE(inputOpen());
 }
 
+TEST_F(ItemsTest, ANewGameClosesTheAdviceRecordLeftOpen) {
+    slot(68) = 2;
+    give(Slot::OrbOfWisdom);
+    click("Image5");
+    click("Button11");
+    ASSERT_TRUE(game::menuCommand(game, "&Game/Game &Start"));
+    EXPECT_FALSE(control("RichEdit1").visible);
+    EXPECT_FALSE(control("Button11").visible || control("Button35").visible);
+    EXPECT_EQ(slot(Slot::RecordViewing), 0);
+    EXPECT_TRUE(inputOpen());
+}
+
 } // namespace
 } // namespace items_test
