@@ -84,10 +84,6 @@ std::string lineOf(int n) {
     return std::string(catalogueLine(n));
 }
 
-int heroCellOf(const Status& s) {
-    return cellOf(s[Slot::HeroX], s[Slot::HeroY]);
-}
-
 // The items work on the four neighbours in this order: below, right, left, above. The snow
 // crystal's road grows from the hero's side of the lava.
 struct ItemNeighbour {
@@ -144,7 +140,7 @@ void useMattock(game::Game& game) {
     // The neighbours' walls sink from the last neighbour to the first.
     script::Script script(game);
     for (auto n = kNeighbours.rbegin(); n != kNeighbours.rend(); ++n) {
-        const auto cell = neighbour(heroCellOf(s), n->side);
+        const auto cell = neighbour(s.heroCell(), n->side);
         if (cell && game.map.tile(floor, *cell) == Tile::Wall)
             script.door(*cell, script::DoorKind::WallSinks).pause();
     }
@@ -163,7 +159,7 @@ void useDestructibleBall(game::Game& game) {
     game.messageSelector = 0;
     std::int32_t total = 0; // held at the largest sum a slot can hold, like the gold itself
     for (const auto& n : kNeighbours) {
-        const auto cell = neighbour(heroCellOf(s), n.side);
+        const auto cell = neighbour(s.heroCell(), n.side);
         if (!cell)
             continue;
         const auto type = ordinaryMonster(game.map.tile(floor, *cell));
@@ -186,7 +182,7 @@ void useTransferArticle(game::Game& game) {
     Status& s = game.status;
     s[Slot::TransferArticle] -= 1;
     game.messageSelector = kTransferred;
-    const int from = heroCellOf(s);
+    const int from = s.heroCell();
     const int to = kCells - 1 - from;
     if (game.map.tile(s[Slot::Floor], to) == Tile::Road) {
         render::redrawCell(game, from);
@@ -220,7 +216,7 @@ constexpr Wing kDescend{Slot::WingToDescend, -1, 0, 64, 70};
 void useWing(game::Game& game, const Wing& wing) {
     Status& s = game.status;
     const int floor = s[Slot::Floor];
-    if (floor == wing.lastFloor || game.map.tile(floor + wing.step, heroCellOf(s)) != Tile::Road) {
+    if (floor == wing.lastFloor || game.map.tile(floor + wing.step, s.heroCell()) != Tile::Road) {
         game.messageSelector = wing.blocked;
         render::disp(game);
         script::itemlive(game);
@@ -248,7 +244,7 @@ void useSnowCrystal(game::Game& game) {
     // The message first, then the lava congeals from the last neighbour to the first.
     script::Script lava(game);
     for (auto n = kNeighbours.rbegin(); n != kNeighbours.rend(); ++n) {
-        const auto cell = neighbour(heroCellOf(s), n->side);
+        const auto cell = neighbour(s.heroCell(), n->side);
         if (cell && game.map.tile(floor, *cell) == Tile::Lava)
             lava.door(*cell, n->lavaKind).pause().add(PutTile, *cell, Tile::Road).pause();
     }

@@ -90,7 +90,7 @@ void digPassage(game::Game& game) {
 // Floor 29: he blocks the way up and will not move while watched.
 void blockTheWay(game::Game& game) {
     const Status& s = game.status;
-    if (cellOf(s[Slot::HeroX], s[Slot::HeroY]) == kBlockingCell)
+    if (s.heroCell() == kBlockingCell)
         say(game, 27);
     else
         say(game, s[kBlockingSeen] == 0 ? 28 : 29);

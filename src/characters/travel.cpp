@@ -47,7 +47,7 @@ bool choosing(game::Game& game) {
 // winning; a staircase on the highest floor reached also leaves its mark in word 166.
 void describeNeighbours(game::Game& game) {
     const Status& s = game.status;
-    const int hero = cellOf(s[Slot::HeroX], s[Slot::HeroY]);
+    const int hero = s.heroCell();
     for (const Direction side :
          {Direction::Up, Direction::Left, Direction::Right, Direction::Down}) {
         if (const auto cell = neighbour(hero, side))
@@ -193,7 +193,7 @@ void Button10Click(game::Game& game) {
         else
             explore::kaidandowncheck(game);
     }
-    game.heroCell = cellOf(s[Slot::HeroX], s[Slot::HeroY]);
+    game.heroCell = s.heroCell();
     script::timer2on(game);
     script::Script(game, {{script::Cmd::Sound, script::Effect::Get, 0}, {script::Cmd::Pause, 0, 0}})
         .push(game);

@@ -97,10 +97,6 @@ std::int32_t settleLongFight(game::Game& game, std::int32_t exchanges) {
     return kMaxPlayedExchanges;
 }
 
-int heroCell(const game::Game& game) {
-    return world::cellOf(game.status[world::Slot::HeroX], game.status[world::Slot::HeroY]);
-}
-
 std::int32_t luckyFactor(const game::Game& game) {
     return game.status[world::Slot::LuckyGold] + 1;
 }
@@ -124,7 +120,7 @@ Script heroFirstVictory(game::Game& game, const Arena& a, std::int32_t blows, bo
     addExchanges(s, a, settleLongFight(game, blows - 1), true, kHeroBlowMask, 0);
     addHeroBlow(s, a, 0, head ? Cmd::HeadBlow : Cmd::MaskedSprite);
     s.add(Cmd::Special, script::Special::Hero).pause();
-    const int here = heroCell(game);
+    const int here = game.status.heroCell();
     if (head) {
         for (int offset : kCellsOfBigMonster)
             s.add(Cmd::PutTile, here + offset, world::Tile::Road);
@@ -168,7 +164,7 @@ Script monsterFirstVictory(game::Game& game, const Arena& a, std::int32_t blows,
     addExchanges(s, a, settleLongFight(game, blows), false, kHeroBlowInMonsterFirst, 0);
     s.add(Cmd::Special, script::Special::Hero)
         .pause()
-        .add(Cmd::PutTile, heroCell(game), world::Tile::Road)
+        .add(Cmd::PutTile, game.status.heroCell(), world::Tile::Road)
         .add(Cmd::Message)
         .add(Cmd::Gold, gold)
         .add(Cmd::Special, script::Special::AfterFight, 5);

@@ -27,11 +27,6 @@ constexpr int kSacredShieldTaken = Slot::ShieldTaken + 4; // protects from every
 constexpr std::array<Direction, 4> kWatchOrder = {Direction::Up, Direction::Left, Direction::Right,
                                                   Direction::Down};
 
-// The hero's cell after his step.
-int heroCell(const game::Game& game) {
-    return cellOf(game.status[Slot::HeroX], game.status[Slot::HeroY]);
-}
-
 // The hero flashes in his struck pose on his cell, then the message line names the blow.
 void heroStruck(script::Script& script, const game::Game& game, int cell, int selector) {
     const int f = game.status[Slot::Facing];
@@ -175,7 +170,7 @@ std::optional<int> mmes(game::Game& game, int cell) {
 }
 
 bool magicAfterStep(game::Game& game) {
-    const int p = heroCell(game);
+    const int p = game.status.heroCell();
     bool pushed = false;
     for (const Direction d : kWatchOrder) {
         const std::optional<int> n = neighbour(p, d);

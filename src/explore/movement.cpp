@@ -41,7 +41,7 @@ constexpr StepDirection directionOf(Direction d) {
 // The cells the step goes from and to; no step from the edge of the floor.
 void resolveStep(game::Game& game, Direction d) {
     const Status& s = game.status;
-    game.heroCell = cellOf(s[Slot::HeroX], s[Slot::HeroY]);
+    game.heroCell = s.heroCell();
     const auto target = neighbour(game.heroCell, d);
     if (!target)
         return;

@@ -80,7 +80,7 @@ void syokidata(Game& game) {
 void syokidata2(Game& game) {
     using namespace world;
     const Status& s = game.status;
-    game.heroCell = cellOf(s[Slot::HeroX], s[Slot::HeroY]);
+    game.heroCell = s.heroCell();
     game.messageSelector = 0;
     game.explore.repeatAction = explore::Repeat::Up;
     game.explore.dialogKind = explore::Dialog::Talk;

@@ -66,7 +66,7 @@ void turnAwayFrom(game::Game& game, std::uint8_t staircase) {
                                             {Direction::Right, Facing::Left},
                                             {Direction::Down, Facing::Up}}};
     Status& s = game.status;
-    const int hero = cellOf(s[Slot::HeroX], s[Slot::HeroY]);
+    const int hero = s.heroCell();
     for (const auto& a : kAway) {
         const auto cell = neighbour(hero, a.side);
         if (cell && game.map.tile(s[Slot::Floor], *cell) == staircase)

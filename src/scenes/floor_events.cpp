@@ -119,7 +119,7 @@ void floor32(game::Game& game, script::Script& script) {
 // Floor 33: a wall rises behind the hero on cell 107; elsewhere two gates close.
 void floor33(game::Game& game, script::Script& script) {
     const Status& s = game.status;
-    if (cellOf(s[Slot::HeroX], s[Slot::HeroY]) == 107)
+    if (s.heroCell() == 107)
         script.raiseWall(106).message(kRoadToWall);
     else
         script.closeGate(42).closeGate(86);

@@ -78,7 +78,7 @@ void gameOverStart(game::Game& game, bool fight, int animation) {
     // Frame A gets the tile under the hero, frame B the tile with the frame-B step of the
     // command's animation code.
     const Status& s = game.status;
-    const int cell = cellOf(s[Slot::HeroX], s[Slot::HeroY]);
+    const int cell = s.heroCell();
     const int picture = game.map.tile(s[Slot::Floor], cell) - 1;
     const int x = s[Slot::HeroX] * render::kCellSide;
     const int y = s[Slot::HeroY] * render::kCellSide;

@@ -1,6 +1,8 @@
 // The hero's progress: the status block of 164 slots and the seven words saved with it.
 #pragma once
 
+#include "world/tower_map.h"
+
 #include <algorithm>
 #include <array>
 #include <cstddef>
@@ -107,6 +109,9 @@ struct Status {
 
     // The lap factor: monsters grow LapLevel + 1 times stronger in later laps.
     std::int32_t lapFactor() const { return words[Slot::LapLevel] + 1; }
+
+    // The cell the hero stands on.
+    int heroCell() const { return cellOf(words[Slot::HeroX], words[Slot::HeroY]); }
 
     // The block as saved: word n little-endian at byte 4n.
     std::array<std::uint8_t, kStatusBlockBytes> toBytes() const;
