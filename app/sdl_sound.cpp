@@ -80,6 +80,10 @@ void SdlSound::playEffect(const std::string& file) {
     post({Task::PlayEffect, file});
 }
 
+void SdlSound::closeOneShot() {
+    post({Task::CloseOneShot, {}});
+}
+
 void SdlSound::startMusic(const std::string& file) {
     post({Task::StartMusic, file, ++requested_});
 }
@@ -150,6 +154,9 @@ void SdlSound::perform(const Job& job) {
     case Task::PlayEffect:
         if (Mix_Chunk* c = chunk(job.file))
             Mix_PlayChannel(sound::effectPlayer(job.file), c, 0);
+        break;
+    case Task::CloseOneShot:
+        Mix_HaltChannel(sound::kOneShotPlayer);
         break;
     case Task::StartMusic:
     case Task::StopMusic:

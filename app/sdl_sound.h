@@ -36,6 +36,7 @@ class SdlSound final : public sound::Sound {
     void playEffect(const std::string& file) override;
     void startMusic(const std::string& file) override;
     void stopMusic() override;
+    void closeOneShot() override;
 
     // Whether the worker has opened the audio device, found none, or is still looking.
     enum class Device { Opening, Open, None };
@@ -45,7 +46,7 @@ class SdlSound final : public sound::Sound {
     void trackFinished();
 
   private:
-    enum class Task { LoadEffect, PlayEffect, StartMusic, StopMusic, Quit };
+    enum class Task { LoadEffect, PlayEffect, CloseOneShot, StartMusic, StopMusic, Quit };
     struct Job {
         Task task;
         std::string file;

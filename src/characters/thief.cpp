@@ -47,7 +47,8 @@ void say(game::Game& game, int dialog) {
 
 // Floor 2, beside the cell wall: he breaks it down and the hero is free.
 void breakPrisonWall(game::Game& game) {
-    explore::restartFloorMusic(game);
+    if (explore::musicOn(game))
+        explore::restartFloorMusic(game);
     game.composedMessage = lineText(kWallFell);
     pushPaced(game, {{Cmd::Message, 1, 0}, {Cmd::MessageBox, 4, 0}});
     pushWallSinks(game, kPrisonWall);

@@ -3,6 +3,7 @@
 #include "combat/monster_panel.h"
 #include "combat/monsters.h"
 #include "explore/input_lock.h"
+#include "explore/movement.h"
 #include "game/game.h"
 #include "render/screen.h"
 #include "sound/music.h"
@@ -11,9 +12,23 @@
 namespace game {
 namespace {
 
+constexpr const char* kOkCaption = "OK";
+
 void fill(world::Status& s, int first, int last, std::int32_t value) {
     for (int n = first; n <= last; ++n)
         s[n] = value;
+}
+
+// What an abandoned game (Game Start, a lost fight, a load) may leave in the middle of a scene
+// or an item's use: the dialogue button's caption of a scene ("What?", "Ah!"), a door, wipe
+// or capture running the timers at its own pace, and the Use / Don't use pair of an item.
+void clearLeftovers(Game& game) {
+    window::Window& w = game.window.main;
+    w.control("Button1").text = kOkCaption;
+    explore::timerin(game);
+    for (const char* pair : {"Button37", "Button38"})
+        w.control(pair).visible = false;
+    game.items.itemInUse = 0;
 }
 
 } // namespace
@@ -66,6 +81,7 @@ void syokidata2(Game& game) {
     game.explore.repeatAction = explore::Repeat::Up;
     game.explore.dialogKind = explore::Dialog::Talk;
     game.explore.stack.clear();
+    clearLeftovers(game);
     // A missing side-panel or title picture leaves that picture out; play goes on.
     (void)render::resetPlayScreen(game);
     sound::openEffectPlayers(game);

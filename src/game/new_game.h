@@ -11,7 +11,8 @@ void syokidata(Game& game);
 
 // syokidata2: set the window up for play from the status and map in place (a new game or a
 // loaded one): dialogs hidden, panels, floor and hero drawn, input and command state reset,
-// the sound menu marks taken from the status, Zeno's strength as the status says.
+// the dialogue button's caption and the timers' pace restored, no item waiting for Use, the
+// sound menu marks taken from the status, Zeno's strength as the status says.
 void syokidata2(Game& game);
 
 // gameover: a whole new game: syokidata, syokidata2, input open, the animation running and,

@@ -1,10 +1,12 @@
 #include "game/startup.h"
 
 #include "explore/input_lock.h"
+#include "explore/item_icons.h"
 #include "game/game.h"
 #include "game/new_game.h"
 #include "persist/files.h"
 #include "render/screen.h"
+#include "sound/music.h"
 
 #include <optional>
 #include <string>
@@ -54,16 +56,28 @@ bool prologueChecked(Game& game) {
     return game.window.main.menuItem(kPrologueEntry).checked;
 }
 
-// Steps 11 and 12: read and apply the options; with "&Prologue" checked before they are
-// applied the opening plays instead of the animation.
-void applyOptions(Game& game) {
+// Steps 11 and 12: read and apply the options; the opening plays instead of the animation when
+// the options read (the built-in ones without a file) ask for it, so the "&Prologue" check
+// mark and what happens at start-up always agree. A window built with the entry unchecked
+// never plays it. True when the opening plays.
+bool applyOptions(Game& game) {
+    const bool built = prologueChecked(game);
     persist::optionload(game);
-    const bool opening = prologueChecked(game);
-    if (opening)
-        game.window.timer("Timer4").enabled = true;
     persist::optionl1(game);
-    if (opening)
+    const bool opening = built && prologueChecked(game);
+    if (opening) {
+        game.scenes.prologueFrame = 0;
+        game.window.timer("Timer4").enabled = true;
         game.window.timer("Timer1").enabled = false;
+    }
+    return opening;
+}
+
+// While the opening plays nothing reaches the hidden game on floor 1: input stays closed but
+// for the Load menu ("Game &Start" is always open).
+void closeInputForOpening(Game& game) {
+    explore::itemdel(game);
+    game.window.main.menuItem(explore::Menu::Load).enabled = true;
 }
 
 // Game Quit and Exit: stop the music and ask the shell to end the program.
@@ -87,11 +101,17 @@ void formactivate(Game& game) {
     if (stopsStartUp(game, pictureError ? std::optional(pictureError->text()) : std::nullopt))
         return;
     resetItemCursor(game);
-    applyOptions(game);
+    const bool opening = applyOptions(game);
     syokidata(game);
     syokidata2(game);
-    if (!prologueChecked(game))
-        explore::itemlive(game);
+    if (opening) {
+        closeInputForOpening(game); // the opening's end brings the music with the new game
+        return;
+    }
+    explore::itemlive(game);
+    // The options were applied while no floor was chosen and the new game cleared the
+    // track: with music on, the floor's music starts now.
+    sound::floorMusic(game);
 }
 
 void GameStart1Click(Game& game) {

@@ -6,6 +6,7 @@
 #include "persist/files.h"
 #include "persist/saved_game.h"
 #include "render/panel.h"
+#include "scenes/opening.h"
 #include "sound/music.h"
 
 #include <filesystem>
@@ -48,7 +49,8 @@ bool fileExists(const std::string& path) {
     return std::filesystem::exists(path, error);
 }
 
-// Read a saved game whole; a file of any other length than a saved game's counts as damaged.
+// Read a saved game whole; a file of any other length than a saved game's, with wrong sums or
+// with a value that play could never have given it counts as damaged.
 enum class Reading { Missing, Damaged, Good };
 struct ReadGame {
     Reading reading = Reading::Missing;
@@ -59,7 +61,7 @@ ReadGame readGame(const std::string& path) {
     if (!bytes)
         return {};
     const auto loaded = fromImage(*bytes);
-    if (!loaded || !isValid(loaded->status))
+    if (!loaded || !isValid(loaded->status) || !validateLoadedValues(*loaded))
         return {Reading::Damaged, {}};
     return {Reading::Good, *loaded};
 }
@@ -116,7 +118,10 @@ void savework(game::Game& game, const std::string& path) {
 }
 
 void loadSlot(game::Game& game, int slot) {
-    game.window.timer("Timer4").enabled = false; // a load ends the opening
+    // A load ends the opening as its last frame does, so that a slot that is empty or refused
+    // leaves a new game on the normal game screen rather than the opening's picture.
+    if (game.window.timer("Timer4").enabled)
+        scenes::endPrologue(game);
     explore::itemdel(game);
     writeScratch(game);
     checkSlot(game, kLoadMenu, slot);

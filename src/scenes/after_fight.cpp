@@ -233,9 +233,21 @@ void floor49(game::Game& game) {
         .push(game);
 }
 
+// Zeno has been beaten on the top floor: neither he nor the thief he appears over (in the
+// floor-24 scene) stands on it any more. The Destructible Ball runs the after-fight check too,
+// and it can remove neither of them.
+bool zenoBeatenOnTop(const game::Game& game) {
+    for (int cell = 0; cell < kCells; ++cell) {
+        const std::uint8_t t = game.map.tile(kTopFloor, cell);
+        if (t == Tile::Zeno || t == Tile::Thief)
+            return false;
+    }
+    return true;
+}
+
 // Floor 50 in a later lap: Zeno is beaten again and the lap ends.
 void floor50(game::Game& game) {
-    if (game.status[Slot::LapLevel] == 0)
+    if (game.status[Slot::LapLevel] == 0 || !zenoBeatenOnTop(game))
         return;
     Script script(game);
     script.add(Cmd::MessageBox, kLaterLapEndingDialog, kLaterLapEndingMark).pause(3);

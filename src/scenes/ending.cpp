@@ -214,6 +214,7 @@ void append(game::Game& game) {
     window::Window& w = endingWindow(game);
     for (const char* shown : {"Image3", "Image4", "Panel1"})
         w.control(shown).visible = false;
+    game.sound().closeOneShot(); // the slides' sound goes with the window
     game.window.timer("Timer2").enabled = true;
     ScenesState& s = game.scenes;
     s.endingWork = Picture();

@@ -100,7 +100,7 @@ void floor24(game::Game& game, Script& script) {
     script.dialogue(48).dialogue(49).sound(Effect::Floor3);
     for (int m = 166; m <= 182; ++m)
         script.masked(49, m, Tile::Thief, Tile::Zeno);
-    script.add(Cmd::PutTile, 49, Tile::Zeno).add(Cmd::MusicRestart);
+    script.add(Cmd::PutTile, 49, Tile::Zeno).musicRestart();
     for (int n = 50; n <= 57; ++n)
         script.dialogue(n);
     if (!zenoAttacks)

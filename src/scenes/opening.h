@@ -27,6 +27,10 @@ inline constexpr int Ending = 2;  // dissolve into the tower, then the Ending wi
 // and grows smaller; after frame 19 a new first game starts.
 void timer4ontimer(game::Game& game);
 
+// The end of the prologue, after its last frame or when a load abandons it: the timer stops
+// and a new first game starts on the normal game screen, input open.
+void endPrologue(game::Game& game);
+
 // openning2: the capture scene after Zeno's welcome (dialog 10): four Magic Sergeants
 // surround the hero, the screen dissolves into his defeat and he wakes in the prison.
 void openning2(game::Game& game);

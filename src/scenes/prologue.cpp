@@ -60,9 +60,12 @@ void timer4ontimer(game::Game& game) {
     }
     render::paintOnWindow(game, 0, 0, tower);
     f += 1;
-    if (f < kLastFrame)
-        return;
-    f = 0;
+    if (f == kLastFrame)
+        endPrologue(game);
+}
+
+void endPrologue(game::Game& game) {
+    game.scenes.prologueFrame = 0;
     game.window.timer("Timer4").enabled = false;
     game.status[world::Slot::LapLevel] = 0;
     game.status[world::Slot::KeepProgress] = 0;

@@ -74,6 +74,10 @@ Script& Script::musicOn() {
     return musicOn_ ? sound(Effect::MusicOn) : *this;
 }
 
+Script& Script::musicRestart() {
+    return musicOn_ ? add(Cmd::MusicRestart) : *this;
+}
+
 Script& Script::dialogue(int n) {
     // The pause keeps the next command out of the dialogue's tick: a tick plays two commands,
     // and a second message box in the same tick would replace the first before it is read.

@@ -38,6 +38,8 @@ class Script {
     Script& appear(int cell, int tile);
     Script& musicOff();
     Script& musicOn();
+    // Command 15: the floor's music chosen and started again.
+    Script& musicRestart();
     // Scripted dialog n in the text box and a pause; the script waits for its "OK".
     Script& dialogue(int n);
     // The figure on each cell of the path slides on to the next one.

@@ -1,5 +1,6 @@
 // A sound backend that writes down what the game asked of it, for tests and the headless
-// driver: "load wav/open.wav", "effect wav/get.wav", "music midi/b_067xgw.mid", "stop music".
+// driver: "load wav/open.wav", "effect wav/get.wav", "music midi/b_067xgw.mid", "stop music",
+// "close one-shot".
 #pragma once
 
 #include "sound/sound.h"
@@ -17,6 +18,7 @@ class RecordingSound final : public Sound {
     void playEffect(const std::string& file) override { calls.push_back("effect " + file); }
     void startMusic(const std::string& file) override { calls.push_back("music " + file); }
     void stopMusic() override { calls.push_back("stop music"); }
+    void closeOneShot() override { calls.push_back("close one-shot"); }
 };
 
 } // namespace sound

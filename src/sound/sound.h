@@ -22,6 +22,8 @@ class Sound {
     virtual void startMusic(const std::string& file) = 0;
     // Close the music player: the music stops, and no end notice follows.
     virtual void stopMusic() = 0;
+    // Close the one-shot effect player: whatever it plays stops.
+    virtual void closeOneShot() {}
 };
 
 // Silence: the default of a Game until a shell sets a real backend.

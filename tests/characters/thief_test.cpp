@@ -1,4 +1,8 @@
 #include "characters_fixture.h"
+#include "sound/recording_sound.h"
+#include "sound/tables.h"
+
+#include <algorithm>
 
 namespace characters_test {
 namespace {
@@ -17,6 +21,28 @@ TEST_F(ThiefTest, InThePrisonHeBreaksTheWallWhenTheHeroStandsBesideIt) {
     click("Button1");
     EXPECT_FALSE(shown("RichEdit1"));
     EXPECT_TRUE(inputOpen());
+}
+
+// Breaking out brings the floor's music back only for a player who has music on.
+TEST_F(ThiefTest, BreakingThePrisonWallRestartsTheMusicOnlyWhenItIsOn) {
+    sound::RecordingSound sound;
+    game.setSound(&sound);
+    ASSERT_FALSE(game.window.main.menuItem("&Options/&BGM On").checked);
+    talkTo(2, Tile::Thief, 2);
+    click("Button1");
+    EXPECT_EQ(slot(Slot::MusicTrack), 0);
+    EXPECT_FALSE(game.window.main.menuItem("&Options/&BGM On").checked);
+    for (const std::string& call : sound.calls)
+        EXPECT_NE(call.rfind("music ", 0), 0u) << call;
+
+    game.map.setTile(2, 67, Tile::Wall);
+    game::menuCommand(game, "&Options/&BGM On");
+    slot(Slot::MusicTrack) = 12; // still the fairy's tune
+    sound.calls.clear();
+    talkTo(2, Tile::Thief, 3);
+    EXPECT_EQ(slot(Slot::MusicTrack), sound::floorTrack(2));
+    const std::string floorMusic = "music " + std::string(sound::trackFile(sound::floorTrack(2)));
+    EXPECT_NE(std::find(sound.calls.begin(), sound.calls.end(), floorMusic), sound.calls.end());
 }
 
 TEST_F(ThiefTest, WhatHeSaysDependsOnWhereAndWhatWasSaid) {

@@ -31,6 +31,20 @@ TEST_F(ItemsTest, UseAndDontUseOpenUnderTheIconAndCloseAgain) {
     EXPECT_EQ(slot(Slot::Mattock), 1);
 }
 
+// Game Start while Use / Don't use is open: the pair goes with the old game, so the new one
+// cannot use an item it does not hold.
+TEST_F(ItemsTest, ANewGameClosesTheUsePairOfTheLastOne) {
+    give(Slot::Elixir);
+    click("Image8");
+    ASSERT_TRUE(control("Button38").visible);
+    ASSERT_TRUE(game::menuCommand(game, "&Game/Game &Start"));
+    EXPECT_FALSE(control("Button37").visible || control("Button38").visible);
+    click("Button38");
+    playOut();
+    EXPECT_EQ(slot(Slot::Life), 1000);
+    EXPECT_TRUE(inputOpen());
+}
+
 TEST_F(ItemsTest, AnIconDoesNothingUnlessEnabledAndHeld) {
     click("Image8"); // no elixir held
     EXPECT_FALSE(control("Button37").visible);
@@ -109,6 +123,27 @@ TEST_F(ItemsTest, TheDestructibleBallSparesZenoAndTheGreatMagicMasterAndPaysPlai
     EXPECT_EQ(slot(Slot::Gold), 66);
     EXPECT_EQ(messageLine(),
               "Used a destructible ball! The enemy on all side fell down! Got 66 Golds.");
+}
+
+// In a later lap the ball's after-fight check on the top floor must not end the lap: Zeno
+// still stands there (or has not even appeared yet, while the thief waits on his cell).
+TEST_F(ItemsTest, TheDestructibleBallOnTheTopFloorOfALaterLapLeavesTheLapUnfinished) {
+    slot(Slot::LapLevel) = kLaterLap;
+    slot(Slot::Floor) = kTopFloor;
+    slot(Slot::HeroX) = cellX(kCentre);
+    slot(Slot::HeroY) = cellY(kCentre);
+    for (const bool zenoAppeared : {false, true}) {
+        SCOPED_TRACE(zenoAppeared ? "Zeno above the hero" : "the thief above the hero");
+        setTile(kAbove, zenoAppeared ? Tile::Zeno : Tile::Thief);
+        give(Slot::DestructibleBall);
+        use("Image10");
+        playOut();
+        EXPECT_EQ(tile(kAbove), zenoAppeared ? Tile::Zeno : Tile::Thief);
+        EXPECT_FALSE(control("RichEdit1").visible); // no closing words
+        EXPECT_TRUE(inputOpen());
+        EXPECT_EQ(slot(Slot::KeepProgress), 0);
+        EXPECT_EQ(slot(Slot::Floor), kTopFloor);
+    }
 }
 
 TEST_F(ItemsTest, TheTransferArticleMirrorsTheHeroThroughTheCentreAndSpendsEveryTry) {

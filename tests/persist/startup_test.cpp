@@ -3,7 +3,10 @@
 #include "game/game.h"
 #include "persist/files.h"
 #include "scratch.h"
+#include "sound/recording_sound.h"
+#include "sound/tables.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <gtest/gtest.h>
 
@@ -11,15 +14,6 @@ namespace {
 
 using world::Slot::LapLevel;
 using world::Slot::SaveMarker;
-
-// Counts what the game asks of the music player.
-class CountingSound final : public sound::Sound {
-  public:
-    int stops = 0;
-    void playEffect(const std::string&) override {}
-    void startMusic(const std::string&) override {}
-    void stopMusic() override { ++stops; }
-};
 
 class StartUp : public ::testing::Test {
   protected:
@@ -32,14 +26,38 @@ class StartUp : public ::testing::Test {
     }
     bool timerOn(const char* name) { return game.window.timer(name).enabled; }
     bool checked(const char* path) { return game.window.main.menuItem(path).checked; }
-    void writePrologueOff() {
-        testing_shell::writeFile(game.folders.save + "/option.dat",
-                                 std::string("\x0a\x0c\x00\x02\x00\x00\x00\x00\x00\x00", 10));
+    // Saved options: normal fonts, middle speed, and the given control mode, prologue and music.
+    void writeOptions(bool keyboard, bool prologue, bool music) {
+        const std::string block = {'\x0a',
+                                   '\x0c',
+                                   0,
+                                   2,
+                                   static_cast<char>(keyboard),
+                                   static_cast<char>(prologue),
+                                   static_cast<char>(music),
+                                   0,
+                                   0,
+                                   0};
+        testing_shell::writeFile(game.folders.save + "/option.dat", block);
+    }
+    void writePrologueOff() { writeOptions(false, false, false); }
+    int musicStops() const {
+        return static_cast<int>(std::count(sound.calls.begin(), sound.calls.end(), "stop music"));
+    }
+    std::string floorMusic(int floor) const {
+        return "music " + std::string(sound::trackFile(sound::floorTrack(floor)));
+    }
+    bool playing(const std::string& music) const {
+        return std::find(sound.calls.begin(), sound.calls.end(), music) != sound.calls.end();
+    }
+    void runOpening() {
+        for (int frame = 0; frame < 20 && timerOn("Timer4"); ++frame)
+            game::timerTick(game, "Timer4");
     }
 
     testing_shell::ScratchFolder scratch;
     testing_shell::RecordingPlatform platform;
-    CountingSound sound;
+    sound::RecordingSound sound;
     game::Game game;
 };
 
@@ -58,12 +76,88 @@ TEST_F(StartUp, TheFirstStartWritesTheSettingsAndPlaysTheOpeningOverANewGame) {
     EXPECT_EQ(game.render.imageList1.size(), 218);
 }
 
-TEST_F(StartUp, TheOpeningPlaysEvenWhenTheSavedOptionsSwitchItOff) {
+// "&Prologue" unchecked and kept with "Save &Option" is honoured at the next start: the check
+// mark and what the start-up does agree.
+TEST_F(StartUp, TheSavedPrologueOptionDecidesWhetherTheOpeningPlays) {
     writePrologueOff();
     game::startUp(game);
-    EXPECT_TRUE(timerOn("Timer4"));
-    EXPECT_FALSE(checked("&Options/&Prologue")); // takes effect at the next start-up
+    EXPECT_FALSE(timerOn("Timer4"));
+    EXPECT_TRUE(timerOn("Timer1"));
+    EXPECT_FALSE(checked("&Options/&Prologue"));
     EXPECT_TRUE(checked("&Options/&Speed/&Middle"));
+    EXPECT_TRUE(game.explore.inputLive);
+    EXPECT_TRUE(game.window.main.control("Image1").visible); // the game screen, at once
+}
+
+// Under keyboard control nothing reaches the hidden floor 1 while the opening plays; Game
+// Start and Load stay open.
+TEST_F(StartUp, InputIsClosedWhileTheOpeningPlays) {
+    writeOptions(true, true, false);
+    game::startUp(game);
+    ASSERT_TRUE(timerOn("Timer4"));
+    ASSERT_TRUE(checked("&Options/&Keyboard Control"));
+    game::keyDown(game, game::Key::Up);
+    game::keyDown(game, game::Key::Enter);
+    EXPECT_EQ(game.status[world::Slot::HeroY], 10);
+    EXPECT_FALSE(game.explore.cursorOpen);
+    EXPECT_TRUE(game.explore.stack.empty());
+    EXPECT_FALSE(game.window.main.menuItem("&Options").enabled);
+    EXPECT_TRUE(game.window.main.menuItem("&Game/&Load").enabled);
+
+    runOpening();
+    EXPECT_FALSE(timerOn("Timer4"));
+    EXPECT_TRUE(game.explore.inputLive);
+    game::keyDown(game, game::Key::Up);
+    EXPECT_EQ(game.status[world::Slot::HeroY], 9);
+}
+
+// Music kept on with "Save &Option" plays once the game is in play, and the check mark agrees
+// with it: one click on "&BGM On" turns it off.
+TEST_F(StartUp, MusicSavedOnPlaysTheFloorsTrackOnceTheGameIsInPlay) {
+    writeOptions(false, false, true);
+    game::startUp(game);
+    EXPECT_TRUE(checked("&Options/&BGM On"));
+    EXPECT_EQ(game.status[world::Slot::MusicTrack], sound::floorTrack(1));
+    EXPECT_EQ(sound.calls.back(), floorMusic(1));
+    ASSERT_TRUE(game::menuCommand(game, "&Options/&BGM On"));
+    EXPECT_FALSE(checked("&Options/&BGM On"));
+    EXPECT_EQ(sound.calls.back(), "stop music");
+}
+
+TEST_F(StartUp, MusicSavedOnStartsAfterTheOpening) {
+    writeOptions(false, true, true);
+    game::startUp(game);
+    ASSERT_TRUE(timerOn("Timer4"));
+    EXPECT_TRUE(checked("&Options/&BGM On"));
+    EXPECT_FALSE(playing(floorMusic(1))); // the opening plays in silence
+    runOpening();
+    EXPECT_EQ(game.status[world::Slot::MusicTrack], sound::floorTrack(1));
+    EXPECT_EQ(sound.calls.back(), floorMusic(1));
+}
+
+// A load that abandons the opening leaves the game screen of a new game whatever the slot
+// held: an empty slot or a refused file no longer leave the opening's picture behind.
+TEST_F(StartUp, ALoadThatFailsDuringTheOpeningLeavesANewGameOnTheGameScreen) {
+    testing_shell::writeFile(game.folders.save + "/save2.dat", "not a saved game");
+    const std::pair<const char*, const char*> loads[] = {
+        {"&Game/&Load/Data &1", "There is no saving data."},
+        {"&Game/&Load/Data &2", ""},
+    };
+    for (const auto& [slot, messageLine] : loads) {
+        SCOPED_TRACE(slot);
+        game::startUp(game);
+        ASSERT_TRUE(timerOn("Timer4"));
+        ASSERT_TRUE(game::menuCommand(game, slot));
+        EXPECT_FALSE(timerOn("Timer4"));
+        EXPECT_TRUE(timerOn("Timer1"));
+        EXPECT_TRUE(game.explore.inputLive);
+        for (const char* shown : {"Image1", "Image2", "Image3", "Memo1", "Memo11", "BitBtn1"})
+            EXPECT_TRUE(game.window.main.control(shown).visible) << shown;
+        EXPECT_EQ(game.status[world::Slot::Floor], 1);
+        EXPECT_EQ(game.status[world::Slot::Life], 1000);
+        EXPECT_EQ(game.window.main.control("Edit8").text, messageLine);
+    }
+    EXPECT_EQ(platform.messages, std::vector<std::string>{"Donot use this save data."});
 }
 
 TEST_F(StartUp, WithThePrologueOffBeforeAndAfterTheOptionsTheGameStartsAtOnce) {
@@ -111,17 +205,17 @@ TEST_F(StartUp, QuitAndExitStopTheMusicClosingTheWindowLeavesItAlone) {
     game.window.main.menuItem("&Options/&BGM On").checked = true;
     ASSERT_TRUE(game::menuCommand(game, "&Game/Game &Quit"));
     EXPECT_TRUE(game.shell.quitRequested);
-    EXPECT_EQ(sound.stops, 1);
+    EXPECT_EQ(musicStops(), 1);
 
     game.shell.quitRequested = false;
     ASSERT_TRUE(game::menuCommand(game, "&Game/E&xit"));
     EXPECT_TRUE(game.shell.quitRequested);
-    EXPECT_EQ(sound.stops, 2);
+    EXPECT_EQ(musicStops(), 2);
 
     game.shell.quitRequested = false;
     ASSERT_TRUE(game::closeWindow(game, ""));
     EXPECT_TRUE(game.shell.quitRequested);
-    EXPECT_EQ(sound.stops, 2);
+    EXPECT_EQ(musicStops(), 2);
 }
 
 TEST_F(StartUp, HelpOpensTheGamesHelpFile) {

@@ -4,7 +4,9 @@
 #include "sound/recording_sound.h"
 #include "sound/tables.h"
 
+#include <climits>
 #include <filesystem>
+#include <functional>
 
 using namespace world;
 using persist_test::PersistTest;
@@ -138,6 +140,102 @@ TEST_F(SavedGames, ADamagedFileIsRefusedAndTheGameInPlayStays) {
         // The scratch copy written before the load holds the game in play.
         EXPECT_EQ(savedGame("save0.dat")->status.words, before.words);
     }
+}
+
+// A file with right sums and marker whose one value play could never have written: each would
+// otherwise index past a table, a floor or the tower, or overflow a count.
+TEST_F(SavedGames, AWholeFileWithAnImpossibleValueIsRefusedAndTheGameInPlayStays) {
+    using persist::LoadedGame;
+    const auto slot = [](int n, std::int32_t v) {
+        return [n, v](LoadedGame& g) { g.status[n] = v; };
+    };
+    const std::vector<std::pair<const char*, std::function<void(LoadedGame&)>>> crafted = {
+        {"floor 99", slot(Slot::Floor, 99)},
+        {"floor -1", slot(Slot::Floor, -1)},
+        {"floor 51", slot(Slot::Floor, 51)},
+        {"hero x 20", slot(Slot::HeroX, 20)},
+        {"hero x -1", slot(Slot::HeroX, -1)},
+        {"hero y 15 on floor 50",
+         [](LoadedGame& g) {
+             g.status[Slot::Floor] = 50;
+             g.status[Slot::HeroX] = 10;
+             g.status[Slot::HeroY] = 15;
+         }},
+        {"highest floor 51", slot(Slot::HighestFloor, 51)},
+        {"facing 0", slot(Slot::Facing, 0)},
+        {"facing 5", slot(Slot::Facing, 5)},
+        {"a track with no music", slot(Slot::MusicTrack, 4)},
+        {"a negative track", slot(Slot::MusicTrack, -5)},
+        {"sword grade 6", slot(Slot::SwordGrade, 6)},
+        {"shield grade -1", slot(Slot::ShieldGrade, -1)},
+        {"negative keys", slot(Slot::RedKeys, -2)},
+        {"keys with no room for one more", slot(Slot::YellowKeys, INT32_MAX)},
+        {"a negative altar count", slot(Slot::AltarOfferings, -1)},
+        {"Orb of Hero 3", slot(Slot::OrbOfHero, 3)},
+        {"an item held twice", slot(Slot::MagicKey, 2)},
+        {"four transfers left", slot(Slot::TransferArticle, 4)},
+        {"ranking place 11", slot(Slot::FairyPlace, 11)},
+        {"ranking list 6", slot(Slot::FairyList, 6)},
+        {"lap level 42", slot(Slot::LapLevel, 42)},
+        {"lap level at the top of the range", slot(Slot::LapLevel, INT32_MAX)},
+        {"keep progress 2", slot(Slot::KeepProgress, 2)},
+        {"flight direction 3", slot(Slot::FlightDirection, 3)},
+        {"start-staircase mark 3", slot(Slot::StartStairs, 3)},
+        {"octopus counter at the top", slot(Slot::OctopusEffect, INT32_MAX)},
+        {"an arrival cell off the floor",
+         [](LoadedGame& g) { g.map.bytes[TowerMap::arrivalUpOffset(30)] = 121; }},
+        {"a down arrival cell off the floor",
+         [](LoadedGame& g) { g.map.bytes[TowerMap::arrivalUpOffset(50) + 1] = 255; }},
+    };
+    playSome();
+    for (const auto& [what, craft] : crafted) {
+        SCOPED_TRACE(what);
+        platform.messages.clear();
+        LoadedGame file{game.map, game.status};
+        file.status[Slot::Gold] = 999;
+        craft(file);
+        persist::stampChecksums(file.status);
+        ASSERT_TRUE(persist::isValid(file.status)); // the sums alone let it through
+        const auto image = persist::toImage(file.map, file.status);
+        writeFile(savePath("save2.dat"), std::string(image.begin(), image.end()));
+
+        const Status before = game.status;
+        const TowerMap beforeMap = game.map;
+        const int heroCell = game.heroCell;
+        menu("&Game/&Load/Data &2");
+        EXPECT_EQ(platform.messages, std::vector<std::string>{"Donot use this save data."});
+        EXPECT_EQ(game.status.words, before.words);
+        EXPECT_EQ(game.map.bytes, beforeMap.bytes);
+        EXPECT_EQ(game.heroCell, heroCell);
+        EXPECT_TRUE(game.window.main.menuItem("&Game/&Load").enabled); // input open again
+    }
+}
+
+// The far ends of every range are games that play can reach, and load.
+TEST_F(SavedGames, TheEdgesOfEveryRangeStillLoad) {
+    game.status[Slot::Floor] = 50;
+    game.status[Slot::HighestFloor] = 50;
+    game.status[Slot::HeroX] = 10;
+    game.status[Slot::HeroY] = 0;
+    game.status[Slot::Facing] = 2;
+    game.status[Slot::MusicTrack] = 20;
+    game.status[Slot::LapLevel] = kLaterLap;
+    game.status[Slot::KeepProgress] = 1;
+    game.status[Slot::OrbOfHero] = 2;
+    game.status[Slot::TransferArticle] = 3;
+    game.status[Slot::FairyPlace] = 10;
+    game.status[Slot::FairyList] = 5;
+    game.status[Slot::BlueKeys] = 200;
+    game.status[Slot::FlightDirection] = 2;
+    game.status[Slot::StartStairs] = 2;
+    game.map.bytes[TowerMap::arrivalUpOffset(50)] = 120;
+    EXPECT_TRUE(persist::validateLoadedValues({game.map, game.status}));
+    game.status[Slot::OrbOfHero] = 1; // the Save menu needs the orb held
+    explore::itemlive(game);
+    menu("&Game/&Save/Data &6");
+    menu("&Game/&Load/Data &6");
+    EXPECT_EQ(message(), "Loaded the data.");
+    EXPECT_TRUE(platform.messages.empty());
 }
 
 TEST_F(SavedGames, OverwritingAsksFirstAndNoKeepsTheFile) {

@@ -62,6 +62,27 @@ TEST_F(EndingTest, EnterClosesTheWindowOnlyUnderKeyboardControlAndOnlyOnceTheBut
     EXPECT_FALSE(ending().visible);
 }
 
+// The slides' sound plays on the one-shot effect player; it closes as the window closes, by
+// the button or by Enter.
+TEST_F(EndingTest, ClosingTheWindowClosesTheOneShotPlayer) {
+    for (const bool byKey : {false, true}) {
+        SCOPED_TRACE(byKey ? "Enter" : "the button");
+        game::gameover(game);
+        meetZeno();
+        runSlideshow();
+        sound.calls.clear();
+        if (byKey) {
+            explore::KeyboardControl1Click(game);
+            game::keyDown(game, game::Key::Enter);
+        } else {
+            game::click(game, "Ending.Image4");
+        }
+        ASSERT_FALSE(ending().visible);
+        EXPECT_EQ(sound.calls, std::vector<std::string>{"close one-shot"});
+        explore::MouseControl1Click(game);
+    }
+}
+
 TEST_F(EndingTest, ALaterLapEndsAfterZenoFallsAndKeepsTheProgressNext) {
     slot(Slot::LapLevel) = kLaterLap;
     slot(Slot::Offense) = 100000;

@@ -101,6 +101,18 @@ TEST_F(FloorEventTest, Floor24InAFirstGameEndsWithTheDialogues) {
     EXPECT_TRUE(inputOpen());
 }
 
+// Zeno's appearance brings the floor's music back only when the player has music on.
+TEST_F(FloorEventTest, Floor24LeavesMusicOffWhenThePlayerTurnedItOff) {
+    goTo(24, 16);
+    setTile(5, Tile::EventCell);
+    game.map.setTile(kTopFloor, 49, Tile::Thief);
+    step(Direction::Up);
+    playOut();
+    EXPECT_EQ(slot(Slot::MusicTrack), 0);
+    for (const std::string& call : sound.calls)
+        EXPECT_NE(call.rfind("music ", 0), 0u) << call;
+}
+
 TEST_F(FloorEventTest, Floor24InALaterLapEndsInZenosAttack) {
     goTo(24, 16);
     setTile(5, Tile::EventCell);

@@ -62,6 +62,35 @@ TEST_F(OpeningTest, TheCaptureTakesTheHerosStrengthAndWakesHimInThePrison) {
     EXPECT_TRUE(inputOpen());
 }
 
+// Game Start in the middle of the capture: the next game has the dialogue button's own caption
+// and its scripts play at the chosen speed.
+TEST_F(OpeningTest, AGameAbandonedDuringTheCaptureLeavesNoCaptionOrPaceBehind) {
+    const auto newGameAt = [this](auto stop) {
+        game::gameover(game);
+        goTo(3, 103);
+        step(Direction::Up);
+        runTimer();
+        stop();
+        ASSERT_TRUE(game::menuCommand(game, "&Game/Game &Start"));
+        EXPECT_EQ(game.window.main.control("Button1").text, "OK");
+        for (const char* paced : {"Timer1", "Timer2", "Timer3"})
+            EXPECT_EQ(timer(paced).intervalMs, 150) << paced; // the fixture's high speed
+    };
+    newGameAt([] {}); // Zeno's welcome waits under "What?"
+    newGameAt([this] {
+        game::click(game, "Button1");
+        runTimer(); // "What? Oh!" waits under "Ah!"
+    });
+    newGameAt([this] {
+        game::click(game, "Button1");
+        runTimer();
+        game::click(game, "Button1");
+        for (int n = 0; n < 10000 && timer("Timer2").intervalMs > 75; ++n)
+            tick(); // into the wipe, the command timer at its fastest
+        ASSERT_EQ(timer("Timer2").intervalMs, 25);
+    });
+}
+
 TEST_F(OpeningTest, InALaterLapTheCaptureTakesTheItemsButNotTheStrength) {
     slot(Slot::LapLevel) = kLaterLap;
     slot(Slot::Life) = 50000;
