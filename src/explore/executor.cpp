@@ -22,6 +22,7 @@
 #include "world/tiles.h"
 
 #include <algorithm>
+#include <limits>
 #include <string>
 
 namespace explore {
@@ -266,7 +267,10 @@ void perform(game::Game& game, const CommandEntry e) {
         render::show(game);
         break;
     case Cmd::Gold:
-        s[Slot::Gold] += e.arg1 * (s[Slot::LuckyGold] + 1);
+        // Lucky Gold doubles it; the purse stops at what a slot can hold.
+        s[Slot::Gold] = static_cast<std::int32_t>(std::clamp<std::int64_t>(
+            s[Slot::Gold] + std::int64_t{e.arg1} * (std::int64_t{s[Slot::LuckyGold]} + 1),
+            std::numeric_limits<std::int32_t>::min(), std::numeric_limits<std::int32_t>::max()));
         render::disp(game);
         break;
     case Cmd::SidePanels:

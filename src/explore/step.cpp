@@ -15,7 +15,10 @@
 #include "world/catalogue.h"
 #include "world/tiles.h"
 
+#include <algorithm>
 #include <array>
+#include <cstdint>
+#include <limits>
 #include <string>
 
 namespace explore {
@@ -75,8 +78,14 @@ constexpr std::array<Potion, 4> kPotions = {{
 void potionRule(game::Game& game, std::uint8_t t) {
     Status& s = game.status;
     const Potion& p = kPotions[static_cast<std::size_t>(t - Tile::RedElixir)];
-    const std::int32_t amount = p.base * floorBand(s) * s.lapFactor();
-    s[p.slot] += amount;
+    // The gain and the raised value stop at what a slot can hold, whatever the lap level.
+    const auto held = [](std::int64_t v) {
+        return static_cast<std::int32_t>(std::clamp<std::int64_t>(
+            v, std::numeric_limits<std::int32_t>::min(), std::numeric_limits<std::int32_t>::max()));
+    };
+    const std::int32_t amount =
+        held(std::int64_t{p.base} * floorBand(s) * (std::int64_t{s[Slot::LapLevel]} + 1));
+    s[p.slot] = held(std::int64_t{s[p.slot]} + amount);
     game.messageSelector = 1;
     game.composedMessage = pointsUp(p.line, amount, p.gem);
 }
