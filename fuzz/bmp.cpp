@@ -12,7 +12,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     (void)made;
     const std::span<const std::uint8_t> input(data, size);
     fuzz::plantFile("data/chtable.dq", input);
-    game::Game game = fuzz::freshGame();
+    game::Game& game = fuzz::freshGame();
     render::PictureList tiles;
     if (render::loadPictureList(tiles, fuzz::scratchFolder(), render::kImageList1File))
         return 0;

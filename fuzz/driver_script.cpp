@@ -28,7 +28,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }();
     (void)inScratch;
     std::string_view script(reinterpret_cast<const char*>(data), size);
-    game::Game game = fuzz::freshGame();
+    game::Game& game = fuzz::freshGame();
     std::ostringstream out;
     cli::ScriptPlatform platform(out, out);
     game.setPlatform(&platform);

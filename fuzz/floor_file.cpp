@@ -11,7 +11,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const auto* floor = std::get_if<world::FloorData>(&parsed);
     if (!floor)
         return 0;
-    game::Game game = fuzz::freshGame();
+    game::Game& game = fuzz::freshGame();
     const std::size_t at = world::TowerMap::arrivalUpOffset(1);
     game.map.bytes.at(at) = floor->arrivalUp;
     game.map.bytes.at(at + 1) = floor->arrivalDown;

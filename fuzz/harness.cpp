@@ -7,6 +7,7 @@
 #include "window/main_window.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -31,9 +32,7 @@ struct Scratch {
     persist::ScopedWriteLayer use{unsynced};
 
     Scratch() {
-        const fs::path root =
-            fs::is_directory("/dev/shm") ? fs::path("/dev/shm") : fs::temp_directory_path();
-        path = (root / ("gravenhold-fuzz-" + std::to_string(::getpid()))).string();
+        path = scratchFolderOf(program_invocation_short_name);
         fs::create_directories(path + "/savedat");
         fs::create_directories(path + "/config");
     }
@@ -77,13 +76,32 @@ void runCommandTimer(game::Game& game, int ticks) {
 
 } // namespace
 
+std::string scratchFolderOf(const std::string& target) {
+    const fs::path root =
+        fs::is_directory("/dev/shm") ? fs::path("/dev/shm") : fs::temp_directory_path();
+    return (root / ("gravenhold-" + target)).string();
+}
+
 const std::string& scratchFolder() {
     static const Scratch scratch;
     return scratch.path;
 }
 
-game::Game freshGame() {
-    return baseGame();
+game::Game& freshGame() {
+    // The secondary windows are put back one by one, each reusing the memory of its pictures:
+    // copying the whole map of windows would allocate them anew for every input.
+    static const game::Game baseWithoutWindows = [] {
+        game::Game g = baseGame();
+        g.window.secondary.clear();
+        return g;
+    }();
+    static game::Game game = baseGame();
+    auto windows = std::move(game.window.secondary);
+    game = baseWithoutWindows;
+    game.window.secondary = std::move(windows);
+    for (auto& [name, w] : game.window.secondary)
+        w = baseGame().window.secondary.at(name);
+    return game;
 }
 
 std::string plantFile(const std::string& name, std::span<const std::uint8_t> bytes) {

@@ -11,13 +11,15 @@
 
 namespace fuzz {
 
-// A folder of this process for the files the targets write (in memory when /dev/shm exists),
-// removed at exit.
+// The folder for the files a target writes (in memory when /dev/shm exists), named after the
+// target so that its seeds may name it; made at the first call, removed at exit.
+std::string scratchFolderOf(const std::string& target);
 const std::string& scratchFolder();
 
-// A fresh copy of a game in free play on floor 1 under keyboard control, its save and
-// settings folders in the scratch folder.
-game::Game freshGame();
+// A game in free play on floor 1 under keyboard control, its save and settings folders in the
+// scratch folder. Every call puts the same game back as it was (reusing the memory of the
+// last one, which keeps the targets fast) and returns it.
+game::Game& freshGame();
 
 // Write bytes to a file of the scratch folder as a player or another program might leave it;
 // returns the path.

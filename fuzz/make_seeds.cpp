@@ -60,7 +60,7 @@ void savedGames() {
 }
 
 void options() {
-    game::Game game = fuzz::freshGame();
+    game::Game& game = fuzz::freshGame();
     const std::string file = persist::inFolder(game.folders.save, persist::kOptionFile);
     game::menuCommand(game, "&Options/&Initialize Option");
     game::menuCommand(game, "&Options/Save &Option");
@@ -73,7 +73,7 @@ void options() {
 }
 
 void ranking() {
-    game::Game game = fuzz::freshGame();
+    game::Game& game = fuzz::freshGame();
     for (int list : {1, 4}) {
         persist::RankingTable table = persist::temporaryRanking(list);
         const persist::RankingNames names = {"Arthur", "", "Brave one"};
@@ -88,12 +88,18 @@ void ranking() {
     }
 }
 
+// The settings file a first start writes, with the folders the settings target works in, so
+// that the target follows its save folder line for real.
 void settings() {
-    game::Game game = fuzz::freshGame();
-    fs::remove(persist::inFolder(game.folders.config, persist::kSettingsFile));
+    game::Game& game = fuzz::freshGame();
+    const std::string own = fuzz::scratchFolderOf("fuzz_settings");
+    game.folders.game = own;
+    game.folders.save = own + "/savedat";
     persist::readSettings(game);
-    seed("settings", "first_start",
-         fileBytes(persist::inFolder(game.folders.config, persist::kSettingsFile)));
+    const std::string ini = persist::inFolder(game.folders.config, persist::kSettingsFile);
+    seed("settings", "first_start", fileBytes(ini));
+    fs::remove(ini);
+    fs::remove_all(own);
 }
 
 void picture() {

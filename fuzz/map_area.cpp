@@ -7,7 +7,7 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     std::span<const std::uint8_t> input(data, size);
-    game::Game game = fuzz::freshGame();
+    game::Game& game = fuzz::freshGame();
     const auto mapBytes = fuzz::take(input, world::kTowerBytes);
     world::TowerMap map;
     std::copy(mapBytes.begin(), mapBytes.end(), map.bytes.begin());

@@ -10,7 +10,7 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::span<const std::uint8_t> input(data, size);
-    game::Game game = fuzz::freshGame();
+    game::Game& game = fuzz::freshGame();
     fuzz::plantFile("savedat/option.dat", input);
     persist::optionload(game);
     persist::optionl1(game);

@@ -26,7 +26,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     fuzz::plantFile("savedat/option" + n + ".dat", table);
     fuzz::plantFile("savedat/option" + n + "1.dat", input);
 
-    game::Game game = fuzz::freshGame();
+    game::Game& game = fuzz::freshGame();
     constexpr std::int32_t kCheckpointFloors[] = {10, 20, 25, 40, 49};
     game.status[world::Slot::Floor] = kCheckpointFloors[list - 1];
     persist::fairyValuation(game);

@@ -11,7 +11,7 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::span<const std::uint8_t> input(data, size);
-    game::Game game = fuzz::freshGame();
+    game::Game& game = fuzz::freshGame();
     const std::string ini = fuzz::plantFile("config/KRN10.INI", input);
     const std::string defaultSave = game.folders.save;
     const auto read =
