@@ -87,6 +87,11 @@ const std::string& scratchFolder() {
     return scratch.path;
 }
 
+game::Game& sameGame() {
+    static game::Game game = baseGame();
+    return game;
+}
+
 game::Game& freshGame() {
     // The secondary windows are put back one by one, each reusing the memory of its pictures:
     // copying the whole map of windows would allocate them anew for every input.
@@ -95,7 +100,7 @@ game::Game& freshGame() {
         g.window.secondary.clear();
         return g;
     }();
-    static game::Game game = baseGame();
+    game::Game& game = sameGame();
     auto windows = std::move(game.window.secondary);
     game = baseWithoutWindows;
     game.window.secondary = std::move(windows);

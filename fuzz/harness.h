@@ -20,6 +20,8 @@ const std::string& scratchFolder();
 // scratch folder. Every call puts the same game back as it was (reusing the memory of the
 // last one, which keeps the targets fast) and returns it.
 game::Game& freshGame();
+// The same game as the last call gave, as the last input left it.
+game::Game& sameGame();
 
 // Write bytes to a file of the scratch folder as a player or another program might leave it;
 // returns the path.
