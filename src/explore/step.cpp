@@ -54,7 +54,9 @@ constexpr std::array<KeyPickup, 3> kKeys = {{
 
 void keyRule(game::Game& game, std::uint8_t t) {
     const KeyPickup& key = kKeys[static_cast<std::size_t>(t - Tile::YellowKey)];
-    game.status[key.slot] += 1;
+    std::int32_t& count = game.status[key.slot];
+    if (count < std::numeric_limits<std::int32_t>::max()) // a full key ring keeps its count
+        ++count;
     game.composedMessage = std::string(catalogueLine(key.line));
     game.messageSelector = 1;
     timer2on(game);

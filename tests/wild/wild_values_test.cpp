@@ -33,6 +33,13 @@ TEST_F(WildValues, APotionAtTheLargestLapLevelFillsTheSlotToTheTop) {
     EXPECT_EQ(slot(Slot::Life), kMax);
 }
 
+TEST_F(WildValues, AFullKeyRingKeepsItsCount) {
+    slot(Slot::YellowKeys) = kMax;
+    stepOnto(Tile::YellowKey);
+    EXPECT_EQ(slot(Slot::YellowKeys), kMax);
+    EXPECT_EQ(tile(cellOf(5, 4)), Tile::Road); // the key is taken all the same
+}
+
 TEST_F(WildValues, GoldFromTheCommandStackStopsAtTheTopWithAnyLuckyGold) {
     slot(Slot::LuckyGold) = kMax;
     slot(Slot::Gold) = 5;
