@@ -33,6 +33,12 @@ std::int32_t floorBand(const Status& s) {
     return (s[Slot::Floor] + 9) / 10;
 }
 
+// Gains and the values they raise stop at what a slot can hold, whatever the lap level.
+std::int32_t heldInSlot(std::int64_t v) {
+    return static_cast<std::int32_t>(std::clamp<std::int64_t>(
+        v, std::numeric_limits<std::int32_t>::min(), std::numeric_limits<std::int32_t>::max()));
+}
+
 // "<line> <amount> points up!", or " point up!" for a gem worth exactly 1.
 std::string pointsUp(int line, std::int32_t amount, bool singularForOne) {
     std::string text = std::string(catalogueLine(line)) + " " + std::to_string(amount);
@@ -80,14 +86,9 @@ constexpr std::array<Potion, 4> kPotions = {{
 void potionRule(game::Game& game, std::uint8_t t) {
     Status& s = game.status;
     const Potion& p = kPotions[static_cast<std::size_t>(t - Tile::RedElixir)];
-    // The gain and the raised value stop at what a slot can hold, whatever the lap level.
-    const auto held = [](std::int64_t v) {
-        return static_cast<std::int32_t>(std::clamp<std::int64_t>(
-            v, std::numeric_limits<std::int32_t>::min(), std::numeric_limits<std::int32_t>::max()));
-    };
     const std::int32_t amount =
-        held(std::int64_t{p.base} * floorBand(s) * (std::int64_t{s[Slot::LapLevel]} + 1));
-    s[p.slot] = held(std::int64_t{s[p.slot]} + amount);
+        heldInSlot(std::int64_t{p.base} * floorBand(s) * (std::int64_t{s[Slot::LapLevel]} + 1));
+    s[p.slot] = heldInSlot(std::int64_t{s[p.slot]} + amount);
     game.messageSelector = 1;
     game.composedMessage = pointsUp(p.line, amount, p.gem);
 }
@@ -129,8 +130,10 @@ void equipmentRule(game::Game& game, std::uint8_t t) {
     Status& s = game.status;
     const bool sword = t <= Tile::SacredSword;
     const int index = t - (sword ? Tile::IronSword : Tile::IronShield); // 0..4
-    const std::int32_t amount = kEquipmentGain[static_cast<std::size_t>(index)] * s.lapFactor();
-    s[sword ? Slot::Offense : Slot::Defense] += amount;
+    const std::int32_t amount =
+        heldInSlot(std::int64_t{kEquipmentGain[static_cast<std::size_t>(index)]} * s.lapFactor());
+    std::int32_t& raised = s[sword ? Slot::Offense : Slot::Defense];
+    raised = heldInSlot(std::int64_t{raised} + amount);
     s[sword ? Slot::SwordGrade : Slot::ShieldGrade] = index + 1;
     s[(sword ? Slot::SwordTaken : Slot::ShieldTaken) + index] = 1;
     game.messageSelector = 1;

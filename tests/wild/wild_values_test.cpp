@@ -33,6 +33,13 @@ TEST_F(WildValues, APotionAtTheLargestLapLevelFillsTheSlotToTheTop) {
     EXPECT_EQ(slot(Slot::Life), kMax);
 }
 
+TEST_F(WildValues, ASwordAtTheLargestLapLevelRaisesOffenseToTheTop) {
+    slot(Slot::LapLevel) = kMax;
+    stepOnto(Tile::IronSword);
+    EXPECT_EQ(slot(Slot::Offense), kMax);
+    EXPECT_EQ(slot(Slot::SwordGrade), 1);
+}
+
 TEST_F(WildValues, AFullKeyRingKeepsItsCount) {
     slot(Slot::YellowKeys) = kMax;
     stepOnto(Tile::YellowKey);
