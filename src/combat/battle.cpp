@@ -14,6 +14,7 @@
 #include "world/tiles.h"
 
 #include <algorithm>
+#include <limits>
 #include <string>
 #include <vector>
 
@@ -97,8 +98,13 @@ std::int32_t settleLongFight(game::Game& game, std::int32_t exchanges) {
     return kMaxPlayedExchanges;
 }
 
-std::int32_t luckyFactor(const game::Game& game) {
-    return game.status[world::Slot::LuckyGold] + 1;
+// The gold of a victory as the message tells it: Lucky Gold doubles it. Held within what a
+// status slot can hold, whatever the slot holds.
+std::int32_t luckyGold(const game::Game& game, std::int32_t gold) {
+    const std::int64_t v =
+        std::int64_t{gold} * (std::int64_t{game.status[world::Slot::LuckyGold]} + 1);
+    return static_cast<std::int32_t>(std::clamp<std::int64_t>(
+        v, std::numeric_limits<std::int32_t>::min(), std::numeric_limits<std::int32_t>::max()));
 }
 
 // The victory message on the message line. A single gold piece reads " gold." unless the
@@ -199,7 +205,7 @@ Script monsterFirstScript(game::Game& game, const Arena& a) {
     }
     game.status[world::Slot::HeroHidden] = 0;
     const std::int32_t gold = monsterRow(game, c.currentMonster).gold;
-    composeVictory(game, kBeatALine, gold * luckyFactor(game), false);
+    composeVictory(game, kBeatALine, luckyGold(game, gold), false);
     return monsterFirstVictory(game, a, c.blowCount, gold);
 }
 
@@ -230,8 +236,7 @@ void taisen(game::Game& game) {
         const bool partial = c.currentMonster == Monster::BigOctopus && !head;
         const std::int32_t tableGold = monsterRow(game, c.currentMonster).gold;
         const std::int32_t gold = partial ? tableGold / 2 : tableGold;
-        composeVictory(game, partial ? kBeatSomeOfLine : kBeatALine, gold * luckyFactor(game),
-                       true);
+        composeVictory(game, partial ? kBeatSomeOfLine : kBeatALine, luckyGold(game, gold), true);
         heroFirstVictory(game, arena, c.blowCount, head, gold).push(game);
     } else {
         ydameiji(game);

@@ -6,7 +6,9 @@
 #include "state/render_state.h"
 #include "world/tiles.h"
 
+#include <algorithm>
 #include <array>
+#include <cstdint>
 
 namespace combat {
 namespace {
@@ -65,7 +67,10 @@ bool mazyutu1(game::Game& game, int p, int s, int selector) {
     const int line = st[Slot::LapLevel] != 0 ? selector + MagicLine::LaterLapOffset : selector;
     script::Script script(game);
     heroStruck(script, game, p, line);
-    script.add(Cmd::LifeChange, -damage * st.lapFactor()).pause();
+    script
+        .add(Cmd::LifeChange, static_cast<int>(std::max<std::int64_t>(
+                                  -std::int64_t{damage} * st.lapFactor(), INT32_MIN)))
+        .pause();
     script.push(game);
     return true;
 }

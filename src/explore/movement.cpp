@@ -54,7 +54,7 @@ window::Control& itemCursor(game::Game& game) {
 }
 
 bool holdsAnyItem(const Status& s) {
-    int held = 0;
+    std::int64_t held = 0; // fifteen slots of any value add up without overflow
     for (const auto& item : window::kItemIcons)
         held += s[item.slot];
     return held != 0;

@@ -11,7 +11,10 @@
 #include "world/catalogue.h"
 #include "world/tiles.h"
 
+#include <algorithm>
 #include <array>
+#include <cstdint>
+#include <limits>
 #include <string>
 
 namespace explore {
@@ -73,7 +76,7 @@ constexpr std::array<Potion, 4> kPotions = {{
 void potionRule(game::Game& game, std::uint8_t t) {
     Status& s = game.status;
     const Potion& p = kPotions[static_cast<std::size_t>(t - Tile::RedElixir)];
-    const std::int32_t amount = p.base * floorBand(s) * s.lapFactor();
+    const std::int32_t amount = capped(std::int64_t{p.base} * floorBand(s) * s.lapFactor());
     raiseSlot(s[p.slot], amount);
     game.messageSelector = 1;
     game.composedMessage = pointsUp(p.line, amount, p.gem);
@@ -116,7 +119,8 @@ void equipmentRule(game::Game& game, std::uint8_t t) {
     Status& s = game.status;
     const bool sword = t <= Tile::SacredSword;
     const int index = t - (sword ? Tile::IronSword : Tile::IronShield); // 0..4
-    const std::int32_t amount = kEquipmentGain[static_cast<std::size_t>(index)] * s.lapFactor();
+    const std::int32_t amount =
+        capped(std::int64_t{kEquipmentGain[static_cast<std::size_t>(index)]} * s.lapFactor());
     raiseSlot(s[sword ? Slot::Offense : Slot::Defense], amount);
     s[sword ? Slot::SwordGrade : Slot::ShieldGrade] = index + 1;
     s[(sword ? Slot::SwordTaken : Slot::ShieldTaken) + index] = 1;

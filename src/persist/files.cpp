@@ -1,77 +1,209 @@
 #include "persist/files.h"
 
+#include <algorithm>
 #include <cerrno>
+#include <cstdio>
 #include <cstring>
-#include <filesystem>
-#include <fstream>
-#include <iterator>
-#include <system_error>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace persist {
 namespace {
 
-namespace fs = std::filesystem;
+WriteLayer systemLayer;
+WriteLayer* currentLayer = &systemLayer;
+
+WriteLayer& layer() {
+    return *currentLayer;
+}
 
 std::string cannotWrite(const std::string& path, const std::string& reason) {
     return "Cannot write " + path + ": " + reason;
 }
 
+std::string lastError() {
+    return std::strerror(errno);
+}
+
+// The folder part of a path ("." for a bare name).
+std::string folderOf(const std::string& path) {
+    const auto slash = path.rfind('/');
+    if (slash == std::string::npos)
+        return ".";
+    return slash == 0 ? "/" : path.substr(0, slash);
+}
+
+// A file descriptor closed on the way out unless handed over.
+class Descriptor {
+  public:
+    explicit Descriptor(int fd) : fd_(fd) {}
+    ~Descriptor() {
+        if (fd_ >= 0)
+            ::close(fd_);
+    }
+    Descriptor(const Descriptor&) = delete;
+    Descriptor& operator=(const Descriptor&) = delete;
+    int get() const { return fd_; }
+    int release() {
+        const int fd = fd_;
+        fd_ = -1;
+        return fd;
+    }
+
+  private:
+    int fd_;
+};
+
+// Open a file for reading without blocking; only a regular file is taken.
+std::optional<std::vector<std::uint8_t>> readRegular(const std::string& path, std::size_t limit) {
+    Descriptor fd(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY));
+    if (fd.get() < 0)
+        return std::nullopt;
+    struct stat info {};
+    if (::fstat(fd.get(), &info) != 0 || !S_ISREG(info.st_mode))
+        return std::nullopt;
+    std::vector<std::uint8_t> bytes;
+    std::uint8_t chunk[4096];
+    while (bytes.size() < limit) {
+        const std::size_t want = std::min(sizeof chunk, limit - bytes.size());
+        const ssize_t got = ::read(fd.get(), chunk, want);
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got < 0)
+            return std::nullopt;
+        if (got == 0)
+            break;
+        bytes.insert(bytes.end(), chunk, chunk + got);
+    }
+    return bytes;
+}
+
+// Write all the bytes, resuming after interruptions and partial writes.
+bool writeAll(int fd, std::span<const std::uint8_t> bytes) {
+    while (!bytes.empty()) {
+        const ssize_t done = layer().write(fd, bytes.data(), bytes.size());
+        if (done < 0 && errno == EINTR)
+            continue;
+        if (done <= 0)
+            return false;
+        bytes = bytes.subspan(static_cast<std::size_t>(done));
+    }
+    return true;
+}
+
+// Flush the folder's list of names, so that a rename in it is on the disk.
+bool syncFolder(const std::string& folder) {
+    const int fd = layer().open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC, 0);
+    if (fd < 0)
+        return false;
+    const bool synced = layer().fsync(fd) == 0;
+    return layer().close(fd) == 0 && synced;
+}
+
 } // namespace
 
+int WriteLayer::open(const char* path, int flags, mode_t mode) {
+    return ::open(path, flags, mode);
+}
+ssize_t WriteLayer::write(int fd, const void* data, std::size_t size) {
+    return ::write(fd, data, size);
+}
+int WriteLayer::fsync(int fd) {
+    return ::fsync(fd);
+}
+int WriteLayer::close(int fd) {
+    return ::close(fd);
+}
+int WriteLayer::rename(const char* from, const char* to) {
+    return std::rename(from, to);
+}
+
+ScopedWriteLayer::ScopedWriteLayer(WriteLayer& replacement) : previous_(currentLayer) {
+    currentLayer = &replacement;
+}
+ScopedWriteLayer::~ScopedWriteLayer() {
+    currentLayer = previous_;
+}
+
 std::optional<std::vector<std::string>> readLines(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
+    const auto bytes = readRegular(path, SIZE_MAX);
+    if (!bytes)
         return std::nullopt;
     std::vector<std::string> lines;
-    for (std::string line; std::getline(in, line);) {
+    auto start = bytes->begin();
+    while (start != bytes->end()) {
+        const auto end = std::find(start, bytes->end(), std::uint8_t{'\n'});
+        std::string line(start, end);
         if (!line.empty() && line.back() == '\r')
             line.pop_back();
         lines.push_back(std::move(line));
+        start = end == bytes->end() ? end : end + 1;
     }
     return lines;
 }
 
 std::optional<std::vector<std::uint8_t>> readBytes(const std::string& path, std::size_t count) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
-        return std::nullopt;
-    std::vector<std::uint8_t> bytes(count);
-    in.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(count));
-    bytes.resize(static_cast<std::size_t>(in.gcount()));
-    return bytes;
+    return readRegular(path, count);
+}
+
+std::string stagedPath(const std::string& path) {
+    return path + ".new";
+}
+
+std::optional<std::string> stageBytes(const std::string& path,
+                                      std::span<const std::uint8_t> bytes) {
+    const std::string temporary = stagedPath(path);
+    Descriptor fd(layer().open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644));
+    if (fd.get() < 0)
+        return cannotWrite(path, lastError());
+    std::optional<std::string> error;
+    if (!writeAll(fd.get(), bytes) || layer().fsync(fd.get()) != 0)
+        error = cannotWrite(path, lastError());
+    // A close that fails may have lost the data, even after the writes went through.
+    if (layer().close(fd.release()) != 0 && !error)
+        error = cannotWrite(path, lastError());
+    if (error)
+        discardStaged(path);
+    return error;
+}
+
+std::optional<std::string> commitStaged(const std::string& path) {
+    if (layer().rename(stagedPath(path).c_str(), path.c_str()) != 0)
+        return cannotWrite(path, lastError());
+    if (!syncFolder(folderOf(path)))
+        return cannotWrite(path, lastError());
+    return std::nullopt;
+}
+
+void discardStaged(const std::string& path) {
+    ::unlink(stagedPath(path).c_str());
+}
+
+bool isStaged(const std::string& path) {
+    return ::access(stagedPath(path).c_str(), F_OK) == 0;
 }
 
 std::optional<std::string> writeBytes(const std::string& path,
                                       std::span<const std::uint8_t> bytes) {
-    const std::string temporary = path + ".new";
-    {
-        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-        if (!out)
-            return cannotWrite(path, std::strerror(errno));
-        out.write(reinterpret_cast<const char*>(bytes.data()),
-                  static_cast<std::streamsize>(bytes.size()));
-        out.flush();
-        if (!out) {
-            std::error_code ignored;
-            fs::remove(temporary, ignored);
-            return cannotWrite(path, "the disk refused the data");
-        }
-    }
-    std::error_code error;
-    fs::rename(temporary, path, error);
-    if (error) {
-        std::error_code ignored;
-        fs::remove(temporary, ignored);
-        return cannotWrite(path, error.message());
-    }
-    return std::nullopt;
+    if (auto error = stageBytes(path, bytes))
+        return error;
+    auto error = commitStaged(path);
+    if (error)
+        discardStaged(path);
+    return error;
+}
+
+std::string joinLines(const std::vector<std::string>& lines) {
+    std::string text;
+    for (const std::string& line : lines)
+        text += line + '\n';
+    return text;
 }
 
 std::optional<std::string> writeLines(const std::string& path,
                                       const std::vector<std::string>& lines) {
-    std::string text;
-    for (const std::string& line : lines)
-        text += line + '\n';
+    const std::string text = joinLines(lines);
     const auto* data = reinterpret_cast<const std::uint8_t*>(text.data());
     return writeBytes(path, std::span(data, text.size()));
 }

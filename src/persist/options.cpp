@@ -5,6 +5,8 @@
 #include "sound/switches.h"
 #include "state/game.h"
 
+#include <algorithm>
+#include <iterator>
 #include <string_view>
 
 namespace persist {
@@ -59,13 +61,39 @@ void chooseFont(game::Game& game, const FontPair& pair) {
 
 } // namespace
 
+bool validOptionByte(std::size_t n, std::uint8_t value) {
+    switch (n) {
+    case Option::SmallFont:
+        return std::any_of(std::begin(kFontPairs), std::end(kFontPairs),
+                           [&](const FontPair& p) { return p.small == value; });
+    case Option::DialogFont:
+        return std::any_of(std::begin(kFontPairs), std::end(kFontPairs),
+                           [&](const FontPair& p) { return p.dialog == value; });
+    case Option::Speed:
+        return value >= 1 && value <= 3;
+    case Option::ControlMode:
+    case Option::Prologue:
+    case Option::Music:
+    case Option::WavOff:
+        return value <= 1;
+    default: // the byte that is always 0 and the two reserved ones
+        return value == 0;
+    }
+}
+
+OptionBlock optionsFromBytes(std::span<const std::uint8_t> bytes) {
+    if (bytes.size() < kOptionBytes)
+        return kBuiltInOptions;
+    OptionBlock block = kBuiltInOptions;
+    for (std::size_t n = 0; n < kOptionBytes; ++n)
+        if (validOptionByte(n, bytes[n]))
+            block[n] = bytes[n];
+    return block;
+}
+
 void optionload(game::Game& game) {
     const auto bytes = readBytes(inFolder(game.folders.save, kOptionFile), kOptionBytes);
-    if (!bytes || bytes->size() < kOptionBytes) {
-        options(game) = kBuiltInOptions;
-        return;
-    }
-    std::copy(bytes->begin(), bytes->end(), options(game).begin());
+    options(game) = bytes ? optionsFromBytes(*bytes) : kBuiltInOptions;
 }
 
 void optionl1(game::Game& game) {

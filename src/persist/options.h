@@ -5,6 +5,10 @@
 
 #include "state/shell_state.h"
 
+#include <cstddef>
+#include <cstdint>
+#include <span>
+
 namespace game {
 struct Game;
 }
@@ -14,6 +18,13 @@ namespace persist {
 inline constexpr OptionBlock kInitialOptions{10, 12, 0, 2, 0, 1, 0, 0, 0, 0};
 
 inline constexpr const char* kOptionFile = "option.dat";
+
+// The option block a file's bytes give: a short file gives the built-in values; otherwise
+// each byte is taken as read when it is one the menu can set (either font size of any pair,
+// one of the three speeds, 0 or 1 for a switch, 0 for the zero and reserved bytes) and the
+// built-in value of that byte replaces any other.
+bool validOptionByte(std::size_t n, std::uint8_t value);
+OptionBlock optionsFromBytes(std::span<const std::uint8_t> bytes);
 
 // Read the option block from the save folder. A missing or short file gives the built-in
 // values, silently: the player simply has not saved options yet.

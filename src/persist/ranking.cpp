@@ -3,6 +3,8 @@
 #include "persist/files.h"
 
 #include <algorithm>
+#include <string_view>
+#include <vector>
 
 namespace persist {
 namespace {
@@ -103,6 +105,39 @@ std::size_t index(int list) {
 
 std::string listFile(const std::string& folder, int list, const char* suffix) {
     return inFolder(folder, "option" + std::to_string(list) + suffix);
+}
+
+constexpr std::string_view kStampPrefix = "#table ";
+constexpr std::size_t kStampDigits = 16;
+
+bool isStamp(const std::string& line) {
+    return line.size() == kStampPrefix.size() + kStampDigits && line.starts_with(kStampPrefix);
+}
+
+// The stamp line of a names file, when it has one.
+std::optional<std::string> stampOf(const std::vector<std::string>& lines) {
+    if (lines.size() > kPlaces && isStamp(lines[kPlaces]))
+        return lines[kPlaces];
+    return std::nullopt;
+}
+
+// The stamp of the table file as it is on disk (a missing file has the stamp of no bytes).
+std::string tableFileStamp(const std::string& path) {
+    const auto bytes = readBytes(path, kTableBytes + 1);
+    return namesStamp(bytes ? std::span<const std::uint8_t>(*bytes)
+                            : std::span<const std::uint8_t>());
+}
+
+// Finish a ranking write that stopped after the names were put in place: when the names are
+// stamped for the table still waiting beside its file, that table goes in place now.
+void finishInterruptedWrite(const std::string& saveFolder, int list) {
+    const auto lines = readLines(namesFile(saveFolder, list));
+    const auto stamp = lines ? stampOf(*lines) : std::nullopt;
+    const std::string table = tableFile(saveFolder, list);
+    if (!stamp || *stamp == tableFileStamp(table))
+        return;
+    if (*stamp == tableFileStamp(stagedPath(table)))
+        commitStaged(table);
 }
 
 } // namespace
@@ -229,7 +264,20 @@ std::string namesFile(const std::string& saveFolder, int list) {
     return listFile(saveFolder, list, "1.dat");
 }
 
+std::string namesStamp(std::span<const std::uint8_t> tableFileBytes) {
+    // 64-bit FNV-1a over the file's bytes.
+    std::uint64_t hash = 0xcbf29ce484222325ULL;
+    for (const std::uint8_t b : tableFileBytes)
+        hash = (hash ^ b) * 0x100000001b3ULL;
+    static constexpr char kDigits[] = "0123456789abcdef";
+    std::string stamp(kStampPrefix);
+    for (int shift = 60; shift >= 0; shift -= 4)
+        stamp += kDigits[(hash >> shift) & 0xF];
+    return stamp;
+}
+
 RankingRead readTable(const std::string& saveFolder, int list) {
+    finishInterruptedWrite(saveFolder, list);
     const auto bytes = readBytes(tableFile(saveFolder, list), kTableBytes);
     const auto table = bytes ? tableFromBytes(*bytes) : std::nullopt;
     RankingRead read;
@@ -239,20 +287,47 @@ RankingRead readTable(const std::string& saveFolder, int list) {
 }
 
 RankingNames readNames(const std::string& saveFolder, int list) {
+    finishInterruptedWrite(saveFolder, list);
     RankingNames names;
     const auto lines = readLines(namesFile(saveFolder, list));
-    if (lines)
-        std::copy_n(lines->begin(), std::min<std::size_t>(lines->size(), kPlaces), names.begin());
+    if (!lines)
+        return names;
+    const auto stamp = stampOf(*lines);
+    if (stamp && *stamp != tableFileStamp(tableFile(saveFolder, list)))
+        return names;
+    std::copy_n(lines->begin(), std::min<std::size_t>(lines->size(), kPlaces), names.begin());
     return names;
 }
 
 std::optional<std::string> writeRanking(const std::string& saveFolder, int list,
                                         RankingTable& table, const RankingNames& names) {
+    finishInterruptedWrite(saveFolder, list);
     stampTable(table, list);
     const auto bytes = tableBytes(table);
-    if (auto error = writeBytes(tableFile(saveFolder, list), bytes))
+    std::vector<std::string> lines(names.begin(), names.end());
+    lines.push_back(namesStamp(bytes));
+    const std::string text = joinLines(lines);
+    const std::string tablePath = tableFile(saveFolder, list);
+    const std::string namesPath = namesFile(saveFolder, list);
+    if (auto error = stageBytes(tablePath, bytes))
         return error;
-    return writeLines(namesFile(saveFolder, list), {names.begin(), names.end()});
+    if (auto error =
+            stageBytes(namesPath, std::span(reinterpret_cast<const std::uint8_t*>(text.data()),
+                                            text.size()))) {
+        discardStaged(tablePath);
+        return error;
+    }
+    auto error = commitStaged(namesPath);
+    if (error && isStaged(namesPath)) {
+        // The names never went in place: both files stay as they were.
+        discardStaged(namesPath);
+        discardStaged(tablePath);
+        return error;
+    }
+    // From here on the new names stand; a table that fails to go in place now still waits
+    // beside its file and goes in place at the next read.
+    auto tableError = commitStaged(tablePath);
+    return error ? error : tableError;
 }
 
 } // namespace persist

@@ -82,10 +82,18 @@ struct RankingRead {
 RankingRead readTable(const std::string& saveFolder, int list);
 
 // The ten names of list n; a missing file gives empty names, missing lines empty places.
+// Names stamped for another table than the one in the table file are not that table's names:
+// they give empty places too.
 RankingNames readNames(const std::string& saveFolder, int list);
 
-// scoresave's writing: the table with its sums and version word stamped, then the names. The
-// error text for the player, or nothing.
+// The line written after the ten names that ties them to the table file written with them.
+std::string namesStamp(std::span<const std::uint8_t> tableFileBytes);
+
+// scoresave's writing: the table with its sums and version word stamped, and the names with
+// the stamp of that table. Both files change or neither does: both are first written whole
+// beside their targets, then the names are put in place and then the table. Should the
+// program stop between the two, the next read finds the new names stamped for the waiting
+// new table and puts that table in place. The error text for the player, or nothing.
 std::optional<std::string> writeRanking(const std::string& saveFolder, int list,
                                         RankingTable& table, const RankingNames& names);
 

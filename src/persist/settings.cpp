@@ -20,9 +20,15 @@ SettingsRead settingsFromLines(const std::optional<std::vector<std::string>>& fi
     if (lines.size() < kSettingsLines) {
         lines.insert(lines.end(), {defaultSaveFolder, gameFolder, ""});
         read.rewrite = true;
-        return read;
+    } else {
+        read.settings.shortText = lines[2].substr(0, kShortTextLength);
     }
-    read.settings.shortText = lines[2].substr(0, kShortTextLength);
+    // A save folder line that is empty or relative would put the saves wherever the program
+    // happens to be started from: it counts as missing.
+    if (!lines[0].starts_with('/')) {
+        lines[0] = defaultSaveFolder;
+        read.rewrite = true;
+    }
     return read;
 }
 

@@ -21,7 +21,8 @@ inline constexpr std::size_t kShortTextLength = 10;
 // The settings after reading a file's lines (nothing when the file could not be opened),
 // and whether the file must be written back. A file of fewer than three lines counts as
 // missing: the defaults (save folder, game folder, an empty text) are appended to whatever it
-// held, so that its own first lines still serve.
+// held, so that its own first lines still serve. An empty or relative save folder line counts
+// as missing too: the default save folder takes its place and the file is written anew.
 struct SettingsRead {
     Settings settings;
     bool rewrite = false;

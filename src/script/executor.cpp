@@ -13,6 +13,7 @@
 #include "world/tiles.h"
 
 #include <algorithm>
+#include <limits>
 #include <string>
 
 namespace script {
@@ -248,7 +249,8 @@ Played perform(game::Game& game, const CommandEntry e) {
         render::show(game);
         break;
     case Cmd::Gold:
-        raiseSlot(s[Slot::Gold], std::int64_t{e.arg1} * (s[Slot::LuckyGold] + 1));
+        // Lucky Gold doubles it; the purse stops at what a slot can hold.
+        raiseSlot(s[Slot::Gold], std::int64_t{e.arg1} * (std::int64_t{s[Slot::LuckyGold]} + 1));
         render::disp(game);
         break;
     case Cmd::SidePanels:

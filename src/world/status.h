@@ -107,8 +107,12 @@ struct Status {
     std::int32_t& operator[](int n) { return words.at(static_cast<std::size_t>(n)); }
     std::int32_t operator[](int n) const { return words.at(static_cast<std::size_t>(n)); }
 
-    // The lap factor: monsters grow LapLevel + 1 times stronger in later laps.
-    std::int32_t lapFactor() const { return words[Slot::LapLevel] + 1; }
+    // The lap factor LapLevel + 1 that monsters and gains are multiplied by (the largest lap
+    // level, which has no level above it, gives itself).
+    std::int32_t lapFactor() const {
+        const std::int32_t lap = words[Slot::LapLevel];
+        return lap == INT32_MAX ? lap : lap + 1;
+    }
 
     // The cell the hero stands on.
     int heroCell() const { return cellOf(words[Slot::HeroX], words[Slot::HeroY]); }

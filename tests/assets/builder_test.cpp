@@ -1,13 +1,17 @@
 // The asset builder's reading of picture sources: grids, derived frames,
-// mistakes reported with their place, and the BMP files it writes.
+// mistakes reported with their place, the skies it paints and the BMP files
+// it writes.
 #include "art.h"
 #include "catalogue.h"
 #include "raster.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
+#include <set>
 #include <string>
+#include <vector>
 
 namespace assets_test {
 namespace {
@@ -98,6 +102,43 @@ TEST_F(ArtFolder, EveryPictureNumberMustBeDrawnExactlyOnce) {
     EXPECT_NE(loadError().find("given twice"), std::string::npos) << loadError();
     write("pictures.txt", "0 tile road a \"road\"\n");
     EXPECT_NE(loadError().find("picture 1 is not drawn"), std::string::npos) << loadError();
+}
+
+// A painted sky: each colour holds as a solid band and passes to the next over
+// a short dithered seam, never back again.
+TEST(CanvasGradient, SolidBandsJoinedByNarrowSeams) {
+    const QRgb dusk = qRgb(20, 30, 80), rose = qRgb(190, 70, 120), ember = qRgb(240, 140, 30);
+    assets::Canvas canvas(16, 60, 1);
+    canvas.gradient(0, 0, 16, 60, {dusk, rose, ember});
+    const QImage& sky = canvas.image();
+    const auto rowColours = [&sky](int y) {
+        std::set<QRgb> colours;
+        for (int x = 0; x < sky.width(); ++x) {
+            colours.insert(sky.pixel(x, y));
+        }
+        return colours;
+    };
+    int seamRows = 0;
+    int band = 0; // index into the colours of the last solid row
+    const std::vector<QRgb> order{dusk, rose, ember};
+    for (int y = 0; y < sky.height(); ++y) {
+        const auto colours = rowColours(y);
+        ASSERT_LE(colours.size(), 2u) << "row " << y;
+        if (colours.size() == 2) {
+            ++seamRows;
+            continue;
+        }
+        const auto at = std::find(order.begin(), order.end(), *colours.begin());
+        ASSERT_NE(at, order.end()) << "row " << y;
+        const int index = static_cast<int>(at - order.begin());
+        EXPECT_GE(index, band) << "row " << y << " goes back to an earlier colour";
+        band = index;
+    }
+    EXPECT_EQ(rowColours(0), std::set<QRgb>{dusk});
+    EXPECT_EQ(rowColours(30), std::set<QRgb>{rose});
+    EXPECT_EQ(rowColours(59), std::set<QRgb>{ember});
+    EXPECT_GT(seamRows, 0) << "bands are joined by a dithered seam";
+    EXPECT_LE(seamRows, 60 / 4) << "seams stay narrow beside the solid bands";
 }
 
 TEST(BmpWriter, RowsArePaddedAndReadBackExactly) {

@@ -112,6 +112,27 @@ TEST_F(Options, PrologueAndSoundSwitchesFlipTheirMarksAndBytes) {
     EXPECT_EQ(game.status[world::Slot::MusicTrack], 0);
 }
 
+TEST_F(Options, EachByteOutOfItsRangeFallsBackToItsBuiltInValue) {
+    // A file of 0xFF bytes would give 255-pixel figures and a speed no entry shows.
+    writeOptions(std::vector<unsigned char>(10, 0xFF));
+    persist::optionload(game);
+    EXPECT_EQ(game.shell.options, persist::kBuiltInOptions);
+    persist::optionl1(game);
+    EXPECT_EQ(fontOf("Memo1"), 10);
+    EXPECT_EQ(fontOf("Edit8"), 12);
+    EXPECT_TRUE(checked("&Options/&Speed/&High"));
+
+    // Only the bad bytes are replaced: speed 0, control mode 2, a set zero byte, a reserved 7.
+    writeOptions({8, 13, 5, 0, 2, 0, 1, 1, 0, 7});
+    persist::optionload(game);
+    EXPECT_EQ(game.shell.options, (persist::OptionBlock{8, 12, 0, 1, 0, 0, 1, 1, 0, 0}));
+
+    // Every size of a menu pair is in range on its own, so a mixed pair is kept as read.
+    writeOptions({12, 10, 0, 3, 1, 1, 0, 0, 0, 0});
+    persist::optionload(game);
+    EXPECT_EQ(game.shell.options, (persist::OptionBlock{12, 10, 0, 3, 1, 1, 0, 0, 0, 0}));
+}
+
 TEST_F(Options, ASaveThatCannotBeWrittenIsReported) {
     testing_shell::RecordingPlatform platform;
     game.setPlatform(&platform);

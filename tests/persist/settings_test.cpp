@@ -38,6 +38,19 @@ TEST(Settings, ACompleteFileIsKeptAsReadWithItsShortTextCutToTenCharacters) {
     EXPECT_FALSE(read.rewrite);
 }
 
+TEST(Settings, AnEmptyOrRelativeSaveFolderCountsAsMissing) {
+    // A file holding only a line feed: one empty line.
+    const auto newline = persist::settingsFromLines(Lines{""}, "/g/savedat", "/g");
+    EXPECT_EQ(newline.settings.lines[0], "/g/savedat");
+    EXPECT_TRUE(newline.rewrite);
+
+    const auto relative =
+        persist::settingsFromLines(Lines{"savedat", "/g", "note"}, "/g/savedat", "/g");
+    EXPECT_EQ(relative.settings.lines, (Lines{"/g/savedat", "/g", "note"}));
+    EXPECT_EQ(relative.settings.shortText, "note");
+    EXPECT_TRUE(relative.rewrite);
+}
+
 class SettingsFile : public ::testing::Test {
   protected:
     void SetUp() override {
@@ -68,6 +81,14 @@ TEST_F(SettingsFile, ATwoLineFileIsRewrittenWithThreeMoreLinesAndItsSaveFolderSe
     EXPECT_EQ(game.shell.settings.lines[1], "/old/game");
     EXPECT_EQ(game.folders.save, scratch.path("elsewhere"));
     EXPECT_TRUE(std::filesystem::is_directory(scratch.path("elsewhere")));
+}
+
+TEST_F(SettingsFile, AFileOfOneEmptyLineSendsTheSavesToTheDefaultFolder) {
+    std::filesystem::create_directories(scratch.path("config"));
+    testing_shell::writeFile(iniPath(), "\n");
+    EXPECT_FALSE(persist::readSettings(game));
+    EXPECT_EQ(game.folders.save, scratch.path("game/savedat"));
+    EXPECT_EQ(persist::readLines(iniPath())->at(0), scratch.path("game/savedat"));
 }
 
 TEST_F(SettingsFile, ACompleteFileIsNotWrittenAgain) {

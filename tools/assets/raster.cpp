@@ -152,7 +152,9 @@ void Canvas::gradient(int x, int y, int w, int h, const std::vector<QRgb>& colou
         // Position along the gradient in sixteenths of a band.
         const int position = py * bands * 16 / std::max(1, h - 1);
         const int band = std::min(bands - 1, position / 16);
-        const int within = position - band * 16;
+        // Each band stays a solid colour for most of its height and crosses to
+        // the next over a narrow dithered seam, as a painted sky is banded.
+        const int within = std::clamp((position - band * 16 - 6) * 4, -1, 16);
         for (int px = 0; px < w; ++px) {
             const bool next = within > bayer[(y + py) & 3][(x + px) & 3];
             plot(x + px, y + py, colours[band + (next ? 1 : 0)]);

@@ -40,7 +40,7 @@ class Canvas {
     void ellipse(int x, int y, int w, int h, QRgb colour);
     void polygon(const std::vector<QPoint>& points, QRgb colour);
     void line(int x0, int y0, int x1, int y1, QRgb colour);
-    // Vertical gradient through the colours as ordered-dither bands.
+    // Vertical gradient through the colours: solid bands joined by narrow dithered seams.
     void gradient(int x, int y, int w, int h, const std::vector<QRgb>& colours);
     // Scatters single-pixel stars deterministically.
     void stars(int x, int y, int w, int h, int count, int seed, QRgb colour);

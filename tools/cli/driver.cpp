@@ -2,6 +2,7 @@
 
 #include "extras/inputs.h"
 #include "game/events.h"
+#include "persist/files.h"
 #include "persist/saved_game.h"
 #include "picture/bmp.h"
 #include "render/panel.h"
@@ -9,7 +10,6 @@
 #include "script/input_lock.h"
 
 #include <charconv>
-#include <fstream>
 #include <limits>
 #include <vector>
 
@@ -116,6 +116,27 @@ bool menuReachable(window::Window& w, const window::MenuItem& item) {
         return true;
     const window::MenuItem* parent = w.findMenu(item.path.substr(0, slash));
     return !parent || menuReachable(w, *parent);
+}
+
+// The slots that place the hero take only a floor, x or y the map has: the rest of the game
+// reads the map there.
+std::optional<std::string> checkPlace(int slot, std::int64_t value) {
+    const auto outside = [&](std::string_view what, int last) -> std::optional<std::string> {
+        if (value >= 0 && value <= last)
+            return std::nullopt;
+        return std::string(what) + " " + std::to_string(value) + " of status[" +
+               std::to_string(slot) + "] is not on the map (0.." + std::to_string(last) + ")";
+    };
+    switch (slot) {
+    case world::Slot::Floor:
+        return outside("floor", world::kTopFloor);
+    case world::Slot::HeroX:
+        return outside("x", world::kSide - 1);
+    case world::Slot::HeroY:
+        return outside("y", world::kSide - 1);
+    default:
+        return std::nullopt;
+    }
 }
 
 } // namespace
@@ -267,6 +288,8 @@ std::optional<std::string> Driver::setState(std::string_view arg) {
                               std::numeric_limits<std::int32_t>::max());
         if (!v)
             return "value \"" + std::string(w[2]) + "\" is not a 32-bit number";
+        if (auto error = checkPlace(static_cast<int>(*slot), *v))
+            return error;
         game_.status[static_cast<int>(*slot)] = static_cast<std::int32_t>(*v);
         return std::nullopt;
     }
@@ -411,22 +434,13 @@ std::optional<std::string> Driver::saveGame(std::string_view arg) {
         return "save-game takes a file name";
     world::Status status = game_.status;
     persist::stampChecksums(status);
-    const auto image = persist::toImage(game_.map, status);
-    std::ofstream out(std::string(arg), std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<const char*>(image.data()),
-              static_cast<std::streamsize>(image.size()));
-    if (!out)
-        return "cannot write \"" + std::string(arg) + "\"";
-    return std::nullopt;
+    return persist::writeBytes(std::string(arg), persist::toImage(game_.map, status));
 }
 
 std::optional<std::string> Driver::saveScreen(std::string_view arg) {
     if (arg.empty())
         return "save-screen takes a file name";
-    if (const auto error = render::writeBmp24(std::string(arg), game_.window.main.screen)) {
-        return error->text();
-    }
-    return std::nullopt;
+    return persist::writeBytes(std::string(arg), render::encodeBmp24(game_.window.main.screen));
 }
 
 bool Driver::idle() const {

@@ -6,14 +6,18 @@
 #include "persist/options.h"
 #include "script/input_lock.h"
 #include "script_platform.h"
+#include "script_reader.h"
 #include "state/game.h"
 
+#include <csignal>
 #include <cstdlib>
+#include <fcntl.h>
 #include <filesystem>
-#include <fstream>
 #include <iostream>
+#include <signal.h>
 #include <string>
 #include <system_error>
+#include <unistd.h>
 
 #ifndef GRAVENHOLD_INSTALLED_DATA
 #error "GRAVENHOLD_INSTALLED_DATA names an installed copy's data folder, relative to the program"
@@ -24,6 +28,8 @@ namespace fs = std::filesystem;
 namespace {
 
 constexpr int kUsageError = 2;
+constexpr int kGameError = 3; // the game itself failed: a fault to report
+constexpr int kStopped = 130; // stopped by a signal (only seen when the signal is ignored)
 
 // The game folder the driver reads when none is given: an installed copy's data folder, or
 // the build folder the driver was built into.
@@ -87,15 +93,69 @@ void startUpForScripts(game::Game& game, bool prologue) {
         script::itemlive(game);
 }
 
-int runScript(std::istream& in, const std::string& scriptName, cli::Driver& driver) {
-    std::string line;
-    for (int lineNo = 1; std::getline(in, line); ++lineNo) {
-        if (const auto error = driver.execute(line)) {
+// A request to stop (Ctrl+C, a hang-up, a kill) is noted here and honoured between script
+// lines, so that the driver ends through its normal path and removes its temporary folders.
+volatile std::sig_atomic_t stopSignal = 0;
+
+void noteStop(int signal) {
+    stopSignal = signal;
+}
+
+void catchStopSignals() {
+    struct sigaction action {};
+    action.sa_handler = noteStop;
+    sigemptyset(&action.sa_mask);
+    action.sa_flags = 0; // no restart: a read of the script waiting for input ends at once
+    for (const int signal : {SIGINT, SIGTERM, SIGHUP})
+        sigaction(signal, &action, nullptr);
+}
+
+// After the clean-up, end as the signal would have ended the program.
+void endByStopSignal() {
+    if (stopSignal == 0)
+        return;
+    std::signal(stopSignal, SIG_DFL);
+    std::raise(stopSignal);
+}
+
+int runScript(cli::ScriptReader& script, const std::string& scriptName, cli::Driver& driver) {
+    int lineNo = 0;
+    while (const auto line = script.next()) {
+        ++lineNo;
+        if (const auto error = driver.execute(*line)) {
             std::cerr << scriptName << ":" << lineNo << ": " << *error << '\n';
             return kUsageError;
         }
     }
-    return 0;
+    return stopSignal == 0 ? 0 : kStopped;
+}
+
+// One run of the driver on its own folders; the temporary ones are removed whichever way
+// the run ends, an error thrown by the game included.
+int drive(const Options& opt, int scriptFd, const std::string& scriptName) {
+    try {
+        TemporaryFolder tempSave("save");
+        TemporaryFolder tempConfig("config");
+        if (tempSave.path().empty() || tempConfig.path().empty())
+            return usage("cannot make a temporary folder");
+        game::Game game;
+        game.folders.game = opt.gameDir;
+        game.folders.save = opt.saveDir.empty() ? tempSave.path() : opt.saveDir;
+        game.folders.config = opt.configDir.empty() ? tempConfig.path() : opt.configDir;
+
+        cli::ScriptPlatform platform(std::cout, std::cerr);
+        game.setPlatform(&platform);
+        cli::Driver driver(game, platform, std::cout);
+        if (opt.script != "-" && fs::path(opt.script).has_parent_path())
+            driver.setScriptFolder(fs::path(opt.script).parent_path().string());
+
+        startUpForScripts(game, opt.prologue);
+        cli::ScriptReader script(scriptFd, stopSignal);
+        return runScript(script, scriptName, driver);
+    } catch (const std::exception& e) {
+        std::cerr << "gravenhold-cli: the game stopped: " << e.what() << '\n';
+        return kGameError;
+    }
 }
 
 } // namespace
@@ -129,28 +189,17 @@ int main(int argc, char** argv) {
     if (!fs::is_directory(opt.gameDir))
         return usage("no game folder \"" + opt.gameDir + "\"");
 
-    std::ifstream file;
+    int scriptFd = STDIN_FILENO;
     if (opt.script != "-") {
-        file.open(opt.script);
-        if (!file)
+        scriptFd = ::open(opt.script.c_str(), O_RDONLY | O_CLOEXEC);
+        if (scriptFd < 0)
             return usage("cannot read the script \"" + opt.script + "\"");
     }
 
-    TemporaryFolder tempSave("save");
-    TemporaryFolder tempConfig("config");
-    game::Game game;
-    game.folders.game = opt.gameDir;
-    game.folders.save = opt.saveDir.empty() ? tempSave.path() : opt.saveDir;
-    game.folders.config = opt.configDir.empty() ? tempConfig.path() : opt.configDir;
-
-    cli::ScriptPlatform platform(std::cout, std::cerr);
-    game.setPlatform(&platform);
-    cli::Driver driver(game, platform, std::cout);
-    if (opt.script != "-" && fs::path(opt.script).has_parent_path())
-        driver.setScriptFolder(fs::path(opt.script).parent_path().string());
-
-    startUpForScripts(game, opt.prologue);
-
-    return opt.script == "-" ? runScript(std::cin, "<stdin>", driver)
-                             : runScript(file, opt.script, driver);
+    catchStopSignals();
+    const int status = drive(opt, scriptFd, opt.script == "-" ? "<stdin>" : opt.script);
+    if (scriptFd != STDIN_FILENO)
+        ::close(scriptFd);
+    endByStopSignal();
+    return status;
 }

@@ -1,0 +1,145 @@
+#include "harness.h"
+
+#include "explore/movement.h"
+#include "game/events.h"
+#include "game/new_game.h"
+#include "persist/files.h"
+#include "window/main_window.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <string_view>
+#include <unistd.h>
+
+namespace fuzz {
+namespace {
+
+namespace fs = std::filesystem;
+
+// The targets write thousands of files a second: flushing each to the disk would only slow
+// them down, and what they look for is in the content, not its durability.
+class UnsyncedWrites : public persist::WriteLayer {
+  public:
+    int fsync(int) override { return 0; }
+};
+
+struct Scratch {
+    std::string path;
+    UnsyncedWrites unsynced;
+    persist::ScopedWriteLayer use{unsynced};
+
+    Scratch() {
+        path = scratchFolderOf(program_invocation_short_name);
+        fs::create_directories(path + "/savedat");
+        fs::create_directories(path + "/config");
+    }
+    ~Scratch() {
+        std::error_code ignored;
+        fs::remove_all(path, ignored);
+    }
+};
+
+const game::Game& baseGame() {
+    static const game::Game base = [] {
+        game::Game g;
+        g.window = window::makeWindowModel();
+        g.folders.game = scratchFolder();
+        g.folders.save = scratchFolder() + "/savedat";
+        g.folders.config = scratchFolder() + "/config";
+        g.status[world::Slot::SaveMarker] = world::kSaveMarker; // as start-up sets it
+        explore::KeyboardControl1Click(g);
+        explore::speedhigh(g);
+        game::gameover(g);
+        return g;
+    }();
+    return base;
+}
+
+// The buttons of the dialogs that stop the command timer until the player answers.
+constexpr std::string_view kDialogButtons[] = {"Button36", "Button1",  "Button2",  "Button7",
+                                               "Button10", "Button35", "Button39", "Button40",
+                                               "Button41", "Button42"};
+
+void clickShown(game::Game& game, std::string_view name) {
+    const window::Control* c = game.window.main.find(name);
+    if (c && c->visible && c->enabled)
+        game::click(game, name);
+}
+
+void runCommandTimer(game::Game& game, int ticks) {
+    for (int n = 0; n < ticks && game.window.timer("Timer2").enabled; ++n)
+        game::timerTick(game, "Timer2");
+}
+
+} // namespace
+
+std::string scratchFolderOf(const std::string& target) {
+    const fs::path root =
+        fs::is_directory("/dev/shm") ? fs::path("/dev/shm") : fs::temp_directory_path();
+    return (root / ("gravenhold-" + target)).string();
+}
+
+const std::string& scratchFolder() {
+    static const Scratch scratch;
+    return scratch.path;
+}
+
+game::Game& sameGame() {
+    static game::Game game = baseGame();
+    return game;
+}
+
+game::Game& freshGame() {
+    // The secondary windows are put back one by one, each reusing the memory of its pictures:
+    // copying the whole map of windows would allocate them anew for every input.
+    static const game::Game baseWithoutWindows = [] {
+        game::Game g = baseGame();
+        g.window.secondary.clear();
+        return g;
+    }();
+    game::Game& game = sameGame();
+    auto windows = std::move(game.window.secondary);
+    game = baseWithoutWindows;
+    game.window.secondary = std::move(windows);
+    for (auto& [name, w] : game.window.secondary)
+        w = baseGame().window.secondary.at(name);
+    return game;
+}
+
+std::string plantFile(const std::string& name, std::span<const std::uint8_t> bytes) {
+    const std::string path = persist::inFolder(scratchFolder(), name);
+    std::ofstream(path, std::ios::binary | std::ios::trunc)
+        .write(reinterpret_cast<const char*>(bytes.data()),
+               static_cast<std::streamsize>(bytes.size()));
+    return path;
+}
+
+void play(game::Game& game, std::span<const std::uint8_t> moves) {
+    constexpr game::Key kKeys[] = {game::Key::Up,    game::Key::Down,  game::Key::Left,
+                                   game::Key::Right, game::Key::Enter, game::Key::Escape};
+    constexpr std::size_t kMostMoves = 64;
+    for (const std::uint8_t move : moves.first(std::min(moves.size(), kMostMoves))) {
+        const unsigned kind = move % 8;
+        if (kind < 6)
+            game::keyDown(game, kKeys[kind]);
+        else if (kind == 6)
+            clickShown(game, kDialogButtons[(move / 8) % std::size(kDialogButtons)]);
+        else
+            runCommandTimer(game, 64);
+        game::timerTick(game, "Timer1");
+    }
+    runCommandTimer(game, 2000);
+}
+
+std::vector<std::uint8_t> take(std::span<const std::uint8_t>& input, std::size_t size) {
+    std::vector<std::uint8_t> bytes(size, 0);
+    const std::size_t n = std::min(size, input.size());
+    std::copy_n(input.begin(), n, bytes.begin());
+    input = input.subspan(n);
+    return bytes;
+}
+
+} // namespace fuzz

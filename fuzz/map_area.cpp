@@ -1,0 +1,20 @@
+// The tower map of a saved game: any bytes in the map area of a file whose status is that of
+// a new game and whose sums are right, loaded through the Load menu, then the moves that
+// follow the map in the input.
+#include "game/events.h"
+#include "harness.h"
+#include "persist/saved_game.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    std::span<const std::uint8_t> input(data, size);
+    game::Game& game = fuzz::freshGame();
+    const auto mapBytes = fuzz::take(input, world::kTowerBytes);
+    world::TowerMap map;
+    std::copy(mapBytes.begin(), mapBytes.end(), map.bytes.begin());
+    world::Status status = game.status;
+    persist::stampChecksums(status);
+    fuzz::plantFile("savedat/save1.dat", persist::toImage(map, status));
+    game::menuCommand(game, "&Game/&Load/Data &1");
+    fuzz::play(game, input);
+    return 0;
+}

@@ -1,0 +1,50 @@
+// A named pipe, a device or a folder where the game expects a file is refused at once, as a
+// missing file is, by every loader that reads the save folder.
+#include "../saves/persist_fixture.h"
+#include "persist/options.h"
+#include "persist/ranking.h"
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+namespace {
+
+class SpecialFiles : public persist_test::PersistTest {
+  protected:
+    // A named pipe with no writer: opening it for a blocking read would wait for ever.
+    void makePipe(const std::string& name) { ASSERT_EQ(::mkfifo(savePath(name).c_str(), 0600), 0); }
+};
+
+TEST_F(SpecialFiles, TheFileReadersRefuseAPipeADeviceAndAFolder) {
+    makePipe("pipe");
+    for (const std::string& path : {savePath("pipe"), std::string("/dev/null"), scratch.path()}) {
+        EXPECT_FALSE(persist::readBytes(path, 10)) << path;
+        EXPECT_FALSE(persist::readLines(path)) << path;
+    }
+}
+
+TEST_F(SpecialFiles, ASlotThatIsAPipeLoadsAsAnEmptySlot) {
+    makePipe("save2.dat");
+    const world::Status before = game.status;
+    menu("&Game/&Load/Data &2");
+    EXPECT_EQ(message(), "There is no saving data.");
+    EXPECT_EQ(game.status.words, before.words);
+}
+
+TEST_F(SpecialFiles, AnOptionFileThatIsAPipeGivesTheBuiltInOptions) {
+    makePipe(persist::kOptionFile);
+    game.shell.options.fill(1);
+    persist::optionload(game);
+    EXPECT_EQ(game.shell.options, persist::kBuiltInOptions);
+}
+
+TEST_F(SpecialFiles, RankingFilesThatArePipesGiveTheTemporaryRankingAndNoNames) {
+    makePipe("option4.dat");
+    makePipe("option41.dat");
+    const persist::RankingRead read = persist::readTable(game.folders.save, 4);
+    EXPECT_EQ(read.check, persist::TableCheck::Unreadable);
+    EXPECT_EQ(read.table.cells, persist::temporaryRanking(4).cells);
+    EXPECT_EQ(persist::readNames(game.folders.save, 4), persist::RankingNames{});
+}
+
+} // namespace
