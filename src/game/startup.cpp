@@ -75,13 +75,6 @@ bool applyOptions(Game& game) {
     return opening;
 }
 
-// While the opening plays nothing reaches the hidden game on floor 1: input stays closed but
-// for the Load menu ("Game &Start" is always open).
-void closeInputForOpening(Game& game) {
-    script::itemdel(game);
-    game.window.main.menuItem(window::Menu::Load).enabled = true;
-}
-
 // Game Quit and Exit: stop the music and ask the shell to end the program.
 void quit(Game& game) {
     if (game.window.main.menuItem(kMusicEntry).checked)
@@ -90,6 +83,11 @@ void quit(Game& game) {
 }
 
 } // namespace
+
+void closeInputForOpening(Game& game) {
+    script::itemdel(game);
+    game.window.main.menuItem(window::Menu::Load).enabled = true;
+}
 
 void formactivate(Game& game) {
     game.status[SaveMarker] = world::kSaveMarker;

@@ -13,6 +13,10 @@ inline constexpr const char* kHelpFile = "KRN.HLP";
 // window placement, pictures, hints, options, then a new game (or the opening).
 void formactivate(Game& game);
 
+// While the opening plays nothing reaches the hidden game on floor 1: input stays closed but
+// for the Load menu ("Game &Start" is always open). The opening's end opens it with the new game.
+void closeInputForOpening(Game& game);
+
 // GameStart1Click: "Game &Start" abandons the opening and starts a new game at once.
 void GameStart1Click(Game& game);
 

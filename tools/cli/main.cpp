@@ -2,6 +2,7 @@
 //   gravenhold-cli [--game-dir DIR] [--save-dir DIR] [--config-dir DIR] [--prologue] [SCRIPT | -]
 #include "driver.h"
 #include "game/events.h"
+#include "game/startup.h"
 #include "persist/folders.h"
 #include "persist/options.h"
 #include "script/input_lock.h"
@@ -88,8 +89,10 @@ void startUpForScripts(game::Game& game, bool prologue) {
     options[persist::Option::ControlMode] = 1;
     if (!prologue)
         options[persist::Option::Prologue] = 0;
-    persist::optionl1(game);
-    if (!prologue)
+    persist::optionl1(game); // which opens input again
+    if (prologue)
+        game::closeInputForOpening(game);
+    else
         script::itemlive(game);
 }
 
