@@ -3,10 +3,10 @@
 #include "driver.h"
 #include "extras/damage_map.h"
 #include "extras/inputs.h"
-#include "game/game.h"
 #include "pixels.h"
-#include "render/render_state.h"
 #include "script_platform.h"
+#include "state/game.h"
+#include "state/render_state.h"
 #include "tkrn10.h"
 
 #include <QElapsedTimer>

@@ -4,11 +4,12 @@
 #include "extras/settings.h"
 #include "extras_hooks.h"
 #include "game/events.h"
-#include "game/game.h"
+#include "game/startup.h"
 #include "persist/folders.h"
 #include "qt_platform.h"
 #include "sdl_sound.h"
 #include "single_instance.h"
+#include "state/game.h"
 #include "tkrn10.h"
 #include "window/main_window.h"
 

@@ -2,7 +2,7 @@
 // painted at integer zoom without smoothing so pixel art stays sharp.
 #pragma once
 
-#include "render/picture.h"
+#include "picture/picture.h"
 
 #include <QImage>
 #include <QPainter>

@@ -2,7 +2,7 @@
 // questions, text input and the help window.
 #pragma once
 
-#include "window/platform.h"
+#include "platform/platform.h"
 
 #include <QPointer>
 #include <QTextBrowser>

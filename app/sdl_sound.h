@@ -4,7 +4,7 @@
 // device (a machine with no sound card, a virtual display) the game runs silent.
 #pragma once
 
-#include "sound/sound.h"
+#include "platform/sound.h"
 
 #include <QObject>
 #include <atomic>

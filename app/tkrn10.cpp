@@ -4,9 +4,9 @@
 #include "extras/inputs.h"
 #include "extras_hooks.h"
 #include "game/events.h"
-#include "game/game.h"
 #include "pixels.h"
-#include "render/render_state.h"
+#include "state/game.h"
+#include "state/render_state.h"
 
 #include <QAction>
 #include <QApplication>

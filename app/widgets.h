@@ -3,7 +3,7 @@
 #pragma once
 
 #include "event_sink.h"
-#include "render/picture.h"
+#include "picture/picture.h"
 
 #include <QPushButton>
 #include <QWidget>

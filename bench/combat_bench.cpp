@@ -3,8 +3,8 @@
 #include "combat/battle.h"
 #include "combat/damage.h"
 #include "combat/monsters.h"
-#include "game/game.h"
-#include "game/new_game.h"
+#include "explore/new_game.h"
+#include "state/game.h"
 #include "window/main_window.h"
 #include "world/tiles.h"
 
@@ -45,9 +45,9 @@ void ScriptThousandExchanges(benchmark::State& state) {
         game.map.setTile(1, kCell, world::Tile::Zeno);
         game.explore.stack.clear();
         combat::taisen2(game, kCell);
-        benchmark::DoNotOptimize(game.explore.stack.top);
+        benchmark::DoNotOptimize(game.explore.stack.size());
     }
-    state.counters["entries"] = game.explore.stack.top;
+    state.counters["entries"] = game.explore.stack.size();
 }
 BENCHMARK(ScriptThousandExchanges);
 

@@ -1,8 +1,8 @@
 // The damage marks on a full floor: 121 monsters of every kind, each mark worked out from the
 // orb's forecast and drawn as its own small picture, as the window does on every repaint.
+#include "explore/new_game.h"
 #include "extras/damage_map.h"
-#include "game/game.h"
-#include "game/new_game.h"
+#include "state/game.h"
 #include "window/main_window.h"
 #include "world/status.h"
 

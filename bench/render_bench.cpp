@@ -1,9 +1,9 @@
 // Timings of the drawing the game does most: the animation tick, the full redraw of a floor
 // and the frame copies of a walk of one cell at speed Low.
-#include "game/game.h"
-#include "game/new_game.h"
+#include "explore/new_game.h"
 #include "render/play_field.h"
-#include "render/render_state.h"
+#include "state/game.h"
+#include "state/render_state.h"
 #include "window/main_window.h"
 
 #include <benchmark/benchmark.h>

@@ -3,9 +3,9 @@
 // Run without arguments it starts itself RUNS times (default 11) and prints each phase's
 // median in milliseconds, launch included, and the processor time used up to the first frame;
 // `--once` is one such run.
-#include "game/game.h"
 #include "qt_platform.h"
 #include "sdl_sound.h"
+#include "state/game.h"
 #include "tkrn10.h"
 #include "window/main_window.h"
 

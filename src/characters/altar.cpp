@@ -1,11 +1,12 @@
 #include "characters/altar.h"
 
 #include "characters/dialogs.h"
-#include "explore/executor.h"
-#include "explore/explore_state.h"
-#include "explore/input_lock.h"
-#include "game/game.h"
 #include "persist/options.h"
+#include "script/executor.h"
+#include "script/input_lock.h"
+#include "script/script.h"
+#include "state/explore_state.h"
+#include "state/game.h"
 
 #include <algorithm>
 #include <array>
@@ -15,7 +16,7 @@ namespace characters {
 namespace {
 
 using namespace world;
-namespace Cmd = explore::Cmd;
+namespace Cmd = script::Cmd;
 
 constexpr int kOfferLine = 202;   // "If you offer an alter"
 constexpr int kOfferTail = 203;   // "Golds, I will grant your request. Will you?"
@@ -113,11 +114,7 @@ void grant(game::Game& game, Request r) {
     raiseSlot(s[Slot::AltarOfferings], 1);
     s[Slot::Gold] -= static_cast<std::int32_t>(game.talk.shopPrice);
     raiseSlot(s[choice.slot], amount);
-    explore::pushEntries(game, {{Cmd::Pause, 0, 0},
-                                {Cmd::Message, 1, 0},
-                                {Cmd::Pause, 0, 0},
-                                {Cmd::Sound, explore::Effect::Get, 0}});
-    explore::timer2on(game);
+    script::Script(game).sound(script::Effect::Get).pause().message(1).pause().play(game);
     game.explore.dialogPending = false;
 }
 
@@ -125,7 +122,7 @@ void grant(game::Game& game, Request r) {
 
 void altarOffer(game::Game& game) {
     game.talk.altarPending = true;
-    explore::itemdel(game);
+    script::itemdel(game);
     game.talk.shopPrice = altarPrice(game.status);
     openBox(game, lineText(kOfferLine) + " " + std::to_string(game.talk.shopPrice) + " " +
                       lineText(kOfferTail));

@@ -2,12 +2,12 @@
 
 #include "characters/altar.h"
 #include "characters/merchants.h"
-#include "explore/explore_state.h"
-#include "explore/input_lock.h"
-#include "explore/item_icons.h"
-#include "game/game.h"
 #include "persist/options.h"
 #include "render/panel.h"
+#include "script/input_lock.h"
+#include "state/explore_state.h"
+#include "state/game.h"
+#include "window/item_icons.h"
 #include "window/main_window.h"
 #include "world/catalogue.h"
 
@@ -79,8 +79,8 @@ void closeBox(game::Game& game) {
 }
 
 void endTalk(game::Game& game) {
-    explore::itemlive(game);
-    if (game.window.main.menuItem(explore::Menu::MouseControl).checked)
+    script::itemlive(game);
+    if (game.window.main.menuItem(window::Menu::MouseControl).checked)
         render::buttonfocus(game, game.explore.repeatAction);
     closeBox(game);
     render::disp(game);

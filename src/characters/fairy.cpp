@@ -1,10 +1,11 @@
 #include "characters/fairy.h"
 
 #include "characters/dialogs.h"
-#include "explore/executor.h"
-#include "game/game.h"
 #include "persist/options.h"
 #include "persist/ranking_window.h"
+#include "script/executor.h"
+#include "script/script.h"
+#include "state/game.h"
 #include "world/tiles.h"
 
 #include <algorithm>
@@ -15,7 +16,7 @@ namespace characters {
 namespace {
 
 using namespace world;
-namespace Cmd = explore::Cmd;
+namespace Cmd = script::Cmd;
 
 // The fairy's floors: her cell and the scripted dialog that shows her words.
 struct FairyFloor {
@@ -84,18 +85,18 @@ const FairyFloor* fairyOn(std::int32_t floor) {
 
 // Her scene: her words, the pick-up sound, and she is gone; then the floor's music again.
 void pushFairyScene(game::Game& game, const FairyFloor& fairy) {
-    if (explore::musicOn(game))
-        explore::pushEntries(game, {{Cmd::MusicRestart, 0, 0}});
-    explore::pushScript(game, {{Cmd::Pause, 0, 0},
-                               {Cmd::Pause, 0, 0},
-                               {Cmd::MessageBox, fairy.dialog, 0},
-                               {Cmd::Pause, 0, 0},
-                               {Cmd::Pause, 0, 0},
-                               {Cmd::Pause, 0, 0},
-                               {Cmd::Sound, explore::Effect::Get, 0},
-                               {Cmd::Pause, 0, 0},
-                               {Cmd::SetTile, fairy.cell, Tile::Road}});
-    explore::timer2on(game);
+    script::Script script(game, {{Cmd::Pause, 0, 0},
+                                 {Cmd::Pause, 0, 0},
+                                 {Cmd::MessageBox, fairy.dialog, 0},
+                                 {Cmd::Pause, 0, 0},
+                                 {Cmd::Pause, 0, 0},
+                                 {Cmd::Pause, 0, 0},
+                                 {Cmd::Sound, script::Effect::Get, 0},
+                                 {Cmd::Pause, 0, 0},
+                                 {Cmd::SetTile, fairy.cell, Tile::Road}});
+    if (script.musicIsOn())
+        script.add(Cmd::MusicRestart);
+    script.play(game);
 }
 
 } // namespace
@@ -123,7 +124,7 @@ void yousei(game::Game& game) {
         return;
     window::Control& box = game.window.main.control("RichEdit1");
     box.fontSize = game.shell.options[persist::Option::DialogFont];
-    explore::changeMusic(game, kFairyTrack);
+    script::changeMusic(game, kFairyTrack);
     raiseSlot(s[Slot::FairyMeetings], 1);
     persist::fairyValuation(game);
     box.text = fairyText(s[Slot::FairyValuation], s[Slot::FairyPlace], s[Slot::FairyMeetings]);

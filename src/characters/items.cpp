@@ -5,12 +5,14 @@
 #include "characters/travel.h"
 #include "combat/monsters.h"
 #include "explore/doors.h"
-#include "explore/executor.h"
-#include "explore/input_lock.h"
 #include "explore/step.h"
-#include "game/game.h"
 #include "render/panel.h"
 #include "render/play_field.h"
+#include "scenes/tile_scenes.h"
+#include "script/executor.h"
+#include "script/input_lock.h"
+#include "script/script.h"
+#include "state/game.h"
 #include "window/main_window.h"
 #include "world/catalogue.h"
 #include "world/tiles.h"
@@ -23,16 +25,16 @@ namespace characters {
 namespace {
 
 using namespace world;
-using explore::Cmd::DoorFrame;
-using explore::Cmd::Message;
-using explore::Cmd::Pause;
-using explore::Cmd::PutTile;
-using explore::Cmd::SetTile;
-using explore::Cmd::SidePanels;
-using explore::Cmd::Sound;
-using explore::Cmd::Special;
-using explore::Effect::Get;
-using explore::Effect::Open;
+using script::Cmd::DoorFrame;
+using script::Cmd::Message;
+using script::Cmd::Pause;
+using script::Cmd::PutTile;
+using script::Cmd::SetTile;
+using script::Cmd::SidePanels;
+using script::Cmd::Sound;
+using script::Cmd::Special;
+using script::Effect::Get;
+using script::Effect::Open;
 
 // A clickable item icon: its picture number, the item's slot and what a click opens (one of
 // the orbs' views, or the Use / Don't use pair of a single-use item).
@@ -82,10 +84,6 @@ std::string lineOf(int n) {
     return std::string(catalogueLine(n));
 }
 
-int heroCellOf(const Status& s) {
-    return cellOf(s[Slot::HeroX], s[Slot::HeroY]);
-}
-
 // The items work on the four neighbours in this order: below, right, left, above. The snow
 // crystal's road grows from the hero's side of the lava.
 struct ItemNeighbour {
@@ -93,10 +91,10 @@ struct ItemNeighbour {
     int lavaKind;
 };
 constexpr std::array<ItemNeighbour, 4> kNeighbours = {{
-    {Direction::Down, explore::DoorKind::LavaFromTop},
-    {Direction::Right, explore::DoorKind::LavaFromLeft},
-    {Direction::Left, explore::DoorKind::LavaFromRight},
-    {Direction::Up, explore::DoorKind::LavaFromBottom},
+    {Direction::Down, script::DoorKind::LavaFromTop},
+    {Direction::Right, script::DoorKind::LavaFromLeft},
+    {Direction::Left, script::DoorKind::LavaFromRight},
+    {Direction::Up, script::DoorKind::LavaFromBottom},
 }};
 
 // A monster the destructible ball blows away: any one-cell monster but Zeno and the Great
@@ -114,13 +112,14 @@ std::optional<int> ordinaryMonster(std::uint8_t code) {
 void useElixir(game::Game& game) {
     Status& s = game.status;
     game.messageSelector = kComposed;
-    explore::timer2on(game);
-    explore::pushEntries(game, {{Pause, 0, 0},
-                                {Message, kComposed, 0},
-                                {Pause, 0, 0},
-                                {SidePanels, 0, 0},
-                                {Pause, 0, 0},
-                                {Sound, Get, 0}});
+    script::timer2on(game);
+    script::Script(game, {{Sound, Get, 0},
+                          {Pause, 0, 0},
+                          {SidePanels, 0, 0},
+                          {Pause, 0, 0},
+                          {Message, kComposed, 0},
+                          {Pause, 0, 0}})
+        .push(game);
     // Worked out in 64 bits: a strong hero's gain can pass what a slot holds, and the message
     // names no more than the slot could take.
     const std::int64_t gain =
@@ -136,18 +135,16 @@ void useElixir(game::Game& game) {
 void useMattock(game::Game& game) {
     Status& s = game.status;
     const int floor = s[Slot::Floor];
-    explore::timer2on(game);
-    explore::pushEntries(game, {{Message, kMattockUsed, 0}, {SidePanels, 0, 0}});
+    script::timer2on(game);
     game.messageSelector = 0;
-    for (const auto& n : kNeighbours) {
-        const auto cell = neighbour(heroCellOf(s), n.side);
-        if (!cell || game.map.tile(floor, *cell) != Tile::Wall)
-            continue;
-        explore::pushEntries(game,
-                             {{Pause, 0, 0}, {DoorFrame, *cell, explore::DoorKind::WallSinks}});
-        explore::doorstackin(game);
-        explore::pushEntries(game, {{Pause, 0, 0}, {Sound, Open, 0}});
+    // The neighbours' walls sink from the last neighbour to the first.
+    script::Script script(game);
+    for (auto n = kNeighbours.rbegin(); n != kNeighbours.rend(); ++n) {
+        const auto cell = neighbour(s.heroCell(), n->side);
+        if (cell && game.map.tile(floor, *cell) == Tile::Wall)
+            script.door(*cell, script::DoorKind::WallSinks).pause();
     }
+    script.add(SidePanels).add(Message, kMattockUsed).push(game);
     s[Slot::Mattock] = 0;
 }
 
@@ -155,14 +152,14 @@ void useMattock(game::Game& game) {
 void useDestructibleBall(game::Game& game) {
     Status& s = game.status;
     const int floor = s[Slot::Floor];
-    explore::timer2on(game);
-    explore::pushEntries(
-        game,
-        {{Pause, 0, 0}, {Special, kAfterFightChecks, 0}, {Message, 0, 0}, {SidePanels, 0, 0}});
+    script::timer2on(game);
+    script::Script(
+        game, {{SidePanels, 0, 0}, {Message, 0, 0}, {Special, kAfterFightChecks, 0}, {Pause, 0, 0}})
+        .push(game);
     game.messageSelector = 0;
     std::int32_t total = 0; // held at the largest sum a slot can hold, like the gold itself
     for (const auto& n : kNeighbours) {
-        const auto cell = neighbour(heroCellOf(s), n.side);
+        const auto cell = neighbour(s.heroCell(), n.side);
         if (!cell)
             continue;
         const auto type = ordinaryMonster(game.map.tile(floor, *cell));
@@ -170,7 +167,7 @@ void useDestructibleBall(game::Game& game) {
             continue;
         raiseSlot(total, combat::monsterRow(game, *type).gold);
         game.targetCell = *cell;
-        explore::toroad2(game);
+        scenes::toroad2(game);
     }
     raiseSlot(s[Slot::Gold], total);
     s[Slot::DestructibleBall] = 0;
@@ -185,7 +182,7 @@ void useTransferArticle(game::Game& game) {
     Status& s = game.status;
     s[Slot::TransferArticle] -= 1;
     game.messageSelector = kTransferred;
-    const int from = heroCellOf(s);
+    const int from = s.heroCell();
     const int to = kCells - 1 - from;
     if (game.map.tile(s[Slot::Floor], to) == Tile::Road) {
         render::redrawCell(game, from);
@@ -194,12 +191,12 @@ void useTransferArticle(game::Game& game) {
         game.heroCell = to;
         render::yusyahyouji1(game);
         render::show(game);
-        explore::timer2on(game);
-        explore::pushEntries(game, {{Sound, Get, 0}});
+        script::timer2on(game);
+        script::Script(game, {{Sound, Get, 0}}).push(game);
     } else {
         game.messageSelector = kTransferBlocked;
     }
-    explore::itemlive(game);
+    script::itemlive(game);
     render::disp(game);
 }
 
@@ -219,10 +216,10 @@ constexpr Wing kDescend{Slot::WingToDescend, -1, 0, 64, 70};
 void useWing(game::Game& game, const Wing& wing) {
     Status& s = game.status;
     const int floor = s[Slot::Floor];
-    if (floor == wing.lastFloor || game.map.tile(floor + wing.step, heroCellOf(s)) != Tile::Road) {
+    if (floor == wing.lastFloor || game.map.tile(floor + wing.step, s.heroCell()) != Tile::Road) {
         game.messageSelector = wing.blocked;
         render::disp(game);
-        explore::itemlive(game);
+        script::itemlive(game);
         return;
     }
     s[wing.slot] = 0;
@@ -231,10 +228,11 @@ void useWing(game::Game& game, const Wing& wing) {
     render::mhyouji(game);
     render::yusyahyouji1(game);
     render::show(game);
-    explore::timer2on(game);
-    explore::pushEntries(
-        game, {{Message, wing.used, 0}, {SidePanels, 0, 0}, {Pause, 0, 0}, {Sound, Get, 0}});
-    explore::itemlive(game);
+    script::timer2on(game);
+    script::Script(game,
+                   {{Sound, Get, 0}, {Pause, 0, 0}, {SidePanels, 0, 0}, {Message, wing.used, 0}})
+        .push(game);
+    script::itemlive(game);
     render::disp(game);
 }
 
@@ -242,28 +240,21 @@ void useWing(game::Game& game, const Wing& wing) {
 void useSnowCrystal(game::Game& game) {
     const Status& s = game.status;
     const int floor = s[Slot::Floor];
-    explore::timer2on(game);
-    explore::pushEntries(game, {{SidePanels, 0, 0}});
-    bool congealed = false;
-    for (const auto& n : kNeighbours) {
-        const auto cell = neighbour(heroCellOf(s), n.side);
-        if (!cell || game.map.tile(floor, *cell) != Tile::Lava)
-            continue;
-        congealed = true;
-        explore::pushEntries(game, {{Pause, 0, 0},
-                                    {PutTile, *cell, Tile::Road},
-                                    {Pause, 0, 0},
-                                    {DoorFrame, *cell, n.lavaKind}});
-        explore::doorstackin(game);
-        explore::pushEntries(game, {{Pause, 0, 0}, {Sound, Open, 0}});
+    script::timer2on(game);
+    // The message first, then the lava congeals from the last neighbour to the first.
+    script::Script lava(game);
+    for (auto n = kNeighbours.rbegin(); n != kNeighbours.rend(); ++n) {
+        const auto cell = neighbour(s.heroCell(), n->side);
+        if (cell && game.map.tile(floor, *cell) == Tile::Lava)
+            lava.door(*cell, n->lavaKind).pause().add(PutTile, *cell, Tile::Road).pause();
     }
-    if (congealed) {
+    if (!lava.empty()) {
         game.messageSelector = kComposed;
         game.composedMessage = lineOf(kCrystalLine) + lineOf(kCongealedLine);
     } else {
         game.messageSelector = kCrystalUsed;
     }
-    explore::pushEntries(game, {{Message, game.messageSelector, 0}});
+    script::Script(game).message(game.messageSelector).add(lava).add(SidePanels).push(game);
 }
 
 // The magic key: every yellow door of the floor opens; blue and red doors stay shut.
@@ -272,15 +263,13 @@ void useMagicKey(game::Game& game) {
     const int floor = s[Slot::Floor];
     s[Slot::MagicKey] = 0;
     game.messageSelector = kMagicKeyUsed;
-    explore::timer2on(game);
-    explore::pushEntries(game, {{Message, kMagicKeyUsed, 0}, {SidePanels, 0, 0}});
-    for (int cell = kCells - 1; cell >= 0; --cell) {
-        if (game.map.tile(floor, cell) != Tile::YellowDoor)
-            continue;
-        explore::pushEntries(game, {{DoorFrame, cell, explore::DoorKind::Yellow}});
-        explore::doorstackin(game);
-        explore::pushEntries(game, {{Pause, 0, 0}, {Sound, Open, 0}});
+    script::timer2on(game);
+    script::Script script(game);
+    for (int cell = 0; cell < kCells; ++cell) {
+        if (game.map.tile(floor, cell) == Tile::YellowDoor)
+            script.door(cell, script::DoorKind::Yellow);
     }
+    script.add(SidePanels).add(Message, kMagicKeyUsed).push(game);
 }
 
 // The super mattock: every wall of the floor becomes road, column by column from the left.
@@ -289,17 +278,16 @@ void useSuperMattock(game::Game& game) {
     const int floor = s[Slot::Floor];
     s[Slot::SuperMattock] = 0;
     game.messageSelector = kSuperMattockUsed;
-    explore::timer2on(game);
-    explore::pushEntries(game, {{Message, kSuperMattockUsed, 0}, {SidePanels, 0, 0}});
-    for (int x = kSide - 1; x >= 0; --x) {
-        for (int y = kSide - 1; y >= 0; --y) {
+    script::timer2on(game);
+    script::Script script(game);
+    for (int x = 0; x < kSide; ++x) {
+        for (int y = 0; y < kSide; ++y) {
             const int cell = cellOf(x, y);
-            if (game.map.tile(floor, cell) != Tile::Wall)
-                continue;
-            explore::pushEntries(
-                game, {{Pause, 0, 0}, {SetTile, cell, Tile::Road}, {Pause, 0, 0}, {Sound, Get, 0}});
+            if (game.map.tile(floor, cell) == Tile::Wall)
+                script.sound(Get).pause().add(SetTile, cell, Tile::Road).pause();
         }
     }
+    script.add(SidePanels).add(Message, kSuperMattockUsed).push(game);
 }
 
 // An item is held when its slot is 1; the transfer item while it has uses left.
@@ -315,7 +303,7 @@ std::string imageName(int image) {
 void askUse(game::Game& game, const ItemAction& item) {
     if (!held(game.status, item.slot))
         return;
-    explore::itemdel(game);
+    script::itemdel(game);
     game.items.itemInUse = item.use;
     auto& w = game.window.main;
     const window::Control& icon = w.control(imageName(item.image));
@@ -358,7 +346,7 @@ void Button37Click(game::Game& game) {
     if (!clickable(game, "Button37"))
         return;
     hideUsePair(game);
-    explore::itemlive(game);
+    script::itemlive(game);
 }
 
 void Button38Click(game::Game& game) {
@@ -394,7 +382,7 @@ void Button38Click(game::Game& game) {
         useSuperMattock(game);
         break;
     default:
-        explore::itemlive(game);
+        script::itemlive(game);
         break;
     }
 }

@@ -2,7 +2,8 @@
 // items and what each item does when it is used.
 #pragma once
 
-#include <array>
+#include "state/characters_state.h"
+
 #include <cstdint>
 #include <string_view>
 
@@ -11,17 +12,6 @@ struct Game;
 }
 
 namespace characters {
-
-// The monster list of the Orb of Hero has room for this many kinds.
-inline constexpr int kListedMonsterRows = 7;
-
-// ItemsState: which item waits for its "Use" and which monster kinds the Orb of Hero's list
-// shows. Not saved with the game.
-struct ItemsState {
-    std::int32_t itemInUse = 0; // ItemInUse: 5..14 while the Use / Don't use pair is open
-    std::array<std::int32_t, kListedMonsterRows> listedMonsters{}; // kinds in the list's rows
-    int listedCount = 0;                                           // rows filled
-};
 
 // ItemInUse values of the single-use family, by item.
 namespace Use {

@@ -1,10 +1,11 @@
 #include "characters/merchants.h"
 
 #include "characters/dialogs.h"
-#include "explore/executor.h"
-#include "explore/explore_state.h"
-#include "explore/input_lock.h"
-#include "game/game.h"
+#include "script/executor.h"
+#include "script/input_lock.h"
+#include "script/script.h"
+#include "state/explore_state.h"
+#include "state/game.h"
 
 #include <algorithm>
 #include <array>
@@ -85,13 +86,14 @@ void makeOffer(game::Game& game, const Offer& offer) {
 
 // The sale is done: the merchant thanks the hero while the panels show what he got.
 void thankHero(game::Game& game) {
-    namespace Cmd = explore::Cmd;
+    namespace Cmd = script::Cmd;
     showOk(game, lineText(kThanks));
-    explore::pushEntries(game, {{Cmd::Message, 0, 0},
-                                {Cmd::SidePanels, 0, 0},
-                                {Cmd::Pause, 0, 0},
-                                {Cmd::Sound, explore::Effect::Get, 0}});
-    explore::timer2on(game);
+    script::Script(game)
+        .sound(script::Effect::Get)
+        .pause()
+        .add(Cmd::SidePanels)
+        .message(0)
+        .play(game);
 }
 
 // The floor-28 merchant buys one yellow key for 100 gold.
@@ -109,13 +111,13 @@ void buyBack(game::Game& game) {
 } // namespace
 
 void syounin(game::Game& game) {
-    explore::itemdel(game);
+    script::itemdel(game);
     game.talk.altarPending = false;
     game.explore.dialogKind = explore::Dialog::Talk;
     Status& s = game.status;
     const Offer* offer = offerAt(s);
     if (offer == nullptr) {
-        explore::itemlive(game);
+        script::itemlive(game);
         return;
     }
     game.talk.shopGoods = offer->goods;

@@ -4,10 +4,10 @@
 #include "characters/items.h"
 #include "combat/damage.h"
 #include "combat/monsters.h"
-#include "explore/input_lock.h"
-#include "game/game.h"
 #include "persist/options.h"
 #include "render/panel.h"
+#include "script/input_lock.h"
+#include "state/game.h"
 #include "window/main_window.h"
 #include "world/catalogue.h"
 #include "world/tiles.h"
@@ -113,7 +113,7 @@ void img6work(game::Game& game) {
     if (game.status[Slot::OrbOfHero] != 1)
         return;
     game.window.timer("Timer1").enabled = false;
-    explore::itemdel(game);
+    script::itemdel(game);
     forEachListControl(game, [](window::Control& c) {
         c.picture = render::Picture{};
         c.text.clear();
@@ -149,7 +149,7 @@ void Button36Click(game::Game& game) {
     if (!clickable(game, "Button36"))
         return;
     hideMonsterList(game);
-    explore::itemlive(game);
+    script::itemlive(game);
     render::keydisplay(game);
     game.window.timer("Timer1").enabled = true;
 }

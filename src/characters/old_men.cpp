@@ -1,10 +1,11 @@
 #include "characters/old_men.h"
 
 #include "characters/dialogs.h"
-#include "explore/executor.h"
-#include "explore/explore_state.h"
-#include "explore/input_lock.h"
-#include "game/game.h"
+#include "script/executor.h"
+#include "script/input_lock.h"
+#include "script/script.h"
+#include "state/explore_state.h"
+#include "state/game.h"
 
 #include <algorithm>
 #include <array>
@@ -13,8 +14,8 @@ namespace characters {
 namespace {
 
 using namespace world;
-namespace Cmd = explore::Cmd;
-namespace Effect = explore::Effect;
+namespace Cmd = script::Cmd;
+namespace Effect = script::Effect;
 
 enum class Gift {
     None,
@@ -70,13 +71,7 @@ void giveStrength(game::Game& game) {
     raiseSlot(s[Slot::Offense], threePercent(s[Slot::Offense]));
     raiseSlot(s[Slot::Defense], threePercent(s[Slot::Defense]));
     s[kStrengthGiven] = 1;
-    explore::pushEntries(game, {{Cmd::Pause, 0, 0},
-                                {Cmd::Message, 0, 0},
-                                {Cmd::Pause, 0, 0},
-                                {Cmd::Sound, Effect::Get, 0},
-                                {Cmd::Pause, 0, 0},
-                                {Cmd::Pause, 0, 0}});
-    explore::timer2on(game);
+    script::Script(game).pause(2).sound(Effect::Get).pause().message(0).pause().play(game);
 }
 
 // The hidden old man of floor 16 hands over the Elixir.
@@ -84,44 +79,41 @@ void giveElixir(game::Game& game) {
     Status& s = game.status;
     s[Slot::Elixir] = 1;
     s[kElixirGiven] = 1;
-    explore::pushEntries(game, {{Cmd::Pause, 0, 0},
-                                {Cmd::SidePanels, 0, 0},
-                                {Cmd::Pause, 0, 0},
-                                {Cmd::Sound, Effect::Get, 0},
-                                {Cmd::Pause, 0, 0},
-                                {Cmd::Pause, 0, 0}});
-    explore::timer2on(game);
+    script::Script(game)
+        .pause(2)
+        .sound(Effect::Get)
+        .pause()
+        .add(Cmd::SidePanels)
+        .pause()
+        .play(game);
 }
 
 // The floor-3 old man grants the Orb of Hero; it becomes usable with the OK of his line.
 void grantOrbOfHero(game::Game& game) {
     game.status[Slot::OrbOfHero] = kOrbAwaitingOk;
-    explore::pushEntries(game, {{Cmd::Pause, 0, 0},
-                                {Cmd::SidePanels, 0, 0},
-                                {Cmd::Pause, 0, 0},
-                                {Cmd::Sound, Effect::Get, 0},
-                                {Cmd::Pause, 0, 0},
-                                {Cmd::Message, kOrbOfHeroSelector, 0}});
-    explore::timer2on(game);
+    script::Script(game)
+        .message(kOrbOfHeroSelector)
+        .pause()
+        .sound(Effect::Get)
+        .pause()
+        .add(Cmd::SidePanels)
+        .pause()
+        .play(game);
 }
 
 // The old man of floor 23 has nothing to say; his scripted dialog only closes the box.
 void keepSilent(game::Game& game) {
-    explore::pushEntries(game, {{Cmd::Pause, 0, 0},
-                                {Cmd::MessageBox, kNothingToSay, 0},
-                                {Cmd::Pause, 0, 0},
-                                {Cmd::Pause, 0, 0}});
-    explore::timer2on(game);
+    script::Script(game).pause(2).dialogue(kNothingToSay).play(game);
 }
 
 } // namespace
 
 void roujin(game::Game& game) {
-    explore::itemdel(game);
+    script::itemdel(game);
     game.explore.dialogKind = explore::Dialog::Talk;
     const OldMan* man = oldManAt(game.status);
     if (man == nullptr) {
-        explore::itemlive(game);
+        script::itemlive(game);
         return;
     }
     if (man->gift == Gift::Silence) {

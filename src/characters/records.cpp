@@ -2,9 +2,9 @@
 
 #include "characters/dialogs.h"
 #include "characters/items.h"
-#include "explore/explore_state.h"
-#include "explore/input_lock.h"
-#include "game/game.h"
+#include "script/input_lock.h"
+#include "state/explore_state.h"
+#include "state/game.h"
 #include "window/main_window.h"
 
 #include <array>
@@ -39,7 +39,7 @@ void img5work(game::Game& game) {
     if (game.status[Slot::OrbOfWisdom] != 1)
         return;
     game.explore.dialogKind = explore::Dialog::Record;
-    explore::itemdel(game);
+    script::itemdel(game);
     auto& w = game.window.main;
     for (int n = 1; n <= kAdviceRecords; ++n) {
         window::Control& button = w.control(recordButton(n));
@@ -67,7 +67,7 @@ void Button35Click(game::Game& game) {
     game.explore.dialogKind = explore::Dialog::Talk;
     game.status[Slot::RecordViewing] = 0;
     showRecordButtons(game, false);
-    explore::itemlive(game);
+    script::itemlive(game);
 }
 
 } // namespace characters

@@ -2,9 +2,10 @@
 
 #include "characters/dialogs.h"
 #include "explore/doors.h"
-#include "explore/executor.h"
-#include "explore/input_lock.h"
-#include "game/game.h"
+#include "script/executor.h"
+#include "script/input_lock.h"
+#include "script/script.h"
+#include "state/game.h"
 #include "world/tiles.h"
 
 #include <initializer_list>
@@ -14,8 +15,8 @@ namespace characters {
 namespace {
 
 using namespace world;
-namespace Cmd = explore::Cmd;
-namespace Effect = explore::Effect;
+namespace Cmd = script::Cmd;
+namespace Effect = script::Effect;
 
 constexpr int kPrisonFloor = 2;
 constexpr int kPrisonWall = 67;       // the wall of the cell next to the thief's
@@ -28,16 +29,16 @@ constexpr int kMeetingSeen = 122;     // dialog 32 acknowledged
 constexpr int kBlockingCell = 27;     // floor 29: the hero stands beside the thief's hiding place
 
 // Push a script given in playing order with a pause after each of its entries.
-void pushPaced(game::Game& game, std::initializer_list<explore::CommandEntry> entries) {
-    for (auto it = std::rbegin(entries); it != std::rend(entries); ++it)
-        explore::pushScript(game, {*it, {Cmd::Pause, 0, 0}});
+void pushPaced(game::Game& game, std::initializer_list<script::CommandEntry> entries) {
+    script::Script script(game);
+    for (const auto& entry : entries)
+        script.add(entry).pause();
+    script.push(game);
 }
 
 // A wall that sinks into the floor, cell by cell, followed by a pause.
 void pushWallSinks(game::Game& game, int cell) {
-    explore::pushEntries(
-        game, {{Cmd::Pause, 0, 0}, {Cmd::DoorFrame, cell, explore::DoorKind::WallSinks}});
-    explore::doorstackin(game);
+    script::Script(game).doorFrames(cell, script::DoorKind::WallSinks).pause().push(game);
 }
 
 // The thief says scripted dialog n.
@@ -47,8 +48,8 @@ void say(game::Game& game, int dialog) {
 
 // Floor 2, beside the cell wall: he breaks it down and the hero is free.
 void breakPrisonWall(game::Game& game) {
-    if (explore::musicOn(game))
-        explore::restartFloorMusic(game);
+    if (script::musicOn(game))
+        script::restartFloorMusic(game);
     game.composedMessage = lineText(kWallFell);
     pushPaced(game, {{Cmd::Message, 1, 0}, {Cmd::MessageBox, 4, 0}});
     pushWallSinks(game, kPrisonWall);
@@ -89,7 +90,7 @@ void digPassage(game::Game& game) {
 // Floor 29: he blocks the way up and will not move while watched.
 void blockTheWay(game::Game& game) {
     const Status& s = game.status;
-    if (cellOf(s[Slot::HeroX], s[Slot::HeroY]) == kBlockingCell)
+    if (s.heroCell() == kBlockingCell)
         say(game, 27);
     else
         say(game, s[kBlockingSeen] == 0 ? 28 : 29);
@@ -104,8 +105,8 @@ void meetAgain(game::Game& game) {
 } // namespace
 
 void touzoku(game::Game& game) {
-    explore::itemdel(game);
-    const std::int32_t before = game.explore.stack.top;
+    script::itemdel(game);
+    const auto before = game.explore.stack.mark();
     switch (game.status[Slot::Floor]) {
     case kPrisonFloor:
         inPrison(game);
@@ -125,10 +126,10 @@ void touzoku(game::Game& game) {
     default:
         break;
     }
-    if (game.explore.stack.top == before)
-        explore::itemlive(game);
+    if (!game.explore.stack.pushedSince(before))
+        script::itemlive(game);
     else
-        explore::timer2on(game);
+        script::timer2on(game);
 }
 
 } // namespace characters

@@ -1,16 +1,17 @@
 #include "characters/travel.h"
 
 #include "characters/items.h"
-#include "combat/combat_state.h"
+#include "combat/effects.h"
 #include "combat/monster_panel.h"
-#include "explore/executor.h"
-#include "explore/explore_state.h"
-#include "explore/input_lock.h"
 #include "explore/stairs.h"
-#include "game/game.h"
 #include "render/panel.h"
 #include "render/play_field.h"
-#include "scenes/effects.h"
+#include "script/executor.h"
+#include "script/input_lock.h"
+#include "script/script.h"
+#include "state/combat_state.h"
+#include "state/explore_state.h"
+#include "state/game.h"
 #include "window/main_window.h"
 #include "world/tiles.h"
 
@@ -46,11 +47,11 @@ bool choosing(game::Game& game) {
 // winning; a staircase on the highest floor reached also leaves its mark in word 166.
 void describeNeighbours(game::Game& game) {
     const Status& s = game.status;
-    const int hero = cellOf(s[Slot::HeroX], s[Slot::HeroY]);
+    const int hero = s.heroCell();
     for (const Direction side :
          {Direction::Up, Direction::Left, Direction::Right, Direction::Down}) {
         if (const auto cell = neighbour(hero, side))
-            scenes::mmes(game, *cell);
+            combat::mmes(game, *cell);
     }
 }
 
@@ -130,16 +131,16 @@ void img4work(game::Game& game) {
     combat::monshyouji(game);
     if (s[Slot::OrbOfFlying] != 1)
         return;
-    explore::itemdel(game);
+    script::itemdel(game);
     game.messageSelector = 0;
     describeNeighbours(game);
     if (game.messageSelector != kThereIsStairs) {
         game.messageSelector = kNeedsStairs;
-        explore::itemlive(game);
+        script::itemlive(game);
         render::disp(game);
         return;
     }
-    if (explore::musicOn(game))
+    if (script::musicOn(game))
         game.sound().stopMusic();
     s[Slot::HeroHidden] = 1;
     for (const auto name : kChooserButtons) {
@@ -192,17 +193,17 @@ void Button10Click(game::Game& game) {
         else
             explore::kaidandowncheck(game);
     }
-    game.heroCell = cellOf(s[Slot::HeroX], s[Slot::HeroY]);
-    explore::timer2on(game);
-    explore::pushEntries(
-        game, {{explore::Cmd::Pause, 0, 0}, {explore::Cmd::Sound, explore::Effect::Get, 0}});
+    game.heroCell = s.heroCell();
+    script::timer2on(game);
+    script::Script(game, {{script::Cmd::Sound, script::Effect::Get, 0}, {script::Cmd::Pause, 0, 0}})
+        .push(game);
     render::yusyahyouji1(game);
     render::show(game);
     game.messageSelector = kUsedTheOrb;
     render::disp(game);
-    if (explore::musicOn(game))
-        explore::restartFloorMusic(game);
-    explore::itemlive(game);
+    if (script::musicOn(game))
+        script::restartFloorMusic(game);
+    script::itemlive(game);
 }
 
 } // namespace characters

@@ -1,14 +1,15 @@
 #include "combat/battle.h"
 
 #include "combat/blows.h"
+#include "combat/combat_routines.h"
 #include "combat/damage.h"
 #include "combat/monster_panel.h"
 #include "combat/monsters.h"
-#include "explore/executor.h"
-#include "explore/input_lock.h"
-#include "explore/movement.h"
-#include "game/game.h"
 #include "render/panel.h"
+#include "script/executor.h"
+#include "script/input_lock.h"
+#include "script/script.h"
+#include "state/game.h"
 #include "world/catalogue.h"
 #include "world/tiles.h"
 
@@ -20,15 +21,13 @@
 namespace combat {
 namespace {
 
-using explore::CommandEntry;
 using world::Slot::Life;
-namespace Cmd = explore::Cmd;
+namespace Cmd = script::Cmd;
 
-// A script in playing order; it is pushed in reverse.
-using Script = std::vector<CommandEntry>;
+using script::Script;
 
 constexpr int kEntriesPerExchange = 12;
-static_assert(kEntriesPerExchange * kMaxPlayedExchanges + 100 < explore::kCommandStackRoom,
+static_assert(kEntriesPerExchange * kMaxPlayedExchanges + 100 < script::kCommandStackRoom,
               "a fight played blow by blow must leave room for the scripts around it");
 
 constexpr int kHeroBlowMask = 183;           // with the blow picture 184 beneath
@@ -41,11 +40,6 @@ constexpr int kTooStrongLine = 217;          // "Cannot attack as the defensive 
 constexpr int kBeatSomeOfLine = 240;         // "Beat some of"
 constexpr int kCellsOfBigMonster[] = {-23, -22, -21, -12, -11, -10, -1, 0, 1};
 
-CommandEntry entry(int code, int arg1 = 0, int arg2 = 0) {
-    return {static_cast<std::int16_t>(code), static_cast<std::int16_t>(arg1),
-            static_cast<std::int16_t>(arg2)};
-}
-
 // Where a fight is drawn: the monster's cell and tile, and the hero's facing for his pose.
 struct Arena {
     int cell = 0;
@@ -55,29 +49,40 @@ struct Arena {
     int monsterBlowMask() const { return 8 * facing + 184; }
 };
 
-void addPauses(Script& s, int n) {
-    s.insert(s.end(), static_cast<std::size_t>(n), entry(Cmd::Pause));
-}
-
 // The hero's blow: the battle sound, the blow picture over the monster, the monster's life.
 void addHeroBlow(Script& s, const Arena& a, int strikeValue, int pictureCode = Cmd::MaskedSprite) {
-    s.insert(s.end(), {entry(Cmd::Sound, explore::Effect::Battle), entry(Cmd::Pause),
-                       entry(pictureCode, a.cell, kHeroBlowMask),
-                       entry(Cmd::Pause, a.tile, kHeroBlowMask + 1),
-                       entry(Cmd::HeroStrikes, a.cell, strikeValue), entry(Cmd::Pause)});
+    s.sound(script::Effect::Battle)
+        .pause()
+        .add(pictureCode, a.cell, kHeroBlowMask)
+        .add(Cmd::Pause, a.tile, kHeroBlowMask + 1)
+        .add(Cmd::HeroStrikes, a.cell, strikeValue)
+        .pause();
 }
 
 // The monster's blow: the battle sound, the hero's hurt pose, the hero's life.
 void addMonsterBlow(Script& s, const Arena& a, int strikeValue) {
-    s.insert(s.end(), {entry(Cmd::Sound, explore::Effect::Battle), entry(Cmd::Pause),
-                       entry(Cmd::MaskedSprite, a.cell, a.monsterBlowMask()),
-                       entry(Cmd::Pause, a.tile, a.monsterBlowMask() - 1),
-                       entry(Cmd::MonsterStrikes, a.cell, strikeValue), entry(Cmd::Pause)});
+    s.sound(script::Effect::Battle)
+        .pause()
+        .add(Cmd::MaskedSprite, a.cell, a.monsterBlowMask())
+        .add(Cmd::Pause, a.tile, a.monsterBlowMask() - 1)
+        .add(Cmd::MonsterStrikes, a.cell, strikeValue)
+        .pause();
 }
 
-void pushScript(game::Game& game, const Script& s) {
-    for (auto it = s.rbegin(); it != s.rend(); ++it)
-        game.explore.stack.push(it->code, it->arg1, it->arg2);
+// n exchanges: the first striker's blow, then the other's, each strike command carrying its
+// value.
+void addExchanges(Script& s, const Arena& a, std::int32_t n, bool heroFirst, int heroValue,
+                  int monsterValue) {
+    s.reserve(static_cast<std::size_t>(n) * kEntriesPerExchange + 32);
+    for (std::int32_t i = 0; i < n; ++i) {
+        if (heroFirst) {
+            addHeroBlow(s, a, heroValue);
+            addMonsterBlow(s, a, monsterValue);
+        } else {
+            addMonsterBlow(s, a, monsterValue);
+            addHeroBlow(s, a, heroValue);
+        }
+    }
 }
 
 // Settles the exchanges beyond those played at once (see kMaxPlayedExchanges) and returns how
@@ -91,10 +96,6 @@ std::int32_t settleLongFight(game::Game& game, std::int32_t exchanges) {
     std::int32_t& monsterLife = game.combat.monsterLifeLeft;
     monsterLife = std::max(0, monsterLife - damageOf(heroBlow(game), settled));
     return kMaxPlayedExchanges;
-}
-
-int heroCell(const game::Game& game) {
-    return world::cellOf(game.status[world::Slot::HeroX], game.status[world::Slot::HeroY]);
 }
 
 // The gold of a victory as the message tells it: Lucky Gold doubles it. Held within what a
@@ -121,37 +122,26 @@ void composeVictory(game::Game& game, int openingLine, std::int32_t gold, bool s
 // gold is paid and the after-fight checks run.
 Script heroFirstVictory(game::Game& game, const Arena& a, std::int32_t blows, bool head,
                         std::int32_t gold) {
-    Script s;
-    const std::int32_t exchanges = settleLongFight(game, blows - 1);
-    s.reserve(static_cast<std::size_t>(exchanges) * kEntriesPerExchange + 24);
-    for (std::int32_t i = 0; i < exchanges; ++i) {
-        addHeroBlow(s, a, kHeroBlowMask);
-        addMonsterBlow(s, a, 0);
-    }
+    Script s(game);
+    addExchanges(s, a, settleLongFight(game, blows - 1), true, kHeroBlowMask, 0);
     addHeroBlow(s, a, 0, head ? Cmd::HeadBlow : Cmd::MaskedSprite);
-    s.insert(s.end(), {entry(Cmd::Special, 9), entry(Cmd::Pause)});
-    const int here = heroCell(game);
+    s.add(Cmd::Special, script::Special::Hero).pause();
+    const int here = game.status.heroCell();
     if (head) {
         for (int offset : kCellsOfBigMonster)
-            s.push_back(entry(Cmd::PutTile, here + offset, world::Tile::Road));
+            s.add(Cmd::PutTile, here + offset, world::Tile::Road);
     } else {
-        s.push_back(entry(Cmd::PutTile, here, world::Tile::Road));
+        s.add(Cmd::PutTile, here, world::Tile::Road);
     }
-    s.insert(s.end(), {entry(Cmd::Message), entry(Cmd::Gold, gold), entry(Cmd::Special, 5, 5)});
+    s.add(Cmd::Message).add(Cmd::Gold, gold).add(Cmd::Special, script::Special::AfterFight, 5);
     return s;
 }
 
 // The hero strikes first but falls: m exchanges, the monster's m-th blow takes his last life.
 Script heroFirstDefeat(game::Game& game, const Arena& a, std::int32_t monsterBlows) {
-    Script s;
-    const std::int32_t exchanges = settleLongFight(game, monsterBlows);
-    s.reserve(static_cast<std::size_t>(exchanges) * kEntriesPerExchange + 8);
-    for (std::int32_t i = 0; i < exchanges; ++i) {
-        addHeroBlow(s, a, kHeroBlowMask);
-        addMonsterBlow(s, a, 0);
-    }
-    addPauses(s, 6);
-    s.push_back(entry(Cmd::HeroFalls));
+    Script s(game);
+    addExchanges(s, a, settleLongFight(game, monsterBlows), true, kHeroBlowMask, 0);
+    s.pause(6).add(Cmd::HeroFalls);
     return s;
 }
 
@@ -159,7 +149,7 @@ void refuse(game::Game& game) {
     game.messageSelector = 1;
     game.composedMessage = world::catalogueLine(kTooStrongLine);
     render::disp(game);
-    explore::itemlive(game);
+    script::itemlive(game);
 }
 
 Arena arenaAt(const game::Game& game, int cell, int tile) {
@@ -176,16 +166,14 @@ void startMonsterFight(game::Game& game, int type) {
 // The monster strikes n times and the hero n times; the hero's cell becomes floor.
 Script monsterFirstVictory(game::Game& game, const Arena& a, std::int32_t blows,
                            std::int32_t gold) {
-    Script s;
-    const std::int32_t exchanges = settleLongFight(game, blows);
-    s.reserve(static_cast<std::size_t>(exchanges) * kEntriesPerExchange + 8);
-    for (std::int32_t i = 0; i < exchanges; ++i) {
-        addMonsterBlow(s, a, 0);
-        addHeroBlow(s, a, kHeroBlowInMonsterFirst);
-    }
-    s.insert(s.end(), {entry(Cmd::Special, 9), entry(Cmd::Pause),
-                       entry(Cmd::PutTile, heroCell(game), world::Tile::Road), entry(Cmd::Message),
-                       entry(Cmd::Gold, gold), entry(Cmd::Special, 5, 5)});
+    Script s(game);
+    addExchanges(s, a, settleLongFight(game, blows), false, kHeroBlowInMonsterFirst, 0);
+    s.add(Cmd::Special, script::Special::Hero)
+        .pause()
+        .add(Cmd::PutTile, game.status.heroCell(), world::Tile::Road)
+        .add(Cmd::Message)
+        .add(Cmd::Gold, gold)
+        .add(Cmd::Special, script::Special::AfterFight, 5);
     return s;
 }
 
@@ -193,18 +181,12 @@ Script monsterFirstVictory(game::Game& game, const Arena& a, std::int32_t blows,
 // When it cannot hurt him either, its one blow overwhelms him and his life is set to 0.
 Script monsterFirstDefeat(game::Game& game, const Arena& a, std::int32_t monsterBlows,
                           bool overwhelmed) {
-    Script s;
-    const std::int32_t exchanges = settleLongFight(game, monsterBlows - 1);
-    s.reserve(static_cast<std::size_t>(exchanges) * kEntriesPerExchange + 32);
-    for (std::int32_t i = 0; i < exchanges; ++i) {
-        addMonsterBlow(s, a, kMonsterBlowInLoss);
-        addHeroBlow(s, a, 0);
-    }
+    Script s(game);
+    addExchanges(s, a, settleLongFight(game, monsterBlows - 1), false, 0, kMonsterBlowInLoss);
     addMonsterBlow(s, a, a.tile);
     if (overwhelmed)
-        s.insert(s.end(), {entry(Cmd::SetStatus, Life, 0), entry(Cmd::Message)});
-    addPauses(s, 18);
-    s.insert(s.end(), {entry(Cmd::HeroFalls), entry(Cmd::Pause)});
+        s.add(Cmd::SetStatus, Life, 0).add(Cmd::Message);
+    s.pause(18).add(Cmd::HeroFalls).pause();
     return s;
 }
 
@@ -240,10 +222,10 @@ void taisen(game::Game& game) {
     monshyouji(game);
     if (!canAttack(game, c.currentMonster)) {
         refuse(game);
-        explore::timer2on(game);
+        script::timer2on(game);
         return;
     }
-    explore::idou(game);
+    kCombatRoutines.walkIn(game);
     game.status[world::Slot::HeroHidden] = 1;
     c.monsterLifeLeft = monsterStrength(game, c.currentMonster).life;
     dameiji(game);
@@ -255,12 +237,12 @@ void taisen(game::Game& game) {
         const std::int32_t tableGold = monsterRow(game, c.currentMonster).gold;
         const std::int32_t gold = partial ? tableGold / 2 : tableGold;
         composeVictory(game, partial ? kBeatSomeOfLine : kBeatALine, luckyGold(game, gold), true);
-        pushScript(game, heroFirstVictory(game, arena, c.blowCount, head, gold));
+        heroFirstVictory(game, arena, c.blowCount, head, gold).push(game);
     } else {
         ydameiji(game);
-        pushScript(game, heroFirstDefeat(game, arena, c.blowCount));
+        heroFirstDefeat(game, arena, c.blowCount).push(game);
     }
-    explore::timer2on(game);
+    script::timer2on(game);
 }
 
 void taisen2(game::Game& game, int cell) {
@@ -271,8 +253,7 @@ void taisen2(game::Game& game, int cell) {
     if (!type)
         return;
     startMonsterFight(game, *type);
-    pushScript(game, monsterFirstScript(game, arenaAt(game, cell, tile)));
-    explore::timer2on(game);
+    monsterFirstScript(game, arenaAt(game, cell, tile)).play(game);
 }
 
 } // namespace combat

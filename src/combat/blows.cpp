@@ -3,7 +3,7 @@
 #include "combat/damage.h"
 #include "combat/monster_panel.h"
 #include "combat/monsters.h"
-#include "game/game.h"
+#include "state/game.h"
 
 #include <algorithm>
 #include <string>

@@ -1,7 +1,7 @@
 #include "combat/damage.h"
 
 #include "combat/monsters.h"
-#include "game/game.h"
+#include "state/game.h"
 #include "world/catalogue.h"
 
 #include <algorithm>

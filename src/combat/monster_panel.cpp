@@ -1,8 +1,8 @@
 #include "combat/monster_panel.h"
 
 #include "combat/monsters.h"
-#include "game/game.h"
-#include "render/render_state.h"
+#include "state/game.h"
+#include "state/render_state.h"
 #include "world/catalogue.h"
 
 #include <array>

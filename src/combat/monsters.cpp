@@ -1,6 +1,6 @@
 #include "combat/monsters.h"
 
-#include "game/game.h"
+#include "state/game.h"
 #include "world/catalogue.h"
 #include "world/tiles.h"
 

@@ -1,13 +1,12 @@
 #include "explore/dialog.h"
 
-#include "characters/dialogs.h"
-#include "characters/fairy.h"
-#include "explore/executor.h"
-#include "explore/input_lock.h"
-#include "explore/item_icons.h"
-#include "game/game.h"
+#include "explore/explore_routines.h"
 #include "render/panel.h"
-#include "scenes/opening.h"
+#include "script/executor.h"
+#include "script/input_lock.h"
+#include "script/script.h"
+#include "state/game.h"
+#include "window/item_icons.h"
 #include "world/catalogue.h"
 
 #include <algorithm>
@@ -15,6 +14,8 @@
 #include <string>
 
 namespace explore {
+
+using namespace script;
 namespace {
 
 using namespace world;
@@ -58,16 +59,11 @@ std::string scriptedText(int n) {
 void pushGameOverScript(game::Game& game) {
     if (musicOn(game))
         game.status[Slot::MusicTrack] = kDeathTrack;
-    game.explore.stack.push(Cmd::Pause, 0, 0);
-    game.explore.stack.push(Cmd::NewGame, 0, 0);
-    pushPauses(game, 5);
-    game.explore.stack.push(Cmd::MessageBox, kGameOverDialog, 0);
-    pushPauses(game, 4);
-    if (musicOn(game)) {
-        pushPauses(game, 9);
-        game.explore.stack.push(Cmd::Sound, Effect::MusicOn, 0);
-    }
-    timer2on(game);
+    Script script(game);
+    if (script.musicIsOn())
+        script.musicOn().pause(9);
+    script.pause(4).add(Cmd::MessageBox, kGameOverDialog).pause(5).add(Cmd::NewGame).pause();
+    script.play(game);
 }
 
 // Open the text box over the play field with scripted dialog n and its "OK".
@@ -96,7 +92,7 @@ void zyouout(game::Game& game) {
     else if (kind >= Dialog::ScriptedBase)
         showScriptedDialog(game, kind - Dialog::ScriptedBase);
     else if (kind == Dialog::Talk)
-        characters::zyouout(game);
+        kExploreRoutines.talk(game);
 }
 
 void Button1Click(game::Game& game) {
@@ -108,16 +104,16 @@ void Button1Click(game::Game& game) {
         if (s[Slot::OrbOfHero] == 2)
             s[Slot::OrbOfHero] = 1;
         itemlive(game);
-        if (game.window.main.menuItem(Menu::MouseControl).checked)
+        if (game.window.main.menuItem(window::Menu::MouseControl).checked)
             render::buttonfocus(game, game.explore.repeatAction);
     } else if (kind == Dialog::Record) {
         game.window.main.control("Button35").enabled = true;
         focus(game, "Button35");
     } else if (kind == Dialog::ScriptedBase + kZenoWelcome) {
-        scenes::openning2(game);
+        kExploreRoutines.zenoWelcomeOk(game);
     } else if (kind >= Dialog::ScriptedBase) {
         // The script that opened the dialog plays on.
-        if (!characters::rankingAfterFairy(game, kind - Dialog::ScriptedBase))
+        if (!kExploreRoutines.fairyDialogOk(game, kind - Dialog::ScriptedBase))
             game.window.timer("Timer2").enabled = true;
     }
     game.window.main.control("Button1").visible = false;

@@ -1,14 +1,17 @@
 #include "explore/doors.h"
 
-#include "explore/executor.h"
 #include "explore/movement.h"
-#include "game/game.h"
 #include "render/play_field.h"
+#include "script/executor.h"
+#include "script/script.h"
+#include "state/game.h"
 #include "world/tiles.h"
 
 #include <array>
 
 namespace explore {
+
+using namespace script;
 namespace {
 
 using namespace world;
@@ -199,24 +202,10 @@ void doorRule(game::Game& game) {
         game.messageSelector = colour.openedSelector;
     }
     doorcheck(game);
-    pushEntries(game, {{Cmd::Message, game.messageSelector, 0}});
-    if (opens) {
-        pushEntries(game, {{Cmd::SidePanels, 0, 0}, {Cmd::DoorFrame, target, door}});
-        doorstackin(game);
-        pushEntries(game, {{Cmd::Pause, 0, 0}, {Cmd::Sound, Effect::Open, 0}});
-    }
-    timer2on(game);
-}
-
-void doorstackin(game::Game& game) {
-    CommandStack& stack = game.explore.stack;
-    const CommandEntry door = stack.topEntry();
-    stack.topEntry() = CommandEntry(Cmd::Pause, 0, kDoorFrames);
-    for (int k = kDoorFrames - 1; k >= 1; --k) {
-        stack.push(door.code, door.arg1, door.arg2);
-        stack.push(Cmd::Pause, 0, k);
-    }
-    stack.push(door.code, door.arg1, door.arg2);
+    Script script(game);
+    if (opens)
+        script.door(target, door).add(Cmd::SidePanels);
+    script.message(game.messageSelector).play(game);
 }
 
 void dooropen(game::Game& game) {
@@ -244,15 +233,16 @@ void dooropen(game::Game& game) {
 void doorcheck(game::Game& game) {
     const int floor = game.status[Slot::Floor];
     if (floor == kFloor39 && floor39Pattern(game)) {
-        pushEntries(game, {{Cmd::Pause, 0, 0},
-                           {Cmd::SetTile, 36, Tile::TransferArticle},
-                           {Cmd::Pause, 0, 0},
-                           {Cmd::Sound, Effect::Get, 0},
-                           {Cmd::Pause, 0, 0},
-                           {Cmd::Pause, 0, 0}});
+        Script(game, {{Cmd::Pause, 0, 0},
+                      {Cmd::Pause, 0, 0},
+                      {Cmd::Sound, Effect::Get, 0},
+                      {Cmd::Pause, 0, 0},
+                      {Cmd::SetTile, 36, Tile::TransferArticle},
+                      {Cmd::Pause, 0, 0}})
+            .push(game);
     } else if (floor == kFloor43 && game.targetCell == 7 &&
                game.map.tile(floor, 8) == Tile::MagicSergeant) {
-        pushEntries(game, {{Cmd::SetTile, 7, Tile::EventCell}});
+        Script(game, {{Cmd::SetTile, 7, Tile::EventCell}}).push(game);
     }
 }
 

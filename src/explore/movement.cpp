@@ -1,16 +1,16 @@
 #include "explore/movement.h"
 
-#include "characters/travel.h"
-#include "explore/input_lock.h"
-#include "explore/item_icons.h"
+#include "explore/explore_routines.h"
 #include "explore/step.h"
-#include "game/events.h"
-#include "game/game.h"
-#include "persist/options.h"
+#include "script/input_lock.h"
+#include "state/game.h"
+#include "window/item_icons.h"
 
 #include <array>
 
 namespace explore {
+
+using namespace script;
 namespace {
 
 using namespace world;
@@ -41,7 +41,7 @@ constexpr StepDirection directionOf(Direction d) {
 // The cells the step goes from and to; no step from the edge of the floor.
 void resolveStep(game::Game& game, Direction d) {
     const Status& s = game.status;
-    game.heroCell = cellOf(s[Slot::HeroX], s[Slot::HeroY]);
+    game.heroCell = s.heroCell();
     const auto target = neighbour(game.heroCell, d);
     if (!target)
         return;
@@ -55,7 +55,7 @@ window::Control& itemCursor(game::Game& game) {
 
 bool holdsAnyItem(const Status& s) {
     std::int64_t held = 0; // fifteen slots of any value add up without overflow
-    for (const auto& item : kItemIcons)
+    for (const auto& item : window::kItemIcons)
         held += s[item.slot];
     return held != 0;
 }
@@ -95,9 +95,10 @@ void enterKey(game::Game& game) {
     ExploreState& e = game.explore;
     auto& cursor = itemCursor(game);
     if (cursor.visible) {
-        const ItemIcon& item = kItemIcons.at(static_cast<std::size_t>(e.cursorSlot));
+        const window::ItemIcon& item =
+            window::kItemIcons.at(static_cast<std::size_t>(e.cursorSlot));
         if (item.clickable)
-            game::click(game, item.icon);
+            kExploreRoutines.click(game, item.icon);
         itemCursor(game).visible = false;
     } else {
         itemichiwork(game, CursorMove::Stay);
@@ -140,7 +141,7 @@ void chooserReleased(game::Game& game, std::string_view button, std::int32_t fli
 }
 
 void showArrowButtons(game::Game& game, bool visible) {
-    for (const auto name : kArrowButtons)
+    for (const auto name : window::kArrowButtons)
         game.window.main.control(name).visible = visible;
 }
 
@@ -151,9 +152,9 @@ struct Speed {
     std::uint8_t optionByte;
 };
 constexpr std::array<Speed, 3> kSpeeds = {{
-    {Menu::SpeedHigh, 150, 1},
-    {Menu::SpeedMiddle, 250, 2},
-    {Menu::SpeedLow, 350, 3},
+    {window::Menu::SpeedHigh, 150, 1},
+    {window::Menu::SpeedMiddle, 250, 2},
+    {window::Menu::SpeedLow, 350, 3},
 }};
 constexpr std::array<std::string_view, 3> kPacedTimers = {"Timer1", "Timer2", "Timer3"};
 
@@ -166,8 +167,8 @@ void setSpeed(game::Game& game, const Speed& speed) {
 }
 
 void checkControlMode(game::Game& game, bool keyboard) {
-    game.window.main.menuItem(Menu::KeyboardControl).checked = keyboard;
-    game.window.main.menuItem(Menu::MouseControl).checked = !keyboard;
+    game.window.main.menuItem(window::Menu::KeyboardControl).checked = keyboard;
+    game.window.main.menuItem(window::Menu::MouseControl).checked = !keyboard;
 }
 
 } // namespace
@@ -180,7 +181,7 @@ void stepRequest(game::Game& game, Direction direction) {
 }
 
 void formkeydown(game::Game& game, game::Key key) {
-    if (!game.window.main.menuItem(Menu::KeyboardControl).checked)
+    if (!game.window.main.menuItem(window::Menu::KeyboardControl).checked)
         return;
     if (!optionsEnabled(game) || !game.explore.stack.empty())
         return;
@@ -239,7 +240,7 @@ void timer3ontimer(game::Game& game) {
         resolveStep(game, Direction::Down);
         break;
     default:
-        characters::floorChoiceRepeat(game, e.repeatAction); // 5 and 6: the floor chooser
+        kExploreRoutines.floorChoiceRepeat(game, e.repeatAction); // 5 and 6: the floor chooser
         break;
     }
 }

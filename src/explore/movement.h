@@ -2,14 +2,14 @@
 // repeat timer, the speed and the two control modes.
 #pragma once
 
+#include "state/key.h"
 #include "world/tower_map.h"
 
 #include <cstdint>
 
 namespace game {
 struct Game;
-enum class Key;
-} // namespace game
+}
 
 namespace explore {
 

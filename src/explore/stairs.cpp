@@ -1,19 +1,23 @@
 #include "explore/stairs.h"
 
 #include "combat/monster_panel.h"
-#include "explore/executor.h"
-#include "explore/input_lock.h"
-#include "explore/item_icons.h"
+#include "explore/explore_routines.h"
 #include "explore/step.h"
-#include "game/game.h"
 #include "render/panel.h"
 #include "render/play_field.h"
+#include "script/executor.h"
+#include "script/input_lock.h"
+#include "script/script.h"
+#include "state/game.h"
+#include "window/item_icons.h"
 #include "world/catalogue.h"
 #include "world/tiles.h"
 
 #include <array>
 
 namespace explore {
+
+using namespace script;
 namespace {
 
 using namespace world;
@@ -62,7 +66,7 @@ void turnAwayFrom(game::Game& game, std::uint8_t staircase) {
                                             {Direction::Right, Facing::Left},
                                             {Direction::Down, Facing::Up}}};
     Status& s = game.status;
-    const int hero = cellOf(s[Slot::HeroX], s[Slot::HeroY]);
+    const int hero = s.heroCell();
     for (const auto& a : kAway) {
         const auto cell = neighbour(hero, a.side);
         if (cell && game.map.tile(s[Slot::Floor], *cell) == staircase)
@@ -80,7 +84,7 @@ void firstArrival(game::Game& game) {
     Status& s = game.status;
     for (const auto& a : kArrivals) {
         if (s[Slot::Floor] == a.floor && s[a.flag] == 0) {
-            mevent(game);
+            kExploreRoutines.floorEvent(game);
             s[a.flag] = 1;
         }
     }
@@ -98,7 +102,7 @@ void climb(game::Game& game) {
     placeHero(game, game.map.arrivalUp(s[Slot::Floor]));
     kaidanupcheck(game);
     firstArrival(game);
-    pushEntries(game, {{Cmd::Pause, 0, 0}, {Cmd::Message, kWentUp, 0}});
+    Script(game, {{Cmd::Message, kWentUp, 0}, {Cmd::Pause, 0, 0}}).push(game);
 }
 
 void descend(game::Game& game) {
@@ -113,14 +117,14 @@ void descend(game::Game& game) {
     }
     placeHero(game, game.map.arrivalDown(s[Slot::Floor]));
     kaidandowncheck(game);
-    pushEntries(game, {{Cmd::Pause, 0, 0}, {Cmd::Message, kWentDown, 0}});
+    Script(game, {{Cmd::Message, kWentDown, 0}, {Cmd::Pause, 0, 0}}).push(game);
 }
 
 int wipeIntervalMs(game::Game& game) {
     auto& w = game.window.main;
-    if (w.menuItem(Menu::SpeedHigh).checked)
+    if (w.menuItem(window::Menu::SpeedHigh).checked)
         return 5;
-    if (w.menuItem(Menu::SpeedMiddle).checked)
+    if (w.menuItem(window::Menu::SpeedMiddle).checked)
         return 10;
     return 15;
 }
@@ -129,7 +133,7 @@ int wipeIntervalMs(game::Game& game) {
 
 void stairs(game::Game& game) {
     const bool up = game.map.tile(game.status[Slot::Floor], game.targetCell) == Tile::StairsUp;
-    pushPauses(game, 2);
+    Script(game).pause(2).push(game);
     if (musicOn(game)) {
         game.window.timer("Timer1").enabled = false;
         game.sound().stopMusic();
@@ -153,14 +157,16 @@ void kaidanwork(game::Game& game) {
     game.render.frameB = render::Picture(render::kFieldSide, render::kFieldSide);
     game.window.timer("Timer1").enabled = false;
     const int steps = static_cast<int>(render::kSpiral.size());
-    for (int p = steps; p >= 1; --p) {
+    Script script(game);
+    script.sound(Effect::Stairs).pause();
+    for (int p = 1; p <= steps; ++p)
+        script.add(Cmd::WipeStep, 0, p);
+    for (int p = 1; p <= steps; ++p) {
+        script.add(Cmd::WipeStep, 1, p);
         if (p == kMusicRestartAfter && musicOn(game))
-            game.explore.stack.push(Cmd::MusicRestart, 0, 0);
-        game.explore.stack.push(Cmd::WipeStep, 1, p);
+            script.add(Cmd::MusicRestart);
     }
-    for (int p = steps; p >= 1; --p)
-        game.explore.stack.push(Cmd::WipeStep, 0, p);
-    pushEntries(game, {{Cmd::Pause, 0, 0}, {Cmd::Sound, Effect::Stairs, 0}});
+    script.push(game);
     game.window.timer("Timer2").intervalMs = wipeIntervalMs(game);
     timer2on(game);
 }

@@ -1,17 +1,13 @@
 #include "explore/step.h"
 
-#include "characters/altar.h"
-#include "characters/fairy.h"
-#include "characters/merchants.h"
-#include "characters/old_men.h"
-#include "characters/thief.h"
 #include "combat/battle.h"
 #include "explore/doors.h"
-#include "explore/executor.h"
+#include "explore/explore_routines.h"
 #include "explore/movement.h"
 #include "explore/stairs.h"
-#include "explore/tile_scenes.h"
-#include "game/game.h"
+#include "script/executor.h"
+#include "script/script.h"
+#include "state/game.h"
 #include "world/catalogue.h"
 #include "world/tiles.h"
 
@@ -22,13 +18,15 @@
 #include <string>
 
 namespace explore {
+
+using namespace script;
 namespace {
 
 using namespace world;
 
 constexpr int kPointsUp = 166; // " points up!"
 
-// The floor band F: 1 on floors 1..10, 2 on 11..20 ... 5 on 41..50, 0 on floor 0.
+// The floor band: 1 on floors 1..10, 2 on 11..20 ... 5 on 41..50, 0 on floor 0.
 std::int32_t floorBand(const Status& s) {
     return (s[Slot::Floor] + 9) / 10;
 }
@@ -135,17 +133,19 @@ void equipmentRule(game::Game& game, std::uint8_t t) {
 } // namespace
 
 void pushPickup(game::Game& game) {
-    pushScript(game, {{Cmd::Sound, Effect::Get, 0},
-                      {Cmd::Pause, 0, 0},
-                      {Cmd::SetTile, game.targetCell, Tile::Road},
-                      {Cmd::Pause, 0, 0},
-                      {Cmd::SidePanels, 0, 0},
-                      {Cmd::Message, 0, 0}});
+    Script(game, {{Cmd::Sound, Effect::Get, 0},
+                  {Cmd::Pause, 0, 0},
+                  {Cmd::SetTile, game.targetCell, Tile::Road},
+                  {Cmd::Pause, 0, 0},
+                  {Cmd::SidePanels, 0, 0},
+                  {Cmd::Message, 0, 0}})
+        .push(game);
 }
 
 void handan(game::Game& game) {
     const std::uint8_t t = game.map.tile(game.status[Slot::Floor], game.targetCell);
-    switch (stepKind(t)) {
+    const StepKind kind = stepKind(t);
+    switch (kind) {
     case StepKind::Blocked:
         break;
     case StepKind::Door:
@@ -154,21 +154,9 @@ void handan(game::Game& game) {
     case StepKind::Road:
         idou(game);
         break;
-    case StepKind::Event:
-        mevent(game);
-        break;
-    case StepKind::FalseWall:
-        falseWallRule(game);
-        break;
-    case StepKind::Hidden:
-        hiddenTriggerRule(game);
-        break;
     case StepKind::StairsUp:
     case StepKind::StairsDown:
         stairs(game);
-        break;
-    case StepKind::TimeGate:
-        gateRule(game);
         break;
     case StepKind::Key:
         keyRule(game, t);
@@ -182,23 +170,10 @@ void handan(game::Game& game) {
     case StepKind::Monster:
         combat::taisen(game);
         break;
-    case StepKind::Zeno:
-        zenoRule(game);
-        break;
-    case StepKind::Altar:
-        characters::altarOffer(game);
-        break;
-    case StepKind::Merchant:
-        characters::syounin(game);
-        break;
-    case StepKind::Thief:
-        characters::touzoku(game);
-        break;
-    case StepKind::Fairy:
-        characters::yousei(game);
-        break;
-    case StepKind::OldMan:
-        characters::roujin(game);
+    default:
+        // The scenes and the characters: the rule bound to the kind.
+        if (const auto rule = kExploreRoutines.steps[stepIndex(kind)])
+            rule(game);
         break;
     }
 }

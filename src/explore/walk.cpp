@@ -1,9 +1,9 @@
-#include "explore/item_icons.h"
+#include "combat/effects.h"
 #include "explore/movement.h"
-#include "game/game.h"
 #include "render/panel.h"
 #include "render/play_field.h"
-#include "scenes/effects.h"
+#include "state/game.h"
+#include "window/item_icons.h"
 
 namespace explore {
 namespace {
@@ -13,7 +13,7 @@ using render::Picture;
 
 constexpr int kSide = render::kCellSide;
 constexpr int kCursorFrame = 0xffff00; // the yellow frame of the item cursor
-constexpr int kItemSlots = static_cast<int>(kItemIcons.size());
+constexpr int kItemSlots = static_cast<int>(window::kItemIcons.size());
 
 // The strip a walk redraws: the two cells the hero walks between, the upper or left one first.
 struct Strip {
@@ -78,7 +78,7 @@ int wrapSlot(int slot) {
 }
 
 bool held(const game::Game& game, int slot) {
-    return game.status[kItemIcons[static_cast<std::size_t>(slot)].slot] != 0;
+    return game.status[window::kItemIcons[static_cast<std::size_t>(slot)].slot] != 0;
 }
 
 bool holdsAnyItem(const game::Game& game) {
@@ -97,7 +97,7 @@ constexpr int cursorDelta(int direction) {
 // The item cursor over the icon of a slot: the icon's picture inside a frame.
 void placeCursor(game::Game& game, int slot) {
     auto& w = game.window.main;
-    const auto& icon = w.control(kItemIcons[static_cast<std::size_t>(slot)].icon);
+    const auto& icon = w.control(window::kItemIcons[static_cast<std::size_t>(slot)].icon);
     auto& cursor = w.control("ItemCursor");
     cursor.x = icon.x;
     cursor.y = icon.y;
@@ -112,9 +112,9 @@ void placeCursor(game::Game& game, int slot) {
 
 int walkSubSteps(game::Game& game) {
     auto& w = game.window.main;
-    if (w.menuItem(Menu::SpeedHigh).checked)
+    if (w.menuItem(window::Menu::SpeedHigh).checked)
         return 8;
-    if (w.menuItem(Menu::SpeedMiddle).checked)
+    if (w.menuItem(window::Menu::SpeedMiddle).checked)
         return 16;
     return 32;
 }
@@ -145,7 +145,7 @@ void idou(game::Game& game) {
     s[Slot::HeroY] = cellY(game.targetCell);
     render::yusyahyouji1(game);
     game.messageSelector = 0;
-    if (scenes::magicAfterStep(game))
+    if (combat::magicAfterStep(game))
         return;
     render::disp(game);
 }

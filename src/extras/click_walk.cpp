@@ -1,6 +1,6 @@
 #include "extras/click_walk.h"
 
-#include "game/game.h"
+#include "state/game.h"
 #include "world/tiles.h"
 
 #include <algorithm>
@@ -48,7 +48,7 @@ bool shown(const game::Game& game, std::string_view name) {
 std::optional<std::vector<int>> walkPath(const game::Game& game, int target) {
     const Status& s = game.status;
     const int floor = s[Slot::Floor];
-    const int start = cellOf(s[Slot::HeroX], s[Slot::HeroY]);
+    const int start = s.heroCell();
     if (!validCell(target) || target == start ||
         stepKind(game.map.tile(floor, target)) == StepKind::Blocked)
         return std::nullopt;

@@ -2,8 +2,8 @@
 
 #include "combat/damage.h"
 #include "combat/monsters.h"
-#include "game/game.h"
-#include "render/render_state.h"
+#include "state/game.h"
+#include "state/render_state.h"
 #include "world/status.h"
 
 #include <array>

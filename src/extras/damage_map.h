@@ -4,7 +4,7 @@
 // picture are never drawn into.
 #pragma once
 
-#include "render/picture.h"
+#include "picture/picture.h"
 
 #include <cstdint>
 #include <string>

@@ -4,8 +4,8 @@
 #include "extras/recorder.h"
 #include "extras/settings.h"
 #include "game/events.h"
-#include "game/game.h"
 #include "persist/files.h"
+#include "state/game.h"
 
 #include <string>
 
@@ -104,14 +104,14 @@ void walkOn(game::Game& game) {
         return;
     }
     const world::Status& s = game.status;
-    const int from = world::cellOf(s[world::Slot::HeroX], s[world::Slot::HeroY]);
+    const int from = s.heroCell();
     const int next = path->front();
     if (next == *target)
         target.reset();
     const std::string button(arrowButtonTowards(from, next));
     game::click(game, button);
     record(game, "click " + button);
-    if (target && world::cellOf(s[world::Slot::HeroX], s[world::Slot::HeroY]) != next)
+    if (target && s.heroCell() != next)
         target.reset();
 }
 

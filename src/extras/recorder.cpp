@@ -1,9 +1,9 @@
 #include "extras/recorder.h"
 
 #include "extras/click_walk.h"
-#include "game/game.h"
 #include "persist/saved_game.h"
 #include "persist/saved_games.h"
+#include "state/game.h"
 
 #include <algorithm>
 #include <filesystem>

@@ -3,7 +3,7 @@
 // the game the very same events in the very same order.
 #pragma once
 
-#include "window/platform.h"
+#include "platform/platform.h"
 
 #include <cstdint>
 #include <fstream>

@@ -1,7 +1,7 @@
 #include "extras/settings.h"
 
-#include "game/game.h"
 #include "persist/files.h"
+#include "state/game.h"
 
 #include <string>
 #include <string_view>

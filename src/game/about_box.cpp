@@ -1,8 +1,8 @@
 #include "game/about_box.h"
 
-#include "game/game.h"
-#include "render/bmp.h"
-#include "render/picture_list.h"
+#include "picture/bmp.h"
+#include "picture/picture_list.h"
+#include "state/game.h"
 
 #include <string_view>
 

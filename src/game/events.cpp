@@ -7,10 +7,8 @@
 #include "characters/records.h"
 #include "characters/travel.h"
 #include "explore/dialog.h"
-#include "explore/executor.h"
 #include "explore/movement.h"
 #include "game/about_box.h"
-#include "game/game.h"
 #include "game/startup.h"
 #include "persist/data_folder.h"
 #include "persist/options.h"
@@ -19,8 +17,10 @@
 #include "render/play_field.h"
 #include "scenes/ending.h"
 #include "scenes/opening.h"
+#include "script/executor.h"
 #include "sound/music.h"
 #include "sound/switches.h"
+#include "state/game.h"
 
 #include <algorithm>
 #include <span>
@@ -156,7 +156,7 @@ constexpr Binding kMenus[] = {
 };
 constexpr Binding kTimers[] = {
     {"Timer1", render::Timer1Timer},
-    {"Timer2", explore::timer2timer},
+    {"Timer2", script::timer2timer},
     {"Timer3", explore::timer3ontimer},
     {"About.Timer1", aboutTimer1Timer},
     {"Timer4", scenes::timer4ontimer},            // the prologue

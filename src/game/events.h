@@ -2,13 +2,13 @@
 // of the headless driver) arrives through these functions and nothing else.
 #pragma once
 
+#include "state/key.h"
+
 #include <string_view>
 
 namespace game {
 
 struct Game;
-
-enum class Key { Up, Down, Left, Right, Enter, Escape };
 
 // formactivate: the start-up sequence, run once when the main window is first shown.
 void startUp(Game& game);

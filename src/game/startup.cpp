@@ -1,12 +1,14 @@
 #include "game/startup.h"
 
-#include "explore/input_lock.h"
-#include "explore/item_icons.h"
-#include "game/game.h"
-#include "game/new_game.h"
+#include "explore/new_game.h"
 #include "persist/files.h"
+#include "persist/options.h"
+#include "persist/settings.h"
 #include "render/screen.h"
+#include "script/input_lock.h"
 #include "sound/music.h"
+#include "state/game.h"
+#include "window/item_icons.h"
 
 #include <optional>
 #include <string>
@@ -83,8 +85,8 @@ void quit(Game& game) {
 } // namespace
 
 void closeInputForOpening(Game& game) {
-    explore::itemdel(game);
-    game.window.main.menuItem(explore::Menu::Load).enabled = true;
+    script::itemdel(game);
+    game.window.main.menuItem(window::Menu::Load).enabled = true;
 }
 
 void formactivate(Game& game) {
@@ -106,7 +108,7 @@ void formactivate(Game& game) {
         closeInputForOpening(game); // the opening's end brings the music with the new game
         return;
     }
-    explore::itemlive(game);
+    script::itemlive(game);
     // The options were applied while no floor was chosen and the new game cleared the
     // track: with music on, the floor's music starts now.
     sound::floorMusic(game);

@@ -2,23 +2,12 @@
 // help, and the shell state that goes with them.
 #pragma once
 
-#include "persist/options.h"
-#include "persist/settings.h"
-
 namespace game {
 
 struct Game;
 
 inline constexpr const char* kCaption = "Gravenhold Ver1.0";
 inline constexpr const char* kHelpFile = "KRN.HLP";
-
-// What the shell keeps for the whole run.
-struct ShellState {
-    persist::Settings settings; // the lines of KRN10.INI
-    persist::OptionBlock options = persist::kBuiltInOptions;
-    int screenWidth = 1024;     // width of the screen the window opens on; set by the shell
-    bool quitRequested = false; // the shell ends the program after the event that set this
-};
 
 // formactivate: the start-up sequence, run once when the main window is first shown: settings,
 // window placement, pictures, hints, options, then a new game (or the opening).

@@ -1,8 +1,9 @@
 #include "persist/data_folder.h"
 
-#include "game/game.h"
 #include "persist/files.h"
 #include "persist/folders.h"
+#include "persist/settings.h"
+#include "state/game.h"
 
 #include <algorithm>
 #include <filesystem>

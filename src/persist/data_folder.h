@@ -19,14 +19,6 @@ struct Game;
 
 namespace persist {
 
-// What the window holds while it is open: the chosen folder and the folder of every row of
-// its two lists.
-struct DataFolderState {
-    std::string chosen;
-    std::vector<std::string> places;  // rows of DriveComboBox1
-    std::vector<std::string> folders; // rows of DirectoryListBox1
-};
-
 // The files that move with the save folder, in the order they are copied.
 inline constexpr std::array<const char*, 11> kDataFiles = {
     "option.dat",   "option1.dat", "option11.dat", "option2.dat", "option21.dat", "option3.dat",

@@ -1,9 +1,9 @@
 #include "persist/options.h"
 
 #include "explore/movement.h"
-#include "game/game.h"
 #include "persist/files.h"
 #include "sound/switches.h"
+#include "state/game.h"
 
 #include <algorithm>
 #include <iterator>

@@ -3,7 +3,8 @@
 // applied at once when an entry is chosen, and written only by "Save &Option".
 #pragma once
 
-#include <array>
+#include "state/shell_state.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <span>
@@ -14,25 +15,6 @@ struct Game;
 
 namespace persist {
 
-inline constexpr std::size_t kOptionBytes = 10;
-using OptionBlock = std::array<std::uint8_t, kOptionBytes>;
-
-// What each byte holds.
-namespace Option {
-enum : std::size_t {
-    SmallFont = 0,   // status figures and monster panel: 12, 10, 9 or 8
-    DialogFont = 1,  // message line, dialogue box, altar buttons: 14, 12, 11 or 10
-    Zero = 2,        // always 0
-    Speed = 3,       // 1 High, 2 Middle, 3 Low
-    ControlMode = 4, // 0 mouse, 1 keyboard
-    Prologue = 5,    // 1 the opening plays at start-up
-    Music = 6,       // 1 background music on
-    WavOff = 7,      // 1 sound effects off (the inverted sense of Status[89])
-};
-}
-
-// The values before any file is read, and the values of "&Initialize Option".
-inline constexpr OptionBlock kBuiltInOptions{10, 12, 0, 1, 0, 1, 0, 0, 0, 0};
 inline constexpr OptionBlock kInitialOptions{10, 12, 0, 2, 0, 1, 0, 0, 0, 0};
 
 inline constexpr const char* kOptionFile = "option.dat";

@@ -1,9 +1,10 @@
 #include "persist/ranking_window.h"
 
-#include "game/game.h"
 #include "persist/files.h"
+#include "persist/ranking.h"
 #include "persist/saved_game.h"
 #include "persist/saved_games.h"
+#include "state/game.h"
 
 #include <algorithm>
 #include <string_view>

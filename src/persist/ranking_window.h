@@ -3,24 +3,11 @@
 // game, which it receives and hands back through save0.dat.
 #pragma once
 
-#include "persist/ranking.h"
-#include "world/status.h"
-#include "world/tower_map.h"
-
 namespace game {
 struct Game;
 }
 
 namespace persist {
-
-// What the Ranking window holds while it is open.
-struct RankingState {
-    world::TowerMap copyMap; // the game as the window received it
-    world::Status copy;
-    int list = 0; // the list on show (1..5), 0 before a floor button is pressed
-    RankingTable table;
-    RankingNames names;
-};
 
 // HighScore1Click: "&Ranking" opens the window to look at the lists (no place to register).
 void HighScore1Click(game::Game& game);

@@ -1,13 +1,13 @@
 #include "persist/saved_games.h"
 
-#include "explore/input_lock.h"
-#include "game/game.h"
-#include "game/new_game.h"
+#include "explore/new_game.h"
 #include "persist/files.h"
 #include "persist/saved_game.h"
 #include "render/panel.h"
 #include "scenes/opening.h"
+#include "script/input_lock.h"
 #include "sound/music.h"
+#include "state/game.h"
 
 #include <filesystem>
 #include <string_view>
@@ -122,19 +122,19 @@ void loadSlot(game::Game& game, int slot) {
     // leaves a new game on the normal game screen rather than the opening's picture.
     if (game.window.timer("Timer4").enabled)
         scenes::endPrologue(game);
-    explore::itemdel(game);
+    script::itemdel(game);
     writeScratch(game);
     checkSlot(game, kLoadMenu, slot);
     loadwork(game, slotPath(game.folders.save, slot));
-    explore::itemlive(game);
+    script::itemlive(game);
     game.window.timer("Timer1").enabled = true;
 }
 
 void saveSlot(game::Game& game, int slot) {
-    explore::itemdel(game);
+    script::itemdel(game);
     checkSlot(game, kSaveMenu, slot);
     savework(game, slotPath(game.folders.save, slot));
-    explore::itemlive(game);
+    script::itemlive(game);
 }
 
 } // namespace persist

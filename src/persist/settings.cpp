@@ -1,8 +1,8 @@
 #include "persist/settings.h"
 
-#include "game/game.h"
 #include "persist/files.h"
 #include "persist/folders.h"
+#include "state/game.h"
 
 namespace persist {
 namespace {

@@ -3,6 +3,8 @@
 // memory for the whole run; every reader takes the save folder from line 0.
 #pragma once
 
+#include "state/shell_state.h"
+
 #include <optional>
 #include <string>
 #include <vector>
@@ -15,12 +17,6 @@ namespace persist {
 
 inline constexpr const char* kSettingsFile = "KRN10.INI";
 inline constexpr std::size_t kShortTextLength = 10;
-
-// The settings lines as the game holds them.
-struct Settings {
-    std::vector<std::string> lines; // line 0 save folder, line 1 game folder, line 2 short text
-    std::string shortText;          // the first ten characters of line 2
-};
 
 // The settings after reading a file's lines (nothing when the file could not be opened),
 // and whether the file must be written back. A file of fewer than three lines counts as

@@ -1,7 +1,8 @@
 #include "render/panel.h"
 
-#include "game/game.h"
 #include "render/play_field.h"
+#include "state/game.h"
+#include "window/item_icons.h"
 #include "window/main_window.h"
 #include "world/catalogue.h"
 
@@ -26,10 +27,6 @@ constexpr const char* kNoName = "      "; // grade 0: six spaces
 
 constexpr std::array<std::string_view, kTopGrade> kGradeNames = {"Iron", "Silver", "Knight", "Holy",
                                                                  "Sacred"};
-
-constexpr std::array<const char*, kItems> kItemIcons = {
-    "Image6",  "Image5",  "Image4",  "Image7",  "Image8",  "Image9",  "Image10", "Image11",
-    "Image12", "Image13", "Image14", "Image15", "Image16", "Image17", "Image18"};
 
 constexpr int kKeySide = 16;
 constexpr int kKeyColumns = 6;
@@ -84,10 +81,6 @@ void showEquipment(game::Game& game, const Equipment& e) {
 
 } // namespace
 
-const char* itemIconName(int k) {
-    return k >= 0 && k < kItems ? kItemIcons[static_cast<std::size_t>(k)] : "";
-}
-
 std::string floorLabel(std::int32_t floor) {
     return std::string(world::catalogueLine(kTowerLine)) + (floor < 10 ? "  " : " ") +
            std::to_string(floor) + std::string(world::catalogueLine(kFloorSuffixLine));
@@ -110,7 +103,7 @@ void itemdisp(game::Game& game) {
     showEquipment(game, kShield);
     for (int k = 0; k < kItems; ++k) {
         const bool held = game.status[world::Slot::OrbOfHero + k] != 0;
-        window::Control& icon = game.window.main.control(itemIconName(k));
+        window::Control& icon = game.window.main.control(window::itemIconName(k));
         icon.picture = panelIcon(game, held ? kItemPictureBase + k : -1);
         if (held)
             icon.visible = true;

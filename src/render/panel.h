@@ -11,9 +11,6 @@ struct Game;
 
 namespace render {
 
-// The message line before the first redraw.
-inline constexpr const char* kFirstMessage = "A brave-man is walking for save the princess.";
-
 // The floor label: "Tower", two spaces below floor 10 and one from 10 on, the floor, " F".
 std::string floorLabel(std::int32_t floor);
 
@@ -32,8 +29,5 @@ void keydisplay(game::Game& game);
 // buttonfocus: give the keyboard focus to the arrow button of direction repeatAction
 // (1 up BitBtn1, 2 left BitBtn2, 3 right BitBtn3, 4 down BitBtn4) if it is visible.
 void buttonfocus(game::Game& game, std::int32_t repeatAction);
-
-// The designer name of the icon of item k (0..14, the order of Status[17]..Status[31]).
-const char* itemIconName(int k);
 
 } // namespace render

@@ -1,7 +1,7 @@
 #include "render/play_field.h"
 
-#include "game/game.h"
 #include "render/panel.h"
+#include "state/game.h"
 #include "world/tiles.h"
 
 namespace render {
@@ -25,10 +25,6 @@ int cellLeft(int cell) {
 }
 int cellTop(int cell) {
     return world::cellY(cell) * kCellSide;
-}
-
-int heroCell(const game::Game& game) {
-    return world::cellOf(game.status[world::Slot::HeroX], game.status[world::Slot::HeroY]);
 }
 
 // P: the first hero picture of the facing, or nothing for a facing outside 1..4.
@@ -59,7 +55,7 @@ constexpr int kAroundHero[] = {-1, 1, -12, -11, -10, -23, -22, -21};
 
 void largeMonsterRepaint(game::Game& game, Picture& frame) {
     const std::int32_t floor = game.status[world::Slot::Floor];
-    const int hero = heroCell(game);
+    const int hero = game.status.heroCell();
     for (const LargeMonster& m : kLargeMonsters) {
         if (floor != m.floor || hero != m.heroCell || tileOf(game, m.heroCell) != kRoadTile ||
             game.status[m.counterSlot] > 1)
@@ -192,7 +188,7 @@ void wipeStep(game::Game& game, int mode, int position) {
         return;
     }
     redrawCell(game, cell);
-    if (cell == heroCell(game))
+    if (cell == game.status.heroCell())
         yusyahyouji1(game);
     drawRect(game.window.main.screen, kFieldLeft + cellLeft(cell), kFieldTop + cellTop(cell),
              game.render.frameA, {cellLeft(cell), cellTop(cell), kCellSide, kCellSide});

@@ -2,7 +2,7 @@
 // the animation tick and the floor-change wipe.
 #pragma once
 
-#include "render/picture.h"
+#include "picture/picture.h"
 
 #include <array>
 #include <cstdint>

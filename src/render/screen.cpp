@@ -1,9 +1,10 @@
 #include "render/screen.h"
 
-#include "game/game.h"
 #include "render/panel.h"
 #include "render/play_field.h"
-#include "render/render_state.h"
+#include "state/game.h"
+#include "state/render_state.h"
+#include "window/item_icons.h"
 
 #include <string>
 
@@ -61,7 +62,7 @@ void clearMonsterPanel(window::Window& w) {
 // Show all fifteen item icons and enable those of held items that a click can use.
 void showItemIcons(game::Game& game) {
     for (int k = 0; k < 15; ++k) {
-        window::Control& icon = game.window.main.control(itemIconName(k));
+        window::Control& icon = game.window.main.control(window::itemIconName(k));
         icon.visible = true;
         const int slot = world::Slot::OrbOfHero + k;
         const bool passive = slot == world::Slot::Cross || slot == world::Slot::DragonSlayer ||

@@ -2,7 +2,7 @@
 // drawing half of setting the window up for play after a new or loaded game.
 #pragma once
 
-#include "render/bmp.h"
+#include "picture/bmp.h"
 
 #include <optional>
 #include <string_view>

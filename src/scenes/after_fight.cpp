@@ -2,11 +2,11 @@
 
 #include "combat/monsters.h"
 #include "explore/doors.h"
-#include "explore/executor.h"
-#include "explore/tile_scenes.h"
-#include "game/game.h"
 #include "scenes/opening.h"
-#include "scenes/script.h"
+#include "scenes/tile_scenes.h"
+#include "script/executor.h"
+#include "script/script.h"
+#include "state/game.h"
 #include "world/tiles.h"
 
 #include <initializer_list>
@@ -16,8 +16,8 @@ namespace scenes {
 namespace {
 
 using namespace world;
-namespace Cmd = explore::Cmd;
-namespace Effect = explore::Effect;
+namespace Cmd = script::Cmd;
+namespace Effect = script::Effect;
 
 constexpr int kLastLapMessage = 140; // an empty message line before the ending
 constexpr int kLaterLapEndingDialog = 62;
@@ -39,7 +39,7 @@ void openGatesWhen(game::Game& game, std::initializer_list<int> cells, int sum,
                    std::initializer_list<int> gates) {
     if (!sumIs(game, cells, sum))
         return;
-    Script script(game);
+    script::Script script(game);
     for (int gate : gates)
         script.openGate(gate);
     script.push(game);
@@ -62,7 +62,7 @@ struct Treasure {
     std::initializer_list<int> keys;   // yellow keys
 };
 
-void treasure(Script& script, const Treasure& t) {
+void treasure(script::Script& script, const Treasure& t) {
     script.reward(t.fairy, Tile::Fairy)
         .reward(t.red, Tile::RedCrystal)
         .reward(t.blue, Tile::BlueCrystal)
@@ -74,19 +74,19 @@ void treasure(Script& script, const Treasure& t) {
 void floor2(game::Game& game) {
     if (!sumIs(game, {16, 18, 48}, 17))
         return;
-    Script script(game);
+    script::Script script(game);
     for (int bars : {48, 52, 81, 85, 114, 118})
-        script.door(bars, explore::DoorKind::BarsLift);
+        script.door(bars, script::DoorKind::BarsLift);
     script.push(game);
 }
 
 // Floor 10: the skeleton army is beaten, then its captain.
 void floor10(game::Game& game) {
     if (sumIs(game, {37, 38, 39, 48, 50, 59, 60, 61, 27}, 52))
-        Script(game).dialogue(14).openGate(27).musicOn().push(game);
+        script::Script(game).dialogue(14).openGate(27).musicOn().push(game);
     if (!sumIs(game, {5, 71, 40, 36}, 18))
         return;
-    Script script(game);
+    script::Script script(game);
     script.musicOff().dialogue(15).openGate(36).openGate(40).openGate(71);
     treasure(script, {27, {22, 23, 24}, {30, 31, 32}, {33, 34, 35}, {41, 42, 43}});
     script.reward(115, Tile::StairsUp).add(Cmd::SetTile, 93, Tile::EventCell);
@@ -96,13 +96,13 @@ void floor10(game::Game& game) {
 // Floor 14: the four guards of the corner are gone.
 void floor14(game::Game& game) {
     if (sumIs(game, {0, 2, 12, 22}, 26))
-        Script(game).reward(22, Tile::RedKey).push(game);
+        script::Script(game).reward(22, Tile::RedKey).push(game);
 }
 
 // Floor 15: the Big Octopus is beaten.
 void floor15(game::Game& game) {
     if (sumIs(game, {60, 27, 93}, 14))
-        Script(game).openGate(27).openGate(93).reward(49, Tile::Mattock).push(game);
+        script::Script(game).openGate(27).openGate(93).reward(49, Tile::Mattock).push(game);
 }
 
 // Floor 17: four gates, each with its two guards.
@@ -117,7 +117,7 @@ void floor17(game::Game& game) {
 void floor20(game::Game& game) {
     if (!sumIs(game, {48, 49, 50, 59, 61, 70, 71, 72, 60, 27, 93}, 62))
         return;
-    Script script(game);
+    script::Script script(game);
     script.openGate(27).openGate(93).dialogue(21).musicOff();
     treasure(script, {49, {47, 58, 69}, {51, 62, 73}, {81, 82, 83}, {37, 38, 39}});
     script.reward(5, Tile::StairsUp).push(game);
@@ -128,8 +128,8 @@ void floor25(game::Game& game) {
     if (!sumIs(game, {60, 104}, 10))
         return;
     if (game.status[Slot::DialogueSeenBase + 26] == 1)
-        explore::openFloor24Passage(game);
-    Script(game)
+        scenes::openFloor24Passage(game);
+    script::Script(game)
         .openGate(104)
         .reward(71, Tile::Fairy)
         .reward({80, 81, 82, 83, 84}, Tile::RedKey)
@@ -139,7 +139,7 @@ void floor25(game::Game& game) {
 // Floor 30: the six guards of the pen are beaten.
 void floor30(game::Game& game) {
     if (sumIs(game, {46, 47, 48, 50, 51, 52, 38, 71}, 44))
-        Script(game).openGate(38).openGate(71).reward(5, Tile::StairsUp).push(game);
+        script::Script(game).openGate(38).openGate(71).reward(5, Tile::StairsUp).push(game);
 }
 
 // Floor 32: the gate's guards; and the Golden Knight who was beaten before his master spoke.
@@ -151,7 +151,7 @@ void floor32(game::Game& game) {
     game.map.setTile(29, 17, Tile::Road);
     game.map.setTile(2, 120, Tile::Thief);
     game.window.main.control("Button1").text = "OK";
-    Script script(game);
+    script::Script script(game);
     script.dialogue(31).add(Cmd::PutTile, 104, Tile::GoldenKnight);
     script.walk({104, 93, 82, 71, 60, 49, 38, 27, 16, 5, 6, 7, 8, 9});
     script.reward(9, Tile::Road).push(game);
@@ -160,13 +160,16 @@ void floor32(game::Game& game) {
 // Floor 34: the eight guards are beaten, once.
 void floor34(game::Game& game) {
     if (firstMatch(game, Slot::Floor34Event, {37, 39, 41, 43, 81, 83, 85, 87}, 48))
-        Script(game).reward(56, Tile::RedKey).reward({44, 46, 66, 68}, Tile::YellowKey).push(game);
+        script::Script(game)
+            .reward(56, Tile::RedKey)
+            .reward({44, 46, 66, 68}, Tile::YellowKey)
+            .push(game);
 }
 
 // Floor 35: the Dragon is beaten, once.
 void floor35(game::Game& game) {
     if (firstMatch(game, Slot::Floor35Event, {71, 27}, 10))
-        Script(game)
+        script::Script(game)
             .openGate(27)
             .reward(60, Tile::SnowCrystal)
             .reward({48, 49, 50}, Tile::BlueElixir)
@@ -183,7 +186,7 @@ void floor38(game::Game& game) {
 void floor40(game::Game& game) {
     if (!firstMatch(game, Slot::Floor40Event, {16, 5}, 17))
         return;
-    Script script(game);
+    script::Script script(game);
     script.musicOff();
     treasure(script, {60, {12, 13, 14}, {18, 19, 20}, {35, 36, 37}, {39, 40, 41}});
     script.push(game);
@@ -193,7 +196,7 @@ void floor40(game::Game& game) {
 void floor41(game::Game& game) {
     if (!firstMatch(game, Slot::Floor41Event, {12, 20}, 12))
         return;
-    Script script(game);
+    script::Script script(game);
     for (auto [cell, tile] :
          {std::pair{59, Tile::Wall}, std::pair{60, Tile::Wall}, std::pair{61, Tile::Wall},
           std::pair{70, Tile::Road}, std::pair{72, Tile::Road}})
@@ -214,12 +217,12 @@ void floor49(game::Game& game) {
     openGatesWhen(game, {81, 83, 71, 60}, 23, {71});
     if (sumIs(game, {16, 26, 28, 38}, 24) && sumIs(game, {15, 17, 37, 39}, 372)) {
         combat::weakenZeno(game);
-        Script(game).musicOff().dialogue(46).musicOn().push(game);
+        script::Script(game).musicOff().dialogue(46).musicOn().push(game);
     }
     if (!sumIs(game, {27, 71, 60}, 16))
         return;
     game.explore.stack.clear();
-    Script script(game);
+    script::Script script(game);
     script.musicOff();
     for (int sergeant : {15, 17, 37, 39})
         script.add(Cmd::SetTile, sergeant, Tile::Road);
@@ -249,10 +252,12 @@ bool zenoBeatenOnTop(const game::Game& game) {
 void floor50(game::Game& game) {
     if (game.status[Slot::LapLevel] == 0 || !zenoBeatenOnTop(game))
         return;
-    Script script(game);
+    script::Script script(game);
     script.add(Cmd::MessageBox, kLaterLapEndingDialog, kLaterLapEndingMark).pause(3);
     script.message(kLastLapMessage);
-    script.add(Cmd::Special, 13).add(Cmd::Special, 14).add(Cmd::Special, 15);
+    script.add(Cmd::Special, script::Special::StopAnimation)
+        .add(Cmd::Special, script::Special::HideStatus)
+        .add(Cmd::Special, script::Special::KeepScreen);
     endingSteps(script);
     script.push(game);
 }

@@ -1,11 +1,11 @@
 #include "scenes/ending.h"
 
-#include "explore/item_icons.h"
-#include "game/events.h"
-#include "game/game.h"
-#include "render/bmp.h"
+#include "picture/bmp.h"
 #include "render/panel.h"
-#include "render/render_state.h"
+#include "state/game.h"
+#include "state/key.h"
+#include "state/render_state.h"
+#include "window/item_icons.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -200,7 +200,7 @@ bool formonkeydown(game::Game& game, game::Key key) {
     if (!endingWindow(game).visible)
         return false;
     if (key == game::Key::Enter && game.scenes.endingTakesKeys &&
-        game.window.main.menuItem(explore::Menu::KeyboardControl).checked)
+        game.window.main.menuItem(window::Menu::KeyboardControl).checked)
         append(game);
     return true;
 }
@@ -210,7 +210,7 @@ void append(game::Game& game) {
     for (const char* picture : {"Image1", "Image2", "Image3", "Image23"})
         main.control(picture).visible = false;
     for (int k = 0; k < 15; ++k)
-        main.control(render::itemIconName(k)).visible = false;
+        main.control(window::itemIconName(k)).visible = false;
     window::Window& w = endingWindow(game);
     for (const char* shown : {"Image3", "Image4", "Panel1"})
         w.control(shown).visible = false;

@@ -1,10 +1,10 @@
 #include "scenes/floor_events.h"
 
+#include "combat/effects.h"
 #include "combat/monsters.h"
-#include "explore/executor.h"
-#include "game/game.h"
-#include "scenes/effects.h"
-#include "scenes/script.h"
+#include "script/executor.h"
+#include "script/script.h"
+#include "state/game.h"
 #include "world/catalogue.h"
 #include "world/tiles.h"
 
@@ -15,8 +15,8 @@ namespace scenes {
 namespace {
 
 using namespace world;
-namespace Cmd = explore::Cmd;
-namespace Effect = explore::Effect;
+namespace Cmd = script::Cmd;
+namespace Effect = script::Effect;
 
 constexpr int kRoadToWall = 114;  // "The road changed to the wall!"
 constexpr int kDoorOpened = 4;    // "The door opened."
@@ -36,7 +36,7 @@ bool seen(const game::Game& game, int dialogue) {
 }
 
 // Each monster walks its path one cell at a time, and each slide is followed by sound 4.
-void march(Script& script, std::initializer_list<std::initializer_list<int>> paths) {
+void march(script::Script& script, std::initializer_list<std::initializer_list<int>> paths) {
     for (const auto& path : paths) {
         const int* from = path.begin();
         for (const int* to = from + 1; to != path.end(); ++from, ++to)
@@ -45,7 +45,7 @@ void march(Script& script, std::initializer_list<std::initializer_list<int>> pat
 }
 
 // Floor 10, first visit: the skeleton captain sends his army and withdraws behind his gate.
-void skeletonArmy(Script& script) {
+void skeletonArmy(script::Script& script) {
     script.musicOff().dialogue(13).reward(59, Tile::Road).reward(61, Tile::Road);
     script.walk({38, 27, 16, 5}).closeGate(27).closeGate(71).openGate(36).openGate(40);
     march(script, {{34, 35, 36, 37, 48, 59, 60},
@@ -62,13 +62,13 @@ void skeletonArmy(Script& script) {
 }
 
 // Floor 10 after the fairy has spoken: the thief comes out of his tunnel.
-void thiefArrives(Script& script) {
+void thiefArrives(script::Script& script) {
     script.reward(99, Tile::Thief);
     script.walk({99, 88, 77, 78, 79, 90, 101, 112, 113, 114, 103, 104});
     script.dialogue(17).reward(104, Tile::Road);
 }
 
-void floor10(game::Game& game, Script& script) {
+void floor10(game::Game& game, script::Script& script) {
     if (seen(game, 16))
         thiefArrives(script);
     else
@@ -76,19 +76,19 @@ void floor10(game::Game& game, Script& script) {
 }
 
 // Floor 20: the Vampire's room closes round the hero.
-void floor20(game::Game& game, Script& script) {
+void floor20(game::Game& game, script::Script& script) {
     const int floor = game.status[Slot::Floor];
     for (int cell : {48, 49, 50, 59, 61, 70, 71, 72})
         game.map.setTile(floor, cell, Tile::Road);
     game.map.setTile(floor, 60, kVampire);
     script.musicOff().closeGate(93).sound(Effect::Floor20);
     for (int k = 1; k <= kVampireSteps; ++k)
-        script.add(Cmd::Special, 4, k);
+        script.add(Cmd::Special, script::Special::VampireArrives, k);
     script.dialogue(20).musicOn();
 }
 
 // Floor 24: the passage to the top, where Zeno waits behind the thief.
-void floor24(game::Game& game, Script& script) {
+void floor24(game::Game& game, script::Script& script) {
     const Status& s = game.status;
     combat::restoreZeno(game);
     const bool zenoAttacks = s[Slot::LapLevel] != 0 && s[Slot::KeepProgress] == 0;
@@ -96,7 +96,7 @@ void floor24(game::Game& game, Script& script) {
         combat::setLaterLapZeno(game);
     script.musicOff();
     for (int floor = 25; floor <= kTopFloor; ++floor)
-        script.sound(Effect::Open).add(Cmd::Special, 11, floor);
+        script.sound(Effect::Open).add(Cmd::Special, script::Special::ShowFloor, floor);
     script.dialogue(48).dialogue(49).sound(Effect::Floor3);
     for (int m = 166; m <= 182; ++m)
         script.masked(49, m, Tile::Thief, Tile::Zeno);
@@ -110,23 +110,23 @@ void floor24(game::Game& game, Script& script) {
 }
 
 // Floor 32: a Golden Knight walks the long way round to the hero.
-void floor32(game::Game& game, Script& script) {
+void floor32(game::Game& game, script::Script& script) {
     game.window.main.control("Button1").text = std::string(catalogueLine(kWhatCaption));
     script.reward(9, Tile::GoldenKnight).walk({9, 8, 7, 6, 5, 16, 27, 38, 49, 60});
     script.dialogue(30).walk({60, 71, 82, 93, 104}).fight(104);
 }
 
 // Floor 33: a wall rises behind the hero on cell 107; elsewhere two gates close.
-void floor33(game::Game& game, Script& script) {
+void floor33(game::Game& game, script::Script& script) {
     const Status& s = game.status;
-    if (cellOf(s[Slot::HeroX], s[Slot::HeroY]) == 107)
+    if (s.heroCell() == 107)
         script.raiseWall(106).message(kRoadToWall);
     else
         script.closeGate(42).closeGate(86);
 }
 
 // Floor 40: the army of the tower, one soldier at a time.
-void floor40(game::Game& game, Script& script) {
+void floor40(game::Game& game, script::Script& script) {
     const int floor = game.status[Slot::Floor];
     struct Rank {
         std::initializer_list<int> cells;
@@ -160,15 +160,15 @@ void floor40(game::Game& game, Script& script) {
     attack({16, 27, 38, 49, 60, 71});
     script.openGate(82).message(kDoorOpened).reward(5, Tile::StairsUp).dialogue(39);
     script.add(Cmd::PutTile, 71, Tile::GoldenKnight).walk({71, 60, 49, 38, 27, 16});
-    script.reward(16, Tile::Road).add(Cmd::Special, 5);
+    script.reward(16, Tile::Road).add(Cmd::Special, script::Special::AfterFight);
 }
 
 // Floor 42: Zeno and his Sergeants strike down the thief.
-void floor42(game::Game& game, Script& script) {
+void floor42(game::Game& game, script::Script& script) {
     game.map.setTile(35, 103, Tile::Road);
     const int floor = game.status[Slot::Floor];
-    script.dialogue(41).add(zenoAppearance(game, 60).entries()).dialogue(42).dialogue(43);
-    script.add(sergeantsAppearance(game, {71, 93, 81, 83}).entries()).sound(Effect::Zeno);
+    script.dialogue(41).add(combat::zenoAppearance(game, 60).entries()).dialogue(42).dialogue(43);
+    script.add(combat::sergeantsAppearance(game, {71, 93, 81, 83}).entries()).sound(Effect::Zeno);
     script.masked(82, 183, game.map.tile(floor, 82), 184);
     for (int cell : {82, 71, 93, 81, 83})
         script.add(Cmd::SetTile, cell, Tile::Road);
@@ -176,7 +176,7 @@ void floor42(game::Game& game, Script& script) {
 }
 
 // Floor 43: the trap of the Magic Sergeant behind the door.
-void floor43(game::Game& game, Script& script) {
+void floor43(game::Game& game, script::Script& script) {
     if (game.map.tile(game.status[Slot::Floor], 8) != Tile::MagicSergeant)
         return;
     script.raiseWall(9).raiseWall(6);
@@ -184,12 +184,16 @@ void floor43(game::Game& game, Script& script) {
 }
 
 // Floor 49: Zeno in his hall, with his ring of eight Sergeants.
-void floor49(Script& script) {
-    script.musicOff().closeGate(71).add(Cmd::Special, 2).dialogue(45).musicOn();
-    script.add(Cmd::Special, 3);
+void floor49(script::Script& script) {
+    script.musicOff()
+        .closeGate(71)
+        .add(Cmd::Special, script::Special::ZenoRises)
+        .dialogue(45)
+        .musicOn();
+    script.add(Cmd::Special, script::Special::SergeantRing);
 }
 
-void floorScene(game::Game& game, Script& script) {
+void floorScene(game::Game& game, script::Script& script) {
     switch (game.status[Slot::Floor]) {
     case 10:
         floor10(game, script);
@@ -241,12 +245,11 @@ void floorScene(game::Game& game, Script& script) {
 } // namespace
 
 void ichicheck(game::Game& game) {
-    Script script(game);
+    script::Script script(game);
     floorScene(game, script);
     if (script.empty())
         return;
-    script.push(game);
-    explore::timer2on(game);
+    script.play(game);
 }
 
 } // namespace scenes

@@ -1,16 +1,16 @@
 #include "scenes/opening.h"
 
-#include "explore/executor.h"
-#include "explore/item_icons.h"
-#include "game/game.h"
-#include "render/bmp.h"
+#include "combat/effects.h"
+#include "picture/bmp.h"
+#include "picture/picture_list.h"
 #include "render/panel.h"
-#include "render/picture_list.h"
 #include "render/play_field.h"
-#include "render/render_state.h"
 #include "render/screen.h"
-#include "scenes/effects.h"
 #include "scenes/ending.h"
+#include "script/executor.h"
+#include "state/game.h"
+#include "state/render_state.h"
+#include "window/item_icons.h"
 #include "world/catalogue.h"
 #include "world/tiles.h"
 
@@ -21,8 +21,8 @@ namespace {
 
 using namespace world;
 using render::Picture;
-namespace Cmd = explore::Cmd;
-namespace Effect = explore::Effect;
+namespace Cmd = script::Cmd;
+namespace Effect = script::Effect;
 
 constexpr int kCaptureCell = 92;
 constexpr int kAhCaption = 219; // "Ah!" on the dialogue button
@@ -40,9 +40,9 @@ constexpr render::Pixel kBeyondTheStrip = render::kBlack;
 // 0, 1 or 2 for the speed entry that carries the check mark: High, Middle, Low.
 int speedRank(game::Game& game) {
     auto& w = game.window.main;
-    if (w.menuItem(explore::Menu::SpeedHigh).checked)
+    if (w.menuItem(window::Menu::SpeedHigh).checked)
         return 0;
-    return w.menuItem(explore::Menu::SpeedMiddle).checked ? 1 : 2;
+    return w.menuItem(window::Menu::SpeedMiddle).checked ? 1 : 2;
 }
 
 // The command timer at `base`, twice or three times that for the slower speeds.
@@ -77,7 +77,7 @@ Picture dissolveMask(const game::Game& game, int d) {
 // The status figures and the arrow buttons leave the window.
 void hideStatusFigures(game::Game& game) {
     auto& w = game.window.main;
-    for (const auto name : explore::kArrowButtons)
+    for (const auto name : window::kArrowButtons)
         w.control(name).visible = false;
     for (int n = 1; n <= 11; ++n)
         w.control("Memo" + std::to_string(n)).visible = false;
@@ -114,8 +114,8 @@ void restoreGameScreen(game::Game& game) {
     auto& w = game.window.main;
     w.control("Image23").visible = false;
     (void)render::resetPlayScreen(game);
-    if (w.menuItem(explore::Menu::MouseControl).checked)
-        for (const auto name : explore::kArrowButtons)
+    if (w.menuItem(window::Menu::MouseControl).checked)
+        for (const auto name : window::kArrowButtons)
             w.control(name).visible = true;
     commandInterval(game, 150);
 }
@@ -172,27 +172,30 @@ void imprison(game::Game& game) {
 
 void openning2(game::Game& game) {
     game.window.main.control("Button1").text = std::string(catalogueLine(kAhCaption));
-    Script script(game);
+    script::Script script(game);
     script.dialogue(kZenoWelcome).pause(4).sound(Effect::Zeno).pause();
     script.masked(kCaptureCell, 216, Tile::Road, 215).pause(4);
     script.add(Cmd::SetTile, kCaptureCell, Tile::Road).pause().add(Cmd::SidePanels).pause();
-    script.add(Cmd::Special, 7).pause(25).add(Cmd::Special, 14);
+    script.add(Cmd::Special, script::Special::TitlePicture)
+        .pause(25)
+        .add(Cmd::Special, script::Special::HideStatus);
     for (int d = kFirstDissolveStep; d <= kLastDissolveStep; ++d)
         script.sound(Effect::Zeno)
             .pause()
-            .add(Cmd::Special, 12, d)
+            .add(Cmd::Special, script::Special::Transition, d)
             .add(Cmd::Pause, Transition::Capture, 0);
     script.pause(3);
     auto wipe = [&script](int v) {
-        script.add(Cmd::Special, 12, v).add(Cmd::Pause, Transition::Prison, 0);
+        script.add(Cmd::Special, script::Special::Transition, v)
+            .add(Cmd::Pause, Transition::Prison, 0);
     };
     wipe(0);
     for (int v = kFirstWipeLine; v <= kLastWipeLine; ++v)
         wipe(v);
     wipe(kWipeEnd);
-    script.add(Cmd::Special, 1);
+    script.add(Cmd::Special, script::Special::Opening);
     script.push(game);
-    madoushilivework(game, {81, 103, 91, 93});
+    combat::madoushilivework(game, {81, 103, 91, 93});
 }
 
 void openning9(game::Game& game, int value) {
@@ -204,7 +207,7 @@ void openning9(game::Game& game, int value) {
 }
 
 void openning31(game::Game& game) {
-    if (explore::musicOn(game))
+    if (script::musicOn(game))
         game.sound().stopMusic();
     const bool laterLap = game.status[Slot::LapLevel] != 0;
     loadAndShow(game, "Image1", "center.bmp");
@@ -216,27 +219,30 @@ void openning31(game::Game& game) {
     render::mhyouji(game);
     game.render.heroPixelX = game.status[Slot::HeroX] * render::kCellSide;
     game.render.heroPixelY = game.status[Slot::HeroY] * render::kCellSide;
-    explore::timer2on(game);
-    explore::pushEntries(game, {{Cmd::Pause, 0, 0},
-                                {Cmd::Special, 8, 0},
-                                {Cmd::Pause, 0, 0},
-                                {Cmd::MessageBox, 3, 0},
-                                {Cmd::Pause, 0, 0},
-                                {Cmd::MessageBox, 2, 0},
-                                {Cmd::Pause, 0, 0},
-                                {Cmd::MessageBox, 1, 0},
-                                {Cmd::Pause, 0, 0},
-                                {Cmd::MessageBox, 1, 0},
-                                {Cmd::SidePanels, 0, 0},
-                                {Cmd::Message, 0, 0}});
+    script::timer2on(game);
+    script::Script(game, {{Cmd::Message, 0, 0},
+                          {Cmd::SidePanels, 0, 0},
+                          {Cmd::MessageBox, 1, 0},
+                          {Cmd::Pause, 0, 0},
+                          {Cmd::MessageBox, 1, 0},
+                          {Cmd::Pause, 0, 0},
+                          {Cmd::MessageBox, 2, 0},
+                          {Cmd::Pause, 0, 0},
+                          {Cmd::MessageBox, 3, 0},
+                          {Cmd::Pause, 0, 0},
+                          {Cmd::Special, script::Special::HeroFacing, 0},
+                          {Cmd::Pause, 0, 0}})
+        .push(game);
     render::disp(game);
     game.window.timer("Timer1").enabled = false;
 }
 
-void endingSteps(Script& script) {
+void endingSteps(script::Script& script) {
     for (int d = kFirstDissolveStep; d <= kLastDissolveStep; ++d)
-        script.sound(Effect::Open).add(Cmd::Special, 12, d).add(Cmd::Pause, Transition::Ending, 0);
-    script.add(Cmd::Special, 6);
+        script.sound(Effect::Open)
+            .add(Cmd::Special, script::Special::Transition, d)
+            .add(Cmd::Pause, Transition::Ending, 0);
+    script.add(Cmd::Special, script::Special::LapComplete);
 }
 
 } // namespace scenes

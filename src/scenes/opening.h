@@ -3,7 +3,7 @@
 // ending.
 #pragma once
 
-#include "scenes/script.h"
+#include "script/script.h"
 
 namespace game {
 struct Game;
@@ -44,6 +44,6 @@ void openning31(game::Game& game);
 
 // The end of a lap: sixteen dissolve steps into the tower, the Ending window, then the
 // completion restart (11, 6, 0).
-void endingSteps(Script& script);
+void endingSteps(script::Script& script);
 
 } // namespace scenes

@@ -1,10 +1,10 @@
-#include "game/game.h"
-#include "game/new_game.h"
-#include "render/bmp.h"
-#include "render/picture_list.h"
+#include "explore/new_game.h"
+#include "picture/bmp.h"
+#include "picture/picture_list.h"
 #include "render/play_field.h"
-#include "render/render_state.h"
 #include "scenes/opening.h"
+#include "state/game.h"
+#include "state/render_state.h"
 
 namespace scenes {
 namespace {

@@ -1,8 +1,8 @@
 #include "sound/music.h"
 
-#include "game/game.h"
 #include "sound/switches.h"
 #include "sound/tables.h"
+#include "state/game.h"
 
 #include <string>
 

@@ -1,8 +1,7 @@
 #include "sound/switches.h"
 
-#include "game/game.h"
-#include "persist/options.h"
 #include "sound/music.h"
+#include "state/game.h"
 
 namespace sound {
 namespace {

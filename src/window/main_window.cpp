@@ -1,6 +1,6 @@
 #include "window/main_window.h"
 
-#include "render/panel.h"
+#include "window/item_icons.h"
 
 #include <array>
 #include <string>
@@ -89,7 +89,7 @@ void addLeftPanel(Builder& b) {
         hint(panelField(b, numbered("Memo", n + 1), 40, 78 + 24 * n, 76, 20, Align::Right),
              kNumberHints[static_cast<std::size_t>(n)]);
     for (int k = 0; k < 15; ++k) {
-        Control& icon = b.add(ControlKind::Image, render::itemIconName(k), 16 + 32 * (k % 3),
+        Control& icon = b.add(ControlKind::Image, std::string(itemIconName(k)), 16 + 32 * (k % 3),
                               192 + 32 * (k / 3), 32, 32);
         hint(icon, kItemNames[static_cast<std::size_t>(k)], false);
     }
@@ -250,7 +250,7 @@ Window makeMainWindow() {
     addMonsterList(b);
     addDialogues(b);
     Control& message = b.add(ControlKind::Edit, "Edit8", 0, 400, 640, 26);
-    message.text = render::kFirstMessage;
+    message.text = kFirstMessage;
     message.fontSize = kMessageFont;
     message.textColor = kWhite;
     message.background = kGrey;

@@ -3,7 +3,7 @@
 // every event, and the headless driver prints it.
 #pragma once
 
-#include "render/picture.h"
+#include "picture/picture.h"
 
 #include <cstdint>
 #include <map>

@@ -1,6 +1,8 @@
 // The hero's progress: the status block of 164 slots and the seven words saved with it.
 #pragma once
 
+#include "world/tower_map.h"
+
 #include <algorithm>
 #include <array>
 #include <cstddef>
@@ -111,6 +113,9 @@ struct Status {
         const std::int32_t lap = words[Slot::LapLevel];
         return lap == INT32_MAX ? lap : lap + 1;
     }
+
+    // The cell the hero stands on.
+    int heroCell() const { return cellOf(words[Slot::HeroX], words[Slot::HeroY]); }
 
     // The block as saved: word n little-endian at byte 4n.
     std::array<std::uint8_t, kStatusBlockBytes> toBytes() const;

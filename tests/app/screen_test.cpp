@@ -1,7 +1,7 @@
 // The window's picture on the desktop: the zoom keys and the remembered zoom, the full screen,
 // controls kept out of sight under full-window pictures, and repaints limited to what changed.
-#include "game/game.h"
 #include "game/startup.h"
+#include "state/game.h"
 #include "tkrn10.h"
 #include "window/main_window.h"
 #include "window_zoom.h"

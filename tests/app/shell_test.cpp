@@ -1,9 +1,10 @@
 // The Qt shell mirrors the game's window model: the menu tree, every control at its place, the
 // timers, the About box, and it refuses a second copy of the game.
 #include "desktop.h"
-#include "explore/executor.h"
-#include "game/game.h"
+#include "script/executor.h"
+#include "script/script.h"
 #include "single_instance.h"
+#include "state/game.h"
 #include "tkrn10.h"
 #include "window/main_window.h"
 
@@ -237,9 +238,9 @@ void ShellTest::enterPressesTheFocusedButtonAsSpaceDoes() {
     g.choose("&Game/Game &Start"); // out of the opening, whose picture covers the buttons
     g.choose("&Options/&Keyboard Control");
     g.window->forward([&] {
-        explore::pushScript(g.game,
-                            {{explore::Cmd::MessageBox, 4, 0}, {explore::Cmd::Pause, 0, 0}});
-        explore::timer2on(g.game);
+        script::Script(g.game, {{script::Cmd::MessageBox, 4, 0}, {script::Cmd::Pause, 0, 0}})
+            .push(g.game);
+        script::timer2on(g.game);
     });
     tick(g.window->timer("Timer2"));
     QWidget* ok = g.window->mirror().widget("Button1");

@@ -4,11 +4,11 @@
 #pragma once
 
 #include "../persist/scratch.h"
-#include "explore/executor.h"
 #include "explore/movement.h"
+#include "explore/new_game.h"
 #include "game/events.h"
-#include "game/game.h"
-#include "game/new_game.h"
+#include "script/executor.h"
+#include "state/game.h"
 #include "world/catalogue.h"
 #include "world/status.h"
 #include "world/tiles.h"

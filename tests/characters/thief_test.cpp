@@ -1,5 +1,5 @@
 #include "characters_fixture.h"
-#include "sound/recording_sound.h"
+#include "platform/recording_sound.h"
 #include "sound/tables.h"
 
 #include <algorithm>

@@ -2,16 +2,16 @@
 // message and the gold, the refusal, the lost fight and the game over, the big monsters.
 #include "combat/battle.h"
 #include "explore/dialog.h"
-#include "explore/executor.h"
-#include "explore/input_lock.h"
 #include "explore/movement.h"
 #include "fight_helpers.h"
+#include "script/executor.h"
+#include "script/input_lock.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
-using explore::CommandEntry;
+using script::CommandEntry;
 using world::Facing;
 using world::Slot::Gold;
 using world::Slot::HeroHidden;
@@ -66,7 +66,7 @@ TEST(HeroFirstFight, GreenSlimeScriptPlaysBlowByBlow) {
     EXPECT_EQ(g.map.tile(kFloor1, kSlimeCell), 6);
     EXPECT_EQ(messageLine(g), "Beat a Green Slime.  Got 1 gold.");
     fight::tickUntilStopped(g);
-    EXPECT_TRUE(explore::optionsEnabled(g));
+    EXPECT_TRUE(script::optionsEnabled(g));
 }
 
 TEST(HeroFirstFight, OneBlowPlaysOnlyTheLastBlowAndLuckyGoldPaysDouble) {
@@ -89,7 +89,7 @@ TEST(HeroFirstFight, TooStrongADefenseIsRefusedWithoutAMove) {
     EXPECT_EQ(g.map.tile(kFloor1, kSlimeCell), 61);
     EXPECT_EQ(g.window.main.control("Memo8").text, "Green Slime");
     fight::tickUntilStopped(g);
-    EXPECT_TRUE(explore::optionsEnabled(g));
+    EXPECT_TRUE(script::optionsEnabled(g));
 }
 
 TEST(HeroFirstFight, CrossDoublesTheBlowsAgainstAZombieAndThePanelReachesZero) {
@@ -126,7 +126,7 @@ TEST(HeroFirstFight, DamageEqualToLifeLosesAndTheGameStartsAgain) {
     EXPECT_EQ(g.status[world::Slot::LapLevel], 0);
     EXPECT_EQ(g.map.tile(kFloor1, kSlimeCell), 6);
     EXPECT_TRUE(g.explore.stack.empty());
-    EXPECT_TRUE(explore::optionsEnabled(g));
+    EXPECT_TRUE(script::optionsEnabled(g));
 }
 
 TEST(HeroFirstFight, ALaterLapDeathRestartsAFirstLap) {

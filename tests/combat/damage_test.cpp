@@ -1,8 +1,8 @@
 // The damage arithmetic: the constant-time counts against the game's loops of one
-// subtraction per blow, and the forecasts of the rules.
+// subtraction per blow, and the forecasts the monster list shows.
 #include "combat/damage.h"
 #include "combat/monsters.h"
-#include "game/game.h"
+#include "state/game.h"
 
 #include <cstdint>
 #include <gtest/gtest.h>

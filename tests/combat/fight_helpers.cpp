@@ -1,7 +1,7 @@
 #include "fight_helpers.h"
 
-#include "explore/executor.h"
-#include "game/new_game.h"
+#include "explore/new_game.h"
+#include "script/executor.h"
 #include "window/main_window.h"
 
 namespace fight {
@@ -29,10 +29,10 @@ void placeHero(game::Game& g, int cell, world::Facing facing, std::int32_t life,
     g.heroCell = cell;
 }
 
-std::vector<explore::CommandEntry> script(const game::Game& g) {
-    std::vector<explore::CommandEntry> entries;
-    for (int i = g.explore.stack.top; i >= 1; --i)
-        entries.push_back(g.explore.stack.entries.at(static_cast<std::size_t>(i)));
+std::vector<script::CommandEntry> script(const game::Game& g) {
+    std::vector<script::CommandEntry> entries;
+    for (int i = g.explore.stack.size(); i >= 1; --i)
+        entries.push_back(g.explore.stack.at(i));
     return entries;
 }
 
@@ -40,10 +40,10 @@ BlowTrace playOut(game::Game& g) {
     BlowTrace trace;
     while (!g.explore.stack.empty() && g.window.timer("Timer2").enabled) {
         const int code = g.explore.stack.topEntry().code;
-        explore::stackwork(g);
-        if (code == explore::Cmd::HeroStrikes || code == explore::Cmd::HeadBlow)
+        script::stackwork(g);
+        if (code == script::Cmd::HeroStrikes || code == script::Cmd::HeadBlow)
             trace.monsterLife.push_back(g.combat.monsterLifeLeft);
-        if (code == explore::Cmd::MonsterStrikes)
+        if (code == script::Cmd::MonsterStrikes)
             trace.heroLife.push_back(g.status[world::Slot::Life]);
     }
     return trace;
@@ -51,7 +51,7 @@ BlowTrace playOut(game::Game& g) {
 
 void tickUntilStopped(game::Game& g, int limit) {
     for (int i = 0; i < limit && g.window.timer("Timer2").enabled; ++i)
-        explore::timer2timer(g);
+        script::timer2timer(g);
 }
 
 } // namespace fight

@@ -1,8 +1,8 @@
 // A game ready for a fight, and ways to read and play the command stack of a fight.
 #pragma once
 
-#include "explore/command_stack.h"
-#include "game/game.h"
+#include "state/command_stack.h"
+#include "state/game.h"
 
 #include <cstdint>
 #include <vector>
@@ -17,7 +17,7 @@ void placeHero(game::Game& g, int cell, world::Facing facing, std::int32_t life,
                std::int32_t offense, std::int32_t defense);
 
 // The pending entries in playing order (the top entry first).
-std::vector<explore::CommandEntry> script(const game::Game& g);
+std::vector<script::CommandEntry> script(const game::Game& g);
 
 // What each blow left: the monster's life after every hero blow, the hero's after every
 // monster blow, in playing order.

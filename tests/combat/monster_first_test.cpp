@@ -1,14 +1,15 @@
 // The fight a scene orders, the monster striking first, and fights too long to play out.
 #include "combat/battle.h"
 #include "combat/damage.h"
-#include "explore/executor.h"
 #include "fight_helpers.h"
+#include "script/executor.h"
+#include "script/script.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
-using explore::CommandEntry;
+using script::CommandEntry;
 using world::Facing;
 using world::Slot::Gold;
 using world::Slot::Life;
@@ -27,14 +28,14 @@ game::Game monsterOnHero(std::uint8_t tile, std::int32_t life, std::int32_t offe
     game::Game g = fight::newGame();
     fight::placeHero(g, kCell, Facing::Left, life, offense, defense);
     g.map.setTile(kFloor1, kCell, tile);
-    explore::pushScript(g, {e(11, 10, kCell), e(0)});
-    explore::timer2on(g);
+    script::Script(g, {e(11, 10, kCell), e(0)}).push(g);
+    script::timer2on(g);
     return g;
 }
 
 // Plays the scene's first entry, the order, which puts the fight in its place.
 void playOrder(game::Game& g) {
-    explore::stackwork(g);
+    script::stackwork(g);
 }
 
 TEST(MonsterFirstFight, TheSoldierStrikesFirstAndTheScriptTakesTheOrdersPlace) {
@@ -118,7 +119,7 @@ TEST(MonsterFirstFight, WhenNeitherCanHurtTheOtherTheHeroIsOverwhelmedAtOnce) {
     EXPECT_TRUE(g.window.main.control("RichEdit1").visible);
 }
 
-// The hero's remaining life after a won fight by the rules alone.
+// The hero's remaining life after a won fight, worked out from the fight's cost alone.
 std::int32_t lifeAfter(std::int32_t life, std::int64_t cost) {
     return static_cast<std::int32_t>(life - cost);
 }
@@ -136,8 +137,8 @@ TEST(LongFights, ALaterLapZenoFightSettlesAllButItsLastExchangesAtOnce) {
     const std::int32_t settled = 351999 - combat::kMaxPlayedExchanges;
     EXPECT_EQ(g.status[Life], 400000 - settled);
     EXPECT_EQ(g.combat.monsterLifeLeft, 352000 - settled);
-    EXPECT_EQ(g.explore.stack.top, 12 * combat::kMaxPlayedExchanges + 12);
-    EXPECT_LE(g.explore.stack.entries.size(), 30001u); // the stack never had to grow
+    EXPECT_EQ(g.explore.stack.size(), 12 * combat::kMaxPlayedExchanges + 12);
+    EXPECT_LE(g.explore.stack.size(), script::kCommandStackRoom); // the stack never had to grow
 }
 
 TEST(LongFights, ASettledFightEndsExactlyAsThePlayedOneWould) {

@@ -2,7 +2,7 @@
 #include "combat/blows.h"
 #include "combat/monster_panel.h"
 #include "combat/monsters.h"
-#include "game/game.h"
+#include "state/game.h"
 #include "window/main_window.h"
 
 #include <gtest/gtest.h>

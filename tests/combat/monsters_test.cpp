@@ -1,6 +1,6 @@
 // The monster table: tiles to kinds, pictures, names, and the changes of Zeno's row.
 #include "combat/monsters.h"
-#include "game/game.h"
+#include "state/game.h"
 
 #include <gtest/gtest.h>
 

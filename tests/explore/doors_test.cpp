@@ -1,12 +1,13 @@
 #include "explore/doors.h"
 #include "explore_fixture.h"
+#include "script/script.h"
 #include "world/catalogue.h"
 
 namespace explore_test {
 namespace {
 
-using explore::CommandEntry;
-namespace Cmd = explore::Cmd;
+using script::CommandEntry;
+namespace Cmd = script::Cmd;
 
 class DoorsTest : public ExploreTest {
   protected:
@@ -16,8 +17,8 @@ class DoorsTest : public ExploreTest {
 
     // One frame of a door animation, played through the executor.
     render::Picture frame(int kind, int k, int cell = 30) {
-        explore::pushScript(game, {{Cmd::DoorFrame, cell, kind}, {Cmd::Pause, 0, k}});
-        explore::timer2on(game);
+        script::Script(game, {{Cmd::DoorFrame, cell, kind}, {Cmd::Pause, 0, k}}).push(game);
+        script::timer2on(game);
         tick();
         return render::copyRect(game.render.frameA, {cellX(cell) * 32, cellY(cell) * 32, 32, 32});
     }
@@ -122,7 +123,7 @@ TEST_F(Floor39Test, TheLastDoorNeedNotOpen) {
 
 TEST_F(DoorsTest, DoorHalvesPartByTheFrameNumber) {
     usePlainPictures();
-    const render::Picture f = frame(explore::DoorKind::Yellow, 4);
+    const render::Picture f = frame(script::DoorKind::Yellow, 4);
     EXPECT_EQ(f.at(11, 0), colourOf(0)); // the left half moved 4 to the left
     EXPECT_EQ(f.at(12, 0), colourOf(5)); // road between the halves
     EXPECT_EQ(f.at(19, 31), colourOf(5));
@@ -132,19 +133,19 @@ TEST_F(DoorsTest, DoorHalvesPartByTheFrameNumber) {
 
 TEST_F(DoorsTest, WallsSinkAndGatesCloseFromTheCorners) {
     usePlainPictures();
-    render::Picture f = frame(explore::DoorKind::WallSinks, 4);
+    render::Picture f = frame(script::DoorKind::WallSinks, 4);
     EXPECT_EQ(f.at(0, 7), colourOf(5));
     EXPECT_EQ(f.at(0, 8), colourOf(Tile::Wall - 1));
     EXPECT_EQ(tile(30), Tile::Road);
 
-    f = frame(explore::DoorKind::GateCloses, 4);
+    f = frame(script::DoorKind::GateCloses, 4);
     EXPECT_EQ(f.at(3, 3), colourOf(Tile::Gate - 1));
     EXPECT_EQ(f.at(4, 4), colourOf(5));
     EXPECT_EQ(f.at(28, 28), colourOf(Tile::Gate - 1));
     EXPECT_EQ(f.at(27, 3), colourOf(5));
     EXPECT_EQ(tile(30), Tile::Gate);
 
-    f = frame(explore::DoorKind::WallRises, 16);
+    f = frame(script::DoorKind::WallRises, 16);
     EXPECT_EQ(f.at(0, 0), colourOf(Tile::Wall - 1));
     EXPECT_EQ(tile(30), Tile::Wall);
 }
@@ -159,12 +160,11 @@ TEST_F(DoorsTest, AnUnknownKindTakesItsPlaceButDoesNothing) {
 }
 
 TEST_F(DoorsTest, TheExpansionPutsEachFrameNumberBeneathItsFrame) {
-    game.explore.stack.push(Cmd::DoorFrame, 7, 3);
-    explore::doorstackin(game);
+    script::Script(game).doorFrames(7, 3).push(game);
     ASSERT_EQ(stackTop(), 32);
     for (int k = 1; k <= 16; ++k) {
-        EXPECT_EQ(game.explore.stack.entries[34 - 2 * k], CommandEntry(Cmd::DoorFrame, 7, 3));
-        EXPECT_EQ(game.explore.stack.entries[33 - 2 * k], CommandEntry(Cmd::Pause, 0, k));
+        EXPECT_EQ(game.explore.stack.at(34 - 2 * k), CommandEntry(Cmd::DoorFrame, 7, 3));
+        EXPECT_EQ(game.explore.stack.at(33 - 2 * k), CommandEntry(Cmd::Pause, 0, k));
     }
 }
 

@@ -1,18 +1,19 @@
-#include "explore/command_stack.h"
 #include "explore_fixture.h"
+#include "script/script.h"
+#include "state/command_stack.h"
 #include "world/catalogue.h"
 
 namespace explore_test {
 namespace {
 
-using explore::CommandEntry;
-namespace Cmd = explore::Cmd;
+using script::CommandEntry;
+namespace Cmd = script::Cmd;
 
 class ExecutorTest : public ExploreTest {
   protected:
     void start(std::initializer_list<CommandEntry> playingOrder) {
-        explore::pushScript(game, playingOrder);
-        explore::timer2on(game);
+        script::Script(game, playingOrder).push(game);
+        script::timer2on(game);
     }
 };
 
@@ -84,11 +85,10 @@ TEST_F(ExecutorTest, ADialogStopsTheTimerAndItsOkResumesThePlay) {
 
 TEST_F(ExecutorTest, MaskedSpriteReadsItsPicturesFromTheEntryBeneath) {
     usePlainPictures();
-    // A black mask shows the sprite over the whole cell; the entry beneath entry 1 is entry 0.
-    game.explore.stack.entries[0] = CommandEntry(Cmd::Pause, Tile::Road, 62);
+    // A black mask shows the sprite over the whole cell; the pause beneath names the pictures.
     game.render.imageList1.pictures[169] = render::Picture(32, 32, render::kBlack);
-    start({{Cmd::MaskedSprite, 12, 170}});
-    EXPECT_EQ(stackTop(), 1);
+    start({{Cmd::MaskedSprite, 12, 170}, {Cmd::Pause, Tile::Road, 62}});
+    EXPECT_EQ(stackTop(), 2);
     tick();
     const int x = cellX(12) * 32;
     const int y = cellY(12) * 32;
@@ -127,14 +127,14 @@ TEST_F(ExecutorTest, StatusCommandsChangeLifeGoldAndSlots) {
 }
 
 TEST_F(ExecutorTest, SoundEffectsPlayOnlyWhileSwitchedOn) {
-    start({{Cmd::Sound, explore::Effect::Open, 0}, {Cmd::Sound, explore::Effect::Stairs, 0}});
+    start({{Cmd::Sound, script::Effect::Open, 0}, {Cmd::Sound, script::Effect::Stairs, 0}});
     playOut();
     EXPECT_EQ(sound.calls, (std::vector<std::string>{"effect wav/open.wav", "effect wav/kai.wav"}));
 
     sound.calls.clear();
     slot(Slot::WavOff) = 1;
     slot(Slot::MusicTrack) = 5;
-    start({{Cmd::Sound, explore::Effect::Get, 0}, {Cmd::Sound, explore::Effect::MusicOff, 0}});
+    start({{Cmd::Sound, script::Effect::Get, 0}, {Cmd::Sound, script::Effect::MusicOff, 0}});
     playOut();
     EXPECT_EQ(sound.calls, (std::vector<std::string>{"stop music"}));
 }
@@ -149,7 +149,7 @@ TEST_F(ExecutorTest, LosingTheLastLifeToATrapEndsTheGame) {
     EXPECT_EQ(game.explore.dialogKind, explore::Dialog::GameOver);
     // Only entry 1 of the trap's script is kept; the game-over script lies on it, less the
     // entry that the executor's decrement takes away.
-    EXPECT_EQ(game.explore.stack.entries[1], CommandEntry(Cmd::Pause, 0, 0));
+    EXPECT_EQ(game.explore.stack.at(1), CommandEntry(Cmd::Pause, 0, 0));
     EXPECT_EQ(stackTop(), 1 + 12 - 1);
     EXPECT_TRUE(commandTimerOn());
 
@@ -190,7 +190,7 @@ TEST_F(ExecutorTest, TheGameOverScriptShowsItsBoxThenStartsAFirstGame) {
 TEST_F(ExecutorTest, AFightOrderedByAScenePlaysInPlaceOfItsCommand) {
     // The monster has been slid onto the hero's own cell; it strikes first.
     setTile(heroCell(), Tile::FirstMonster);
-    start({{Cmd::Special, 10, heroCell()}, {Cmd::Message, 4, 0}});
+    start({{Cmd::Special, script::Special::MonsterFirst, heroCell()}, {Cmd::Message, 4, 0}});
     playOut();
     EXPECT_EQ(tile(heroCell()), Tile::Road);
     EXPECT_EQ(slot(Slot::Gold), 1);
@@ -199,12 +199,12 @@ TEST_F(ExecutorTest, AFightOrderedByAScenePlaysInPlaceOfItsCommand) {
 }
 
 TEST_F(ExecutorTest, TheStackGrowsForScriptsLongerThanItsRoom) {
-    const int n = explore::kCommandStackRoom + 5000;
+    const int n = script::kCommandStackRoom + 5000;
     for (int i = 1; i <= n; ++i)
-        game.explore.stack.push(Cmd::SetStatus, Slot::Gold, i % 1000);
+        game.explore.stack.push({Cmd::SetStatus, Slot::Gold, i % 1000});
     EXPECT_EQ(stackTop(), n);
     EXPECT_EQ(game.explore.stack.topEntry(), CommandEntry(Cmd::SetStatus, Slot::Gold, n % 1000));
-    explore::timer2on(game);
+    script::timer2on(game);
     const int ticks = playOut(n);
     EXPECT_EQ(ticks, n / 2 + 1);
     EXPECT_EQ(slot(Slot::Gold), 1); // the first entry pushed plays last
@@ -212,7 +212,7 @@ TEST_F(ExecutorTest, TheStackGrowsForScriptsLongerThanItsRoom) {
 }
 
 TEST_F(ExecutorTest, ArgumentsKeepSixteenBits) {
-    game.explore.stack.push(Cmd::LifeChange, -8800, 70000);
+    game.explore.stack.push({Cmd::LifeChange, -8800, 70000});
     EXPECT_EQ(game.explore.stack.topEntry().arg1, -8800);
     EXPECT_EQ(game.explore.stack.topEntry().arg2, static_cast<std::int16_t>(70000 - 65536));
 }

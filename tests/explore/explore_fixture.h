@@ -1,13 +1,13 @@
 // A game in free play on floor 1, driven through the game's own doors (keys, clicks, ticks).
 #pragma once
 
-#include "explore/executor.h"
 #include "explore/movement.h"
+#include "explore/new_game.h"
 #include "game/events.h"
-#include "game/game.h"
-#include "game/new_game.h"
-#include "render/picture.h"
-#include "sound/recording_sound.h"
+#include "picture/picture.h"
+#include "platform/recording_sound.h"
+#include "script/executor.h"
+#include "state/game.h"
 #include "support/free_play.h"
 #include "window/main_window.h"
 #include "world/status.h"
@@ -61,7 +61,7 @@ class ExploreTest : public FreePlayTest {
 
     bool commandTimerOn() { return game.window.timer("Timer2").enabled; }
     bool inputOpen() { return game.window.main.menuItem("&Options").enabled; }
-    int stackTop() const { return game.explore.stack.top; }
+    int stackTop() const { return game.explore.stack.size(); }
 
     void tick() { game::timerTick(game, "Timer2"); }
 

@@ -1,11 +1,12 @@
-#include "explore/input_lock.h"
-#include "explore/item_icons.h"
 #include "explore_fixture.h"
+#include "script/input_lock.h"
+#include "script/script.h"
+#include "window/item_icons.h"
 
 namespace explore_test {
 namespace {
 
-using explore::kItemIcons;
+using window::kItemIcons;
 
 class InputLockTest : public ExploreTest {
   protected:
@@ -19,13 +20,13 @@ class InputLockTest : public ExploreTest {
 
 TEST_F(InputLockTest, ClosingDisablesArrowsClickableIconsAndMenus) {
     holdEveryItem();
-    explore::itemlive(game);
+    script::itemlive(game);
     for (const auto& item : kItemIcons)
         control(item.icon).visible = true;
 
-    explore::itemdel(game);
+    script::itemdel(game);
     EXPECT_FALSE(game.explore.inputLive);
-    for (const auto name : explore::kArrowButtons) {
+    for (const auto name : window::kArrowButtons) {
         EXPECT_FALSE(control(name).enabled) << name;
         EXPECT_TRUE(control(name).visible) << name; // disabled, still shown
     }
@@ -36,11 +37,11 @@ TEST_F(InputLockTest, ClosingDisablesArrowsClickableIconsAndMenus) {
 }
 
 TEST_F(InputLockTest, ReopeningEnablesWhatTheHeroHolds) {
-    explore::itemdel(game);
+    script::itemdel(game);
     slot(Slot::OrbOfWisdom) = 1;
     slot(Slot::Cross) = 1;
     slot(Slot::TransferArticle) = 0;
-    explore::itemlive(game);
+    script::itemlive(game);
     EXPECT_TRUE(game.explore.inputLive);
     EXPECT_TRUE(control("Image5").enabled);   // the Orb of Wisdom
     EXPECT_TRUE(control("Image7").visible);   // the Cross is only shown
@@ -49,12 +50,12 @@ TEST_F(InputLockTest, ReopeningEnablesWhatTheHeroHolds) {
     EXPECT_FALSE(menu("&Game/&Save").enabled);
     for (const auto path : {"&Game/&Ranking", "&Game/&Load", "&Options"})
         EXPECT_TRUE(menu(path).enabled) << path;
-    for (const auto name : explore::kArrowButtons)
+    for (const auto name : window::kArrowButtons)
         EXPECT_TRUE(control(name).enabled && control(name).visible) << name;
 
     slot(Slot::OrbOfHero) = 1;
     slot(Slot::TransferArticle) = 2;
-    explore::itemlive(game);
+    script::itemlive(game);
     EXPECT_TRUE(control("Image6").enabled);
     EXPECT_TRUE(control("Image11").enabled);
     EXPECT_TRUE(menu("&Game/&Save").enabled);
@@ -62,8 +63,8 @@ TEST_F(InputLockTest, ReopeningEnablesWhatTheHeroHolds) {
 
 TEST_F(InputLockTest, AnOrbOfHeroWaitingForItsOkKeepsInputClosed) {
     slot(Slot::OrbOfHero) = 2;
-    explore::pushScript(game, {{explore::Cmd::Pause, 0, 0}});
-    explore::timer2on(game);
+    script::Script(game, {{script::Cmd::Pause, 0, 0}}).push(game);
+    script::timer2on(game);
     playOut();
     EXPECT_FALSE(inputOpen());
     EXPECT_FALSE(control("BitBtn1").enabled);
@@ -82,15 +83,15 @@ TEST_F(InputLockTest, KeyboardControlNeitherEnablesNorShowsTheArrows) {
     EXPECT_TRUE(menu("&Options/&Keyboard Control").checked);
     EXPECT_FALSE(menu("&Options/&Mouse Control").checked);
     EXPECT_TRUE(inputOpen());
-    for (const auto name : explore::kArrowButtons)
+    for (const auto name : window::kArrowButtons)
         EXPECT_FALSE(control(name).visible) << name;
-    explore::itemdel(game);
-    explore::itemlive(game);
-    for (const auto name : explore::kArrowButtons)
+    script::itemdel(game);
+    script::itemlive(game);
+    for (const auto name : window::kArrowButtons)
         EXPECT_FALSE(control(name).visible) << name;
 
     game::menuCommand(game, "&Options/&Mouse Control");
-    for (const auto name : explore::kArrowButtons)
+    for (const auto name : window::kArrowButtons)
         EXPECT_TRUE(control(name).visible && control(name).enabled) << name;
 }
 

@@ -1,6 +1,7 @@
-#include "explore/input_lock.h"
 #include "explore/movement.h"
 #include "explore_fixture.h"
+#include "script/input_lock.h"
+#include "script/script.h"
 
 namespace explore_test {
 namespace {
@@ -40,27 +41,27 @@ TEST_F(MovementTest, KeysStepOnlyUnderKeyboardControlWhileInputIsOpen) {
     EXPECT_EQ(heroCell(), cellOf(5, 10));
 
     keyboardControl();
-    explore::pushScript(game, {{explore::Cmd::Pause, 0, 0}, {explore::Cmd::Pause, 0, 0}});
-    explore::timer2on(game);
+    script::Script(game, {{script::Cmd::Pause, 0, 0}, {script::Cmd::Pause, 0, 0}}).push(game);
+    script::timer2on(game);
     game::keyDown(game, Key::Up); // a script plays: the key is dropped, not queued
     playOut();
     EXPECT_EQ(heroCell(), cellOf(5, 10));
 
-    explore::itemdel(game); // a dialog holds input
+    script::itemdel(game); // a dialog holds input
     game::keyDown(game, Key::Up);
     EXPECT_EQ(heroCell(), cellOf(5, 10));
 
-    explore::itemlive(game);
+    script::itemlive(game);
     game::keyDown(game, Key::Up);
     EXPECT_EQ(heroCell(), cellOf(5, 9));
 }
 
 TEST_F(MovementTest, ArrowButtonsStepOnlyWhileEnabledAndNoScriptPlays) {
-    explore::pushScript(game, {{explore::Cmd::Pause, 0, 0}});
+    script::Script(game, {{script::Cmd::Pause, 0, 0}}).push(game);
     game::click(game, "BitBtn1");
     EXPECT_EQ(heroCell(), cellOf(5, 10));
     playOut();
-    explore::itemdel(game);
+    script::itemdel(game);
     game::click(game, "BitBtn1");
     EXPECT_EQ(heroCell(), cellOf(5, 10));
 }

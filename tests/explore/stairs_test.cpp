@@ -7,8 +7,8 @@
 namespace explore_test {
 namespace {
 
-using explore::CommandEntry;
-namespace Cmd = explore::Cmd;
+using script::CommandEntry;
+namespace Cmd = script::Cmd;
 
 class StairsTest : public ExploreTest {
   protected:
@@ -19,9 +19,8 @@ class StairsTest : public ExploreTest {
         step(Direction::Up);
     }
     int countEntries(CommandEntry e) {
-        const auto& entries = game.explore.stack.entries;
-        return static_cast<int>(
-            std::count(entries.begin() + 1, entries.begin() + stackTop() + 1, e));
+        const auto entries = game.explore.stack.pending();
+        return static_cast<int>(std::count(entries.begin(), entries.end(), e));
     }
 };
 
@@ -96,10 +95,10 @@ TEST_F(StairsTest, WithMusicOnTheFloorsMusicRestartsAfterWipeStepOneHundredAndTw
     slot(Slot::MusicTrack) = 5;
     takeStairs(Tile::StairsUp);
     EXPECT_EQ(sound.calls, (std::vector<std::string>{"stop music"}));
-    const auto& entries = game.explore.stack.entries;
-    const auto restart = std::find(entries.begin() + 1, entries.begin() + stackTop() + 1,
-                                   CommandEntry(Cmd::MusicRestart, 0, 0));
-    ASSERT_NE(restart, entries.begin() + stackTop() + 1);
+    const auto entries = game.explore.stack.pending();
+    const auto restart =
+        std::find(entries.begin(), entries.end(), CommandEntry(Cmd::MusicRestart, 0, 0));
+    ASSERT_NE(restart, entries.end());
     EXPECT_EQ(*(restart + 1), CommandEntry(Cmd::WipeStep, 1, 102)); // played just before it
     EXPECT_EQ(*(restart - 1), CommandEntry(Cmd::WipeStep, 1, 103));
 }

@@ -1,5 +1,6 @@
 #include "explore/step.h"
 #include "explore_fixture.h"
+#include "scenes/tile_scenes.h"
 #include "world/catalogue.h"
 
 #include <limits>
@@ -221,13 +222,13 @@ TEST_F(StepTest, EventCellsWalkOrTurnToWallAndNeverLeaveInputClosed) {
 TEST_F(StepTest, ToRoadSpreadsRoadOverTheCellInFiveSteps) {
     setTile(30, Tile::Lava);
     game.targetCell = 30;
-    explore::toroad2(game);
+    scenes::toroad2(game);
     EXPECT_EQ(stackTop(), 21);
-    EXPECT_EQ(game.explore.stack.topEntry(), explore::CommandEntry(explore::Cmd::Sound, 1, 0));
-    EXPECT_EQ(game.explore.stack.entries[stackTop() - 2],
-              explore::CommandEntry(explore::Cmd::MaskedSprite, 30, 166));
-    EXPECT_EQ(game.explore.stack.entries[stackTop() - 3],
-              explore::CommandEntry(explore::Cmd::Pause, Tile::Lava, Tile::Road));
+    EXPECT_EQ(game.explore.stack.topEntry(), script::CommandEntry(script::Cmd::Sound, 1, 0));
+    EXPECT_EQ(game.explore.stack.at(stackTop() - 2),
+              script::CommandEntry(script::Cmd::MaskedSprite, 30, 166));
+    EXPECT_EQ(game.explore.stack.at(stackTop() - 3),
+              script::CommandEntry(script::Cmd::Pause, Tile::Lava, Tile::Road));
     playOut();
     EXPECT_EQ(tile(30), Tile::Road);
     EXPECT_TRUE(inputOpen());

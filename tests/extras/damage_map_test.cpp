@@ -2,7 +2,7 @@
 // drawing never changes because of them.
 #include "combat/damage.h"
 #include "extras/damage_map.h"
-#include "render/render_state.h"
+#include "state/render_state.h"
 #include "support/free_play.h"
 #include "world/status.h"
 #include "world/tiles.h"

@@ -1,12 +1,12 @@
 // Recording a game and playing it back: what goes into the record, what stays out, and that
 // the headless driver's playback ends in the very same game.
 #include "driver.h"
-#include "explore/input_lock.h"
 #include "extras/inputs.h"
 #include "extras/recorder.h"
 #include "extras/settings.h"
 #include "game/events.h"
 #include "persist/scratch.h"
+#include "script/input_lock.h"
 #include "script_platform.h"
 #include "support/free_play.h"
 #include "world/status.h"
@@ -54,7 +54,7 @@ class RecorderTest : public FreePlayTest {
         game.folders.config = folder.path();
         game.status[Slot::SaveMarker] = kSaveMarker; // as the start-up sets it
         game.status[Slot::OrbOfHero] = 1;            // the Save menu opens with the orb
-        explore::itemlive(game);
+        script::itemlive(game);
     }
 
     void ticks(const char* timer, int count) {

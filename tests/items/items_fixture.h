@@ -2,12 +2,12 @@
 // and releases, and the ticks of the timers.
 #pragma once
 
-#include "explore/input_lock.h"
 #include "explore/movement.h"
+#include "explore/new_game.h"
 #include "game/events.h"
-#include "game/game.h"
-#include "game/new_game.h"
-#include "sound/recording_sound.h"
+#include "platform/recording_sound.h"
+#include "script/input_lock.h"
+#include "state/game.h"
 #include "support/free_play.h"
 #include "window/main_window.h"
 #include "world/catalogue.h"
@@ -43,7 +43,7 @@ class ItemsTest : public FreePlayTest {
     // Hand the hero an item and reopen input, as after a pick-up.
     void give(int itemSlot, std::int32_t value = 1) {
         slot(itemSlot) = value;
-        explore::itemlive(game);
+        script::itemlive(game);
     }
 
     void click(const std::string& name) { game::click(game, name); }

@@ -1,6 +1,6 @@
 #include "characters/items.h"
-#include "explore/input_lock.h"
 #include "items_fixture.h"
+#include "script/input_lock.h"
 
 #include <limits>
 #include <string>
@@ -52,7 +52,7 @@ TEST_F(ItemsTest, AnIconDoesNothingUnlessEnabledAndHeld) {
     click("Image8"); // no elixir held
     EXPECT_FALSE(control("Button37").visible);
     give(Slot::Elixir);
-    explore::itemdel(game);
+    script::itemdel(game);
     click("Image8");
     EXPECT_FALSE(control("Button37").visible);
 }

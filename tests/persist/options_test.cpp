@@ -1,9 +1,9 @@
 // The option block: read at start-up, applied to the menu and the controls, written by
 // "Save &Option".
 #include "game/events.h"
-#include "game/game.h"
 #include "persist/options.h"
 #include "scratch.h"
+#include "state/game.h"
 
 #include <gtest/gtest.h>
 

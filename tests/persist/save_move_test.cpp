@@ -1,10 +1,10 @@
 // Saves that earlier builds kept in savedat beside the game's data move once into the user's
 // data folder, where a clean rebuild cannot delete them; nothing is ever overwritten or lost.
-#include "game/game.h"
 #include "persist/files.h"
 #include "persist/folders.h"
 #include "persist/settings.h"
 #include "scratch.h"
+#include "state/game.h"
 
 #include <filesystem>
 #include <gtest/gtest.h>

@@ -2,7 +2,7 @@
 // up, and a platform that records what the game showed the player.
 #pragma once
 
-#include "game/game.h"
+#include "state/game.h"
 #include "window/main_window.h"
 
 #include <filesystem>

@@ -1,9 +1,9 @@
 // KRN10.INI: three lines (save folder, game folder, a short text), written anew when missing or
 // short, kept as read otherwise.
-#include "game/game.h"
 #include "persist/files.h"
 #include "persist/settings.h"
 #include "scratch.h"
+#include "state/game.h"
 
 #include <filesystem>
 #include <gtest/gtest.h>

@@ -1,10 +1,10 @@
 // The start-up sequence, Game Start, the ways out, and the help command.
 #include "game/events.h"
-#include "game/game.h"
 #include "persist/files.h"
+#include "platform/recording_sound.h"
 #include "scratch.h"
-#include "sound/recording_sound.h"
 #include "sound/tables.h"
+#include "state/game.h"
 
 #include <algorithm>
 #include <filesystem>

@@ -1,4 +1,4 @@
-#include "render/bmp.h"
+#include "picture/bmp.h"
 
 #include <cstdio>
 #include <filesystem>

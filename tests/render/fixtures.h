@@ -2,9 +2,9 @@
 // other, and every pixel of a picture tells where it came from.
 #pragma once
 
-#include "game/game.h"
-#include "render/picture.h"
-#include "render/picture_list.h"
+#include "picture/picture.h"
+#include "picture/picture_list.h"
+#include "state/game.h"
 #include "window/main_window.h"
 
 #include <algorithm>

@@ -1,11 +1,11 @@
 // A new game on the built pictures: the screen shows the panels, the centre picture and floor 1
 // with the hero, pixel for pixel.
-#include "game/game.h"
-#include "game/new_game.h"
-#include "render/bmp.h"
+#include "explore/new_game.h"
+#include "picture/bmp.h"
 #include "render/play_field.h"
-#include "render/render_state.h"
 #include "render/screen.h"
+#include "state/game.h"
+#include "state/render_state.h"
 #include "window/main_window.h"
 #include "world/tiles.h"
 #include "world/tower_map.h"

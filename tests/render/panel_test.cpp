@@ -1,7 +1,8 @@
+#include "explore/new_game.h"
 #include "fixtures.h"
-#include "game/new_game.h"
 #include "render/panel.h"
 #include "render/play_field.h"
+#include "window/item_icons.h"
 #include "world/catalogue.h"
 
 #include <gtest/gtest.h>
@@ -36,7 +37,7 @@ TEST_F(Panel, TheFloorLabelEndsInTheSamePlaceForOneAndTwoDigits) {
 }
 
 TEST_F(Panel, DispShowsTheNumbersAndTheMessageOfTheSelector) {
-    EXPECT_EQ(control("Edit8").text, kFirstMessage);
+    EXPECT_EQ(control("Edit8").text, window::kFirstMessage);
     game.status[world::Slot::Gold] = 1234567;
     game.messageSelector = 1;
     game.composedMessage = "Used an elixir.";

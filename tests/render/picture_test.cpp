@@ -1,5 +1,5 @@
-#include "render/picture.h"
-#include "render/picture_list.h"
+#include "picture/picture.h"
+#include "picture/picture_list.h"
 
 #include <gtest/gtest.h>
 

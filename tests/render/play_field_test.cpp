@@ -1,7 +1,7 @@
+#include "explore/new_game.h"
 #include "fixtures.h"
-#include "game/new_game.h"
 #include "render/play_field.h"
-#include "render/render_state.h"
+#include "state/render_state.h"
 #include "world/tiles.h"
 
 #include <algorithm>

@@ -3,11 +3,11 @@
 #pragma once
 
 #include "../persist/scratch.h"
+#include "explore/new_game.h"
 #include "game/events.h"
-#include "game/game.h"
-#include "game/new_game.h"
 #include "persist/files.h"
 #include "persist/saved_game.h"
+#include "state/game.h"
 #include "window/main_window.h"
 
 #include <deque>

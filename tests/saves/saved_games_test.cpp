@@ -1,7 +1,7 @@
-#include "explore/input_lock.h"
 #include "persist/saved_games.h"
 #include "persist_fixture.h"
-#include "sound/recording_sound.h"
+#include "platform/recording_sound.h"
+#include "script/input_lock.h"
 #include "sound/tables.h"
 
 #include <climits>
@@ -25,7 +25,7 @@ class SavedGames : public PersistTest {
     // The Save menu opens only while the hero holds the Orb of Hero.
     void holdOrbOfHero() {
         game.status[Slot::OrbOfHero] = 1;
-        explore::itemlive(game);
+        script::itemlive(game);
     }
 
     // A game well under way: keys, gold, a changed floor that the hero never saw.
@@ -231,7 +231,7 @@ TEST_F(SavedGames, TheEdgesOfEveryRangeStillLoad) {
     game.map.bytes[TowerMap::arrivalUpOffset(50)] = 120;
     EXPECT_TRUE(persist::validateLoadedValues({game.map, game.status}));
     game.status[Slot::OrbOfHero] = 1; // the Save menu needs the orb held
-    explore::itemlive(game);
+    script::itemlive(game);
     menu("&Game/&Save/Data &6");
     menu("&Game/&Load/Data &6");
     EXPECT_EQ(message(), "Loaded the data.");

@@ -1,6 +1,7 @@
-#include "combat/combat_state.h"
 #include "combat/monsters.h"
 #include "scenes_fixture.h"
+#include "script/script.h"
+#include "state/combat_state.h"
 
 namespace scenes_test {
 namespace {
@@ -81,8 +82,10 @@ TEST_F(AfterFightTest, ZenoBeatenOnFloor49EmptiesTheStackAndOpensTheWayUp) {
     setTile(60, Tile::Road);
     for (int corner : {15, 17, 37, 39})
         setTile(corner, Tile::MagicSergeant);
-    explore::pushScript(game, {{Cmd::Special, 5, 5}, {Cmd::SetTile, 0, Tile::Wall}});
-    explore::timer2on(game);
+    script::Script(game,
+                   {{Cmd::Special, script::Special::AfterFight, 5}, {Cmd::SetTile, 0, Tile::Wall}})
+        .push(game);
+    script::timer2on(game);
     playOut();
     EXPECT_EQ(tile(0), Tile::Road); // what lay beneath the check was dropped
     EXPECT_EQ(tile(71), Tile::Road);

@@ -1,6 +1,6 @@
-#include "combat/combat_state.h"
-#include "scenes/effects.h"
+#include "combat/effects.h"
 #include "scenes_fixture.h"
+#include "state/combat_state.h"
 
 namespace scenes_test {
 namespace {
@@ -88,12 +88,12 @@ TEST_F(MagicTest, EachPairOfSergeantsHalvesTheLife) {
 
     setTile(61, Tile::MagicSergeant); // a crossing of four: three quarters gone in one watch
     slot(Slot::Life) = 1000;
-    EXPECT_TRUE(scenes::magicAfterStep(game));
+    EXPECT_TRUE(combat::magicAfterStep(game));
     playOut();
     EXPECT_EQ(slot(Slot::Life), 250);
 
     slot(kSacredShield) = 1;
-    EXPECT_FALSE(scenes::magicAfterStep(game));
+    EXPECT_FALSE(combat::magicAfterStep(game));
 }
 
 TEST_F(MagicTest, NeighboursNameWhatStandsThereAndMarkTheStairsOfTheHighestFloor) {
@@ -106,9 +106,9 @@ TEST_F(MagicTest, NeighboursNameWhatStandsThereAndMarkTheStairsOfTheHighestFloor
 
     slot(Slot::StartStairs) = 0;
     slot(Slot::HighestFloor) = 6;
-    EXPECT_EQ(scenes::mmes(game, 59), 19);
+    EXPECT_EQ(combat::mmes(game, 59), 19);
     EXPECT_EQ(slot(Slot::StartStairs), 0);
-    EXPECT_EQ(scenes::mmes(game, 50), std::nullopt);
+    EXPECT_EQ(combat::mmes(game, 50), std::nullopt);
 }
 
 } // namespace

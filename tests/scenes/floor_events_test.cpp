@@ -1,8 +1,8 @@
-#include "combat/combat_state.h"
 #include "combat/monsters.h"
-#include "render/render_state.h"
 #include "scenes/floor_events.h"
 #include "scenes_fixture.h"
+#include "state/combat_state.h"
+#include "state/render_state.h"
 
 namespace scenes_test {
 namespace {

@@ -1,6 +1,6 @@
-#include "explore/input_lock.h"
 #include "scenes/opening.h"
 #include "scenes_fixture.h"
+#include "script/input_lock.h"
 
 namespace scenes_test {
 namespace {
@@ -11,7 +11,7 @@ class OpeningTest : public ScenesTest {
 };
 
 TEST_F(OpeningTest, ThePrologueWalksTwentyFramesThenANewGameStarts) {
-    explore::itemdel(game);
+    script::itemdel(game);
     slot(Slot::LapLevel) = kLaterLap;
     timer("Timer1").enabled = false;
     timer("Timer4").enabled = true;
@@ -109,10 +109,12 @@ TEST_F(OpeningTest, InALaterLapTheCaptureTakesTheItemsButNotTheStrength) {
 
 TEST_F(OpeningTest, TheWipeRunsFastAndTheGameScreenReturnsAtItsEnd) {
     explore::speedlow(game);
-    play({{Cmd::Special, 12, 0}, {Cmd::Pause, scenes::Transition::Prison, 0}});
+    play({{Cmd::Special, script::Special::Transition, 0},
+          {Cmd::Pause, scenes::Transition::Prison, 0}});
     EXPECT_EQ(timer("Timer2").intervalMs, 75);
     EXPECT_TRUE(game.window.main.control("Image23").visible);
-    play({{Cmd::Special, 12, scenes::kWipeEnd}, {Cmd::Pause, scenes::Transition::Prison, 0}});
+    play({{Cmd::Special, script::Special::Transition, scenes::kWipeEnd},
+          {Cmd::Pause, scenes::Transition::Prison, 0}});
     EXPECT_EQ(timer("Timer2").intervalMs, 450);
     EXPECT_FALSE(game.window.main.control("Image23").visible);
     EXPECT_TRUE(game.window.main.control("Memo1").visible);

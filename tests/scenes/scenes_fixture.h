@@ -2,6 +2,7 @@
 #pragma once
 
 #include "explore_fixture.h"
+#include "script/script.h"
 #include "world/catalogue.h"
 
 #include <initializer_list>
@@ -10,8 +11,8 @@
 namespace scenes_test {
 
 using namespace world;
-using explore::CommandEntry;
-namespace Cmd = explore::Cmd;
+using script::CommandEntry;
+namespace Cmd = script::Cmd;
 
 class ScenesTest : public explore_test::ExploreTest {
   protected:
@@ -30,13 +31,13 @@ class ScenesTest : public explore_test::ExploreTest {
 
     // Entries given in playing order are played through the executor, every dialog answered.
     void play(std::initializer_list<CommandEntry> entries) {
-        explore::pushScript(game, entries);
-        explore::timer2on(game);
+        script::Script(game, entries).push(game);
+        script::timer2on(game);
         playOut();
     }
 
     // The after-fight check of the current floor, as a won fight plays it last.
-    void afterFight() { play({{Cmd::Special, 5, 5}}); }
+    void afterFight() { play({{Cmd::Special, script::Special::AfterFight, 5}}); }
 
     std::string line(int n) { return std::string(catalogueLine(n)); }
     std::string dialogText() { return game.window.main.control("RichEdit1").text; }

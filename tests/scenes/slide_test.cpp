@@ -1,5 +1,5 @@
-#include "render/render_state.h"
 #include "scenes_fixture.h"
+#include "state/render_state.h"
 
 namespace scenes_test {
 namespace {

@@ -6,7 +6,7 @@
 namespace sound_test {
 namespace {
 
-using explore::Cmd::Sound;
+using script::Cmd::Sound;
 
 TEST_F(SoundTest, CommandOnePlaysEachEffectsFile) {
     play({{Sound, 1, 0},

@@ -3,11 +3,11 @@
 // "disk" audio driver, which writes what the device would play. No sample may clip, the
 // effects keep their headroom and the music sits near its level.
 #include "driver.h"
-#include "explore/input_lock.h"
 #include "game/events.h"
-#include "game/game.h"
 #include "persist/options.h"
+#include "script/input_lock.h"
 #include "sdl_sound.h"
+#include "state/game.h"
 #include "window/main_window.h"
 
 #include <QCoreApplication>
@@ -91,7 +91,7 @@ TEST_F(MixTest, AMinuteOfPlayNeverClipsAndKeepsTheEffectsAboveTheMusic) {
         game.shell.options[persist::Option::Prologue] = 0;
         game.shell.options[persist::Option::Music] = 1;
         persist::optionl1(game);
-        explore::itemlive(game);
+        script::itemlive(game);
         if (!game.window.main.menuItem("&Options/&BGM On").checked) {
             ASSERT_FALSE(driver.execute("menu Options/BGM On"));
         }

@@ -8,9 +8,9 @@
 namespace sound_test {
 namespace {
 
-using explore::Cmd::MusicRestart;
-using explore::Cmd::Pause;
-using explore::Cmd::Sound;
+using script::Cmd::MusicRestart;
+using script::Cmd::Pause;
+using script::Cmd::Sound;
 
 TEST_F(SoundTest, EachFloorRangeSelectsItsTrackAndFloorZeroNone) {
     const std::pair<int, int> floors[] = {{1, 5},  {10, 5}, {11, 6}, {20, 6}, {21, 17}, {30, 17},

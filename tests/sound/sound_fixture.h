@@ -1,12 +1,13 @@
 // A new game on floor 1 with a recording sound backend, driven through the game's doors.
 #pragma once
 
-#include "explore/command_stack.h"
-#include "explore/executor.h"
+#include "explore/new_game.h"
 #include "game/events.h"
-#include "game/game.h"
-#include "game/new_game.h"
-#include "sound/recording_sound.h"
+#include "platform/recording_sound.h"
+#include "script/executor.h"
+#include "script/script.h"
+#include "state/command_stack.h"
+#include "state/game.h"
 #include "window/main_window.h"
 #include "world/status.h"
 
@@ -39,9 +40,9 @@ class SoundTest : public ::testing::Test {
     void choose(const char* entry) { ASSERT_TRUE(game::menuCommand(game, entry)); }
 
     // Play a script through the command timer until the stack is empty.
-    void play(std::initializer_list<explore::CommandEntry> script) {
-        explore::pushScript(game, script);
-        explore::timer2on(game);
+    void play(std::initializer_list<script::CommandEntry> script) {
+        script::Script(game, script).push(game);
+        script::timer2on(game);
         for (int tick = 0; tick < 100 && game.window.timer("Timer2").enabled; ++tick)
             game::timerTick(game, "Timer2");
     }

@@ -3,9 +3,9 @@
 #pragma once
 
 #include "explore/movement.h"
-#include "game/game.h"
-#include "game/new_game.h"
-#include "sound/recording_sound.h"
+#include "explore/new_game.h"
+#include "platform/recording_sound.h"
+#include "state/game.h"
 #include "window/main_window.h"
 
 #include <gtest/gtest.h>

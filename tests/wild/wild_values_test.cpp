@@ -2,8 +2,9 @@
 // hand) play without overflow: gains stop at what a slot can hold. Under the sanitizers any
 // overflow left stops these tests.
 #include "driver.h"
-#include "explore/executor.h"
 #include "explore_fixture.h"
+#include "script/executor.h"
+#include "script/script.h"
 
 #include <limits>
 #include <sstream>
@@ -50,14 +51,14 @@ TEST_F(WildValues, AFullKeyRingKeepsItsCount) {
 TEST_F(WildValues, GoldFromTheCommandStackStopsAtTheTopWithAnyLuckyGold) {
     slot(Slot::LuckyGold) = kMax;
     slot(Slot::Gold) = 5;
-    explore::pushScript(game, {{explore::Cmd::Gold, 1000, 0}});
-    explore::timer2on(game);
+    script::Script(game, {{script::Cmd::Gold, 1000, 0}}).push(game);
+    script::timer2on(game);
     playOut();
     EXPECT_EQ(slot(Slot::Gold), kMax);
 
     slot(Slot::LuckyGold) = kMin;
-    explore::pushScript(game, {{explore::Cmd::Gold, 1000, 0}});
-    explore::timer2on(game);
+    script::Script(game, {{script::Cmd::Gold, 1000, 0}}).push(game);
+    script::timer2on(game);
     playOut();
     EXPECT_EQ(slot(Slot::Gold), kMin);
 }

@@ -1,5 +1,5 @@
-#include "game/game.h"
-#include "game/new_game.h"
+#include "explore/new_game.h"
+#include "state/game.h"
 #include "world/initial_world.h"
 #include "world/tiles.h"
 

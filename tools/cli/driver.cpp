@@ -1,13 +1,13 @@
 #include "driver.h"
 
-#include "explore/input_lock.h"
 #include "extras/inputs.h"
 #include "game/events.h"
 #include "persist/files.h"
 #include "persist/saved_game.h"
-#include "render/bmp.h"
+#include "picture/bmp.h"
 #include "render/panel.h"
 #include "render/play_field.h"
+#include "script/input_lock.h"
 
 #include <charconv>
 #include <limits>
@@ -73,7 +73,7 @@ char flag(bool b) {
 // input is open the held items' icons and the Save menu follow the changed slots.
 void redrawAll(game::Game& game) {
     if (game.explore.inputLive)
-        explore::itemlive(game);
+        script::itemlive(game);
     render::mhyouji(game);
     render::yusyahyouji1(game);
     render::show(game);
@@ -387,10 +387,10 @@ std::optional<std::string> Driver::print(std::string_view arg) {
         return std::nullopt;
     }
     if (w.size() == 1 && w[0] == "stack") {
-        const explore::CommandStack& stack = game_.explore.stack;
-        out_ << "stacktop=" << stack.top << '\n';
-        for (int n = stack.top; n >= 1; --n) {
-            const auto& e = stack.entries.at(static_cast<std::size_t>(n));
+        const script::CommandStack& stack = game_.explore.stack;
+        out_ << "stacktop=" << stack.size() << '\n';
+        for (int n = stack.size(); n >= 1; --n) {
+            const auto& e = stack.at(n);
             out_ << "stack[" << n << "]=" << e.code << ' ' << e.arg1 << ' ' << e.arg2 << '\n';
         }
         return std::nullopt;

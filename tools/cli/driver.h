@@ -3,8 +3,8 @@
 // the window uses.
 #pragma once
 
-#include "game/game.h"
 #include "script_platform.h"
+#include "state/game.h"
 #include "virtual_clock.h"
 
 #include <optional>

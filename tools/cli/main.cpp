@@ -1,14 +1,14 @@
 // gravenhold-cli: the game without a window or sound, driven by a script on a virtual clock.
 //   gravenhold-cli [--game-dir DIR] [--save-dir DIR] [--config-dir DIR] [--prologue] [SCRIPT | -]
 #include "driver.h"
-#include "explore/input_lock.h"
 #include "game/events.h"
-#include "game/game.h"
 #include "game/startup.h"
 #include "persist/folders.h"
 #include "persist/options.h"
+#include "script/input_lock.h"
 #include "script_platform.h"
 #include "script_reader.h"
+#include "state/game.h"
 
 #include <csignal>
 #include <cstdlib>
@@ -93,7 +93,7 @@ void startUpForScripts(game::Game& game, bool prologue) {
     if (prologue)
         game::closeInputForOpening(game);
     else
-        explore::itemlive(game);
+        script::itemlive(game);
 }
 
 // A request to stop (Ctrl+C, a hang-up, a kill) is noted here and honoured between script

@@ -7,14 +7,14 @@
 //   music-ended        the music player's end-of-track notice
 //   click-cell X Y     a click on a play-field cell, then the walk it starts, played out
 #include "driver.h"
-#include "explore/input_lock.h"
+#include "explore/new_game.h"
 #include "extras/inputs.h"
 #include "extras/recorder.h"
 #include "game/events.h"
-#include "game/new_game.h"
 #include "persist/files.h"
 #include "persist/saved_game.h"
 #include "persist/saved_games.h"
+#include "script/input_lock.h"
 
 #include <charconv>
 #include <filesystem>
@@ -94,11 +94,11 @@ std::optional<std::string> Driver::loadState(std::string_view arg) {
     clock_.sync(game_.window);
     // As a load from the menu puts a saved game in place, without its messages and music.
     game_.window.timer("Timer4").enabled = false; // a load ends the opening
-    explore::itemdel(game_);
+    script::itemdel(game_);
     game_.map = loaded->map;
     game_.status = loaded->status;
     game::syokidata2(game_);
-    explore::itemlive(game_);
+    script::itemlive(game_);
     game_.window.timer("Timer1").enabled = true;
     return std::nullopt;
 }

@@ -2,7 +2,7 @@
 // answered from the script's queue and reported on standard output.
 #pragma once
 
-#include "window/platform.h"
+#include "platform/platform.h"
 
 #include <deque>
 #include <ostream>

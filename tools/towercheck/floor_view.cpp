@@ -1,7 +1,7 @@
 #include "floor_view.h"
 
-#include "render/bmp.h"
-#include "render/picture_list.h"
+#include "picture/bmp.h"
+#include "picture/picture_list.h"
 
 #include <cstdio>
 

@@ -1,0 +1,116 @@
+#include "explore/new_game.h"
+
+#include "combat/monster_panel.h"
+#include "combat/monsters.h"
+#include "explore/explore_routines.h"
+#include "explore/movement.h"
+#include "render/screen.h"
+#include "script/input_lock.h"
+#include "sound/music.h"
+#include "state/game.h"
+#include "world/initial_world.h"
+
+namespace game {
+namespace {
+
+constexpr const char* kOkCaption = "OK";
+
+void fill(world::Status& s, int first, int last, std::int32_t value) {
+    for (int n = first; n <= last; ++n)
+        s[n] = value;
+}
+
+// What an abandoned game (Game Start, a lost fight, a load) may leave in the middle of a scene
+// or an item's use: the dialogue button's caption of a scene ("What?", "Ah!"), a door, wipe
+// or capture running the timers at its own pace, the Use / Don't use pair of an item, and
+// the Orb of Hero's list with the text box in its small form.
+void clearLeftovers(Game& game) {
+    window::Window& w = game.window.main;
+    w.control("Button1").text = kOkCaption;
+    explore::timerin(game);
+    for (const char* pair : {"Button37", "Button38"})
+        w.control(pair).visible = false;
+    game.items.itemInUse = 0;
+    if (w.control("Button36").visible)
+        explore::kExploreRoutines.closeMonsterList(game);
+}
+
+} // namespace
+
+void syokidata(Game& game) {
+    using namespace world;
+    Status& s = game.status;
+    const bool firstLap = s[Slot::LapLevel] == 0;
+    const bool keep = s[Slot::KeepProgress] == 1;
+
+    if (firstLap) {
+        s[Slot::Life] = 1000;
+        s[Slot::Offense] = 100;
+        s[Slot::Defense] = 100;
+    }
+    if (!keep)
+        s[Slot::Gold] = 0;
+    s[Slot::Floor] = 1;
+    if (!keep)
+        s[Slot::HighestFloor] = 1;
+    s[Slot::HeroX] = 5;
+    s[Slot::HeroY] = 10;
+    fill(s, Slot::YellowKeys, Slot::FairyMeetings, 0);
+    s[Slot::SwordGrade] = 5;
+    s[Slot::ShieldGrade] = 5;
+    if (!keep) {
+        // The Sacred Sword and Shield count as taken until the opening takes them away.
+        fill(s, Slot::OrbOfHero, Slot::SwordTaken + 3, 0);
+        s[Slot::SwordTaken + 4] = 1;
+        fill(s, Slot::ShieldTaken, Slot::ShieldTaken + 3, 0);
+        s[Slot::ShieldTaken + 4] = 1;
+    }
+    fill(s, Slot::MerchantBought, Slot::FairyList, 0);
+    s[Slot::Facing] = static_cast<std::int32_t>(Facing::Up);
+    s[Slot::MusicTrack] = 0;
+    fill(s, 91, 154, 0);
+    s[Slot::Floor32Arrival] = 0;
+    s[Slot::ZenoWeakened] = 0;
+    s[Slot::FlightDirection] = 0;
+    fill(s, 161, kStatusBlockWords - 1, 0);
+
+    game.map = initialTower();
+}
+
+void syokidata2(Game& game) {
+    using namespace world;
+    const Status& s = game.status;
+    game.heroCell = s.heroCell();
+    game.messageSelector = 0;
+    game.explore.repeatAction = explore::Repeat::Up;
+    game.explore.dialogKind = explore::Dialog::Talk;
+    game.explore.stack.clear();
+    clearLeftovers(game);
+    // A missing side-panel or title picture leaves that picture out; play goes on.
+    (void)render::resetPlayScreen(game);
+    sound::openEffectPlayers(game);
+    if (!game.window.timer("Timer4").enabled) {
+        game.combat.currentMonster = combat::kNoMonster;
+        combat::monshyouji(game);
+    }
+
+    auto& menu = game.window.main;
+    menu.menuItem("&Options/&Wav Sound On").checked = s[Slot::WavOff] == 0;
+    if (s[Slot::MusicTrack] != 0) {
+        menu.menuItem("&Options/&BGM On").checked = true;
+        game.shell.options[persist::Option::Music] = 1;
+        if (!game.window.timer("Timer4").enabled)
+            sound::soundplay(game);
+    }
+    combat::resetZenoRow(game);
+}
+
+void gameover(Game& game) {
+    syokidata(game);
+    syokidata2(game);
+    script::itemlive(game);
+    game.window.timer("Timer1").enabled = true;
+    sound::floorMusic(game);
+}
+
+} // namespace game

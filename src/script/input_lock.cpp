@@ -1,0 +1,74 @@
+#include "script/input_lock.h"
+
+#include "state/game.h"
+#include "window/item_icons.h"
+
+namespace script {
+namespace {
+
+using world::Slot::OrbOfHero;
+using world::Slot::TransferArticle;
+
+bool checked(game::Game& game, std::string_view path) {
+    return game.window.main.menuItem(path).checked;
+}
+
+void enableMenus(game::Game& game, bool enabled) {
+    for (const auto path : {window::Menu::Ranking, window::Menu::Load, window::Menu::Options})
+        game.window.main.menuItem(path).enabled = enabled;
+}
+
+// A clickable item is usable when its slot is 1; the transfer item while it has uses left.
+bool usable(const world::Status& s, int slot) {
+    return slot == TransferArticle ? s[slot] > 0 : s[slot] == 1;
+}
+
+} // namespace
+
+void itemdel(game::Game& game) {
+    auto& w = game.window.main;
+    game.explore.inputLive = false;
+    if (checked(game, window::Menu::MouseControl)) {
+        for (const auto name : window::kArrowButtons)
+            w.control(name).enabled = false;
+    }
+    for (const auto& item : window::kItemIcons) {
+        if (item.clickable)
+            w.control(item.icon).enabled = false;
+    }
+    enableMenus(game, false);
+    w.menuItem(window::Menu::Save).enabled = false;
+}
+
+void itemlive(game::Game& game) {
+    auto& w = game.window.main;
+    const world::Status& s = game.status;
+    if (s[OrbOfHero] == 2)
+        return;
+    if (checked(game, window::Menu::MouseControl)) {
+        for (const auto name : window::kArrowButtons) {
+            auto& button = w.control(name);
+            button.enabled = true;
+            button.visible = true;
+        }
+    }
+    for (const auto& item : window::kItemIcons) {
+        auto& icon = w.control(item.icon);
+        if (!item.clickable) {
+            icon.visible = s[item.slot] == 1;
+        } else if (usable(s, item.slot)) {
+            icon.enabled = true;
+        } else {
+            icon.visible = false;
+        }
+    }
+    w.menuItem(window::Menu::Save).enabled = s[OrbOfHero] == 1;
+    game.explore.inputLive = true;
+    enableMenus(game, true);
+}
+
+bool optionsEnabled(game::Game& game) {
+    return game.window.main.menuItem(window::Menu::Options).enabled;
+}
+
+} // namespace script

@@ -1,0 +1,36 @@
+// The persistence state of a game: the Ranking window's and the Change Data Folder window's
+// working values while they are open. Game holds one PersistState.
+#pragma once
+
+#include "state/ranking_table.h"
+#include "world/status.h"
+#include "world/tower_map.h"
+
+#include <string>
+#include <vector>
+
+namespace persist {
+
+// What the Ranking window holds while it is open.
+struct RankingState {
+    world::TowerMap copyMap; // the game as the window received it
+    world::Status copy;
+    int list = 0; // the list on show (1..5), 0 before a floor button is pressed
+    RankingTable table;
+    RankingNames names;
+};
+
+// What the Change Data Folder window holds while it is open: the chosen folder and the
+// folder of every row of its two lists.
+struct DataFolderState {
+    std::string chosen;
+    std::vector<std::string> places;  // rows of DriveComboBox1
+    std::vector<std::string> folders; // rows of DirectoryListBox1
+};
+
+struct PersistState {
+    RankingState ranking;
+    DataFolderState dataFolder;
+};
+
+} // namespace persist

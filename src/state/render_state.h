@@ -1,0 +1,48 @@
+// The drawing state of a game: picture lists, the two play-field frames, the cell buffers and
+// the animation phase. Game holds one RenderState.
+#pragma once
+
+#include "picture/picture.h"
+#include "picture/picture_list.h"
+
+namespace render {
+
+inline constexpr int kCellSide = 32;
+inline constexpr int kFieldSide = 352; // 11 cells of 32 pixels
+inline constexpr int kFieldLeft = 144; // where the play field lies on the window
+inline constexpr int kFieldTop = 24;
+inline constexpr int kScreenWidth = 640; // the drawing area above the message line
+inline constexpr int kScreenHeight = 400;
+
+// Picture numbers of ImageList1 that the drawing code names.
+namespace Pic {
+inline constexpr int WipeBlank = 158;       // the blank cell of the floor-change wipe
+inline constexpr int PanelBackground = 162; // behind every 32 x 32 panel icon
+inline constexpr int FirstHero = 184;       // the hero: eight pictures per facing
+inline constexpr int Road = 5;              // tile 6, the floor
+} // namespace Pic
+
+struct RenderState {
+    PictureList imageList1; // tiles, hero and other 32 x 32 pictures ("chtable.dq")
+    PictureList imageList2; // the four 16 x 16 key icons ("key.dq")
+    PictureList imageList3; // masks of the first 159 pictures of imageList1 ("chtableb.dq")
+
+    Picture frameA{kFieldSide, kFieldSide}; // the two animation frames of the play field
+    Picture frameB{kFieldSide, kFieldSide};
+
+    // The cell buffers of the mask composition; the composed cell is left in tileBuffer.
+    Picture tileBuffer{kCellSide, kCellSide};
+    Picture spriteBuffer{kCellSide, kCellSide};
+    Picture maskBuffer{kCellSide, kCellSide};
+
+    // The 640 x 400 work picture of left panel, title and right panel that the opening and
+    // some scene commands paint from.
+    Picture screenBuffer{kScreenWidth, kScreenHeight};
+
+    bool frameBNext = true; // animation phase: the next tick shows frame B
+    bool keysDrawn = false; // the tick has drawn the key display since the last new game
+    int heroPixelX = 0;     // where the hero was last drawn on the play field (pixels)
+    int heroPixelY = 0;
+};
+
+} // namespace render
