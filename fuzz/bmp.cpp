@@ -1,9 +1,9 @@
 // A picture file of the game folder: read and cut as the tile pictures are at start-up, then
 // the play field drawn with it while the hero walks.
-#include "render/bmp.h"
+#include "picture/bmp.h"
 
 #include "harness.h"
-#include "render/picture_list.h"
+#include "picture/picture_list.h"
 
 #include <filesystem>
 

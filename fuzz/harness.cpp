@@ -2,7 +2,7 @@
 
 #include "explore/movement.h"
 #include "game/events.h"
-#include "game/new_game.h"
+#include "explore/new_game.h"
 #include "persist/files.h"
 #include "window/main_window.h"
 

@@ -2,7 +2,7 @@
 // input from, and a few moves played after a file was loaded so that what it planted is used.
 #pragma once
 
-#include "game/game.h"
+#include "state/game.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -9,7 +9,7 @@
 #include "persist/ranking.h"
 #include "persist/saved_game.h"
 #include "persist/settings.h"
-#include "render/bmp.h"
+#include "picture/bmp.h"
 
 #include <filesystem>
 #include <fstream>
