@@ -1,8 +1,8 @@
 #include "harness.h"
 
 #include "explore/movement.h"
-#include "game/events.h"
 #include "explore/new_game.h"
+#include "game/events.h"
 #include "persist/files.h"
 #include "window/main_window.h"
 
