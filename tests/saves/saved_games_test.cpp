@@ -39,6 +39,19 @@ class SavedGames : public PersistTest {
         game.map.setTile(44, 60, 6);
     }
 
+    // A load from the slot behind `entry` is refused with the game's own box, and the game in
+    // play stays exactly as it was.
+    void expectRefusedLoad(const std::string& entry) {
+        const Status before = game.status;
+        const TowerMap beforeMap = game.map;
+        const int heroCell = game.heroCell;
+        menu(entry);
+        EXPECT_EQ(platform.messages, std::vector<std::string>{"Donot use this save data."});
+        EXPECT_EQ(game.status.words, before.words);
+        EXPECT_EQ(game.map.bytes, beforeMap.bytes);
+        EXPECT_EQ(game.heroCell, heroCell);
+    }
+
     std::vector<int> checkedSlots(const std::string& menu) {
         std::vector<int> checked;
         for (int n = 1; n <= persist::kSaveSlots; ++n)
@@ -131,14 +144,9 @@ TEST_F(SavedGames, ADamagedFileIsRefusedAndTheGameInPlayStays) {
         SCOPED_TRACE(what);
         platform.messages.clear();
         damagedSlot(damage);
-        const Status before = game.status;
-        const TowerMap beforeMap = game.map;
-        menu("&Game/&Load/Data &1");
-        EXPECT_EQ(platform.messages, std::vector<std::string>{"Donot use this save data."});
-        EXPECT_EQ(game.status.words, before.words);
-        EXPECT_EQ(game.map.bytes, beforeMap.bytes);
+        expectRefusedLoad("&Game/&Load/Data &1");
         // The scratch copy written before the load holds the game in play.
-        EXPECT_EQ(savedGame("save0.dat")->status.words, before.words);
+        EXPECT_EQ(savedGame("save0.dat")->status.words, game.status.words);
     }
 }
 
@@ -199,14 +207,7 @@ TEST_F(SavedGames, AWholeFileWithAnImpossibleValueIsRefusedAndTheGameInPlayStays
         const auto image = persist::toImage(file.map, file.status);
         writeFile(savePath("save2.dat"), std::string(image.begin(), image.end()));
 
-        const Status before = game.status;
-        const TowerMap beforeMap = game.map;
-        const int heroCell = game.heroCell;
-        menu("&Game/&Load/Data &2");
-        EXPECT_EQ(platform.messages, std::vector<std::string>{"Donot use this save data."});
-        EXPECT_EQ(game.status.words, before.words);
-        EXPECT_EQ(game.map.bytes, beforeMap.bytes);
-        EXPECT_EQ(game.heroCell, heroCell);
+        expectRefusedLoad("&Game/&Load/Data &2");
         EXPECT_TRUE(game.window.main.menuItem("&Game/&Load").enabled); // input open again
     }
 }
