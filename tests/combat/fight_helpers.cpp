@@ -36,7 +36,7 @@ std::vector<script::CommandEntry> script(const game::Game& g) {
     return entries;
 }
 
-BlowTrace playOut(game::Game& g) {
+BlowTrace playBlowByBlow(game::Game& g) {
     BlowTrace trace;
     while (!g.explore.stack.empty() && g.window.timer("Timer2").enabled) {
         const int code = g.explore.stack.topEntry().code;
@@ -47,11 +47,6 @@ BlowTrace playOut(game::Game& g) {
             trace.heroLife.push_back(g.status[world::Slot::Life]);
     }
     return trace;
-}
-
-void tickUntilStopped(game::Game& g, int limit) {
-    for (int i = 0; i < limit && g.window.timer("Timer2").enabled; ++i)
-        script::timer2timer(g);
 }
 
 } // namespace fight

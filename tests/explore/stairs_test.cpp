@@ -1,5 +1,5 @@
 #include "explore/stairs.h"
-#include "explore_fixture.h"
+#include "support/explore_fixture.h"
 #include "world/catalogue.h"
 
 #include <algorithm>
@@ -43,7 +43,7 @@ TEST_F(StairsTest, UpToFloorTwoAndBackDownWithTheWipe) {
     EXPECT_EQ(uncovers, 121);
     EXPECT_EQ(countEntries({Cmd::MusicRestart, 0, 0}), 0); // music is off
 
-    playOut();
+    playPressingOk();
     EXPECT_EQ(sound.calls, (std::vector<std::string>{"effect wav/kai.wav", "effect wav/open.wav"}));
     EXPECT_TRUE(game.window.timer("Timer1").enabled);
     EXPECT_EQ(game.window.timer("Timer2").intervalMs, 150);
@@ -51,7 +51,7 @@ TEST_F(StairsTest, UpToFloorTwoAndBackDownWithTheWipe) {
     EXPECT_TRUE(inputOpen());
 
     takeStairs(Tile::StairsDown);
-    playOut();
+    playPressingOk();
     EXPECT_EQ(floor(), 1);
     EXPECT_EQ(slot(Slot::HighestFloor), 2);
     EXPECT_EQ(heroCell(), game.map.arrivalDown(1));
@@ -65,7 +65,7 @@ TEST_F(StairsTest, StairsSkipFloorFortyFour) {
     EXPECT_EQ(floor(), 45);
     EXPECT_EQ(slot(Slot::HighestFloor), 45);
     EXPECT_EQ(heroCell(), game.map.arrivalUp(45));
-    playOut();
+    playPressingOk();
 
     takeStairs(Tile::StairsDown);
     EXPECT_EQ(floor(), 43);
@@ -85,7 +85,7 @@ TEST_F(StairsTest, TheHeroArrivesTurnedAwayFromTheStairs) {
 
     // With no staircase beside him the facing stays as it was.
     game.map.setTile(5, arrival - 1, Tile::Road);
-    playOut();
+    playPressingOk();
     slot(Slot::Floor) = 4;
     takeStairs(Tile::StairsUp);
     EXPECT_EQ(slot(Slot::Facing), static_cast<int>(Facing::Up));
@@ -109,11 +109,11 @@ TEST_F(StairsTest, StoryChangesOnTheWay) {
     game.map.setTile(20, 49, Tile::Fairy);
     takeStairs(Tile::StairsDown);
     EXPECT_EQ(game.map.tile(20, 49), Tile::Fairy);
-    playOut();
+    playPressingOk();
     slot(Slot::Floor) = 20;
     takeStairs(Tile::StairsUp);
     EXPECT_EQ(game.map.tile(20, 49), Tile::Road);
-    playOut();
+    playPressingOk();
 
     // Down from floor 29 while it is the highest floor reached: the thief's passage.
     slot(Slot::Floor) = 29;
@@ -122,7 +122,7 @@ TEST_F(StairsTest, StoryChangesOnTheWay) {
     EXPECT_EQ(game.map.tile(29, 17), Tile::Thief);
     EXPECT_EQ(game.map.tile(29, 27), Tile::Road);
     EXPECT_EQ(game.map.tile(29, 38), Tile::Road);
-    playOut();
+    playPressingOk();
 
     game.map.setTile(29, 17, Tile::Wall);
     slot(Slot::Floor) = 29;
@@ -135,7 +135,7 @@ TEST_F(StairsTest, FloorThirtyTwoPlaysItsArrivalOnlyTheFirstTime) {
     slot(Slot::Floor) = 31;
     takeStairs(Tile::StairsUp);
     EXPECT_EQ(slot(Slot::Floor32Arrival), 1);
-    playOut();
+    playPressingOk();
     EXPECT_TRUE(inputOpen());
 }
 

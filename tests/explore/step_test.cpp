@@ -1,6 +1,6 @@
 #include "explore/step.h"
-#include "explore_fixture.h"
 #include "scenes/tile_scenes.h"
+#include "support/explore_fixture.h"
 #include "world/catalogue.h"
 
 #include <limits>
@@ -17,7 +17,7 @@ class StepTest : public ExploreTest {
         placeHero(cellOf(5, 5));
         setTile(cellOf(5, 4), code);
         step(Direction::Up);
-        playOut();
+        playPressingOk();
     }
     std::string line(int n) { return std::string(world::catalogueLine(n)); }
 };
@@ -157,14 +157,14 @@ TEST_F(StepTest, HiddenTriggersRevealOnlyWhereSomethingHides) {
     EXPECT_EQ(stackTop(), 0);
     setTile(12, Tile::Road);
     step(Direction::Up);
-    playOut();
+    playPressingOk();
     EXPECT_EQ(tile(20), Tile::MagicianA);
 
     slot(Slot::Floor) = 12;
     placeHero(cellOf(10, 1));
     setTile(10, Tile::Hidden);
     step(Direction::Up);
-    playOut();
+    playPressingOk();
     EXPECT_EQ(tile(10), Tile::Merchant);
 }
 
@@ -182,7 +182,7 @@ TEST_F(StepTest, TheGateOfTimeAndSpacePlaysTheDollScene) {
     game::click(game, "Button1");
     runTimer();
     EXPECT_EQ(game.window.main.control("RichEdit1").text, line(25)); // dialog 26
-    playOut();
+    playPressingOk();
     EXPECT_EQ(slot(90 + 25), 1);
     EXPECT_EQ(slot(90 + 26), 1);
     EXPECT_EQ(heroCell(), cellOf(5, 6));
@@ -195,7 +195,7 @@ TEST_F(StepTest, EventCellsWalkOrTurnToWallAndNeverLeaveInputClosed) {
     placeHero(cellOf(5, 5));
     setTile(cellOf(5, 4), Tile::EventCell);
     step(Direction::Up);
-    playOut();
+    playPressingOk();
     EXPECT_EQ(tile(cellOf(5, 4)), Tile::Wall);
     EXPECT_EQ(heroCell(), cellOf(5, 5));
     EXPECT_EQ(messageLine(), line(241));
@@ -206,7 +206,7 @@ TEST_F(StepTest, EventCellsWalkOrTurnToWallAndNeverLeaveInputClosed) {
     slot(Slot::Floor) = 10;
     setTile(cellOf(5, 4), Tile::EventCell);
     step(Direction::Up);
-    playOut();
+    playPressingOk();
     EXPECT_EQ(heroCell(), cellOf(5, 4));
     EXPECT_EQ(tile(cellOf(5, 4)), Tile::Road);
     EXPECT_TRUE(inputOpen());
@@ -229,7 +229,7 @@ TEST_F(StepTest, ToRoadSpreadsRoadOverTheCellInFiveSteps) {
               script::CommandEntry(script::Cmd::MaskedSprite, 30, 166));
     EXPECT_EQ(game.explore.stack.at(stackTop() - 3),
               script::CommandEntry(script::Cmd::Pause, Tile::Lava, Tile::Road));
-    playOut();
+    playPressingOk();
     EXPECT_EQ(tile(30), Tile::Road);
     EXPECT_TRUE(inputOpen());
 }

@@ -5,10 +5,10 @@
 #include "extras/recorder.h"
 #include "extras/settings.h"
 #include "game/events.h"
-#include "persist/scratch.h"
 #include "script/input_lock.h"
 #include "script_platform.h"
 #include "support/free_play.h"
+#include "support/scratch.h"
 #include "world/status.h"
 
 #include <algorithm>

@@ -2,9 +2,9 @@
 #include "game/events.h"
 #include "persist/files.h"
 #include "platform/recording_sound.h"
-#include "scratch.h"
 #include "sound/tables.h"
 #include "state/game.h"
+#include "support/scratch.h"
 
 #include <algorithm>
 #include <filesystem>

@@ -78,7 +78,7 @@ TEST_F(TravelTest, TheHeroLandsBesideTheStairsAsIfHeHadWalked) {
     EXPECT_EQ(slot(Slot::HeroHidden), 0);
     EXPECT_EQ(slot(Slot::HighestFloor), 7);
     EXPECT_EQ(messageLine(), line(150));
-    playOut();
+    runTimer();
     EXPECT_TRUE(inputOpen());
     EXPECT_EQ(slot(Slot::OrbOfFlying), 1);
 

@@ -2,8 +2,8 @@
 // "Save &Option".
 #include "game/events.h"
 #include "persist/options.h"
-#include "scratch.h"
 #include "state/game.h"
+#include "support/scratch.h"
 
 #include <gtest/gtest.h>
 

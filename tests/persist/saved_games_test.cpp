@@ -76,7 +76,7 @@ class SavedGames : public PersistTest {
 TEST_F(SavedGames, ASavedGameLoadsBackEveryFloorAndEveryWord) {
     playSome();
     ASSERT_TRUE(menu("&Game/&Save/Data &3"));
-    EXPECT_EQ(message(), "Saved the data.");
+    EXPECT_EQ(messageLine(), "Saved the data.");
     EXPECT_TRUE(platform.questions.empty()); // a new file is written without a question
     EXPECT_EQ(fileBytes(savePath("save3.dat")).size(), 6957u);
     EXPECT_EQ(checkedSlots("&Game/&Save"), std::vector<int>{3});
@@ -91,7 +91,7 @@ TEST_F(SavedGames, ASavedGameLoadsBackEveryFloorAndEveryWord) {
         EXPECT_EQ(game.status[n], saved[n]) << "word " << n;
     EXPECT_EQ(game.map.bytes, savedMap.bytes);
     EXPECT_EQ(game.heroCell, cellOf(4, 2)); // the loaded game is set up for play
-    EXPECT_EQ(message(), "Loaded the data.");
+    EXPECT_EQ(messageLine(), "Loaded the data.");
     EXPECT_EQ(checkedSlots("&Game/&Load"), std::vector<int>{3});
     EXPECT_TRUE(game.window.main.menuItem("&Game/&Load").enabled); // input open again
     EXPECT_TRUE(platform.messages.empty());
@@ -115,7 +115,7 @@ TEST_F(SavedGames, LoadingAnEmptySlotOnlySaysSo) {
     playSome();
     const Status before = game.status;
     menu("&Game/&Load/Data &5");
-    EXPECT_EQ(message(), "There is no saving data.");
+    EXPECT_EQ(messageLine(), "There is no saving data.");
     EXPECT_EQ(game.status.words, before.words);
     EXPECT_TRUE(platform.messages.empty());
     EXPECT_EQ(checkedSlots("&Game/&Load"), std::vector<int>{5});
@@ -235,7 +235,7 @@ TEST_F(SavedGames, TheEdgesOfEveryRangeStillLoad) {
     script::itemlive(game);
     menu("&Game/&Save/Data &6");
     menu("&Game/&Load/Data &6");
-    EXPECT_EQ(message(), "Loaded the data.");
+    EXPECT_EQ(messageLine(), "Loaded the data.");
     EXPECT_TRUE(platform.messages.empty());
 }
 
@@ -255,7 +255,7 @@ TEST_F(SavedGames, OverwritingAsksFirstAndNoKeepsTheFile) {
     platform.yesNo = {true};
     menu("&Game/&Save/Data &2");
     EXPECT_EQ(savedGame("save2.dat")->status[Slot::Gold], 500);
-    EXPECT_EQ(message(), "Saved the data.");
+    EXPECT_EQ(messageLine(), "Saved the data.");
 }
 
 TEST_F(SavedGames, AFolderThatCannotBeWrittenIsToldAndLeavesNothingBehind) {
@@ -264,7 +264,7 @@ TEST_F(SavedGames, AFolderThatCannotBeWrittenIsToldAndLeavesNothingBehind) {
     menu("&Game/&Save/Data &1");
     ASSERT_EQ(platform.messages.size(), 1u);
     EXPECT_NE(platform.messages[0].find("Cannot write"), std::string::npos);
-    EXPECT_NE(message(), "Saved the data.");
+    EXPECT_NE(messageLine(), "Saved the data.");
     EXPECT_TRUE(game.window.main.menuItem("&Game/&Load").enabled); // input open again
 }
 
@@ -307,7 +307,7 @@ TEST_F(SavedGames, ALoadEndsTheOpeningAndStartsTheAnimation) {
     menu("&Game/&Load/Data &1");
     EXPECT_FALSE(game.window.timer("Timer4").enabled);
     EXPECT_TRUE(game.window.timer("Timer1").enabled);
-    EXPECT_EQ(message(), "Loaded the data.");
+    EXPECT_EQ(messageLine(), "Loaded the data.");
 }
 
 } // namespace

@@ -1,5 +1,5 @@
 #include "scenes/ending.h"
-#include "scenes_fixture.h"
+#include "support/scenes_fixture.h"
 
 namespace scenes_test {
 namespace {
@@ -43,7 +43,7 @@ TEST_F(EndingTest, TheFirstLapDissolvesIntoTheEndingWindowAndTheNextLapFollows) 
     game::click(game, "Ending.Image4");
     EXPECT_FALSE(ending().visible);
     EXPECT_TRUE(game.window.timer("Timer2").enabled);
-    playOut();
+    playPressingOk();
     EXPECT_EQ(slot(Slot::LapLevel), kLaterLap);
     EXPECT_EQ(slot(Slot::Floor), 1);
     EXPECT_TRUE(inputOpen());
@@ -94,7 +94,7 @@ TEST_F(EndingTest, ALaterLapEndsAfterZenoFallsAndKeepsTheProgressNext) {
     ASSERT_TRUE(ending().visible);
     runSlideshow();
     game::click(game, "Ending.Image4");
-    playOut();
+    playPressingOk();
     EXPECT_EQ(slot(Slot::LapLevel), kLaterLap);
     EXPECT_EQ(slot(Slot::KeepProgress), 1);
 }

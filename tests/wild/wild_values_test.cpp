@@ -2,9 +2,9 @@
 // hand) play without overflow: gains stop at what a slot can hold. Under the sanitizers any
 // overflow left stops these tests.
 #include "driver.h"
-#include "explore_fixture.h"
 #include "script/executor.h"
 #include "script/script.h"
+#include "support/explore_fixture.h"
 
 #include <limits>
 #include <sstream>
@@ -21,7 +21,7 @@ class WildValues : public ExploreTest {
         placeHero(cellOf(5, 5));
         setTile(cellOf(5, 4), code);
         step(Direction::Up);
-        playOut();
+        playPressingOk();
     }
 };
 
@@ -53,13 +53,13 @@ TEST_F(WildValues, GoldFromTheCommandStackStopsAtTheTopWithAnyLuckyGold) {
     slot(Slot::Gold) = 5;
     script::Script(game, {{script::Cmd::Gold, 1000, 0}}).push(game);
     script::timer2on(game);
-    playOut();
+    playPressingOk();
     EXPECT_EQ(slot(Slot::Gold), kMax);
 
     slot(Slot::LuckyGold) = kMin;
     script::Script(game, {{script::Cmd::Gold, 1000, 0}}).push(game);
     script::timer2on(game);
-    playOut();
+    playPressingOk();
     EXPECT_EQ(slot(Slot::Gold), kMin);
 }
 
