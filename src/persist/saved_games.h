@@ -3,15 +3,12 @@
 // window opens.
 #pragma once
 
+#include "state/game_fwd.h"
 #include "world/status.h"
 #include "world/tower_map.h"
 
 #include <optional>
 #include <string>
-
-namespace game {
-struct Game;
-}
 
 namespace persist {
 
