@@ -2,6 +2,7 @@
 
 #include "explore/new_game.h"
 #include "script/executor.h"
+#include "support/plain_pictures.h"
 #include "window/main_window.h"
 
 namespace fight {
@@ -9,10 +10,7 @@ namespace fight {
 game::Game newGame() {
     game::Game g;
     g.window = window::makeWindowModel();
-    for (int n = 0; n < 218; ++n)
-        g.render.imageList1.pictures.emplace_back(32, 32, static_cast<render::Pixel>(n));
-    g.render.imageList3.pictures.assign(159, render::Picture(32, 32, render::kWhite));
-    g.render.imageList2.pictures.assign(4, render::Picture(16, 16, 1));
+    testing_game::usePlainPictureLists(g);
     game::gameover(g);
     return g;
 }

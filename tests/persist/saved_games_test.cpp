@@ -30,12 +30,12 @@ class SavedGames : public PersistTest {
 
     // A game well under way: keys, gold, a changed floor that the hero never saw.
     void playSome() {
-        game.status[Slot::Gold] = 1234;
-        game.status[Slot::YellowKeys] = 3;
-        game.status[Slot::Floor] = 7;
-        game.status[Slot::HeroX] = 4;
-        game.status[Slot::HeroY] = 2;
-        game.status[Slot::RecordViewing] = 1;
+        testing_game::setSlots(game.status, {{Slot::Gold, 1234},
+                                             {Slot::YellowKeys, 3},
+                                             {Slot::Floor, 7},
+                                             {Slot::HeroX, 4},
+                                             {Slot::HeroY, 2},
+                                             {Slot::RecordViewing, 1}});
         game.map.setTile(44, 60, 6);
     }
 
@@ -214,21 +214,21 @@ TEST_F(SavedGames, AWholeFileWithAnImpossibleValueIsRefusedAndTheGameInPlayStays
 
 // The far ends of every range are games that play can reach, and load.
 TEST_F(SavedGames, TheEdgesOfEveryRangeStillLoad) {
-    game.status[Slot::Floor] = 50;
-    game.status[Slot::HighestFloor] = 50;
-    game.status[Slot::HeroX] = 10;
-    game.status[Slot::HeroY] = 0;
-    game.status[Slot::Facing] = 2;
-    game.status[Slot::MusicTrack] = 20;
-    game.status[Slot::LapLevel] = kLaterLap;
-    game.status[Slot::KeepProgress] = 1;
-    game.status[Slot::OrbOfHero] = 2;
-    game.status[Slot::TransferArticle] = 3;
-    game.status[Slot::FairyPlace] = 10;
-    game.status[Slot::FairyList] = 5;
-    game.status[Slot::BlueKeys] = 200;
-    game.status[Slot::FlightDirection] = 2;
-    game.status[Slot::StartStairs] = 2;
+    testing_game::setSlots(game.status, {{Slot::Floor, 50},
+                                         {Slot::HighestFloor, 50},
+                                         {Slot::HeroX, 10},
+                                         {Slot::HeroY, 0},
+                                         {Slot::Facing, 2},
+                                         {Slot::MusicTrack, 20},
+                                         {Slot::LapLevel, kLaterLap},
+                                         {Slot::KeepProgress, 1},
+                                         {Slot::OrbOfHero, 2},
+                                         {Slot::TransferArticle, 3},
+                                         {Slot::FairyPlace, 10},
+                                         {Slot::FairyList, 5},
+                                         {Slot::BlueKeys, 200},
+                                         {Slot::FlightDirection, 2},
+                                         {Slot::StartStairs, 2}});
     game.map.bytes[TowerMap::arrivalUpOffset(50)] = 120;
     EXPECT_TRUE(persist::validateLoadedValues({game.map, game.status}));
     game.status[Slot::OrbOfHero] = 1; // the Save menu needs the orb held

@@ -3,10 +3,12 @@
 
 #include "game/events.h"
 #include "script/executor.h"
+#include "script/script.h"
 #include "support/free_play.h"
 #include "world/status.h"
 
 #include <gtest/gtest.h>
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -21,6 +23,15 @@ class SoundTest : public SoundRecordingTest {
   protected:
     bool checked(const char* entry) { return game.window.main.menuItem(entry).checked; }
     void choose(const char* entry) { ASSERT_TRUE(game::menuCommand(game, entry)); }
+
+    // A script of command 1 for each effect number, in this order, played out.
+    void playEffects(std::initializer_list<int> effects) {
+        script::Script script(game);
+        for (int effect : effects)
+            script.sound(effect);
+        script.play(game);
+        runTimer();
+    }
 
     // The music of `floor` switched on from the menu, then the calls forgotten.
     void musicOnAt(int floor) {

@@ -16,6 +16,7 @@
 #include <gtest/gtest.h>
 #include <initializer_list>
 #include <string>
+#include <utility>
 
 namespace testing_game {
 
@@ -58,6 +59,20 @@ inline int playPressingOk(game::Game& game, int limit = 100000) {
         }
     }
     return ticks;
+}
+
+// Status slots with their values, as a table.
+using SlotValues = std::initializer_list<std::pair<int, std::int32_t>>;
+
+inline void setSlots(world::Status& status, SlotValues values) {
+    for (const auto& [n, value] : values)
+        status[n] = value;
+}
+
+// Every slot of the table holds its value; a failure names the slot.
+inline void expectSlots(const world::Status& status, SlotValues values) {
+    for (const auto& [n, value] : values)
+        EXPECT_EQ(status[n], value) << "slot " << n;
 }
 
 // A line of the message catalogue as the game shows it.
