@@ -13,11 +13,7 @@ namespace Cmd = script::Cmd;
 class StairsTest : public ExploreTest {
   protected:
     // Stand on the current floor with a staircase above the hero, and take it.
-    void takeStairs(std::uint8_t staircase) {
-        placeHero(cellOf(1, 9));
-        setTile(cellOf(1, 8), staircase);
-        step(Direction::Up);
-    }
+    void takeStairs(std::uint8_t staircase) { stepUpAgainst(staircase, cellOf(1, 9)); }
     int countEntries(CommandEntry e) {
         const auto entries = game.explore.stack.pending();
         return static_cast<int>(std::count(entries.begin(), entries.end(), e));

@@ -14,12 +14,9 @@ class StepTest : public ExploreTest {
     // Put a tile above the hero on a floor and step against it; the script plays out.
     void stepOnto(std::uint8_t code, int onFloor = 1) {
         slot(Slot::Floor) = onFloor;
-        placeHero(cellOf(5, 5));
-        setTile(cellOf(5, 4), code);
-        step(Direction::Up);
+        stepUpAgainst(code);
         playPressingOk();
     }
-    std::string line(int n) { return std::string(world::catalogueLine(n)); }
 };
 
 TEST_F(StepTest, PickUpsNeverMoveTheHeroAndLeaveRoad) {
@@ -129,9 +126,7 @@ TEST_F(StepTest, BlockedTilesDoNothingAtAll) {
     for (std::uint8_t code : std::initializer_list<std::uint8_t>{
              Tile::Nothing, Tile::Gate, Tile::PrisonBars, Tile::Wall, Tile::Lava, Tile::AltarLeft,
              Tile::DragonFirst, 200}) {
-        placeHero(cellOf(5, 5));
-        setTile(cellOf(5, 4), code);
-        step(Direction::Up);
+        stepUpAgainst(code);
         EXPECT_EQ(stackTop(), 0) << int{code};
         EXPECT_EQ(heroCell(), cellOf(5, 5)) << int{code};
         EXPECT_TRUE(inputOpen()) << int{code};
@@ -192,9 +187,7 @@ TEST_F(StepTest, TheGateOfTimeAndSpacePlaysTheDollScene) {
 TEST_F(StepTest, EventCellsWalkOrTurnToWallAndNeverLeaveInputClosed) {
     // Floor 23: the road ahead turns into a wall and the hero stays.
     slot(Slot::Floor) = 23;
-    placeHero(cellOf(5, 5));
-    setTile(cellOf(5, 4), Tile::EventCell);
-    step(Direction::Up);
+    stepUpAgainst(Tile::EventCell);
     playPressingOk();
     EXPECT_EQ(tile(cellOf(5, 4)), Tile::Wall);
     EXPECT_EQ(heroCell(), cellOf(5, 5));

@@ -41,6 +41,14 @@ class ExploreTest : public FreePlayTest {
         game::click(game, kButtons[static_cast<int>(d)]);
     }
 
+    // The hero on `cell` steps up against the tile put above him; what the step starts is left
+    // to the test to play.
+    void stepUpAgainst(std::uint8_t code, int cell = cellOf(5, 5)) {
+        placeHero(cell);
+        setTile(cell - kSide, code);
+        step(Direction::Up);
+    }
+
     int stackTop() const { return game.explore.stack.size(); }
 };
 

@@ -18,9 +18,7 @@ constexpr std::int32_t kMin = std::numeric_limits<std::int32_t>::min();
 class WildValues : public ExploreTest {
   protected:
     void stepOnto(std::uint8_t code) {
-        placeHero(cellOf(5, 5));
-        setTile(cellOf(5, 4), code);
-        step(Direction::Up);
+        stepUpAgainst(code);
         playPressingOk();
     }
 };
