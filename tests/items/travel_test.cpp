@@ -137,9 +137,7 @@ TEST_F(TravelTest, FlyingAwaySettlesTheFairiesAndTheThiefsPassage) {
     game.map.setTile(25, 71, Tile::Fairy);
     game.map.setTile(49, 16, Tile::Fairy);
     besideStairs(29, 29);
-    click("Image4");
-    click("Button9");
-    click("Button10");
+    fly({"Button9"});
     EXPECT_EQ(game.map.tile(25, 71), Tile::Road);
     EXPECT_EQ(game.map.tile(49, 16), Tile::Road);
     EXPECT_EQ(game.map.tile(29, 38), Tile::Road);
