@@ -211,11 +211,5 @@ TEST_F(ExecutorTest, TheStackGrowsForScriptsLongerThanItsRoom) {
     EXPECT_TRUE(inputOpen());
 }
 
-TEST_F(ExecutorTest, ArgumentsKeepSixteenBits) {
-    game.explore.stack.push({Cmd::LifeChange, -8800, 70000});
-    EXPECT_EQ(game.explore.stack.topEntry().arg1, -8800);
-    EXPECT_EQ(game.explore.stack.topEntry().arg2, static_cast<std::int16_t>(70000 - 65536));
-}
-
 } // namespace
 } // namespace explore_test
