@@ -41,7 +41,7 @@ TEST(HeroFirstFight, GreenSlimeScriptPlaysBlowByBlow) {
     combat::taisen(g);
     EXPECT_EQ(g.status[world::Slot::HeroY], 9); // he stands on the slime's cell
     EXPECT_EQ(g.status[HeroHidden], 0);
-    EXPECT_TRUE(g.window.timer("Timer2").enabled);
+    EXPECT_TRUE(testing_game::commandTimerOn(g));
 
     const std::vector<CommandEntry> s = fight::script(g);
     const int up = 8 * 4; // the hero's hurt pose faces up

@@ -36,7 +36,7 @@ std::vector<script::CommandEntry> script(const game::Game& g) {
 
 BlowTrace playBlowByBlow(game::Game& g) {
     BlowTrace trace;
-    while (!g.explore.stack.empty() && g.window.timer("Timer2").enabled) {
+    while (!g.explore.stack.empty() && testing_game::commandTimerOn(g)) {
         const int code = g.explore.stack.topEntry().code;
         script::stackwork(g);
         if (code == script::Cmd::HeroStrikes || code == script::Cmd::HeadBlow)

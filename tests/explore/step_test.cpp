@@ -173,10 +173,10 @@ TEST_F(StepTest, TheGateOfTimeAndSpacePlaysTheDollScene) {
     EXPECT_EQ(game.map.tile(24, 5), Tile::EventCell);
     EXPECT_EQ(game.map.tile(24, 4), Tile::Wall);
     runTimer();
-    EXPECT_EQ(game.window.main.control("RichEdit1").text, line(24)); // dialog 25
+    EXPECT_EQ(dialogText(), line(24)); // dialog 25
     game::click(game, "Button1");
     runTimer();
-    EXPECT_EQ(game.window.main.control("RichEdit1").text, line(25)); // dialog 26
+    EXPECT_EQ(dialogText(), line(25)); // dialog 26
     playPressingOk();
     EXPECT_EQ(slot(90 + 25), 1);
     EXPECT_EQ(slot(90 + 26), 1);

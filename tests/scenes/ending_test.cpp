@@ -30,7 +30,7 @@ class EndingTest : public ScenesTest {
 TEST_F(EndingTest, TheFirstLapDissolvesIntoTheEndingWindowAndTheNextLapFollows) {
     meetZeno();
     EXPECT_TRUE(ending().visible);
-    EXPECT_FALSE(game.window.timer("Timer2").enabled);
+    EXPECT_FALSE(commandTimerOn());
     EXPECT_TRUE(endingTicking());
     EXPECT_FALSE(game.window.main.control("Memo1").visible);
 
@@ -42,7 +42,7 @@ TEST_F(EndingTest, TheFirstLapDissolvesIntoTheEndingWindowAndTheNextLapFollows) 
 
     game::click(game, "Ending.Image4");
     EXPECT_FALSE(ending().visible);
-    EXPECT_TRUE(game.window.timer("Timer2").enabled);
+    EXPECT_TRUE(commandTimerOn());
     playPressingOk();
     EXPECT_EQ(slot(Slot::LapLevel), kLaterLap);
     EXPECT_EQ(slot(Slot::Floor), 1);

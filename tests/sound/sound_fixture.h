@@ -21,9 +21,6 @@ using world::Slot::WavOff;
 
 class SoundTest : public SoundRecordingTest {
   protected:
-    bool checked(const char* entry) { return game.window.main.menuItem(entry).checked; }
-    void choose(const char* entry) { ASSERT_TRUE(game::menuCommand(game, entry)); }
-
     // A script of command 1 for each effect number, in this order, played out.
     void playEffects(std::initializer_list<int> effects) {
         script::Script script(game);

@@ -115,6 +115,10 @@ class GameTest : public ::testing::Test {
     std::string messageLine() { return testing_game::messageLine(game); }
     bool inputOpen() { return testing_game::inputOpen(game); }
 
+    // Menu entries: whether one is checked, and choosing one (which must be known).
+    bool checked(const std::string& path) { return game.window.main.menuItem(path).checked; }
+    void choose(const std::string& path) { ASSERT_TRUE(game::menuCommand(game, path)) << path; }
+
     bool commandTimerOn() { return testing_game::commandTimerOn(game); }
     void tick() { game::timerTick(game, "Timer2"); }
     int runTimer(int limit = 100000) { return testing_game::runTimer(game, limit); }
