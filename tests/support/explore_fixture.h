@@ -49,6 +49,17 @@ class ExploreTest : public FreePlayTest {
         step(Direction::Up);
     }
 
+    // Put a tile above the hero, on the current floor or on the floor given, and step against
+    // it; the script plays out.
+    void stepOnto(std::uint8_t code) {
+        stepUpAgainst(code);
+        playPressingOk();
+    }
+    void stepOnto(std::uint8_t code, int onFloor) {
+        slot(Slot::Floor) = onFloor;
+        stepOnto(code);
+    }
+
     int stackTop() const { return game.explore.stack.size(); }
 };
 

@@ -15,13 +15,7 @@ namespace {
 constexpr std::int32_t kMax = std::numeric_limits<std::int32_t>::max();
 constexpr std::int32_t kMin = std::numeric_limits<std::int32_t>::min();
 
-class WildValues : public ExploreTest {
-  protected:
-    void stepOnto(std::uint8_t code) {
-        stepUpAgainst(code);
-        playPressingOk();
-    }
-};
+using WildValues = ExploreTest;
 
 TEST_F(WildValues, APotionAtTheLargestLapLevelFillsTheSlotToTheTop) {
     slot(Slot::Floor) = 45;
