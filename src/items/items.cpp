@@ -1,11 +1,11 @@
-#include "characters/items.h"
+#include "items/items.h"
 
-#include "characters/monster_list.h"
-#include "characters/records.h"
-#include "characters/travel.h"
 #include "combat/monsters.h"
 #include "explore/doors.h"
 #include "explore/step.h"
+#include "items/monster_list.h"
+#include "items/records.h"
+#include "items/travel.h"
 #include "render/panel.h"
 #include "render/play_field.h"
 #include "scenes/tile_scenes.h"
@@ -21,7 +21,7 @@
 #include <optional>
 #include <string>
 
-namespace characters {
+namespace items {
 namespace {
 
 using namespace world;
@@ -387,4 +387,4 @@ void Button38Click(game::Game& game) {
     }
 }
 
-} // namespace characters
+} // namespace items

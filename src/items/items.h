@@ -2,7 +2,7 @@
 // items and what each item does when it is used.
 #pragma once
 
-#include "state/characters_state.h"
+#include "state/items_state.h"
 
 #include <cstdint>
 #include <string_view>
@@ -11,7 +11,7 @@ namespace game {
 struct Game;
 }
 
-namespace characters {
+namespace items {
 
 // ItemInUse values of the single-use family, by item.
 namespace Use {
@@ -48,4 +48,4 @@ template <int Image> void ImageClick(game::Game& game) {
     iconClicked(game, Image);
 }
 
-} // namespace characters
+} // namespace items

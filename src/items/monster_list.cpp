@@ -1,9 +1,9 @@
-#include "characters/monster_list.h"
+#include "items/monster_list.h"
 
 #include "characters/dialogs.h"
-#include "characters/items.h"
 #include "combat/damage.h"
 #include "combat/monsters.h"
+#include "items/items.h"
 #include "persist/options.h"
 #include "render/panel.h"
 #include "script/input_lock.h"
@@ -16,7 +16,7 @@
 #include <optional>
 #include <string>
 
-namespace characters {
+namespace items {
 namespace {
 
 using namespace world;
@@ -141,8 +141,8 @@ void hideMonsterList(game::Game& game) {
     });
     auto& w = game.window.main;
     w.control("Button36").visible = false;
-    openBox(game, {}); // the box back in its large form, then out of sight
-    closeBox(game);
+    characters::openBox(game, {}); // the box back in its large form, then out of sight
+    characters::closeBox(game);
 }
 
 void Button36Click(game::Game& game) {
@@ -154,4 +154,4 @@ void Button36Click(game::Game& game) {
     game.window.timer("Timer1").enabled = true;
 }
 
-} // namespace characters
+} // namespace items

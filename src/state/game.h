@@ -7,6 +7,7 @@
 #include "state/combat_state.h"
 #include "state/explore_state.h"
 #include "state/extras_state.h"
+#include "state/items_state.h"
 #include "state/persist_state.h"
 #include "state/render_state.h"
 #include "state/scenes_state.h"
@@ -46,7 +47,7 @@ struct Game {
     combat::CombatState combat;    // the fight's working values and the monster table
     scenes::ScenesState scenes;    // the prologue, the Ending window, full-window scenes
     characters::TalkState talk;    // the offer, the price and the line of a character's talk
-    characters::ItemsState items;  // the item waiting for "Use", the Orb of Hero's list
+    items::ItemsState items;       // the item waiting for "Use", the Orb of Hero's list
     sound::SoundState audio;       // the file the music player holds
     persist::PersistState persist; // the Ranking and Change Data Folder windows at work
     Folders folders;

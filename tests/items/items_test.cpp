@@ -1,4 +1,4 @@
-#include "characters/items.h"
+#include "items/items.h"
 #include "items_fixture.h"
 #include "script/input_lock.h"
 
@@ -26,7 +26,7 @@ TEST_F(ItemsTest, UseAndDontUseOpenUnderTheIconAndCloseAgain) {
     EXPECT_EQ(use.y, 272);
     EXPECT_TRUE(dontUse.focused);
     EXPECT_FALSE(inputOpen());
-    EXPECT_EQ(game.items.itemInUse, characters::Use::Mattock);
+    EXPECT_EQ(game.items.itemInUse, items::Use::Mattock);
 
     click("Button37");
     EXPECT_FALSE(dontUse.visible || use.visible);
