@@ -15,6 +15,7 @@
 #include "state/game.h"
 #include "window/main_window.h"
 #include "world/catalogue.h"
+#include "world/items.h"
 #include "world/tiles.h"
 
 #include <array>
@@ -35,30 +36,6 @@ using script::Cmd::Sound;
 using script::Cmd::Special;
 using script::Effect::Get;
 using script::Effect::Open;
-
-// A clickable item icon: its picture number, the item's slot and what a click opens (one of
-// the orbs' views, or the Use / Don't use pair of a single-use item).
-struct ItemAction {
-    int image;
-    int slot;
-    std::int32_t use;          // ItemInUse for the single-use family, 0 for the orbs
-    void (*view)(game::Game&); // the orb's own view
-};
-
-constexpr std::array<ItemAction, 12> kActions = {{
-    {4, Slot::OrbOfFlying, 0, img4work},
-    {5, Slot::OrbOfWisdom, 0, img5work},
-    {6, Slot::OrbOfHero, 0, img6work},
-    {8, Slot::Elixir, Use::Elixir, nullptr},
-    {9, Slot::Mattock, Use::Mattock, nullptr},
-    {10, Slot::DestructibleBall, Use::DestructibleBall, nullptr},
-    {11, Slot::TransferArticle, Use::TransferArticle, nullptr},
-    {12, Slot::WingToAscend, Use::WingToAscend, nullptr},
-    {13, Slot::WingToDescend, Use::WingToDescend, nullptr},
-    {15, Slot::SnowCrystal, Use::SnowCrystal, nullptr},
-    {16, Slot::MagicKey, Use::MagicKey, nullptr},
-    {17, Slot::SuperMattock, Use::SuperMattock, nullptr},
-}};
 
 constexpr int kAfterFightChecks = 5; // command 11 with this plays moncheck
 
@@ -290,23 +267,18 @@ void useSuperMattock(game::Game& game) {
     script.add(SidePanels).add(Message, kSuperMattockUsed).push(game);
 }
 
-// An item is held when its slot is 1; the transfer item while it has uses left.
-bool held(const Status& s, int slot) {
-    return slot == Slot::TransferArticle ? s[slot] > 0 : s[slot] == 1;
-}
-
 std::string imageName(int image) {
     return "Image" + std::to_string(image);
 }
 
 // img8work .. img17work: close input and open the Use / Don't use pair under the icon.
-void askUse(game::Game& game, const ItemAction& item) {
-    if (!held(game.status, item.slot))
+void askUse(game::Game& game, const world::Item& item) {
+    if (!world::usable(game.status, item))
         return;
     script::itemdel(game);
     game.items.itemInUse = item.use;
     auto& w = game.window.main;
-    const window::Control& icon = w.control(imageName(item.image));
+    const window::Control& icon = w.control(item.icon);
     window::Control& dontUse = w.control("Button37");
     window::Control& use = w.control("Button38");
     dontUse.x = use.x = icon.x - 16;
@@ -330,15 +302,29 @@ bool clickable(game::Game& game, std::string_view control) {
 }
 
 void iconClicked(game::Game& game, int image) {
-    if (!game.window.main.control(imageName(image)).enabled)
+    const std::string icon = imageName(image);
+    if (!game.window.main.control(icon).enabled)
         return;
-    for (const ItemAction& item : kActions) {
-        if (item.image != image)
-            continue;
-        if (item.view)
-            item.view(game);
-        else
-            askUse(game, item);
+    const world::Item* item = world::itemOfIcon(icon);
+    if (!item || !item->clickable)
+        return;
+    if (item->use != 0) {
+        askUse(game, *item);
+        return;
+    }
+    // The orbs open their own views.
+    switch (item->slot) {
+    case Slot::OrbOfFlying:
+        img4work(game);
+        break;
+    case Slot::OrbOfWisdom:
+        img5work(game);
+        break;
+    case Slot::OrbOfHero:
+        img6work(game);
+        break;
+    default:
+        break;
     }
 }
 
@@ -353,32 +339,33 @@ void Button38Click(game::Game& game) {
     if (!clickable(game, "Button38"))
         return;
     hideUsePair(game);
-    switch (game.items.itemInUse) {
-    case Use::Elixir:
+    const world::Item* item = world::itemInUse(game.items.itemInUse);
+    switch (item ? item->slot : 0) {
+    case Slot::Elixir:
         useElixir(game);
         break;
-    case Use::Mattock:
+    case Slot::Mattock:
         useMattock(game);
         break;
-    case Use::DestructibleBall:
+    case Slot::DestructibleBall:
         useDestructibleBall(game);
         break;
-    case Use::TransferArticle:
+    case Slot::TransferArticle:
         useTransferArticle(game);
         break;
-    case Use::WingToAscend:
+    case Slot::WingToAscend:
         useWing(game, kAscend);
         break;
-    case Use::WingToDescend:
+    case Slot::WingToDescend:
         useWing(game, kDescend);
         break;
-    case Use::SnowCrystal:
+    case Slot::SnowCrystal:
         useSnowCrystal(game);
         break;
-    case Use::MagicKey:
+    case Slot::MagicKey:
         useMagicKey(game);
         break;
-    case Use::SuperMattock:
+    case Slot::SuperMattock:
         useSuperMattock(game);
         break;
     default:
