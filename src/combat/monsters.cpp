@@ -41,8 +41,7 @@ std::optional<int> monsterTypeOfTile(std::uint8_t code) {
 }
 
 std::optional<int> oneCellMonsterOfTile(std::uint8_t code) {
-    const bool oneCell = (code >= 61 && code <= 95) || (code >= 132 && code <= 157);
-    return oneCell ? world::monsterKind(code) : std::nullopt;
+    return world::oneCellKind(code);
 }
 
 bool isLargeMonsterHead(std::uint8_t code) {

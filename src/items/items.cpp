@@ -77,12 +77,10 @@ constexpr std::array<ItemNeighbour, 4> kNeighbours = {{
 // A monster the destructible ball blows away: any one-cell monster but Zeno and the Great
 // Magic Master; the big monsters stay.
 std::optional<int> ordinaryMonster(std::uint8_t code) {
-    const int c = code;
-    if ((c >= 61 && c <= 90) || (c >= 93 && c <= 96))
-        return (c + 1) / 2 - 31;
-    if ((c >= 133 && c <= 144) || (c >= 147 && c <= 158))
-        return (c + 1) / 2 - 47;
-    return std::nullopt;
+    const auto kind = oneCellKind(code);
+    if (kind == combat::Monster::Zeno || kind == combat::Monster::GreatMagicMaster)
+        return std::nullopt;
+    return kind;
 }
 
 // The elixir: hit points + offense * 10 + defense * 5, read at the moment of use.

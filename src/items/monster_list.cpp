@@ -64,16 +64,11 @@ void smallBox(game::Game& game) {
 // The monster kind the list names for a tile: one-cell monsters by their first picture, the
 // Big Octopus and the Dragon only by their heads.
 std::optional<int> listedKind(std::uint8_t code) {
-    const int c = code;
-    if (c >= 61 && c <= 95)
-        return (c - 61) / 2;
     if (code == Tile::OctopusHead)
         return combat::Monster::BigOctopus;
     if (code == Tile::DragonHead)
         return combat::Monster::Dragon;
-    if (c >= 133 && c <= 157)
-        return (c - 133) / 2 + 20;
-    return std::nullopt;
+    return oneCellKind(code);
 }
 
 std::string strengthText(const combat::MonsterStrength& m) {
