@@ -114,8 +114,7 @@ void composeVictory(game::Game& game, int openingLine, std::int32_t gold, bool s
                        game.combat.monsterName + ". " +
                        std::string(world::catalogueLine(kGotLine)) + " " + std::to_string(gold);
     text += singularForOne && gold == 1 ? " gold." : std::string(world::catalogueLine(kGoldsLine));
-    game.composedMessage = std::move(text);
-    game.messageSelector = 1;
+    game.composeMessage(std::move(text));
 }
 
 // The hero strikes n times and the monster n - 1 times; the cell or cells become floor, the
@@ -146,8 +145,7 @@ Script heroFirstDefeat(game::Game& game, const Arena& a, std::int32_t monsterBlo
 }
 
 void refuse(game::Game& game) {
-    game.messageSelector = 1;
-    game.composedMessage = world::catalogueLine(kTooStrongLine);
+    game.composeMessage(std::string(world::catalogueLine(kTooStrongLine)));
     render::disp(game);
     script::itemlive(game);
 }

@@ -40,7 +40,6 @@ using script::Effect::Open;
 constexpr int kAfterFightChecks = 5; // command 11 with this plays moncheck
 
 // Message selectors (the line shown is the selector + 127).
-constexpr int kComposed = 1;
 constexpr int kMattockUsed = 60;      // "Used a mattock! The wall on all side fell down!"
 constexpr int kTransferred = 62;      // "Transferred space!"
 constexpr int kCrystalUsed = 65;      // "Used the snow crystal!"
@@ -86,21 +85,20 @@ std::optional<int> ordinaryMonster(std::uint8_t code) {
 // The elixir: hit points + offense * 10 + defense * 5, read at the moment of use.
 void useElixir(game::Game& game) {
     Status& s = game.status;
-    game.messageSelector = kComposed;
+    // Worked out in 64 bits: a strong hero's gain can pass what a slot holds, and the message
+    // names no more than the slot could take.
+    const std::int64_t gain =
+        std::int64_t{s[Slot::Offense]} * 10 + std::int64_t{s[Slot::Defense]} * 5;
+    game.composeMessage(lineOf(kElixirLine) + " " + std::to_string(world::capped(gain)) +
+                        lineOf(kPointsUpLine));
     script::timer2on(game);
     script::Script(game, {{Sound, Get, 0},
                           {Pause, 0, 0},
                           {SidePanels, 0, 0},
                           {Pause, 0, 0},
-                          {Message, kComposed, 0},
+                          {Message, game::kComposedMessage, 0},
                           {Pause, 0, 0}})
         .push(game);
-    // Worked out in 64 bits: a strong hero's gain can pass what a slot holds, and the message
-    // names no more than the slot could take.
-    const std::int64_t gain =
-        std::int64_t{s[Slot::Offense]} * 10 + std::int64_t{s[Slot::Defense]} * 5;
-    game.composedMessage =
-        lineOf(kElixirLine) + " " + std::to_string(world::capped(gain)) + lineOf(kPointsUpLine);
     raiseSlot(s[Slot::Life], gain);
     s[Slot::Elixir] = 0;
     game.explore.dialogPending = false;
@@ -146,9 +144,8 @@ void useDestructibleBall(game::Game& game) {
     }
     raiseSlot(s[Slot::Gold], total);
     s[Slot::DestructibleBall] = 0;
-    game.messageSelector = kComposed;
-    game.composedMessage =
-        lineOf(kBallLine) + lineOf(kGotLine) + " " + std::to_string(total) + lineOf(kGoldsLine);
+    game.composeMessage(lineOf(kBallLine) + lineOf(kGotLine) + " " + std::to_string(total) +
+                        lineOf(kGoldsLine));
 }
 
 // The treasured article: the hero jumps to the cell mirrored through the centre when it is
@@ -224,8 +221,7 @@ void useSnowCrystal(game::Game& game) {
             lava.door(*cell, n->lavaKind).pause().add(PutTile, *cell, Tile::Road).pause();
     }
     if (!lava.empty()) {
-        game.messageSelector = kComposed;
-        game.composedMessage = lineOf(kCrystalLine) + lineOf(kCongealedLine);
+        game.composeMessage(lineOf(kCrystalLine) + lineOf(kCongealedLine));
     } else {
         game.messageSelector = kCrystalUsed;
     }

@@ -17,7 +17,6 @@ namespace {
 constexpr int kTowerLine = 212;       // "Tower"
 constexpr int kFloorSuffixLine = 213; // " F"
 constexpr int kMessageLineBase = 127;
-constexpr std::int32_t kComposedSelector = 1;
 
 constexpr int kSwordPictureBase = 49;  // sword of grade g: picture 49 + g
 constexpr int kShieldPictureBase = 54; // shield of grade g: picture 54 + g
@@ -93,7 +92,7 @@ void disp(game::Game& game) {
     for (int n = 0; n < 4; ++n)
         w.control(kNumbers[n]).text = std::to_string(game.status[n]);
     w.control("Edit8").text =
-        game.messageSelector == kComposedSelector
+        game.messageSelector == game::kComposedMessage
             ? game.composedMessage
             : std::string(world::catalogueLine(game.messageSelector + kMessageLineBase));
 }
