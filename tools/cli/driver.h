@@ -40,7 +40,6 @@ class Driver {
     std::optional<std::string> choose(std::string_view arg);
     std::optional<std::string> answer(std::string_view arg);
     std::optional<std::string> set(std::string_view arg);
-    std::optional<std::string> setState(std::string_view arg);
     std::optional<std::string> print(std::string_view arg);
     std::optional<std::string> saveScreen(std::string_view arg);
     std::optional<std::string> saveGame(std::string_view arg);
