@@ -277,79 +277,74 @@ std::optional<std::string> Driver::set(std::string_view arg) {
 }
 
 std::optional<std::string> Driver::print(std::string_view arg) {
-    const auto w = words(arg);
-    if (!w.empty() && w[0] == "status" && w.size() <= 2) {
-        int first = 0;
-        int last = world::kStatusBlockWords - 1;
-        if (w.size() == 2) {
-            const auto n = number(w[1], 0, last);
-            if (!n)
-                return badNumber("slot", w[1], 0, last);
-            first = last = static_cast<int>(*n);
-        }
-        for (int n = first; n <= last; ++n)
-            out_ << "status[" << n << "]=" << game_.status[n] << '\n';
-        return std::nullopt;
-    }
-    if (w.size() == 3 && w[0] == "tile") {
-        const auto f = number(w[1], 0, world::kTopFloor);
-        const auto c = number(w[2], 0, world::kCells - 1);
-        if (!f)
-            return badNumber("floor", w[1], 0, world::kTopFloor);
-        if (!c)
-            return badNumber("cell", w[2], 0, world::kCells - 1);
-        out_ << "tile[" << *f << "][" << *c
-             << "]=" << int(game_.map.tile(static_cast<int>(*f), static_cast<int>(*c))) << '\n';
-        return std::nullopt;
-    }
-    if (w.size() == 2 && w[0] == "floor") {
-        const auto f = number(w[1], 0, world::kTopFloor);
-        if (!f)
-            return badNumber("floor", w[1], 0, world::kTopFloor);
-        for (int y = 0; y < world::kSide; ++y) {
-            for (int x = 0; x < world::kSide; ++x) {
-                out_ << (x ? " " : "")
-                     << int(game_.map.tile(static_cast<int>(*f), world::cellOf(x, y)));
-            }
-            out_ << '\n';
-        }
-        return std::nullopt;
-    }
-    if (w.size() == 1 && w[0] == "message") {
-        const window::Control* edit = game_.window.main.find("Edit8");
-        out_ << "message=" << (edit ? oneLine(edit->text) : std::string()) << '\n';
-        return std::nullopt;
-    }
-    if (w.size() == 1 && w[0] == "dialog") {
-        printDialog();
-        return std::nullopt;
-    }
-    if (w.size() == 2 && w[0] == "control") {
-        const QualifiedName q = resolve(game_.window, w[1]);
-        const window::Control* c = q.window ? q.window->find(q.control) : nullptr;
-        if (!c)
-            return "unknown control \"" + std::string(w[1]) + "\"";
-        printControl(std::string(w[1]), *c);
-        return std::nullopt;
-    }
-    if (w.size() == 1 && w[0] == "controls") {
-        printControls();
-        return std::nullopt;
-    }
-    if (w.size() == 1 && w[0] == "stack") {
-        const script::CommandStack& stack = game_.explore.stack;
-        out_ << "stacktop=" << stack.size() << '\n';
-        for (int n = stack.size(); n >= 1; --n) {
-            const auto& e = stack.at(n);
-            out_ << "stack[" << n << "]=" << e.code << ' ' << e.arg1 << ' ' << e.arg2 << '\n';
-        }
-        return std::nullopt;
+    // Each form of the command: its first word, how many words it takes, and its printer.
+    struct Form {
+        std::string_view what;
+        std::size_t fewest;
+        std::size_t most;
+        Printer printer;
+    };
+    static constexpr Form kForms[] = {
+        {"status", 1, 2, &Driver::printStatus},     {"tile", 3, 3, &Driver::printTile},
+        {"floor", 2, 2, &Driver::printFloor},       {"message", 1, 1, &Driver::printMessage},
+        {"dialog", 1, 1, &Driver::printDialog},     {"control", 2, 2, &Driver::printOneControl},
+        {"controls", 1, 1, &Driver::printControls}, {"stack", 1, 1, &Driver::printStack},
+    };
+    const Words w = words(arg);
+    for (const Form& form : kForms) {
+        if (!w.empty() && w[0] == form.what && w.size() >= form.fewest && w.size() <= form.most)
+            return (this->*form.printer)(w);
     }
     return "print takes: status [N] | tile F C | floor F | message | dialog | control NAME | "
            "controls | stack";
 }
 
-void Driver::printDialog() {
+std::optional<std::string> Driver::printStatus(const Words& w) {
+    int first = 0;
+    int last = world::kStatusBlockWords - 1;
+    if (w.size() == 2) {
+        const auto n = number(w[1], 0, last);
+        if (!n)
+            return badNumber("slot", w[1], 0, last);
+        first = last = static_cast<int>(*n);
+    }
+    for (int n = first; n <= last; ++n)
+        out_ << "status[" << n << "]=" << game_.status[n] << '\n';
+    return std::nullopt;
+}
+
+std::optional<std::string> Driver::printTile(const Words& w) {
+    const auto f = number(w[1], 0, world::kTopFloor);
+    const auto c = number(w[2], 0, world::kCells - 1);
+    if (!f)
+        return badNumber("floor", w[1], 0, world::kTopFloor);
+    if (!c)
+        return badNumber("cell", w[2], 0, world::kCells - 1);
+    out_ << "tile[" << *f << "][" << *c
+         << "]=" << int(game_.map.tile(static_cast<int>(*f), static_cast<int>(*c))) << '\n';
+    return std::nullopt;
+}
+
+std::optional<std::string> Driver::printFloor(const Words& w) {
+    const auto f = number(w[1], 0, world::kTopFloor);
+    if (!f)
+        return badNumber("floor", w[1], 0, world::kTopFloor);
+    for (int y = 0; y < world::kSide; ++y) {
+        for (int x = 0; x < world::kSide; ++x)
+            out_ << (x ? " " : "")
+                 << int(game_.map.tile(static_cast<int>(*f), world::cellOf(x, y)));
+        out_ << '\n';
+    }
+    return std::nullopt;
+}
+
+std::optional<std::string> Driver::printMessage(const Words&) {
+    const window::Control* edit = game_.window.main.find("Edit8");
+    out_ << "message=" << (edit ? oneLine(edit->text) : std::string()) << '\n';
+    return std::nullopt;
+}
+
+std::optional<std::string> Driver::printDialog(const Words&) {
     window::Window& main = game_.window.main;
     const window::Control* box = main.find("RichEdit1");
     out_ << "dialog=" << (box && box->visible ? oneLine(box->text) : std::string()) << '\n';
@@ -358,6 +353,26 @@ void Driver::printDialog() {
             out_ << "button " << c.name << '=' << oneLine(c.text) << '\n';
         }
     }
+    return std::nullopt;
+}
+
+std::optional<std::string> Driver::printOneControl(const Words& w) {
+    const QualifiedName q = resolve(game_.window, w[1]);
+    const window::Control* c = q.window ? q.window->find(q.control) : nullptr;
+    if (!c)
+        return "unknown control \"" + std::string(w[1]) + "\"";
+    printControl(std::string(w[1]), *c);
+    return std::nullopt;
+}
+
+std::optional<std::string> Driver::printStack(const Words&) {
+    const script::CommandStack& stack = game_.explore.stack;
+    out_ << "stacktop=" << stack.size() << '\n';
+    for (int n = stack.size(); n >= 1; --n) {
+        const auto& e = stack.at(n);
+        out_ << "stack[" << n << "]=" << e.code << ' ' << e.arg1 << ' ' << e.arg2 << '\n';
+    }
+    return std::nullopt;
 }
 
 void Driver::printControl(const std::string& name, const window::Control& c) {
@@ -365,7 +380,7 @@ void Driver::printControl(const std::string& name, const window::Control& c) {
          << " text=" << oneLine(c.text) << '\n';
 }
 
-void Driver::printControls() {
+std::optional<std::string> Driver::printControls(const Words&) {
     auto printWindow = [&](const window::Window& w, const std::string& prefix) {
         for (const auto& c : w.controls)
             printControl(prefix + c.name, c);
@@ -377,6 +392,7 @@ void Driver::printControls() {
         out_ << "menu " << withoutAccessMarks(m.path) << " checked=" << flag(m.checked)
              << " enabled=" << flag(m.enabled) << '\n';
     }
+    return std::nullopt;
 }
 
 std::optional<std::string> Driver::saveGame(std::string_view arg) {
