@@ -70,6 +70,7 @@ enum : std::uint8_t {
     DragonHead = 122,
     DragonLast = 123,
     GoldenKnight = 133,
+    GreatMagicMaster = 145,
     MagicianA = 151,
     MagicianB = 153,
     GateKeeperA = 157,
