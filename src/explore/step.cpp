@@ -9,6 +9,7 @@
 #include "script/script.h"
 #include "state/game.h"
 #include "world/catalogue.h"
+#include "world/items.h"
 #include "world/tiles.h"
 
 #include <algorithm>
@@ -83,10 +84,9 @@ void potionRule(game::Game& game, std::uint8_t t) {
 // Special items 37..50: the item's slot becomes held (the transfer item gets three uses) and
 // the message line names it (selector = tile + 1, except the two orbs, which swap).
 void specialItemRule(game::Game& game, std::uint8_t t) {
-    constexpr int kFirstItemSlot = int{Slot::OrbOfHero} - int{Tile::OrbOfHero}; // slot = tile - 19
     constexpr std::int32_t kTransferUses = 3;
-    const int slot = t + kFirstItemSlot;
-    game.status[slot] = t == Tile::TransferArticle ? kTransferUses : 1;
+    const world::Item& item = world::item(t - Tile::OrbOfHero); // tiles follow the item table
+    game.status[item.slot] = t == Tile::TransferArticle ? kTransferUses : 1;
     switch (t) {
     case Tile::OrbOfWisdom:
         game.messageSelector = 22;
