@@ -4,7 +4,7 @@
 
 #include "state/game_fwd.h"
 
-namespace characters {
+namespace items {
 
 inline constexpr int kAdviceRecords = 24;
 
@@ -22,4 +22,4 @@ template <int N> void RecordButtonClick(game::Game& game) {
 // Button35Click: "OK" closes the record and reopens input.
 void Button35Click(game::Game& game);
 
-} // namespace characters
+} // namespace items
