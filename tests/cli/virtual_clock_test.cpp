@@ -1,4 +1,4 @@
-#include "virtual_clock.h"
+#include "game/virtual_clock.h"
 
 #include <gtest/gtest.h>
 

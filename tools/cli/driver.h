@@ -5,7 +5,7 @@
 
 #include "script_platform.h"
 #include "state/game.h"
-#include "virtual_clock.h"
+#include "game/virtual_clock.h"
 
 #include <optional>
 #include <ostream>
