@@ -1,5 +1,6 @@
-// A clock for the headless driver: it fires the model's timers in order of their due times
-// without ever sleeping, the way the window's event loop would fire them in real time.
+// A virtual clock: it fires the model's timers in order of their due times without ever
+// sleeping, the way the window's event loop would fire them in real time. The headless
+// driver plays its scripts on it, and the route finder plays every move on it.
 #pragma once
 
 #include "window/window_model.h"
@@ -9,7 +10,9 @@
 #include <optional>
 #include <string>
 
-namespace cli {
+namespace game {
+
+struct Game;
 
 class VirtualClock {
   public:
@@ -35,4 +38,17 @@ class VirtualClock {
     std::int64_t now_ = 0;
 };
 
-} // namespace cli
+// The timers of the game played on the clock up to `limit`, each tick in the order it falls
+// due. With `untilIdle` the play stops as soon as the command timer has stopped (its script
+// ran out or a dialog waits), which is where the player's input opens again. The clock ends
+// at `limit` when it ran that far.
+void playTimers(Game& game, VirtualClock& clock, std::int64_t limit, bool untilIdle);
+
+// True when the command timer has stopped: nothing plays until the player acts.
+bool commandTimerStopped(const Game& game);
+
+// Plays what the last key, click or answer started until input opens again or a dialog
+// waits; false when the game is still busy after a day of virtual time.
+bool settle(Game& game, VirtualClock& clock);
+
+} // namespace game

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-using cli::VirtualClock;
+using game::VirtualClock;
 
 namespace {
 

@@ -443,37 +443,12 @@ std::optional<std::string> Driver::saveScreen(std::string_view arg) {
     return persist::writeBytes(std::string(arg), render::encodeBmp24(game_.window.main.screen));
 }
 
-bool Driver::idle() const {
-    // With the command timer stopped nothing plays until the player acts: either the script
-    // has run out or a dialog waits for its answer (the entries beneath it stay pending).
-    const window::Timer* commandTimer = game_.window.findTimer("Timer2");
-    return !commandTimer || !commandTimer->enabled;
-}
-
-void Driver::fireDueTimers(std::int64_t limit, bool stopWhenIdle) {
-    for (;;) {
-        clock_.sync(game_.window);
-        if (stopWhenIdle) {
-            const window::Timer* commandTimer = game_.window.findTimer("Timer2");
-            if (!commandTimer || !commandTimer->enabled)
-                return;
-        }
-        const auto name = clock_.takeNext(game_.window, limit);
-        if (!name)
-            break;
-        game::timerTick(game_, *name);
-    }
-    clock_.advanceTo(limit);
-}
-
 bool Driver::run() {
-    const std::int64_t limit = clock_.now() + kDayMs;
-    fireDueTimers(limit, true);
-    return idle();
+    return game::settle(game_, clock_);
 }
 
 void Driver::wait(std::int64_t ms) {
-    fireDueTimers(clock_.now() + ms, false);
+    game::playTimers(game_, clock_, clock_.now() + ms, false);
 }
 
 } // namespace cli

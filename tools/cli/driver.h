@@ -3,9 +3,9 @@
 // the window uses.
 #pragma once
 
+#include "game/virtual_clock.h"
 #include "script_platform.h"
 #include "state/game.h"
-#include "game/virtual_clock.h"
 
 #include <optional>
 #include <ostream>
@@ -59,14 +59,11 @@ class Driver {
     void printControl(const std::string& name, const window::Control& c);
     void printControls();
     void printDialog();
-    void fireDueTimers(std::int64_t limit, bool stopWhenIdle);
-    // The command timer has stopped: nothing left to play, or a dialog waits.
-    bool idle() const;
 
     game::Game& game_;
     ScriptPlatform& platform_;
     std::ostream& out_;
-    VirtualClock clock_;
+    game::VirtualClock clock_;
     std::string scriptFolder_ = ".";
     std::int64_t lastTickMs_ = 0; // a recording's ticks never go back in time
 };
