@@ -2,7 +2,9 @@
 
 #include "extras/inputs.h"
 #include "game/events.h"
+#include "game/startup.h"
 #include "persist/files.h"
+#include "persist/options.h"
 #include "persist/saved_game.h"
 #include "picture/bmp.h"
 #include "render/panel.h"
@@ -140,6 +142,22 @@ std::optional<std::string> checkPlace(int slot, std::int64_t value) {
 }
 
 } // namespace
+
+void startUpForScripts(game::Game& game, bool prologue) {
+    if (window::MenuItem* entry = game.window.main.findMenu("&Options/&Prologue")) {
+        entry->checked = prologue;
+    }
+    game::startUp(game);
+    persist::OptionBlock& options = game.shell.options;
+    options[persist::Option::ControlMode] = 1;
+    if (!prologue)
+        options[persist::Option::Prologue] = 0;
+    persist::optionl1(game); // which opens input again
+    if (prologue)
+        game::closeInputForOpening(game);
+    else
+        script::itemlive(game);
+}
 
 std::optional<std::string> Driver::execute(std::string_view line) {
     line = trim(line.substr(0, line.find('#')));

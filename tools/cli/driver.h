@@ -14,6 +14,10 @@
 
 namespace cli {
 
+// The start of every scripted game: under keyboard control, and without `prologue` as a
+// start-up with the prologue switched off ends, in free play on floor 1 with input open.
+void startUpForScripts(game::Game& game, bool prologue);
+
 class Driver {
   public:
     Driver(game::Game& game, ScriptPlatform& platform, std::ostream& out)
