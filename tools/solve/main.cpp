@@ -16,6 +16,7 @@ namespace {
 constexpr int kWon = 0;
 constexpr int kNotWon = 1;
 constexpr int kUsageError = 2;
+constexpr int kRouteBroken = 3; // a fault of the finder: its route plays otherwise
 
 struct Options {
     bool check = false;
@@ -67,6 +68,11 @@ int run(const Options& opt) {
     const solve::SearchResult result =
         solve::search(opt.gameDir, std::get<solve::Position>(start), search);
     std::cerr << '\n';
+    if (!solve::routeReaches(opt.gameDir, std::get<solve::Position>(start), result.route,
+                             result.best)) {
+        std::cerr << "gravenhold-solve: the route found does not replay to its end\n";
+        return kRouteBroken;
+    }
     const std::string text = routeText(result);
     if (!opt.route.empty()) {
         std::ofstream file(opt.route);

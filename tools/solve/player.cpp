@@ -74,4 +74,19 @@ std::vector<std::string> Player::dialogButtons() const {
     return shown;
 }
 
+bool samePosition(const Position& a, const Position& b) {
+    return a.map.bytes == b.map.bytes && a.status.words == b.status.words;
+}
+
+bool routeReaches(const std::string& gameFolder, const Position& start,
+                  const std::vector<std::string>& route, const Position& end) {
+    Player player(gameFolder);
+    if (!samePosition(player.position(), start))
+        player.restore(start);
+    for (const std::string& line : route)
+        if (!player.play(line))
+            return false;
+    return samePosition(player.position(), end);
+}
+
 } // namespace solve

@@ -60,4 +60,13 @@ class Player {
     cli::Driver driver_;
 };
 
+// True when the two positions are the same to the last byte.
+bool samePosition(const Position& a, const Position& b);
+
+// Plays a route as the driver would from `start` (a game of its own: a new game as the
+// driver starts one, put to `start` by a load when that differs) and says whether it ends
+// exactly at `end`: the proof that a route found is a route.
+bool routeReaches(const std::string& gameFolder, const Position& start,
+                  const std::vector<std::string>& route, const Position& end);
+
 } // namespace solve

@@ -1,0 +1,81 @@
+// The finder's moves and search on the real tower: regions, roads past Magicians, the free
+// pick-ups a move takes on its way, and routes that replay to where the search says.
+#include "moves.h"
+#include "search.h"
+#include "world/tiles.h"
+
+#include <atomic>
+#include <gtest/gtest.h>
+
+namespace {
+
+using world::Tile::MagicianA;
+using world::Tile::Road;
+using world::Tile::Wall;
+
+struct Finder : ::testing::Test {
+    solve::Player player{GRAVENHOLD_GAME_DIR};
+    solve::Position start = player.position();
+};
+
+// Floor 1 walled up except the bottom row, the hero on `heroCell`, a Magician above 113.
+solve::Position corridor(solve::Position p, int heroCell) {
+    for (int cell = 0; cell < world::kCells; ++cell)
+        p.map.setTile(1, cell, cell >= 110 ? Road : Wall);
+    p.map.setTile(1, 102, MagicianA);
+    p.status[world::Slot::Floor] = 1;
+    p.status[world::Slot::HeroX] = world::cellX(heroCell);
+    p.status[world::Slot::HeroY] = world::cellY(heroCell);
+    return p;
+}
+
+TEST_F(Finder, RegionCostsStepsAndMagicBlowsAndIgnoresWhereTheHeroStands) {
+    const solve::Region r = solve::regionOf(corridor(start, 115));
+    EXPECT_EQ(r.cost[115], 0);
+    EXPECT_EQ(r.cost[119], 4);
+    EXPECT_EQ(r.cost[113], 2 + solve::kBlowCost) << "113 lies beside the Magician";
+    EXPECT_EQ(r.cost[110], 5 + solve::kBlowCost);
+    EXPECT_EQ(r.cost[102], -1);
+    EXPECT_EQ(r.from[110], 111);
+    EXPECT_EQ(r.representative, 110);
+    EXPECT_EQ(solve::regionOf(corridor(start, 119)).representative, 110);
+}
+
+TEST_F(Finder, EveryMoveReplaysToItsPositionAndLeavesNothingFreeWithinReach) {
+    const std::vector<solve::Outcome> moves = solve::movesFrom(player, start);
+    ASSERT_FALSE(moves.empty());
+    for (const solve::Outcome& move : moves) {
+        EXPECT_TRUE(solve::routeReaches(GRAVENHOLD_GAME_DIR, start, move.lines, move.position));
+        const solve::Region r = solve::regionOf(move.position);
+        for (int cell = 0; cell < world::kCells; ++cell) {
+            if (r.cost[cell] < 0 || r.cost[cell] >= solve::kBlowCost)
+                continue;
+            for (int beside : {cell - 11, cell + 11, cell - 1, cell + 1}) {
+                if (beside < 0 || beside >= world::kCells ||
+                    (world::cellY(beside) != world::cellY(cell) && beside % 11 != cell % 11))
+                    continue;
+                const auto kind = world::stepKind(move.position.map.tile(r.floor, beside));
+                EXPECT_TRUE(kind != world::StepKind::Key && kind != world::StepKind::Item &&
+                            kind != world::StepKind::Equipment)
+                    << "cell " << beside << " left beside " << cell;
+            }
+        }
+    }
+}
+
+TEST_F(Finder, SearchClimbsAndItsRouteReplaysFromANewGame) {
+    std::atomic<bool> stop = false;
+    solve::SearchOptions options;
+    options.beamWidth = 20;
+    options.seconds = 60;
+    options.stop = &stop;
+    options.report = [&](const solve::Progress& p) { stop = p.floorReached >= 3; };
+    const solve::SearchResult result = solve::search(GRAVENHOLD_GAME_DIR, start, options);
+    EXPECT_FALSE(result.won);
+    EXPECT_GE(result.floorReached, 3);
+    EXPECT_GT(result.last.positions, 0);
+    EXPECT_TRUE(solve::routeReaches(GRAVENHOLD_GAME_DIR, start, result.route, result.best));
+    EXPECT_GE(solve::valueOf(result.best), solve::valueOf(start));
+}
+
+} // namespace
