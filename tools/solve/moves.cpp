@@ -145,7 +145,11 @@ void answerDialogues(Player& player, const Position& start, std::vector<std::str
     std::vector<std::string> answers = player.dialogButtons();
     if (answers.empty()) {
         takeFreeThings(player, lines);
-        if (player.dialogButtons().empty())
+        // Input closed with nothing to answer is a scene this finder cannot go on with: such
+        // a move is left out rather than kept as a position the game never rests in.
+        const bool rests =
+            player.game().explore.inputLive || player.game().status[world::Slot::LapLevel] != 0;
+        if (rests && player.dialogButtons().empty())
             out.push_back({player.position(), lines});
         return;
     }

@@ -20,6 +20,7 @@ constexpr std::array<std::string_view, 11> kAnswers = {
     "Button1",  "Button2",  "Button7",  "Button10", "Button35", "Button36",
     "Button37", "Button38", "Button39", "Button40", "Button41"};
 constexpr std::string_view kLastChoice = "Button42"; // "After all, I won't do it."
+constexpr std::string_view kRankingExit = "Ranking.Button6";
 
 } // namespace
 
@@ -52,6 +53,9 @@ void Player::restore(const Position& position) {
     game::Game& g = *game_;
     script::itemdel(g);
     persist::putInPlay(g, position);
+    // The screen set-up of a load forgets which staircase the hero stood beside on his
+    // highest floor; the position goes on from where play left it, mark included.
+    g.status[world::Slot::StartStairs] = position.status[world::Slot::StartStairs];
     script::itemlive(g);
     g.window.timer("Timer1").enabled = true;
 }
@@ -71,6 +75,10 @@ std::vector<std::string> Player::dialogButtons() const {
     for (std::string_view name : kAnswers)
         add(name);
     add(kLastChoice);
+    // The fairy's rating opens the Ranking window over the game; its Exit gives play back.
+    const window::Window* ranking = game_->window.findWindow("Ranking");
+    if (ranking && ranking->visible)
+        shown.emplace_back(kRankingExit);
     return shown;
 }
 

@@ -1,6 +1,7 @@
 #include "search.h"
 
 #include "moves.h"
+#include "world/tiles.h"
 
 #include <algorithm>
 #include <array>
@@ -32,6 +33,13 @@ constexpr std::array<int, 7> kResources = {Life,
 using Resources = std::array<std::int32_t, kResources.size()>;
 
 constexpr std::size_t kRoomPerBeam = 40; // positions kept waiting, in beams
+
+// What the value counts besides life, in life.
+constexpr std::int64_t kYellowKeyWorth = 100;
+constexpr std::int64_t kBlueKeyWorth = 250;
+constexpr std::int64_t kRedKeyWorth = 400;
+constexpr std::int64_t kFloorWorth = 500;
+constexpr std::int64_t kOpenedCellWorth = 150;
 
 // Words that change nothing the rules decide: where the hero stands inside his region and
 // which way he faces (the region stands for them), the sound switches, the sums of a save.
@@ -208,11 +216,13 @@ std::int64_t valueOf(const Position& p) {
     const world::Status& s = p.status;
     // Offense and defense are worth more life the higher the monsters stand.
     const std::int64_t strength = 10 + 2 * std::int64_t{s[HighestFloor]};
+    // Every cell opened up (a door opened, a monster beaten, a thing taken) is worth
+    // something of its own: it is the way on.
+    const auto road = std::count(p.map.bytes.begin(), p.map.bytes.end(), world::Tile::Road);
     return std::int64_t{s[Life]} + strength * (std::int64_t{s[Offense]} + s[Defense]) +
-           200 * std::int64_t{s[world::Slot::YellowKeys]} +
-           400 * std::int64_t{s[world::Slot::BlueKeys]} +
-           800 * std::int64_t{s[world::Slot::RedKeys]} + s[Gold] / 3 +
-           500 * std::int64_t{s[HighestFloor]};
+           kYellowKeyWorth * s[world::Slot::YellowKeys] + kBlueKeyWorth * s[world::Slot::BlueKeys] +
+           kRedKeyWorth * s[world::Slot::RedKeys] + s[Gold] / 3 + kFloorWorth * s[HighestFloor] +
+           kOpenedCellWorth * road;
 }
 
 bool lapWon(const Position& position) {
