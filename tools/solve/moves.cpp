@@ -235,4 +235,24 @@ std::vector<Outcome> movesFrom(Player& player, const Position& position) {
     return out;
 }
 
+std::string describeMove(const Position& position, const std::vector<std::string>& lines) {
+    const int floor = position.status[world::Slot::Floor];
+    int cell = position.status.heroCell();
+    for (const std::string& line : lines) {
+        const std::vector<Neighbour> around = neighbours(cell);
+        const auto step = std::find_if(around.begin(), around.end(),
+                                       [&](const Neighbour& n) { return line == n.key; });
+        if (step == around.end())
+            continue;
+        if (world::stepKind(position.map.tile(floor, step->cell)) != StepKind::Road) {
+            return "the " + std::string(world::tileName(position.map.tile(floor, step->cell))) +
+                   " at " + std::to_string(world::cellX(step->cell)) + ", " +
+                   std::to_string(world::cellY(step->cell));
+        }
+        cell = step->cell;
+    }
+    return "a walk to " + std::to_string(world::cellX(cell)) + ", " +
+           std::to_string(world::cellY(cell));
+}
+
 } // namespace solve

@@ -127,14 +127,13 @@ struct Node {
     std::int64_t value = 0;
 };
 
-std::vector<std::string> linesOf(const std::shared_ptr<const Step>& last) {
+// The steps of a route from the first.
+std::vector<const Step*> stepsOf(const std::shared_ptr<const Step>& last) {
     std::vector<const Step*> steps;
     for (const Step* s = last.get(); s; s = s->before.get())
         steps.push_back(s);
-    std::vector<std::string> lines;
-    for (auto it = steps.rbegin(); it != steps.rend(); ++it)
-        lines.insert(lines.end(), (*it)->lines.begin(), (*it)->lines.end());
-    return lines;
+    std::reverse(steps.begin(), steps.end());
+    return steps;
 }
 
 // Plays every move of the beam, each worker with its own player taking every n-th node.
@@ -281,7 +280,10 @@ SearchResult search(const std::string& gameFolder, const Position& start,
     progress.seconds = elapsed();
     result.best = *furthest.position;
     result.floorReached = furthest.position->status[HighestFloor];
-    result.route = linesOf(furthest.route);
+    for (const Step* step : stepsOf(furthest.route))
+        result.route.insert(result.route.end(), step->lines.begin(), step->lines.end());
+    if (furthest.route)
+        result.firstMove = stepsOf(furthest.route).front()->lines;
     return result;
 }
 

@@ -37,8 +37,9 @@ struct SearchOptions {
 
 struct SearchResult {
     bool won = false;
-    std::vector<std::string> route; // the lines that play the best position from the start
-    Position best;                  // the winning position, or the furthest one
+    std::vector<std::string> route;     // the lines that play the best position from the start
+    std::vector<std::string> firstMove; // the first move of that route, on its own
+    Position best;                      // the winning position, or the furthest one
     int floorReached = 0;
     Progress last;
 };
