@@ -53,7 +53,10 @@ std::string routeText(const solve::SearchResult& result) {
     text += result.won ? " and ends in the second lap.\n" : ", as far as the search came.\n";
     for (const std::string& line : result.route)
         text += line + '\n';
-    text += "print status 0\nprint status 1\nprint status 2\nprint status 4\nprint status 159\n";
+    // Where it ends: life, offense, defense, gold, floor, highest floor, the three keys and
+    // the lap.
+    for (const int slot : {0, 1, 2, 3, 4, 5, 8, 9, 10, 159})
+        text += "print status " + std::to_string(slot) + '\n';
     return text;
 }
 

@@ -32,7 +32,7 @@ constexpr std::array<int, 7> kResources = {Life,
                                            world::Slot::BlueKeys};
 using Resources = std::array<std::int32_t, kResources.size()>;
 
-constexpr std::size_t kRoomPerBeam = 40; // positions kept waiting, in beams
+constexpr std::size_t kRoomPerBeam = 100; // positions kept waiting, in beams
 
 // What the value counts besides life, in life.
 constexpr std::int64_t kYellowKeyWorth = 100;
