@@ -1,7 +1,10 @@
 // The finder's moves and search on the real tower: regions, roads past Magicians, the free
 // pick-ups a move takes on its way, and routes that replay to where the search says.
 #include "moves.h"
+#include "persist/files.h"
+#include "persist/saved_game.h"
 #include "search.h"
+#include "start.h"
 #include "world/tiles.h"
 
 #include <atomic>
@@ -76,6 +79,35 @@ TEST_F(Finder, SearchClimbsAndItsRouteReplaysFromANewGame) {
     EXPECT_GT(result.last.positions, 0);
     EXPECT_TRUE(solve::routeReaches(GRAVENHOLD_GAME_DIR, start, result.route, result.best));
     EXPECT_GE(solve::valueOf(result.best), solve::valueOf(start));
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(Finder, StartsFromASavedGameOrTheFloorsOfAFolderAndNamesWhatItCannotRead) {
+    const std::string folder = ::testing::TempDir();
+    solve::Position saved = corridor(start, 115);
+    persist::stampChecksums(saved.status);
+    ASSERT_FALSE(
+        persist::writeBytes(folder + "/corridor.dat", persist::toImage(saved.map, saved.status)));
+    const auto fromSave = solve::startPosition(GRAVENHOLD_GAME_DIR, "", folder + "/corridor.dat");
+    ASSERT_TRUE(std::holds_alternative<solve::Position>(fromSave));
+    EXPECT_TRUE(solve::samePosition(std::get<solve::Position>(fromSave), saved));
+
+    const auto damaged = solve::startPosition(GRAVENHOLD_GAME_DIR, "", folder + "/missing.dat");
+    ASSERT_TRUE(std::holds_alternative<std::string>(damaged));
+    EXPECT_EQ(std::get<std::string>(damaged), "\"" + folder + "/missing.dat\" is no saved game");
+
+    const auto noFloors = solve::startPosition(GRAVENHOLD_GAME_DIR, folder + "/nowhere", "");
+    ASSERT_TRUE(std::holds_alternative<std::string>(noFloors));
+    EXPECT_EQ(std::get<std::string>(noFloors),
+              "cannot read the floor file \"" + folder + "/nowhere/floor00.txt\"");
+
+    const auto sameTower = solve::startPosition(GRAVENHOLD_GAME_DIR, FLOORS_DIR, "");
+    ASSERT_TRUE(std::holds_alternative<solve::Position>(sameTower));
+    EXPECT_TRUE(solve::samePosition(std::get<solve::Position>(sameTower), start))
+        << "the floor files are the tower the game is built with";
 }
 
 } // namespace
