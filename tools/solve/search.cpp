@@ -35,8 +35,8 @@ using Resources = std::array<std::int32_t, kResources.size()>;
 constexpr std::size_t kRoomPerBeam = 100; // positions kept waiting, in beams
 
 // What the value counts besides life, in life.
-constexpr std::int64_t kYellowKeyWorth = 100;
-constexpr std::int64_t kBlueKeyWorth = 250;
+constexpr std::int64_t kYellowKeyWorth = 200;
+constexpr std::int64_t kBlueKeyWorth = 300;
 constexpr std::int64_t kRedKeyWorth = 400;
 constexpr std::int64_t kFloorWorth = 500;
 constexpr std::int64_t kOpenedCellWorth = 150;
