@@ -9,6 +9,7 @@
 
 #include <atomic>
 #include <gtest/gtest.h>
+#include <set>
 
 namespace {
 
@@ -108,6 +109,26 @@ TEST_F(Finder, StartsFromASavedGameOrTheFloorsOfAFolderAndNamesWhatItCannotRead)
     ASSERT_TRUE(std::holds_alternative<solve::Position>(sameTower));
     EXPECT_TRUE(solve::samePosition(std::get<solve::Position>(sameTower), start))
         << "the floor files are the tower the game is built with";
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(Finder, TheOrbOfFlyingIsAMoveToEachFloorWithinReach) {
+    player.play("set status 19 1"); // the orb held, floors up to 3 seen
+    player.play("set status 5 3");
+    player.play("set hero 1 2 0");
+    player.play("key left"); // beside the up stairs
+    player.play("run");
+    const solve::Position besideStairs = player.position();
+    std::set<int> floors;
+    for (const solve::Outcome& move : solve::movesFrom(player, besideStairs))
+        if (move.lines.front() == "click Image4")
+            floors.insert(move.position.status[world::Slot::Floor]);
+    // Up one and two floors, none past the highest floor seen; down, the chooser stops at
+    // floor 1 and the hero stays where he is.
+    EXPECT_EQ(floors, (std::set<int>{1, 2, 3}));
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 #include "moves.h"
 
+#include "window/item_icons.h"
 #include "world/tiles.h"
 
 #include <algorithm>
@@ -13,6 +14,7 @@ namespace {
 using world::StepKind;
 
 constexpr int kMostAnswers = 60; // dialogues in a row that one move answers (a scene has many)
+constexpr int kFlightReach = 3;  // floors up or down that a flight of the search goes
 
 struct Neighbour {
     int cell;
@@ -138,6 +140,32 @@ void takeFreeThings(Player& player, std::vector<std::string>& lines) {
     }
 }
 
+void answerDialogues(Player& player, const Position& start, std::vector<std::string>& lines,
+                     int depth, std::vector<Outcome>& out);
+
+// The Orb of Flying's floor chooser: its UP, DOWN and OK buttons.
+bool isFloorChooser(const std::vector<std::string>& answers) {
+    return std::find(answers.begin(), answers.end(), "Button10") != answers.end();
+}
+
+// A flight as far as kFlightReach floors up or down (a button the chooser has switched off
+// at the end of its range does nothing, and the same flight is not kept twice), or none.
+void chooseFloors(Player& player, const Position& start, std::vector<std::string>& lines, int depth,
+                  std::vector<Outcome>& out) {
+    const std::size_t before = lines.size();
+    for (const char* button : {"click Button8", "click Button9"}) {
+        for (int floors = 1; floors <= kFlightReach; ++floors) {
+            lines.resize(before);
+            lines.insert(lines.end(), static_cast<std::size_t>(floors), button);
+            lines.emplace_back("click Button10");
+            lines.emplace_back("run");
+            if (replay(player, start, lines))
+                answerDialogues(player, start, lines, depth + 1, out);
+        }
+    }
+    lines.resize(before);
+}
+
 // After the lines played so far: the position where input opens, or one outcome for each
 // answer of the dialogue that waits (each answer played anew from the start).
 void answerDialogues(Player& player, const Position& start, std::vector<std::string>& lines,
@@ -155,6 +183,10 @@ void answerDialogues(Player& player, const Position& start, std::vector<std::str
     }
     if (depth >= kMostAnswers)
         return;
+    if (isFloorChooser(answers)) {
+        chooseFloors(player, start, lines, depth, out);
+        return;
+    }
     dropRefusals(answers);
     for (std::size_t i = 0; i < answers.size(); ++i) {
         if (i > 0 && !replay(player, start, lines))
@@ -165,6 +197,24 @@ void answerDialogues(Player& player, const Position& start, std::vector<std::str
         if (player.play(lines[before]) && player.play(lines[before + 1]))
             answerDialogues(player, start, lines, depth + 1, out);
         lines.resize(before);
+    }
+}
+
+// The items that act when clicked: one move for each that the game lets the hero use here
+// (the two orbs that only show what lies ahead change nothing and are left out).
+void useItems(Player& player, const Position& position, std::vector<Outcome>& out) {
+    player.restore(position);
+    std::vector<std::string> usable;
+    for (const window::ItemIcon& item : window::kItemIcons) {
+        const window::Control* icon = player.game().window.main.find(item.icon);
+        if (item.clickable && item.slot != world::Slot::OrbOfHero &&
+            item.slot != world::Slot::OrbOfWisdom && icon && icon->visible && icon->enabled)
+            usable.emplace_back(item.icon);
+    }
+    for (const std::string& icon : usable) {
+        std::vector<std::string> lines = {"click " + icon, "run"};
+        if (replay(player, position, lines))
+            answerDialogues(player, position, lines, 0, out);
     }
 }
 
@@ -222,6 +272,7 @@ std::vector<Outcome> movesFrom(Player& player, const Position& position) {
         }
     }
     std::vector<Outcome> out;
+    useItems(player, position, out);
     for (int target = 0; target < world::kCells; ++target) {
         const int from = standOn[static_cast<std::size_t>(target)];
         if (from < 0)
