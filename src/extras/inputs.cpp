@@ -16,7 +16,6 @@ namespace {
 constexpr std::string_view kKeyboardControl = "&Options/&Keyboard Control";
 constexpr const char* kRecordPrompt = "Record the game into the file:";
 constexpr std::string_view kLookingForHint = "Looking for the next move...";
-constexpr std::int32_t kComposedSelector = 1; // the message line shows composedMessage
 
 std::string_view keyName(game::Key key) {
     switch (key) {
@@ -146,8 +145,7 @@ void askForHint(game::Game& game) {
 } // namespace
 
 void showExtraMessage(game::Game& game, const std::string& text) {
-    game.composedMessage = text;
-    game.messageSelector = kComposedSelector;
+    game.composeMessage(text);
     render::disp(game);
 }
 

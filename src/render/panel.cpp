@@ -5,6 +5,7 @@
 #include "window/item_icons.h"
 #include "window/main_window.h"
 #include "world/catalogue.h"
+#include "world/items.h"
 
 #include <algorithm>
 #include <array>
@@ -16,12 +17,10 @@ namespace {
 constexpr int kTowerLine = 212;       // "Tower"
 constexpr int kFloorSuffixLine = 213; // " F"
 constexpr int kMessageLineBase = 127;
-constexpr std::int32_t kComposedSelector = 1;
 
 constexpr int kSwordPictureBase = 49;  // sword of grade g: picture 49 + g
 constexpr int kShieldPictureBase = 54; // shield of grade g: picture 54 + g
 constexpr int kItemPictureBase = 35;   // item k: picture 35 + k
-constexpr int kItems = 15;
 constexpr int kTopGrade = 5;
 constexpr const char* kNoName = "      "; // grade 0: six spaces
 
@@ -95,7 +94,7 @@ void disp(game::Game& game) {
     for (int n = 0; n < 4; ++n)
         w.control(kNumbers[n]).text = std::to_string(game.status[n]);
     w.control("Edit8").text =
-        game.messageSelector == kComposedSelector
+        game.messageSelector == game::kComposedMessage
             ? game.composedMessage
             : std::string(world::catalogueLine(game.messageSelector + kMessageLineBase));
 }
@@ -103,9 +102,10 @@ void disp(game::Game& game) {
 void itemdisp(game::Game& game) {
     showEquipment(game, kSword);
     showEquipment(game, kShield);
-    for (int k = 0; k < kItems; ++k) {
-        const bool held = game.status[world::Slot::OrbOfHero + k] != 0;
-        window::Control& icon = game.window.main.control(window::itemIconName(k));
+    for (int k = 0; k < world::kItemCount; ++k) {
+        const world::Item& item = world::item(k);
+        const bool held = game.status[item.slot] != 0;
+        window::Control& icon = game.window.main.control(item.icon);
         icon.picture = panelIcon(game, held ? kItemPictureBase + k : -1);
         if (held)
             icon.visible = true;

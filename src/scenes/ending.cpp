@@ -6,6 +6,7 @@
 #include "state/key.h"
 #include "state/render_state.h"
 #include "window/item_icons.h"
+#include "world/items.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -209,8 +210,8 @@ void append(game::Game& game) {
     window::Window& main = game.window.main;
     for (const char* picture : {"Image1", "Image2", "Image3", "Image23"})
         main.control(picture).visible = false;
-    for (int k = 0; k < 15; ++k)
-        main.control(window::itemIconName(k)).visible = false;
+    for (const world::Item& item : world::kItems)
+        main.control(item.icon).visible = false;
     window::Window& w = endingWindow(game);
     for (const char* shown : {"Image3", "Image4", "Panel1"})
         w.control(shown).visible = false;

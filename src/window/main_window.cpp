@@ -1,6 +1,7 @@
 #include "window/main_window.h"
 
 #include "window/item_icons.h"
+#include "world/items.h"
 
 #include <array>
 #include <string>
@@ -62,12 +63,6 @@ Control& panelField(Builder& b, std::string name, int x, int y, int width, int h
     return c;
 }
 
-constexpr std::array<const char*, 15> kItemNames = {
-    "Orb of Hero",    "Orb of Wisdom",   "Orb of Flying",     "Cross",
-    "Elixir",         "Mattock",         "Destructible Ball", "Treasured Article to Transfer Space",
-    "Wing to Ascend", "Wing to Descend", "Dragon Slayer",     "Snow Crystal",
-    "Magic Key",      "Super Mattock",   "Lucky Gold"};
-
 constexpr std::array<const char*, 24> kRecordHints = {
     "Old Man of 4F",   "Old Man of 6F",   "Merchant of 6F",  "Merchant of 7F", "Merchant of 12F",
     "Merchant of 15F", "Old Man of 16F",  "Old Man of 18F",  "Old Man of 21F", "Old Man of 27F",
@@ -88,10 +83,11 @@ void addLeftPanel(Builder& b) {
     for (int n = 0; n < 4; ++n)
         hint(panelField(b, numbered("Memo", n + 1), 40, 78 + 24 * n, 76, 20, Align::Right),
              kNumberHints[static_cast<std::size_t>(n)]);
-    for (int k = 0; k < 15; ++k) {
-        Control& icon = b.add(ControlKind::Image, std::string(itemIconName(k)), 16 + 32 * (k % 3),
+    for (int k = 0; k < world::kItemCount; ++k) {
+        const world::Item& item = world::item(k);
+        Control& icon = b.add(ControlKind::Image, std::string(item.icon), 16 + 32 * (k % 3),
                               192 + 32 * (k / 3), 32, 32);
-        hint(icon, kItemNames[static_cast<std::size_t>(k)], false);
+        hint(icon, std::string(item.name), false);
     }
     b.add(ControlKind::Image, "ItemCursor", 16, 192, 33, 32, false);
 }

@@ -1,6 +1,6 @@
 #include "moves.h"
 
-#include "window/item_icons.h"
+#include "world/items.h"
 #include "world/tiles.h"
 
 #include <algorithm>
@@ -205,7 +205,7 @@ void answerDialogues(Player& player, const Position& start, std::vector<std::str
 void useItems(Player& player, const Position& position, std::vector<Outcome>& out) {
     player.restore(position);
     std::vector<std::string> usable;
-    for (const window::ItemIcon& item : window::kItemIcons) {
+    for (const world::Item& item : world::kItems) {
         const window::Control* icon = player.game().window.main.find(item.icon);
         if (item.clickable && item.slot != world::Slot::OrbOfHero &&
             item.slot != world::Slot::OrbOfWisdom && icon && icon->visible && icon->enabled)
