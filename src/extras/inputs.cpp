@@ -5,6 +5,7 @@
 #include "extras/settings.h"
 #include "game/events.h"
 #include "persist/files.h"
+#include "render/panel.h"
 #include "state/game.h"
 
 #include <string>
@@ -14,6 +15,7 @@ namespace {
 
 constexpr std::string_view kKeyboardControl = "&Options/&Keyboard Control";
 constexpr const char* kRecordPrompt = "Record the game into the file:";
+constexpr std::string_view kLookingForHint = "Looking for the next move...";
 
 std::string_view keyName(game::Key key) {
     switch (key) {
@@ -133,7 +135,19 @@ void recordEntry(game::Game& game) {
         game.platform().messageBox(*error);
 }
 
+// The window looks for the next move off the game's thread once it sees the request; until
+// then the message line says that it looks.
+void askForHint(game::Game& game) {
+    game.extras.hintWanted = true;
+    showExtraMessage(game, std::string(kLookingForHint));
+}
+
 } // namespace
+
+void showExtraMessage(game::Game& game, const std::string& text) {
+    game.composeMessage(text);
+    render::disp(game);
+}
 
 bool extrasMenuEntry(game::Game& game, std::string_view path) {
     if (path == Entry::DamageOnMap)
@@ -142,6 +156,8 @@ bool extrasMenuEntry(game::Game& game, std::string_view path) {
         toggle(game, game.extras.clickToWalk);
     else if (path == Entry::Record)
         recordEntry(game);
+    else if (path == Entry::Hint)
+        askForHint(game);
     else
         return false;
     return true;

@@ -22,6 +22,7 @@ inline constexpr std::string_view Menu = "E&xtras";
 inline constexpr std::string_view DamageOnMap = "E&xtras/&Damage on Map";
 inline constexpr std::string_view ClickToWalk = "E&xtras/&Click to Walk";
 inline constexpr std::string_view Record = "E&xtras/&Record...";
+inline constexpr std::string_view Hint = "E&xtras/&Hint";
 } // namespace Entry
 
 void keyDown(game::Game& game, game::Key key);
@@ -35,6 +36,9 @@ void musicEnded(game::Game& game);
 
 // Runs an entry of the Extras menu; false for any other menu path.
 bool extrasMenuEntry(game::Game& game, std::string_view path);
+
+// The message line shows an extra's own text (a hint); the game's next message replaces it.
+void showExtraMessage(game::Game& game, const std::string& text);
 
 // A tick of a timer at the shell's clock time nowMs (milliseconds, any fixed origin). A
 // walk takes its next step on the animation timer's tick.

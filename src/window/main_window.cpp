@@ -208,6 +208,7 @@ void addMenu(Window& w) {
     add(extras, "&Damage on Map");
     add(extras, "&Click to Walk").checked = true;
     add(extras, "&Record...");
+    add(extras, "&Hint");
 
     const std::string help = "&Help";
     add("", help, "Ctrl+H", true);
