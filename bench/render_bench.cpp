@@ -4,6 +4,7 @@
 #include "render/play_field.h"
 #include "state/game.h"
 #include "state/render_state.h"
+#include "support/plain_pictures.h"
 #include "window/main_window.h"
 
 #include <benchmark/benchmark.h>
@@ -14,10 +15,7 @@ namespace {
 void prepare(game::Game& game) {
     game::syokidata(game);
     game.window = window::makeWindowModel();
-    for (int n = 0; n < 218; ++n)
-        game.render.imageList1.pictures.emplace_back(32, 32, static_cast<render::Pixel>(n));
-    game.render.imageList3.pictures.assign(159, render::Picture(32, 32, render::kWhite));
-    game.render.imageList2.pictures.assign(4, render::Picture(16, 16, 1));
+    testing_game::usePlainPictureLists(game);
     render::mhyouji(game);
     render::yusyahyouji1(game);
 }

@@ -2,9 +2,7 @@
 // request granted.
 #pragma once
 
-namespace game {
-struct Game;
-}
+#include "state/game_fwd.h"
 
 namespace characters {
 

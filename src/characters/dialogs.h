@@ -2,13 +2,11 @@
 // the text box over the play field and its "OK", "Yes" and "No" buttons.
 #pragma once
 
+#include "state/game_fwd.h"
+
 #include <cstdint>
 #include <string>
 #include <string_view>
-
-namespace game {
-struct Game;
-}
 
 namespace characters {
 

@@ -2,12 +2,10 @@
 // floor's ranking, tells him what she thinks of them and vanishes.
 #pragma once
 
+#include "state/game_fwd.h"
+
 #include <cstdint>
 #include <string>
-
-namespace game {
-struct Game;
-}
 
 namespace characters {
 

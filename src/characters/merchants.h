@@ -2,9 +2,7 @@
 // limit), then tells what he knows.
 #pragma once
 
-namespace game {
-struct Game;
-}
+#include "state/game_fwd.h"
 
 namespace characters {
 

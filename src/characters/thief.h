@@ -2,9 +2,7 @@
 // and meets him again on the way up.
 #pragma once
 
-namespace game {
-struct Game;
-}
+#include "state/game_fwd.h"
 
 namespace characters {
 

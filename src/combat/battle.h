@@ -2,11 +2,9 @@
 // command stack, which the command timer then plays out blow by blow.
 #pragma once
 
-#include <cstdint>
+#include "state/game_fwd.h"
 
-namespace game {
-struct Game;
-}
+#include <cstdint>
 
 namespace combat {
 

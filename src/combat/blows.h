@@ -1,11 +1,9 @@
 // The blows of a fight as the command executor plays them, one entry at a time.
 #pragma once
 
-#include <cstdint>
+#include "state/game_fwd.h"
 
-namespace game {
-struct Game;
-}
+#include <cstdint>
 
 namespace combat {
 

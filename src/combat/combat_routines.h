@@ -2,9 +2,7 @@
 // before the blows. The fight knows it only through this table; game/bindings.cpp binds it.
 #pragma once
 
-namespace game {
-struct Game;
-}
+#include "state/game_fwd.h"
 
 namespace combat {
 

@@ -7,12 +7,10 @@
 // count still reads as lost instead of wrapping round to a small or negative cost.
 #pragma once
 
+#include "state/game_fwd.h"
+
 #include <cstdint>
 #include <optional>
-
-namespace game {
-struct Game;
-}
 
 namespace combat {
 

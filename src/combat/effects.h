@@ -4,13 +4,10 @@
 #pragma once
 
 #include "script/script.h"
+#include "state/game_fwd.h"
 
 #include <initializer_list>
 #include <optional>
-
-namespace game {
-struct Game;
-}
 
 namespace combat {
 

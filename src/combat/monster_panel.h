@@ -2,9 +2,7 @@
 // defense (Image31, Memo8, Memo5..Memo7).
 #pragma once
 
-namespace game {
-struct Game;
-}
+#include "state/game_fwd.h"
 
 namespace combat {
 

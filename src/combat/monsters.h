@@ -1,15 +1,12 @@
 // The monster table: the 33 kinds of monster, their statistics, names and pictures.
 #pragma once
 
+#include "state/game_fwd.h"
 #include "state/monster_table.h"
 
 #include <cstdint>
 #include <optional>
 #include <string_view>
-
-namespace game {
-struct Game;
-}
 
 namespace combat {
 

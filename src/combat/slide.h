@@ -2,9 +2,7 @@
 // says so (command 12), then its tile moves in the map.
 #pragma once
 
-namespace game {
-struct Game;
-}
+#include "state/game_fwd.h"
 
 namespace combat {
 

@@ -1,9 +1,7 @@
 // The dialogs that the command stack opens: the scripted message boxes and the game over.
 #pragma once
 
-namespace game {
-struct Game;
-}
+#include "state/game_fwd.h"
 
 namespace explore {
 

@@ -3,10 +3,7 @@
 #pragma once
 
 #include "script/executor.h"
-
-namespace game {
-struct Game;
-}
+#include "state/game_fwd.h"
 
 namespace explore {
 

@@ -3,15 +3,12 @@
 // each one to the routine that serves it.
 #pragma once
 
+#include "state/game_fwd.h"
 #include "world/tiles.h"
 
 #include <array>
 #include <cstdint>
 #include <string_view>
-
-namespace game {
-struct Game;
-}
 
 namespace explore {
 

@@ -2,14 +2,11 @@
 // repeat timer, the speed and the two control modes.
 #pragma once
 
+#include "state/game_fwd.h"
 #include "state/key.h"
 #include "world/tower_map.h"
 
 #include <cstdint>
-
-namespace game {
-struct Game;
-}
 
 namespace explore {
 

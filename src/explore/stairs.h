@@ -1,9 +1,7 @@
 // Stairs and floor change: the new floor at once, the spiral wipe on the command stack.
 #pragma once
 
-namespace game {
-struct Game;
-}
+#include "state/game_fwd.h"
 
 namespace explore {
 

@@ -1,9 +1,7 @@
 // Step resolution: what a step towards TargetCell does, by the tile standing there.
 #pragma once
 
-namespace game {
-struct Game;
-}
+#include "state/game_fwd.h"
 
 namespace explore {
 

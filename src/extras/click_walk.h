@@ -3,13 +3,11 @@
 // step applies exactly as if the player had clicked the arrows himself.
 #pragma once
 
+#include "state/game_fwd.h"
+
 #include <optional>
 #include <string_view>
 #include <vector>
-
-namespace game {
-struct Game;
-}
 
 namespace extras {
 

@@ -5,14 +5,11 @@
 #pragma once
 
 #include "picture/picture.h"
+#include "state/game_fwd.h"
 
 #include <cstdint>
 #include <string>
 #include <vector>
-
-namespace game {
-struct Game;
-}
 
 namespace extras {
 

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "platform/platform.h"
+#include "state/game_fwd.h"
 
 #include <cstdint>
 #include <fstream>
@@ -12,10 +13,6 @@
 #include <string>
 #include <string_view>
 #include <vector>
-
-namespace game {
-struct Game;
-}
 
 namespace extras {
 

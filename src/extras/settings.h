@@ -2,9 +2,7 @@
 // menu, one "name=0|1" line each. The game's own option and settings files never hold them.
 #pragma once
 
-namespace game {
-struct Game;
-}
+#include "state/game_fwd.h"
 
 namespace extras {
 

@@ -2,9 +2,7 @@
 // the damage the hero can expect from fighting each.
 #pragma once
 
-namespace game {
-struct Game;
-}
+#include "state/game_fwd.h"
 
 namespace items {
 

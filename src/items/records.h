@@ -2,9 +2,7 @@
 // hero heard while he held the orb.
 #pragma once
 
-namespace game {
-struct Game;
-}
+#include "state/game_fwd.h"
 
 namespace items {
 

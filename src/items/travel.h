@@ -2,11 +2,9 @@
 // reached with "UP" and "DOWN" and lands there with "OK", where the stairs would have put him.
 #pragma once
 
-#include <cstdint>
+#include "state/game_fwd.h"
 
-namespace game {
-struct Game;
-}
+#include <cstdint>
 
 namespace items {
 

@@ -8,14 +8,12 @@
 // the files in the chosen folder.
 #pragma once
 
+#include "state/game_fwd.h"
+
 #include <array>
 #include <optional>
 #include <string>
 #include <vector>
-
-namespace game {
-struct Game;
-}
 
 namespace persist {
 

@@ -3,9 +3,7 @@
 // game, which it receives and hands back through save0.dat.
 #pragma once
 
-namespace game {
-struct Game;
-}
+#include "state/game_fwd.h"
 
 namespace persist {
 

@@ -4,15 +4,12 @@
 #pragma once
 
 #include "persist/saved_game.h"
+#include "state/game_fwd.h"
 #include "world/status.h"
 #include "world/tower_map.h"
 
 #include <optional>
 #include <string>
-
-namespace game {
-struct Game;
-}
 
 namespace persist {
 

@@ -3,15 +3,12 @@
 // memory for the whole run; every reader takes the save folder from line 0.
 #pragma once
 
+#include "state/game_fwd.h"
 #include "state/shell_state.h"
 
 #include <optional>
 #include <string>
 #include <vector>
-
-namespace game {
-struct Game;
-}
 
 namespace persist {
 

@@ -2,12 +2,10 @@
 // key display and the focus of the arrow buttons, written into the window model.
 #pragma once
 
+#include "state/game_fwd.h"
+
 #include <cstdint>
 #include <string>
-
-namespace game {
-struct Game;
-}
 
 namespace render {
 

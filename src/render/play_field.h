@@ -3,13 +3,10 @@
 #pragma once
 
 #include "picture/picture.h"
+#include "state/game_fwd.h"
 
 #include <array>
 #include <cstdint>
-
-namespace game {
-struct Game;
-}
 
 namespace render {
 

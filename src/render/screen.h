@@ -3,13 +3,10 @@
 #pragma once
 
 #include "picture/bmp.h"
+#include "state/game_fwd.h"
 
 #include <optional>
 #include <string_view>
-
-namespace game {
-struct Game;
-}
 
 namespace render {
 

@@ -2,9 +2,7 @@
 // rewards appear and scenes go on.
 #pragma once
 
-namespace game {
-struct Game;
-}
+#include "state/game_fwd.h"
 
 namespace scenes {
 

@@ -2,9 +2,7 @@
 // bosses arrive, an army marches in and attacks one soldier at a time, Zeno materialises.
 #pragma once
 
-namespace game {
-struct Game;
-}
+#include "state/game_fwd.h"
 
 namespace scenes {
 

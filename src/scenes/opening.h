@@ -4,10 +4,7 @@
 #pragma once
 
 #include "script/script.h"
-
-namespace game {
-struct Game;
-}
+#include "state/game_fwd.h"
 
 namespace scenes {
 

@@ -2,9 +2,7 @@
 // the gate of time and space and Zeno.
 #pragma once
 
-namespace game {
-struct Game;
-}
+#include "state/game_fwd.h"
 
 namespace scenes {
 

@@ -4,12 +4,9 @@
 #pragma once
 
 #include "script/executor.h"
+#include "state/game_fwd.h"
 
 #include <array>
-
-namespace game {
-struct Game;
-}
 
 namespace script {
 

@@ -3,10 +3,7 @@
 #pragma once
 
 #include "state/command_stack.h"
-
-namespace game {
-struct Game;
-}
+#include "state/game_fwd.h"
 
 namespace script {
 

@@ -1,9 +1,7 @@
 // The input lock: close and reopen all player input around every dialog and script.
 #pragma once
 
-namespace game {
-struct Game;
-}
+#include "state/game_fwd.h"
 
 namespace script {
 

@@ -3,14 +3,11 @@
 #pragma once
 
 #include "state/command_stack.h"
+#include "state/game_fwd.h"
 
 #include <initializer_list>
 #include <span>
 #include <vector>
-
-namespace game {
-struct Game;
-}
 
 namespace script {
 

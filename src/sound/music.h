@@ -2,11 +2,9 @@
 // Effects play while Status[89] is 0; music is on while Status[90] names a track.
 #pragma once
 
-#include <string_view>
+#include "state/game_fwd.h"
 
-namespace game {
-struct Game;
-}
+#include <string_view>
 
 namespace sound {
 

@@ -1,11 +1,9 @@
 // The two sound switches of the Options menu, with their check marks and option bytes.
 #pragma once
 
-#include <string_view>
+#include "state/game_fwd.h"
 
-namespace game {
-struct Game;
-}
+#include <string_view>
 
 namespace sound {
 

@@ -1,32 +1,20 @@
 // The driver's set-up commands keep the hero on the map, and its files are written through
 // the game's own writer.
-#include "driver.h"
+#include "driver_fixture.h"
 #include "game/setup.h"
 #include "persist/files.h"
 #include "persist/saved_game.h"
+#include "support/scratch.h"
 
-#include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
-#include <sstream>
-#include <unistd.h>
 
 namespace {
 
-struct DriverFiles : ::testing::Test {
-    std::ostringstream out;
-    std::ostringstream err;
-    game::Game game;
-    cli::ScriptPlatform platform{out, err};
-    cli::Driver driver{game, platform, out};
-    std::filesystem::path folder = std::filesystem::temp_directory_path() /
-                                   ("gravenhold-driver-files-" + std::to_string(::getpid()));
+struct DriverFiles : DriverFixture {
+    testing_shell::ScratchFolder folder;
 
-    void SetUp() override { std::filesystem::create_directories(folder); }
-    void TearDown() override { std::filesystem::remove_all(folder); }
-
-    std::string error(std::string_view line) { return driver.execute(line).value_or("ok"); }
-    std::string path(const char* name) const { return (folder / name).string(); }
+    std::string path(const char* name) const { return folder.path(name); }
 };
 
 TEST_F(DriverFiles, SetStatusRefusesAFloorOrAPlaceTheMapLacks) {
@@ -39,10 +27,7 @@ TEST_F(DriverFiles, SetStatusRefusesAFloorOrAPlaceTheMapLacks) {
     EXPECT_EQ(game.status.words, before.words);
 
     // The edges of the map, and any value at all in the other slots.
-    EXPECT_EQ(error("set status 4 50"), "ok");
-    EXPECT_EQ(error("set status 6 0"), "ok");
-    EXPECT_EQ(error("set status 7 10"), "ok");
-    EXPECT_EQ(error("set status 5 2147483647"), "ok");
+    accept({"set status 4 50", "set status 6 0", "set status 7 10", "set status 5 2147483647"});
     EXPECT_EQ(game.status[world::Slot::Floor], 50);
 }
 

@@ -1,21 +1,4 @@
-#include "driver.h"
-
-#include <gtest/gtest.h>
-#include <sstream>
-
-namespace {
-
-struct DriverFixture : ::testing::Test {
-    std::ostringstream out;
-    std::ostringstream err;
-    game::Game game;
-    cli::ScriptPlatform platform{out, err};
-    cli::Driver driver{game, platform, out};
-
-    std::string error(std::string_view line) { return driver.execute(line).value_or("ok"); }
-};
-
-} // namespace
+#include "driver_fixture.h"
 
 TEST_F(DriverFixture, BadLinesAreClearErrors) {
     EXPECT_EQ(error("jump"), "unknown command \"jump\"");
@@ -44,30 +27,22 @@ TEST_F(DriverFixture, BadLinesAreClearErrors) {
 }
 
 TEST_F(DriverFixture, CommentsAndBlankLinesDoNothing) {
-    EXPECT_EQ(error("   # a comment"), "ok");
-    EXPECT_EQ(error(""), "ok");
-    EXPECT_EQ(error("print tile 1 0  # trailing comment"), "ok");
-    EXPECT_EQ(error("print control About.OKButton"), "ok");
+    accept({"   # a comment", "", "print tile 1 0  # trailing comment",
+            "print control About.OKButton"});
     EXPECT_EQ(error("print control Nowhere"), "unknown control \"Nowhere\"");
     EXPECT_EQ(out.str(), "tile[1][0]=0\ncontrol About.OKButton visible=1 enabled=1 text=OK\n");
 }
 
 TEST_F(DriverFixture, SetAndPrintStateRoundTrip) {
-    EXPECT_EQ(error("set status 159 43"), "ok");
-    EXPECT_EQ(error("set status 3 -7"), "ok");
-    EXPECT_EQ(error("set tile 50 120 14"), "ok");
-    EXPECT_EQ(error("set hero 7 3 9"), "ok");
-    EXPECT_EQ(error("print status 159"), "ok");
-    EXPECT_EQ(error("print status 3"), "ok");
-    EXPECT_EQ(error("print tile 50 120"), "ok");
+    accept({"set status 159 43", "set status 3 -7", "set tile 50 120 14", "set hero 7 3 9",
+            "print status 159", "print status 3", "print tile 50 120"});
     EXPECT_EQ(out.str(), "status[159]=43\nstatus[3]=-7\ntile[50][120]=14\n");
     EXPECT_EQ(game.status[world::Slot::Floor], 7);
     EXPECT_EQ(game.heroCell, 102);
 }
 
 TEST_F(DriverFixture, AnswersAreQueuedForTheNextBoxAndUnansweredOnesReported) {
-    EXPECT_EQ(error("answer no"), "ok");
-    EXPECT_EQ(error("answer text Sir Galahad"), "ok");
+    accept({"answer no", "answer text Sir Galahad"});
     EXPECT_FALSE(platform.askYesNo("Overwrite. Is it true?"));
     EXPECT_EQ(platform.askText("Name", "Your name?", "x"), "Sir Galahad");
     EXPECT_TRUE(platform.askYesNo("Again?"));

@@ -12,6 +12,7 @@
 namespace {
 
 using script::CommandEntry;
+using testing_game::messageLine;
 using world::Facing;
 using world::Slot::Gold;
 using world::Slot::HeroHidden;
@@ -35,16 +36,12 @@ game::Game slimeAhead(std::int32_t life, std::int32_t offense, std::int32_t defe
     return g;
 }
 
-std::string messageLine(game::Game& g) {
-    return g.window.main.control("Edit8").text;
-}
-
 TEST(HeroFirstFight, GreenSlimeScriptPlaysBlowByBlow) {
     game::Game g = slimeAhead(1000, 10, 10); // 9 per blow: 4 blows; 8 per answer: 3 answers
     combat::taisen(g);
     EXPECT_EQ(g.status[world::Slot::HeroY], 9); // he stands on the slime's cell
     EXPECT_EQ(g.status[HeroHidden], 0);
-    EXPECT_TRUE(g.window.timer("Timer2").enabled);
+    EXPECT_TRUE(testing_game::commandTimerOn(g));
 
     const std::vector<CommandEntry> s = fight::script(g);
     const int up = 8 * 4; // the hero's hurt pose faces up
@@ -59,13 +56,13 @@ TEST(HeroFirstFight, GreenSlimeScriptPlaysBlowByBlow) {
         EXPECT_TRUE(std::equal(exchange.begin(), exchange.end(), s.begin() + 12 * i)) << i;
     EXPECT_TRUE(std::equal(ending.begin(), ending.end(), s.begin() + 36));
 
-    const fight::BlowTrace trace = fight::playOut(g);
+    const fight::BlowTrace trace = fight::playBlowByBlow(g);
     EXPECT_EQ(trace.monsterLife, (std::vector<std::int32_t>{26, 17, 8, 0}));
     EXPECT_EQ(trace.heroLife, (std::vector<std::int32_t>{992, 984, 976}));
     EXPECT_EQ(g.status[Gold], 1);
     EXPECT_EQ(g.map.tile(kFloor1, kSlimeCell), 6);
     EXPECT_EQ(messageLine(g), "Beat a Green Slime.  Got 1 gold.");
-    fight::tickUntilStopped(g);
+    testing_game::runTimer(g);
     EXPECT_TRUE(script::optionsEnabled(g));
 }
 
@@ -75,7 +72,7 @@ TEST(HeroFirstFight, OneBlowPlaysOnlyTheLastBlowAndLuckyGoldPaysDouble) {
     combat::taisen(g);
     EXPECT_EQ(fight::script(g).size(), 12u);
     EXPECT_EQ(g.composedMessage, "Beat a Green Slime.  Got 2 Golds.");
-    fight::playOut(g);
+    fight::playBlowByBlow(g);
     EXPECT_EQ(g.status[Life], 1000);
     EXPECT_EQ(g.status[Gold], 2);
 }
@@ -88,7 +85,7 @@ TEST(HeroFirstFight, TooStrongADefenseIsRefusedWithoutAMove) {
     EXPECT_EQ(g.status[world::Slot::HeroY], 10);
     EXPECT_EQ(g.map.tile(kFloor1, kSlimeCell), 61);
     EXPECT_EQ(g.window.main.control("Memo8").text, "Green Slime");
-    fight::tickUntilStopped(g);
+    testing_game::runTimer(g);
     EXPECT_TRUE(script::optionsEnabled(g));
 }
 
@@ -97,7 +94,7 @@ TEST(HeroFirstFight, CrossDoublesTheBlowsAgainstAZombieAndThePanelReachesZero) {
     g.map.setTile(kFloor1, kSlimeCell, 85); // Zombie: 260 life, defense 5
     g.status[world::Slot::Cross] = 1;
     combat::taisen(g);
-    const fight::BlowTrace trace = fight::playOut(g);
+    const fight::BlowTrace trace = fight::playBlowByBlow(g);
     EXPECT_EQ(trace.monsterLife, (std::vector<std::int32_t>{125, 0}));
     EXPECT_EQ(trace.heroLife, (std::vector<std::int32_t>{915}));
     EXPECT_EQ(g.window.main.control("Memo5").text, "0");
@@ -112,16 +109,16 @@ TEST(HeroFirstFight, DamageEqualToLifeLosesAndTheGameStartsAgain) {
     ASSERT_EQ(s.size(), 3 * 12 + 7u); // three exchanges, six pauses, the fall
     EXPECT_EQ(s.back(), e(3));
 
-    const fight::BlowTrace trace = fight::playOut(g);
+    const fight::BlowTrace trace = fight::playBlowByBlow(g);
     EXPECT_EQ(trace.heroLife, (std::vector<std::int32_t>{16, 8, 0}));
     EXPECT_EQ(trace.monsterLife, (std::vector<std::int32_t>{26, 17, 8}));
-    fight::tickUntilStopped(g);
+    testing_game::runTimer(g);
     const window::Control& box = g.window.main.control("RichEdit1");
     EXPECT_TRUE(box.visible);
     EXPECT_EQ(box.text, "You have lost your vital power. Please challenge again!");
 
     explore::Button1Click(g);
-    fight::tickUntilStopped(g);
+    testing_game::runTimer(g);
     EXPECT_EQ(g.status[Life], 1000);
     EXPECT_EQ(g.status[world::Slot::LapLevel], 0);
     EXPECT_EQ(g.map.tile(kFloor1, kSlimeCell), 6);
@@ -133,10 +130,10 @@ TEST(HeroFirstFight, ALaterLapDeathRestartsAFirstLap) {
     game::Game g = slimeAhead(500, 100, 0);
     g.status[world::Slot::LapLevel] = world::kLaterLap; // the slime: 1540, 792, 44
     combat::taisen(g);
-    EXPECT_EQ(fight::playOut(g).heroLife, (std::vector<std::int32_t>{0}));
-    fight::tickUntilStopped(g);
+    EXPECT_EQ(fight::playBlowByBlow(g).heroLife, (std::vector<std::int32_t>{0}));
+    testing_game::runTimer(g);
     explore::Button1Click(g);
-    fight::tickUntilStopped(g);
+    testing_game::runTimer(g);
     EXPECT_EQ(g.status[world::Slot::LapLevel], 0);
     EXPECT_EQ(g.status[Life], 1000);
     EXPECT_EQ(g.status[world::Slot::Floor], 1);
@@ -167,7 +164,7 @@ TEST(BigMonsters, TheOctopussHeadClearsAllNineCells) {
     const std::vector<CommandEntry> s = fight::script(g);
     ASSERT_EQ(s.size(), 20u); // the last blow, the redraw, nine cleared cells, three more
     EXPECT_EQ(s[2], e(14, 60, 183));
-    fight::playOut(g);
+    fight::playBlowByBlow(g);
     for (int cell : {37, 38, 39, 48, 49, 50, 59, 60, 61})
         EXPECT_EQ(g.map.tile(kOctopusFloor, cell), 6) << cell;
     EXPECT_EQ(g.status[Gold], 100);
@@ -181,7 +178,7 @@ TEST(BigMonsters, ASideCellOfTheOctopusIsOnlyPartOfIt) {
     g.status[world::Slot::LuckyGold] = 1;
     g.targetCell = 37;
     combat::taisen(g);
-    fight::playOut(g);
+    fight::playBlowByBlow(g);
     EXPECT_EQ(g.map.tile(kOctopusFloor, 37), 6);
     EXPECT_EQ(g.map.tile(kOctopusFloor, 38), 98);
     EXPECT_EQ(g.map.tile(kOctopusFloor, 60), 104);
@@ -202,7 +199,7 @@ TEST(BigMonsters, OnlyTheDragonsHeadFights) {
 
     fight::placeHero(g, 82, Facing::Up, 1000, 900, 0);
     explore::stepRequest(g, world::Direction::Up);
-    fight::playOut(g);
+    fight::playBlowByBlow(g);
     for (int cell : {59, 61, 70, 71, 72})
         EXPECT_EQ(g.map.tile(35, cell), 6) << cell;
     // The floor's after-fight check leaves its rewards on the other cells.

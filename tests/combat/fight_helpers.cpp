@@ -2,6 +2,7 @@
 
 #include "explore/new_game.h"
 #include "script/executor.h"
+#include "support/plain_pictures.h"
 #include "window/main_window.h"
 
 namespace fight {
@@ -9,10 +10,7 @@ namespace fight {
 game::Game newGame() {
     game::Game g;
     g.window = window::makeWindowModel();
-    for (int n = 0; n < 218; ++n)
-        g.render.imageList1.pictures.emplace_back(32, 32, static_cast<render::Pixel>(n));
-    g.render.imageList3.pictures.assign(159, render::Picture(32, 32, render::kWhite));
-    g.render.imageList2.pictures.assign(4, render::Picture(16, 16, 1));
+    testing_game::usePlainPictureLists(g);
     game::gameover(g);
     return g;
 }
@@ -36,9 +34,9 @@ std::vector<script::CommandEntry> script(const game::Game& g) {
     return entries;
 }
 
-BlowTrace playOut(game::Game& g) {
+BlowTrace playBlowByBlow(game::Game& g) {
     BlowTrace trace;
-    while (!g.explore.stack.empty() && g.window.timer("Timer2").enabled) {
+    while (!g.explore.stack.empty() && testing_game::commandTimerOn(g)) {
         const int code = g.explore.stack.topEntry().code;
         script::stackwork(g);
         if (code == script::Cmd::HeroStrikes || code == script::Cmd::HeadBlow)
@@ -47,11 +45,6 @@ BlowTrace playOut(game::Game& g) {
             trace.heroLife.push_back(g.status[world::Slot::Life]);
     }
     return trace;
-}
-
-void tickUntilStopped(game::Game& g, int limit) {
-    for (int i = 0; i < limit && g.window.timer("Timer2").enabled; ++i)
-        script::timer2timer(g);
 }
 
 } // namespace fight

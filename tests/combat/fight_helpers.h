@@ -3,6 +3,7 @@
 
 #include "state/command_stack.h"
 #include "state/game.h"
+#include "support/game_test.h"
 
 #include <cstdint>
 #include <vector>
@@ -26,10 +27,8 @@ struct BlowTrace {
     std::vector<std::int32_t> heroLife;
 };
 
-// Plays the stack entry by entry through the executor until it is empty or a dialog holds it.
-BlowTrace playOut(game::Game& g);
-
-// Ticks the command timer until it stops (at most `limit` ticks).
-void tickUntilStopped(game::Game& g, int limit = 100000);
+// Plays the stack entry by entry through the executor, without the timer's ticks, until it is
+// empty or a dialog holds it, noting what every blow left.
+BlowTrace playBlowByBlow(game::Game& g);
 
 } // namespace fight

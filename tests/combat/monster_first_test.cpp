@@ -63,7 +63,7 @@ TEST(MonsterFirstFight, TheSoldierStrikesFirstAndTheScriptTakesTheOrdersPlace) {
                                                 e(11, 5, 5),
                                                 e(0)}; // the scene's own last entry stays beneath
     EXPECT_EQ(fight::script(g), expected);
-    const fight::BlowTrace trace = fight::playOut(g);
+    const fight::BlowTrace trace = fight::playBlowByBlow(g);
     EXPECT_EQ(trace.heroLife, (std::vector<std::int32_t>{900}));
     EXPECT_EQ(trace.monsterLife, (std::vector<std::int32_t>{0}));
     EXPECT_EQ(g.status[Gold], 45);
@@ -93,17 +93,17 @@ TEST(MonsterFirstFight, ALostFightFellsTheHeroOnTheMonstersLastBlow) {
     EXPECT_EQ(s[4], e(4, kCell, 250));
     EXPECT_EQ(s[28], e(4, kCell, 139));
     EXPECT_EQ(s[48], e(3));
-    const fight::BlowTrace trace = fight::playOut(g);
+    const fight::BlowTrace trace = fight::playBlowByBlow(g);
     EXPECT_EQ(trace.heroLife, (std::vector<std::int32_t>{150, 50, 0}));
     EXPECT_EQ(g.status[world::Slot::HeroHidden], 1);
-    fight::tickUntilStopped(g);
+    testing_game::runTimer(g);
     EXPECT_TRUE(g.window.main.control("RichEdit1").visible);
 }
 
 TEST(MonsterFirstFight, AMonsterTheHeroCannotHurtOverwhelmsHim) {
     game::Game g = monsterOnHero(139, 250, 65, 100); // his blows do nothing
     playOrder(g);
-    const fight::BlowTrace trace = fight::playOut(g);
+    const fight::BlowTrace trace = fight::playBlowByBlow(g);
     EXPECT_EQ(trace.heroLife, (std::vector<std::int32_t>{150, 50, 0}));
     EXPECT_EQ(trace.monsterLife, (std::vector<std::int32_t>{210, 210}));
 }
@@ -111,11 +111,11 @@ TEST(MonsterFirstFight, AMonsterTheHeroCannotHurtOverwhelmsHim) {
 TEST(MonsterFirstFight, WhenNeitherCanHurtTheOtherTheHeroIsOverwhelmedAtOnce) {
     game::Game g = monsterOnHero(139, 250, 65, 200);
     playOrder(g);
-    const fight::BlowTrace trace = fight::playOut(g);
+    const fight::BlowTrace trace = fight::playBlowByBlow(g);
     EXPECT_EQ(trace.heroLife, (std::vector<std::int32_t>{250}));
     EXPECT_EQ(g.status[Life], 0);
     EXPECT_EQ(g.window.main.control("Memo1").text, "0");
-    fight::tickUntilStopped(g);
+    testing_game::runTimer(g);
     EXPECT_TRUE(g.window.main.control("RichEdit1").visible);
 }
 
@@ -148,7 +148,7 @@ TEST(LongFights, ASettledFightEndsExactlyAsThePlayedOneWould) {
     fight::placeHero(g, kCell, Facing::Up, 100000, 1, 17); // 2600 blows, 3 per answer
     g.targetCell = kCell - 11;
     combat::taisen(g);
-    const fight::BlowTrace trace = fight::playOut(g);
+    const fight::BlowTrace trace = fight::playBlowByBlow(g);
     EXPECT_EQ(trace.monsterLife.size(), combat::kMaxPlayedExchanges + 1u);
     EXPECT_EQ(trace.monsterLife.back(), 0);
     EXPECT_EQ(g.status[Life], lifeAfter(100000, 3 * 2599));
@@ -159,7 +159,7 @@ TEST(LongFights, ASettledLostFightStillFellsTheHeroOnTheLastBlow) {
     game::Game g = monsterOnHero(139, 2500000, 65, 199); // 1 a blow: 2500000 blows
     playOrder(g);
     EXPECT_EQ(g.status[Life], combat::kMaxPlayedExchanges + 1);
-    const fight::BlowTrace trace = fight::playOut(g);
+    const fight::BlowTrace trace = fight::playBlowByBlow(g);
     EXPECT_EQ(trace.heroLife.size(), combat::kMaxPlayedExchanges + 1u);
     EXPECT_EQ(trace.heroLife.back(), 0);
 }

@@ -3,18 +3,19 @@
 #include "combat/monster_panel.h"
 #include "combat/monsters.h"
 #include "state/game.h"
+#include "support/plain_pictures.h"
 #include "window/main_window.h"
 
 #include <gtest/gtest.h>
+#include <string>
+#include <vector>
 
 namespace {
 
-// Picture n of the tile list is a plain square of colour n, so a test can tell which is shown.
 game::Game gameWithPictures() {
     game::Game g;
     g.window = window::makeWindowModel();
-    for (int n = 0; n < 218; ++n)
-        g.render.imageList1.pictures.emplace_back(32, 32, static_cast<render::Pixel>(n));
+    testing_game::usePlainPictureLists(g);
     return g;
 }
 
@@ -26,15 +27,19 @@ const window::Control& field(game::Game& g, const char* name) {
     return g.window.main.control(name);
 }
 
+// The panel's life, offense, defense and name, in that order.
+std::vector<std::string> panelTexts(game::Game& g) {
+    return {field(g, "Memo5").text, field(g, "Memo6").text, field(g, "Memo7").text,
+            field(g, "Memo8").text};
+}
+using Texts = std::vector<std::string>;
+
 TEST(MonsterPanel, NoMonsterShowsTheBlankPictureAndTheCaptions) {
     game::Game g = gameWithPictures();
     combat::monshyouji(g);
     EXPECT_EQ(shownPicture(g), 162u);
-    EXPECT_EQ(field(g, "Memo5").text, "Life");
-    EXPECT_EQ(field(g, "Memo6").text, "Offense");
-    EXPECT_EQ(field(g, "Memo7").text, "Defense");
+    EXPECT_EQ(panelTexts(g), (Texts{"Life", "Offense", "Defense", "The Name"}));
     EXPECT_EQ(field(g, "Memo7").align, window::Align::Left);
-    EXPECT_EQ(field(g, "Memo8").text, "The Name");
 }
 
 TEST(MonsterPanel, AMonsterShowsItsPictureAndItsStrengthInThisLap) {
@@ -43,11 +48,8 @@ TEST(MonsterPanel, AMonsterShowsItsPictureAndItsStrengthInThisLap) {
     g.combat.currentMonster = combat::Monster::GreenSlime;
     combat::monshyouji(g);
     EXPECT_EQ(shownPicture(g), 60u);
-    EXPECT_EQ(field(g, "Memo5").text, "1540");
-    EXPECT_EQ(field(g, "Memo6").text, "792");
-    EXPECT_EQ(field(g, "Memo7").text, "44");
+    EXPECT_EQ(panelTexts(g), (Texts{"1540", "792", "44", "Green Slime"}));
     EXPECT_EQ(field(g, "Memo5").align, window::Align::Right);
-    EXPECT_EQ(field(g, "Memo8").text, "Green Slime");
     g.combat.currentMonster = combat::Monster::Dragon;
     combat::monshyouji(g);
     EXPECT_EQ(shownPicture(g), 121u);

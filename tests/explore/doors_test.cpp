@@ -1,6 +1,6 @@
 #include "explore/doors.h"
-#include "explore_fixture.h"
 #include "script/script.h"
+#include "support/explore_fixture.h"
 #include "world/catalogue.h"
 
 namespace explore_test {
@@ -49,7 +49,7 @@ TEST_F(DoorsTest, WithoutAKeyOnlyTheMessageChanges) {
     const world::Status before = game.status;
     step(Direction::Up);
     EXPECT_EQ(stackTop(), 1);
-    playOut();
+    playPressingOk();
     EXPECT_EQ(messageLine(), "Don't have a key of the door.");
     EXPECT_EQ(tile(kDoor), Tile::YellowDoor);
     EXPECT_EQ(game.status.words, before.words);
@@ -62,20 +62,20 @@ TEST_F(DoorsTest, BlueDoorsTakeBlueKeysAndRedDoorsRedKeys) {
     slot(Slot::RedKeys) = 1;
     setTile(kDoor, Tile::BlueDoor);
     step(Direction::Up);
-    playOut();
+    playPressingOk();
     EXPECT_EQ(slot(Slot::BlueKeys), 0);
     EXPECT_EQ(slot(Slot::RedKeys), 1);
     EXPECT_EQ(messageLine(), world::catalogueLine(132));
 
     setTile(kDoor, Tile::RedDoor);
     step(Direction::Up);
-    playOut();
+    playPressingOk();
     EXPECT_EQ(slot(Slot::RedKeys), 0);
     EXPECT_EQ(messageLine(), world::catalogueLine(133));
 
     setTile(kDoor, Tile::BlueDoor);
     step(Direction::Up);
-    playOut();
+    playPressingOk();
     EXPECT_EQ(messageLine(), world::catalogueLine(144));
 }
 
@@ -93,7 +93,7 @@ class Floor39Test : public DoorsTest {
     void knock(int door) {
         placeHero(door + kSide);
         step(Direction::Up);
-        playOut();
+        playPressingOk();
     }
 };
 

@@ -1,7 +1,7 @@
 #include "explore/movement.h"
-#include "explore_fixture.h"
 #include "script/input_lock.h"
 #include "script/script.h"
+#include "support/explore_fixture.h"
 
 namespace explore_test {
 namespace {
@@ -44,7 +44,7 @@ TEST_F(MovementTest, KeysStepOnlyUnderKeyboardControlWhileInputIsOpen) {
     script::Script(game, {{script::Cmd::Pause, 0, 0}, {script::Cmd::Pause, 0, 0}}).push(game);
     script::timer2on(game);
     game::keyDown(game, Key::Up); // a script plays: the key is dropped, not queued
-    playOut();
+    playPressingOk();
     EXPECT_EQ(heroCell(), cellOf(5, 10));
 
     script::itemdel(game); // a dialog holds input
@@ -60,7 +60,7 @@ TEST_F(MovementTest, ArrowButtonsStepOnlyWhileEnabledAndNoScriptPlays) {
     script::Script(game, {{script::Cmd::Pause, 0, 0}}).push(game);
     game::click(game, "BitBtn1");
     EXPECT_EQ(heroCell(), cellOf(5, 10));
-    playOut();
+    playPressingOk();
     script::itemdel(game);
     game::click(game, "BitBtn1");
     EXPECT_EQ(heroCell(), cellOf(5, 10));

@@ -1,5 +1,5 @@
 #include "explore/stairs.h"
-#include "explore_fixture.h"
+#include "support/explore_fixture.h"
 #include "world/catalogue.h"
 
 #include <algorithm>
@@ -13,11 +13,7 @@ namespace Cmd = script::Cmd;
 class StairsTest : public ExploreTest {
   protected:
     // Stand on the current floor with a staircase above the hero, and take it.
-    void takeStairs(std::uint8_t staircase) {
-        placeHero(cellOf(1, 9));
-        setTile(cellOf(1, 8), staircase);
-        step(Direction::Up);
-    }
+    void takeStairs(std::uint8_t staircase) { stepUpAgainst(staircase, cellOf(1, 9)); }
     int countEntries(CommandEntry e) {
         const auto entries = game.explore.stack.pending();
         return static_cast<int>(std::count(entries.begin(), entries.end(), e));
@@ -43,7 +39,7 @@ TEST_F(StairsTest, UpToFloorTwoAndBackDownWithTheWipe) {
     EXPECT_EQ(uncovers, 121);
     EXPECT_EQ(countEntries({Cmd::MusicRestart, 0, 0}), 0); // music is off
 
-    playOut();
+    playPressingOk();
     EXPECT_EQ(sound.calls, (std::vector<std::string>{"effect wav/kai.wav", "effect wav/open.wav"}));
     EXPECT_TRUE(game.window.timer("Timer1").enabled);
     EXPECT_EQ(game.window.timer("Timer2").intervalMs, 150);
@@ -51,7 +47,7 @@ TEST_F(StairsTest, UpToFloorTwoAndBackDownWithTheWipe) {
     EXPECT_TRUE(inputOpen());
 
     takeStairs(Tile::StairsDown);
-    playOut();
+    playPressingOk();
     EXPECT_EQ(floor(), 1);
     EXPECT_EQ(slot(Slot::HighestFloor), 2);
     EXPECT_EQ(heroCell(), game.map.arrivalDown(1));
@@ -65,7 +61,7 @@ TEST_F(StairsTest, StairsSkipFloorFortyFour) {
     EXPECT_EQ(floor(), 45);
     EXPECT_EQ(slot(Slot::HighestFloor), 45);
     EXPECT_EQ(heroCell(), game.map.arrivalUp(45));
-    playOut();
+    playPressingOk();
 
     takeStairs(Tile::StairsDown);
     EXPECT_EQ(floor(), 43);
@@ -85,7 +81,7 @@ TEST_F(StairsTest, TheHeroArrivesTurnedAwayFromTheStairs) {
 
     // With no staircase beside him the facing stays as it was.
     game.map.setTile(5, arrival - 1, Tile::Road);
-    playOut();
+    playPressingOk();
     slot(Slot::Floor) = 4;
     takeStairs(Tile::StairsUp);
     EXPECT_EQ(slot(Slot::Facing), static_cast<int>(Facing::Up));
@@ -109,11 +105,11 @@ TEST_F(StairsTest, StoryChangesOnTheWay) {
     game.map.setTile(20, 49, Tile::Fairy);
     takeStairs(Tile::StairsDown);
     EXPECT_EQ(game.map.tile(20, 49), Tile::Fairy);
-    playOut();
+    playPressingOk();
     slot(Slot::Floor) = 20;
     takeStairs(Tile::StairsUp);
     EXPECT_EQ(game.map.tile(20, 49), Tile::Road);
-    playOut();
+    playPressingOk();
 
     // Down from floor 29 while it is the highest floor reached: the thief's passage.
     slot(Slot::Floor) = 29;
@@ -122,7 +118,7 @@ TEST_F(StairsTest, StoryChangesOnTheWay) {
     EXPECT_EQ(game.map.tile(29, 17), Tile::Thief);
     EXPECT_EQ(game.map.tile(29, 27), Tile::Road);
     EXPECT_EQ(game.map.tile(29, 38), Tile::Road);
-    playOut();
+    playPressingOk();
 
     game.map.setTile(29, 17, Tile::Wall);
     slot(Slot::Floor) = 29;
@@ -135,7 +131,7 @@ TEST_F(StairsTest, FloorThirtyTwoPlaysItsArrivalOnlyTheFirstTime) {
     slot(Slot::Floor) = 31;
     takeStairs(Tile::StairsUp);
     EXPECT_EQ(slot(Slot::Floor32Arrival), 1);
-    playOut();
+    playPressingOk();
     EXPECT_TRUE(inputOpen());
 }
 

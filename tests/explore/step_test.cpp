@@ -1,6 +1,5 @@
 #include "explore/step.h"
-#include "explore_fixture.h"
-#include "scenes/tile_scenes.h"
+#include "support/explore_fixture.h"
 #include "world/catalogue.h"
 
 #include <limits>
@@ -9,18 +8,7 @@
 namespace explore_test {
 namespace {
 
-class StepTest : public ExploreTest {
-  protected:
-    // Put a tile above the hero on a floor and step against it; the script plays out.
-    void stepOnto(std::uint8_t code, int onFloor = 1) {
-        slot(Slot::Floor) = onFloor;
-        placeHero(cellOf(5, 5));
-        setTile(cellOf(5, 4), code);
-        step(Direction::Up);
-        playOut();
-    }
-    std::string line(int n) { return std::string(world::catalogueLine(n)); }
-};
+using StepTest = ExploreTest;
 
 TEST_F(StepTest, PickUpsNeverMoveTheHeroAndLeaveRoad) {
     for (std::uint8_t code : {Tile::YellowKey, Tile::RedElixir, Tile::BlueCrystal,
@@ -84,7 +72,7 @@ TEST_F(StepTest, GainsStopAtTheLargestValueASlotHolds) {
     slot(Slot::Offense) = 100000; // beats the Green Slime in one blow
     slot(Slot::Gold) = kTop - 1;
     slot(Slot::LuckyGold) = 1;
-    stepOnto(61);
+    stepOnto(61, 1);
     EXPECT_EQ(slot(Slot::Gold), kTop);
 }
 
@@ -129,109 +117,13 @@ TEST_F(StepTest, BlockedTilesDoNothingAtAll) {
     for (std::uint8_t code : std::initializer_list<std::uint8_t>{
              Tile::Nothing, Tile::Gate, Tile::PrisonBars, Tile::Wall, Tile::Lava, Tile::AltarLeft,
              Tile::DragonFirst, 200}) {
-        placeHero(cellOf(5, 5));
-        setTile(cellOf(5, 4), code);
-        step(Direction::Up);
+        stepUpAgainst(code);
         EXPECT_EQ(stackTop(), 0) << int{code};
         EXPECT_EQ(heroCell(), cellOf(5, 5)) << int{code};
         EXPECT_TRUE(inputOpen()) << int{code};
     }
     EXPECT_EQ(game.status[Slot::Life], before[Slot::Life]);
     EXPECT_TRUE(sound.calls.empty());
-}
-
-TEST_F(StepTest, TheFalseWallSinksIntoRoad) {
-    stepOnto(Tile::FalseWall);
-    EXPECT_EQ(tile(cellOf(5, 4)), Tile::Road);
-    EXPECT_EQ(heroCell(), cellOf(5, 5));
-    EXPECT_EQ(messageLine(), line(137));
-    EXPECT_EQ(game.window.timer("Timer2").intervalMs, 150); // the speed is back
-}
-
-TEST_F(StepTest, HiddenTriggersRevealOnlyWhereSomethingHides) {
-    slot(Slot::Floor) = 41;
-    placeHero(cellOf(9, 2));
-    setTile(cellOf(9, 1), Tile::Hidden);
-    setTile(12, Tile::MagicianA); // the first Magician A still stands
-    step(Direction::Up);
-    EXPECT_EQ(stackTop(), 0);
-    setTile(12, Tile::Road);
-    step(Direction::Up);
-    playOut();
-    EXPECT_EQ(tile(20), Tile::MagicianA);
-
-    slot(Slot::Floor) = 12;
-    placeHero(cellOf(10, 1));
-    setTile(10, Tile::Hidden);
-    step(Direction::Up);
-    playOut();
-    EXPECT_EQ(tile(10), Tile::Merchant);
-}
-
-TEST_F(StepTest, TheGateOfTimeAndSpacePlaysTheDollScene) {
-    slot(Slot::Floor) = 26;
-    placeHero(cellOf(5, 6));
-    setTile(60, Tile::TimeGate);
-    game.map.setTile(25, 60, Tile::Road); // the Great Magic Master is beaten
-    step(Direction::Up);
-    EXPECT_EQ(game.map.tile(kTopFloor, 49), Tile::Thief);
-    EXPECT_EQ(game.map.tile(24, 5), Tile::EventCell);
-    EXPECT_EQ(game.map.tile(24, 4), Tile::Wall);
-    runTimer();
-    EXPECT_EQ(game.window.main.control("RichEdit1").text, line(24)); // dialog 25
-    game::click(game, "Button1");
-    runTimer();
-    EXPECT_EQ(game.window.main.control("RichEdit1").text, line(25)); // dialog 26
-    playOut();
-    EXPECT_EQ(slot(90 + 25), 1);
-    EXPECT_EQ(slot(90 + 26), 1);
-    EXPECT_EQ(heroCell(), cellOf(5, 6));
-    EXPECT_TRUE(inputOpen());
-}
-
-TEST_F(StepTest, EventCellsWalkOrTurnToWallAndNeverLeaveInputClosed) {
-    // Floor 23: the road ahead turns into a wall and the hero stays.
-    slot(Slot::Floor) = 23;
-    placeHero(cellOf(5, 5));
-    setTile(cellOf(5, 4), Tile::EventCell);
-    step(Direction::Up);
-    playOut();
-    EXPECT_EQ(tile(cellOf(5, 4)), Tile::Wall);
-    EXPECT_EQ(heroCell(), cellOf(5, 5));
-    EXPECT_EQ(messageLine(), line(241));
-    EXPECT_TRUE(inputOpen());
-
-    // Floor 10: the hero walks onto it and it becomes road; input is open again even when the
-    // floor's scene has nothing to play.
-    slot(Slot::Floor) = 10;
-    setTile(cellOf(5, 4), Tile::EventCell);
-    step(Direction::Up);
-    playOut();
-    EXPECT_EQ(heroCell(), cellOf(5, 4));
-    EXPECT_EQ(tile(cellOf(5, 4)), Tile::Road);
-    EXPECT_TRUE(inputOpen());
-
-    // An event cell on a floor without an event.
-    slot(Slot::Floor) = 5;
-    setTile(cellOf(5, 3), Tile::EventCell);
-    step(Direction::Up);
-    EXPECT_EQ(heroCell(), cellOf(5, 4));
-    EXPECT_TRUE(inputOpen());
-}
-
-TEST_F(StepTest, ToRoadSpreadsRoadOverTheCellInFiveSteps) {
-    setTile(30, Tile::Lava);
-    game.targetCell = 30;
-    scenes::toroad2(game);
-    EXPECT_EQ(stackTop(), 21);
-    EXPECT_EQ(game.explore.stack.topEntry(), script::CommandEntry(script::Cmd::Sound, 1, 0));
-    EXPECT_EQ(game.explore.stack.at(stackTop() - 2),
-              script::CommandEntry(script::Cmd::MaskedSprite, 30, 166));
-    EXPECT_EQ(game.explore.stack.at(stackTop() - 3),
-              script::CommandEntry(script::Cmd::Pause, Tile::Lava, Tile::Road));
-    playOut();
-    EXPECT_EQ(tile(30), Tile::Road);
-    EXPECT_TRUE(inputOpen());
 }
 
 } // namespace

@@ -19,19 +19,12 @@ class ClickWalkTest : public FreePlayTest {
   protected:
     void SetUp() override {
         FreePlayTest::SetUp();
-        for (int cell = 0; cell < kCells; ++cell)
-            game.map.setTile(floor(), cell, Tile::Road);
+        clearFloor();
         placeHero(cellOf(0, 5));
         game.status[Slot::ShieldTaken + 4] = 0; // the new game's Sacred Shield would guard him
     }
 
-    int floor() const { return game.status[Slot::Floor]; }
-    int hero() const { return cellOf(game.status[Slot::HeroX], game.status[Slot::HeroY]); }
-    void set(int x, int y, std::uint8_t code) { game.map.setTile(floor(), cellOf(x, y), code); }
-    void placeHero(int cell) {
-        game.status[Slot::HeroX] = cellX(cell);
-        game.status[Slot::HeroY] = cellY(cell);
-    }
+    void set(int x, int y, std::uint8_t code) { setTile(cellOf(x, y), code); }
     // Walls on every cell of a row but the listed gaps.
     void wallRow(int y, std::vector<int> gaps = {}) {
         for (int x = 0; x < kSide; ++x) {
@@ -95,7 +88,7 @@ TEST_F(ClickWalkTest, NoWayMeansTheClickDoesNothing) {
 
     extras::clickCell(game, 2, 8);
     EXPECT_FALSE(game.extras.walkTarget);
-    EXPECT_EQ(hero(), cellOf(2, 2));
+    EXPECT_EQ(heroCell(), cellOf(2, 2));
 }
 
 TEST_F(ClickWalkTest, AScenesCellIsWalkedAroundUnlessItIsTheTarget) {
@@ -118,9 +111,9 @@ TEST_F(ClickWalkTest, AClickedDoorIsWalkedToAndOpened) {
 
     extras::clickCell(game, 6, 3);
     EXPECT_TRUE(game.extras.walkTarget);
-    EXPECT_EQ(hero(), way->front()) << "the first step is taken at once";
+    EXPECT_EQ(heroCell(), way->front()) << "the first step is taken at once";
     walkOut();
-    EXPECT_EQ(hero(), cellOf(6, 4)) << "he stops in front of the door";
+    EXPECT_EQ(heroCell(), cellOf(6, 4)) << "he stops in front of the door";
     EXPECT_EQ(game.map.tile(floor(), cellOf(6, 3)), Tile::Road);
     EXPECT_EQ(game.status[Slot::YellowKeys], 0);
 }
@@ -128,15 +121,15 @@ TEST_F(ClickWalkTest, AClickedDoorIsWalkedToAndOpened) {
 TEST_F(ClickWalkTest, AClickOrADialogStopsTheWalk) {
     extras::clickCell(game, 10, 5);
     extras::timerTick(game, "Timer1", 150);
-    EXPECT_EQ(hero(), cellOf(2, 5));
+    EXPECT_EQ(heroCell(), cellOf(2, 5));
     extras::clickCell(game, 10, 5); // a click while he walks only stops him
     walkOut();
-    EXPECT_EQ(hero(), cellOf(2, 5));
+    EXPECT_EQ(heroCell(), cellOf(2, 5));
 
     extras::clickCell(game, 10, 5);
     game.window.main.control("RichEdit1").visible = true; // a character speaks
     walkOut();
-    EXPECT_EQ(hero(), cellOf(3, 5));
+    EXPECT_EQ(heroCell(), cellOf(3, 5));
     EXPECT_FALSE(game.extras.walkTarget);
 }
 
@@ -144,18 +137,18 @@ TEST_F(ClickWalkTest, OnlyUnderMouseControlWithTheSwitchOn) {
     game.extras.clickToWalk = false;
     extras::clickCell(game, 3, 5);
     walkOut();
-    EXPECT_EQ(hero(), cellOf(0, 5));
+    EXPECT_EQ(heroCell(), cellOf(0, 5));
 
     game.extras.clickToWalk = true;
     explore::KeyboardControl1Click(game);
     extras::clickCell(game, 3, 5);
     walkOut();
-    EXPECT_EQ(hero(), cellOf(0, 5));
+    EXPECT_EQ(heroCell(), cellOf(0, 5));
 
     explore::MouseControl1Click(game);
     extras::clickCell(game, 3, 5);
     walkOut();
-    EXPECT_EQ(hero(), cellOf(3, 5));
+    EXPECT_EQ(heroCell(), cellOf(3, 5));
 }
 
 TEST_F(ClickWalkTest, AFightAtTheEndIsTheGamesOwn) {

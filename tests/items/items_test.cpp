@@ -46,7 +46,7 @@ TEST_F(ItemsTest, ANewGameClosesTheUsePairOfTheLastOne) {
     ASSERT_TRUE(game::menuCommand(game, "&Game/Game &Start"));
     EXPECT_FALSE(control("Button37").visible || control("Button38").visible);
     click("Button38");
-    playOut();
+    runTimer();
     EXPECT_EQ(slot(Slot::Life), 1000);
     EXPECT_TRUE(inputOpen());
 }
@@ -74,7 +74,7 @@ TEST_F(ItemsTest, TheElixirGivesTenTimesOffenseAndFiveTimesDefenseAtTheMomentOfU
     use("Image8");
     EXPECT_EQ(slot(Slot::Life), 1000 + 1500);
     EXPECT_EQ(slot(Slot::Elixir), 0);
-    playOut();
+    runTimer();
     EXPECT_EQ(messageLine(), "Used an elixir. The vital power is 1500 points up!");
     EXPECT_EQ(sound.calls.back(), "effect wav/get.wav");
     EXPECT_TRUE(inputOpen());
@@ -95,7 +95,7 @@ TEST_F(ItemsTest, TheElixirAndTheBallStopAtTheLargestValueASlotHolds) {
     give(Slot::Elixir);
     use("Image8");
     EXPECT_EQ(slot(Slot::Life), kTop);
-    playOut();
+    runTimer();
     EXPECT_EQ(messageLine(),
               "Used an elixir. The vital power is " + std::to_string(kTop) + " points up!");
 
@@ -105,7 +105,7 @@ TEST_F(ItemsTest, TheElixirAndTheBallStopAtTheLargestValueASlotHolds) {
     give(Slot::DestructibleBall);
     use("Image10");
     EXPECT_EQ(slot(Slot::Gold), kTop);
-    playOut();
+    runTimer();
 }
 
 TEST_F(ItemsTest, TheMattockBringsDownTheWallsBesideTheHeroAndIsSpentEvenWithoutOne) {
@@ -116,7 +116,7 @@ TEST_F(ItemsTest, TheMattockBringsDownTheWallsBesideTheHeroAndIsSpentEvenWithout
     give(Slot::Mattock);
     use("Image9");
     EXPECT_EQ(slot(Slot::Mattock), 0);
-    playOut();
+    runTimer();
     EXPECT_EQ(tile(kBelow), Tile::Road);
     EXPECT_EQ(tile(kLeft), Tile::Road);
     EXPECT_EQ(tile(kCentre - 12), Tile::Wall);
@@ -126,7 +126,7 @@ TEST_F(ItemsTest, TheMattockBringsDownTheWallsBesideTheHeroAndIsSpentEvenWithout
     setTile(kCentre - 12, Tile::Wall);
     give(Slot::Mattock);
     use("Image9");
-    playOut();
+    runTimer();
     EXPECT_EQ(slot(Slot::Mattock), 0);
     EXPECT_EQ(tile(kCentre - 12), Tile::Wall);
 }
@@ -143,7 +143,7 @@ TEST_F(ItemsTest, TheDestructibleBallSparesZenoAndTheGreatMagicMasterAndPaysPlai
     use("Image10");
     EXPECT_EQ(slot(Slot::Gold), 66);
     EXPECT_EQ(slot(Slot::DestructibleBall), 0);
-    playOut();
+    runTimer();
     EXPECT_EQ(tile(kBelow), Tile::Road);
     EXPECT_EQ(tile(kRight), Tile::Road);
     EXPECT_EQ(tile(kLeft), Tile::Zeno);
@@ -165,7 +165,7 @@ TEST_F(ItemsTest, TheDestructibleBallOnTheTopFloorOfALaterLapLeavesTheLapUnfinis
         setTile(kAbove, zenoAppeared ? Tile::Zeno : Tile::Thief);
         give(Slot::DestructibleBall);
         use("Image10");
-        playOut();
+        runTimer();
         EXPECT_EQ(tile(kAbove), zenoAppeared ? Tile::Zeno : Tile::Thief);
         EXPECT_FALSE(control("RichEdit1").visible); // no closing words
         EXPECT_TRUE(inputOpen());
@@ -180,18 +180,18 @@ TEST_F(ItemsTest, TheTransferArticleMirrorsTheHeroThroughTheCentreAndSpendsEvery
     use("Image11");
     EXPECT_EQ(heroCell(), cellOf(9, 8));
     EXPECT_EQ(slot(Slot::TransferArticle), 2);
-    playOut();
+    runTimer();
     EXPECT_EQ(messageLine(), line(189));
 
     use("Image11"); // from (9, 8) back to (1, 2)
     EXPECT_EQ(heroCell(), cellOf(1, 2));
-    playOut();
+    runTimer();
 
     standOn(7, kCentre); // the centre mirrors onto itself
     use("Image11");
     EXPECT_EQ(heroCell(), kCentre);
     EXPECT_EQ(slot(Slot::TransferArticle), 0);
-    playOut();
+    runTimer();
     EXPECT_FALSE(control("Image11").visible);
 }
 
@@ -216,7 +216,7 @@ TEST_F(ItemsTest, TheWingsMoveTheHeroStraightUpOrDownOntoRoad) {
     EXPECT_EQ(heroCell(), kCentre);
     EXPECT_EQ(slot(Slot::HighestFloor), 1);
     EXPECT_EQ(slot(Slot::WingToAscend), 0);
-    playOut();
+    runTimer();
     EXPECT_EQ(messageLine(), line(190));
 
     game.map.setTile(3, kCentre, Tile::Wall);
@@ -249,14 +249,14 @@ TEST_F(ItemsTest, TheSnowCrystalCongealsLavaAndIsNeverUsedUp) {
     setTile(kAbove, Tile::Lava);
     give(Slot::SnowCrystal);
     use("Image15");
-    playOut();
+    runTimer();
     EXPECT_EQ(tile(kBelow), Tile::Road);
     EXPECT_EQ(tile(kAbove), Tile::Road);
     EXPECT_EQ(messageLine(), "Used the snow crystal! The lava congealed and made a road.");
     EXPECT_EQ(slot(Slot::SnowCrystal), 1);
 
     use("Image15");
-    playOut();
+    runTimer();
     EXPECT_EQ(messageLine(), line(192));
     EXPECT_TRUE(control("Image15").enabled);
 }
@@ -269,7 +269,7 @@ TEST_F(ItemsTest, TheMagicKeyOpensEveryYellowDoorOfTheFloorAndNoOther) {
     setTile(31, Tile::RedDoor);
     give(Slot::MagicKey);
     use("Image16");
-    playOut();
+    runTimer();
     EXPECT_EQ(tile(0), Tile::Road);
     EXPECT_EQ(tile(120), Tile::Road);
     EXPECT_EQ(tile(30), Tile::BlueDoor);

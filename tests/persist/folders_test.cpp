@@ -3,7 +3,7 @@
 // folder, and files written whole or not at all.
 #include "persist/files.h"
 #include "persist/folders.h"
-#include "scratch.h"
+#include "support/scratch.h"
 
 #include <filesystem>
 #include <gtest/gtest.h>

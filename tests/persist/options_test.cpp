@@ -2,8 +2,9 @@
 // "Save &Option".
 #include "game/events.h"
 #include "persist/options.h"
-#include "scratch.h"
 #include "state/game.h"
+#include "support/game_test.h"
+#include "support/scratch.h"
 
 #include <gtest/gtest.h>
 
@@ -11,7 +12,7 @@ namespace {
 
 using testing_shell::ScratchFolder;
 
-class Options : public ::testing::Test {
+class Options : public GameTest {
   protected:
     void SetUp() override { testing_shell::setUpGame(game, scratch, scratch.path()); }
 
@@ -19,12 +20,9 @@ class Options : public ::testing::Test {
     void writeOptions(std::vector<unsigned char> bytes) {
         testing_shell::writeFile(optionFile(), std::string(bytes.begin(), bytes.end()));
     }
-    bool checked(const char* path) { return game.window.main.menuItem(path).checked; }
     int fontOf(const char* control) { return game.window.main.control(control).fontSize; }
-    void choose(const char* path) { ASSERT_TRUE(game::menuCommand(game, path)) << path; }
 
     ScratchFolder scratch;
-    game::Game game;
 };
 
 TEST_F(Options, InitializeThenSaveWritesTheInitialBlock) {

@@ -3,8 +3,8 @@
 #include "persist/files.h"
 #include "persist/folders.h"
 #include "persist/settings.h"
-#include "scratch.h"
 #include "state/game.h"
+#include "support/scratch.h"
 
 #include <filesystem>
 #include <gtest/gtest.h>

@@ -2,8 +2,8 @@
 // short, kept as read otherwise.
 #include "persist/files.h"
 #include "persist/settings.h"
-#include "scratch.h"
 #include "state/game.h"
+#include "support/scratch.h"
 
 #include <filesystem>
 #include <gtest/gtest.h>

@@ -1,7 +1,7 @@
 #include "combat/monsters.h"
-#include "scenes_fixture.h"
 #include "script/script.h"
 #include "state/combat_state.h"
+#include "support/scenes_fixture.h"
 
 namespace scenes_test {
 namespace {
@@ -86,7 +86,7 @@ TEST_F(AfterFightTest, ZenoBeatenOnFloor49EmptiesTheStackAndOpensTheWayUp) {
                    {{Cmd::Special, script::Special::AfterFight, 5}, {Cmd::SetTile, 0, Tile::Wall}})
         .push(game);
     script::timer2on(game);
-    playOut();
+    playPressingOk();
     EXPECT_EQ(tile(0), Tile::Road); // what lay beneath the check was dropped
     EXPECT_EQ(tile(71), Tile::Road);
     EXPECT_EQ(tile(16), Tile::Fairy);

@@ -1,5 +1,5 @@
 #include "scenes/ending.h"
-#include "scenes_fixture.h"
+#include "support/scenes_fixture.h"
 
 namespace scenes_test {
 namespace {
@@ -30,7 +30,7 @@ class EndingTest : public ScenesTest {
 TEST_F(EndingTest, TheFirstLapDissolvesIntoTheEndingWindowAndTheNextLapFollows) {
     meetZeno();
     EXPECT_TRUE(ending().visible);
-    EXPECT_FALSE(game.window.timer("Timer2").enabled);
+    EXPECT_FALSE(commandTimerOn());
     EXPECT_TRUE(endingTicking());
     EXPECT_FALSE(game.window.main.control("Memo1").visible);
 
@@ -42,8 +42,8 @@ TEST_F(EndingTest, TheFirstLapDissolvesIntoTheEndingWindowAndTheNextLapFollows) 
 
     game::click(game, "Ending.Image4");
     EXPECT_FALSE(ending().visible);
-    EXPECT_TRUE(game.window.timer("Timer2").enabled);
-    playOut();
+    EXPECT_TRUE(commandTimerOn());
+    playPressingOk();
     EXPECT_EQ(slot(Slot::LapLevel), kLaterLap);
     EXPECT_EQ(slot(Slot::Floor), 1);
     EXPECT_TRUE(inputOpen());
@@ -94,7 +94,7 @@ TEST_F(EndingTest, ALaterLapEndsAfterZenoFallsAndKeepsTheProgressNext) {
     ASSERT_TRUE(ending().visible);
     runSlideshow();
     game::click(game, "Ending.Image4");
-    playOut();
+    playPressingOk();
     EXPECT_EQ(slot(Slot::LapLevel), kLaterLap);
     EXPECT_EQ(slot(Slot::KeepProgress), 1);
 }

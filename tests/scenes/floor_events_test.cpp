@@ -1,8 +1,8 @@
 #include "combat/monsters.h"
 #include "scenes/floor_events.h"
-#include "scenes_fixture.h"
 #include "state/combat_state.h"
 #include "state/render_state.h"
+#include "support/scenes_fixture.h"
 
 namespace scenes_test {
 namespace {
@@ -21,7 +21,7 @@ TEST_F(FloorEventTest, Floor10SendsTheSkeletonArmyRoundTheHero) {
     goTo(10, 60);
     step(Direction::Up); // onto the event cell 49
     EXPECT_FALSE(inputOpen());
-    playOut();
+    playPressingOk();
     EXPECT_EQ(heroCell(), 49);
     EXPECT_EQ(tile(49), Tile::Road);
     EXPECT_EQ(tile(5), 81); // the captain withdrew behind his gate
@@ -41,7 +41,7 @@ TEST_F(FloorEventTest, Floor10BringsTheThiefOnceTheFairyHasSpoken) {
     goTo(10, 104);
     slot(Slot::DialogueSeenBase + 16) = 1;
     scenes::ichicheck(game);
-    playOut();
+    playPressingOk();
     EXPECT_EQ(tile(99), Tile::Road);
     EXPECT_EQ(tile(104), Tile::Road); // he spoke and went down his tunnel
     EXPECT_EQ(slot(Slot::DialogueSeenBase + 17), 1);
@@ -53,7 +53,7 @@ TEST_F(FloorEventTest, Floor20ShutsTheHeroInWithTheVampire) {
     game.render.imageList1.pictures[181] = render::Picture(32, 32, render::kBlack);
     goTo(20, 93);
     step(Direction::Up); // onto the event cell 82
-    playOut();
+    playPressingOk();
     EXPECT_EQ(tile(93), Tile::Gate);
     EXPECT_EQ(tile(60), 95);
     for (int cell : {48, 49, 50, 59, 61, 70, 71, 72})
@@ -70,14 +70,14 @@ TEST_F(FloorEventTest, Floor33DecidesByTheHerosCell) {
     goTo(33, 108);
     setTile(107, Tile::EventCell);
     step(Direction::Left);
-    playOut();
+    playPressingOk();
     EXPECT_EQ(tile(106), Tile::Wall);
     EXPECT_EQ(messageLine(), line(241));
     EXPECT_EQ(tile(42), Tile::Road);
 
     goTo(33, 60);
     scenes::ichicheck(game);
-    playOut();
+    playPressingOk();
     EXPECT_EQ(tile(42), Tile::Gate);
     EXPECT_EQ(tile(86), Tile::Gate);
 }
@@ -89,7 +89,7 @@ TEST_F(FloorEventTest, Floor24InAFirstGameEndsWithTheDialogues) {
     combat::weakenZeno(game); // as the fight on floor 49 left him
     ASSERT_EQ(combat::monsterRow(game, combat::Monster::Zeno).life, 800);
     step(Direction::Up);
-    playOut();
+    playPressingOk();
     EXPECT_EQ(slot(Slot::Floor), kTopFloor);
     EXPECT_EQ(heroCell(), game.map.arrivalUp(kTopFloor));
     EXPECT_EQ(game.map.tile(kTopFloor, 49), Tile::Zeno);
@@ -107,7 +107,7 @@ TEST_F(FloorEventTest, Floor24LeavesMusicOffWhenThePlayerTurnedItOff) {
     setTile(5, Tile::EventCell);
     game.map.setTile(kTopFloor, 49, Tile::Thief);
     step(Direction::Up);
-    playOut();
+    playPressingOk();
     EXPECT_EQ(slot(Slot::MusicTrack), 0);
     for (const std::string& call : sound.calls)
         EXPECT_NE(call.rfind("music ", 0), 0u) << call;
@@ -137,7 +137,7 @@ TEST_F(FloorEventTest, Floor40ArmyFightsOneByOneAndLeavesItsTreasure) {
     goTo(40, 82);
     makeInvincible();
     step(Direction::Up); // onto the event cell 71
-    playOut();
+    playPressingOk();
     EXPECT_EQ(heroCell(), 71);
     EXPECT_EQ(tile(82), Tile::Road);
     EXPECT_EQ(tile(5), Tile::StairsUp);
@@ -155,7 +155,7 @@ TEST_F(FloorEventTest, Floor40ArmyFightsOneByOneAndLeavesItsTreasure) {
 TEST_F(FloorEventTest, Floor43SpringsOnlyWhileItsSergeantWaits) {
     goTo(43, 7);
     scenes::ichicheck(game);
-    playOut();
+    playPressingOk();
     EXPECT_EQ(tile(6), Tile::Wall);
     EXPECT_EQ(tile(10), Tile::Wall);
     EXPECT_EQ(tile(9), Tile::MagicSergeant);

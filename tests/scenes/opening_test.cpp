@@ -1,6 +1,6 @@
 #include "scenes/opening.h"
-#include "scenes_fixture.h"
 #include "script/input_lock.h"
+#include "support/scenes_fixture.h"
 
 namespace scenes_test {
 namespace {
@@ -44,7 +44,7 @@ TEST_F(OpeningTest, TheCaptureTakesTheHerosStrengthAndWakesHimInThePrison) {
     runTimer();
     EXPECT_EQ(dialogText(), line(10)); // "What? Oh!" over the four Sergeants
     EXPECT_EQ(game.window.main.control("Button1").text, line(219));
-    playOut();
+    playPressingOk();
     EXPECT_EQ(slot(Slot::Floor), 2);
     EXPECT_EQ(slot(Slot::HighestFloor), 2);
     EXPECT_EQ(heroCell(), cellOf(2, 7));
@@ -98,7 +98,7 @@ TEST_F(OpeningTest, InALaterLapTheCaptureTakesTheItemsButNotTheStrength) {
     slot(Slot::LuckyGold) = 1;
     goTo(3, 103);
     step(Direction::Up);
-    playOut();
+    playPressingOk();
     EXPECT_EQ(slot(Slot::Floor), 2);
     EXPECT_EQ(slot(Slot::Life), 50000);
     EXPECT_EQ(slot(Slot::Offense), 100);

@@ -6,19 +6,8 @@
 namespace sound_test {
 namespace {
 
-using script::Cmd::Sound;
-
 TEST_F(SoundTest, CommandOnePlaysEachEffectsFile) {
-    play({{Sound, 1, 0},
-          {Sound, 2, 0},
-          {Sound, 3, 0},
-          {Sound, 4, 0},
-          {Sound, 7, 0},
-          {Sound, 8, 0},
-          {Sound, 9, 0},
-          {Sound, 0, 0},
-          {Sound, 10, 0},
-          {Sound, -1, 0}});
+    playEffects({1, 2, 3, 4, 7, 8, 9, 0, 10, -1});
     EXPECT_EQ(sound.calls,
               (Calls{"effect wav/open.wav", "effect wav/get.wav", "effect wav/taisen.wav",
                      "effect wav/zeno.wav", "effect wav/3f.wav", "effect wav/20f.wav",
@@ -30,20 +19,14 @@ TEST_F(SoundTest, WithWavSoundOffEveryEffectIsSilent) {
     EXPECT_FALSE(checked("&Options/&Wav Sound On"));
     EXPECT_EQ(slot(WavOff), 1);
     EXPECT_EQ(game.shell.options[persist::Option::WavOff], 1);
-    play({{Sound, 1, 0},
-          {Sound, 2, 0},
-          {Sound, 3, 0},
-          {Sound, 4, 0},
-          {Sound, 7, 0},
-          {Sound, 8, 0},
-          {Sound, 9, 0}});
+    playEffects({1, 2, 3, 4, 7, 8, 9});
     EXPECT_TRUE(sound.calls.empty());
 
     choose("&Options/&Wav Sound On");
     EXPECT_TRUE(checked("&Options/&Wav Sound On"));
     EXPECT_EQ(slot(WavOff), 0);
     EXPECT_EQ(game.shell.options[persist::Option::WavOff], 0);
-    play({{Sound, 9, 0}});
+    playEffects({9});
     EXPECT_EQ(sound.calls, (Calls{"effect wav/kai.wav"}));
 }
 

@@ -1,14 +1,10 @@
 // A new game on floor 1 with a recording sound backend, driven through the game's doors.
 #pragma once
 
-#include "explore/new_game.h"
 #include "game/events.h"
-#include "platform/recording_sound.h"
 #include "script/executor.h"
 #include "script/script.h"
-#include "state/command_stack.h"
-#include "state/game.h"
-#include "window/main_window.h"
+#include "support/free_play.h"
 #include "world/status.h"
 
 #include <gtest/gtest.h>
@@ -23,28 +19,15 @@ using world::Slot::Floor;
 using world::Slot::MusicTrack;
 using world::Slot::WavOff;
 
-class SoundTest : public ::testing::Test {
+class SoundTest : public SoundRecordingTest {
   protected:
-    game::Game game;
-    sound::RecordingSound sound;
-
-    void SetUp() override {
-        game.window = window::makeWindowModel();
-        game.setSound(&sound);
-        game::gameover(game);
-        sound.calls.clear();
-    }
-
-    std::int32_t& slot(int n) { return game.status[n]; }
-    bool checked(const char* entry) { return game.window.main.menuItem(entry).checked; }
-    void choose(const char* entry) { ASSERT_TRUE(game::menuCommand(game, entry)); }
-
-    // Play a script through the command timer until the stack is empty.
-    void play(std::initializer_list<script::CommandEntry> script) {
-        script::Script(game, script).push(game);
-        script::timer2on(game);
-        for (int tick = 0; tick < 100 && game.window.timer("Timer2").enabled; ++tick)
-            game::timerTick(game, "Timer2");
+    // A script of command 1 for each effect number, in this order, played out.
+    void playEffects(std::initializer_list<int> effects) {
+        script::Script script(game);
+        for (int effect : effects)
+            script.sound(effect);
+        script.play(game);
+        runTimer();
     }
 
     // The music of `floor` switched on from the menu, then the calls forgotten.

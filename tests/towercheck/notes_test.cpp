@@ -1,5 +1,6 @@
 // The checker's rules that read the text beside the map: every landing has a way on unless
 // its floor file marks it as a pocket, and the route's named places hold what it names.
+#include "broken_tower.h"
 #include "tower_rules.h"
 #include "world/initial_world.h"
 #include "world/tiles.h"
@@ -12,22 +13,9 @@
 
 namespace {
 
+using namespace towercheck_test;
 using towercheck::Violations;
 using world::TowerMap;
-
-TowerMap withTile(int floor, int cell, std::uint8_t code) {
-    TowerMap tower = world::initialTower();
-    tower.setTile(floor, cell, code);
-    return tower;
-}
-
-bool reports(const Violations& found, int floor, int cell) {
-    for (const auto& v : found) {
-        if (v.floor == floor && v.cell == cell)
-            return true;
-    }
-    return false;
-}
 
 // The landings the shipped floor files mark as meant to lead nowhere else.
 const std::vector<towercheck::Place> kShippedPockets = {{0, 1}, {1, 1}, {50, 71}};
@@ -35,13 +23,13 @@ const std::vector<towercheck::Place> kShippedPockets = {{0, 1}, {1, 1}, {50, 71}
 TEST(Pockets, ALandingWhoseOnlyWayIsBackIsReported) {
     // Floor 40 with cell 15 walled again: coming down from floor 41 the hero lands on 4 between
     // two walls and the up stairs he came by.
-    const TowerMap shut = withTile(40, 15, world::Tile::Wall);
+    const TowerMap shut = broken({{40, 15, world::Tile::Wall}});
     EXPECT_TRUE(reports(towercheck::checkArrivalExits(shut, kShippedPockets), 40, 4));
     EXPECT_TRUE(towercheck::checkArrivalExits(world::initialTower(), kShippedPockets).empty());
 }
 
 TEST(Pockets, AMarkedPocketIsAccepted) {
-    const TowerMap shut = withTile(40, 15, world::Tile::Wall);
+    const TowerMap shut = broken({{40, 15, world::Tile::Wall}});
     auto marked = kShippedPockets;
     marked.push_back({40, 4});
     EXPECT_TRUE(towercheck::checkArrivalExits(shut, marked).empty());
@@ -61,7 +49,7 @@ TEST(Pockets, DoorsMonstersAndGatesCountAsPassable) {
 TEST(Pockets, AWingLandingNeedsAWayOnToo) {
     // The Wing to Ascend of floor 43 lands on floor 44's cell 43: with the up stairs walled
     // there is no staircase at all to reach.
-    const TowerMap noStairs = withTile(44, 120, world::Tile::Wall);
+    const TowerMap noStairs = broken({{44, 120, world::Tile::Wall}});
     EXPECT_TRUE(reports(towercheck::checkArrivalExits(noStairs, kShippedPockets), 44, 43));
 }
 
@@ -113,7 +101,7 @@ TEST(RouteNames, ANamedPlaceMustHoldWhatItNames) {
 
 TEST(RouteNames, ThePlaceMovedInTheMapIsReported) {
     // The hidden old man of floor 16 turned into road: the Elixir the route counts on is gone.
-    const TowerMap noOldMan = withTile(16, 120, world::Tile::Road);
+    const TowerMap noOldMan = broken({{16, 120, world::Tile::Road}});
     EXPECT_TRUE(
         reports(towercheck::checkRouteNames(noOldMan, {{16, 120, "hidden old man"}}), 16, 120));
 }

@@ -2,9 +2,9 @@
 // hand) play without overflow: gains stop at what a slot can hold. Under the sanitizers any
 // overflow left stops these tests.
 #include "driver.h"
-#include "explore_fixture.h"
 #include "script/executor.h"
 #include "script/script.h"
+#include "support/explore_fixture.h"
 
 #include <limits>
 #include <sstream>
@@ -15,15 +15,7 @@ namespace {
 constexpr std::int32_t kMax = std::numeric_limits<std::int32_t>::max();
 constexpr std::int32_t kMin = std::numeric_limits<std::int32_t>::min();
 
-class WildValues : public ExploreTest {
-  protected:
-    void stepOnto(std::uint8_t code) {
-        placeHero(cellOf(5, 5));
-        setTile(cellOf(5, 4), code);
-        step(Direction::Up);
-        playOut();
-    }
-};
+using WildValues = ExploreTest;
 
 TEST_F(WildValues, APotionAtTheLargestLapLevelFillsTheSlotToTheTop) {
     slot(Slot::Floor) = 45;
@@ -53,13 +45,13 @@ TEST_F(WildValues, GoldFromTheCommandStackStopsAtTheTopWithAnyLuckyGold) {
     slot(Slot::Gold) = 5;
     script::Script(game, {{script::Cmd::Gold, 1000, 0}}).push(game);
     script::timer2on(game);
-    playOut();
+    playPressingOk();
     EXPECT_EQ(slot(Slot::Gold), kMax);
 
     slot(Slot::LuckyGold) = kMin;
     script::Script(game, {{script::Cmd::Gold, 1000, 0}}).push(game);
     script::timer2on(game);
-    playOut();
+    playPressingOk();
     EXPECT_EQ(slot(Slot::Gold), kMin);
 }
 

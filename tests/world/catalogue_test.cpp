@@ -2,6 +2,7 @@
 #include "world/formats.h"
 
 #include <gtest/gtest.h>
+#include <utility>
 
 using world::catalogueLine;
 
@@ -18,19 +19,23 @@ TEST(Catalogue, HasExactly268LinesWithTheEmptyOnesWhereTheGameNeedsThem) {
 }
 
 TEST(Catalogue, KeepsLeadingSpacesAndFixedTexts) {
-    EXPECT_EQ(catalogueLine(166), " points up!");
-    EXPECT_EQ(catalogueLine(213), " F");
-    EXPECT_EQ(catalogueLine(198), " The lava congealed and made a road.");
-    EXPECT_EQ(catalogueLine(92), "You have lost your vital power. Please challenge again!");
-    EXPECT_EQ(catalogueLine(93), "The Name");
-    EXPECT_EQ(catalogueLine(94), "Green Slime");
-    EXPECT_EQ(catalogueLine(126), "Gate-Keeper A");
-    EXPECT_EQ(catalogueLine(143), "Don't have a key of the door.");
-    EXPECT_EQ(catalogueLine(157), "Got a Iron Shield. The defensive power is");
-    EXPECT_EQ(catalogueLine(260), "Loaded the data.");
-    EXPECT_EQ(catalogueLine(0), "------");
-    EXPECT_EQ(catalogueLine(2), "------ Hey! Wake up!");
-    EXPECT_EQ(catalogueLine(25), "Oh! What? This is a doll!");
+    const std::pair<int, const char*> lines[] = {
+        {166, " points up!"},
+        {213, " F"},
+        {198, " The lava congealed and made a road."},
+        {92, "You have lost your vital power. Please challenge again!"},
+        {93, "The Name"},
+        {94, "Green Slime"},
+        {126, "Gate-Keeper A"},
+        {143, "Don't have a key of the door."},
+        {157, "Got a Iron Shield. The defensive power is"},
+        {260, "Loaded the data."},
+        {0, "------"},
+        {2, "------ Hey! Wake up!"},
+        {25, "Oh! What? This is a doll!"},
+    };
+    for (const auto& [n, text] : lines)
+        EXPECT_EQ(catalogueLine(n), text) << "line " << n;
 }
 
 TEST(Catalogue, ComposedPickUpReadsAsOneSentence) {

@@ -2,12 +2,13 @@
 // folder, driven through the game's own doors, with a platform that answers from a script.
 #pragma once
 
-#include "../persist/scratch.h"
 #include "explore/new_game.h"
 #include "game/events.h"
 #include "persist/files.h"
 #include "persist/saved_game.h"
 #include "state/game.h"
+#include "support/game_test.h"
+#include "support/scratch.h"
 #include "window/main_window.h"
 
 #include <deque>
@@ -50,10 +51,9 @@ class ScriptedPlatform final : public window::Platform {
     }
 };
 
-class PersistTest : public ::testing::Test {
+class PersistTest : public GameTest {
   protected:
     testing_shell::ScratchFolder scratch;
-    game::Game game;
     ScriptedPlatform platform;
 
     void SetUp() override {
@@ -69,7 +69,6 @@ class PersistTest : public ::testing::Test {
     bool menu(const std::string& path) { return game::menuCommand(game, path); }
     bool click(const std::string& control) { return game::click(game, control); }
     window::Window& secondary(const char* name) { return *game.window.findWindow(name); }
-    std::string message() { return game.window.main.control("Edit8").text; }
 
     // The game saved in a file, or nothing when it cannot be read as one.
     std::optional<persist::LoadedGame> savedGame(const std::string& name) {

@@ -30,12 +30,12 @@ class SavedGames : public PersistTest {
 
     // A game well under way: keys, gold, a changed floor that the hero never saw.
     void playSome() {
-        game.status[Slot::Gold] = 1234;
-        game.status[Slot::YellowKeys] = 3;
-        game.status[Slot::Floor] = 7;
-        game.status[Slot::HeroX] = 4;
-        game.status[Slot::HeroY] = 2;
-        game.status[Slot::RecordViewing] = 1;
+        testing_game::setSlots(game.status, {{Slot::Gold, 1234},
+                                             {Slot::YellowKeys, 3},
+                                             {Slot::Floor, 7},
+                                             {Slot::HeroX, 4},
+                                             {Slot::HeroY, 2},
+                                             {Slot::RecordViewing, 1}});
         game.map.setTile(44, 60, 6);
     }
 
@@ -76,7 +76,7 @@ class SavedGames : public PersistTest {
 TEST_F(SavedGames, ASavedGameLoadsBackEveryFloorAndEveryWord) {
     playSome();
     ASSERT_TRUE(menu("&Game/&Save/Data &3"));
-    EXPECT_EQ(message(), "Saved the data.");
+    EXPECT_EQ(messageLine(), "Saved the data.");
     EXPECT_TRUE(platform.questions.empty()); // a new file is written without a question
     EXPECT_EQ(fileBytes(savePath("save3.dat")).size(), 6957u);
     EXPECT_EQ(checkedSlots("&Game/&Save"), std::vector<int>{3});
@@ -91,7 +91,7 @@ TEST_F(SavedGames, ASavedGameLoadsBackEveryFloorAndEveryWord) {
         EXPECT_EQ(game.status[n], saved[n]) << "word " << n;
     EXPECT_EQ(game.map.bytes, savedMap.bytes);
     EXPECT_EQ(game.heroCell, cellOf(4, 2)); // the loaded game is set up for play
-    EXPECT_EQ(message(), "Loaded the data.");
+    EXPECT_EQ(messageLine(), "Loaded the data.");
     EXPECT_EQ(checkedSlots("&Game/&Load"), std::vector<int>{3});
     EXPECT_TRUE(game.window.main.menuItem("&Game/&Load").enabled); // input open again
     EXPECT_TRUE(platform.messages.empty());
@@ -115,7 +115,7 @@ TEST_F(SavedGames, LoadingAnEmptySlotOnlySaysSo) {
     playSome();
     const Status before = game.status;
     menu("&Game/&Load/Data &5");
-    EXPECT_EQ(message(), "There is no saving data.");
+    EXPECT_EQ(messageLine(), "There is no saving data.");
     EXPECT_EQ(game.status.words, before.words);
     EXPECT_TRUE(platform.messages.empty());
     EXPECT_EQ(checkedSlots("&Game/&Load"), std::vector<int>{5});
@@ -214,28 +214,28 @@ TEST_F(SavedGames, AWholeFileWithAnImpossibleValueIsRefusedAndTheGameInPlayStays
 
 // The far ends of every range are games that play can reach, and load.
 TEST_F(SavedGames, TheEdgesOfEveryRangeStillLoad) {
-    game.status[Slot::Floor] = 50;
-    game.status[Slot::HighestFloor] = 50;
-    game.status[Slot::HeroX] = 10;
-    game.status[Slot::HeroY] = 0;
-    game.status[Slot::Facing] = 2;
-    game.status[Slot::MusicTrack] = 20;
-    game.status[Slot::LapLevel] = kLaterLap;
-    game.status[Slot::KeepProgress] = 1;
-    game.status[Slot::OrbOfHero] = 2;
-    game.status[Slot::TransferArticle] = 3;
-    game.status[Slot::FairyPlace] = 10;
-    game.status[Slot::FairyList] = 5;
-    game.status[Slot::BlueKeys] = 200;
-    game.status[Slot::FlightDirection] = 2;
-    game.status[Slot::StartStairs] = 2;
+    testing_game::setSlots(game.status, {{Slot::Floor, 50},
+                                         {Slot::HighestFloor, 50},
+                                         {Slot::HeroX, 10},
+                                         {Slot::HeroY, 0},
+                                         {Slot::Facing, 2},
+                                         {Slot::MusicTrack, 20},
+                                         {Slot::LapLevel, kLaterLap},
+                                         {Slot::KeepProgress, 1},
+                                         {Slot::OrbOfHero, 2},
+                                         {Slot::TransferArticle, 3},
+                                         {Slot::FairyPlace, 10},
+                                         {Slot::FairyList, 5},
+                                         {Slot::BlueKeys, 200},
+                                         {Slot::FlightDirection, 2},
+                                         {Slot::StartStairs, 2}});
     game.map.bytes[TowerMap::arrivalUpOffset(50)] = 120;
     EXPECT_TRUE(persist::validateLoadedValues({game.map, game.status}));
     game.status[Slot::OrbOfHero] = 1; // the Save menu needs the orb held
     script::itemlive(game);
     menu("&Game/&Save/Data &6");
     menu("&Game/&Load/Data &6");
-    EXPECT_EQ(message(), "Loaded the data.");
+    EXPECT_EQ(messageLine(), "Loaded the data.");
     EXPECT_TRUE(platform.messages.empty());
 }
 
@@ -255,7 +255,7 @@ TEST_F(SavedGames, OverwritingAsksFirstAndNoKeepsTheFile) {
     platform.yesNo = {true};
     menu("&Game/&Save/Data &2");
     EXPECT_EQ(savedGame("save2.dat")->status[Slot::Gold], 500);
-    EXPECT_EQ(message(), "Saved the data.");
+    EXPECT_EQ(messageLine(), "Saved the data.");
 }
 
 TEST_F(SavedGames, AFolderThatCannotBeWrittenIsToldAndLeavesNothingBehind) {
@@ -264,7 +264,7 @@ TEST_F(SavedGames, AFolderThatCannotBeWrittenIsToldAndLeavesNothingBehind) {
     menu("&Game/&Save/Data &1");
     ASSERT_EQ(platform.messages.size(), 1u);
     EXPECT_NE(platform.messages[0].find("Cannot write"), std::string::npos);
-    EXPECT_NE(message(), "Saved the data.");
+    EXPECT_NE(messageLine(), "Saved the data.");
     EXPECT_TRUE(game.window.main.menuItem("&Game/&Load").enabled); // input open again
 }
 
@@ -307,7 +307,7 @@ TEST_F(SavedGames, ALoadEndsTheOpeningAndStartsTheAnimation) {
     menu("&Game/&Load/Data &1");
     EXPECT_FALSE(game.window.timer("Timer4").enabled);
     EXPECT_TRUE(game.window.timer("Timer1").enabled);
-    EXPECT_EQ(message(), "Loaded the data.");
+    EXPECT_EQ(messageLine(), "Loaded the data.");
 }
 
 } // namespace

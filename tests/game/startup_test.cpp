@@ -2,9 +2,10 @@
 #include "game/events.h"
 #include "persist/files.h"
 #include "platform/recording_sound.h"
-#include "scratch.h"
 #include "sound/tables.h"
 #include "state/game.h"
+#include "support/game_test.h"
+#include "support/scratch.h"
 
 #include <algorithm>
 #include <filesystem>
@@ -15,7 +16,7 @@ namespace {
 using world::Slot::LapLevel;
 using world::Slot::SaveMarker;
 
-class StartUp : public ::testing::Test {
+class StartUp : public GameTest {
   protected:
     void SetUp() override {
         testing_shell::setUpGame(game, scratch, GRAVENHOLD_GAME_DIR);
@@ -25,7 +26,6 @@ class StartUp : public ::testing::Test {
         game.setSound(&sound);
     }
     bool timerOn(const char* name) { return game.window.timer(name).enabled; }
-    bool checked(const char* path) { return game.window.main.menuItem(path).checked; }
     // Saved options: normal fonts, middle speed, and the given control mode, prologue and music.
     void writeOptions(bool keyboard, bool prologue, bool music) {
         const std::string block = {'\x0a',
@@ -58,7 +58,6 @@ class StartUp : public ::testing::Test {
     testing_shell::ScratchFolder scratch;
     testing_shell::RecordingPlatform platform;
     sound::RecordingSound sound;
-    game::Game game;
 };
 
 TEST_F(StartUp, TheFirstStartWritesTheSettingsAndPlaysTheOpeningOverANewGame) {
@@ -101,7 +100,7 @@ TEST_F(StartUp, InputIsClosedWhileTheOpeningPlays) {
     EXPECT_EQ(game.status[world::Slot::HeroY], 10);
     EXPECT_FALSE(game.explore.cursorOpen);
     EXPECT_TRUE(game.explore.stack.empty());
-    EXPECT_FALSE(game.window.main.menuItem("&Options").enabled);
+    EXPECT_FALSE(inputOpen());
     EXPECT_TRUE(game.window.main.menuItem("&Game/&Load").enabled);
 
     runOpening();
@@ -143,19 +142,19 @@ TEST_F(StartUp, ALoadThatFailsDuringTheOpeningLeavesANewGameOnTheGameScreen) {
         {"&Game/&Load/Data &1", "There is no saving data."},
         {"&Game/&Load/Data &2", ""},
     };
-    for (const auto& [slot, messageLine] : loads) {
-        SCOPED_TRACE(slot);
+    for (const auto& [entry, message] : loads) {
+        SCOPED_TRACE(entry);
         game::startUp(game);
         ASSERT_TRUE(timerOn("Timer4"));
-        ASSERT_TRUE(game::menuCommand(game, slot));
+        ASSERT_TRUE(game::menuCommand(game, entry));
         EXPECT_FALSE(timerOn("Timer4"));
         EXPECT_TRUE(timerOn("Timer1"));
         EXPECT_TRUE(game.explore.inputLive);
-        for (const char* shown : {"Image1", "Image2", "Image3", "Memo1", "Memo11", "BitBtn1"})
-            EXPECT_TRUE(game.window.main.control(shown).visible) << shown;
+        for (const char* name : {"Image1", "Image2", "Image3", "Memo1", "Memo11", "BitBtn1"})
+            EXPECT_TRUE(shown(name)) << name;
         EXPECT_EQ(game.status[world::Slot::Floor], 1);
         EXPECT_EQ(game.status[world::Slot::Life], 1000);
-        EXPECT_EQ(game.window.main.control("Edit8").text, messageLine);
+        EXPECT_EQ(messageLine(), message);
     }
     EXPECT_EQ(platform.messages, std::vector<std::string>{"Donot use this save data."});
 }

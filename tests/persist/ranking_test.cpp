@@ -1,5 +1,5 @@
-#include "../persist/scratch.h"
 #include "persist/ranking.h"
+#include "support/scratch.h"
 
 #include <gtest/gtest.h>
 

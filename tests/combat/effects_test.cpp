@@ -1,6 +1,6 @@
 #include "combat/effects.h"
-#include "scenes_fixture.h"
 #include "state/combat_state.h"
+#include "support/scenes_fixture.h"
 
 namespace scenes_test {
 namespace {
@@ -22,7 +22,7 @@ class MagicTest : public ScenesTest {
 TEST_F(MagicTest, AMagicianBesideTheNewCellStrikes) {
     setTile(49, Tile::MagicianA); // above cell 60
     step(Direction::Left);
-    playOut();
+    playPressingOk();
     EXPECT_EQ(heroCell(), 60);
     EXPECT_EQ(slot(Slot::Life), 800);
     EXPECT_EQ(messageLine(), line(237));
@@ -31,10 +31,10 @@ TEST_F(MagicTest, AMagicianBesideTheNewCellStrikes) {
     setTile(71, Tile::MagicianB); // below cell 60, seen from 59
     setTile(49, Tile::Road);
     step(Direction::Left);
-    playOut();
+    playPressingOk();
     EXPECT_EQ(slot(Slot::Life), 800);
     step(Direction::Right);
-    playOut();
+    playPressingOk();
     EXPECT_EQ(slot(Slot::Life), 700);
     EXPECT_EQ(messageLine(), line(238));
 }
@@ -44,7 +44,7 @@ TEST_F(MagicTest, ALaterLapMultipliesTheBlowAndNamesItsAmount) {
     slot(Slot::Life) = 10000;
     setTile(49, Tile::MagicianB);
     step(Direction::Left);
-    playOut();
+    playPressingOk();
     EXPECT_EQ(slot(Slot::Life), 10000 - 4400);
     EXPECT_EQ(messageLine(), line(266));
 }
@@ -64,16 +64,16 @@ TEST_F(MagicTest, TheSacredShieldStopsTheBlowButNotTheRetreatOnFloor47) {
     slot(kSacredShield) = 1;
     setTile(49, Tile::MagicianA);
     step(Direction::Left);
-    playOut();
+    playPressingOk();
     EXPECT_EQ(slot(Slot::Life), 1000);
     EXPECT_EQ(tile(49), Tile::Road);
     EXPECT_EQ(tile(38), Tile::MagicianA); // one cell further from the hero
 
     setTile(49, Tile::MagicianA); // no room to step back: he stays
     step(Direction::Right);
-    playOut();
+    playPressingOk();
     step(Direction::Left);
-    playOut();
+    playPressingOk();
     EXPECT_EQ(tile(49), Tile::MagicianA);
     EXPECT_EQ(slot(Slot::Life), 1000);
 }
@@ -82,14 +82,14 @@ TEST_F(MagicTest, EachPairOfSergeantsHalvesTheLife) {
     for (int cell : {49, 59, 71})
         setTile(cell, Tile::MagicSergeant);
     step(Direction::Left); // onto 60: 61, where he came from, is road
-    playOut();
+    playPressingOk();
     EXPECT_EQ(slot(Slot::Life), 500); // the column pair 49 / 71
     EXPECT_EQ(messageLine(), line(239));
 
     setTile(61, Tile::MagicSergeant); // a crossing of four: three quarters gone in one watch
     slot(Slot::Life) = 1000;
     EXPECT_TRUE(combat::magicAfterStep(game));
-    playOut();
+    playPressingOk();
     EXPECT_EQ(slot(Slot::Life), 250);
 
     slot(kSacredShield) = 1;

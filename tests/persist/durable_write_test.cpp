@@ -1,7 +1,7 @@
 // Every file the game writes goes through one writer: a write broken off at any byte, or
 // failing to flush or close, leaves the old file whole; a finished write leaves the new one.
-#include "../persist/scratch.h"
 #include "persist/files.h"
+#include "support/scratch.h"
 #include "write_faults.h"
 
 #include <filesystem>

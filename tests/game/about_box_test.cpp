@@ -1,8 +1,8 @@
 // The About box: its font follows the Font menu, the villain's two frames alternate, and a
 // click swaps in the thief.
 #include "game/events.h"
-#include "scratch.h"
 #include "state/game.h"
+#include "support/scratch.h"
 
 #include <gtest/gtest.h>
 

@@ -138,7 +138,7 @@ TEST_F(DataFolder, OkCopiesTheOptionsAndRankingsAndNamesTheNewFolder) {
     EXPECT_EQ(game.folders.save, target);
 
     menu("&Game/&Load/Data &1");
-    EXPECT_EQ(message(), "There is no saving data.");
+    EXPECT_EQ(messageLine(), "There is no saving data.");
 }
 
 TEST_F(DataFolder, ChoosingTheSaveFolderItselfChangesNothing) {

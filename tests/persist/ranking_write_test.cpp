@@ -1,9 +1,9 @@
 // A ranking list is two files, the table and its names, and they change together: a write
 // broken off anywhere leaves both old or both new, and names written for another table are
 // never shown beside it.
-#include "../persist/scratch.h"
 #include "persist/files.h"
 #include "persist/ranking.h"
+#include "support/scratch.h"
 #include "write_faults.h"
 
 #include <filesystem>

@@ -1,5 +1,5 @@
-#include "scenes_fixture.h"
 #include "state/render_state.h"
+#include "support/scenes_fixture.h"
 
 namespace scenes_test {
 namespace {

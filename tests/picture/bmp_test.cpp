@@ -1,4 +1,5 @@
 #include "picture/bmp.h"
+#include "world/little_endian.h"
 
 #include <cstdio>
 #include <filesystem>
@@ -8,14 +9,7 @@ using namespace render;
 
 namespace {
 
-void put16(std::vector<std::uint8_t>& out, std::uint32_t v) {
-    out.push_back(static_cast<std::uint8_t>(v));
-    out.push_back(static_cast<std::uint8_t>(v >> 8));
-}
-void put32(std::vector<std::uint8_t>& out, std::uint32_t v) {
-    put16(out, v & 0xffff);
-    put16(out, v >> 16);
-}
+using world::appendLittleEndian;
 
 // A BMP file written field by field. `values` are palette indices for 1, 4 and 8 bits per
 // pixel and 0x00RRGGBB colours (or raw 32-bit words with masks) otherwise, row by row from
@@ -35,24 +29,24 @@ std::vector<std::uint8_t> makeBmp(const BmpFields& s) {
     const std::uint32_t offset =
         static_cast<std::uint32_t>(14 + 40 + 4 * s.palette.size() + 4 * s.masks.size());
     std::vector<std::uint8_t> out = {'B', 'M'};
-    put32(out, static_cast<std::uint32_t>(offset + stride * s.height));
-    put32(out, 0);
-    put32(out, offset);
-    put32(out, 40);
-    put32(out, static_cast<std::uint32_t>(s.width));
-    put32(out, static_cast<std::uint32_t>(s.topDown ? -s.height : s.height));
-    put16(out, 1);
-    put16(out, static_cast<std::uint32_t>(s.bpp));
-    put32(out, s.masks.empty() ? 0 : 3);
-    put32(out, 0);
-    put32(out, 0);
-    put32(out, 0);
-    put32(out, static_cast<std::uint32_t>(s.palette.size()));
-    put32(out, 0);
+    appendLittleEndian(out, static_cast<std::uint32_t>(offset + stride * s.height), 4);
+    appendLittleEndian(out, 0, 4);
+    appendLittleEndian(out, offset, 4);
+    appendLittleEndian(out, 40, 4);
+    appendLittleEndian(out, static_cast<std::uint32_t>(s.width), 4);
+    appendLittleEndian(out, static_cast<std::uint32_t>(s.topDown ? -s.height : s.height), 4);
+    appendLittleEndian(out, 1, 2);
+    appendLittleEndian(out, static_cast<std::uint32_t>(s.bpp), 2);
+    appendLittleEndian(out, s.masks.empty() ? 0 : 3, 4);
+    appendLittleEndian(out, 0, 4);
+    appendLittleEndian(out, 0, 4);
+    appendLittleEndian(out, 0, 4);
+    appendLittleEndian(out, static_cast<std::uint32_t>(s.palette.size()), 4);
+    appendLittleEndian(out, 0, 4);
     for (std::uint32_t m : s.masks)
-        put32(out, m);
+        appendLittleEndian(out, m, 4);
     for (Pixel p : s.palette)
-        put32(out, p); // blue, green, red, 0
+        appendLittleEndian(out, p, 4); // blue, green, red, 0
     for (int fileRow = 0; fileRow < s.height; ++fileRow) {
         const int y = s.topDown ? fileRow : s.height - 1 - fileRow;
         std::vector<std::uint8_t> row(stride, 0);

@@ -1,8 +1,8 @@
 // A named pipe, a device or a folder where the game expects a file is refused at once, as a
 // missing file is, by every loader that reads the save folder.
-#include "../saves/persist_fixture.h"
 #include "persist/options.h"
 #include "persist/ranking.h"
+#include "persist_fixture.h"
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
@@ -27,7 +27,7 @@ TEST_F(SpecialFiles, ASlotThatIsAPipeLoadsAsAnEmptySlot) {
     makePipe("save2.dat");
     const world::Status before = game.status;
     menu("&Game/&Load/Data &2");
-    EXPECT_EQ(message(), "There is no saving data.");
+    EXPECT_EQ(messageLine(), "There is no saving data.");
     EXPECT_EQ(game.status.words, before.words);
 }
 

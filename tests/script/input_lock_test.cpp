@@ -1,6 +1,6 @@
-#include "explore_fixture.h"
 #include "script/input_lock.h"
 #include "script/script.h"
+#include "support/explore_fixture.h"
 #include "window/item_icons.h"
 #include "world/items.h"
 
@@ -66,7 +66,7 @@ TEST_F(InputLockTest, AnOrbOfHeroWaitingForItsOkKeepsInputClosed) {
     slot(Slot::OrbOfHero) = 2;
     script::Script(game, {{script::Cmd::Pause, 0, 0}}).push(game);
     script::timer2on(game);
-    playOut();
+    playPressingOk();
     EXPECT_FALSE(inputOpen());
     EXPECT_FALSE(control("BitBtn1").enabled);
 

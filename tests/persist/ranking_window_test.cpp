@@ -1,6 +1,6 @@
-#include "../saves/persist_fixture.h"
 #include "persist/ranking.h"
 #include "persist/ranking_window.h"
+#include "persist_fixture.h"
 
 using namespace world;
 using persist::RankingNames;
