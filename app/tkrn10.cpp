@@ -29,9 +29,6 @@ namespace {
 
 constexpr QRgb kWindowGrey = 0xc0c0c0;
 
-// The menu entry whose check mark says that the keys steer the hero.
-constexpr std::string_view kKeyboardControl = "&Options/&Keyboard Control";
-
 // The main window's background pictures: the game paints them into the screen picture, so
 // they get no widget of their own.
 const std::set<std::string> kDrawnOnScreen = {"Image1", "Image2", "Image3", "Image23"};
@@ -535,8 +532,7 @@ bool TKRN10::eventFilter(QObject* watched, QEvent* event) {
 }
 
 bool TKRN10::keyboardControl() const {
-    const window::MenuItem* mode = game_.window.main.findMenu(kKeyboardControl);
-    return mode && mode->checked;
+    return game_.options.keyboard();
 }
 
 void TKRN10::clicked(const std::string& control) {

@@ -1,7 +1,6 @@
 #include "characters/altar.h"
 
 #include "characters/dialogs.h"
-#include "persist/options.h"
 #include "script/executor.h"
 #include "script/input_lock.h"
 #include "script/script.h"
@@ -89,7 +88,7 @@ void showChoice(game::Game& game, int k, std::string_view button, std::string ca
     c.y = box.y + kChoiceTop + k * kChoiceHeight;
     c.width = std::max(0, box.width - 2 * kChoiceInset);
     c.height = kChoiceHeight;
-    c.fontSize = game.shell.options[persist::Option::DialogFont];
+    c.fontSize = game.options.fonts.dialog;
     c.text = std::move(caption);
     c.visible = true;
 }

@@ -2,7 +2,6 @@
 
 #include "characters/altar.h"
 #include "characters/merchants.h"
-#include "persist/options.h"
 #include "render/panel.h"
 #include "script/input_lock.h"
 #include "state/explore_state.h"
@@ -49,7 +48,7 @@ void openBox(game::Game& game, std::string text) {
     window::Window& w = game.window.main;
     window::Control& box = w.control(kBox);
     place(box, kBoxLeft, kBoxTop, kBoxWidth, kBoxHeight);
-    box.fontSize = game.shell.options[persist::Option::DialogFont];
+    box.fontSize = game.options.fonts.dialog;
     box.text = std::move(text);
     box.visible = true;
     const int right = kBoxLeft + kBoxWidth - kButtonWidth - kMargin;
@@ -80,7 +79,7 @@ void closeBox(game::Game& game) {
 
 void endTalk(game::Game& game) {
     script::itemlive(game);
-    if (game.window.main.menuItem(window::Menu::MouseControl).checked)
+    if (!game.options.keyboard())
         render::buttonfocus(game, game.explore.repeatAction);
     closeBox(game);
     render::disp(game);

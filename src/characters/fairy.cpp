@@ -123,7 +123,7 @@ void yousei(game::Game& game) {
     if (fairy == nullptr)
         return;
     window::Control& box = game.window.main.control("RichEdit1");
-    box.fontSize = game.shell.options[persist::Option::DialogFont];
+    box.fontSize = game.options.fonts.dialog;
     script::changeMusic(game, kFairyTrack);
     raiseSlot(s[Slot::FairyMeetings], 1);
     persist::fairyValuation(game);

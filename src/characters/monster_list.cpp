@@ -4,7 +4,6 @@
 #include "characters/items.h"
 #include "combat/damage.h"
 #include "combat/monsters.h"
-#include "persist/options.h"
 #include "render/panel.h"
 #include "script/input_lock.h"
 #include "state/game.h"
@@ -58,7 +57,7 @@ void smallBox(game::Game& game) {
     box.y = 16;
     box.width = 358;
     box.height = 56;
-    box.fontSize = game.shell.options[persist::Option::SmallFont];
+    box.fontSize = game.options.fonts.small;
 }
 
 // The monster kind the list names for a tile: one-cell monsters by their first picture, the

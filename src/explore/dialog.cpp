@@ -104,7 +104,7 @@ void Button1Click(game::Game& game) {
         if (s[Slot::OrbOfHero] == 2)
             s[Slot::OrbOfHero] = 1;
         itemlive(game);
-        if (game.window.main.menuItem(window::Menu::MouseControl).checked)
+        if (!game.options.keyboard())
             render::buttonfocus(game, game.explore.repeatAction);
     } else if (kind == Dialog::Record) {
         game.window.main.control("Button35").enabled = true;

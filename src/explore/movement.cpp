@@ -145,31 +145,17 @@ void showArrowButtons(game::Game& game, bool visible) {
         game.window.main.control(name).visible = visible;
 }
 
-// The three speeds: their menu entry, the timers' interval and the option byte.
-struct Speed {
-    std::string_view entry;
+// The three speeds and the timers' interval at each.
+struct SpeedPace {
+    game::Speed speed;
     int intervalMs;
-    std::uint8_t optionByte;
 };
-constexpr std::array<Speed, 3> kSpeeds = {{
-    {window::Menu::SpeedHigh, 150, 1},
-    {window::Menu::SpeedMiddle, 250, 2},
-    {window::Menu::SpeedLow, 350, 3},
+constexpr std::array<SpeedPace, 3> kSpeeds = {{
+    {game::Speed::High, 150},
+    {game::Speed::Middle, 250},
+    {game::Speed::Low, 350},
 }};
 constexpr std::array<std::string_view, 3> kPacedTimers = {"Timer1", "Timer2", "Timer3"};
-
-void setSpeed(game::Game& game, const Speed& speed) {
-    for (const auto timer : kPacedTimers)
-        game.window.timer(timer).intervalMs = speed.intervalMs;
-    for (const Speed& other : kSpeeds)
-        game.window.main.menuItem(other.entry).checked = other.entry == speed.entry;
-    game.shell.options[persist::Option::Speed] = speed.optionByte;
-}
-
-void checkControlMode(game::Game& game, bool keyboard) {
-    game.window.main.menuItem(window::Menu::KeyboardControl).checked = keyboard;
-    game.window.main.menuItem(window::Menu::MouseControl).checked = !keyboard;
-}
 
 } // namespace
 
@@ -181,7 +167,7 @@ void stepRequest(game::Game& game, Direction direction) {
 }
 
 void formkeydown(game::Game& game, game::Key key) {
-    if (!game.window.main.menuItem(window::Menu::KeyboardControl).checked)
+    if (!game.options.keyboard())
         return;
     if (!optionsEnabled(game) || !game.explore.stack.empty())
         return;
@@ -258,29 +244,34 @@ void button9onmouseup(game::Game& game) {
     chooserReleased(game, "Button9", 2);
 }
 
+void setSpeed(game::Game& game, game::Speed speed) {
+    for (const SpeedPace& pace : kSpeeds) {
+        if (pace.speed != speed)
+            continue;
+        for (const auto timer : kPacedTimers)
+            game.window.timer(timer).intervalMs = pace.intervalMs;
+        game.options.speed = speed;
+    }
+}
+
 void speedhigh(game::Game& game) {
-    setSpeed(game, kSpeeds[0]);
+    setSpeed(game, game::Speed::High);
 }
 void speedmiddle(game::Game& game) {
-    setSpeed(game, kSpeeds[1]);
+    setSpeed(game, game::Speed::Middle);
 }
 void speedlow(game::Game& game) {
-    setSpeed(game, kSpeeds[2]);
+    setSpeed(game, game::Speed::Low);
 }
 
 void timerin(game::Game& game) {
-    for (const Speed* speed : {&kSpeeds[1], &kSpeeds[0], &kSpeeds[2]}) {
-        if (game.window.main.menuItem(speed->entry).checked) {
-            setSpeed(game, *speed);
-            return;
-        }
-    }
+    setSpeed(game, game.options.speed);
 }
 
 void KeyboardControl1Click(game::Game& game) {
     itemdel(game);
     showArrowButtons(game, false);
-    checkControlMode(game, true);
+    game.options.control = game::ControlMode::Keyboard;
     itemdel(game);
     itemlive(game);
 }
@@ -288,7 +279,7 @@ void KeyboardControl1Click(game::Game& game) {
 void MouseControl1Click(game::Game& game) {
     itemdel(game);
     showArrowButtons(game, true);
-    checkControlMode(game, false);
+    game.options.control = game::ControlMode::Mouse;
     itemlive(game);
 }
 

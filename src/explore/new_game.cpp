@@ -4,6 +4,7 @@
 #include "combat/monsters.h"
 #include "explore/explore_routines.h"
 #include "explore/movement.h"
+#include "render/options_menu.h"
 #include "render/screen.h"
 #include "script/input_lock.h"
 #include "sound/music.h"
@@ -94,14 +95,12 @@ void syokidata2(Game& game) {
         combat::monshyouji(game);
     }
 
-    auto& menu = game.window.main;
-    menu.menuItem("&Options/&Wav Sound On").checked = s[Slot::WavOff] == 0;
     if (s[Slot::MusicTrack] != 0) {
-        menu.menuItem("&Options/&BGM On").checked = true;
-        game.shell.options[persist::Option::Music] = 1;
+        game.options.music = true;
         if (!game.window.timer("Timer4").enabled)
             sound::soundplay(game);
     }
+    render::showOptions(game); // the sound effects as the game has them, the music if it plays
     combat::resetZenoRow(game);
 }
 

@@ -120,12 +120,15 @@ void descend(game::Game& game) {
     Script(game, {{Cmd::Message, kWentDown, 0}, {Cmd::Pause, 0, 0}}).push(game);
 }
 
-int wipeIntervalMs(game::Game& game) {
-    auto& w = game.window.main;
-    if (w.menuItem(window::Menu::SpeedHigh).checked)
+int wipeIntervalMs(const game::Game& game) {
+    switch (game.options.speed) {
+    case game::Speed::High:
         return 5;
-    if (w.menuItem(window::Menu::SpeedMiddle).checked)
+    case game::Speed::Middle:
         return 10;
+    case game::Speed::Low:
+        break;
+    }
     return 15;
 }
 

@@ -110,12 +110,15 @@ void placeCursor(game::Game& game, int slot) {
 
 } // namespace
 
-int walkSubSteps(game::Game& game) {
-    auto& w = game.window.main;
-    if (w.menuItem(window::Menu::SpeedHigh).checked)
+int walkSubSteps(const game::Game& game) {
+    switch (game.options.speed) {
+    case game::Speed::High:
         return 8;
-    if (w.menuItem(window::Menu::SpeedMiddle).checked)
+    case game::Speed::Middle:
         return 16;
+    case game::Speed::Low:
+        break;
+    }
     return 32;
 }
 

@@ -6,13 +6,13 @@
 #include "game/events.h"
 #include "persist/files.h"
 #include "state/game.h"
+#include "window/item_icons.h"
 
 #include <string>
 
 namespace extras {
 namespace {
 
-constexpr std::string_view kKeyboardControl = "&Options/&Keyboard Control";
 constexpr const char* kRecordPrompt = "Record the game into the file:";
 
 std::string_view keyName(game::Key key) {
@@ -39,10 +39,8 @@ bool takesKey(const game::Game& game) {
     const window::Window* ending = game.window.findWindow("Ending");
     if (ending && ending->visible)
         return true;
-    const window::MenuItem* keyboard = game.window.main.findMenu(kKeyboardControl);
-    const window::MenuItem* options = game.window.main.findMenu("&Options");
-    return keyboard && keyboard->checked && options && options->enabled &&
-           game.explore.stack.empty();
+    const window::MenuItem* options = game.window.main.findMenu(window::Menu::Options);
+    return game.options.keyboard() && options && options->enabled && game.explore.stack.empty();
 }
 
 void reportRecorderError(game::Game& game) {

@@ -12,19 +12,13 @@ namespace {
 constexpr std::string_view kAboutWindow = "About";
 constexpr std::string_view kAboutTimer = "About.Timer1";
 
-// The Font menu's entries in the order the box reads them, with the box's text size and the
-// size of the game's name.
+// For each entry of the Font menu (Big, Normal, Small, Tiny), the box's text size and the size
+// of the game's name.
 struct AboutFont {
-    std::string_view entry;
     int text;
     int productName;
 };
-constexpr AboutFont kAboutFonts[] = {
-    {"&Options/&Font/&Big", 12, 16},
-    {"&Options/&Font/&Normal", 10, 14},
-    {"&Options/&Font/&Small", 9, 13},
-    {"&Options/&Font/&Tiny", 8, 12},
-};
+constexpr AboutFont kAboutFonts[] = {{12, 16}, {10, 14}, {9, 13}, {8, 12}};
 
 // The box's three pictures, kept with the game's pictures: the villain in two poses and the
 // thief.
@@ -62,12 +56,11 @@ void loadPictures(Game& game, window::Window& box) {
 } // namespace
 
 void aboutFormActivate(Game& game) {
-    const AboutFont* chosen = nullptr;
-    for (const AboutFont& font : kAboutFonts)
-        if (game.window.main.menuItem(font.entry).checked)
-            chosen = &font;
-    if (!chosen)
+    // Fonts that are no pair of the menu leave the box's own sizes.
+    const auto choice = fontChoice(game.options.fonts);
+    if (!choice)
         return;
+    const AboutFont* chosen = &kAboutFonts[static_cast<std::size_t>(*choice)];
     window::Window& box = aboutBox(game);
     for (std::string_view name : kTextControls)
         box.control(name).fontSize = chosen->text;

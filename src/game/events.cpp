@@ -19,7 +19,6 @@
 #include "scenes/opening.h"
 #include "script/executor.h"
 #include "sound/music.h"
-#include "sound/switches.h"
 #include "state/game.h"
 
 #include <algorithm>
@@ -136,14 +135,14 @@ constexpr Binding kMenus[] = {
     {"&Game/&Save/Data &6", persist::SaveClick<6>},
     {"&Game/&Save/Data &7", persist::SaveClick<7>},
     {"&Game/&Save/Data &8", persist::SaveClick<8>},
-    {"&Options/&Mouse Control", persist::mouseControlEntry},
-    {"&Options/&Keyboard Control", persist::keyboardControlEntry},
-    {"&Options/&Speed/&High", explore::speedhigh},
-    {"&Options/&Speed/&Middle", explore::speedmiddle},
-    {"&Options/&Speed/&Low", explore::speedlow},
+    {"&Options/&Mouse Control", persist::MouseControl1Click},
+    {"&Options/&Keyboard Control", persist::KeyboardControl1Click},
+    {"&Options/&Speed/&High", persist::speedHighClick},
+    {"&Options/&Speed/&Middle", persist::speedMiddleClick},
+    {"&Options/&Speed/&Low", persist::speedLowClick},
     {"&Options/&Prologue", persist::K5Click},
-    {"&Options/&Wav Sound On", sound::wavon1Click},
-    {"&Options/&BGM On", sound::BGMON1Click},
+    {"&Options/&Wav Sound On", persist::wavon1Click},
+    {"&Options/&BGM On", persist::BGMON1Click},
     {"&Options/&Font/&Big", persist::Large1Click},
     {"&Options/&Font/&Normal", persist::Normal1Click},
     {"&Options/&Font/&Small", persist::Small1Click},

@@ -21,9 +21,6 @@ using world::Slot::KeepProgress;
 using world::Slot::LapLevel;
 using world::Slot::SaveMarker;
 
-constexpr std::string_view kPrologueEntry = "&Options/&Prologue";
-constexpr std::string_view kMusicEntry = "&Options/&BGM On";
-
 // The window's left edge: a screen no wider than the window hides the window's border
 // just off the left edge.
 constexpr int kNarrowScreenLeft = -4;
@@ -54,19 +51,15 @@ void resetItemCursor(Game& game) {
     game.explore.cursorSlot = 0;
 }
 
-bool prologueChecked(Game& game) {
-    return game.window.main.menuItem(kPrologueEntry).checked;
-}
-
 // Steps 11 and 12: read and apply the options; the opening plays instead of the animation when
 // the options read (the built-in ones without a file) ask for it, so the "&Prologue" check
-// mark and what happens at start-up always agree. A window built with the entry unchecked
-// never plays it. True when the opening plays.
+// mark and what happens at start-up always agree. A game whose prologue was switched off
+// before its start-up never plays it. True when the opening plays.
 bool applyOptions(Game& game) {
-    const bool built = prologueChecked(game);
+    const bool before = game.options.prologue;
     persist::optionload(game);
     persist::optionl1(game);
-    const bool opening = built && prologueChecked(game);
+    const bool opening = before && game.options.prologue;
     if (opening) {
         game.scenes.prologueFrame = 0;
         game.window.timer("Timer4").enabled = true;
@@ -77,7 +70,7 @@ bool applyOptions(Game& game) {
 
 // Game Quit and Exit: stop the music and ask the shell to end the program.
 void quit(Game& game) {
-    if (game.window.main.menuItem(kMusicEntry).checked)
+    if (game.options.music)
         game.sound().stopMusic();
     game.shell.quitRequested = true;
 }

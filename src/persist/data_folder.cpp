@@ -91,8 +91,8 @@ std::vector<std::string> places() {
 
 // The small size for the field and the lists, the dialog size for the title and the buttons.
 void applyFonts(game::Game& game, window::Window& w) {
-    const int small = game.shell.options[Option::SmallFont];
-    const int large = game.shell.options[Option::DialogFont];
+    const int small = game.options.fonts.small;
+    const int large = game.options.fonts.dialog;
     for (window::Control& c : w.controls)
         c.fontSize = std::find(std::begin(kLargeFontControls), std::end(kLargeFontControls),
                                c.name) != std::end(kLargeFontControls)

@@ -53,8 +53,8 @@ window::Control& cell(window::Window& w, int r, int c) {
 // The window's fonts follow the main window's font pair: the small size for the table, the
 // buttons and the heads, the dialog size for the title.
 void applyFonts(game::Game& game, window::Window& w) {
-    const int table = game.shell.options[Option::SmallFont];
-    const int title = game.shell.options[Option::DialogFont];
+    const int table = game.options.fonts.small;
+    const int title = game.options.fonts.dialog;
     for (window::Control& c : w.controls)
         c.fontSize = c.name == kTitle ? title : table;
 }

@@ -18,7 +18,6 @@ namespace {
 
 constexpr std::string_view kLoadMenu = "&Game/&Load";
 constexpr std::string_view kSaveMenu = "&Game/&Save";
-constexpr std::string_view kMusicEntry = "&Options/&BGM On";
 
 // Message line selectors: catalogue lines 242, 260 and 261.
 constexpr std::int32_t kNoSavingData = 115; // "There is no saving data."
@@ -36,7 +35,7 @@ void checkSlot(game::Game& game, std::string_view menu, int slot) {
 }
 
 bool musicChecked(game::Game& game) {
-    return game.window.main.menuItem(kMusicEntry).checked;
+    return game.options.music;
 }
 
 void showMessage(game::Game& game, std::int32_t selector) {

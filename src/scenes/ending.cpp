@@ -113,7 +113,7 @@ void unroll(game::Game& game) {
 
 void showFinal(game::Game& game) {
     endingWindow(game).control("Image3").visible = true;
-    if (game.window.main.menuItem("&Options/&BGM On").checked) {
+    if (game.options.music) {
         game.sound().stopMusic();
         game.sound().startMusic(kEndingMusic);
     }
@@ -199,8 +199,7 @@ void image5click(game::Game& game) {
 bool formonkeydown(game::Game& game, game::Key key) {
     if (!endingWindow(game).visible)
         return false;
-    if (key == game::Key::Enter && game.scenes.endingTakesKeys &&
-        game.window.main.menuItem(window::Menu::KeyboardControl).checked)
+    if (key == game::Key::Enter && game.scenes.endingTakesKeys && game.options.keyboard())
         append(game);
     return true;
 }

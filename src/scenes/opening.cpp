@@ -37,12 +37,9 @@ constexpr int kPrisonCell = cellOf(2, 7);
 // the tile picture strip: a plain black fill stands for both.
 constexpr render::Pixel kBeyondTheStrip = render::kBlack;
 
-// 0, 1 or 2 for the speed entry that carries the check mark: High, Middle, Low.
-int speedRank(game::Game& game) {
-    auto& w = game.window.main;
-    if (w.menuItem(window::Menu::SpeedHigh).checked)
-        return 0;
-    return w.menuItem(window::Menu::SpeedMiddle).checked ? 1 : 2;
+// 0, 1 or 2 for the speed: High, Middle, Low.
+int speedRank(const game::Game& game) {
+    return static_cast<int>(game.options.speed) - static_cast<int>(game::Speed::High);
 }
 
 // The command timer at `base`, twice or three times that for the slower speeds.
@@ -114,7 +111,7 @@ void restoreGameScreen(game::Game& game) {
     auto& w = game.window.main;
     w.control("Image23").visible = false;
     (void)render::resetPlayScreen(game);
-    if (w.menuItem(window::Menu::MouseControl).checked)
+    if (!game.options.keyboard())
         for (const auto name : window::kArrowButtons)
             w.control(name).visible = true;
     commandInterval(game, 150);

@@ -9,10 +9,6 @@ namespace {
 using world::Slot::OrbOfHero;
 using world::Slot::TransferArticle;
 
-bool checked(game::Game& game, std::string_view path) {
-    return game.window.main.menuItem(path).checked;
-}
-
 void enableMenus(game::Game& game, bool enabled) {
     for (const auto path : {window::Menu::Ranking, window::Menu::Load, window::Menu::Options})
         game.window.main.menuItem(path).enabled = enabled;
@@ -28,7 +24,7 @@ bool usable(const world::Status& s, int slot) {
 void itemdel(game::Game& game) {
     auto& w = game.window.main;
     game.explore.inputLive = false;
-    if (checked(game, window::Menu::MouseControl)) {
+    if (!game.options.keyboard()) {
         for (const auto name : window::kArrowButtons)
             w.control(name).enabled = false;
     }
@@ -45,7 +41,7 @@ void itemlive(game::Game& game) {
     const world::Status& s = game.status;
     if (s[OrbOfHero] == 2)
         return;
-    if (checked(game, window::Menu::MouseControl)) {
+    if (!game.options.keyboard()) {
         for (const auto name : window::kArrowButtons) {
             auto& button = w.control(name);
             button.enabled = true;

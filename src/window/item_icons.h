@@ -57,6 +57,16 @@ inline constexpr std::string_view KeyboardControl = "&Options/&Keyboard Control"
 inline constexpr std::string_view SpeedHigh = "&Options/&Speed/&High";
 inline constexpr std::string_view SpeedMiddle = "&Options/&Speed/&Middle";
 inline constexpr std::string_view SpeedLow = "&Options/&Speed/&Low";
+inline constexpr std::string_view Prologue = "&Options/&Prologue";
+inline constexpr std::string_view WavSound = "&Options/&Wav Sound On";
+inline constexpr std::string_view Music = "&Options/&BGM On";
+inline constexpr std::string_view FontBig = "&Options/&Font/&Big";
+inline constexpr std::string_view FontNormal = "&Options/&Font/&Normal";
+inline constexpr std::string_view FontSmall = "&Options/&Font/&Small";
+inline constexpr std::string_view FontTiny = "&Options/&Font/&Tiny";
+inline constexpr std::string_view ChangeDataSpot = "&Options/&Change Data Spot";
+inline constexpr std::string_view SaveOption = "&Options/Save &Option";
+inline constexpr std::string_view InitializeOption = "&Options/&Initialize Option";
 } // namespace Menu
 
 } // namespace window

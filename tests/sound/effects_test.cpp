@@ -29,7 +29,7 @@ TEST_F(SoundTest, WithWavSoundOffEveryEffectIsSilent) {
     choose("&Options/&Wav Sound On");
     EXPECT_FALSE(checked("&Options/&Wav Sound On"));
     EXPECT_EQ(slot(WavOff), 1);
-    EXPECT_EQ(game.shell.options[persist::Option::WavOff], 1);
+    EXPECT_FALSE(game.options.wavSound);
     play({{Sound, 1, 0},
           {Sound, 2, 0},
           {Sound, 3, 0},
@@ -42,7 +42,7 @@ TEST_F(SoundTest, WithWavSoundOffEveryEffectIsSilent) {
     choose("&Options/&Wav Sound On");
     EXPECT_TRUE(checked("&Options/&Wav Sound On"));
     EXPECT_EQ(slot(WavOff), 0);
-    EXPECT_EQ(game.shell.options[persist::Option::WavOff], 0);
+    EXPECT_TRUE(game.options.wavSound);
     play({{Sound, 9, 0}});
     EXPECT_EQ(sound.calls, (Calls{"effect wav/kai.wav"}));
 }

@@ -81,14 +81,11 @@ class TemporaryFolder {
 // The driver plays under keyboard control; without --prologue it starts as a start-up with
 // the prologue switched off does: in free play on floor 1, input open.
 void startUpForScripts(game::Game& game, bool prologue) {
-    if (window::MenuItem* entry = game.window.main.findMenu("&Options/&Prologue")) {
-        entry->checked = prologue;
-    }
+    game.options.prologue = prologue;
     game::startUp(game);
-    persist::OptionBlock& options = game.shell.options;
-    options[persist::Option::ControlMode] = 1;
+    game.options.control = game::ControlMode::Keyboard;
     if (!prologue)
-        options[persist::Option::Prologue] = 0;
+        game.options.prologue = false;
     persist::optionl1(game); // which opens input again
     if (prologue)
         game::closeInputForOpening(game);
