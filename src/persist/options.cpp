@@ -51,11 +51,6 @@ void chooseFont(game::Game& game, FontChoice choice) {
     render::showOptions(game);
 }
 
-void chooseSpeed(game::Game& game, game::Speed speed) {
-    explore::setSpeed(game, speed);
-    render::showOptions(game);
-}
-
 void chooseControlMode(game::Game& game, game::ControlMode mode) {
     applyControlMode(game, mode);
     render::showOptions(game);
@@ -123,14 +118,9 @@ void KeyboardControl1Click(game::Game& game) {
     chooseControlMode(game, game::ControlMode::Keyboard);
 }
 
-void speedHighClick(game::Game& game) {
-    chooseSpeed(game, game::Speed::High);
-}
-void speedMiddleClick(game::Game& game) {
-    chooseSpeed(game, game::Speed::Middle);
-}
-void speedLowClick(game::Game& game) {
-    chooseSpeed(game, game::Speed::Low);
+void chooseSpeed(game::Game& game, game::Speed speed) {
+    explore::setSpeed(game, speed);
+    render::showOptions(game);
 }
 
 void K5Click(game::Game& game) {

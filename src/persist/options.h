@@ -63,9 +63,10 @@ void fontsizein(game::Game& game);
 void MouseControl1Click(game::Game& game);
 void KeyboardControl1Click(game::Game& game);
 // "&High", "&Middle", "&Low" under "&Speed".
-void speedHighClick(game::Game& game);
-void speedMiddleClick(game::Game& game);
-void speedLowClick(game::Game& game);
+void chooseSpeed(game::Game& game, game::Speed speed);
+template <game::Speed S> void speedClick(game::Game& game) {
+    chooseSpeed(game, S);
+}
 // K5Click: "&Prologue" flips the prologue.
 void K5Click(game::Game& game);
 // wavon1Click: "&Wav Sound On" switches the sound effects the other way.
