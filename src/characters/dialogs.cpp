@@ -8,6 +8,7 @@
 #include "state/game.h"
 #include "window/item_icons.h"
 #include "window/main_window.h"
+#include "window/names.h"
 #include "world/catalogue.h"
 
 #include <algorithm>
@@ -26,10 +27,10 @@ constexpr int kMargin = 16;
 
 constexpr int kFirstAdviceLine = 62; // AdviceIndex 0
 
-constexpr std::string_view kBox = "RichEdit1";
-constexpr std::string_view kOk = "Button1";
-constexpr std::string_view kYes = "Button2";
-constexpr std::string_view kNo = "Button7";
+constexpr std::string_view kBox = window::names::RichEdit1;
+constexpr std::string_view kOk = window::names::Button1;
+constexpr std::string_view kYes = window::names::Button2;
+constexpr std::string_view kNo = window::names::Button7;
 
 void place(window::Control& c, int x, int y, int width, int height) {
     c.x = x;
@@ -62,7 +63,7 @@ void showButton(game::Game& game, std::string_view name) {
     game.window.main.control(name).visible = true;
 }
 
-bool answerable(game::Game& game, std::string_view name) {
+bool answerable(const game::Game& game, std::string_view name) {
     const window::Control& c = game.window.main.control(name);
     return c.visible && c.enabled;
 }

@@ -6,6 +6,7 @@
 #include "script/executor.h"
 #include "script/script.h"
 #include "state/game.h"
+#include "window/names.h"
 #include "world/tiles.h"
 
 #include <algorithm>
@@ -122,7 +123,7 @@ void yousei(game::Game& game) {
     const FairyFloor* fairy = fairyOn(s[Slot::Floor]);
     if (fairy == nullptr)
         return;
-    window::Control& box = game.window.main.control("RichEdit1");
+    window::Control& box = game.window.main.control(window::names::RichEdit1);
     box.fontSize = game.options.fonts.dialog;
     script::changeMusic(game, kFairyTrack);
     raiseSlot(s[Slot::FairyMeetings], 1);

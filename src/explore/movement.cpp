@@ -5,6 +5,7 @@
 #include "script/input_lock.h"
 #include "state/game.h"
 #include "window/item_icons.h"
+#include "window/names.h"
 
 #include <array>
 
@@ -50,7 +51,7 @@ void resolveStep(game::Game& game, Direction d) {
 }
 
 window::Control& itemCursor(game::Game& game) {
-    return game.window.main.control("ItemCursor");
+    return game.window.main.control(window::names::ItemCursor);
 }
 
 bool holdsAnyItem(const Status& s) {
@@ -85,9 +86,9 @@ void arrowKey(game::Game& game, Direction d) {
         itemichiwork(game, dir.cursorMove);
         return;
     }
-    const auto* dontUse = game.window.main.find("Button37");
+    const auto* dontUse = game.window.main.find(window::names::Button37);
     if (d == Direction::Up && hasUseButtons(e.cursorSlot) && dontUse && dontUse->visible)
-        focus(game, "Button37");
+        focus(game, window::names::Button37);
 }
 
 // Enter: show the item cursor, or use the item under it as a click on its icon does.
@@ -125,7 +126,7 @@ void chooserPressed(game::Game& game, std::string_view button, std::int32_t acti
     if (!game.window.main.control(button).enabled)
         return;
     timerin(game);
-    game.window.timer("Timer3").enabled = true;
+    game.window.timer(window::names::Timer3).enabled = true;
     game.explore.repeatAction = action;
     game.explore.repeatHeld = true;
     game.status[Slot::FlightDirection] = flight;
@@ -135,13 +136,13 @@ void chooserReleased(game::Game& game, std::string_view button, std::int32_t fli
     if (!game.window.main.control(button).enabled)
         return;
     game.explore.repeatHeld = false;
-    game.window.timer("Timer3").enabled = false;
+    game.window.timer(window::names::Timer3).enabled = false;
     timerin(game);
     game.status[Slot::FlightDirection] = flight;
 }
 
 void showArrowButtons(game::Game& game, bool visible) {
-    for (const auto name : window::kArrowButtons)
+    for (const auto name : window::names::kArrowButtons)
         game.window.main.control(name).visible = visible;
 }
 
@@ -155,7 +156,8 @@ constexpr std::array<SpeedPace, 3> kSpeeds = {{
     {game::Speed::Middle, 250},
     {game::Speed::Low, 350},
 }};
-constexpr std::array<std::string_view, 3> kPacedTimers = {"Timer1", "Timer2", "Timer3"};
+constexpr std::array<std::string_view, 3> kPacedTimers = {
+    window::names::Timer1, window::names::Timer2, window::names::Timer3};
 
 } // namespace
 
@@ -194,22 +196,22 @@ void formkeydown(game::Game& game, game::Key key) {
 }
 
 void BitBtn1Click(game::Game& game) {
-    arrowButton(game, "BitBtn1", Direction::Up);
+    arrowButton(game, window::names::BitBtn1, Direction::Up);
 }
 void BitBtn2Click(game::Game& game) {
-    arrowButton(game, "BitBtn2", Direction::Left);
+    arrowButton(game, window::names::BitBtn2, Direction::Left);
 }
 void BitBtn3Click(game::Game& game) {
-    arrowButton(game, "BitBtn3", Direction::Right);
+    arrowButton(game, window::names::BitBtn3, Direction::Right);
 }
 void BitBtn4Click(game::Game& game) {
-    arrowButton(game, "BitBtn4", Direction::Down);
+    arrowButton(game, window::names::BitBtn4, Direction::Down);
 }
 
 void timer3ontimer(game::Game& game) {
     const ExploreState& e = game.explore;
     if (!e.repeatHeld) {
-        game.window.timer("Timer3").enabled = false;
+        game.window.timer(window::names::Timer3).enabled = false;
         return;
     }
     switch (e.repeatAction) {
@@ -232,16 +234,16 @@ void timer3ontimer(game::Game& game) {
 }
 
 void button8onmousedown(game::Game& game) {
-    chooserPressed(game, "Button8", Repeat::FloorUp, 1);
+    chooserPressed(game, window::names::Button8, Repeat::FloorUp, 1);
 }
 void button8onmouseup(game::Game& game) {
-    chooserReleased(game, "Button8", 1);
+    chooserReleased(game, window::names::Button8, 1);
 }
 void button9onmousedown(game::Game& game) {
-    chooserPressed(game, "Button9", Repeat::FloorDown, 2);
+    chooserPressed(game, window::names::Button9, Repeat::FloorDown, 2);
 }
 void button9onmouseup(game::Game& game) {
-    chooserReleased(game, "Button9", 2);
+    chooserReleased(game, window::names::Button9, 2);
 }
 
 void setSpeed(game::Game& game, game::Speed speed) {

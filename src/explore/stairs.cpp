@@ -10,6 +10,7 @@
 #include "script/script.h"
 #include "state/game.h"
 #include "window/item_icons.h"
+#include "window/names.h"
 #include "world/catalogue.h"
 #include "world/tiles.h"
 
@@ -138,7 +139,7 @@ void stairs(game::Game& game) {
     const bool up = game.map.tile(game.status[Slot::Floor], game.targetCell) == Tile::StairsUp;
     Script(game).pause(2).push(game);
     if (musicOn(game)) {
-        game.window.timer("Timer1").enabled = false;
+        game.window.timer(window::names::Timer1).enabled = false;
         game.sound().stopMusic();
     }
     clearMonsterPanel(game);
@@ -158,7 +159,7 @@ void stairs(game::Game& game) {
 void kaidanwork(game::Game& game) {
     game.render.frameA = render::Picture(render::kFieldSide, render::kFieldSide);
     game.render.frameB = render::Picture(render::kFieldSide, render::kFieldSide);
-    game.window.timer("Timer1").enabled = false;
+    game.window.timer(window::names::Timer1).enabled = false;
     const int steps = static_cast<int>(render::kSpiral.size());
     Script script(game);
     script.sound(Effect::Stairs).pause();
@@ -170,7 +171,7 @@ void kaidanwork(game::Game& game) {
             script.add(Cmd::MusicRestart);
     }
     script.push(game);
-    game.window.timer("Timer2").intervalMs = wipeIntervalMs(game);
+    game.window.timer(window::names::Timer2).intervalMs = wipeIntervalMs(game);
     timer2on(game);
 }
 

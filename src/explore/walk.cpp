@@ -4,6 +4,7 @@
 #include "render/play_field.h"
 #include "state/game.h"
 #include "window/item_icons.h"
+#include "window/names.h"
 
 namespace explore {
 namespace {
@@ -98,7 +99,7 @@ constexpr int cursorDelta(int direction) {
 void placeCursor(game::Game& game, int slot) {
     auto& w = game.window.main;
     const auto& icon = w.control(window::kItemIcons[static_cast<std::size_t>(slot)].icon);
-    auto& cursor = w.control("ItemCursor");
+    auto& cursor = w.control(window::names::ItemCursor);
     cursor.x = icon.x;
     cursor.y = icon.y;
     Picture framed(cursor.width, cursor.height, kCursorFrame);

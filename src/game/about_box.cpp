@@ -3,14 +3,17 @@
 #include "picture/bmp.h"
 #include "picture/picture_list.h"
 #include "state/game.h"
+#include "window/names.h"
 
 #include <string_view>
 
 namespace game {
 namespace {
 
-constexpr std::string_view kAboutWindow = "About";
-constexpr std::string_view kAboutTimer = "About.Timer1";
+namespace about = window::names::about;
+
+constexpr std::string_view kAboutWindow = window::names::About;
+constexpr std::string_view kAboutTimer = window::names::about::Timer1;
 
 // For each entry of the Font menu (Big, Normal, Small, Tiny), the box's text size and the size
 // of the game's name.
@@ -27,13 +30,14 @@ struct AboutPicture {
     const char* file;
 };
 constexpr AboutPicture kAboutPictures[] = {
-    {"ProgramIcon", "about-zeno1.bmp"},
-    {"Image2", "about-zeno2.bmp"},
-    {"Image1", "about-thief.bmp"},
+    {about::ProgramIcon, "about-zeno1.bmp"},
+    {about::Image2, "about-zeno2.bmp"},
+    {about::Image1, "about-thief.bmp"},
 };
 
 // The controls that take the box's text size.
-constexpr std::string_view kTextControls[] = {"Label1", "OKButton", "Panel1", "Version"};
+constexpr std::string_view kTextControls[] = {about::Label1, about::OKButton, about::Panel1,
+                                              about::Version};
 
 window::Window& aboutBox(Game& game) {
     return *game.window.findWindow(kAboutWindow);
@@ -64,31 +68,31 @@ void aboutFormActivate(Game& game) {
     window::Window& box = aboutBox(game);
     for (std::string_view name : kTextControls)
         box.control(name).fontSize = chosen->text;
-    box.control("ProductName").fontSize = chosen->productName;
+    box.control(about::ProductName).fontSize = chosen->productName;
 }
 
 void aboutTimer1Timer(Game& game) {
     window::Window& box = aboutBox(game);
-    if (box.control("ProgramIcon").visible) {
-        show(box, "Image2", true);
-        show(box, "ProgramIcon", false);
-    } else if (box.control("Image2").visible) {
-        show(box, "ProgramIcon", true);
-        show(box, "Image2", false);
+    if (box.control(about::ProgramIcon).visible) {
+        show(box, about::Image2, true);
+        show(box, about::ProgramIcon, false);
+    } else if (box.control(about::Image2).visible) {
+        show(box, about::ProgramIcon, true);
+        show(box, about::Image2, false);
     }
 }
 
 void aboutVillainClick(Game& game) {
     window::Window& box = aboutBox(game);
-    show(box, "Image1", true);
-    show(box, "ProgramIcon", false);
-    show(box, "Image2", false);
+    show(box, about::Image1, true);
+    show(box, about::ProgramIcon, false);
+    show(box, about::Image2, false);
 }
 
 void aboutThiefClick(Game& game) {
     window::Window& box = aboutBox(game);
-    show(box, "Image1", false);
-    show(box, "ProgramIcon", true);
+    show(box, about::Image1, false);
+    show(box, about::ProgramIcon, true);
 }
 
 void aboutClose(Game& game) {

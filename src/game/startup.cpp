@@ -9,6 +9,7 @@
 #include "sound/music.h"
 #include "state/game.h"
 #include "window/item_icons.h"
+#include "window/names.h"
 
 #include <optional>
 #include <string>
@@ -26,7 +27,8 @@ using world::Slot::SaveMarker;
 constexpr int kNarrowScreenLeft = -4;
 
 // The background pictures the start-up hides until a game shows them.
-constexpr std::string_view kBackgrounds[] = {"Image1", "Image2", "Image3"};
+constexpr std::string_view kBackgrounds[] = {window::names::Image1, window::names::Image2,
+                                             window::names::Image3};
 
 // Report an error of the start-up to the player; true when there was one, which stops the
 // start-up at that step.
@@ -62,8 +64,8 @@ bool applyOptions(Game& game) {
     const bool opening = before && game.options.prologue;
     if (opening) {
         game.scenes.prologueFrame = 0;
-        game.window.timer("Timer4").enabled = true;
-        game.window.timer("Timer1").enabled = false;
+        game.window.timer(window::names::Timer4).enabled = true;
+        game.window.timer(window::names::Timer1).enabled = false;
     }
     return opening;
 }
@@ -108,7 +110,7 @@ void formactivate(Game& game) {
 }
 
 void GameStart1Click(Game& game) {
-    game.window.timer("Timer4").enabled = false;
+    game.window.timer(window::names::Timer4).enabled = false;
     game.status[LapLevel] = 0;
     game.status[KeepProgress] = 0;
     gameover(game);

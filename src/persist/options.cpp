@@ -5,6 +5,7 @@
 #include "render/options_menu.h"
 #include "sound/switches.h"
 #include "state/game.h"
+#include "window/names.h"
 
 #include <algorithm>
 #include <string_view>
@@ -16,12 +17,14 @@ using game::FontChoice;
 using game::Options;
 
 // The controls that take the small size: the status figures and the monster panel fields.
-constexpr std::string_view kSmallFontControls[] = {"Memo1", "Memo2", "Memo3", "Memo4",
-                                                   "Memo5", "Memo6", "Memo7", "Memo8"};
+constexpr std::string_view kSmallFontControls[] = {
+    window::names::Memo1, window::names::Memo2, window::names::Memo3, window::names::Memo4,
+    window::names::Memo5, window::names::Memo6, window::names::Memo7, window::names::Memo8};
 // The controls that take the dialog size: the message line, the dialogue box and the four
 // choice buttons of merchants and altars.
-constexpr std::string_view kDialogFontControls[] = {"Edit8",    "RichEdit1", "Button39",
-                                                    "Button40", "Button41",  "Button42"};
+constexpr std::string_view kDialogFontControls[] = {
+    window::names::Edit8,    window::names::RichEdit1, window::names::Button39,
+    window::names::Button40, window::names::Button41,  window::names::Button42};
 
 void setFontSize(game::Game& game, std::span<const std::string_view> controls, int size) {
     for (std::string_view name : controls)

@@ -25,7 +25,7 @@ void itemdel(game::Game& game) {
     auto& w = game.window.main;
     game.explore.inputLive = false;
     if (!game.options.keyboard()) {
-        for (const auto name : window::kArrowButtons)
+        for (const auto name : window::names::kArrowButtons)
             w.control(name).enabled = false;
     }
     for (const auto& item : window::kItemIcons) {
@@ -42,7 +42,7 @@ void itemlive(game::Game& game) {
     if (s[OrbOfHero] == 2)
         return;
     if (!game.options.keyboard()) {
-        for (const auto name : window::kArrowButtons) {
+        for (const auto name : window::names::kArrowButtons) {
             auto& button = w.control(name);
             button.enabled = true;
             button.visible = true;
@@ -63,7 +63,7 @@ void itemlive(game::Game& game) {
     enableMenus(game, true);
 }
 
-bool optionsEnabled(game::Game& game) {
+bool optionsEnabled(const game::Game& game) {
     return game.window.main.menuItem(window::Menu::Options).enabled;
 }
 

@@ -1,7 +1,7 @@
-// The names of the main window that the game reads back: the fifteen item icons of the left
-// panel, in the order of the item slots Status[17..31], the arrow buttons and menu paths.
+// The fifteen item icons of the left panel, in the order of the item slots Status[17..31].
 #pragma once
 
+#include "window/names.h"
 #include "world/status.h"
 
 #include <array>
@@ -16,21 +16,21 @@ struct ItemIcon {
 };
 
 inline constexpr std::array<ItemIcon, 15> kItemIcons = {{
-    {world::Slot::OrbOfHero, "Image6", true},
-    {world::Slot::OrbOfWisdom, "Image5", true},
-    {world::Slot::OrbOfFlying, "Image4", true},
-    {world::Slot::Cross, "Image7", false},
-    {world::Slot::Elixir, "Image8", true},
-    {world::Slot::Mattock, "Image9", true},
-    {world::Slot::DestructibleBall, "Image10", true},
-    {world::Slot::TransferArticle, "Image11", true},
-    {world::Slot::WingToAscend, "Image12", true},
-    {world::Slot::WingToDescend, "Image13", true},
-    {world::Slot::DragonSlayer, "Image14", false},
-    {world::Slot::SnowCrystal, "Image15", true},
-    {world::Slot::MagicKey, "Image16", true},
-    {world::Slot::SuperMattock, "Image17", true},
-    {world::Slot::LuckyGold, "Image18", false},
+    {world::Slot::OrbOfHero, window::names::Image6, true},
+    {world::Slot::OrbOfWisdom, window::names::Image5, true},
+    {world::Slot::OrbOfFlying, window::names::Image4, true},
+    {world::Slot::Cross, window::names::Image7, false},
+    {world::Slot::Elixir, window::names::Image8, true},
+    {world::Slot::Mattock, window::names::Image9, true},
+    {world::Slot::DestructibleBall, window::names::Image10, true},
+    {world::Slot::TransferArticle, window::names::Image11, true},
+    {world::Slot::WingToAscend, window::names::Image12, true},
+    {world::Slot::WingToDescend, window::names::Image13, true},
+    {world::Slot::DragonSlayer, window::names::Image14, false},
+    {world::Slot::SnowCrystal, window::names::Image15, true},
+    {world::Slot::MagicKey, window::names::Image16, true},
+    {world::Slot::SuperMattock, window::names::Image17, true},
+    {world::Slot::LuckyGold, window::names::Image18, false},
 }};
 
 // The designer name of the icon of item k (0..14), "" outside the panel.
@@ -42,31 +42,5 @@ constexpr std::string_view itemIconName(int k) {
 
 // The message line before the first redraw.
 inline constexpr const char* kFirstMessage = "A brave-man is walking for save the princess.";
-
-inline constexpr std::array<std::string_view, 4> kArrowButtons = {"BitBtn1", "BitBtn2", "BitBtn3",
-                                                                  "BitBtn4"};
-
-// Menu entries that the input lock and the options read.
-namespace Menu {
-inline constexpr std::string_view Ranking = "&Game/&Ranking";
-inline constexpr std::string_view Load = "&Game/&Load";
-inline constexpr std::string_view Save = "&Game/&Save";
-inline constexpr std::string_view Options = "&Options";
-inline constexpr std::string_view MouseControl = "&Options/&Mouse Control";
-inline constexpr std::string_view KeyboardControl = "&Options/&Keyboard Control";
-inline constexpr std::string_view SpeedHigh = "&Options/&Speed/&High";
-inline constexpr std::string_view SpeedMiddle = "&Options/&Speed/&Middle";
-inline constexpr std::string_view SpeedLow = "&Options/&Speed/&Low";
-inline constexpr std::string_view Prologue = "&Options/&Prologue";
-inline constexpr std::string_view WavSound = "&Options/&Wav Sound On";
-inline constexpr std::string_view Music = "&Options/&BGM On";
-inline constexpr std::string_view FontBig = "&Options/&Font/&Big";
-inline constexpr std::string_view FontNormal = "&Options/&Font/&Normal";
-inline constexpr std::string_view FontSmall = "&Options/&Font/&Small";
-inline constexpr std::string_view FontTiny = "&Options/&Font/&Tiny";
-inline constexpr std::string_view ChangeDataSpot = "&Options/&Change Data Spot";
-inline constexpr std::string_view SaveOption = "&Options/Save &Option";
-inline constexpr std::string_view InitializeOption = "&Options/&Initialize Option";
-} // namespace Menu
 
 } // namespace window

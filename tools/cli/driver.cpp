@@ -8,6 +8,7 @@
 #include "render/panel.h"
 #include "render/play_field.h"
 #include "script/input_lock.h"
+#include "window/names.h"
 
 #include <charconv>
 #include <limits>
@@ -104,7 +105,7 @@ bool reachable(window::Window& w, const window::Control& c) {
         if (parent && !reachable(w, *parent))
             return false;
     }
-    return w.name.empty() || w.name == "Main" || w.visible;
+    return w.name.empty() || w.name == window::names::Main || w.visible;
 }
 
 // True when the entry and every menu above it are enabled and shown.
@@ -239,7 +240,7 @@ std::optional<std::string> Driver::menu(std::string_view arg) {
     for (const auto& item : game_.window.main.menu) {
         if (withoutAccessMarks(item.path) == arg && !item.isSubmenu) {
             // The driver plays recordings; it makes none (its own doors bypass the recorder).
-            if (item.path == extras::Entry::Record)
+            if (item.path == window::Menu::Record)
                 return "the driver does not record: record in the window";
             clock_.sync(game_.window);
             // A disabled entry, or one inside a disabled menu, cannot be chosen.
@@ -366,7 +367,7 @@ std::optional<std::string> Driver::print(std::string_view arg) {
         return std::nullopt;
     }
     if (w.size() == 1 && w[0] == "message") {
-        const window::Control* edit = game_.window.main.find("Edit8");
+        const window::Control* edit = game_.window.main.find(window::names::Edit8);
         out_ << "message=" << (edit ? oneLine(edit->text) : std::string()) << '\n';
         return std::nullopt;
     }
@@ -401,7 +402,7 @@ std::optional<std::string> Driver::print(std::string_view arg) {
 
 void Driver::printDialog() {
     window::Window& main = game_.window.main;
-    const window::Control* box = main.find("RichEdit1");
+    const window::Control* box = main.find(window::names::RichEdit1);
     out_ << "dialog=" << (box && box->visible ? oneLine(box->text) : std::string()) << '\n';
     for (const auto& c : main.controls) {
         if (c.kind == window::ControlKind::Button && c.visible) {
@@ -446,7 +447,7 @@ std::optional<std::string> Driver::saveScreen(std::string_view arg) {
 bool Driver::idle() const {
     // With the command timer stopped nothing plays until the player acts: either the script
     // has run out or a dialog waits for its answer (the entries beneath it stay pending).
-    const window::Timer* commandTimer = game_.window.findTimer("Timer2");
+    const window::Timer* commandTimer = game_.window.findTimer(window::names::Timer2);
     return !commandTimer || !commandTimer->enabled;
 }
 
@@ -454,7 +455,7 @@ void Driver::fireDueTimers(std::int64_t limit, bool stopWhenIdle) {
     for (;;) {
         clock_.sync(game_.window);
         if (stopWhenIdle) {
-            const window::Timer* commandTimer = game_.window.findTimer("Timer2");
+            const window::Timer* commandTimer = game_.window.findTimer(window::names::Timer2);
             if (!commandTimer || !commandTimer->enabled)
                 return;
         }

@@ -15,6 +15,7 @@
 #include "persist/saved_game.h"
 #include "persist/saved_games.h"
 #include "script/input_lock.h"
+#include "window/names.h"
 
 #include <charconv>
 #include <filesystem>
@@ -93,13 +94,13 @@ std::optional<std::string> Driver::loadState(std::string_view arg) {
         return "\"" + path + "\" is not a saved game of Gravenhold";
     clock_.sync(game_.window);
     // As a load from the menu puts a saved game in place, without its messages and music.
-    game_.window.timer("Timer4").enabled = false; // a load ends the opening
+    game_.window.timer(window::names::Timer4).enabled = false; // a load ends the opening
     script::itemdel(game_);
     game_.map = loaded->map;
     game_.status = loaded->status;
     game::syokidata2(game_);
     script::itemlive(game_);
-    game_.window.timer("Timer1").enabled = true;
+    game_.window.timer(window::names::Timer1).enabled = true;
     return std::nullopt;
 }
 
@@ -127,7 +128,7 @@ std::optional<std::string> Driver::tick(std::string_view arg) {
 }
 
 std::optional<std::string> Driver::close(std::string_view arg) {
-    if (arg.empty() || (arg != "Main" && !game_.window.findWindow(arg)))
+    if (arg.empty() || (arg != window::names::Main && !game_.window.findWindow(arg)))
         return "unknown window \"" + std::string(arg) + "\"";
     clock_.sync(game_.window);
     game::closeWindow(game_, arg);
