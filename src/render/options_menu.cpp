@@ -1,17 +1,13 @@
 #include "render/options_menu.h"
 
 #include "state/game.h"
-#include "window/item_icons.h"
+#include "window/names.h"
 
 #include <array>
 #include <string_view>
 
 namespace render {
 namespace {
-
-constexpr std::array<std::string_view, 4> kFontEntries = {
-    window::Menu::FontBig, window::Menu::FontNormal, window::Menu::FontSmall,
-    window::Menu::FontTiny};
 
 struct SpeedEntry {
     game::Speed speed;
@@ -29,8 +25,9 @@ void showOptions(game::Game& game) {
     const game::Options& o = game.options;
     window::Window& w = game.window.main;
     const auto font = game::fontChoice(o.fonts);
-    for (std::size_t n = 0; n < kFontEntries.size(); ++n)
-        w.menuItem(kFontEntries[n]).checked = font && static_cast<std::size_t>(*font) == n;
+    for (std::size_t n = 0; n < window::Menu::kFontEntries.size(); ++n)
+        w.menuItem(window::Menu::kFontEntries[n]).checked =
+            font && static_cast<std::size_t>(*font) == n;
     for (const SpeedEntry& s : kSpeedEntries)
         w.menuItem(s.entry).checked = s.speed == o.speed;
     for (const auto mode : {game::ControlMode::Mouse, game::ControlMode::Keyboard})

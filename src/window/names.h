@@ -18,14 +18,10 @@ inline constexpr std::string_view Ending = "Ending";
 inline constexpr std::string_view DataFolder = "DataFolder";
 
 // The main window's timers.
-// The animation: the two frames of the play field.
-inline constexpr std::string_view Timer1 = "Timer1";
-// The command timer: plays the command stack.
-inline constexpr std::string_view Timer2 = "Timer2";
-// The repeat timer of held buttons.
-inline constexpr std::string_view Timer3 = "Timer3";
-// The opening.
-inline constexpr std::string_view Timer4 = "Timer4";
+inline constexpr std::string_view Timer1 = "Timer1"; // the animation of the play field
+inline constexpr std::string_view Timer2 = "Timer2"; // the command timer: plays the command stack
+inline constexpr std::string_view Timer3 = "Timer3"; // the repeat timer of held buttons
+inline constexpr std::string_view Timer4 = "Timer4"; // the opening
 // The timers that run at the pace of the speed.
 inline constexpr std::array<std::string_view, 3> kPacedTimers = {Timer1, Timer2, Timer3};
 
@@ -39,16 +35,11 @@ inline constexpr std::string_view Image23 = "Image23";
 inline constexpr std::array<std::string_view, 3> kBackgrounds = {Image1, Image2, Image3};
 
 // The left panel: the floor label, life, offense, defense and gold.
-// "Tower  1 F"
-inline constexpr std::string_view Memo11 = "Memo11";
-// Life.
-inline constexpr std::string_view Memo1 = "Memo1";
-// Offense.
-inline constexpr std::string_view Memo2 = "Memo2";
-// Defense.
-inline constexpr std::string_view Memo3 = "Memo3";
-// Gold.
-inline constexpr std::string_view Memo4 = "Memo4";
+inline constexpr std::string_view Memo11 = "Memo11"; // "Tower  1 F"
+inline constexpr std::string_view Memo1 = "Memo1";   // life
+inline constexpr std::string_view Memo2 = "Memo2";   // offense
+inline constexpr std::string_view Memo3 = "Memo3";   // defense
+inline constexpr std::string_view Memo4 = "Memo4";   // gold
 // The four figures in the order of Status[0..3].
 inline constexpr std::array<std::string_view, 4> kStatusFigures = {Memo1, Memo2, Memo3, Memo4};
 
@@ -76,38 +67,24 @@ inline constexpr std::array<std::string_view, 15> kItemIconImages = {
 inline constexpr std::string_view ItemCursor = "ItemCursor";
 
 // The right panel: sword and shield with their names, the keys, the monster panel.
-// The sword's name.
-inline constexpr std::string_view Memo9 = "Memo9";
-// The sword.
-inline constexpr std::string_view Image19 = "Image19";
-// The shield's name.
-inline constexpr std::string_view Memo10 = "Memo10";
-// The shield.
-inline constexpr std::string_view Image20 = "Image20";
-// The keys.
-inline constexpr std::string_view Image32 = "Image32";
-// The monster's picture.
-inline constexpr std::string_view Image31 = "Image31";
-// The monster's name.
-inline constexpr std::string_view Memo8 = "Memo8";
-// The monster's life.
-inline constexpr std::string_view Memo5 = "Memo5";
-// Its offense.
-inline constexpr std::string_view Memo6 = "Memo6";
-// Its defense.
-inline constexpr std::string_view Memo7 = "Memo7";
+inline constexpr std::string_view Memo9 = "Memo9";     // the sword's name
+inline constexpr std::string_view Image19 = "Image19"; // the sword
+inline constexpr std::string_view Memo10 = "Memo10";   // the shield's name
+inline constexpr std::string_view Image20 = "Image20"; // the shield
+inline constexpr std::string_view Image32 = "Image32"; // the keys
+inline constexpr std::string_view Image31 = "Image31"; // the monster's picture
+inline constexpr std::string_view Memo8 = "Memo8";     // the monster's name
+inline constexpr std::string_view Memo5 = "Memo5";     // the monster's life
+inline constexpr std::string_view Memo6 = "Memo6";     // its offense
+inline constexpr std::string_view Memo7 = "Memo7";     // its defense
 // The monster panel's fields.
 inline constexpr std::array<std::string_view, 4> kMonsterFields = {Memo5, Memo6, Memo7, Memo8};
 
 // The four arrow buttons of mouse control.
-// "Go to Upside"
-inline constexpr std::string_view BitBtn1 = "BitBtn1";
-// "Go to Left"
-inline constexpr std::string_view BitBtn2 = "BitBtn2";
-// "Go to Right"
-inline constexpr std::string_view BitBtn3 = "BitBtn3";
-// "Go to Down"
-inline constexpr std::string_view BitBtn4 = "BitBtn4";
+inline constexpr std::string_view BitBtn1 = "BitBtn1"; // "Go to Upside"
+inline constexpr std::string_view BitBtn2 = "BitBtn2"; // "Go to Left"
+inline constexpr std::string_view BitBtn3 = "BitBtn3"; // "Go to Right"
+inline constexpr std::string_view BitBtn4 = "BitBtn4"; // "Go to Down"
 // Up, left, right, down.
 inline constexpr std::array<std::string_view, 4> kArrowButtons = {BitBtn1, BitBtn2, BitBtn3,
                                                                   BitBtn4};
@@ -142,8 +119,7 @@ inline constexpr std::string_view Edit30 = "Edit30";
 inline constexpr std::string_view Edit31 = "Edit31";
 inline constexpr std::string_view Edit32 = "Edit32";
 inline constexpr std::string_view Edit33 = "Edit33";
-// The list's "OK".
-inline constexpr std::string_view Button36 = "Button36";
+inline constexpr std::string_view Button36 = "Button36"; // the list's "OK"
 // The monster picture of each row.
 inline constexpr std::array<std::string_view, 7> kListPictures = {
     Image24, Image25, Image26, Image27, Image28, Image29, Image30};
@@ -158,22 +134,15 @@ inline constexpr std::array<std::string_view, 7> kListForecasts = {Edit27, Edit2
                                                                    Edit31, Edit32, Edit33};
 
 // The dialogue box and its buttons.
-// The dialogue box.
-inline constexpr std::string_view RichEdit1 = "RichEdit1";
-// "OK"
-inline constexpr std::string_view Button1 = "Button1";
-// "Yes"
-inline constexpr std::string_view Button2 = "Button2";
-// "No"
-inline constexpr std::string_view Button7 = "Button7";
+inline constexpr std::string_view RichEdit1 = "RichEdit1"; // the dialogue box
+inline constexpr std::string_view Button1 = "Button1";     // "OK"
+inline constexpr std::string_view Button2 = "Button2";     // "Yes"
+inline constexpr std::string_view Button7 = "Button7";     // "No"
 
 // The floor chooser of the Orb of Flying.
-// "UP"
-inline constexpr std::string_view Button8 = "Button8";
-// "DOWN"
-inline constexpr std::string_view Button9 = "Button9";
-// "OK"
-inline constexpr std::string_view Button10 = "Button10";
+inline constexpr std::string_view Button8 = "Button8";   // "UP"
+inline constexpr std::string_view Button9 = "Button9";   // "DOWN"
+inline constexpr std::string_view Button10 = "Button10"; // "OK"
 
 // The advice record of the Orb of Wisdom: one button per piece of advice, and its "OK".
 inline constexpr std::string_view Button11 = "Button11";
@@ -200,8 +169,7 @@ inline constexpr std::string_view Button31 = "Button31";
 inline constexpr std::string_view Button32 = "Button32";
 inline constexpr std::string_view Button33 = "Button33";
 inline constexpr std::string_view Button34 = "Button34";
-// The record's "OK".
-inline constexpr std::string_view Button35 = "Button35";
+inline constexpr std::string_view Button35 = "Button35"; // the record's "OK"
 // Advice 1..24.
 inline constexpr std::array<std::string_view, 24> kRecordButtons = {
     Button11, Button12, Button13, Button14, Button15, Button16, Button17, Button18,
@@ -209,10 +177,8 @@ inline constexpr std::array<std::string_view, 24> kRecordButtons = {
     Button27, Button28, Button29, Button30, Button31, Button32, Button33, Button34};
 
 // The pair under an item icon that waits for the player.
-// "Don't use"
-inline constexpr std::string_view Button37 = "Button37";
-// "Use"
-inline constexpr std::string_view Button38 = "Button38";
+inline constexpr std::string_view Button37 = "Button37"; // "Don't use"
+inline constexpr std::string_view Button38 = "Button38"; // "Use"
 
 // The four choices of merchants and the altar.
 inline constexpr std::string_view Button39 = "Button39";
@@ -224,12 +190,9 @@ inline constexpr std::array<std::string_view, 4> kChoiceButtons = {Button39, But
                                                                    Button42};
 
 // The message line, and the hidden stores of the settings lines and the catalogue.
-// The message line.
-inline constexpr std::string_view Edit8 = "Edit8";
-// The settings lines.
-inline constexpr std::string_view Memo12 = "Memo12";
-// The catalogue lines.
-inline constexpr std::string_view ListBox2 = "ListBox2";
+inline constexpr std::string_view Edit8 = "Edit8";       // the message line
+inline constexpr std::string_view Memo12 = "Memo12";     // the settings lines
+inline constexpr std::string_view ListBox2 = "ListBox2"; // the catalogue lines
 // Every memo of the main window, Memo1 first.
 inline constexpr std::array<std::string_view, 12> kMemos = {
     Memo1, Memo2, Memo3, Memo4, Memo5, Memo6, Memo7, Memo8, Memo9, Memo10, Memo11, Memo12};
@@ -239,12 +202,9 @@ inline constexpr std::array<std::string_view, 12> kMemos = {
 namespace about {
 inline constexpr std::string_view Panel1 = "Panel1";
 inline constexpr std::string_view ProductName = "ProductName";
-// The villain, first pose.
-inline constexpr std::string_view ProgramIcon = "ProgramIcon";
-// The villain, second pose.
-inline constexpr std::string_view Image2 = "Image2";
-// The thief.
-inline constexpr std::string_view Image1 = "Image1";
+inline constexpr std::string_view ProgramIcon = "ProgramIcon"; // the villain, first pose
+inline constexpr std::string_view Image2 = "Image2";           // the villain, second pose
+inline constexpr std::string_view Image1 = "Image1";           // the thief
 inline constexpr std::string_view Label1 = "Label1";
 inline constexpr std::string_view Version = "Version";
 inline constexpr std::string_view OKButton = "OKButton";
@@ -262,13 +222,11 @@ inline constexpr std::string_view Button2 = "Button2";
 inline constexpr std::string_view Button3 = "Button3";
 inline constexpr std::string_view Button4 = "Button4";
 inline constexpr std::string_view Button5 = "Button5";
-// "Exit"
-inline constexpr std::string_view Button6 = "Button6";
+inline constexpr std::string_view Button6 = "Button6"; // "Exit"
 // "10 F" .. "49 F".
 inline constexpr std::array<std::string_view, 5> kListButtons = {Button1, Button2, Button3, Button4,
                                                                  Button5};
-// The title line.
-inline constexpr std::string_view Label1 = "Label1";
+inline constexpr std::string_view Label1 = "Label1"; // the title line
 // Label2..Label7 head the columns; Edit1..Edit60 are the table, row r and column c in
 // Edit(6r + c + 1).
 inline constexpr std::string_view LabelStem = "Label";
@@ -294,24 +252,15 @@ inline constexpr std::string_view ClickImage4 = "Ending.Image4";
 
 // The Change Data Folder window.
 namespace datafolder {
-// The title.
-inline constexpr std::string_view Label1 = "Label1";
-// "Situation"
-inline constexpr std::string_view Label2 = "Label2";
-// The chosen folder.
-inline constexpr std::string_view Edit1 = "Edit1";
-// The places.
-inline constexpr std::string_view DriveComboBox1 = "DriveComboBox1";
-// The folder tree.
-inline constexpr std::string_view DirectoryListBox1 = "DirectoryListBox1";
-// The files.
-inline constexpr std::string_view FileListBox1 = "FileListBox1";
-// "Make Directory"
-inline constexpr std::string_view Button3 = "Button3";
-// "OK"
-inline constexpr std::string_view Button1 = "Button1";
-// "Cancel"
-inline constexpr std::string_view Button2 = "Button2";
+inline constexpr std::string_view Label1 = "Label1";                       // the title
+inline constexpr std::string_view Label2 = "Label2";                       // "Situation"
+inline constexpr std::string_view Edit1 = "Edit1";                         // the chosen folder
+inline constexpr std::string_view DriveComboBox1 = "DriveComboBox1";       // the places
+inline constexpr std::string_view DirectoryListBox1 = "DirectoryListBox1"; // the folder tree
+inline constexpr std::string_view FileListBox1 = "FileListBox1";           // the files
+inline constexpr std::string_view Button3 = "Button3";                     // "Make Directory"
+inline constexpr std::string_view Button1 = "Button1";                     // "OK"
+inline constexpr std::string_view Button2 = "Button2";                     // "Cancel"
 inline constexpr std::string_view ClickButton1 = "DataFolder.Button1";
 inline constexpr std::string_view ClickButton2 = "DataFolder.Button2";
 inline constexpr std::string_view ClickButton3 = "DataFolder.Button3";
