@@ -108,13 +108,17 @@ void grant(game::Game& game, Request r) {
     }
     const Choice& choice = choiceOf(r);
     const std::int64_t amount = gain(s, r);
-    game.composedMessage =
-        lineText(choice.message) + " " + std::to_string(amount) + lineText(kPointsUp);
-    game.messageSelector = 1;
+    game.composeMessage(lineText(choice.message) + " " + std::to_string(amount) +
+                        lineText(kPointsUp));
     raiseSlot(s[Slot::AltarOfferings], 1);
     s[Slot::Gold] -= static_cast<std::int32_t>(game.talk.shopPrice);
     raiseSlot(s[choice.slot], amount);
-    script::Script(game).sound(script::Effect::Get).pause().message(1).pause().play(game);
+    script::Script(game)
+        .sound(script::Effect::Get)
+        .pause()
+        .message(game::kComposedMessage)
+        .pause()
+        .play(game);
     game.explore.dialogPending = false;
 }
 

@@ -51,7 +51,7 @@ void breakPrisonWall(game::Game& game) {
     if (script::musicOn(game))
         script::restartFloorMusic(game);
     game.composedMessage = lineText(kWallFell);
-    pushPaced(game, {{Cmd::Message, 1, 0}, {Cmd::MessageBox, 4, 0}});
+    pushPaced(game, {{Cmd::Message, game::kComposedMessage, 0}, {Cmd::MessageBox, 4, 0}});
     pushWallSinks(game, kPrisonWall);
     pushPaced(game, {{Cmd::Sound, Effect::Open, 0}});
 }

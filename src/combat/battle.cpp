@@ -14,7 +14,6 @@
 #include "world/tiles.h"
 
 #include <algorithm>
-#include <limits>
 #include <string>
 #include <vector>
 
@@ -101,10 +100,8 @@ std::int32_t settleLongFight(game::Game& game, std::int32_t exchanges) {
 // The gold of a victory as the message tells it: Lucky Gold doubles it. Held within what a
 // status slot can hold, whatever the slot holds.
 std::int32_t luckyGold(const game::Game& game, std::int32_t gold) {
-    const std::int64_t v =
-        std::int64_t{gold} * (std::int64_t{game.status[world::Slot::LuckyGold]} + 1);
-    return static_cast<std::int32_t>(std::clamp<std::int64_t>(
-        v, std::numeric_limits<std::int32_t>::min(), std::numeric_limits<std::int32_t>::max()));
+    return world::capped(std::int64_t{gold} *
+                         (std::int64_t{game.status[world::Slot::LuckyGold]} + 1));
 }
 
 // The victory message on the message line. A single gold piece reads " gold." unless the
@@ -114,8 +111,7 @@ void composeVictory(game::Game& game, int openingLine, std::int32_t gold, bool s
                        game.combat.monsterName + ". " +
                        std::string(world::catalogueLine(kGotLine)) + " " + std::to_string(gold);
     text += singularForOne && gold == 1 ? " gold." : std::string(world::catalogueLine(kGoldsLine));
-    game.composedMessage = std::move(text);
-    game.messageSelector = 1;
+    game.composeMessage(std::move(text));
 }
 
 // The hero strikes n times and the monster n - 1 times; the cell or cells become floor, the
@@ -146,8 +142,7 @@ Script heroFirstDefeat(game::Game& game, const Arena& a, std::int32_t monsterBlo
 }
 
 void refuse(game::Game& game) {
-    game.messageSelector = 1;
-    game.composedMessage = world::catalogueLine(kTooStrongLine);
+    game.composeMessage(std::string(world::catalogueLine(kTooStrongLine)));
     render::disp(game);
     script::itemlive(game);
 }

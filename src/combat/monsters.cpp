@@ -4,9 +4,6 @@
 #include "world/catalogue.h"
 #include "world/tiles.h"
 
-#include <algorithm>
-#include <limits>
-
 namespace combat {
 namespace {
 
@@ -17,10 +14,7 @@ constexpr int kNameLines = 34;  // kinds below this read a line of the name bloc
 // A product of table values held within 32 bits, so that a damaged lap level or a repeated
 // restore can never overflow.
 std::int32_t boundedProduct(std::int32_t value, std::int32_t factor) {
-    const std::int64_t product = std::int64_t{value} * factor;
-    return static_cast<std::int32_t>(
-        std::clamp<std::int64_t>(product, std::numeric_limits<std::int32_t>::min(),
-                                 std::numeric_limits<std::int32_t>::max()));
+    return world::capped(std::int64_t{value} * factor);
 }
 
 MonsterRow& zenoRow(game::Game& game) {
@@ -41,8 +35,7 @@ std::optional<int> monsterTypeOfTile(std::uint8_t code) {
 }
 
 std::optional<int> oneCellMonsterOfTile(std::uint8_t code) {
-    const bool oneCell = (code >= 61 && code <= 95) || (code >= 132 && code <= 157);
-    return oneCell ? world::monsterKind(code) : std::nullopt;
+    return world::oneCellKind(code);
 }
 
 bool isLargeMonsterHead(std::uint8_t code) {

@@ -6,6 +6,7 @@
 #include "state/game.h"
 #include "window/item_icons.h"
 #include "window/names.h"
+#include "world/items.h"
 
 #include <array>
 
@@ -56,7 +57,7 @@ window::Control& itemCursor(game::Game& game) {
 
 bool holdsAnyItem(const Status& s) {
     std::int64_t held = 0; // fifteen slots of any value add up without overflow
-    for (const auto& item : window::kItemIcons)
+    for (const auto& item : world::kItems)
         held += s[item.slot];
     return held != 0;
 }
@@ -66,9 +67,9 @@ void focus(game::Game& game, std::string_view name) {
         c.focused = c.name == name;
 }
 
-// Slots whose "Don't use" button the Up key reaches while the cursor is closed.
+// Items whose "Don't use" button the Up key reaches while the cursor is closed.
 bool hasUseButtons(int slot) {
-    return (slot >= 4 && slot <= 9) || (slot >= 11 && slot <= 13);
+    return slot >= 0 && slot < world::kItemCount && world::item(slot).use != 0;
 }
 
 // An arrow key under keyboard control.
@@ -96,8 +97,7 @@ void enterKey(game::Game& game) {
     ExploreState& e = game.explore;
     auto& cursor = itemCursor(game);
     if (cursor.visible) {
-        const window::ItemIcon& item =
-            window::kItemIcons.at(static_cast<std::size_t>(e.cursorSlot));
+        const world::Item& item = world::item(e.cursorSlot);
         if (item.clickable)
             kExploreRoutines.click(game, item.icon);
         itemCursor(game).visible = false;

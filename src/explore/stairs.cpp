@@ -143,8 +143,7 @@ void stairs(game::Game& game) {
         game.sound().stopMusic();
     }
     clearMonsterPanel(game);
-    game.messageSelector = 1;
-    game.composedMessage = std::string(catalogueLine(kMovingOnStairs));
+    game.composeMessage(std::string(catalogueLine(kMovingOnStairs)));
     render::disp(game);
     if (up)
         climb(game);

@@ -9,6 +9,7 @@
 #include "script/script.h"
 #include "state/game.h"
 #include "world/catalogue.h"
+#include "world/items.h"
 #include "world/tiles.h"
 
 #include <algorithm>
@@ -53,8 +54,7 @@ constexpr std::array<KeyPickup, 3> kKeys = {{
 void keyRule(game::Game& game, std::uint8_t t) {
     const KeyPickup& key = kKeys[static_cast<std::size_t>(t - Tile::YellowKey)];
     raiseSlot(game.status[key.slot], 1);
-    game.composedMessage = std::string(catalogueLine(key.line));
-    game.messageSelector = 1;
+    game.composeMessage(std::string(catalogueLine(key.line)));
     timer2on(game);
     pushPickup(game);
 }
@@ -78,17 +78,15 @@ void potionRule(game::Game& game, std::uint8_t t) {
     const Potion& p = kPotions[static_cast<std::size_t>(t - Tile::RedElixir)];
     const std::int32_t amount = capped(std::int64_t{p.base} * floorBand(s) * s.lapFactor());
     raiseSlot(s[p.slot], amount);
-    game.messageSelector = 1;
-    game.composedMessage = pointsUp(p.line, amount, p.gem);
+    game.composeMessage(pointsUp(p.line, amount, p.gem));
 }
 
 // Special items 37..50: the item's slot becomes held (the transfer item gets three uses) and
 // the message line names it (selector = tile + 1, except the two orbs, which swap).
 void specialItemRule(game::Game& game, std::uint8_t t) {
-    constexpr int kFirstItemSlot = int{Slot::OrbOfHero} - int{Tile::OrbOfHero}; // slot = tile - 19
     constexpr std::int32_t kTransferUses = 3;
-    const int slot = t + kFirstItemSlot;
-    game.status[slot] = t == Tile::TransferArticle ? kTransferUses : 1;
+    const world::Item& item = world::item(t - Tile::OrbOfHero); // tiles follow the item table
+    game.status[item.slot] = t == Tile::TransferArticle ? kTransferUses : 1;
     switch (t) {
     case Tile::OrbOfWisdom:
         game.messageSelector = 22;
@@ -124,8 +122,7 @@ void equipmentRule(game::Game& game, std::uint8_t t) {
     raiseSlot(s[sword ? Slot::Offense : Slot::Defense], amount);
     s[sword ? Slot::SwordGrade : Slot::ShieldGrade] = index + 1;
     s[(sword ? Slot::SwordTaken : Slot::ShieldTaken) + index] = 1;
-    game.messageSelector = 1;
-    game.composedMessage = pointsUp(kFirstEquipmentLine + t - Tile::IronSword, amount, false);
+    game.composeMessage(pointsUp(kFirstEquipmentLine + t - Tile::IronSword, amount, false));
     timer2on(game);
     pushPickup(game);
 }

@@ -5,6 +5,7 @@
 #include "state/game.h"
 #include "window/item_icons.h"
 #include "window/names.h"
+#include "world/items.h"
 
 namespace explore {
 namespace {
@@ -14,7 +15,7 @@ using render::Picture;
 
 constexpr int kSide = render::kCellSide;
 constexpr int kCursorFrame = 0xffff00; // the yellow frame of the item cursor
-constexpr int kItemSlots = static_cast<int>(window::kItemIcons.size());
+constexpr int kItemSlots = world::kItemCount;
 
 // The strip a walk redraws: the two cells the hero walks between, the upper or left one first.
 struct Strip {
@@ -79,7 +80,7 @@ int wrapSlot(int slot) {
 }
 
 bool held(const game::Game& game, int slot) {
-    return game.status[window::kItemIcons[static_cast<std::size_t>(slot)].slot] != 0;
+    return game.status[world::item(slot).slot] != 0;
 }
 
 bool holdsAnyItem(const game::Game& game) {
@@ -98,7 +99,7 @@ constexpr int cursorDelta(int direction) {
 // The item cursor over the icon of a slot: the icon's picture inside a frame.
 void placeCursor(game::Game& game, int slot) {
     auto& w = game.window.main;
-    const auto& icon = w.control(window::kItemIcons[static_cast<std::size_t>(slot)].icon);
+    const auto& icon = w.control(world::item(slot).icon);
     auto& cursor = w.control(window::names::ItemCursor);
     cursor.x = icon.x;
     cursor.y = icon.y;

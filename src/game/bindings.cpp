@@ -5,10 +5,8 @@
 #include "characters/dialogs.h"
 #include "characters/fairy.h"
 #include "characters/merchants.h"
-#include "characters/monster_list.h"
 #include "characters/old_men.h"
 #include "characters/thief.h"
-#include "characters/travel.h"
 #include "combat/battle.h"
 #include "combat/blows.h"
 #include "combat/combat_routines.h"
@@ -21,6 +19,8 @@
 #include "explore/new_game.h"
 #include "explore/step.h"
 #include "game/events.h"
+#include "items/monster_list.h"
+#include "items/travel.h"
 #include "scenes/after_fight.h"
 #include "scenes/opening.h"
 #include "scenes/tile_scenes.h"
@@ -95,9 +95,9 @@ const ExploreRoutines kExploreRoutines{
     .talk = characters::zyouout,
     .zenoWelcomeOk = scenes::openning2,
     .fairyDialogOk = characters::rankingAfterFairy,
-    .floorChoiceRepeat = characters::floorChoiceRepeat,
+    .floorChoiceRepeat = items::floorChoiceRepeat,
     .click = game::click,
-    .closeMonsterList = characters::hideMonsterList,
+    .closeMonsterList = items::hideMonsterList,
 };
 
 } // namespace explore

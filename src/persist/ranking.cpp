@@ -1,6 +1,7 @@
 #include "persist/ranking.h"
 
 #include "persist/files.h"
+#include "world/little_endian.h"
 
 #include <algorithm>
 #include <string_view>
@@ -164,10 +165,10 @@ std::array<std::uint8_t, kTableBytes> tableBytes(const RankingTable& table) {
     std::array<std::uint8_t, kTableBytes> bytes{};
     std::size_t at = 0;
     for (const auto& row : table.cells)
-        for (const std::int32_t word : row)
-            for (int b = 0; b < 4; ++b)
-                bytes[at++] =
-                    static_cast<std::uint8_t>(static_cast<std::uint32_t>(word) >> (8 * b));
+        for (const std::int32_t word : row) {
+            world::writeLittleEndian(bytes, at, static_cast<std::uint32_t>(word), 4);
+            at += 4;
+        }
     return bytes;
 }
 
@@ -178,10 +179,8 @@ std::optional<RankingTable> tableFromBytes(std::span<const std::uint8_t> bytes) 
     std::size_t at = 0;
     for (auto& row : table.cells)
         for (std::int32_t& word : row) {
-            std::uint32_t v = 0;
-            for (int b = 0; b < 4; ++b)
-                v |= static_cast<std::uint32_t>(bytes[at++]) << (8 * b);
-            word = wrap(v);
+            word = wrap(world::readLittleEndian(bytes, at, 4));
+            at += 4;
         }
     return table;
 }

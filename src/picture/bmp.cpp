@@ -1,5 +1,7 @@
 #include "picture/bmp.h"
 
+#include "world/little_endian.h"
+
 #include <fstream>
 #include <iterator>
 
@@ -19,10 +21,9 @@ class Reader {
     bool has(std::size_t offset, std::size_t count) const {
         return offset <= bytes_.size() && count <= bytes_.size() - offset;
     }
-    std::uint32_t u16(std::size_t at) const { return bytes_[at] | bytes_[at + 1] << 8; }
-    std::uint32_t u32(std::size_t at) const {
-        return u16(at) | static_cast<std::uint32_t>(u16(at + 2)) << 16;
-    }
+    std::uint32_t u16(std::size_t at) const { return world::readLittleEndian(bytes_, at, 2); }
+    std::uint32_t u24(std::size_t at) const { return world::readLittleEndian(bytes_, at, 3); }
+    std::uint32_t u32(std::size_t at) const { return world::readLittleEndian(bytes_, at, 4); }
     std::int32_t i32(std::size_t at) const { return static_cast<std::int32_t>(u32(at)); }
     std::uint8_t byte(std::size_t at) const { return bytes_[at]; }
 
@@ -57,7 +58,7 @@ Pixel pixelAt(const Reader& in, const Layout& l, std::size_t row, int x) {
     const int bpp = l.bitsPerPixel;
     if (bpp == 24) {
         const std::size_t at = row + static_cast<std::size_t>(x) * 3;
-        return in.byte(at) | in.byte(at + 1) << 8 | in.byte(at + 2) << 16;
+        return in.u24(at);
     }
     if (bpp == 32) {
         const std::uint32_t v = in.u32(row + static_cast<std::size_t>(x) * 4);
@@ -124,7 +125,7 @@ Layout readLayout(const Reader& in) {
             throw Failure{"the colour table is cut short"};
         for (std::size_t i = 0; i < count; ++i) {
             const std::size_t at = next + i * entry;
-            l.palette.push_back(in.byte(at) | in.byte(at + 1) << 8 | in.byte(at + 2) << 16);
+            l.palette.push_back(in.u24(at));
         }
     }
     l.stride = (static_cast<std::size_t>(l.width) * bpp + 31) / 32 * 4;
@@ -134,12 +135,10 @@ Layout readLayout(const Reader& in) {
 }
 
 void put16(std::vector<std::uint8_t>& out, std::uint32_t v) {
-    out.push_back(static_cast<std::uint8_t>(v));
-    out.push_back(static_cast<std::uint8_t>(v >> 8));
+    world::appendLittleEndian(out, v, 2);
 }
 void put32(std::vector<std::uint8_t>& out, std::uint32_t v) {
-    put16(out, v & 0xffff);
-    put16(out, v >> 16);
+    world::appendLittleEndian(out, v, 4);
 }
 
 } // namespace
@@ -197,9 +196,7 @@ std::vector<std::uint8_t> encodeBmp24(const Picture& picture) {
     for (int y = picture.height - 1; y >= 0; --y) {
         for (int x = 0; x < picture.width; ++x) {
             const Pixel p = picture.at(x, y);
-            out.push_back(static_cast<std::uint8_t>(p));
-            out.push_back(static_cast<std::uint8_t>(p >> 8));
-            out.push_back(static_cast<std::uint8_t>(p >> 16));
+            world::appendLittleEndian(out, p, 3);
         }
         out.resize(out.size() + stride - static_cast<std::size_t>(picture.width) * 3, 0);
     }

@@ -6,6 +6,7 @@
 #include "window/main_window.h"
 #include "window/names.h"
 #include "world/catalogue.h"
+#include "world/items.h"
 
 #include <algorithm>
 #include <array>
@@ -17,12 +18,10 @@ namespace {
 constexpr int kTowerLine = 212;       // "Tower"
 constexpr int kFloorSuffixLine = 213; // " F"
 constexpr int kMessageLineBase = 127;
-constexpr std::int32_t kComposedSelector = 1;
 
 constexpr int kSwordPictureBase = 49;  // sword of grade g: picture 49 + g
 constexpr int kShieldPictureBase = 54; // shield of grade g: picture 54 + g
 constexpr int kItemPictureBase = 35;   // item k: picture 35 + k
-constexpr int kItems = 15;
 constexpr int kTopGrade = 5;
 constexpr const char* kNoName = "      "; // grade 0: six spaces
 
@@ -94,7 +93,7 @@ void disp(game::Game& game) {
         w.control(window::names::kStatusFigures[n]).text =
             std::to_string(game.status[static_cast<int>(n)]);
     w.control(window::names::Edit8).text =
-        game.messageSelector == kComposedSelector
+        game.messageSelector == game::kComposedMessage
             ? game.composedMessage
             : std::string(world::catalogueLine(game.messageSelector + kMessageLineBase));
 }
@@ -102,9 +101,10 @@ void disp(game::Game& game) {
 void itemdisp(game::Game& game) {
     showEquipment(game, kSword);
     showEquipment(game, kShield);
-    for (int k = 0; k < kItems; ++k) {
-        const bool held = game.status[world::Slot::OrbOfHero + k] != 0;
-        window::Control& icon = game.window.main.control(window::itemIconName(k));
+    for (int k = 0; k < world::kItemCount; ++k) {
+        const world::Item& item = world::item(k);
+        const bool held = game.status[item.slot] != 0;
+        window::Control& icon = game.window.main.control(item.icon);
         icon.picture = panelIcon(game, held ? kItemPictureBase + k : -1);
         if (held)
             icon.visible = true;

@@ -6,6 +6,7 @@
 #include "state/render_state.h"
 #include "window/item_icons.h"
 #include "window/names.h"
+#include "world/items.h"
 
 #include <span>
 #include <string>
@@ -64,15 +65,10 @@ void clearMonsterPanel(window::Window& w) {
 
 // Show all fifteen item icons and enable those of held items that a click can use.
 void showItemIcons(game::Game& game) {
-    for (int k = 0; k < 15; ++k) {
-        window::Control& icon = game.window.main.control(window::itemIconName(k));
+    for (const world::Item& item : world::kItems) {
+        window::Control& icon = game.window.main.control(item.icon);
         icon.visible = true;
-        const int slot = world::Slot::OrbOfHero + k;
-        const bool passive = slot == world::Slot::Cross || slot == world::Slot::DragonSlayer ||
-                             slot == world::Slot::LuckyGold;
-        const bool held =
-            slot == world::Slot::TransferArticle ? game.status[slot] > 0 : game.status[slot] == 1;
-        if (!passive && held)
+        if (item.clickable && world::usable(game.status, item))
             icon.enabled = true;
     }
 }

@@ -144,9 +144,13 @@ void hiddenWallEvent(game::Game& game) {
 
 void falseWallRule(game::Game& game) {
     timer2on(game);
-    game.messageSelector = 1;
-    game.composedMessage = std::string(catalogueLine(kWallFell));
-    Script(game).door(game.targetCell, DoorKind::WallSinks).pause().message(1).pause().push(game);
+    game.composeMessage(std::string(catalogueLine(kWallFell)));
+    Script(game)
+        .door(game.targetCell, DoorKind::WallSinks)
+        .pause()
+        .message(game::kComposedMessage)
+        .pause()
+        .push(game);
 }
 
 void hiddenTriggerRule(game::Game& game) {

@@ -226,6 +226,39 @@ Played newGame(game::Game& game) {
     return Played::Replaced;
 }
 
+// A tile of the current floor changes; shown at once or left for the next redraw.
+void changeTile(game::Game& game, int cell, std::int32_t code, bool shown) {
+    if (!validCell(cell))
+        return;
+    game.map.setTile(game.status[Slot::Floor], cell, static_cast<std::uint8_t>(code));
+    if (!shown)
+        return;
+    render::redrawCell(game, cell);
+    render::show(game);
+}
+
+// Gold paid to the hero: Lucky Gold doubles it; the purse stops at what a slot can hold.
+void payGold(game::Game& game, std::int32_t gold) {
+    Status& s = game.status;
+    raiseSlot(s[Slot::Gold], std::int64_t{gold} * (std::int64_t{s[Slot::LuckyGold]} + 1));
+    render::disp(game);
+}
+
+void showSidePanels(game::Game& game) {
+    render::showBackground(game, window::names::Image2);
+    render::showBackground(game, window::names::Image3);
+    render::keydisplay(game);
+    render::itemdisp(game);
+}
+
+// A scripted dialog stops the script until its answer.
+void openScriptedDialog(game::Game& game, std::int32_t dialog) {
+    commandTimer(game).enabled = false;
+    game.explore.dialogPending = true;
+    game.explore.dialogKind = explore::Dialog::ScriptedBase + dialog;
+    kCommandRoutines.openDialog(game);
+}
+
 Played perform(game::Game& game, const CommandEntry e) {
     Status& s = game.status;
     switch (e.code) {
@@ -241,31 +274,19 @@ Played perform(game::Game& game, const CommandEntry e) {
         gameOverStart(game, true, e.arg2);
         break;
     case Cmd::SetTile:
-        if (!validCell(e.arg1))
-            break;
-        game.map.setTile(s[Slot::Floor], e.arg1, static_cast<std::uint8_t>(e.arg2));
-        render::redrawCell(game, e.arg1);
-        render::show(game);
+        changeTile(game, e.arg1, e.arg2, true);
         break;
     case Cmd::Gold:
-        // Lucky Gold doubles it; the purse stops at what a slot can hold.
-        raiseSlot(s[Slot::Gold], std::int64_t{e.arg1} * (std::int64_t{s[Slot::LuckyGold]} + 1));
-        render::disp(game);
+        payGold(game, e.arg1);
         break;
     case Cmd::SidePanels:
-        render::showBackground(game, window::names::Image2);
-        render::showBackground(game, window::names::Image3);
-        render::keydisplay(game);
-        render::itemdisp(game);
+        showSidePanels(game);
         break;
     case Cmd::MaskedSprite:
         maskedSprite(game, e.arg1, e.arg2);
         break;
     case Cmd::MessageBox:
-        commandTimer(game).enabled = false;
-        game.explore.dialogPending = true;
-        game.explore.dialogKind = explore::Dialog::ScriptedBase + e.arg1;
-        kCommandRoutines.openDialog(game);
+        openScriptedDialog(game, e.arg1);
         break;
     case Cmd::Special:
         return special(game, e.arg1, e.arg2);
@@ -280,8 +301,7 @@ Played perform(game::Game& game, const CommandEntry e) {
         setLife(game, std::int64_t{s[Slot::Life]} + e.arg1);
         break;
     case Cmd::PutTile:
-        if (validCell(e.arg1))
-            game.map.setTile(s[Slot::Floor], e.arg1, static_cast<std::uint8_t>(e.arg2));
+        changeTile(game, e.arg1, e.arg2, false);
         break;
     case Cmd::HalveLife:
         setLife(game, s[Slot::Life] / 2);

@@ -2,21 +2,16 @@
 
 #include "state/game.h"
 #include "window/item_icons.h"
+#include "world/items.h"
 
 namespace script {
 namespace {
 
 using world::Slot::OrbOfHero;
-using world::Slot::TransferArticle;
 
 void enableMenus(game::Game& game, bool enabled) {
     for (const auto path : {window::Menu::Ranking, window::Menu::Load, window::Menu::Options})
         game.window.main.menuItem(path).enabled = enabled;
-}
-
-// A clickable item is usable when its slot is 1; the transfer item while it has uses left.
-bool usable(const world::Status& s, int slot) {
-    return slot == TransferArticle ? s[slot] > 0 : s[slot] == 1;
 }
 
 } // namespace
@@ -28,7 +23,7 @@ void itemdel(game::Game& game) {
         for (const auto name : window::names::kArrowButtons)
             w.control(name).enabled = false;
     }
-    for (const auto& item : window::kItemIcons) {
+    for (const auto& item : world::kItems) {
         if (item.clickable)
             w.control(item.icon).enabled = false;
     }
@@ -48,11 +43,11 @@ void itemlive(game::Game& game) {
             button.visible = true;
         }
     }
-    for (const auto& item : window::kItemIcons) {
+    for (const auto& item : world::kItems) {
         auto& icon = w.control(item.icon);
         if (!item.clickable) {
             icon.visible = s[item.slot] == 1;
-        } else if (usable(s, item.slot)) {
+        } else if (world::usable(s, item)) {
             icon.enabled = true;
         } else {
             icon.visible = false;

@@ -7,6 +7,7 @@
 #include "state/combat_state.h"
 #include "state/explore_state.h"
 #include "state/extras_state.h"
+#include "state/items_state.h"
 #include "state/options.h"
 #include "state/persist_state.h"
 #include "state/render_state.h"
@@ -20,6 +21,7 @@
 
 #include <cstdint>
 #include <string>
+#include <utility>
 
 namespace game {
 
@@ -30,13 +32,23 @@ struct Folders {
     std::string config; // the settings file KRN10.INI
 };
 
+// The message selector that shows the composed text rather than a catalogue line.
+inline constexpr std::int32_t kComposedMessage = 1;
+
 struct Game {
     world::Status status; // the hero's progress, saved whole
     world::TowerMap map;  // every floor as it stands now, saved whole
 
-    // The message line: 1 shows composedMessage, any other value v catalogue line v + 127.
+    // The message line: kComposedMessage shows composedMessage, any other value v catalogue
+    // line v + 127.
     std::int32_t messageSelector = 0;
     std::string composedMessage;
+
+    // The text the message line shows at its next redraw, in place of a catalogue line.
+    void composeMessage(std::string text) {
+        composedMessage = std::move(text);
+        messageSelector = kComposedMessage;
+    }
 
     std::int32_t heroCell = 0;   // cell of the hero before a step
     std::int32_t targetCell = 0; // cell the hero is about to enter
@@ -47,7 +59,7 @@ struct Game {
     combat::CombatState combat;    // the fight's working values and the monster table
     scenes::ScenesState scenes;    // the prologue, the Ending window, full-window scenes
     characters::TalkState talk;    // the offer, the price and the line of a character's talk
-    characters::ItemsState items;  // the item waiting for "Use", the Orb of Hero's list
+    items::ItemsState items;       // the item waiting for "Use", the Orb of Hero's list
     sound::SoundState audio;       // the file the music player holds
     persist::PersistState persist; // the Ranking and Change Data Folder windows at work
     Folders folders;

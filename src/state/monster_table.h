@@ -19,6 +19,7 @@ enum : int {
     Vampire = 17,
     BigOctopus = 18,
     Dragon = 19,
+    GreatMagicMaster = 26,
 };
 } // namespace Monster
 

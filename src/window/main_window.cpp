@@ -2,6 +2,7 @@
 
 #include "window/item_icons.h"
 #include "window/names.h"
+#include "world/items.h"
 
 #include <array>
 #include <string>
@@ -63,12 +64,6 @@ Control& panelField(Builder& b, std::string_view name, int x, int y, int width, 
     return c;
 }
 
-constexpr std::array<const char*, 15> kItemNames = {
-    "Orb of Hero",    "Orb of Wisdom",   "Orb of Flying",     "Cross",
-    "Elixir",         "Mattock",         "Destructible Ball", "Treasured Article to Transfer Space",
-    "Wing to Ascend", "Wing to Descend", "Dragon Slayer",     "Snow Crystal",
-    "Magic Key",      "Super Mattock",   "Lucky Gold"};
-
 constexpr std::array<const char*, 24> kRecordHints = {
     "Old Man of 4F",   "Old Man of 6F",   "Merchant of 6F",  "Merchant of 7F", "Merchant of 12F",
     "Merchant of 15F", "Old Man of 16F",  "Old Man of 18F",  "Old Man of 21F", "Old Man of 27F",
@@ -90,10 +85,11 @@ void addLeftPanel(Builder& b) {
         hint(panelField(b, names::kStatusFigures[static_cast<std::size_t>(n)], 40, 78 + 24 * n, 76,
                         20, Align::Right),
              kNumberHints[static_cast<std::size_t>(n)]);
-    for (int k = 0; k < 15; ++k) {
-        Control& icon = b.add(ControlKind::Image, itemIconName(k), 16 + 32 * (k % 3),
-                              192 + 32 * (k / 3), 32, 32);
-        hint(icon, kItemNames[static_cast<std::size_t>(k)], false);
+    for (int k = 0; k < world::kItemCount; ++k) {
+        const world::Item& item = world::item(k);
+        Control& icon =
+            b.add(ControlKind::Image, item.icon, 16 + 32 * (k % 3), 192 + 32 * (k / 3), 32, 32);
+        hint(icon, std::string(item.name), false);
     }
     b.add(ControlKind::Image, names::ItemCursor, 16, 192, 33, 32, false);
 }

@@ -1,5 +1,7 @@
 #include "world/tiles.h"
 
+#include "world/items.h"
+
 #include <array>
 
 namespace world {
@@ -9,12 +11,7 @@ constexpr bool in(int c, int lo, int hi) {
     return c >= lo && c <= hi;
 }
 
-constexpr std::array<std::string_view, 15> kSpecialItemNames = {
-    "Orb of Hero",    "Orb of Wisdom",   "Orb of Flying",     "Cross",
-    "Elixir",         "Mattock",         "Destructible Ball", "Treasured Article to Transfer Space",
-    "Wing to Ascend", "Wing to Descend", "Dragon Slayer",     "Snow Crystal",
-    "Magic Key",      "Super Mattock",   "Lucky Gold",
-};
+constexpr int kOctopusPictureLast = 114; // the Big Octopus's last second picture
 
 constexpr std::array<std::string_view, 10> kEquipmentNames = {
     "Iron Sword",  "Silver Sword",  "Sword of Knight",  "Holy Sword",  "Sacred Sword",
@@ -69,7 +66,8 @@ int frameBStep(std::uint8_t code, bool timeGateStilled) {
         return 1;
     if (in(c, 27, 28))
         return timeGateStilled ? 0 : 1;
-    if (in(c, 61, 96) || in(c, 133, 157))
+    // Every one-cell monster's first picture, and the low kinds' second pictures as well.
+    if (kLowMonsters.holds(c) || in(c, kHighMonsters.first, Tile::GateKeeperA))
         return 1;
     if (in(c, Tile::OctopusFirst, Tile::OctopusLast) ||
         in(c, Tile::DragonFirst, Tile::DragonLast)) {
@@ -118,7 +116,9 @@ StepKind stepKind(std::uint8_t code) {
         return StepKind::Equipment;
     if (in(c, 91, 92))
         return StepKind::Zeno;
-    if (in(c, 61, 90) || in(c, 93, 114) || c == Tile::DragonHead || in(c, 133, 157)) {
+    if (in(c, kLowMonsters.first, Tile::Zeno - 1) ||
+        in(c, Tile::MagicSergeant, kOctopusPictureLast) || c == Tile::DragonHead ||
+        in(c, kHighMonsters.first, Tile::GateKeeperA)) {
         return StepKind::Monster;
     }
     return StepKind::Blocked; // gates, bars, walls, lava, void, altar sides, Dragon body, unused
@@ -153,14 +153,16 @@ std::optional<int> announcedLine(std::uint8_t code) {
 
 std::optional<int> monsterKind(std::uint8_t code) {
     const int c = code;
-    if (in(c, 61, 96))
-        return (c + 1) / 2 - 31;
+    if (kLowMonsters.holds(c))
+        return kLowMonsters.kind(c);
     if (in(c, Tile::OctopusFirst, Tile::OctopusLast))
         return 18;
     if (in(c, Tile::DragonFirst, Tile::DragonLast))
         return 19;
-    if (in(c, 132, 157))
-        return (c + 1) / 2 - 47;
+    // The top range is read one code low: the Dragon's last second picture reads as the Dragon
+    // and the last kind's second picture as no monster. No map holds either code.
+    if (in(c, kHighMonsters.first - 1, kHighMonsters.last - 1))
+        return (c + 1) / 2 - (kHighMonsters.first + 1) / 2 + kHighMonsters.firstKind;
     return std::nullopt;
 }
 
@@ -168,7 +170,7 @@ bool isSecondFrameCode(std::uint8_t code) {
     const int c = code;
     if (in(c, 18, 28))
         return c % 2 == 0;
-    if (in(c, 62, 96) || in(c, 134, 158))
+    if (oneCellKind(c))
         return c % 2 == 0;
     return in(c, 106, 114) || in(c, 124, 132);
 }
@@ -180,7 +182,7 @@ std::string_view tileName(std::uint8_t code) {
     if (in(c, 29, 35))
         return kPickupNames[static_cast<std::size_t>(c - 29)];
     if (in(c, 36, 50))
-        return kSpecialItemNames[static_cast<std::size_t>(c - 36)];
+        return item(c - Tile::OrbOfHero).name;
     if (in(c, 51, 60))
         return kEquipmentNames[static_cast<std::size_t>(c - 51)];
     if (in(c, 106, 114))

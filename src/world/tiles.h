@@ -70,6 +70,7 @@ enum : std::uint8_t {
     DragonHead = 122,
     DragonLast = 123,
     GoldenKnight = 133,
+    GreatMagicMaster = 145,
     MagicianA = 151,
     MagicianB = 153,
     GateKeeperA = 157,
@@ -98,6 +99,29 @@ enum class StepKind : std::uint8_t {
     Monster,    // a fight
     Zeno,       // the Magic Sergeant Zeno: a fight on floor 49, the final scene on floor 50
 };
+
+// The one-cell monsters stand in two ranges of codes, two codes a kind: its first picture on
+// the odd code, its second picture on the code after. The kinds below the big monsters (0..17)
+// use 61..96, the kinds from the Golden Knight on (20..32) use 133..158; the Big Octopus (18)
+// and the Dragon (19) lie between.
+struct MonsterCodes {
+    int first;     // first picture of the range's first kind
+    int last;      // second picture of its last kind
+    int firstKind; // the kind standing on `first`
+
+    constexpr bool holds(int c) const { return c >= first && c <= last; }
+    constexpr int kind(int c) const { return (c - first) / 2 + firstKind; }
+};
+inline constexpr MonsterCodes kLowMonsters{Tile::FirstMonster, 96, 0};
+inline constexpr MonsterCodes kHighMonsters{Tile::GoldenKnight, 158, 20};
+
+// The kind of a one-cell monster from either of its pictures, or nothing.
+constexpr std::optional<int> oneCellKind(int c) {
+    for (const MonsterCodes& range : {kLowMonsters, kHighMonsters})
+        if (range.holds(c))
+            return range.kind(c);
+    return std::nullopt;
+}
 
 // Frame-B step k of a tile: frame B shows picture c - 1 + k. The gate of time and space
 // stops shimmering once the doll scene has been acknowledged (Status[116] = 1).

@@ -1,6 +1,7 @@
 // The driver's set-up commands keep the hero on the map, and its files are written through
 // the game's own writer.
 #include "driver.h"
+#include "game/setup.h"
 #include "persist/files.h"
 #include "persist/saved_game.h"
 
@@ -57,10 +58,32 @@ TEST_F(DriverFiles, SaveGameReplacesAFileWholeAndSaysWhenItCannot) {
     EXPECT_EQ(saved->status[world::Slot::Gold], 1234);
     EXPECT_TRUE(persist::isValid(saved->status));
     EXPECT_FALSE(persist::isStaged(path("game.dat")));
+    // Only the file carries the stamped checksums: the game in play is not touched.
+    EXPECT_EQ(game.status[world::Slot::Checksum], 0);
+    EXPECT_NE(saved->status[world::Slot::Checksum], 0);
 
     const std::string missing = path("no/such/game.dat");
     EXPECT_EQ(error("save-game " + missing).rfind("Cannot write " + missing + ": ", 0), 0u);
     EXPECT_EQ(error("save-screen " + missing).rfind("Cannot write " + missing + ": ", 0), 0u);
+}
+
+// The set-up doors themselves refuse a floor, cell or place off the map, whoever calls them.
+TEST_F(DriverFiles, SetUpDoorsRefuseWhatTheMapLacks) {
+    const world::TowerMap map = game.map;
+    const world::Status status = game.status;
+    EXPECT_FALSE(game::setTile(game, 51, 0, 6));
+    EXPECT_FALSE(game::setTile(game, 1, 121, 6));
+    EXPECT_FALSE(game::placeHero(game, -1, 5, 5));
+    EXPECT_FALSE(game::placeHero(game, 1, 5, 11));
+    EXPECT_FALSE(game::placeItemCursor(game, 15));
+    EXPECT_TRUE(game::setStatus(game, 171, 0)); // past the block: an error, not a crash
+    EXPECT_EQ(game.map.bytes, map.bytes);
+    EXPECT_EQ(game.status.words, status.words);
+
+    EXPECT_TRUE(game::placeHero(game, 3, 10, 0));
+    EXPECT_EQ(game.heroCell, 10);
+    EXPECT_TRUE(game::setTile(game, 50, 120, 8));
+    EXPECT_EQ(game.map.tile(50, 120), 8);
 }
 
 } // namespace

@@ -2,18 +2,19 @@
 #include "script/input_lock.h"
 #include "script/script.h"
 #include "window/item_icons.h"
+#include "world/items.h"
 
 namespace explore_test {
 namespace {
 
-using window::kItemIcons;
+using world::kItems;
 
 class InputLockTest : public ExploreTest {
   protected:
     window::Control& control(std::string_view name) { return game.window.main.control(name); }
     window::MenuItem& menu(std::string_view path) { return game.window.main.menuItem(path); }
     void holdEveryItem() {
-        for (const auto& item : kItemIcons)
+        for (const auto& item : kItems)
             slot(item.slot) = 1;
     }
 };
@@ -21,7 +22,7 @@ class InputLockTest : public ExploreTest {
 TEST_F(InputLockTest, ClosingDisablesArrowsClickableIconsAndMenus) {
     holdEveryItem();
     script::itemlive(game);
-    for (const auto& item : kItemIcons)
+    for (const auto& item : kItems)
         control(item.icon).visible = true;
 
     script::itemdel(game);
@@ -30,7 +31,7 @@ TEST_F(InputLockTest, ClosingDisablesArrowsClickableIconsAndMenus) {
         EXPECT_FALSE(control(name).enabled) << name;
         EXPECT_TRUE(control(name).visible) << name; // disabled, still shown
     }
-    for (const auto& item : kItemIcons)
+    for (const auto& item : kItems)
         EXPECT_EQ(control(item.icon).enabled, !item.clickable) << item.icon;
     for (const auto path : {"&Game/&Ranking", "&Game/&Load", "&Game/&Save", "&Options"})
         EXPECT_FALSE(menu(path).enabled) << path;

@@ -1,6 +1,7 @@
-#include "characters/items.h"
+#include "items/items.h"
 #include "items_fixture.h"
 #include "script/input_lock.h"
+#include "world/items.h"
 
 #include <limits>
 #include <string>
@@ -26,7 +27,9 @@ TEST_F(ItemsTest, UseAndDontUseOpenUnderTheIconAndCloseAgain) {
     EXPECT_EQ(use.y, 272);
     EXPECT_TRUE(dontUse.focused);
     EXPECT_FALSE(inputOpen());
-    EXPECT_EQ(game.items.itemInUse, characters::Use::Mattock);
+    const world::Item* waiting = world::itemInUse(game.items.itemInUse);
+    ASSERT_NE(waiting, nullptr);
+    EXPECT_EQ(waiting->slot, Slot::Mattock);
 
     click("Button37");
     EXPECT_FALSE(dontUse.visible || use.visible);

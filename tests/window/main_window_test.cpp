@@ -1,5 +1,6 @@
 #include "window/main_window.h"
 #include "window/names.h"
+#include "world/items.h"
 
 #include <gtest/gtest.h>
 #include <set>
@@ -141,6 +142,16 @@ TEST(Names, EveryFamilyOfNamesIsInItsWindow) {
             EXPECT_NE(model.main.findMenu(path), nullptr) << path;
     for (const std::string_view name : n::ranking::kListButtons)
         EXPECT_NE(model.findWindow(n::Ranking)->find(name), nullptr) << name;
+}
+
+// The item table, below the window, spells its icons' names itself: they are the item icons
+// the window names.
+TEST(Names, TheItemTablesIconsAreTheWindowsItemIcons) {
+    std::set<std::string_view> icons;
+    for (const world::Item& item : world::kItems)
+        icons.insert(item.icon);
+    EXPECT_EQ(icons, std::set<std::string_view>(names::kItemIconImages.begin(),
+                                                names::kItemIconImages.end()));
 }
 
 // The names the entry points take for a secondary window's controls ("About.OKButton") name

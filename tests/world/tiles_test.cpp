@@ -118,3 +118,20 @@ TEST(TowerMapLayout, NeighboursNeverWrapAroundAnEdge) {
     EXPECT_EQ(neighbour(60, D::Left), 59);
     EXPECT_EQ(neighbour(60, D::Right), 61);
 }
+
+// Both pictures of a one-cell monster name its kind, the big monsters' codes name none, and
+// every first picture agrees with the map's own monster lookup.
+TEST(Tiles, OneCellMonstersPairTheirTwoPictures) {
+    for (int kind = 0; kind <= 32; ++kind) {
+        if (kind == 18 || kind == 19)
+            continue;
+        const int first = kind < 18 ? 61 + 2 * kind : 133 + 2 * (kind - 20);
+        EXPECT_EQ(oneCellKind(first), kind) << first;
+        EXPECT_EQ(oneCellKind(first + 1), kind) << first + 1;
+        EXPECT_EQ(monsterKind(static_cast<std::uint8_t>(first)), kind) << first;
+        EXPECT_FALSE(isSecondFrameCode(static_cast<std::uint8_t>(first))) << first;
+        EXPECT_TRUE(isSecondFrameCode(static_cast<std::uint8_t>(first + 1))) << first + 1;
+    }
+    for (int c : {60, 97, 104, 114, 122, 132, 159, 255})
+        EXPECT_FALSE(oneCellKind(c)) << c;
+}

@@ -1,6 +1,8 @@
 // Chunky-pixel drawing primitives, the pixel font and the BMP writer.
 #include "raster.h"
 
+#include "world/little_endian.h"
+
 #include <algorithm>
 #include <cstdint>
 #include <fstream>
@@ -212,13 +214,6 @@ void Canvas::text(const PixelFont& font, int x, int y, const std::string& text, 
 
 namespace {
 
-// Appends a little-endian integer of the given byte count.
-void putLittleEndian(std::vector<char>& bytes, std::uint32_t value, int count) {
-    for (int i = 0; i < count; ++i) {
-        bytes.push_back(static_cast<char>((value >> (8 * i)) & 0xffu));
-    }
-}
-
 // An uncompressed 24-bit bottom-up BMP file image of the picture.
 std::vector<char> bmpBytes(const QImage& picture) {
     const auto width = static_cast<std::uint32_t>(picture.width());
@@ -228,20 +223,20 @@ std::vector<char> bmpBytes(const QImage& picture) {
     std::vector<char> bytes;
     bytes.push_back('B');
     bytes.push_back('M');
-    putLittleEndian(bytes, 54 + pixelBytes, 4); // file size
-    putLittleEndian(bytes, 0, 4);               // reserved
-    putLittleEndian(bytes, 54, 4);              // pixel offset
-    putLittleEndian(bytes, 40, 4);              // info header size
-    putLittleEndian(bytes, width, 4);
-    putLittleEndian(bytes, height, 4); // positive: bottom-up rows
-    putLittleEndian(bytes, 1, 2);      // planes
-    putLittleEndian(bytes, 24, 2);     // bits per pixel
-    putLittleEndian(bytes, 0, 4);      // no compression
-    putLittleEndian(bytes, pixelBytes, 4);
-    putLittleEndian(bytes, 2835, 4); // 72 dpi
-    putLittleEndian(bytes, 2835, 4);
-    putLittleEndian(bytes, 0, 4);
-    putLittleEndian(bytes, 0, 4);
+    world::appendLittleEndian(bytes, 54 + pixelBytes, 4); // file size
+    world::appendLittleEndian(bytes, 0, 4);               // reserved
+    world::appendLittleEndian(bytes, 54, 4);              // pixel offset
+    world::appendLittleEndian(bytes, 40, 4);              // info header size
+    world::appendLittleEndian(bytes, width, 4);
+    world::appendLittleEndian(bytes, height, 4); // positive: bottom-up rows
+    world::appendLittleEndian(bytes, 1, 2);      // planes
+    world::appendLittleEndian(bytes, 24, 2);     // bits per pixel
+    world::appendLittleEndian(bytes, 0, 4);      // no compression
+    world::appendLittleEndian(bytes, pixelBytes, 4);
+    world::appendLittleEndian(bytes, 2835, 4); // 72 dpi
+    world::appendLittleEndian(bytes, 2835, 4);
+    world::appendLittleEndian(bytes, 0, 4);
+    world::appendLittleEndian(bytes, 0, 4);
     for (int y = picture.height() - 1; y >= 0; --y) {
         for (int x = 0; x < picture.width(); ++x) {
             const QRgb colour = picture.pixel(x, y);

@@ -2,12 +2,9 @@
 
 #include "extras/inputs.h"
 #include "game/events.h"
+#include "game/setup.h"
 #include "persist/files.h"
-#include "persist/saved_game.h"
 #include "picture/bmp.h"
-#include "render/panel.h"
-#include "render/play_field.h"
-#include "script/input_lock.h"
 #include "window/names.h"
 
 #include <charconv>
@@ -70,19 +67,6 @@ char flag(bool b) {
     return b ? '1' : '0';
 }
 
-// After a set-up change the whole field, the hero and the panels are drawn anew, and while
-// input is open the held items' icons and the Save menu follow the changed slots.
-void redrawAll(game::Game& game) {
-    if (game.explore.inputLive)
-        script::itemlive(game);
-    render::mhyouji(game);
-    render::yusyahyouji1(game);
-    render::show(game);
-    render::disp(game);
-    render::itemdisp(game);
-    render::keydisplay(game);
-}
-
 struct QualifiedName {
     window::Window* window = nullptr;
     std::string_view control;
@@ -117,27 +101,6 @@ bool menuReachable(window::Window& w, const window::MenuItem& item) {
         return true;
     const window::MenuItem* parent = w.findMenu(item.path.substr(0, slash));
     return !parent || menuReachable(w, *parent);
-}
-
-// The slots that place the hero take only a floor, x or y the map has: the rest of the game
-// reads the map there.
-std::optional<std::string> checkPlace(int slot, std::int64_t value) {
-    const auto outside = [&](std::string_view what, int last) -> std::optional<std::string> {
-        if (value >= 0 && value <= last)
-            return std::nullopt;
-        return std::string(what) + " " + std::to_string(value) + " of status[" +
-               std::to_string(slot) + "] is not on the map (0.." + std::to_string(last) + ")";
-    };
-    switch (slot) {
-    case world::Slot::Floor:
-        return outside("floor", world::kTopFloor);
-    case world::Slot::HeroX:
-        return outside("x", world::kSide - 1);
-    case world::Slot::HeroY:
-        return outside("y", world::kSide - 1);
-    default:
-        return std::nullopt;
-    }
 }
 
 } // namespace
@@ -273,13 +236,6 @@ std::optional<std::string> Driver::answer(std::string_view arg) {
 }
 
 std::optional<std::string> Driver::set(std::string_view arg) {
-    auto error = setState(arg);
-    if (!error)
-        redrawAll(game_);
-    return error;
-}
-
-std::optional<std::string> Driver::setState(std::string_view arg) {
     const auto w = words(arg);
     if (w.size() == 3 && w[0] == "status") {
         const auto slot = number(w[1], 0, world::kStatusBlockWords - 1);
@@ -289,10 +245,7 @@ std::optional<std::string> Driver::setState(std::string_view arg) {
                               std::numeric_limits<std::int32_t>::max());
         if (!v)
             return "value \"" + std::string(w[2]) + "\" is not a 32-bit number";
-        if (auto error = checkPlace(static_cast<int>(*slot), *v))
-            return error;
-        game_.status[static_cast<int>(*slot)] = static_cast<std::int32_t>(*v);
-        return std::nullopt;
+        return game::setStatus(game_, static_cast<int>(*slot), static_cast<std::int32_t>(*v));
     }
     if (w.size() == 4 && w[0] == "tile") {
         const auto f = number(w[1], 0, world::kTopFloor);
@@ -304,8 +257,8 @@ std::optional<std::string> Driver::setState(std::string_view arg) {
             return badNumber("cell", w[2], 0, world::kCells - 1);
         if (!v)
             return badNumber("tile code", w[3], 0, 255);
-        game_.map.setTile(static_cast<int>(*f), static_cast<int>(*c),
-                          static_cast<std::uint8_t>(*v));
+        game::setTile(game_, static_cast<int>(*f), static_cast<int>(*c),
+                      static_cast<std::uint8_t>(*v));
         return std::nullopt;
     }
     if (w.size() == 4 && w[0] == "hero") {
@@ -318,89 +271,81 @@ std::optional<std::string> Driver::setState(std::string_view arg) {
             return badNumber("x", w[2], 0, world::kSide - 1);
         if (!y)
             return badNumber("y", w[3], 0, world::kSide - 1);
-        game_.status[world::Slot::Floor] = static_cast<std::int32_t>(*f);
-        game_.status[world::Slot::HeroX] = static_cast<std::int32_t>(*x);
-        game_.status[world::Slot::HeroY] = static_cast<std::int32_t>(*y);
-        game_.heroCell = world::cellOf(static_cast<int>(*x), static_cast<int>(*y));
+        game::placeHero(game_, static_cast<int>(*f), static_cast<int>(*x), static_cast<int>(*y));
         return std::nullopt;
     }
     return "set takes: status N V | tile F C V | hero F X Y";
 }
 
 std::optional<std::string> Driver::print(std::string_view arg) {
-    const auto w = words(arg);
-    if (!w.empty() && w[0] == "status" && w.size() <= 2) {
-        int first = 0;
-        int last = world::kStatusBlockWords - 1;
-        if (w.size() == 2) {
-            const auto n = number(w[1], 0, last);
-            if (!n)
-                return badNumber("slot", w[1], 0, last);
-            first = last = static_cast<int>(*n);
-        }
-        for (int n = first; n <= last; ++n)
-            out_ << "status[" << n << "]=" << game_.status[n] << '\n';
-        return std::nullopt;
-    }
-    if (w.size() == 3 && w[0] == "tile") {
-        const auto f = number(w[1], 0, world::kTopFloor);
-        const auto c = number(w[2], 0, world::kCells - 1);
-        if (!f)
-            return badNumber("floor", w[1], 0, world::kTopFloor);
-        if (!c)
-            return badNumber("cell", w[2], 0, world::kCells - 1);
-        out_ << "tile[" << *f << "][" << *c
-             << "]=" << int(game_.map.tile(static_cast<int>(*f), static_cast<int>(*c))) << '\n';
-        return std::nullopt;
-    }
-    if (w.size() == 2 && w[0] == "floor") {
-        const auto f = number(w[1], 0, world::kTopFloor);
-        if (!f)
-            return badNumber("floor", w[1], 0, world::kTopFloor);
-        for (int y = 0; y < world::kSide; ++y) {
-            for (int x = 0; x < world::kSide; ++x) {
-                out_ << (x ? " " : "")
-                     << int(game_.map.tile(static_cast<int>(*f), world::cellOf(x, y)));
-            }
-            out_ << '\n';
-        }
-        return std::nullopt;
-    }
-    if (w.size() == 1 && w[0] == "message") {
-        const window::Control* edit = game_.window.main.find(window::names::Edit8);
-        out_ << "message=" << (edit ? oneLine(edit->text) : std::string()) << '\n';
-        return std::nullopt;
-    }
-    if (w.size() == 1 && w[0] == "dialog") {
-        printDialog();
-        return std::nullopt;
-    }
-    if (w.size() == 2 && w[0] == "control") {
-        const QualifiedName q = resolve(game_.window, w[1]);
-        const window::Control* c = q.window ? q.window->find(q.control) : nullptr;
-        if (!c)
-            return "unknown control \"" + std::string(w[1]) + "\"";
-        printControl(std::string(w[1]), *c);
-        return std::nullopt;
-    }
-    if (w.size() == 1 && w[0] == "controls") {
-        printControls();
-        return std::nullopt;
-    }
-    if (w.size() == 1 && w[0] == "stack") {
-        const script::CommandStack& stack = game_.explore.stack;
-        out_ << "stacktop=" << stack.size() << '\n';
-        for (int n = stack.size(); n >= 1; --n) {
-            const auto& e = stack.at(n);
-            out_ << "stack[" << n << "]=" << e.code << ' ' << e.arg1 << ' ' << e.arg2 << '\n';
-        }
-        return std::nullopt;
+    // Each form of the command: its first word, how many words it takes, and its printer.
+    struct Form {
+        std::string_view what;
+        std::size_t fewest;
+        std::size_t most;
+        Printer printer;
+    };
+    static constexpr Form kForms[] = {
+        {"status", 1, 2, &Driver::printStatus},     {"tile", 3, 3, &Driver::printTile},
+        {"floor", 2, 2, &Driver::printFloor},       {"message", 1, 1, &Driver::printMessage},
+        {"dialog", 1, 1, &Driver::printDialog},     {"control", 2, 2, &Driver::printOneControl},
+        {"controls", 1, 1, &Driver::printControls}, {"stack", 1, 1, &Driver::printStack},
+    };
+    const Words w = words(arg);
+    for (const Form& form : kForms) {
+        if (!w.empty() && w[0] == form.what && w.size() >= form.fewest && w.size() <= form.most)
+            return (this->*form.printer)(w);
     }
     return "print takes: status [N] | tile F C | floor F | message | dialog | control NAME | "
            "controls | stack";
 }
 
-void Driver::printDialog() {
+std::optional<std::string> Driver::printStatus(const Words& w) {
+    int first = 0;
+    int last = world::kStatusBlockWords - 1;
+    if (w.size() == 2) {
+        const auto n = number(w[1], 0, last);
+        if (!n)
+            return badNumber("slot", w[1], 0, last);
+        first = last = static_cast<int>(*n);
+    }
+    for (int n = first; n <= last; ++n)
+        out_ << "status[" << n << "]=" << game_.status[n] << '\n';
+    return std::nullopt;
+}
+
+std::optional<std::string> Driver::printTile(const Words& w) {
+    const auto f = number(w[1], 0, world::kTopFloor);
+    const auto c = number(w[2], 0, world::kCells - 1);
+    if (!f)
+        return badNumber("floor", w[1], 0, world::kTopFloor);
+    if (!c)
+        return badNumber("cell", w[2], 0, world::kCells - 1);
+    out_ << "tile[" << *f << "][" << *c
+         << "]=" << int(game_.map.tile(static_cast<int>(*f), static_cast<int>(*c))) << '\n';
+    return std::nullopt;
+}
+
+std::optional<std::string> Driver::printFloor(const Words& w) {
+    const auto f = number(w[1], 0, world::kTopFloor);
+    if (!f)
+        return badNumber("floor", w[1], 0, world::kTopFloor);
+    for (int y = 0; y < world::kSide; ++y) {
+        for (int x = 0; x < world::kSide; ++x)
+            out_ << (x ? " " : "")
+                 << int(game_.map.tile(static_cast<int>(*f), world::cellOf(x, y)));
+        out_ << '\n';
+    }
+    return std::nullopt;
+}
+
+std::optional<std::string> Driver::printMessage(const Words&) {
+    const window::Control* edit = game_.window.main.find(window::names::Edit8);
+    out_ << "message=" << (edit ? oneLine(edit->text) : std::string()) << '\n';
+    return std::nullopt;
+}
+
+std::optional<std::string> Driver::printDialog(const Words&) {
     window::Window& main = game_.window.main;
     const window::Control* box = main.find(window::names::RichEdit1);
     out_ << "dialog=" << (box && box->visible ? oneLine(box->text) : std::string()) << '\n';
@@ -409,6 +354,26 @@ void Driver::printDialog() {
             out_ << "button " << c.name << '=' << oneLine(c.text) << '\n';
         }
     }
+    return std::nullopt;
+}
+
+std::optional<std::string> Driver::printOneControl(const Words& w) {
+    const QualifiedName q = resolve(game_.window, w[1]);
+    const window::Control* c = q.window ? q.window->find(q.control) : nullptr;
+    if (!c)
+        return "unknown control \"" + std::string(w[1]) + "\"";
+    printControl(std::string(w[1]), *c);
+    return std::nullopt;
+}
+
+std::optional<std::string> Driver::printStack(const Words&) {
+    const script::CommandStack& stack = game_.explore.stack;
+    out_ << "stacktop=" << stack.size() << '\n';
+    for (int n = stack.size(); n >= 1; --n) {
+        const auto& e = stack.at(n);
+        out_ << "stack[" << n << "]=" << e.code << ' ' << e.arg1 << ' ' << e.arg2 << '\n';
+    }
+    return std::nullopt;
 }
 
 void Driver::printControl(const std::string& name, const window::Control& c) {
@@ -416,7 +381,7 @@ void Driver::printControl(const std::string& name, const window::Control& c) {
          << " text=" << oneLine(c.text) << '\n';
 }
 
-void Driver::printControls() {
+std::optional<std::string> Driver::printControls(const Words&) {
     auto printWindow = [&](const window::Window& w, const std::string& prefix) {
         for (const auto& c : w.controls)
             printControl(prefix + c.name, c);
@@ -428,14 +393,13 @@ void Driver::printControls() {
         out_ << "menu " << withoutAccessMarks(m.path) << " checked=" << flag(m.checked)
              << " enabled=" << flag(m.enabled) << '\n';
     }
+    return std::nullopt;
 }
 
 std::optional<std::string> Driver::saveGame(std::string_view arg) {
     if (arg.empty())
         return "save-game takes a file name";
-    world::Status status = game_.status;
-    persist::stampChecksums(status);
-    return persist::writeBytes(std::string(arg), persist::toImage(game_.map, status));
+    return game::saveGameTo(game_, std::string(arg));
 }
 
 std::optional<std::string> Driver::saveScreen(std::string_view arg) {

@@ -11,6 +11,7 @@
 #include <ostream>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace cli {
 
@@ -40,7 +41,6 @@ class Driver {
     std::optional<std::string> choose(std::string_view arg);
     std::optional<std::string> answer(std::string_view arg);
     std::optional<std::string> set(std::string_view arg);
-    std::optional<std::string> setState(std::string_view arg);
     std::optional<std::string> print(std::string_view arg);
     std::optional<std::string> saveScreen(std::string_view arg);
     std::optional<std::string> saveGame(std::string_view arg);
@@ -56,9 +56,18 @@ class Driver {
     std::optional<std::string> close(std::string_view arg);
     std::optional<std::string> clickCell(std::string_view arg);
 
+    // The forms of "print", each given the command's words.
+    using Words = std::vector<std::string_view>;
+    using Printer = std::optional<std::string> (Driver::*)(const Words&);
+    std::optional<std::string> printStatus(const Words& w);
+    std::optional<std::string> printTile(const Words& w);
+    std::optional<std::string> printFloor(const Words& w);
+    std::optional<std::string> printMessage(const Words& w);
+    std::optional<std::string> printDialog(const Words& w);
+    std::optional<std::string> printOneControl(const Words& w);
+    std::optional<std::string> printControls(const Words& w);
+    std::optional<std::string> printStack(const Words& w);
     void printControl(const std::string& name, const window::Control& c);
-    void printControls();
-    void printDialog();
     void fireDueTimers(std::int64_t limit, bool stopWhenIdle);
     // The command timer has stopped: nothing left to play, or a dialog waits.
     bool idle() const;

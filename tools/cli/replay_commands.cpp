@@ -7,15 +7,12 @@
 //   music-ended        the music player's end-of-track notice
 //   click-cell X Y     a click on a play-field cell, then the walk it starts, played out
 #include "driver.h"
-#include "explore/new_game.h"
 #include "extras/inputs.h"
 #include "extras/recorder.h"
 #include "game/events.h"
+#include "game/setup.h"
 #include "persist/files.h"
 #include "persist/saved_game.h"
-#include "persist/saved_games.h"
-#include "script/input_lock.h"
-#include "window/names.h"
 
 #include <charconv>
 #include <filesystem>
@@ -93,14 +90,7 @@ std::optional<std::string> Driver::loadState(std::string_view arg) {
     if (!loaded || !persist::isValid(loaded->status))
         return "\"" + path + "\" is not a saved game of Gravenhold";
     clock_.sync(game_.window);
-    // As a load from the menu puts a saved game in place, without its messages and music.
-    game_.window.timer(window::names::Timer4).enabled = false; // a load ends the opening
-    script::itemdel(game_);
-    game_.map = loaded->map;
-    game_.status = loaded->status;
-    game::syokidata2(game_);
-    script::itemlive(game_);
-    game_.window.timer(window::names::Timer1).enabled = true;
+    game::putSavedGame(game_, *loaded);
     return std::nullopt;
 }
 
@@ -108,7 +98,7 @@ std::optional<std::string> Driver::itemCursor(std::string_view arg) {
     const auto slot = whole(arg, 0, 14);
     if (!slot)
         return "item-cursor takes an item slot 0..14";
-    game_.explore.cursorSlot = static_cast<std::int16_t>(*slot);
+    game::placeItemCursor(game_, static_cast<int>(*slot));
     return std::nullopt;
 }
 

@@ -1,6 +1,7 @@
 #include "recipe.h"
 
 #include "source.h"
+#include "world/little_endian.h"
 
 #include <algorithm>
 #include <cmath>
@@ -166,11 +167,6 @@ void mixLayer(const Layer& l, std::vector<double>& mix) {
     }
 }
 
-void putLittleEndian(std::vector<std::uint8_t>& out, std::uint32_t value, int bytes) {
-    for (int i = 0; i < bytes; ++i)
-        out.push_back(static_cast<std::uint8_t>(value >> (8 * i)));
-}
-
 } // namespace
 
 Recipe parseRecipe(const std::string& text, const std::string& file) {
@@ -223,20 +219,20 @@ std::vector<std::uint8_t> wavFile(const std::vector<std::int16_t>& samples) {
             out.push_back(static_cast<std::uint8_t>(c));
     };
     tag("RIFF");
-    putLittleEndian(out, 36 + dataBytes, 4);
+    world::appendLittleEndian(out, 36 + dataBytes, 4);
     tag("WAVE");
     tag("fmt ");
-    putLittleEndian(out, 16, 4);              // the format block's size
-    putLittleEndian(out, 1, 2);               // PCM
-    putLittleEndian(out, 1, 2);               // mono
-    putLittleEndian(out, kSampleRate, 4);     // samples per second
-    putLittleEndian(out, kSampleRate * 2, 4); // bytes per second
-    putLittleEndian(out, 2, 2);               // bytes per sample frame
-    putLittleEndian(out, 16, 2);              // bits per sample
+    world::appendLittleEndian(out, 16, 4);              // the format block's size
+    world::appendLittleEndian(out, 1, 2);               // PCM
+    world::appendLittleEndian(out, 1, 2);               // mono
+    world::appendLittleEndian(out, kSampleRate, 4);     // samples per second
+    world::appendLittleEndian(out, kSampleRate * 2, 4); // bytes per second
+    world::appendLittleEndian(out, 2, 2);               // bytes per sample frame
+    world::appendLittleEndian(out, 16, 2);              // bits per sample
     tag("data");
-    putLittleEndian(out, dataBytes, 4);
+    world::appendLittleEndian(out, dataBytes, 4);
     for (std::int16_t s : samples)
-        putLittleEndian(out, static_cast<std::uint16_t>(s), 2);
+        world::appendLittleEndian(out, static_cast<std::uint16_t>(s), 2);
     return out;
 }
 

@@ -19,9 +19,10 @@ struct CellRule {
     std::uint8_t code = 0; // for Want::Code
 };
 
-// The map cells every floor script relies on.
-const std::vector<CellRule>& cellRules() {
-    using W = Want;
+using W = Want;
+
+// The map cells the scripts of floors 0 to 29 rely on.
+const std::vector<CellRule>& lowerFloorRules() {
     static const std::vector<CellRule> rules = {
         {0, W::Code, {0}, "floor 0's up stairs", world::Tile::StairsUp},
         {0, W::Code, {60}, "the Lucky Gold", world::Tile::LuckyGold},
@@ -51,11 +52,18 @@ const std::vector<CellRule>& cellRules() {
         {20, W::Road, {47, 58, 69, 51, 62, 73, 81, 83, 37, 38, 39}, "reward cells"},
         {24, W::NotRoad, {16, 27, 38}, "the hidden passage to the top is closed at the start"},
         {24, W::Road, {49}, "the foot of the passage to the top"},
-        {25, W::Code, {60}, "the Great Magic Master", 145},
+        {25, W::Code, {60}, "the Great Magic Master", world::Tile::GreatMagicMaster},
         {25, W::Road, {104, 71, 80, 81, 82, 83, 84}, "trap gate cell, fairy and red keys"},
         {26, W::Code, {60}, "the gate of time and space", world::Tile::TimeGate},
         {29, W::Thief, {38}, "the thief blocking the passage"},
         {29, W::Road, {27, 17}, "where the hero hears the thief, and where he steps aside"},
+    };
+    return rules;
+}
+
+// The map cells the scripts of floors 30 to 50 rely on.
+const std::vector<CellRule>& upperFloorRules() {
+    static const std::vector<CellRule> rules = {
         {30, W::Road, {38, 71, 5}, "the pen's gates and the up stairs' cell"},
         {30, W::Monster, {46, 47, 48, 50, 51, 52}, "the six guards"},
         {32, W::Road, {5, 6, 7, 8, 9, 16, 27, 38, 49, 60, 71, 82, 93}, "the Golden Knights' path"},
@@ -174,20 +182,25 @@ void checkTopFloor(const world::TowerMap& tower, Violations& out) {
     }
 }
 
+void checkRule(const world::TowerMap& tower, const CellRule& r, Violations& out) {
+    for (int c : r.cells) {
+        if (satisfies(r.want, tower.tile(r.floor, c), r.code))
+            continue;
+        std::string want = wantName(r.want);
+        if (r.want == Want::Code)
+            want += " " + std::to_string(r.code);
+        detail::add(out, r.floor, c, std::string(r.why) + ": must be " + want);
+    }
+}
+
 } // namespace
 
 // checkScriptedCells: every cell a script reads holds what that script expects.
 Violations checkScriptedCells(const world::TowerMap& tower) {
     Violations out;
-    for (const CellRule& r : cellRules()) {
-        for (int c : r.cells) {
-            if (satisfies(r.want, tower.tile(r.floor, c), r.code))
-                continue;
-            std::string want = wantName(r.want);
-            if (r.want == Want::Code)
-                want += " " + std::to_string(r.code);
-            detail::add(out, r.floor, c, std::string(r.why) + ": must be " + want);
-        }
+    for (const auto* rules : {&lowerFloorRules(), &upperFloorRules()}) {
+        for (const CellRule& r : *rules)
+            checkRule(tower, r, out);
     }
     checkTopFloor(tower, out);
     return out;

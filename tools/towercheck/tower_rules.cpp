@@ -22,8 +22,7 @@ namespace detail {
 
 // A monster that stands on one cell (not a part of the Big Octopus or the Dragon).
 bool isOneCellMonster(std::uint8_t code) {
-    const auto kind = world::monsterKind(code);
-    return kind && *kind != 18 && *kind != 19 && !world::isSecondFrameCode(code);
+    return world::oneCellKind(code) && !world::isSecondFrameCode(code);
 }
 
 // add: record one broken rule.

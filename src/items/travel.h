@@ -8,7 +8,7 @@ namespace game {
 struct Game;
 }
 
-namespace characters {
+namespace items {
 
 // img4work: the orb's click. Beside a staircase it hides the hero, stops the music and opens
 // the floor chooser; elsewhere it says that the orb needs stairs.
@@ -25,4 +25,4 @@ void Button10Click(game::Game& game);
 // The repeat timer's floor step while "UP" (RepeatAction 5) or "DOWN" (6) is held down.
 void floorChoiceRepeat(game::Game& game, std::int32_t repeatAction);
 
-} // namespace characters
+} // namespace items

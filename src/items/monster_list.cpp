@@ -1,9 +1,9 @@
-#include "characters/monster_list.h"
+#include "items/monster_list.h"
 
 #include "characters/dialogs.h"
-#include "characters/items.h"
 #include "combat/damage.h"
 #include "combat/monsters.h"
+#include "items/items.h"
 #include "render/panel.h"
 #include "script/input_lock.h"
 #include "state/game.h"
@@ -16,7 +16,7 @@
 #include <optional>
 #include <string>
 
-namespace characters {
+namespace items {
 namespace {
 
 using namespace world;
@@ -64,16 +64,11 @@ void smallBox(game::Game& game) {
 // The monster kind the list names for a tile: one-cell monsters by their first picture, the
 // Big Octopus and the Dragon only by their heads.
 std::optional<int> listedKind(std::uint8_t code) {
-    const int c = code;
-    if (c >= 61 && c <= 95)
-        return (c - 61) / 2;
     if (code == Tile::OctopusHead)
         return combat::Monster::BigOctopus;
     if (code == Tile::DragonHead)
         return combat::Monster::Dragon;
-    if (c >= 133 && c <= 157)
-        return (c - 133) / 2 + 20;
-    return std::nullopt;
+    return oneCellKind(code);
 }
 
 std::string strengthText(const combat::MonsterStrength& m) {
@@ -141,8 +136,8 @@ void hideMonsterList(game::Game& game) {
     });
     auto& w = game.window.main;
     w.control(window::names::Button36).visible = false;
-    openBox(game, {}); // the box back in its large form, then out of sight
-    closeBox(game);
+    characters::openBox(game, {}); // the box back in its large form, then out of sight
+    characters::closeBox(game);
 }
 
 void Button36Click(game::Game& game) {
@@ -154,4 +149,4 @@ void Button36Click(game::Game& game) {
     game.window.timer(window::names::Timer1).enabled = true;
 }
 
-} // namespace characters
+} // namespace items

@@ -1,9 +1,9 @@
-#include "characters/travel.h"
+#include "items/travel.h"
 
-#include "characters/items.h"
 #include "combat/effects.h"
 #include "combat/monster_panel.h"
 #include "explore/stairs.h"
+#include "items/items.h"
 #include "render/panel.h"
 #include "render/play_field.h"
 #include "script/executor.h"
@@ -19,7 +19,7 @@
 #include <array>
 #include <string_view>
 
-namespace characters {
+namespace items {
 namespace {
 
 using namespace world;
@@ -208,4 +208,4 @@ void Button10Click(game::Game& game) {
     script::itemlive(game);
 }
 
-} // namespace characters
+} // namespace items

@@ -1,11 +1,11 @@
-#include "characters/items.h"
+#include "items/items.h"
 
-#include "characters/monster_list.h"
-#include "characters/records.h"
-#include "characters/travel.h"
 #include "combat/monsters.h"
 #include "explore/doors.h"
 #include "explore/step.h"
+#include "items/monster_list.h"
+#include "items/records.h"
+#include "items/travel.h"
 #include "render/panel.h"
 #include "render/play_field.h"
 #include "scenes/tile_scenes.h"
@@ -16,13 +16,14 @@
 #include "window/main_window.h"
 #include "window/names.h"
 #include "world/catalogue.h"
+#include "world/items.h"
 #include "world/tiles.h"
 
 #include <array>
 #include <optional>
 #include <string>
 
-namespace characters {
+namespace items {
 namespace {
 
 using namespace world;
@@ -37,34 +38,9 @@ using script::Cmd::Special;
 using script::Effect::Get;
 using script::Effect::Open;
 
-// A clickable item icon: its picture number, the item's slot and what a click opens (one of
-// the orbs' views, or the Use / Don't use pair of a single-use item).
-struct ItemAction {
-    int image;
-    int slot;
-    std::int32_t use;          // ItemInUse for the single-use family, 0 for the orbs
-    void (*view)(game::Game&); // the orb's own view
-};
-
-constexpr std::array<ItemAction, 12> kActions = {{
-    {4, Slot::OrbOfFlying, 0, img4work},
-    {5, Slot::OrbOfWisdom, 0, img5work},
-    {6, Slot::OrbOfHero, 0, img6work},
-    {8, Slot::Elixir, Use::Elixir, nullptr},
-    {9, Slot::Mattock, Use::Mattock, nullptr},
-    {10, Slot::DestructibleBall, Use::DestructibleBall, nullptr},
-    {11, Slot::TransferArticle, Use::TransferArticle, nullptr},
-    {12, Slot::WingToAscend, Use::WingToAscend, nullptr},
-    {13, Slot::WingToDescend, Use::WingToDescend, nullptr},
-    {15, Slot::SnowCrystal, Use::SnowCrystal, nullptr},
-    {16, Slot::MagicKey, Use::MagicKey, nullptr},
-    {17, Slot::SuperMattock, Use::SuperMattock, nullptr},
-}};
-
 constexpr int kAfterFightChecks = 5; // command 11 with this plays moncheck
 
 // Message selectors (the line shown is the selector + 127).
-constexpr int kComposed = 1;
 constexpr int kMattockUsed = 60;      // "Used a mattock! The wall on all side fell down!"
 constexpr int kTransferred = 62;      // "Transferred space!"
 constexpr int kCrystalUsed = 65;      // "Used the snow crystal!"
@@ -101,32 +77,29 @@ constexpr std::array<ItemNeighbour, 4> kNeighbours = {{
 // A monster the destructible ball blows away: any one-cell monster but Zeno and the Great
 // Magic Master; the big monsters stay.
 std::optional<int> ordinaryMonster(std::uint8_t code) {
-    const int c = code;
-    if ((c >= 61 && c <= 90) || (c >= 93 && c <= 96))
-        return (c + 1) / 2 - 31;
-    if ((c >= 133 && c <= 144) || (c >= 147 && c <= 158))
-        return (c + 1) / 2 - 47;
-    return std::nullopt;
+    const auto kind = oneCellKind(code);
+    if (kind == combat::Monster::Zeno || kind == combat::Monster::GreatMagicMaster)
+        return std::nullopt;
+    return kind;
 }
 
 // The elixir: hit points + offense * 10 + defense * 5, read at the moment of use.
 void useElixir(game::Game& game) {
     Status& s = game.status;
-    game.messageSelector = kComposed;
+    // Worked out in 64 bits: a strong hero's gain can pass what a slot holds, and the message
+    // names no more than the slot could take.
+    const std::int64_t gain =
+        std::int64_t{s[Slot::Offense]} * 10 + std::int64_t{s[Slot::Defense]} * 5;
+    game.composeMessage(lineOf(kElixirLine) + " " + std::to_string(world::capped(gain)) +
+                        lineOf(kPointsUpLine));
     script::timer2on(game);
     script::Script(game, {{Sound, Get, 0},
                           {Pause, 0, 0},
                           {SidePanels, 0, 0},
                           {Pause, 0, 0},
-                          {Message, kComposed, 0},
+                          {Message, game::kComposedMessage, 0},
                           {Pause, 0, 0}})
         .push(game);
-    // Worked out in 64 bits: a strong hero's gain can pass what a slot holds, and the message
-    // names no more than the slot could take.
-    const std::int64_t gain =
-        std::int64_t{s[Slot::Offense]} * 10 + std::int64_t{s[Slot::Defense]} * 5;
-    game.composedMessage =
-        lineOf(kElixirLine) + " " + std::to_string(world::capped(gain)) + lineOf(kPointsUpLine);
     raiseSlot(s[Slot::Life], gain);
     s[Slot::Elixir] = 0;
     game.explore.dialogPending = false;
@@ -172,9 +145,8 @@ void useDestructibleBall(game::Game& game) {
     }
     raiseSlot(s[Slot::Gold], total);
     s[Slot::DestructibleBall] = 0;
-    game.messageSelector = kComposed;
-    game.composedMessage =
-        lineOf(kBallLine) + lineOf(kGotLine) + " " + std::to_string(total) + lineOf(kGoldsLine);
+    game.composeMessage(lineOf(kBallLine) + lineOf(kGotLine) + " " + std::to_string(total) +
+                        lineOf(kGoldsLine));
 }
 
 // The treasured article: the hero jumps to the cell mirrored through the centre when it is
@@ -250,8 +222,7 @@ void useSnowCrystal(game::Game& game) {
             lava.door(*cell, n->lavaKind).pause().add(PutTile, *cell, Tile::Road).pause();
     }
     if (!lava.empty()) {
-        game.messageSelector = kComposed;
-        game.composedMessage = lineOf(kCrystalLine) + lineOf(kCongealedLine);
+        game.composeMessage(lineOf(kCrystalLine) + lineOf(kCongealedLine));
     } else {
         game.messageSelector = kCrystalUsed;
     }
@@ -291,24 +262,19 @@ void useSuperMattock(game::Game& game) {
     script.add(SidePanels).add(Message, kSuperMattockUsed).push(game);
 }
 
-// An item is held when its slot is 1; the transfer item while it has uses left.
-bool held(const Status& s, int slot) {
-    return slot == Slot::TransferArticle ? s[slot] > 0 : s[slot] == 1;
-}
-
 // The icon of picture control number `image` (4..18).
 std::string_view imageName(int image) {
     return window::names::kItemIconImages[static_cast<std::size_t>(image - 4)];
 }
 
 // img8work .. img17work: close input and open the Use / Don't use pair under the icon.
-void askUse(game::Game& game, const ItemAction& item) {
-    if (!held(game.status, item.slot))
+void askUse(game::Game& game, const world::Item& item) {
+    if (!world::usable(game.status, item))
         return;
     script::itemdel(game);
     game.items.itemInUse = item.use;
     auto& w = game.window.main;
-    const window::Control& icon = w.control(imageName(item.image));
+    const window::Control& icon = w.control(item.icon);
     window::Control& dontUse = w.control(window::names::Button37);
     window::Control& use = w.control(window::names::Button38);
     dontUse.x = use.x = icon.x - 16;
@@ -332,15 +298,29 @@ bool clickable(const game::Game& game, std::string_view control) {
 }
 
 void iconClicked(game::Game& game, int image) {
-    if (!game.window.main.control(imageName(image)).enabled)
+    const std::string_view icon = imageName(image);
+    if (!game.window.main.control(icon).enabled)
         return;
-    for (const ItemAction& item : kActions) {
-        if (item.image != image)
-            continue;
-        if (item.view)
-            item.view(game);
-        else
-            askUse(game, item);
+    const world::Item* item = world::itemOfIcon(icon);
+    if (!item || !item->clickable)
+        return;
+    if (item->use != 0) {
+        askUse(game, *item);
+        return;
+    }
+    // The orbs open their own views.
+    switch (item->slot) {
+    case Slot::OrbOfFlying:
+        img4work(game);
+        break;
+    case Slot::OrbOfWisdom:
+        img5work(game);
+        break;
+    case Slot::OrbOfHero:
+        img6work(game);
+        break;
+    default:
+        break;
     }
 }
 
@@ -355,32 +335,33 @@ void Button38Click(game::Game& game) {
     if (!clickable(game, window::names::Button38))
         return;
     hideUsePair(game);
-    switch (game.items.itemInUse) {
-    case Use::Elixir:
+    const world::Item* item = world::itemInUse(game.items.itemInUse);
+    switch (item ? item->slot : 0) {
+    case Slot::Elixir:
         useElixir(game);
         break;
-    case Use::Mattock:
+    case Slot::Mattock:
         useMattock(game);
         break;
-    case Use::DestructibleBall:
+    case Slot::DestructibleBall:
         useDestructibleBall(game);
         break;
-    case Use::TransferArticle:
+    case Slot::TransferArticle:
         useTransferArticle(game);
         break;
-    case Use::WingToAscend:
+    case Slot::WingToAscend:
         useWing(game, kAscend);
         break;
-    case Use::WingToDescend:
+    case Slot::WingToDescend:
         useWing(game, kDescend);
         break;
-    case Use::SnowCrystal:
+    case Slot::SnowCrystal:
         useSnowCrystal(game);
         break;
-    case Use::MagicKey:
+    case Slot::MagicKey:
         useMagicKey(game);
         break;
-    case Use::SuperMattock:
+    case Slot::SuperMattock:
         useSuperMattock(game);
         break;
     default:
@@ -389,4 +370,4 @@ void Button38Click(game::Game& game) {
     }
 }
 
-} // namespace characters
+} // namespace items

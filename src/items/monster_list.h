@@ -6,7 +6,7 @@ namespace game {
 struct Game;
 }
 
-namespace characters {
+namespace items {
 
 // img6work: the box in its small form; while the orb is held, stop the animation, close input
 // and list the first seven monster kinds met on the floor in cell order, focusing "OK".
@@ -24,4 +24,4 @@ void hideMonsterList(game::Game& game);
 // redraws the keys and restarts the animation.
 void Button36Click(game::Game& game);
 
-} // namespace characters
+} // namespace items

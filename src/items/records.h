@@ -6,7 +6,7 @@ namespace game {
 struct Game;
 }
 
-namespace characters {
+namespace items {
 
 inline constexpr int kAdviceRecords = 24;
 
@@ -24,4 +24,4 @@ template <int N> void RecordButtonClick(game::Game& game) {
 // Button35Click: "OK" closes the record and reopens input.
 void Button35Click(game::Game& game);
 
-} // namespace characters
+} // namespace items

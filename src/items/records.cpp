@@ -1,7 +1,7 @@
-#include "characters/records.h"
+#include "items/records.h"
 
 #include "characters/dialogs.h"
-#include "characters/items.h"
+#include "items/items.h"
 #include "script/input_lock.h"
 #include "state/explore_state.h"
 #include "state/game.h"
@@ -11,7 +11,7 @@
 #include <array>
 #include <string>
 
-namespace characters {
+namespace items {
 namespace {
 
 using namespace world;
@@ -59,17 +59,17 @@ void recordClicked(game::Game& game, int n) {
         return;
     game.talk.adviceIndex = n - 1;
     game.status[Slot::RecordViewing] = 1;
-    openBox(game, lineText(kFirstAdviceLine + game.talk.adviceIndex));
+    characters::openBox(game, characters::lineText(kFirstAdviceLine + game.talk.adviceIndex));
 }
 
 void Button35Click(game::Game& game) {
     if (!clickable(game, window::names::Button35))
         return;
-    closeBox(game);
+    characters::closeBox(game);
     game.explore.dialogKind = explore::Dialog::Talk;
     game.status[Slot::RecordViewing] = 0;
     showRecordButtons(game, false);
     script::itemlive(game);
 }
 
-} // namespace characters
+} // namespace items

@@ -2,31 +2,13 @@
 // items and what each item does when it is used.
 #pragma once
 
-#include "state/characters_state.h"
-
-#include <cstdint>
 #include <string_view>
 
 namespace game {
 struct Game;
 }
 
-namespace characters {
-
-// ItemInUse values of the single-use family, by item.
-namespace Use {
-enum : std::int32_t {
-    Elixir = 5,
-    Mattock = 6,
-    DestructibleBall = 7,
-    TransferArticle = 8,
-    WingToAscend = 9,
-    WingToDescend = 10,
-    SnowCrystal = 12,
-    MagicKey = 13,
-    SuperMattock = 14,
-};
-}
+namespace items {
 
 // Image4Click .. Image17Click: a click on the icon of a clickable item (only while the icon is
 // enabled and the item held). The orbs open their view; the other items ask "Use" first.
@@ -48,4 +30,4 @@ template <int Image> void ImageClick(game::Game& game) {
     iconClicked(game, Image);
 }
 
-} // namespace characters
+} // namespace items
