@@ -300,6 +300,7 @@ TKRN10::TKRN10(game::Game& game, int zoom)
         [this](int x, int y) { forward([&] { extras::clickCell(game_, x, y); }); });
     mirror_->setOnPlates(kOnPlates);
     menus_ = std::make_unique<MenuMirror>(menuBar(), this, model, sink);
+    hints_ = std::make_unique<HintSeeker>(*this);
     for (const window::Timer& t : game_.window.timers) {
         auto* timer = new QTimer(this);
         timer->setObjectName(QString::fromStdString(t.name));
@@ -568,6 +569,7 @@ void TKRN10::released(const std::string& control) {
 
 void TKRN10::menuChosen(const std::string& path) {
     forward([&] { extras::menuCommand(game_, path); });
+    hints_->startIfWanted();
 }
 
 void TKRN10::rowChosen(const std::string& control, int row) {

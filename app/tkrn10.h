@@ -6,6 +6,7 @@
 #include "control_mirror.h"
 #include "event_sink.h"
 #include "extras/damage_map.h"
+#include "hint.h"
 #include "menu_mirror.h"
 #include "window_zoom.h"
 
@@ -166,6 +167,7 @@ class TKRN10 : public QMainWindow, private EventSink {
     Stage* stage_;
     std::unique_ptr<ControlMirror> mirror_;
     std::unique_ptr<MenuMirror> menus_;
+    std::unique_ptr<HintSeeker> hints_;
     std::map<std::string, QTimer*> timers_;
     std::map<std::string, ModelDialog*> dialogs_;
     bool started_ = false;

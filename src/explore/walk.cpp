@@ -62,6 +62,8 @@ Picture composeStrip(const game::Game& game, const Strip& strip, int q) {
 }
 
 void paintStrip(game::Game& game, Picture& frame, const Strip& strip, int q) {
+    if (!game.render.pictures)
+        return;
     render::draw(frame, cellX(strip.firstCell) * kSide, cellY(strip.firstCell) * kSide,
                  composeStrip(game, strip, q));
 }

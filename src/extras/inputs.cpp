@@ -5,6 +5,7 @@
 #include "extras/settings.h"
 #include "game/events.h"
 #include "persist/files.h"
+#include "render/panel.h"
 #include "state/game.h"
 #include "window/item_icons.h"
 #include "window/names.h"
@@ -15,6 +16,7 @@ namespace extras {
 namespace {
 
 constexpr const char* kRecordPrompt = "Record the game into the file:";
+constexpr std::string_view kLookingForHint = "Looking for the next move...";
 
 std::string_view keyName(game::Key key) {
     switch (key) {
@@ -132,7 +134,19 @@ void recordEntry(game::Game& game) {
         game.platform().messageBox(*error);
 }
 
+// The window looks for the next move off the game's thread once it sees the request; until
+// then the message line says that it looks.
+void askForHint(game::Game& game) {
+    game.extras.hintWanted = true;
+    showExtraMessage(game, std::string(kLookingForHint));
+}
+
 } // namespace
+
+void showExtraMessage(game::Game& game, const std::string& text) {
+    game.composeMessage(text);
+    render::disp(game);
+}
 
 bool extrasMenuEntry(game::Game& game, std::string_view path) {
     if (path == window::Menu::DamageOnMap)
@@ -141,6 +155,8 @@ bool extrasMenuEntry(game::Game& game, std::string_view path) {
         toggle(game, game.extras.clickToWalk);
     else if (path == window::Menu::Record)
         recordEntry(game);
+    else if (path == window::Menu::Hint)
+        askForHint(game);
     else
         return false;
     return true;

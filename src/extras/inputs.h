@@ -31,6 +31,9 @@ void musicEnded(game::Game& game);
 // Runs an entry of the Extras menu; false for any other menu path.
 bool extrasMenuEntry(game::Game& game, std::string_view path);
 
+// The message line shows an extra's own text (a hint); the game's next message replaces it.
+void showExtraMessage(game::Game& game, const std::string& text);
+
 // A tick of a timer at the shell's clock time nowMs (milliseconds, any fixed origin). A
 // walk takes its next step on the animation timer's tick.
 bool timerTick(game::Game& game, std::string_view timer, std::int64_t nowMs);

@@ -80,6 +80,13 @@ void writeScratch(game::Game& game) {
         game.platform().messageBox(*error);
 }
 
+void putInPlay(game::Game& game, const LoadedGame& loaded) {
+    // The map, the status and its seven words are replaced in one piece.
+    game.map = loaded.map;
+    game.status = loaded.status;
+    game::syokidata2(game);
+}
+
 void loadwork(game::Game& game, const std::string& path) {
     if (musicChecked(game))
         sound::closeMusic(game);
@@ -89,10 +96,7 @@ void loadwork(game::Game& game, const std::string& path) {
         showMessage(game, kNoSavingData);
         break;
     case Reading::Good:
-        // The map, the status and its seven words are replaced in one piece.
-        game.map = read.game.map;
-        game.status = read.game.status;
-        game::syokidata2(game);
+        putInPlay(game, read.game);
         showMessage(game, kLoadedTheData);
         break;
     case Reading::Damaged:

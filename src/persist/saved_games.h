@@ -3,6 +3,7 @@
 // window opens.
 #pragma once
 
+#include "persist/saved_game.h"
 #include "world/status.h"
 #include "world/tower_map.h"
 
@@ -27,6 +28,11 @@ std::optional<std::string> writeGame(const std::string& path, const world::Tower
 
 // Write the game in play to save0.dat; a failure is told in a message box.
 void writeScratch(game::Game& game);
+
+// The in-memory half of a load: the map, the status and its seven words of a game whose
+// values were checked are put in play in one piece and the screen is set up for them, as
+// loadwork does after reading a good file (no message, no music).
+void putInPlay(game::Game& game, const LoadedGame& loaded);
 
 // loadwork: read the saved game at path into the game in play when its marker and sums are
 // right ("Loaded the data."); a missing file only says "There is no saving data." and a

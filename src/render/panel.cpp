@@ -50,6 +50,8 @@ constexpr Equipment kShield{world::Slot::ShieldGrade, kShieldPictureBase, window
 // mask n of imageList3, or the background alone when n is negative.
 Picture panelIcon(game::Game& game, int n) {
     RenderState& r = game.render;
+    if (!r.pictures)
+        return {};
     r.tileBuffer = Picture(kCellSide, kCellSide);
     r.spriteBuffer = Picture(kCellSide, kCellSide);
     r.maskBuffer = Picture(kCellSide, kCellSide);
@@ -123,6 +125,9 @@ void keydisplay(game::Game& game) {
         keys.visible = false;
         return;
     }
+    keys.visible = true;
+    if (!game.render.pictures)
+        return;
     Picture picture(kKeyColumns * kKeySide, kKeyPlaces / kKeyColumns * kKeySide);
     int place = 0;
     for (int icon = 0; icon < 3; ++icon)
@@ -133,7 +138,6 @@ void keydisplay(game::Game& game) {
         drawListPicture(picture, place % kKeyColumns * kKeySide, place / kKeyColumns * kKeySide,
                         game.render.imageList2, kEmptyKeyIcon);
     keys.picture = std::move(picture);
-    keys.visible = true;
 }
 
 void buttonfocus(game::Game& game, std::int32_t repeatAction) {

@@ -61,8 +61,9 @@ void largeMonsterRepaint(game::Game& game, Picture& frame) {
             game.status[m.counterSlot] > 1)
             continue;
         for (int offset : kAroundHero)
-            drawListPicture(frame, cellLeft(hero + offset), cellTop(hero + offset),
-                            game.render.imageList1, Pic::Road);
+            if (game.render.pictures)
+                drawListPicture(frame, cellLeft(hero + offset), cellTop(hero + offset),
+                                game.render.imageList1, Pic::Road);
         game.status[m.counterSlot] += 1;
     }
 }
@@ -89,7 +90,7 @@ int imagework(const game::Game& game, std::uint8_t code) {
 }
 
 void redrawCell(game::Game& game, int cell) {
-    if (!world::validCell(cell))
+    if (!world::validCell(cell) || !game.render.pictures)
         return;
     RenderState& r = game.render;
     const std::uint8_t c = tileOf(game, cell);
@@ -106,6 +107,8 @@ void mhyouji(game::Game& game) {
 
 void yusyahyouji(game::Game& game, int q) {
     RenderState& r = game.render;
+    if (!r.pictures)
+        return;
     r.tileBuffer = Picture(kCellSide, kCellSide);
     r.spriteBuffer = Picture(kCellSide, kCellSide);
     r.maskBuffer = Picture(kCellSide, kCellSide);
@@ -119,6 +122,8 @@ void yusyahyouji(game::Game& game, int q) {
 
 void paintHeroCell(game::Game& game, Picture& frame) {
     const RenderState& r = game.render;
+    if (!r.pictures)
+        return;
     draw(frame, r.heroPixelX, r.heroPixelY, r.tileBuffer);
 }
 
@@ -136,6 +141,8 @@ void yusyahyouji1(game::Game& game) {
 }
 
 void paintOnWindow(game::Game& game, int x, int y, const Picture& picture) {
+    if (!game.render.pictures)
+        return;
     draw(game.window.main.screen, x, y, picture);
 }
 
@@ -148,6 +155,8 @@ void show(game::Game& game) {
 }
 
 void paintCellOnWindow(game::Game& game, int cell, int n) {
+    if (!game.render.pictures)
+        return;
     drawListPicture(game.window.main.screen, kFieldLeft + cellLeft(cell), kFieldTop + cellTop(cell),
                     game.render.imageList1, n);
 }
@@ -190,8 +199,9 @@ void wipeStep(game::Game& game, int mode, int position) {
     redrawCell(game, cell);
     if (cell == game.status.heroCell())
         yusyahyouji1(game);
-    drawRect(game.window.main.screen, kFieldLeft + cellLeft(cell), kFieldTop + cellTop(cell),
-             game.render.frameA, {cellLeft(cell), cellTop(cell), kCellSide, kCellSide});
+    if (game.render.pictures)
+        drawRect(game.window.main.screen, kFieldLeft + cellLeft(cell), kFieldTop + cellTop(cell),
+                 game.render.frameA, {cellLeft(cell), cellTop(cell), kCellSide, kCellSide});
 }
 
 } // namespace render

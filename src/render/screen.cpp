@@ -39,6 +39,8 @@ std::vector<std::string_view> dialogueControls() {
 // Load a picture of the data/ folder into a control; the first failure is kept in `error`.
 void loadInto(game::Game& game, std::string_view control, const std::string& file,
               std::optional<PictureError>& error) {
+    if (!game.render.pictures)
+        return;
     PictureResult loaded = readBmp(dataPath(game.folders.game, file));
     if (!loaded.ok() && !error)
         error = loaded.error;
@@ -54,6 +56,20 @@ void sizeBuffers(RenderState& r) {
     for (Picture* cell : {&r.tileBuffer, &r.spriteBuffer, &r.maskBuffer})
         if (cell->width != kCellSide || cell->height != kCellSide)
             *cell = Picture(kCellSide, kCellSide);
+}
+
+// The work picture of left panel, title and right panel, from the panels just loaded.
+void composeScreenBuffer(game::Game& game, bool laterLap, std::optional<PictureError>& error) {
+    window::Window& w = game.window.main;
+    RenderState& r = game.render;
+    PictureResult title =
+        readBmp(dataPath(game.folders.game, laterLap ? "title05R.bmp" : "title05.bmp"));
+    if (!title.ok() && !error)
+        error = title.error;
+    r.screenBuffer = Picture(kScreenWidth, kScreenHeight);
+    draw(r.screenBuffer, 0, 0, w.control(window::names::Image2).picture);
+    draw(r.screenBuffer, kLeftPanelWidth, 0, title.picture);
+    draw(r.screenBuffer, kRightPanelLeft, 0, w.control(window::names::Image3).picture);
 }
 
 // The monster panel with no current monster.
@@ -78,7 +94,8 @@ void showItemIcons(game::Game& game) {
 void showBackground(game::Game& game, std::string_view control) {
     window::Control& c = game.window.main.control(control);
     c.visible = true;
-    draw(game.window.main.screen, c.x, c.y, c.picture);
+    if (game.render.pictures)
+        draw(game.window.main.screen, c.x, c.y, c.picture);
 }
 
 std::optional<PictureError> loadPictures(game::Game& game) {
@@ -110,14 +127,8 @@ std::optional<PictureError> resetPlayScreen(game::Game& game) {
     const bool laterLap = game.status[world::Slot::LapLevel] != 0;
     loadInto(game, window::names::Image2, laterLap ? "leftr.bmp" : "left.bmp", error);
     loadInto(game, window::names::Image3, laterLap ? "rightr.bmp" : "right.bmp", error);
-    PictureResult title =
-        readBmp(dataPath(game.folders.game, laterLap ? "title05R.bmp" : "title05.bmp"));
-    if (!title.ok() && !error)
-        error = title.error;
-    r.screenBuffer = Picture(kScreenWidth, kScreenHeight);
-    draw(r.screenBuffer, 0, 0, w.control(window::names::Image2).picture);
-    draw(r.screenBuffer, kLeftPanelWidth, 0, title.picture);
-    draw(r.screenBuffer, kRightPanelLeft, 0, w.control(window::names::Image3).picture);
+    if (r.pictures)
+        composeScreenBuffer(game, laterLap, error);
 
     r.keysDrawn = false;
     r.frameBNext = true;

@@ -51,6 +51,8 @@ void commandInterval(game::Game& game, int base) {
 // A 640 x 400 picture of the data folder over black; black alone when the file is missing.
 Picture fullPicture(const game::Game& game, const std::string& file) {
     Picture picture(render::kScreenWidth, render::kScreenHeight, kBeyondTheStrip);
+    if (!game.render.pictures)
+        return picture;
     const render::PictureResult loaded = render::readBmp(render::dataPath(game.folders.game, file));
     if (loaded.ok())
         render::draw(picture, 0, 0, loaded.picture);
@@ -87,11 +89,14 @@ void dissolveStep(game::Game& game, int mode, int d) {
     const bool toEnding = mode == Transition::Ending;
     if (d == kFirstDissolveStep || s.transitionSecond.empty())
         s.transitionSecond = fullPicture(game, toEnding ? "open0.bmp" : "open1.bmp");
-    Picture base = render::copyRect(game.window.main.screen,
-                                    {0, 0, render::kScreenWidth, render::kScreenHeight});
-    Picture target = s.transitionSecond;
-    Picture mask = dissolveMask(game, d);
-    render::kasanegaki(base, target, mask);
+    Picture base;
+    if (game.render.pictures) {
+        base = render::copyRect(game.window.main.screen,
+                                {0, 0, render::kScreenWidth, render::kScreenHeight});
+        Picture target = s.transitionSecond;
+        Picture mask = dissolveMask(game, d);
+        render::kasanegaki(base, target, mask);
+    }
     showFullWindow(game, base);
     if (d != kLastDissolveStep)
         return;
@@ -131,16 +136,19 @@ void wipeStep(game::Game& game, int v) {
         restoreGameScreen(game);
         return;
     }
-    render::drawRect(s.transitionFirst, 0, 0, s.transitionSecond,
-                     {0, 0, render::kScreenWidth, v + 1});
-    showFullWindow(game, s.transitionFirst);
+    if (game.render.pictures)
+        render::drawRect(s.transitionFirst, 0, 0, s.transitionSecond,
+                         {0, 0, render::kScreenWidth, v + 1});
+    showFullWindow(game, game.render.pictures ? s.transitionFirst : Picture());
 }
 
 // A picture of the data folder into a window picture, shown; kept as it was when missing.
 void loadAndShow(game::Game& game, std::string_view control, const std::string& file) {
-    render::PictureResult loaded = render::readBmp(render::dataPath(game.folders.game, file));
-    if (loaded.ok())
-        game.window.main.control(control).picture = std::move(loaded.picture);
+    if (game.render.pictures) {
+        render::PictureResult loaded = render::readBmp(render::dataPath(game.folders.game, file));
+        if (loaded.ok())
+            game.window.main.control(control).picture = std::move(loaded.picture);
+    }
     render::showBackground(game, control);
 }
 

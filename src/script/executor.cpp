@@ -119,9 +119,11 @@ void titlePicture(game::Game& game) {
          {&game.render.tileBuffer, &game.render.spriteBuffer, &game.render.maskBuffer})
         *buffer = render::Picture(render::kFieldSide, render::kFieldSide);
     const char* file = game.status[Slot::LapLevel] != 0 ? "title05R.bmp" : "title05.bmp";
-    auto loaded = render::readBmp(render::dataPath(game.folders.game, file));
-    if (loaded.ok())
-        game.window.main.control(window::names::Image1).picture = std::move(loaded.picture);
+    if (game.render.pictures) {
+        auto loaded = render::readBmp(render::dataPath(game.folders.game, file));
+        if (loaded.ok())
+            game.window.main.control(window::names::Image1).picture = std::move(loaded.picture);
+    }
     render::showBackground(game, window::names::Image1);
     game.window.main.control(window::names::Image19).showHint = false;
     game.window.main.control(window::names::Image20).showHint = false;
@@ -190,7 +192,8 @@ Played special(game::Game& game, int which, int value) {
         hideStatusFields(game);
         break;
     case Special::KeepScreen:
-        game.render.screenBuffer = game.window.main.screen;
+        if (game.render.pictures)
+            game.render.screenBuffer = game.window.main.screen;
         break;
     default:
         if (which > 0 && which < Special::kCount) {

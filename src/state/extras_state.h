@@ -21,6 +21,7 @@ struct ExtrasState {
     std::string recordWhenQuiet;        // a recording to begin at the next quiet moment
     std::int64_t lastTickMs = 0;        // the shell's clock at the last timer tick
     bool replaying = false;             // a recording plays: the player's input is closed
+    bool hintWanted = false; // "E&xtras/&Hint" chosen: the window starts looking, then clears it
 };
 
 } // namespace extras

@@ -43,6 +43,11 @@ struct RenderState {
     bool keysDrawn = false; // the tick has drawn the key display since the last new game
     int heroPixelX = 0;     // where the hero was last drawn on the play field (pixels)
     int heroPixelY = 0;
+
+    // Off: nothing is composed or painted and no picture file is read, while every rule that
+    // rides on the drawing (the animation phase, the large monsters' counters, which controls
+    // show) still runs. The route finder plays thousands of moves a second this way.
+    bool pictures = true;
 };
 
 } // namespace render

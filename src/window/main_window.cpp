@@ -216,6 +216,7 @@ void addMenu(Window& w) {
     add(Menu::DamageOnMap);
     add(Menu::ClickToWalk).checked = true;
     add(Menu::Record);
+    add(Menu::Hint);
 
     add(Menu::Help, "Ctrl+H", true);
     add(Menu::HelpLibrary, "F1");

@@ -312,6 +312,7 @@ inline constexpr std::string_view Extras = "E&xtras";
 inline constexpr std::string_view DamageOnMap = "E&xtras/&Damage on Map";
 inline constexpr std::string_view ClickToWalk = "E&xtras/&Click to Walk";
 inline constexpr std::string_view Record = "E&xtras/&Record...";
+inline constexpr std::string_view Hint = "E&xtras/&Hint";
 inline constexpr std::string_view Help = "&Help";
 inline constexpr std::string_view HelpLibrary = "&Help/Help Library";
 inline constexpr std::string_view AboutGravenhold = "&Help/&About Gravenhold";

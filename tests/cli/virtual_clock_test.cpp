@@ -1,8 +1,8 @@
-#include "virtual_clock.h"
+#include "game/virtual_clock.h"
 
 #include <gtest/gtest.h>
 
-using cli::VirtualClock;
+using game::VirtualClock;
 
 namespace {
 

@@ -3,9 +3,11 @@
 #include "extras/inputs.h"
 #include "game/events.h"
 #include "game/setup.h"
+#include "game/startup.h"
 #include "persist/files.h"
+#include "persist/options.h"
 #include "picture/bmp.h"
-#include "window/names.h"
+#include "script/input_lock.h"
 
 #include <charconv>
 #include <limits>
@@ -104,6 +106,19 @@ bool menuReachable(window::Window& w, const window::MenuItem& item) {
 }
 
 } // namespace
+
+void startUpForScripts(game::Game& game, bool prologue) {
+    game.options.prologue = prologue;
+    game::startUp(game);
+    game.options.control = game::ControlMode::Keyboard;
+    if (!prologue)
+        game.options.prologue = false;
+    persist::optionl1(game); // which opens input again
+    if (prologue)
+        game::closeInputForOpening(game);
+    else
+        script::itemlive(game);
+}
 
 std::optional<std::string> Driver::execute(std::string_view line) {
     line = trim(line.substr(0, line.find('#')));
@@ -408,37 +423,12 @@ std::optional<std::string> Driver::saveScreen(std::string_view arg) {
     return persist::writeBytes(std::string(arg), render::encodeBmp24(game_.window.main.screen));
 }
 
-bool Driver::idle() const {
-    // With the command timer stopped nothing plays until the player acts: either the script
-    // has run out or a dialog waits for its answer (the entries beneath it stay pending).
-    const window::Timer* commandTimer = game_.window.findTimer(window::names::Timer2);
-    return !commandTimer || !commandTimer->enabled;
-}
-
-void Driver::fireDueTimers(std::int64_t limit, bool stopWhenIdle) {
-    for (;;) {
-        clock_.sync(game_.window);
-        if (stopWhenIdle) {
-            const window::Timer* commandTimer = game_.window.findTimer(window::names::Timer2);
-            if (!commandTimer || !commandTimer->enabled)
-                return;
-        }
-        const auto name = clock_.takeNext(game_.window, limit);
-        if (!name)
-            break;
-        game::timerTick(game_, *name);
-    }
-    clock_.advanceTo(limit);
-}
-
 bool Driver::run() {
-    const std::int64_t limit = clock_.now() + kDayMs;
-    fireDueTimers(limit, true);
-    return idle();
+    return game::settle(game_, clock_);
 }
 
 void Driver::wait(std::int64_t ms) {
-    fireDueTimers(clock_.now() + ms, false);
+    game::playTimers(game_, clock_, clock_.now() + ms, false);
 }
 
 } // namespace cli

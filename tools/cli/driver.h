@@ -3,9 +3,9 @@
 // the window uses.
 #pragma once
 
+#include "game/virtual_clock.h"
 #include "script_platform.h"
 #include "state/game.h"
-#include "virtual_clock.h"
 
 #include <optional>
 #include <ostream>
@@ -14,6 +14,10 @@
 #include <vector>
 
 namespace cli {
+
+// The start of every scripted game: under keyboard control, and without `prologue` as a
+// start-up with the prologue switched off ends, in free play on floor 1 with input open.
+void startUpForScripts(game::Game& game, bool prologue);
 
 class Driver {
   public:
@@ -68,14 +72,11 @@ class Driver {
     std::optional<std::string> printControls(const Words& w);
     std::optional<std::string> printStack(const Words& w);
     void printControl(const std::string& name, const window::Control& c);
-    void fireDueTimers(std::int64_t limit, bool stopWhenIdle);
-    // The command timer has stopped: nothing left to play, or a dialog waits.
-    bool idle() const;
 
     game::Game& game_;
     ScriptPlatform& platform_;
     std::ostream& out_;
-    VirtualClock clock_;
+    game::VirtualClock clock_;
     std::string scriptFolder_ = ".";
     std::int64_t lastTickMs_ = 0; // a recording's ticks never go back in time
 };

@@ -2,10 +2,7 @@
 //   gravenhold-cli [--game-dir DIR] [--save-dir DIR] [--config-dir DIR] [--prologue] [SCRIPT | -]
 #include "driver.h"
 #include "game/events.h"
-#include "game/startup.h"
 #include "persist/folders.h"
-#include "persist/options.h"
-#include "script/input_lock.h"
 #include "script_platform.h"
 #include "script_reader.h"
 #include "state/game.h"
@@ -78,21 +75,6 @@ class TemporaryFolder {
     std::string path_;
 };
 
-// The driver plays under keyboard control; without --prologue it starts as a start-up with
-// the prologue switched off does: in free play on floor 1, input open.
-void startUpForScripts(game::Game& game, bool prologue) {
-    game.options.prologue = prologue;
-    game::startUp(game);
-    game.options.control = game::ControlMode::Keyboard;
-    if (!prologue)
-        game.options.prologue = false;
-    persist::optionl1(game); // which opens input again
-    if (prologue)
-        game::closeInputForOpening(game);
-    else
-        script::itemlive(game);
-}
-
 // A request to stop (Ctrl+C, a hang-up, a kill) is noted here and honoured between script
 // lines, so that the driver ends through its normal path and removes its temporary folders.
 volatile std::sig_atomic_t stopSignal = 0;
@@ -149,7 +131,7 @@ int drive(const Options& opt, int scriptFd, const std::string& scriptName) {
         if (opt.script != "-" && fs::path(opt.script).has_parent_path())
             driver.setScriptFolder(fs::path(opt.script).parent_path().string());
 
-        startUpForScripts(game, opt.prologue);
+        cli::startUpForScripts(game, opt.prologue);
         cli::ScriptReader script(scriptFd, stopSignal);
         return runScript(script, scriptName, driver);
     } catch (const std::exception& e) {

@@ -1,9 +1,15 @@
-#include "virtual_clock.h"
+#include "game/virtual_clock.h"
+
+#include "game/events.h"
+#include "state/game.h"
+#include "window/names.h"
 
 #include <algorithm>
 
-namespace cli {
+namespace game {
 namespace {
+
+constexpr std::int64_t kDayMs = 24LL * 60 * 60 * 1000;
 
 // A timer never fires more often than once a millisecond of virtual time.
 int effectiveInterval(int interval) {
@@ -47,4 +53,27 @@ std::optional<std::string> VirtualClock::takeNext(const window::WindowModel& mod
     return best->name;
 }
 
-} // namespace cli
+void playTimers(Game& game, VirtualClock& clock, std::int64_t limit, bool untilIdle) {
+    for (;;) {
+        clock.sync(game.window);
+        if (untilIdle && commandTimerStopped(game))
+            return;
+        const auto name = clock.takeNext(game.window, limit);
+        if (!name)
+            break;
+        timerTick(game, *name);
+    }
+    clock.advanceTo(limit);
+}
+
+bool commandTimerStopped(const Game& game) {
+    const window::Timer* commandTimer = game.window.findTimer(window::names::Timer2);
+    return !commandTimer || !commandTimer->enabled;
+}
+
+bool settle(Game& game, VirtualClock& clock) {
+    playTimers(game, clock, clock.now() + kDayMs, true);
+    return commandTimerStopped(game);
+}
+
+} // namespace game

@@ -1,0 +1,35 @@
+// "E&xtras/&Hint" in the window: the route finder looks for the next move from the game as it
+// stands, on a thread of its own so that the window never waits, and the message line says
+// what it found.
+#pragma once
+
+#include "search.h"
+
+#include <QObject>
+#include <atomic>
+#include <thread>
+
+namespace shell {
+
+class TKRN10;
+
+class HintSeeker : public QObject {
+  public:
+    explicit HintSeeker(TKRN10& window) : window_(window) {}
+    ~HintSeeker() override; // stops a search that still runs and waits for it
+    HintSeeker(const HintSeeker&) = delete;
+    HintSeeker& operator=(const HintSeeker&) = delete;
+
+    // Starts a search when the game asked for a hint and none runs yet.
+    void startIfWanted();
+
+  private:
+    // Back on the window's thread: the hint, unless the game moved on meanwhile.
+    void show(const solve::Position& searched, const solve::SearchResult& result);
+
+    TKRN10& window_;
+    std::atomic<bool> stop_ = false;
+    std::thread worker_;
+};
+
+} // namespace shell

@@ -1,0 +1,134 @@
+// The finder's moves and search on the real tower: regions, roads past Magicians, the free
+// pick-ups a move takes on its way, and routes that replay to where the search says.
+#include "moves.h"
+#include "persist/files.h"
+#include "persist/saved_game.h"
+#include "search.h"
+#include "start.h"
+#include "world/tiles.h"
+
+#include <atomic>
+#include <gtest/gtest.h>
+#include <set>
+
+namespace {
+
+using world::Tile::MagicianA;
+using world::Tile::Road;
+using world::Tile::Wall;
+
+struct Finder : ::testing::Test {
+    solve::Player player{GRAVENHOLD_GAME_DIR};
+    solve::Position start = player.position();
+};
+
+// Floor 1 walled up except the bottom row, the hero on `heroCell`, a Magician above 113.
+solve::Position corridor(solve::Position p, int heroCell) {
+    for (int cell = 0; cell < world::kCells; ++cell)
+        p.map.setTile(1, cell, cell >= 110 ? Road : Wall);
+    p.map.setTile(1, 102, MagicianA);
+    p.status[world::Slot::Floor] = 1;
+    p.status[world::Slot::HeroX] = world::cellX(heroCell);
+    p.status[world::Slot::HeroY] = world::cellY(heroCell);
+    return p;
+}
+
+TEST_F(Finder, RegionCostsStepsAndMagicBlowsAndIgnoresWhereTheHeroStands) {
+    const solve::Region r = solve::regionOf(corridor(start, 115));
+    EXPECT_EQ(r.cost[115], 0);
+    EXPECT_EQ(r.cost[119], 4);
+    EXPECT_EQ(r.cost[113], 2 + solve::kBlowCost) << "113 lies beside the Magician";
+    EXPECT_EQ(r.cost[110], 5 + solve::kBlowCost);
+    EXPECT_EQ(r.cost[102], -1);
+    EXPECT_EQ(r.from[110], 111);
+    EXPECT_EQ(r.representative, 110);
+    EXPECT_EQ(solve::regionOf(corridor(start, 119)).representative, 110);
+}
+
+TEST_F(Finder, EveryMoveReplaysToItsPositionAndLeavesNothingFreeWithinReach) {
+    const std::vector<solve::Outcome> moves = solve::movesFrom(player, start);
+    ASSERT_FALSE(moves.empty());
+    for (const solve::Outcome& move : moves) {
+        EXPECT_TRUE(solve::routeReaches(GRAVENHOLD_GAME_DIR, start, move.lines, move.position));
+        const solve::Region r = solve::regionOf(move.position);
+        for (int cell = 0; cell < world::kCells; ++cell) {
+            if (r.cost[cell] < 0 || r.cost[cell] >= solve::kBlowCost)
+                continue;
+            for (int beside : {cell - 11, cell + 11, cell - 1, cell + 1}) {
+                if (beside < 0 || beside >= world::kCells ||
+                    (world::cellY(beside) != world::cellY(cell) && beside % 11 != cell % 11))
+                    continue;
+                const auto kind = world::stepKind(move.position.map.tile(r.floor, beside));
+                EXPECT_TRUE(kind != world::StepKind::Key && kind != world::StepKind::Item &&
+                            kind != world::StepKind::Equipment)
+                    << "cell " << beside << " left beside " << cell;
+            }
+        }
+    }
+}
+
+TEST_F(Finder, SearchClimbsAndItsRouteReplaysFromANewGame) {
+    std::atomic<bool> stop = false;
+    solve::SearchOptions options;
+    options.beamWidth = 20;
+    options.seconds = 60;
+    options.stop = &stop;
+    options.report = [&](const solve::Progress& p) { stop = p.floorReached >= 3; };
+    const solve::SearchResult result = solve::search(GRAVENHOLD_GAME_DIR, start, options);
+    EXPECT_FALSE(result.won);
+    EXPECT_GE(result.floorReached, 3);
+    EXPECT_GT(result.last.positions, 0);
+    EXPECT_TRUE(solve::routeReaches(GRAVENHOLD_GAME_DIR, start, result.route, result.best));
+    EXPECT_GE(solve::valueOf(result.best), solve::valueOf(start));
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(Finder, StartsFromASavedGameOrTheFloorsOfAFolderAndNamesWhatItCannotRead) {
+    const std::string folder = ::testing::TempDir();
+    solve::Position saved = corridor(start, 115);
+    persist::stampChecksums(saved.status);
+    ASSERT_FALSE(
+        persist::writeBytes(folder + "/corridor.dat", persist::toImage(saved.map, saved.status)));
+    const auto fromSave = solve::startPosition(GRAVENHOLD_GAME_DIR, "", folder + "/corridor.dat");
+    ASSERT_TRUE(std::holds_alternative<solve::Position>(fromSave));
+    EXPECT_TRUE(solve::samePosition(std::get<solve::Position>(fromSave), saved));
+
+    const auto damaged = solve::startPosition(GRAVENHOLD_GAME_DIR, "", folder + "/missing.dat");
+    ASSERT_TRUE(std::holds_alternative<std::string>(damaged));
+    EXPECT_EQ(std::get<std::string>(damaged), "\"" + folder + "/missing.dat\" is no saved game");
+
+    const auto noFloors = solve::startPosition(GRAVENHOLD_GAME_DIR, folder + "/nowhere", "");
+    ASSERT_TRUE(std::holds_alternative<std::string>(noFloors));
+    EXPECT_EQ(std::get<std::string>(noFloors),
+              "cannot read the floor file \"" + folder + "/nowhere/floor00.txt\"");
+
+    const auto sameTower = solve::startPosition(GRAVENHOLD_GAME_DIR, FLOORS_DIR, "");
+    ASSERT_TRUE(std::holds_alternative<solve::Position>(sameTower));
+    EXPECT_TRUE(solve::samePosition(std::get<solve::Position>(sameTower), start))
+        << "the floor files are the tower the game is built with";
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(Finder, TheOrbOfFlyingIsAMoveToEachFloorWithinReach) {
+    player.play("set status 19 1"); // the orb held, floors up to 3 seen
+    player.play("set status 5 3");
+    player.play("set hero 1 2 0");
+    player.play("key left"); // beside the up stairs
+    player.play("run");
+    const solve::Position besideStairs = player.position();
+    std::set<int> floors;
+    for (const solve::Outcome& move : solve::movesFrom(player, besideStairs))
+        if (move.lines.front() == "click Image4")
+            floors.insert(move.position.status[world::Slot::Floor]);
+    // Up one and two floors, none past the highest floor seen; down, the chooser stops at
+    // floor 1 and the hero stays where he is.
+    EXPECT_EQ(floors, (std::set<int>{1, 2, 3}));
+}
+
+} // namespace

@@ -1,0 +1,130 @@
+// gravenhold-solve: looks for a winning first lap by playing the game's own rules, and writes
+// the route it finds as a script of the headless driver.
+//   gravenhold-solve [--check] [--game-dir DIR] [--floors DIR] [--from SAVE] [--seconds N]
+//                    [--beam N] [--route FILE]
+#include "search.h"
+#include "start.h"
+
+#include <charconv>
+#include <cstdio>
+#include <fstream>
+#include <iostream>
+#include <string>
+
+namespace {
+
+constexpr int kWon = 0;
+constexpr int kNotWon = 1;
+constexpr int kUsageError = 2;
+constexpr int kRouteBroken = 3; // a fault of the finder: its route plays otherwise
+
+struct Options {
+    bool check = false;
+    std::string gameDir = GRAVENHOLD_GAME_DIR;
+    std::string floors;
+    std::string from;
+    std::string route;
+    double seconds = 1800;
+    int beam = 300;
+};
+
+int usage(const std::string& problem) {
+    std::cerr << "gravenhold-solve: " << problem << "\n"
+              << "usage: gravenhold-solve [--check] [--game-dir DIR] [--floors DIR] "
+                 "[--from SAVE] [--seconds N] [--beam N] [--route FILE]\n";
+    return kUsageError;
+}
+
+bool positiveNumber(const std::string& text, int& into) {
+    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), into);
+    return ec == std::errc{} && end == text.data() + text.size() && into > 0;
+}
+
+void showProgress(const solve::Progress& p) {
+    const double rate = p.seconds > 0 ? static_cast<double>(p.positions) / p.seconds : 0;
+    std::fprintf(stderr, "\rmove %5d  floor %2d  %7.0f positions/s  best value %lld  %6.0f s ",
+                 p.generation, p.floorReached, rate, static_cast<long long>(p.bestValue),
+                 p.seconds);
+}
+
+std::string routeText(const solve::SearchResult& result) {
+    std::string text = "# A route found by gravenhold-solve: it plays from a new game (prologue "
+                       "off)\n# by keys and clicks only";
+    text += result.won ? " and ends in the second lap.\n" : ", as far as the search came.\n";
+    for (const std::string& line : result.route)
+        text += line + '\n';
+    // Where it ends: life, offense, defense, gold, floor, highest floor, the three keys and
+    // the lap.
+    for (const int slot : {0, 1, 2, 3, 4, 5, 8, 9, 10, 159})
+        text += "print status " + std::to_string(slot) + '\n';
+    return text;
+}
+
+int run(const Options& opt) {
+    const auto start = solve::startPosition(opt.gameDir, opt.floors, opt.from);
+    if (const auto* error = std::get_if<std::string>(&start))
+        return usage(*error);
+    solve::SearchOptions search;
+    search.seconds = opt.seconds;
+    search.beamWidth = opt.beam;
+    search.report = showProgress;
+    const solve::SearchResult result =
+        solve::search(opt.gameDir, std::get<solve::Position>(start), search);
+    std::cerr << '\n';
+    if (!solve::routeReaches(opt.gameDir, std::get<solve::Position>(start), result.route,
+                             result.best)) {
+        std::cerr << "gravenhold-solve: the route found does not replay to its end\n";
+        return kRouteBroken;
+    }
+    const std::string text = routeText(result);
+    if (!opt.route.empty()) {
+        std::ofstream file(opt.route);
+        file << text;
+        if (!file)
+            return usage("cannot write the route to \"" + opt.route + "\"");
+    } else if (result.won && !opt.check) {
+        std::cout << text;
+    }
+    const world::Status& s = result.best.status;
+    std::cerr << (result.won ? "won" : "no win found") << " after " << result.last.seconds
+              << " s; furthest floor " << result.floorReached << " (life " << s[0] << ", offense "
+              << s[1] << ", defense " << s[2] << ")\n";
+    if (opt.check)
+        std::cout << (result.won ? "winnable" : "no win found") << ": furthest floor "
+                  << result.floorReached << '\n';
+    return result.won ? kWon : kNotWon;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    Options opt;
+    for (int i = 1; i < argc; ++i) {
+        const std::string arg = argv[i];
+        const bool hasValue = i + 1 < argc;
+        if (arg == "--check") {
+            opt.check = true;
+        } else if (!hasValue) {
+            return usage("unknown argument or missing value \"" + arg + "\"");
+        } else if (arg == "--game-dir") {
+            opt.gameDir = argv[++i];
+        } else if (arg == "--floors") {
+            opt.floors = argv[++i];
+        } else if (arg == "--from") {
+            opt.from = argv[++i];
+        } else if (arg == "--route") {
+            opt.route = argv[++i];
+        } else if (arg == "--seconds" || arg == "--beam") {
+            int n = 0;
+            if (!positiveNumber(argv[++i], n))
+                return usage(arg + " takes a positive whole number");
+            if (arg == "--seconds")
+                opt.seconds = n;
+            else
+                opt.beam = n;
+        } else {
+            return usage("unknown argument \"" + arg + "\"");
+        }
+    }
+    return run(opt);
+}

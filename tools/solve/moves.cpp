@@ -1,0 +1,311 @@
+#include "moves.h"
+
+#include "window/names.h"
+#include "world/items.h"
+#include "world/tiles.h"
+
+#include <algorithm>
+#include <functional>
+#include <queue>
+#include <utility>
+
+namespace solve {
+namespace {
+
+using world::StepKind;
+
+constexpr int kMostAnswers = 60; // dialogues in a row that one move answers (a scene has many)
+constexpr int kFlightReach = 3;  // floors up or down that a flight of the search goes
+
+struct Neighbour {
+    int cell;
+    const char* key;
+};
+
+// The cells beside a cell, with the arrow key that steps there.
+std::vector<Neighbour> neighbours(int cell) {
+    std::vector<Neighbour> out;
+    const int x = world::cellX(cell);
+    const int y = world::cellY(cell);
+    if (y > 0)
+        out.push_back({cell - world::kSide, "key up"});
+    if (y < world::kSide - 1)
+        out.push_back({cell + world::kSide, "key down"});
+    if (x > 0)
+        out.push_back({cell - 1, "key left"});
+    if (x < world::kSide - 1)
+        out.push_back({cell + 1, "key right"});
+    return out;
+}
+
+bool isMagician(std::uint8_t code) {
+    return code == world::Tile::MagicianA || code == world::Tile::MagicianB;
+}
+
+// What a step onto a road cell costs: one, and a blow for each Magician beside it.
+int stepCost(const world::TowerMap& map, int floor, int cell) {
+    int cost = 1;
+    for (const Neighbour& n : neighbours(cell))
+        if (isMagician(map.tile(floor, n.cell)))
+            cost += kBlowCost;
+    return cost;
+}
+
+// The key that steps from one cell to the cell beside it.
+const char* keyBetween(int from, int to) {
+    for (const Neighbour& n : neighbours(from))
+        if (n.cell == to)
+            return n.key;
+    return "";
+}
+
+// A refusal leaves the game as it was: it is no answer while another one shows.
+void dropRefusals(std::vector<std::string>& answers) {
+    if (answers.size() > 1)
+        std::erase_if(answers, [](const std::string& b) {
+            return b == window::names::Button7 || b == window::names::Button42 ||
+                   b == window::names::Button37;
+        });
+}
+
+bool isFreeThing(std::uint8_t code) {
+    const StepKind kind = world::stepKind(code);
+    return kind == StepKind::Key || kind == StepKind::Item || kind == StepKind::Equipment;
+}
+
+// The free thing beside the region with the cheapest road to it, and the cell to stand on;
+// -1 when there is none that a road without Magicians reaches.
+std::pair<int, int> nearestFreeThing(const Position& position, const Region& region) {
+    std::pair<int, int> best = {-1, -1};
+    int bestCost = kBlowCost;
+    for (int cell = 0; cell < world::kCells; ++cell) {
+        const int cost = region.cost[static_cast<std::size_t>(cell)];
+        if (cost < 0 || cost >= bestCost)
+            continue;
+        for (const Neighbour& n : neighbours(cell)) {
+            if (isFreeThing(position.map.tile(region.floor, n.cell))) {
+                best = {n.cell, cell};
+                bestCost = cost;
+                break;
+            }
+        }
+    }
+    return best;
+}
+
+// Plays the lines from the position; false when the game refuses one or stays busy.
+bool replay(Player& player, const Position& start, const std::vector<std::string>& lines) {
+    player.restore(start);
+    return std::all_of(lines.begin(), lines.end(),
+                       [&](const std::string& line) { return player.play(line); });
+}
+
+// The arrow keys of the cheapest road from the hero's cell to the cell.
+std::vector<std::string> roadTo(const Region& region, int hero, int cell) {
+    std::vector<std::string> keys;
+    for (int c = cell; c != hero; c = region.from[static_cast<std::size_t>(c)]) {
+        keys.emplace_back("run");
+        keys.emplace_back(keyBetween(region.from[static_cast<std::size_t>(c)], c));
+    }
+    std::reverse(keys.begin(), keys.end());
+    return keys;
+}
+
+// Keys, potions, crystals and equipment cost nothing and never hurt: a move goes on to take
+// each of them that a road without Magicians reaches, nearest first, before the search sees
+// where it ends. A dialogue they open is answered with its first answer that is no refusal.
+void takeFreeThings(Player& player, std::vector<std::string>& lines) {
+    for (int taken = 0; taken < world::kCells && player.dialogButtons().empty(); ++taken) {
+        const Position here = player.position();
+        const Region region = regionOf(here);
+        const auto [target, from] = nearestFreeThing(here, region);
+        if (target < 0)
+            return;
+        std::vector<std::string> road = roadTo(region, here.status.heroCell(), from);
+        road.emplace_back(keyBetween(from, target));
+        road.emplace_back("run");
+        for (const std::string& line : road)
+            if (!player.play(line))
+                return;
+        lines.insert(lines.end(), road.begin(), road.end());
+        for (int answered = 0; answered < kMostAnswers; ++answered) {
+            std::vector<std::string> answers = player.dialogButtons();
+            dropRefusals(answers);
+            if (answers.empty())
+                break;
+            const std::string click = "click " + answers.front();
+            if (!player.play(click) || !player.play("run"))
+                return;
+            lines.push_back(click);
+            lines.emplace_back("run");
+        }
+    }
+}
+
+void answerDialogues(Player& player, const Position& start, std::vector<std::string>& lines,
+                     int depth, std::vector<Outcome>& out);
+
+// The Orb of Flying's floor chooser: its UP, DOWN and OK buttons.
+bool isFloorChooser(const std::vector<std::string>& answers) {
+    return std::find(answers.begin(), answers.end(), window::names::Button10) != answers.end();
+}
+
+// A flight as far as kFlightReach floors up or down (a button the chooser has switched off
+// at the end of its range does nothing, and the same flight is not kept twice), or none.
+void chooseFloors(Player& player, const Position& start, std::vector<std::string>& lines, int depth,
+                  std::vector<Outcome>& out) {
+    const std::size_t before = lines.size();
+    for (const char* button : {"click Button8", "click Button9"}) {
+        for (int floors = 1; floors <= kFlightReach; ++floors) {
+            lines.resize(before);
+            lines.insert(lines.end(), static_cast<std::size_t>(floors), button);
+            lines.emplace_back("click Button10");
+            lines.emplace_back("run");
+            if (replay(player, start, lines))
+                answerDialogues(player, start, lines, depth + 1, out);
+        }
+    }
+    lines.resize(before);
+}
+
+// After the lines played so far: the position where input opens, or one outcome for each
+// answer of the dialogue that waits (each answer played anew from the start).
+void answerDialogues(Player& player, const Position& start, std::vector<std::string>& lines,
+                     int depth, std::vector<Outcome>& out) {
+    std::vector<std::string> answers = player.dialogButtons();
+    if (answers.empty()) {
+        takeFreeThings(player, lines);
+        // Input closed with nothing to answer is a scene this finder cannot go on with: such
+        // a move is left out rather than kept as a position the game never rests in.
+        const bool rests =
+            player.game().explore.inputLive || player.game().status[world::Slot::LapLevel] != 0;
+        if (rests && player.dialogButtons().empty())
+            out.push_back({player.position(), lines});
+        return;
+    }
+    if (depth >= kMostAnswers)
+        return;
+    if (isFloorChooser(answers)) {
+        chooseFloors(player, start, lines, depth, out);
+        return;
+    }
+    dropRefusals(answers);
+    for (std::size_t i = 0; i < answers.size(); ++i) {
+        if (i > 0 && !replay(player, start, lines))
+            return;
+        const std::size_t before = lines.size();
+        lines.push_back("click " + answers[i]);
+        lines.emplace_back("run");
+        if (player.play(lines[before]) && player.play(lines[before + 1]))
+            answerDialogues(player, start, lines, depth + 1, out);
+        lines.resize(before);
+    }
+}
+
+// The items that act when clicked: one move for each that the game lets the hero use here
+// (the two orbs that only show what lies ahead change nothing and are left out).
+void useItems(Player& player, const Position& position, std::vector<Outcome>& out) {
+    player.restore(position);
+    std::vector<std::string> usable;
+    for (const world::Item& item : world::kItems) {
+        const window::Control* icon = player.game().window.main.find(item.icon);
+        if (item.clickable && item.slot != world::Slot::OrbOfHero &&
+            item.slot != world::Slot::OrbOfWisdom && icon && icon->visible && icon->enabled)
+            usable.emplace_back(item.icon);
+    }
+    for (const std::string& icon : usable) {
+        std::vector<std::string> lines = {"click " + icon, "run"};
+        if (replay(player, position, lines))
+            answerDialogues(player, position, lines, 0, out);
+    }
+}
+
+} // namespace
+
+Region regionOf(const Position& position) {
+    Region r;
+    r.floor = position.status[world::Slot::Floor];
+    r.cost.fill(-1);
+    r.from.fill(-1);
+    const int hero = position.status.heroCell();
+    using Entry = std::pair<int, int>; // cost, cell
+    std::priority_queue<Entry, std::vector<Entry>, std::greater<>> open;
+    r.cost[static_cast<std::size_t>(hero)] = 0;
+    open.push({0, hero});
+    while (!open.empty()) {
+        const auto [cost, cell] = open.top();
+        open.pop();
+        if (cost != r.cost[static_cast<std::size_t>(cell)])
+            continue;
+        for (const Neighbour& n : neighbours(cell)) {
+            if (world::stepKind(position.map.tile(r.floor, n.cell)) != StepKind::Road)
+                continue;
+            const int next = cost + stepCost(position.map, r.floor, n.cell);
+            int& known = r.cost[static_cast<std::size_t>(n.cell)];
+            if (known < 0 || next < known) {
+                known = next;
+                r.from[static_cast<std::size_t>(n.cell)] = cell;
+                open.push({next, n.cell});
+            }
+        }
+    }
+    r.representative = static_cast<int>(
+        std::find_if(r.cost.begin(), r.cost.end(), [](int c) { return c >= 0; }) - r.cost.begin());
+    return r;
+}
+
+std::vector<Outcome> movesFrom(Player& player, const Position& position) {
+    const Region region = regionOf(position);
+    const int hero = position.status.heroCell();
+    // Each target once, from the region's cell beside it with the cheapest road.
+    std::array<int, world::kCells> standOn{};
+    standOn.fill(-1);
+    for (int cell = 0; cell < world::kCells; ++cell) {
+        const int cost = region.cost[static_cast<std::size_t>(cell)];
+        if (cost < 0)
+            continue;
+        for (const Neighbour& n : neighbours(cell)) {
+            const StepKind kind = world::stepKind(position.map.tile(region.floor, n.cell));
+            if (kind == StepKind::Road || kind == StepKind::Blocked)
+                continue;
+            int& best = standOn[static_cast<std::size_t>(n.cell)];
+            if (best < 0 || cost < region.cost[static_cast<std::size_t>(best)])
+                best = cell;
+        }
+    }
+    std::vector<Outcome> out;
+    useItems(player, position, out);
+    for (int target = 0; target < world::kCells; ++target) {
+        const int from = standOn[static_cast<std::size_t>(target)];
+        if (from < 0)
+            continue;
+        std::vector<std::string> lines = roadTo(region, hero, from);
+        lines.emplace_back(keyBetween(from, target));
+        lines.emplace_back("run");
+        if (replay(player, position, lines))
+            answerDialogues(player, position, lines, 0, out);
+    }
+    return out;
+}
+
+std::string describeMove(const Position& position, const std::vector<std::string>& lines) {
+    const int floor = position.status[world::Slot::Floor];
+    int cell = position.status.heroCell();
+    for (const std::string& line : lines) {
+        const std::vector<Neighbour> around = neighbours(cell);
+        const auto step = std::find_if(around.begin(), around.end(),
+                                       [&](const Neighbour& n) { return line == n.key; });
+        if (step == around.end())
+            continue;
+        if (world::stepKind(position.map.tile(floor, step->cell)) != StepKind::Road) {
+            return "the " + std::string(world::tileName(position.map.tile(floor, step->cell))) +
+                   " at " + std::to_string(world::cellX(step->cell)) + ", " +
+                   std::to_string(world::cellY(step->cell));
+        }
+        cell = step->cell;
+    }
+    return "a walk to " + std::to_string(world::cellX(cell)) + ", " +
+           std::to_string(world::cellY(cell));
+}
+
+} // namespace solve

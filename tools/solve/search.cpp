@@ -1,0 +1,290 @@
+#include "search.h"
+
+#include "moves.h"
+#include "world/tiles.h"
+
+#include <algorithm>
+#include <array>
+#include <chrono>
+#include <cstdio>
+#include <memory>
+#include <thread>
+#include <unordered_map>
+
+namespace solve {
+namespace {
+
+using world::Slot::Defense;
+using world::Slot::Gold;
+using world::Slot::HighestFloor;
+using world::Slot::LapLevel;
+using world::Slot::Life;
+using world::Slot::Offense;
+
+// What the hero spends and gains: a position with no less of each, everything else equal,
+// is never worse.
+constexpr std::array<int, 7> kResources = {Life,
+                                           Offense,
+                                           Defense,
+                                           Gold,
+                                           world::Slot::YellowKeys,
+                                           world::Slot::RedKeys,
+                                           world::Slot::BlueKeys};
+using Resources = std::array<std::int32_t, kResources.size()>;
+
+constexpr std::size_t kRoomPerBeam = 100; // positions kept waiting, in beams
+
+// What the value counts besides life, in life.
+constexpr std::int64_t kYellowKeyWorth = 200;
+constexpr std::int64_t kBlueKeyWorth = 300;
+constexpr std::int64_t kRedKeyWorth = 400;
+constexpr std::int64_t kFloorWorth = 500;
+constexpr std::int64_t kOpenedCellWorth = 150;
+
+// Words that change nothing the rules decide: where the hero stands inside his region and
+// which way he faces (the region stands for them), the sound switches, the sums of a save.
+bool ignoredWord(int n) {
+    using namespace world::Slot;
+    return n == HeroX || n == HeroY || n == Facing || n == WavOff || n == MusicTrack ||
+           n >= Checksum;
+}
+
+bool isResource(int n) {
+    return std::find(kResources.begin(), kResources.end(), n) != kResources.end();
+}
+
+struct Hasher {
+    std::uint64_t h = 1469598103934665603ULL;
+    void add(std::uint64_t v) {
+        for (int k = 0; k < 8; ++k) {
+            h ^= (v >> (8 * k)) & 0xff;
+            h *= 1099511628211ULL;
+        }
+    }
+};
+
+// The hash of everything but the hero's resources: positions with the same shape differ
+// only in life, offense, defense, gold and keys.
+std::uint64_t shapeOf(const Position& p) {
+    Hasher hash;
+    for (std::size_t i = 0; i + 8 <= p.map.bytes.size(); i += 8) {
+        std::uint64_t word = 0;
+        for (std::size_t k = 0; k < 8; ++k)
+            word |= std::uint64_t{p.map.bytes[i + k]} << (8 * k);
+        hash.add(word);
+    }
+    for (std::size_t i = p.map.bytes.size() / 8 * 8; i < p.map.bytes.size(); ++i)
+        hash.add(p.map.bytes[i]);
+    for (int n = 0; n < world::kStatusBlockWords; ++n)
+        if (!ignoredWord(n) && !isResource(n))
+            hash.add(static_cast<std::uint32_t>(p.status[n]));
+    hash.add(static_cast<std::uint64_t>(regionOf(p).representative));
+    return hash.h;
+}
+
+Resources resourcesOf(const Position& p) {
+    Resources r{};
+    for (std::size_t i = 0; i < kResources.size(); ++i)
+        r[i] = p.status[kResources[i]];
+    return r;
+}
+
+bool covers(const Resources& a, const Resources& b) {
+    for (std::size_t i = 0; i < a.size(); ++i)
+        if (a[i] < b[i])
+            return false;
+    return true;
+}
+
+// Every position kept so far, by shape: a new one that one of them covers is not kept.
+class Seen {
+  public:
+    // True when the position is new and not beaten; it is then remembered.
+    bool admit(const Position& p) {
+        std::vector<Resources>& front = byShape_[shapeOf(p)];
+        const Resources r = resourcesOf(p);
+        if (std::any_of(front.begin(), front.end(),
+                        [&](const Resources& o) { return covers(o, r); }))
+            return false;
+        std::erase_if(front, [&](const Resources& o) { return covers(r, o); });
+        front.push_back(r);
+        return true;
+    }
+
+  private:
+    std::unordered_map<std::uint64_t, std::vector<Resources>> byShape_;
+};
+
+// The lines of a route, shared by every position that continues it.
+struct Step {
+    std::shared_ptr<const Step> before;
+    std::vector<std::string> lines;
+};
+
+struct Node {
+    std::shared_ptr<const Position> position;
+    std::shared_ptr<const Step> route;
+    std::int64_t value = 0;
+};
+
+// The steps of a route from the first.
+std::vector<const Step*> stepsOf(const std::shared_ptr<const Step>& last) {
+    std::vector<const Step*> steps;
+    for (const Step* s = last.get(); s; s = s->before.get())
+        steps.push_back(s);
+    std::reverse(steps.begin(), steps.end());
+    return steps;
+}
+
+// Plays every move of the beam, each worker with its own player taking every n-th node.
+std::vector<std::vector<Outcome>> expand(std::vector<std::unique_ptr<Player>>& players,
+                                         const std::vector<Node>& beam) {
+    std::vector<std::vector<Outcome>> outcomes(beam.size());
+    std::vector<std::thread> threads;
+    const std::size_t workers = players.size();
+    for (std::size_t w = 0; w < workers; ++w) {
+        threads.emplace_back([&, w] {
+            for (std::size_t i = w; i < beam.size(); i += workers)
+                outcomes[i] = movesFrom(*players[w], *beam[i].position);
+        });
+    }
+    for (std::thread& t : threads)
+        t.join();
+    return outcomes;
+}
+
+// A lost fight ends the game and starts a new one: the status of a new game comes back.
+bool lost(const world::Status& newGame, const Position& after) {
+    return after.status[Life] <= 0 || after.status.words == newGame.words;
+}
+
+// The furthest position: the highest floor reached, then the most valuable.
+bool further(const Node& a, const Node& b) {
+    const int fa = a.position->status[HighestFloor];
+    const int fb = b.position->status[HighestFloor];
+    return fa != fb ? fa > fb : a.value > b.value;
+}
+
+bool better(const Node& a, const Node& b) {
+    return further(a, b);
+}
+
+// The positions waiting to be played on, the most promising first. Past its room the least
+// promising are forgotten; the rest stay, so that when every continuation of the best runs
+// into a dead end the search goes back to the next best.
+class Waiting {
+  public:
+    explicit Waiting(std::size_t room) : room_(room) {}
+    bool empty() const { return fresh_.empty() && older_.empty(); }
+    void add(Node n) { fresh_.push_back(std::move(n)); }
+
+    // The best `count` of the positions added since the last call; the rest wait with the
+    // older ones, which fill the places the new ones leave empty.
+    std::vector<Node> takeBest(std::size_t count, bool freshFirst) {
+        std::stable_sort(fresh_.begin(), fresh_.end(), better);
+        std::vector<Node> best = take(fresh_, freshFirst ? count : 0);
+        older_.insert(older_.end(), std::make_move_iterator(fresh_.begin()),
+                      std::make_move_iterator(fresh_.end()));
+        fresh_.clear();
+        std::stable_sort(older_.begin(), older_.end(), better);
+        if (older_.size() > room_)
+            older_.resize(room_);
+        std::vector<Node> more = take(older_, count - best.size());
+        best.insert(best.end(), std::make_move_iterator(more.begin()),
+                    std::make_move_iterator(more.end()));
+        return best;
+    }
+
+  private:
+    static std::vector<Node> take(std::vector<Node>& from, std::size_t count) {
+        const auto end = from.begin() + static_cast<std::ptrdiff_t>(std::min(count, from.size()));
+        std::vector<Node> taken(std::make_move_iterator(from.begin()),
+                                std::make_move_iterator(end));
+        from.erase(from.begin(), end);
+        return taken;
+    }
+
+    std::size_t room_;
+    std::vector<Node> fresh_;
+    std::vector<Node> older_;
+};
+
+} // namespace
+
+std::int64_t valueOf(const Position& p) {
+    const world::Status& s = p.status;
+    // Offense and defense are worth more life the higher the monsters stand.
+    const std::int64_t strength = 10 + 2 * std::int64_t{s[HighestFloor]};
+    // Every cell opened up (a door opened, a monster beaten, a thing taken) is worth
+    // something of its own: it is the way on.
+    const auto road = std::count(p.map.bytes.begin(), p.map.bytes.end(), world::Tile::Road);
+    return std::int64_t{s[Life]} + strength * (std::int64_t{s[Offense]} + s[Defense]) +
+           kYellowKeyWorth * s[world::Slot::YellowKeys] + kBlueKeyWorth * s[world::Slot::BlueKeys] +
+           kRedKeyWorth * s[world::Slot::RedKeys] + s[Gold] / 3 + kFloorWorth * s[HighestFloor] +
+           kOpenedCellWorth * road;
+}
+
+bool lapWon(const Position& position) {
+    return position.status[LapLevel] != 0;
+}
+
+SearchResult search(const std::string& gameFolder, const Position& start,
+                    const SearchOptions& options) {
+    const auto began = std::chrono::steady_clock::now();
+    auto elapsed = [&] {
+        return std::chrono::duration<double>(std::chrono::steady_clock::now() - began).count();
+    };
+    std::vector<std::unique_ptr<Player>> players;
+    for (int w = 0; w < std::max(1, options.workers); ++w)
+        players.push_back(std::make_unique<Player>(gameFolder));
+
+    const world::Status newGame = players.front()->position().status;
+    const bool startWon = lapWon(start);
+    Seen seen;
+    seen.admit(start);
+    const auto width = static_cast<std::size_t>(std::max(1, options.beamWidth));
+    Waiting waiting(width * kRoomPerBeam);
+    Node furthest{std::make_shared<const Position>(start), nullptr, valueOf(start)};
+    std::vector<Node> beam = {furthest};
+    SearchResult result;
+    Progress& progress = result.last;
+    while (!beam.empty() && !result.won && elapsed() < options.seconds &&
+           !(options.stop && options.stop->load())) {
+        const auto outcomes = expand(players, beam);
+        for (std::size_t i = 0; i < beam.size() && !result.won; ++i) {
+            for (const Outcome& o : outcomes[i]) {
+                ++progress.positions;
+                if (lost(newGame, o.position) || !seen.admit(o.position))
+                    continue;
+                Node n{std::make_shared<const Position>(o.position),
+                       std::make_shared<const Step>(Step{beam[i].route, o.lines}),
+                       valueOf(o.position)};
+                result.won = !startWon && lapWon(o.position);
+                if (result.won || further(n, furthest))
+                    furthest = n;
+                if (result.won)
+                    break;
+                waiting.add(std::move(n));
+            }
+        }
+        // The next beam: the best of this generation's positions, topped up from the best
+        // of the older ones waiting when this generation has too few.
+        beam = waiting.takeBest(width, true);
+        ++progress.generation;
+        progress.floorReached = furthest.position->status[HighestFloor];
+        progress.bestValue = furthest.value;
+        progress.seconds = elapsed();
+        if (options.report)
+            options.report(progress);
+    }
+    progress.seconds = elapsed();
+    result.best = *furthest.position;
+    result.floorReached = furthest.position->status[HighestFloor];
+    for (const Step* step : stepsOf(furthest.route))
+        result.route.insert(result.route.end(), step->lines.begin(), step->lines.end());
+    if (furthest.route)
+        result.firstMove = stepsOf(furthest.route).front()->lines;
+    return result;
+}
+
+} // namespace solve

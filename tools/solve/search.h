@@ -1,0 +1,52 @@
+// The search for a winning lap: a beam over the moves, one generation of moves at a time,
+// that keeps the most valuable positions, never keeps a position that another one it has
+// seen beats in everything, and plays the moves on both cores.
+#pragma once
+
+#include "player.h"
+
+#include <atomic>
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace solve {
+
+// How a position stands: what the beam sorts on and what the progress line shows.
+std::int64_t valueOf(const Position& position);
+
+// True once the first lap is over: the ending has played and the next lap has begun.
+bool lapWon(const Position& position);
+
+struct Progress {
+    int generation = 0;
+    int floorReached = 0;       // the highest floor any position of the beam has reached
+    std::int64_t positions = 0; // positions played so far
+    double seconds = 0;
+    std::int64_t bestValue = 0;
+};
+
+struct SearchOptions {
+    int beamWidth = 300;
+    double seconds = 1800; // the budget; the search stops at the first win or here
+    int workers = 2;
+    std::function<void(const Progress&)> report; // after every generation, when set
+    const std::atomic<bool>* stop = nullptr;     // a request to give up early, when set
+};
+
+struct SearchResult {
+    bool won = false;
+    std::vector<std::string> route;     // the lines that play the best position from the start
+    std::vector<std::string> firstMove; // the first move of that route, on its own
+    Position best;                      // the winning position, or the furthest one
+    int floorReached = 0;
+    Progress last;
+};
+
+// Searches from the start position with one player per worker, all playing from the same
+// game folder.
+SearchResult search(const std::string& gameFolder, const Position& start,
+                    const SearchOptions& options);
+
+} // namespace solve
