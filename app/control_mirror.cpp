@@ -2,6 +2,7 @@
 
 #include "game_style.h"
 #include "widgets.h"
+#include "window/names.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -27,11 +28,11 @@ constexpr const char* kFontFamily = "Verdana";
 constexpr const char* kFreeFontFamily = "DejaVu Sans";
 
 // The arrow buttons show arrows rather than captions.
-const std::map<std::string, QStyle::StandardPixmap> kArrowGlyphs = {
-    {"BitBtn1", QStyle::SP_ArrowUp},
-    {"BitBtn2", QStyle::SP_ArrowLeft},
-    {"BitBtn3", QStyle::SP_ArrowRight},
-    {"BitBtn4", QStyle::SP_ArrowDown},
+const std::map<std::string, QStyle::StandardPixmap, std::less<>> kArrowGlyphs = {
+    {std::string(window::names::BitBtn1), QStyle::SP_ArrowUp},
+    {std::string(window::names::BitBtn2), QStyle::SP_ArrowLeft},
+    {std::string(window::names::BitBtn3), QStyle::SP_ArrowRight},
+    {std::string(window::names::BitBtn4), QStyle::SP_ArrowDown},
 };
 
 QColor colour(std::uint32_t rgb) {

@@ -7,6 +7,7 @@
 #include "pixels.h"
 #include "state/game.h"
 #include "state/render_state.h"
+#include "window/names.h"
 
 #include <QAction>
 #include <QApplication>
@@ -21,29 +22,38 @@
 #include <QScreen>
 #include <algorithm>
 #include <cstring>
+#include <iostream>
 #include <optional>
 #include <set>
+#include <stdexcept>
 
 namespace shell {
 namespace {
 
 constexpr QRgb kWindowGrey = 0xc0c0c0;
 
-// The menu entry whose check mark says that the keys steer the hero.
-constexpr std::string_view kKeyboardControl = "&Options/&Keyboard Control";
+std::set<std::string> nameSet(std::initializer_list<std::string_view> names) {
+    std::set<std::string> set;
+    for (const std::string_view name : names)
+        set.emplace(name);
+    return set;
+}
 
 // The main window's background pictures: the game paints them into the screen picture, so
 // they get no widget of their own.
-const std::set<std::string> kDrawnOnScreen = {"Image1", "Image2", "Image3", "Image23"};
+const std::set<std::string> kDrawnOnScreen = nameSet(
+    {window::names::Image1, window::names::Image2, window::names::Image3, window::names::Image23});
 
 // The status fields that stand in wells painted by the side panels.
-const std::set<std::string> kOnPlates = {"Memo1", "Memo2", "Memo3", "Memo4",  "Memo5", "Memo6",
-                                         "Memo7", "Memo8", "Memo9", "Memo10", "Memo11"};
+const std::set<std::string> kOnPlates =
+    nameSet({window::names::Memo1, window::names::Memo2, window::names::Memo3, window::names::Memo4,
+             window::names::Memo5, window::names::Memo6, window::names::Memo7, window::names::Memo8,
+             window::names::Memo9, window::names::Memo10, window::names::Memo11});
 
 // The full-window picture control, and the timer that plays the opening on the screen.
-constexpr std::string_view kFullWindowPicture = "Image23";
-constexpr std::string_view kOpeningTimer = "Timer4";
-constexpr std::string_view kEndingWindow = "Ending";
+constexpr std::string_view kFullWindowPicture = window::names::Image23;
+constexpr std::string_view kOpeningTimer = window::names::Timer4;
+constexpr std::string_view kEndingWindow = window::names::Ending;
 
 // Changed pixels are found and repainted in blocks of this side.
 constexpr int kRepaintBlock = 8;
@@ -277,7 +287,7 @@ TKRN10::TKRN10(game::Game& game, int zoom)
                           {model.clientWidth, model.clientHeight});
         windowZoom_ = zoom_;
     }
-    screen_ = new ScreenWidget(this, game, "Main", zoom_);
+    screen_ = new ScreenWidget(this, game, std::string(window::names::Main), zoom_);
     stage_ = new Stage(this, screen_);
     setObjectName(QStringLiteral("KRN10"));
     setWindowTitle(QString::fromStdString(model.caption));
@@ -394,7 +404,13 @@ void TKRN10::forward(const std::function<void()>& event) {
     if (inEvent_ || quitting_)
         return;
     inEvent_ = true;
-    event();
+    try {
+        event();
+    } catch (const std::out_of_range& unknownName) {
+        // The game asked its window model for a control, menu entry or timer it does not
+        // have: a fault of ours. The event stops where it was; the game goes on.
+        std::cerr << "gravenhold: " << unknownName.what() << '\n';
+    }
     inEvent_ = false;
     syncAll();
 }
@@ -510,7 +526,7 @@ void TKRN10::showEvent(QShowEvent* event) {
 
 void TKRN10::closeEvent(QCloseEvent* event) {
     if (!quitting_)
-        forward([this] { extras::closeWindow(game_, "Main"); });
+        forward([this] { extras::closeWindow(game_, window::names::Main); });
     if (quitting_)
         event->accept();
     else
@@ -524,7 +540,7 @@ bool TKRN10::eventFilter(QObject* watched, QEvent* event) {
     // Under keyboard control the window sees the keys before its controls do; so does the
     // Ending window, whose Enter ends the slideshow. Other dialogs keep their keys.
     const auto* dialog = dynamic_cast<const ModelDialog*>(QApplication::activeWindow());
-    const bool ending = dialog && dialog->name() == "Ending";
+    const bool ending = dialog && dialog->name() == window::names::Ending;
     if (event->type() != QEvent::KeyPress || !keyboardControl() ||
         (QApplication::activeWindow() != this && !ending))
         return QMainWindow::eventFilter(watched, event);
@@ -536,8 +552,7 @@ bool TKRN10::eventFilter(QObject* watched, QEvent* event) {
 }
 
 bool TKRN10::keyboardControl() const {
-    const window::MenuItem* mode = game_.window.main.findMenu(kKeyboardControl);
-    return mode && mode->checked;
+    return game_.options.keyboard();
 }
 
 void TKRN10::clicked(const std::string& control) {

@@ -111,7 +111,8 @@ class TKRN10 : public QMainWindow, private EventSink {
 
     // Run one event of the game, then bring every widget, menu, timer and window up to date.
     // An event that arrives while another is still running (from a dialog it opened) is
-    // dropped, as the game handles one event at a time.
+    // dropped, as the game handles one event at a time. A name the window model does not know
+    // (std::out_of_range) ends the event with a line on standard error; the game goes on.
     void forward(const std::function<void()>& event);
 
     // Bring the window to the front (a second copy of the game asked for it).

@@ -17,9 +17,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     static constexpr std::uint8_t kWalk[] = {0, 2, 7, 4, 5, 7};
     fuzz::play(game, kWalk);
     game::menuCommand(game, "&Options/Save &Option");
-    const persist::OptionBlock saved = game.shell.options;
+    const game::Options saved = game.options;
     persist::optionload(game);
-    if (game.shell.options != saved)
+    if (game.options != saved)
         std::abort(); // the options saved do not read back as they were
     return 0;
 }

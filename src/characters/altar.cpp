@@ -1,12 +1,12 @@
 #include "characters/altar.h"
 
 #include "characters/dialogs.h"
-#include "persist/options.h"
 #include "script/executor.h"
 #include "script/input_lock.h"
 #include "script/script.h"
 #include "state/explore_state.h"
 #include "state/game.h"
+#include "window/names.h"
 
 #include <algorithm>
 #include <array>
@@ -42,11 +42,11 @@ struct Choice {
 };
 
 constexpr std::array<Choice, 3> kChoices = {{
-    {"Button39", 205, 206, 181, Slot::Life},
-    {"Button40", 207, 208, 182, Slot::Offense},
-    {"Button41", 209, 208, 183, Slot::Defense},
+    {window::names::Button39, 205, 206, 181, Slot::Life},
+    {window::names::Button40, 207, 208, 182, Slot::Offense},
+    {window::names::Button41, 209, 208, 183, Slot::Defense},
 }};
-constexpr std::string_view kNever = "Button42";
+constexpr std::string_view kNever = window::names::Button42;
 
 // ShopPrice: (n * n + n + 2) * 10 gold after n requests: 20, 40, 80, 140, 220 ...
 std::int64_t altarPrice(const Status& s) {
@@ -83,13 +83,13 @@ void hideChoices(game::Game& game) {
 // Lay out choice k (0..3) in the box, in the dialogue font, with its caption, and show it.
 void showChoice(game::Game& game, int k, std::string_view button, std::string caption) {
     window::Window& w = game.window.main;
-    const window::Control& box = w.control("RichEdit1");
+    const window::Control& box = w.control(window::names::RichEdit1);
     window::Control& c = w.control(button);
     c.x = box.x + kChoiceInset;
     c.y = box.y + kChoiceTop + k * kChoiceHeight;
     c.width = std::max(0, box.width - 2 * kChoiceInset);
     c.height = kChoiceHeight;
-    c.fontSize = game.shell.options[persist::Option::DialogFont];
+    c.fontSize = game.options.fonts.dialog;
     c.text = std::move(caption);
     c.visible = true;
 }
@@ -130,14 +130,14 @@ void altarOffer(game::Game& game) {
     game.talk.shopPrice = altarPrice(game.status);
     openBox(game, lineText(kOfferLine) + " " + std::to_string(game.talk.shopPrice) + " " +
                       lineText(kOfferTail));
-    showButton(game, "Button2");
-    showButton(game, "Button7");
+    showButton(game, window::names::Button2);
+    showButton(game, window::names::Button7);
     game.explore.dialogKind = explore::Dialog::Altar;
-    focus(game, "Button2");
+    focus(game, window::names::Button2);
 }
 
 void altarRequest(game::Game& game) {
-    game.window.main.control("RichEdit1").text = lineText(kRequestLine);
+    game.window.main.control(window::names::RichEdit1).text = lineText(kRequestLine);
     const Status& s = game.status;
     for (const Request r : {Request::Life, Request::Offense, Request::Defense}) {
         const Choice& c = choiceOf(r);

@@ -2,13 +2,13 @@
 
 #include "characters/altar.h"
 #include "characters/merchants.h"
-#include "persist/options.h"
 #include "render/panel.h"
 #include "script/input_lock.h"
 #include "state/explore_state.h"
 #include "state/game.h"
 #include "window/item_icons.h"
 #include "window/main_window.h"
+#include "window/names.h"
 #include "world/catalogue.h"
 
 #include <algorithm>
@@ -27,10 +27,10 @@ constexpr int kMargin = 16;
 
 constexpr int kFirstAdviceLine = 62; // AdviceIndex 0
 
-constexpr std::string_view kBox = "RichEdit1";
-constexpr std::string_view kOk = "Button1";
-constexpr std::string_view kYes = "Button2";
-constexpr std::string_view kNo = "Button7";
+constexpr std::string_view kBox = window::names::RichEdit1;
+constexpr std::string_view kOk = window::names::Button1;
+constexpr std::string_view kYes = window::names::Button2;
+constexpr std::string_view kNo = window::names::Button7;
 
 void place(window::Control& c, int x, int y, int width, int height) {
     c.x = x;
@@ -49,7 +49,7 @@ void openBox(game::Game& game, std::string text) {
     window::Window& w = game.window.main;
     window::Control& box = w.control(kBox);
     place(box, kBoxLeft, kBoxTop, kBoxWidth, kBoxHeight);
-    box.fontSize = game.shell.options[persist::Option::DialogFont];
+    box.fontSize = game.options.fonts.dialog;
     box.text = std::move(text);
     box.visible = true;
     const int right = kBoxLeft + kBoxWidth - kButtonWidth - kMargin;
@@ -63,7 +63,7 @@ void showButton(game::Game& game, std::string_view name) {
     game.window.main.control(name).visible = true;
 }
 
-bool answerable(game::Game& game, std::string_view name) {
+bool answerable(const game::Game& game, std::string_view name) {
     const window::Control& c = game.window.main.control(name);
     return c.visible && c.enabled;
 }
@@ -80,7 +80,7 @@ void closeBox(game::Game& game) {
 
 void endTalk(game::Game& game) {
     script::itemlive(game);
-    if (game.window.main.menuItem(window::Menu::MouseControl).checked)
+    if (!game.options.keyboard())
         render::buttonfocus(game, game.explore.repeatAction);
     closeBox(game);
     render::disp(game);

@@ -21,7 +21,7 @@ void openBox(game::Game& game, std::string text);
 void showButton(game::Game& game, std::string_view name);
 
 // True when a button of the main window is shown and enabled, so the player can click it.
-bool answerable(game::Game& game, std::string_view name);
+bool answerable(const game::Game& game, std::string_view name);
 
 // Give the keyboard focus to one control of the main window.
 void focus(game::Game& game, std::string_view name);

@@ -6,6 +6,7 @@
 #include "script/executor.h"
 #include "script/script.h"
 #include "state/game.h"
+#include "window/names.h"
 #include "world/tiles.h"
 
 #include <algorithm>
@@ -122,8 +123,8 @@ void yousei(game::Game& game) {
     const FairyFloor* fairy = fairyOn(s[Slot::Floor]);
     if (fairy == nullptr)
         return;
-    window::Control& box = game.window.main.control("RichEdit1");
-    box.fontSize = game.shell.options[persist::Option::DialogFont];
+    window::Control& box = game.window.main.control(window::names::RichEdit1);
+    box.fontSize = game.options.fonts.dialog;
     script::changeMusic(game, kFairyTrack);
     raiseSlot(s[Slot::FairyMeetings], 1);
     persist::fairyValuation(game);

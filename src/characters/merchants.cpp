@@ -6,6 +6,7 @@
 #include "script/script.h"
 #include "state/explore_state.h"
 #include "state/game.h"
+#include "window/names.h"
 
 #include <algorithm>
 #include <array>
@@ -78,10 +79,10 @@ const Offer* offerOf(int goods) {
 // The merchant's offer with "Yes" and "No" ("No" cannot be chosen for the prisoner's thanks).
 void makeOffer(game::Game& game, const Offer& offer) {
     openBox(game, lineText(offer.text));
-    showButton(game, "Button2");
-    showButton(game, "Button7");
-    game.window.main.control("Button7").enabled = offer.goods != kFloor2Goods;
-    focus(game, "Button2");
+    showButton(game, window::names::Button2);
+    showButton(game, window::names::Button7);
+    game.window.main.control(window::names::Button7).enabled = offer.goods != kFloor2Goods;
+    focus(game, window::names::Button2);
 }
 
 // The sale is done: the merchant thanks the hero while the panels show what he got.

@@ -3,6 +3,7 @@
 #include "combat/monsters.h"
 #include "state/game.h"
 #include "state/render_state.h"
+#include "window/names.h"
 #include "world/catalogue.h"
 
 #include <array>
@@ -12,9 +13,10 @@
 namespace combat {
 namespace {
 
-constexpr std::string_view kPicture = "Image31";
-constexpr std::string_view kName = "Memo8";
-constexpr std::array<std::string_view, 3> kFields = {"Memo5", "Memo6", "Memo7"};
+constexpr std::string_view kPicture = window::names::Image31;
+constexpr std::string_view kName = window::names::Memo8;
+constexpr std::array<std::string_view, 3> kFields = {window::names::Memo5, window::names::Memo6,
+                                                     window::names::Memo7};
 constexpr int kFirstCaptionLine = 214; // "Life", "Offense", "Defense"
 
 window::Control& control(game::Game& game, std::string_view name) {

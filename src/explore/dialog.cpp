@@ -7,6 +7,7 @@
 #include "script/script.h"
 #include "state/game.h"
 #include "window/item_icons.h"
+#include "window/names.h"
 #include "world/catalogue.h"
 
 #include <algorithm>
@@ -69,16 +70,16 @@ void pushGameOverScript(game::Game& game) {
 // Open the text box over the play field with scripted dialog n and its "OK".
 void showScriptedDialog(game::Game& game, int n) {
     auto& w = game.window.main;
-    auto& box = w.control("RichEdit1");
+    auto& box = w.control(window::names::RichEdit1);
     if (!contains(kFairyDialogs, n))
         box.text = scriptedText(n);
     box.visible = true;
-    w.control("Button1").visible = true;
-    focus(game, "Button1");
+    w.control(window::names::Button1).visible = true;
+    focus(game, window::names::Button1);
 }
 
 void closeBox(game::Game& game) {
-    auto& box = game.window.main.control("RichEdit1");
+    auto& box = game.window.main.control(window::names::RichEdit1);
     box.text.clear();
     box.visible = false;
 }
@@ -104,19 +105,19 @@ void Button1Click(game::Game& game) {
         if (s[Slot::OrbOfHero] == 2)
             s[Slot::OrbOfHero] = 1;
         itemlive(game);
-        if (game.window.main.menuItem(window::Menu::MouseControl).checked)
+        if (!game.options.keyboard())
             render::buttonfocus(game, game.explore.repeatAction);
     } else if (kind == Dialog::Record) {
-        game.window.main.control("Button35").enabled = true;
-        focus(game, "Button35");
+        game.window.main.control(window::names::Button35).enabled = true;
+        focus(game, window::names::Button35);
     } else if (kind == Dialog::ScriptedBase + kZenoWelcome) {
         kExploreRoutines.zenoWelcomeOk(game);
     } else if (kind >= Dialog::ScriptedBase) {
         // The script that opened the dialog plays on.
         if (!kExploreRoutines.fairyDialogOk(game, kind - Dialog::ScriptedBase))
-            game.window.timer("Timer2").enabled = true;
+            game.window.timer(window::names::Timer2).enabled = true;
     }
-    game.window.main.control("Button1").visible = false;
+    game.window.main.control(window::names::Button1).visible = false;
     closeBox(game);
     render::disp(game);
 }

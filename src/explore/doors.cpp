@@ -5,6 +5,7 @@
 #include "script/executor.h"
 #include "script/script.h"
 #include "state/game.h"
+#include "window/names.h"
 #include "world/tiles.h"
 
 #include <array>
@@ -215,7 +216,7 @@ void dooropen(game::Game& game) {
     const int k = game.explore.stack.beneath().arg2;
     if (kind < 1 || kind > static_cast<int>(kKinds.size()) || !validCell(cell))
         return;
-    game.window.timer("Timer2").intervalMs = kDoorIntervalMs;
+    game.window.timer(window::names::Timer2).intervalMs = kDoorIntervalMs;
     if (k == kDoorFrames)
         timerin(game);
     if (k >= 0 && k <= kDoorFrames) {

@@ -5,6 +5,7 @@
 #include "script/input_lock.h"
 #include "state/game.h"
 #include "window/item_icons.h"
+#include "window/names.h"
 #include "world/items.h"
 
 #include <array>
@@ -51,7 +52,7 @@ void resolveStep(game::Game& game, Direction d) {
 }
 
 window::Control& itemCursor(game::Game& game) {
-    return game.window.main.control("ItemCursor");
+    return game.window.main.control(window::names::ItemCursor);
 }
 
 bool holdsAnyItem(const Status& s) {
@@ -86,9 +87,9 @@ void arrowKey(game::Game& game, Direction d) {
         itemichiwork(game, dir.cursorMove);
         return;
     }
-    const auto* dontUse = game.window.main.find("Button37");
+    const auto* dontUse = game.window.main.find(window::names::Button37);
     if (d == Direction::Up && hasUseButtons(e.cursorSlot) && dontUse && dontUse->visible)
-        focus(game, "Button37");
+        focus(game, window::names::Button37);
 }
 
 // Enter: show the item cursor, or use the item under it as a click on its icon does.
@@ -125,7 +126,7 @@ void chooserPressed(game::Game& game, std::string_view button, std::int32_t acti
     if (!game.window.main.control(button).enabled)
         return;
     timerin(game);
-    game.window.timer("Timer3").enabled = true;
+    game.window.timer(window::names::Timer3).enabled = true;
     game.explore.repeatAction = action;
     game.explore.repeatHeld = true;
     game.status[Slot::FlightDirection] = flight;
@@ -135,41 +136,28 @@ void chooserReleased(game::Game& game, std::string_view button, std::int32_t fli
     if (!game.window.main.control(button).enabled)
         return;
     game.explore.repeatHeld = false;
-    game.window.timer("Timer3").enabled = false;
+    game.window.timer(window::names::Timer3).enabled = false;
     timerin(game);
     game.status[Slot::FlightDirection] = flight;
 }
 
 void showArrowButtons(game::Game& game, bool visible) {
-    for (const auto name : window::kArrowButtons)
+    for (const auto name : window::names::kArrowButtons)
         game.window.main.control(name).visible = visible;
 }
 
-// The three speeds: their menu entry, the timers' interval and the option byte.
-struct Speed {
-    std::string_view entry;
+// The three speeds and the timers' interval at each.
+struct SpeedPace {
+    game::Speed speed;
     int intervalMs;
-    std::uint8_t optionByte;
 };
-constexpr std::array<Speed, 3> kSpeeds = {{
-    {window::Menu::SpeedHigh, 150, 1},
-    {window::Menu::SpeedMiddle, 250, 2},
-    {window::Menu::SpeedLow, 350, 3},
+constexpr std::array<SpeedPace, 3> kSpeeds = {{
+    {game::Speed::High, 150},
+    {game::Speed::Middle, 250},
+    {game::Speed::Low, 350},
 }};
-constexpr std::array<std::string_view, 3> kPacedTimers = {"Timer1", "Timer2", "Timer3"};
-
-void setSpeed(game::Game& game, const Speed& speed) {
-    for (const auto timer : kPacedTimers)
-        game.window.timer(timer).intervalMs = speed.intervalMs;
-    for (const Speed& other : kSpeeds)
-        game.window.main.menuItem(other.entry).checked = other.entry == speed.entry;
-    game.shell.options[persist::Option::Speed] = speed.optionByte;
-}
-
-void checkControlMode(game::Game& game, bool keyboard) {
-    game.window.main.menuItem(window::Menu::KeyboardControl).checked = keyboard;
-    game.window.main.menuItem(window::Menu::MouseControl).checked = !keyboard;
-}
+constexpr std::array<std::string_view, 3> kPacedTimers = {
+    window::names::Timer1, window::names::Timer2, window::names::Timer3};
 
 } // namespace
 
@@ -181,7 +169,7 @@ void stepRequest(game::Game& game, Direction direction) {
 }
 
 void formkeydown(game::Game& game, game::Key key) {
-    if (!game.window.main.menuItem(window::Menu::KeyboardControl).checked)
+    if (!game.options.keyboard())
         return;
     if (!optionsEnabled(game) || !game.explore.stack.empty())
         return;
@@ -208,22 +196,22 @@ void formkeydown(game::Game& game, game::Key key) {
 }
 
 void BitBtn1Click(game::Game& game) {
-    arrowButton(game, "BitBtn1", Direction::Up);
+    arrowButton(game, window::names::BitBtn1, Direction::Up);
 }
 void BitBtn2Click(game::Game& game) {
-    arrowButton(game, "BitBtn2", Direction::Left);
+    arrowButton(game, window::names::BitBtn2, Direction::Left);
 }
 void BitBtn3Click(game::Game& game) {
-    arrowButton(game, "BitBtn3", Direction::Right);
+    arrowButton(game, window::names::BitBtn3, Direction::Right);
 }
 void BitBtn4Click(game::Game& game) {
-    arrowButton(game, "BitBtn4", Direction::Down);
+    arrowButton(game, window::names::BitBtn4, Direction::Down);
 }
 
 void timer3ontimer(game::Game& game) {
     const ExploreState& e = game.explore;
     if (!e.repeatHeld) {
-        game.window.timer("Timer3").enabled = false;
+        game.window.timer(window::names::Timer3).enabled = false;
         return;
     }
     switch (e.repeatAction) {
@@ -246,41 +234,46 @@ void timer3ontimer(game::Game& game) {
 }
 
 void button8onmousedown(game::Game& game) {
-    chooserPressed(game, "Button8", Repeat::FloorUp, 1);
+    chooserPressed(game, window::names::Button8, Repeat::FloorUp, 1);
 }
 void button8onmouseup(game::Game& game) {
-    chooserReleased(game, "Button8", 1);
+    chooserReleased(game, window::names::Button8, 1);
 }
 void button9onmousedown(game::Game& game) {
-    chooserPressed(game, "Button9", Repeat::FloorDown, 2);
+    chooserPressed(game, window::names::Button9, Repeat::FloorDown, 2);
 }
 void button9onmouseup(game::Game& game) {
-    chooserReleased(game, "Button9", 2);
+    chooserReleased(game, window::names::Button9, 2);
+}
+
+void setSpeed(game::Game& game, game::Speed speed) {
+    for (const SpeedPace& pace : kSpeeds) {
+        if (pace.speed != speed)
+            continue;
+        for (const auto timer : kPacedTimers)
+            game.window.timer(timer).intervalMs = pace.intervalMs;
+        game.options.speed = speed;
+    }
 }
 
 void speedhigh(game::Game& game) {
-    setSpeed(game, kSpeeds[0]);
+    setSpeed(game, game::Speed::High);
 }
 void speedmiddle(game::Game& game) {
-    setSpeed(game, kSpeeds[1]);
+    setSpeed(game, game::Speed::Middle);
 }
 void speedlow(game::Game& game) {
-    setSpeed(game, kSpeeds[2]);
+    setSpeed(game, game::Speed::Low);
 }
 
 void timerin(game::Game& game) {
-    for (const Speed* speed : {&kSpeeds[1], &kSpeeds[0], &kSpeeds[2]}) {
-        if (game.window.main.menuItem(speed->entry).checked) {
-            setSpeed(game, *speed);
-            return;
-        }
-    }
+    setSpeed(game, game.options.speed);
 }
 
 void KeyboardControl1Click(game::Game& game) {
     itemdel(game);
     showArrowButtons(game, false);
-    checkControlMode(game, true);
+    game.options.control = game::ControlMode::Keyboard;
     itemdel(game);
     itemlive(game);
 }
@@ -288,7 +281,7 @@ void KeyboardControl1Click(game::Game& game) {
 void MouseControl1Click(game::Game& game) {
     itemdel(game);
     showArrowButtons(game, true);
-    checkControlMode(game, false);
+    game.options.control = game::ControlMode::Mouse;
     itemlive(game);
 }
 

@@ -4,6 +4,7 @@
 
 #include "state/game_fwd.h"
 #include "state/key.h"
+#include "state/options.h"
 #include "world/tower_map.h"
 
 #include <cstdint>
@@ -36,7 +37,7 @@ enum : int { Up = 0, Down = 1, Right = 2, Left = 3, Stay = 4 };
 }
 
 // The number of sub-steps of a walk at the speed that carries the check mark: 8, 16 or 32.
-int walkSubSteps(game::Game& game);
+int walkSubSteps(const game::Game& game);
 
 // itemichiwork: settle the item cursor on a held item, moving on in one direction, and show
 // it over that item's icon; shows nothing when no item is held.
@@ -51,19 +52,22 @@ void button8onmouseup(game::Game& game);
 void button9onmousedown(game::Game& game);
 void button9onmouseup(game::Game& game);
 
-// speedhigh, speedmiddle, speedlow: the animation, command and repeat timers at 150, 250 or
-// 350 ms, the check mark on the chosen speed entry and the speed byte of the options.
+// setSpeed: the animation, command and repeat timers at the pace of the speed, and the
+// options' speed. speedhigh, speedmiddle, speedlow: the animation, command and repeat timers at
+// 150, 250 or 350 ms, and the options' speed.
+void setSpeed(game::Game& game, game::Speed speed);
 void speedhigh(game::Game& game);
 void speedmiddle(game::Game& game);
 void speedlow(game::Game& game);
 
-// timerin: re-apply the speed whose menu entry carries the check mark (Middle, High, Low).
+// timerin: put the timers back at the pace of the options' speed (after a door or a wipe ran
+// them at a pace of its own).
 void timerin(game::Game& game);
 
 // KeyboardControl1Click, MouseControl1Click: the two control modes. Under keyboard control
 // the keys reach formkeydown and the arrow buttons are hidden; under mouse control the arrow
-// buttons step and the keys go to the control that has the focus. Each puts the check mark on
-// its own entry; the options keep the control-mode byte.
+// buttons step and the keys go to the control that has the focus. The options keep the mode;
+// the input lock around the switch reads the mode as it was before it, then the new one.
 void KeyboardControl1Click(game::Game& game);
 void MouseControl1Click(game::Game& game);
 

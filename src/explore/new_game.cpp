@@ -4,10 +4,12 @@
 #include "combat/monsters.h"
 #include "explore/explore_routines.h"
 #include "explore/movement.h"
+#include "render/options_menu.h"
 #include "render/screen.h"
 #include "script/input_lock.h"
 #include "sound/music.h"
 #include "state/game.h"
+#include "window/names.h"
 #include "world/initial_world.h"
 
 namespace game {
@@ -26,12 +28,12 @@ void fill(world::Status& s, int first, int last, std::int32_t value) {
 // the Orb of Hero's list with the text box in its small form.
 void clearLeftovers(Game& game) {
     window::Window& w = game.window.main;
-    w.control("Button1").text = kOkCaption;
+    w.control(window::names::Button1).text = kOkCaption;
     explore::timerin(game);
-    for (const char* pair : {"Button37", "Button38"})
+    for (const std::string_view pair : {window::names::Button37, window::names::Button38})
         w.control(pair).visible = false;
     game.items.itemInUse = 0;
-    if (w.control("Button36").visible)
+    if (w.control(window::names::Button36).visible)
         explore::kExploreRoutines.closeMonsterList(game);
 }
 
@@ -89,19 +91,17 @@ void syokidata2(Game& game) {
     // A missing side-panel or title picture leaves that picture out; play goes on.
     (void)render::resetPlayScreen(game);
     sound::openEffectPlayers(game);
-    if (!game.window.timer("Timer4").enabled) {
+    if (!game.window.timer(window::names::Timer4).enabled) {
         game.combat.currentMonster = combat::kNoMonster;
         combat::monshyouji(game);
     }
 
-    auto& menu = game.window.main;
-    menu.menuItem("&Options/&Wav Sound On").checked = s[Slot::WavOff] == 0;
     if (s[Slot::MusicTrack] != 0) {
-        menu.menuItem("&Options/&BGM On").checked = true;
-        game.shell.options[persist::Option::Music] = 1;
-        if (!game.window.timer("Timer4").enabled)
+        game.options.music = true;
+        if (!game.window.timer(window::names::Timer4).enabled)
             sound::soundplay(game);
     }
+    render::showOptions(game); // the sound effects as the game has them, the music if it plays
     combat::resetZenoRow(game);
 }
 
@@ -109,7 +109,7 @@ void gameover(Game& game) {
     syokidata(game);
     syokidata2(game);
     script::itemlive(game);
-    game.window.timer("Timer1").enabled = true;
+    game.window.timer(window::names::Timer1).enabled = true;
     sound::floorMusic(game);
 }
 

@@ -10,6 +10,7 @@
 #include "script/script.h"
 #include "state/game.h"
 #include "window/item_icons.h"
+#include "window/names.h"
 #include "world/catalogue.h"
 #include "world/tiles.h"
 
@@ -120,12 +121,15 @@ void descend(game::Game& game) {
     Script(game, {{Cmd::Message, kWentDown, 0}, {Cmd::Pause, 0, 0}}).push(game);
 }
 
-int wipeIntervalMs(game::Game& game) {
-    auto& w = game.window.main;
-    if (w.menuItem(window::Menu::SpeedHigh).checked)
+int wipeIntervalMs(const game::Game& game) {
+    switch (game.options.speed) {
+    case game::Speed::High:
         return 5;
-    if (w.menuItem(window::Menu::SpeedMiddle).checked)
+    case game::Speed::Middle:
         return 10;
+    case game::Speed::Low:
+        break;
+    }
     return 15;
 }
 
@@ -135,7 +139,7 @@ void stairs(game::Game& game) {
     const bool up = game.map.tile(game.status[Slot::Floor], game.targetCell) == Tile::StairsUp;
     Script(game).pause(2).push(game);
     if (musicOn(game)) {
-        game.window.timer("Timer1").enabled = false;
+        game.window.timer(window::names::Timer1).enabled = false;
         game.sound().stopMusic();
     }
     clearMonsterPanel(game);
@@ -154,7 +158,7 @@ void stairs(game::Game& game) {
 void kaidanwork(game::Game& game) {
     game.render.frameA = render::Picture(render::kFieldSide, render::kFieldSide);
     game.render.frameB = render::Picture(render::kFieldSide, render::kFieldSide);
-    game.window.timer("Timer1").enabled = false;
+    game.window.timer(window::names::Timer1).enabled = false;
     const int steps = static_cast<int>(render::kSpiral.size());
     Script script(game);
     script.sound(Effect::Stairs).pause();
@@ -166,7 +170,7 @@ void kaidanwork(game::Game& game) {
             script.add(Cmd::MusicRestart);
     }
     script.push(game);
-    game.window.timer("Timer2").intervalMs = wipeIntervalMs(game);
+    game.window.timer(window::names::Timer2).intervalMs = wipeIntervalMs(game);
     timer2on(game);
 }
 

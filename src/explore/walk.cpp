@@ -4,6 +4,7 @@
 #include "render/play_field.h"
 #include "state/game.h"
 #include "window/item_icons.h"
+#include "window/names.h"
 #include "world/items.h"
 
 namespace explore {
@@ -101,7 +102,7 @@ constexpr int cursorDelta(int direction) {
 void placeCursor(game::Game& game, int slot) {
     auto& w = game.window.main;
     const auto& icon = w.control(world::item(slot).icon);
-    auto& cursor = w.control("ItemCursor");
+    auto& cursor = w.control(window::names::ItemCursor);
     cursor.x = icon.x;
     cursor.y = icon.y;
     Picture framed(cursor.width, cursor.height, kCursorFrame);
@@ -113,12 +114,15 @@ void placeCursor(game::Game& game, int slot) {
 
 } // namespace
 
-int walkSubSteps(game::Game& game) {
-    auto& w = game.window.main;
-    if (w.menuItem(window::Menu::SpeedHigh).checked)
+int walkSubSteps(const game::Game& game) {
+    switch (game.options.speed) {
+    case game::Speed::High:
         return 8;
-    if (w.menuItem(window::Menu::SpeedMiddle).checked)
+    case game::Speed::Middle:
         return 16;
+    case game::Speed::Low:
+        break;
+    }
     return 32;
 }
 

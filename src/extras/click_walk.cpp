@@ -1,6 +1,7 @@
 #include "extras/click_walk.h"
 
 #include "state/game.h"
+#include "window/names.h"
 #include "world/tiles.h"
 
 #include <algorithm>
@@ -85,12 +86,12 @@ std::optional<std::vector<int>> walkPath(const game::Game& game, int target) {
 
 std::string_view arrowButtonTowards(int from, int to) {
     if (to == from - kSide)
-        return "BitBtn1";
+        return window::names::BitBtn1;
     if (to == from - 1)
-        return "BitBtn2";
+        return window::names::BitBtn2;
     if (to == from + 1)
-        return "BitBtn3";
-    return "BitBtn4";
+        return window::names::BitBtn3;
+    return window::names::BitBtn4;
 }
 
 bool quietMoment(const game::Game& game) {
@@ -101,13 +102,14 @@ bool quietMoment(const game::Game& game) {
     const auto& others = game.window.secondary;
     const bool windowOpen =
         std::any_of(others.begin(), others.end(), [](const auto& w) { return w.second.visible; });
-    return game.explore.inputLive && game.explore.stack.empty() && !running("Timer2") &&
-           !running("Timer4") && !windowOpen && !game.explore.cursorOpen &&
-           !shown(game, "RichEdit1") && !shown(game, "Panel1");
+    return game.explore.inputLive && game.explore.stack.empty() &&
+           !running(window::names::Timer2) && !running(window::names::Timer4) && !windowOpen &&
+           !game.explore.cursorOpen && !shown(game, window::names::RichEdit1) &&
+           !shown(game, window::names::Panel1);
 }
 
 bool readyToStep(const game::Game& game) {
-    const window::Control* up = game.window.main.find("BitBtn1");
+    const window::Control* up = game.window.main.find(window::names::BitBtn1);
     return up && up->visible && up->enabled && quietMoment(game);
 }
 

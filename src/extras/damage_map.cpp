@@ -4,6 +4,7 @@
 #include "combat/monsters.h"
 #include "state/game.h"
 #include "state/render_state.h"
+#include "window/names.h"
 #include "world/status.h"
 
 #include <array>
@@ -90,7 +91,7 @@ std::optional<int> markedKind(std::uint8_t code) {
 }
 
 bool fieldShown(const game::Game& game) {
-    const window::Control* full = game.window.main.find("Image23");
+    const window::Control* full = game.window.main.find(window::names::Image23);
     return !full || !full->visible;
 }
 

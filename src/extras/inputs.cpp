@@ -7,13 +7,14 @@
 #include "persist/files.h"
 #include "render/panel.h"
 #include "state/game.h"
+#include "window/item_icons.h"
+#include "window/names.h"
 
 #include <string>
 
 namespace extras {
 namespace {
 
-constexpr std::string_view kKeyboardControl = "&Options/&Keyboard Control";
 constexpr const char* kRecordPrompt = "Record the game into the file:";
 constexpr std::string_view kLookingForHint = "Looking for the next move...";
 
@@ -38,13 +39,11 @@ std::string_view keyName(game::Key key) {
 // Would the game act on a key now? Under keyboard control while input is open and no script
 // plays, and always while the Ending window is up (its Enter ends the slideshow).
 bool takesKey(const game::Game& game) {
-    const window::Window* ending = game.window.findWindow("Ending");
+    const window::Window* ending = game.window.findWindow(window::names::Ending);
     if (ending && ending->visible)
         return true;
-    const window::MenuItem* keyboard = game.window.main.findMenu(kKeyboardControl);
-    const window::MenuItem* options = game.window.main.findMenu("&Options");
-    return keyboard && keyboard->checked && options && options->enabled &&
-           game.explore.stack.empty();
+    const window::MenuItem* options = game.window.main.findMenu(window::Menu::Options);
+    return game.options.keyboard() && options && options->enabled && game.explore.stack.empty();
 }
 
 void reportRecorderError(game::Game& game) {
@@ -150,13 +149,13 @@ void showExtraMessage(game::Game& game, const std::string& text) {
 }
 
 bool extrasMenuEntry(game::Game& game, std::string_view path) {
-    if (path == Entry::DamageOnMap)
+    if (path == window::Menu::DamageOnMap)
         toggle(game, game.extras.damageOnMap);
-    else if (path == Entry::ClickToWalk)
+    else if (path == window::Menu::ClickToWalk)
         toggle(game, game.extras.clickToWalk);
-    else if (path == Entry::Record)
+    else if (path == window::Menu::Record)
         recordEntry(game);
-    else if (path == Entry::Hint)
+    else if (path == window::Menu::Hint)
         askForHint(game);
     else
         return false;
@@ -184,11 +183,12 @@ bool release(game::Game& game, std::string_view control) {
 }
 bool closeWindow(game::Game& game, std::string_view window) {
     // Closing the main window ends a playback at once: the game is not asked.
-    if (game.extras.replaying && (window.empty() || window == "Main")) {
+    if (game.extras.replaying && (window.empty() || window == window::names::Main)) {
         game.shell.quitRequested = true;
         return true;
     }
-    return controlInput(game, "close", window.empty() ? "Main" : window, game::closeWindow);
+    return controlInput(game, "close", window.empty() ? window::names::Main : window,
+                        game::closeWindow);
 }
 
 bool menuCommand(game::Game& game, std::string_view path) {
@@ -229,7 +229,7 @@ bool timerTick(game::Game& game, std::string_view timer, std::int64_t nowMs) {
     const bool handled = game::timerTick(game, timer);
     if (handled && game.extras.recorder)
         game.extras.recorder->tick(nowMs, timer);
-    if (timer == "Timer1")
+    if (timer == window::names::Timer1)
         walkOn(game);
     afterEvent(game);
     return handled;
@@ -250,13 +250,13 @@ void clickCell(game::Game& game, int x, int y) {
 
 void showSwitches(game::Game& game) {
     window::Window& w = game.window.main;
-    if (window::MenuItem* e = w.findMenu(Entry::DamageOnMap))
+    if (window::MenuItem* e = w.findMenu(window::Menu::DamageOnMap))
         e->checked = game.extras.damageOnMap;
-    if (window::MenuItem* e = w.findMenu(Entry::ClickToWalk))
+    if (window::MenuItem* e = w.findMenu(window::Menu::ClickToWalk))
         e->checked = game.extras.clickToWalk;
-    if (window::MenuItem* e = w.findMenu(Entry::Record))
+    if (window::MenuItem* e = w.findMenu(window::Menu::Record))
         e->checked = game.extras.recorder != nullptr;
-    if (window::MenuItem* e = w.findMenu(Entry::Menu))
+    if (window::MenuItem* e = w.findMenu(window::Menu::Extras))
         e->enabled = !game.extras.replaying;
 }
 

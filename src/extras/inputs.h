@@ -5,6 +5,8 @@
 // is closed. Everything else reaches the game exactly as it came.
 #pragma once
 
+#include "window/names.h"
+
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -16,14 +18,6 @@ enum class Key;
 } // namespace game
 
 namespace extras {
-
-namespace Entry {
-inline constexpr std::string_view Menu = "E&xtras";
-inline constexpr std::string_view DamageOnMap = "E&xtras/&Damage on Map";
-inline constexpr std::string_view ClickToWalk = "E&xtras/&Click to Walk";
-inline constexpr std::string_view Record = "E&xtras/&Record...";
-inline constexpr std::string_view Hint = "E&xtras/&Hint";
-} // namespace Entry
 
 void keyDown(game::Game& game, game::Key key);
 bool click(game::Game& game, std::string_view control);

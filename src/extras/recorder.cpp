@@ -3,24 +3,14 @@
 #include "extras/click_walk.h"
 #include "persist/saved_game.h"
 #include "persist/saved_games.h"
+#include "render/options_menu.h"
 #include "state/game.h"
 
 #include <algorithm>
 #include <filesystem>
 
 namespace extras {
-namespace {
-
-constexpr std::string_view kMouseControl = "&Options/&Mouse Control";
-constexpr std::string_view kSpeeds[] = {"&Options/&Speed/&High", "&Options/&Speed/&Middle",
-                                        "&Options/&Speed/&Low"};
-
-bool checked(const game::Game& game, std::string_view path) {
-    const window::MenuItem* item = game.window.main.findMenu(path);
-    return item && item->checked;
-}
-
-} // namespace
+namespace {} // namespace
 
 std::string plainMenuPath(std::string_view path) {
     std::string out;
@@ -58,12 +48,9 @@ std::optional<std::string> Recorder::start(game::Game& game, const std::string& 
     r.line("# \"gravenhold --replay FILE\"; it starts from the saved game beside it.");
     r.line("recording " + std::to_string(kRecordingVersion));
     r.line("load-state " + std::filesystem::path(save).filename().string());
-    r.line(checked(game, kMouseControl) ? "menu Options/Mouse Control"
-                                        : "menu Options/Keyboard Control");
-    for (const std::string_view speed : kSpeeds) {
-        if (checked(game, speed))
-            r.line("menu " + plainMenuPath(speed));
-    }
+    // The replay starts under the control mode and at the speed the game had.
+    r.line("menu " + plainMenuPath(render::controlModeEntry(game.options.control)));
+    r.line("menu " + plainMenuPath(render::speedEntry(game.options.speed)));
     r.line("item-cursor " + std::to_string(game.explore.cursorSlot));
     game.setPlatform(&r.platform_);
     game.extras.recorder = std::move(recorder);

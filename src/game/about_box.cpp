@@ -3,28 +3,25 @@
 #include "picture/bmp.h"
 #include "picture/picture_list.h"
 #include "state/game.h"
+#include "window/names.h"
 
 #include <string_view>
 
 namespace game {
 namespace {
 
-constexpr std::string_view kAboutWindow = "About";
-constexpr std::string_view kAboutTimer = "About.Timer1";
+namespace about = window::names::about;
 
-// The Font menu's entries in the order the box reads them, with the box's text size and the
-// size of the game's name.
+constexpr std::string_view kAboutWindow = window::names::About;
+constexpr std::string_view kAboutTimer = window::names::about::Timer1;
+
+// For each entry of the Font menu (Big, Normal, Small, Tiny), the box's text size and the size
+// of the game's name.
 struct AboutFont {
-    std::string_view entry;
     int text;
     int productName;
 };
-constexpr AboutFont kAboutFonts[] = {
-    {"&Options/&Font/&Big", 12, 16},
-    {"&Options/&Font/&Normal", 10, 14},
-    {"&Options/&Font/&Small", 9, 13},
-    {"&Options/&Font/&Tiny", 8, 12},
-};
+constexpr AboutFont kAboutFonts[] = {{12, 16}, {10, 14}, {9, 13}, {8, 12}};
 
 // The box's three pictures, kept with the game's pictures: the villain in two poses and the
 // thief.
@@ -33,13 +30,14 @@ struct AboutPicture {
     const char* file;
 };
 constexpr AboutPicture kAboutPictures[] = {
-    {"ProgramIcon", "about-zeno1.bmp"},
-    {"Image2", "about-zeno2.bmp"},
-    {"Image1", "about-thief.bmp"},
+    {about::ProgramIcon, "about-zeno1.bmp"},
+    {about::Image2, "about-zeno2.bmp"},
+    {about::Image1, "about-thief.bmp"},
 };
 
 // The controls that take the box's text size.
-constexpr std::string_view kTextControls[] = {"Label1", "OKButton", "Panel1", "Version"};
+constexpr std::string_view kTextControls[] = {about::Label1, about::OKButton, about::Panel1,
+                                              about::Version};
 
 window::Window& aboutBox(Game& game) {
     return *game.window.findWindow(kAboutWindow);
@@ -62,40 +60,39 @@ void loadPictures(Game& game, window::Window& box) {
 } // namespace
 
 void aboutFormActivate(Game& game) {
-    const AboutFont* chosen = nullptr;
-    for (const AboutFont& font : kAboutFonts)
-        if (game.window.main.menuItem(font.entry).checked)
-            chosen = &font;
-    if (!chosen)
+    // Fonts that are no pair of the menu leave the box's own sizes.
+    const auto choice = fontChoice(game.options.fonts);
+    if (!choice)
         return;
+    const AboutFont* chosen = &kAboutFonts[static_cast<std::size_t>(*choice)];
     window::Window& box = aboutBox(game);
     for (std::string_view name : kTextControls)
         box.control(name).fontSize = chosen->text;
-    box.control("ProductName").fontSize = chosen->productName;
+    box.control(about::ProductName).fontSize = chosen->productName;
 }
 
 void aboutTimer1Timer(Game& game) {
     window::Window& box = aboutBox(game);
-    if (box.control("ProgramIcon").visible) {
-        show(box, "Image2", true);
-        show(box, "ProgramIcon", false);
-    } else if (box.control("Image2").visible) {
-        show(box, "ProgramIcon", true);
-        show(box, "Image2", false);
+    if (box.control(about::ProgramIcon).visible) {
+        show(box, about::Image2, true);
+        show(box, about::ProgramIcon, false);
+    } else if (box.control(about::Image2).visible) {
+        show(box, about::ProgramIcon, true);
+        show(box, about::Image2, false);
     }
 }
 
 void aboutVillainClick(Game& game) {
     window::Window& box = aboutBox(game);
-    show(box, "Image1", true);
-    show(box, "ProgramIcon", false);
-    show(box, "Image2", false);
+    show(box, about::Image1, true);
+    show(box, about::ProgramIcon, false);
+    show(box, about::Image2, false);
 }
 
 void aboutThiefClick(Game& game) {
     window::Window& box = aboutBox(game);
-    show(box, "Image1", false);
-    show(box, "ProgramIcon", true);
+    show(box, about::Image1, false);
+    show(box, about::ProgramIcon, true);
 }
 
 void aboutClose(Game& game) {

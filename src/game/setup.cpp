@@ -7,6 +7,7 @@
 #include "render/play_field.h"
 #include "script/input_lock.h"
 #include "state/game.h"
+#include "window/names.h"
 #include "world/items.h"
 #include "world/tiles.h"
 
@@ -84,13 +85,13 @@ bool placeHero(Game& game, int floor, int x, int y) {
 }
 
 void putSavedGame(Game& game, const persist::LoadedGame& saved) {
-    game.window.timer("Timer4").enabled = false; // a load ends the opening
+    game.window.timer(window::names::Timer4).enabled = false; // a load ends the opening
     script::itemdel(game);
     game.map = saved.map;
     game.status = saved.status;
     syokidata2(game);
     script::itemlive(game);
-    game.window.timer("Timer1").enabled = true;
+    game.window.timer(window::names::Timer1).enabled = true;
 }
 
 bool placeItemCursor(Game& game, int slot) {

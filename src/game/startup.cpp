@@ -9,6 +9,7 @@
 #include "sound/music.h"
 #include "state/game.h"
 #include "window/item_icons.h"
+#include "window/names.h"
 
 #include <optional>
 #include <string>
@@ -21,15 +22,13 @@ using world::Slot::KeepProgress;
 using world::Slot::LapLevel;
 using world::Slot::SaveMarker;
 
-constexpr std::string_view kPrologueEntry = "&Options/&Prologue";
-constexpr std::string_view kMusicEntry = "&Options/&BGM On";
-
 // The window's left edge: a screen no wider than the window hides the window's border
 // just off the left edge.
 constexpr int kNarrowScreenLeft = -4;
 
 // The background pictures the start-up hides until a game shows them.
-constexpr std::string_view kBackgrounds[] = {"Image1", "Image2", "Image3"};
+constexpr std::string_view kBackgrounds[] = {window::names::Image1, window::names::Image2,
+                                             window::names::Image3};
 
 // Report an error of the start-up to the player; true when there was one, which stops the
 // start-up at that step.
@@ -54,30 +53,26 @@ void resetItemCursor(Game& game) {
     game.explore.cursorSlot = 0;
 }
 
-bool prologueChecked(Game& game) {
-    return game.window.main.menuItem(kPrologueEntry).checked;
-}
-
 // Steps 11 and 12: read and apply the options; the opening plays instead of the animation when
 // the options read (the built-in ones without a file) ask for it, so the "&Prologue" check
-// mark and what happens at start-up always agree. A window built with the entry unchecked
-// never plays it. True when the opening plays.
+// mark and what happens at start-up always agree. A game whose prologue was switched off
+// before its start-up never plays it. True when the opening plays.
 bool applyOptions(Game& game) {
-    const bool built = prologueChecked(game);
+    const bool before = game.options.prologue;
     persist::optionload(game);
     persist::optionl1(game);
-    const bool opening = built && prologueChecked(game);
+    const bool opening = before && game.options.prologue;
     if (opening) {
         game.scenes.prologueFrame = 0;
-        game.window.timer("Timer4").enabled = true;
-        game.window.timer("Timer1").enabled = false;
+        game.window.timer(window::names::Timer4).enabled = true;
+        game.window.timer(window::names::Timer1).enabled = false;
     }
     return opening;
 }
 
 // Game Quit and Exit: stop the music and ask the shell to end the program.
 void quit(Game& game) {
-    if (game.window.main.menuItem(kMusicEntry).checked)
+    if (game.options.music)
         game.sound().stopMusic();
     game.shell.quitRequested = true;
 }
@@ -115,7 +110,7 @@ void formactivate(Game& game) {
 }
 
 void GameStart1Click(Game& game) {
-    game.window.timer("Timer4").enabled = false;
+    game.window.timer(window::names::Timer4).enabled = false;
     game.status[LapLevel] = 0;
     game.status[KeepProgress] = 0;
     gameover(game);

@@ -2,6 +2,7 @@
 
 #include "game/events.h"
 #include "state/game.h"
+#include "window/names.h"
 
 #include <algorithm>
 
@@ -66,7 +67,7 @@ void playTimers(Game& game, VirtualClock& clock, std::int64_t limit, bool untilI
 }
 
 bool commandTimerStopped(const Game& game) {
-    const window::Timer* commandTimer = game.window.findTimer("Timer2");
+    const window::Timer* commandTimer = game.window.findTimer(window::names::Timer2);
     return !commandTimer || !commandTimer->enabled;
 }
 

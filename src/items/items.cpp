@@ -14,6 +14,7 @@
 #include "script/script.h"
 #include "state/game.h"
 #include "window/main_window.h"
+#include "window/names.h"
 #include "world/catalogue.h"
 #include "world/items.h"
 #include "world/tiles.h"
@@ -261,8 +262,9 @@ void useSuperMattock(game::Game& game) {
     script.add(SidePanels).add(Message, kSuperMattockUsed).push(game);
 }
 
-std::string imageName(int image) {
-    return "Image" + std::to_string(image);
+// The icon of picture control number `image` (4..18).
+std::string_view imageName(int image) {
+    return window::names::kItemIconImages[static_cast<std::size_t>(image - 4)];
 }
 
 // img8work .. img17work: close input and open the Use / Don't use pair under the icon.
@@ -273,30 +275,30 @@ void askUse(game::Game& game, const world::Item& item) {
     game.items.itemInUse = item.use;
     auto& w = game.window.main;
     const window::Control& icon = w.control(item.icon);
-    window::Control& dontUse = w.control("Button37");
-    window::Control& use = w.control("Button38");
+    window::Control& dontUse = w.control(window::names::Button37);
+    window::Control& use = w.control(window::names::Button38);
     dontUse.x = use.x = icon.x - 16;
     dontUse.y = icon.y + 32;
     use.y = icon.y + 48;
     dontUse.visible = use.visible = true;
     dontUse.enabled = use.enabled = true;
-    window::setFocus(game.window.main, "Button37");
+    window::setFocus(game.window.main, window::names::Button37);
 }
 
 void hideUsePair(game::Game& game) {
-    game.window.main.control("Button37").visible = false;
-    game.window.main.control("Button38").visible = false;
+    game.window.main.control(window::names::Button37).visible = false;
+    game.window.main.control(window::names::Button38).visible = false;
 }
 
 } // namespace
 
-bool clickable(game::Game& game, std::string_view control) {
+bool clickable(const game::Game& game, std::string_view control) {
     const window::Control* c = game.window.main.find(control);
     return c && c->visible && c->enabled;
 }
 
 void iconClicked(game::Game& game, int image) {
-    const std::string icon = imageName(image);
+    const std::string_view icon = imageName(image);
     if (!game.window.main.control(icon).enabled)
         return;
     const world::Item* item = world::itemOfIcon(icon);
@@ -323,14 +325,14 @@ void iconClicked(game::Game& game, int image) {
 }
 
 void Button37Click(game::Game& game) {
-    if (!clickable(game, "Button37"))
+    if (!clickable(game, window::names::Button37))
         return;
     hideUsePair(game);
     script::itemlive(game);
 }
 
 void Button38Click(game::Game& game) {
-    if (!clickable(game, "Button38"))
+    if (!clickable(game, window::names::Button38))
         return;
     hideUsePair(game);
     const world::Item* item = world::itemInUse(game.items.itemInUse);

@@ -21,7 +21,7 @@ void Button37Click(game::Game& game);
 void Button38Click(game::Game& game);
 
 // True when a control of the main window is shown and can be clicked.
-bool clickable(game::Game& game, std::string_view control);
+bool clickable(const game::Game& game, std::string_view control);
 
 // The click on an icon, by its picture number (Image4 .. Image17).
 void iconClicked(game::Game& game, int image);

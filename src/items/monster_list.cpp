@@ -4,11 +4,11 @@
 #include "combat/damage.h"
 #include "combat/monsters.h"
 #include "items/items.h"
-#include "persist/options.h"
 #include "render/panel.h"
 #include "script/input_lock.h"
 #include "state/game.h"
 #include "window/main_window.h"
+#include "window/names.h"
 #include "world/catalogue.h"
 #include "world/tiles.h"
 
@@ -27,25 +27,25 @@ constexpr int kOffenseLine = 215;
 constexpr int kDefenseLine = 216;
 
 // The controls of row k of the list.
-std::string pictureOf(int row) {
-    return "Image" + std::to_string(24 + row);
+std::string_view pictureOf(int row) {
+    return window::names::kListPictures[static_cast<std::size_t>(row)];
 }
-std::string nameOf(int row) {
-    return "Edit" + std::to_string(13 + 2 * row);
+std::string_view nameOf(int row) {
+    return window::names::kListNames[static_cast<std::size_t>(row)];
 }
-std::string strengthOf(int row) {
-    return "Edit" + std::to_string(14 + 2 * row);
+std::string_view strengthOf(int row) {
+    return window::names::kListStrengths[static_cast<std::size_t>(row)];
 }
-std::string forecastOf(int row) {
-    return "Edit" + std::to_string(27 + row);
+std::string_view forecastOf(int row) {
+    return window::names::kListForecasts[static_cast<std::size_t>(row)];
 }
 
 // Every control of the list but its "OK": the panel, the pictures and the fields.
 template <typename Visit> void forEachListControl(game::Game& game, Visit visit) {
     auto& w = game.window.main;
-    visit(w.control("Panel1"));
+    visit(w.control(window::names::Panel1));
     for (int row = 0; row < kListedMonsterRows; ++row) {
-        for (const std::string& name :
+        for (const std::string_view name :
              {pictureOf(row), nameOf(row), strengthOf(row), forecastOf(row)})
             visit(w.control(name));
     }
@@ -53,12 +53,12 @@ template <typename Visit> void forEachListControl(game::Game& game, Visit visit)
 
 // The box over the play field in its small form, above the list, with the small font.
 void smallBox(game::Game& game) {
-    window::Control& box = game.window.main.control("RichEdit1");
+    window::Control& box = game.window.main.control(window::names::RichEdit1);
     box.x = 141;
     box.y = 16;
     box.width = 358;
     box.height = 56;
-    box.fontSize = game.shell.options[persist::Option::SmallFont];
+    box.fontSize = game.options.fonts.small;
 }
 
 // The monster kind the list names for a tile: one-cell monsters by their first picture, the
@@ -107,13 +107,13 @@ void img6work(game::Game& game) {
     smallBox(game);
     if (game.status[Slot::OrbOfHero] != 1)
         return;
-    game.window.timer("Timer1").enabled = false;
+    game.window.timer(window::names::Timer1).enabled = false;
     script::itemdel(game);
     forEachListControl(game, [](window::Control& c) {
         c.picture = render::Picture{};
         c.text.clear();
     });
-    game.window.main.control("RichEdit1").text = catalogueLine(kSearchLine);
+    game.window.main.control(window::names::RichEdit1).text = catalogueLine(kSearchLine);
     game.items.listedCount = 0;
     const int floor = game.status[Slot::Floor];
     for (int cell = 0; cell < kCells; ++cell) {
@@ -123,9 +123,9 @@ void img6work(game::Game& game) {
         }
     }
     forEachListControl(game, [](window::Control& c) { c.visible = true; });
-    game.window.main.control("RichEdit1").visible = true;
-    game.window.main.control("Button36").visible = true;
-    window::setFocus(game.window.main, "Button36");
+    game.window.main.control(window::names::RichEdit1).visible = true;
+    game.window.main.control(window::names::Button36).visible = true;
+    window::setFocus(game.window.main, window::names::Button36);
 }
 
 void hideMonsterList(game::Game& game) {
@@ -135,18 +135,18 @@ void hideMonsterList(game::Game& game) {
         c.text.clear();
     });
     auto& w = game.window.main;
-    w.control("Button36").visible = false;
+    w.control(window::names::Button36).visible = false;
     characters::openBox(game, {}); // the box back in its large form, then out of sight
     characters::closeBox(game);
 }
 
 void Button36Click(game::Game& game) {
-    if (!clickable(game, "Button36"))
+    if (!clickable(game, window::names::Button36))
         return;
     hideMonsterList(game);
     script::itemlive(game);
     render::keydisplay(game);
-    game.window.timer("Timer1").enabled = true;
+    game.window.timer(window::names::Timer1).enabled = true;
 }
 
 } // namespace items

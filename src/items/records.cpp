@@ -6,6 +6,7 @@
 #include "state/explore_state.h"
 #include "state/game.h"
 #include "window/main_window.h"
+#include "window/names.h"
 
 #include <array>
 #include <string>
@@ -23,14 +24,15 @@ constexpr std::array<int, kAdviceRecords> kAdviceFlags = {
 constexpr std::int32_t kHeardWithOrb = 2; // the advice was told while the orb was held
 constexpr int kFirstAdviceLine = 62;      // AdviceIndex i shows catalogue line 62 + i
 
-std::string recordButton(int n) {
-    return "Button" + std::to_string(10 + n);
+// The button of advice n (1..24).
+std::string_view recordButton(int n) {
+    return window::names::kRecordButtons[static_cast<std::size_t>(n - 1)];
 }
 
 void showRecordButtons(game::Game& game, bool visible) {
     for (int n = 1; n <= kAdviceRecords; ++n)
         game.window.main.control(recordButton(n)).visible = visible;
-    game.window.main.control("Button35").visible = visible;
+    game.window.main.control(window::names::Button35).visible = visible;
 }
 
 } // namespace
@@ -48,8 +50,8 @@ void img5work(game::Game& game) {
             game.status[kAdviceFlags[static_cast<std::size_t>(n - 1)]] == kHeardWithOrb;
     }
     showRecordButtons(game, true);
-    w.control("Button35").enabled = true;
-    window::setFocus(game.window.main, "Button35");
+    w.control(window::names::Button35).enabled = true;
+    window::setFocus(game.window.main, window::names::Button35);
 }
 
 void recordClicked(game::Game& game, int n) {
@@ -61,7 +63,7 @@ void recordClicked(game::Game& game, int n) {
 }
 
 void Button35Click(game::Game& game) {
-    if (!clickable(game, "Button35"))
+    if (!clickable(game, window::names::Button35))
         return;
     characters::closeBox(game);
     game.explore.dialogKind = explore::Dialog::Talk;

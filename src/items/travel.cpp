@@ -13,6 +13,7 @@
 #include "state/explore_state.h"
 #include "state/game.h"
 #include "window/main_window.h"
+#include "window/names.h"
 #include "world/tiles.h"
 
 #include <array>
@@ -37,10 +38,11 @@ constexpr int kUsedTheOrb = 23;    // "Used the orb of flying!"
 constexpr int kSkippedFloor = 44; // no flight stops on floor 44, as no stairs lead there
 constexpr int kLowestDestination = 1;
 
-constexpr std::array<std::string_view, 3> kChooserButtons = {"Button8", "Button9", "Button10"};
+constexpr std::array<std::string_view, 3> kChooserButtons = {
+    window::names::Button8, window::names::Button9, window::names::Button10};
 
-bool choosing(game::Game& game) {
-    return game.window.main.control("Button10").visible;
+bool choosing(const game::Game& game) {
+    return game.window.main.control(window::names::Button10).visible;
 }
 
 // Name what stands beside the hero, above, left, right and below (mmes), the last one found
@@ -148,16 +150,16 @@ void img4work(game::Game& game) {
         button.visible = true;
         button.enabled = true;
     }
-    window::setFocus(game.window.main, "Button10");
+    window::setFocus(game.window.main, window::names::Button10);
 }
 
 void Button8Click(game::Game& game) {
-    if (clickable(game, "Button8") && stepUp(game))
+    if (clickable(game, window::names::Button8) && stepUp(game))
         thiefLeavesFloorTwo(game);
 }
 
 void Button9Click(game::Game& game) {
-    if (clickable(game, "Button9"))
+    if (clickable(game, window::names::Button9))
         stepDown(game);
 }
 
@@ -171,7 +173,7 @@ void floorChoiceRepeat(game::Game& game, std::int32_t repeatAction) {
 }
 
 void Button10Click(game::Game& game) {
-    if (!clickable(game, "Button10"))
+    if (!clickable(game, window::names::Button10))
         return;
     for (const auto name : kChooserButtons)
         game.window.main.control(name).visible = false;

@@ -4,6 +4,7 @@
 #include "persist/folders.h"
 #include "persist/settings.h"
 #include "state/game.h"
+#include "window/names.h"
 
 #include <algorithm>
 #include <filesystem>
@@ -15,14 +16,16 @@ namespace {
 
 namespace fs = std::filesystem;
 
-constexpr std::string_view kDataFolderWindow = "DataFolder";
-constexpr std::string_view kFolderField = "Edit1";
-constexpr std::string_view kPlaceList = "DriveComboBox1";
-constexpr std::string_view kTree = "DirectoryListBox1";
-constexpr std::string_view kFiles = "FileListBox1";
-constexpr std::string_view kOkButton = "Button1";
+constexpr std::string_view kDataFolderWindow = window::names::DataFolder;
+namespace datafolder = window::names::datafolder;
+constexpr std::string_view kFolderField = datafolder::Edit1;
+constexpr std::string_view kPlaceList = datafolder::DriveComboBox1;
+constexpr std::string_view kTree = datafolder::DirectoryListBox1;
+constexpr std::string_view kFiles = datafolder::FileListBox1;
+constexpr std::string_view kOkButton = datafolder::Button1;
 // The controls that take the dialog font size: the title line and the buttons.
-constexpr std::string_view kLargeFontControls[] = {"Label1", "Button1", "Button2", "Button3"};
+constexpr std::string_view kLargeFontControls[] = {datafolder::Label1, datafolder::Button1,
+                                                   datafolder::Button2, datafolder::Button3};
 
 constexpr const char* kMakeCaption = "Make Directory";
 constexpr const char* kMakePrompt = "Please, input the name of directory";
@@ -91,8 +94,8 @@ std::vector<std::string> places() {
 
 // The small size for the field and the lists, the dialog size for the title and the buttons.
 void applyFonts(game::Game& game, window::Window& w) {
-    const int small = game.shell.options[Option::SmallFont];
-    const int large = game.shell.options[Option::DialogFont];
+    const int small = game.options.fonts.small;
+    const int large = game.options.fonts.dialog;
     for (window::Control& c : w.controls)
         c.fontSize = std::find(std::begin(kLargeFontControls), std::end(kLargeFontControls),
                                c.name) != std::end(kLargeFontControls)

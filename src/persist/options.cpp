@@ -2,49 +2,29 @@
 
 #include "explore/movement.h"
 #include "persist/files.h"
+#include "render/options_menu.h"
 #include "sound/switches.h"
 #include "state/game.h"
+#include "window/names.h"
 
 #include <algorithm>
-#include <iterator>
 #include <string_view>
 
 namespace persist {
 namespace {
 
-// The Font menu's entries and the size pair each one stands for.
-struct FontPair {
-    std::string_view entry;
-    std::uint8_t small;
-    std::uint8_t dialog;
-};
-constexpr FontPair kFontPairs[] = {
-    {"&Options/&Font/&Big", 12, 14},
-    {"&Options/&Font/&Normal", 10, 12},
-    {"&Options/&Font/&Small", 9, 11},
-    {"&Options/&Font/&Tiny", 8, 10},
-};
+using game::FontChoice;
+using game::Options;
 
 // The controls that take the small size: the status figures and the monster panel fields.
-constexpr std::string_view kSmallFontControls[] = {"Memo1", "Memo2", "Memo3", "Memo4",
-                                                   "Memo5", "Memo6", "Memo7", "Memo8"};
+constexpr std::string_view kSmallFontControls[] = {
+    window::names::Memo1, window::names::Memo2, window::names::Memo3, window::names::Memo4,
+    window::names::Memo5, window::names::Memo6, window::names::Memo7, window::names::Memo8};
 // The controls that take the dialog size: the message line, the dialogue box and the four
 // choice buttons of merchants and altars.
-constexpr std::string_view kDialogFontControls[] = {"Edit8",    "RichEdit1", "Button39",
-                                                    "Button40", "Button41",  "Button42"};
-
-constexpr std::string_view kHighEntry = "&Options/&Speed/&High";
-constexpr std::string_view kLowEntry = "&Options/&Speed/&Low";
-
-constexpr std::string_view kPrologueEntry = "&Options/&Prologue";
-
-OptionBlock& options(game::Game& game) {
-    return game.shell.options;
-}
-
-window::MenuItem& entry(game::Game& game, std::string_view path) {
-    return game.window.main.menuItem(path);
-}
+constexpr std::string_view kDialogFontControls[] = {
+    window::names::Edit8,    window::names::RichEdit1, window::names::Button39,
+    window::names::Button40, window::names::Button41,  window::names::Button42};
 
 void setFontSize(game::Game& game, std::span<const std::string_view> controls, int size) {
     for (std::string_view name : controls)
@@ -52,123 +32,136 @@ void setFontSize(game::Game& game, std::span<const std::string_view> controls, i
             c->fontSize = size;
 }
 
-void chooseFont(game::Game& game, const FontPair& pair) {
-    options(game)[Option::SmallFont] = pair.small;
-    options(game)[Option::DialogFont] = pair.dialog;
-    options(game)[Option::Zero] = 0;
+bool isSmallFont(std::uint8_t size) {
+    return std::any_of(game::kFontPairs.begin(), game::kFontPairs.end(),
+                       [&](const game::FontSizes& p) { return p.small == size; });
+}
+bool isDialogFont(std::uint8_t size) {
+    return std::any_of(game::kFontPairs.begin(), game::kFontPairs.end(),
+                       [&](const game::FontSizes& p) { return p.dialog == size; });
+}
+
+void applyControlMode(game::Game& game, game::ControlMode mode) {
+    if (mode == game::ControlMode::Keyboard)
+        explore::KeyboardControl1Click(game);
+    else
+        explore::MouseControl1Click(game);
+}
+
+void chooseFont(game::Game& game, FontChoice choice) {
+    game.options.fonts = game::kFontPairs[static_cast<std::size_t>(choice)];
     fontsizein(game);
+    render::showOptions(game);
+}
+
+void chooseControlMode(game::Game& game, game::ControlMode mode) {
+    applyControlMode(game, mode);
+    render::showOptions(game);
 }
 
 } // namespace
 
-bool validOptionByte(std::size_t n, std::uint8_t value) {
-    switch (n) {
-    case Option::SmallFont:
-        return std::any_of(std::begin(kFontPairs), std::end(kFontPairs),
-                           [&](const FontPair& p) { return p.small == value; });
-    case Option::DialogFont:
-        return std::any_of(std::begin(kFontPairs), std::end(kFontPairs),
-                           [&](const FontPair& p) { return p.dialog == value; });
-    case Option::Speed:
-        return value >= 1 && value <= 3;
-    case Option::ControlMode:
-    case Option::Prologue:
-    case Option::Music:
-    case Option::WavOff:
-        return value <= 1;
-    default: // the byte that is always 0 and the two reserved ones
-        return value == 0;
-    }
+Options optionsFromBytes(std::span<const std::uint8_t> bytes) {
+    Options o = game::kBuiltInOptions;
+    if (bytes.size() < kOptionBytes)
+        return o;
+    if (isSmallFont(bytes[Option::SmallFont]))
+        o.fonts.small = bytes[Option::SmallFont];
+    if (isDialogFont(bytes[Option::DialogFont]))
+        o.fonts.dialog = bytes[Option::DialogFont];
+    if (const std::uint8_t speed = bytes[Option::Speed]; speed >= 1 && speed <= 3)
+        o.speed = static_cast<game::Speed>(speed);
+    if (const std::uint8_t mode = bytes[Option::ControlMode]; mode <= 1)
+        o.control = static_cast<game::ControlMode>(mode);
+    if (bytes[Option::Prologue] <= 1)
+        o.prologue = bytes[Option::Prologue] == 1;
+    if (bytes[Option::Music] <= 1)
+        o.music = bytes[Option::Music] == 1;
+    if (bytes[Option::WavOff] <= 1)
+        o.wavSound = bytes[Option::WavOff] == 0;
+    return o;
 }
 
-OptionBlock optionsFromBytes(std::span<const std::uint8_t> bytes) {
-    if (bytes.size() < kOptionBytes)
-        return kBuiltInOptions;
-    OptionBlock block = kBuiltInOptions;
-    for (std::size_t n = 0; n < kOptionBytes; ++n)
-        if (validOptionByte(n, bytes[n]))
-            block[n] = bytes[n];
+OptionBlock optionBytes(const Options& o) {
+    OptionBlock block{};
+    block[Option::SmallFont] = o.fonts.small;
+    block[Option::DialogFont] = o.fonts.dialog;
+    block[Option::Speed] = static_cast<std::uint8_t>(o.speed);
+    block[Option::ControlMode] = static_cast<std::uint8_t>(o.control);
+    block[Option::Prologue] = o.prologue ? 1 : 0;
+    block[Option::Music] = o.music ? 1 : 0;
+    block[Option::WavOff] = o.wavSound ? 0 : 1;
     return block;
 }
 
 void optionload(game::Game& game) {
     const auto bytes = readBytes(inFolder(game.folders.save, kOptionFile), kOptionBytes);
-    options(game) = bytes ? optionsFromBytes(*bytes) : kBuiltInOptions;
+    game.options = bytes ? optionsFromBytes(*bytes) : game::kBuiltInOptions;
 }
 
 void optionl1(game::Game& game) {
-    const OptionBlock& o = options(game);
+    const Options o = game.options;
     fontsizein(game);
-    switch (o[Option::Speed]) {
-    case 1:
-        explore::speedhigh(game);
-        break;
-    case 3:
-        explore::speedlow(game);
-        break;
-    default:
-        explore::speedmiddle(game);
-        break;
-    }
-    if (o[Option::ControlMode] == 1)
-        explore::KeyboardControl1Click(game);
-    else
-        explore::MouseControl1Click(game);
-    entry(game, kPrologueEntry).checked = o[Option::Prologue] == 1;
-    sound::setMusicSwitch(game, o[Option::Music] == 1);
-    sound::setWavSwitch(game, o[Option::WavOff] == 0);
+    explore::setSpeed(game, o.speed);
+    applyControlMode(game, o.control);
+    sound::setMusicSwitch(game, o.music);
+    sound::setWavSwitch(game, o.wavSound);
+    render::showOptions(game);
 }
 
 void fontsizein(game::Game& game) {
-    const OptionBlock& o = options(game);
-    for (const FontPair& pair : kFontPairs)
-        entry(game, pair.entry).checked =
-            pair.small == o[Option::SmallFont] && pair.dialog == o[Option::DialogFont];
-    setFontSize(game, kSmallFontControls, o[Option::SmallFont]);
-    setFontSize(game, kDialogFontControls, o[Option::DialogFont]);
+    setFontSize(game, kSmallFontControls, game.options.fonts.small);
+    setFontSize(game, kDialogFontControls, game.options.fonts.dialog);
 }
 
-void Large1Click(game::Game& game) {
-    chooseFont(game, kFontPairs[0]);
+void MouseControl1Click(game::Game& game) {
+    chooseControlMode(game, game::ControlMode::Mouse);
 }
-void Normal1Click(game::Game& game) {
-    chooseFont(game, kFontPairs[1]);
-}
-void Small1Click(game::Game& game) {
-    chooseFont(game, kFontPairs[2]);
-}
-void tiny1Click(game::Game& game) {
-    chooseFont(game, kFontPairs[3]);
+void KeyboardControl1Click(game::Game& game) {
+    chooseControlMode(game, game::ControlMode::Keyboard);
 }
 
-void keyboardControlEntry(game::Game& game) {
-    explore::KeyboardControl1Click(game);
-    options(game)[Option::ControlMode] = 1;
-}
-void mouseControlEntry(game::Game& game) {
-    explore::MouseControl1Click(game);
-    options(game)[Option::ControlMode] = 0;
+void chooseSpeed(game::Game& game, game::Speed speed) {
+    explore::setSpeed(game, speed);
+    render::showOptions(game);
 }
 
 void K5Click(game::Game& game) {
-    window::MenuItem& prologue = entry(game, kPrologueEntry);
-    prologue.checked = !prologue.checked;
-    options(game)[Option::Prologue] = prologue.checked ? 1 : 0;
+    game.options.prologue = !game.options.prologue;
+    render::showOptions(game);
+}
+
+void wavon1Click(game::Game& game) {
+    sound::setWavSwitch(game, game.status[world::Slot::WavOff] != 0);
+    render::showOptions(game);
+}
+
+void BGMON1Click(game::Game& game) {
+    sound::setMusicSwitch(game, game.status[world::Slot::MusicTrack] == 0);
+    render::showOptions(game);
+}
+
+void Large1Click(game::Game& game) {
+    chooseFont(game, FontChoice::Big);
+}
+void Normal1Click(game::Game& game) {
+    chooseFont(game, FontChoice::Normal);
+}
+void Small1Click(game::Game& game) {
+    chooseFont(game, FontChoice::Small);
+}
+void tiny1Click(game::Game& game) {
+    chooseFont(game, FontChoice::Tiny);
 }
 
 void NormalOption1Click(game::Game& game) {
-    options(game) = kInitialOptions;
+    game.options = game::kInitialOptions;
     optionl1(game);
 }
 
 void OptionSave1Click(game::Game& game) {
-    OptionBlock o = options(game);
-    o[Option::SmallFont] = static_cast<std::uint8_t>(game.window.main.control("Memo1").fontSize);
-    o[Option::DialogFont] = static_cast<std::uint8_t>(game.window.main.control("Edit8").fontSize);
-    o[Option::Zero] = 0;
-    o[Option::Speed] = entry(game, kHighEntry).checked ? 1 : entry(game, kLowEntry).checked ? 3 : 2;
-    options(game) = o;
-    if (auto error = writeBytes(inFolder(game.folders.save, kOptionFile), o))
+    if (auto error =
+            writeBytes(inFolder(game.folders.save, kOptionFile), optionBytes(game.options)))
         game.platform().messageBox(*error);
 }
 

@@ -5,6 +5,7 @@
 #include "persist/saved_game.h"
 #include "persist/saved_games.h"
 #include "state/game.h"
+#include "window/names.h"
 
 #include <algorithm>
 #include <string_view>
@@ -20,10 +21,9 @@ using world::Slot::Floor;
 using world::Slot::Life;
 using world::Slot::Offense;
 
-constexpr std::string_view kRankingWindow = "Ranking";
-constexpr std::string_view kExitButton = "Button6";
-constexpr std::string_view kTitle = "Label1";
-constexpr int kFirstFloorButton = 1;
+constexpr std::string_view kRankingWindow = window::names::Ranking;
+constexpr std::string_view kExitButton = window::names::ranking::Button6;
+constexpr std::string_view kTitle = window::names::ranking::Label1;
 
 constexpr const char* kNameCaption = "Input your name";
 constexpr const char* kNamePrompt = "Please input within 18 words";
@@ -41,20 +41,17 @@ RankingState& state(game::Game& game) {
     return game.persist.ranking;
 }
 
-std::string numbered(const char* stem, int n) {
-    return stem + std::to_string(n);
-}
-
 // The cell of place r (0..9) in shown column c: Edit(6r + c + 1).
 window::Control& cell(window::Window& w, int r, int c) {
-    return w.control(numbered("Edit", Shown::Count * r + c + 1));
+    return w.control(std::string(window::names::ranking::CellStem) +
+                     std::to_string(Shown::Count * r + c + 1));
 }
 
 // The window's fonts follow the main window's font pair: the small size for the table, the
 // buttons and the heads, the dialog size for the title.
 void applyFonts(game::Game& game, window::Window& w) {
-    const int table = game.shell.options[Option::SmallFont];
-    const int title = game.shell.options[Option::DialogFont];
+    const int table = game.options.fonts.small;
+    const int title = game.options.fonts.dialog;
     for (window::Control& c : w.controls)
         c.fontSize = c.name == kTitle ? title : table;
 }
@@ -94,7 +91,8 @@ void scoreload(game::Game& game, int list) {
     s.list = list;
     s.table = read.table;
     s.names = readNames(game.folders.save, list);
-    window::setFocus(rankingWindow(game), numbered("Button", kFirstFloorButton + list - 1));
+    window::setFocus(rankingWindow(game),
+                     window::names::ranking::kListButtons[static_cast<std::size_t>(list - 1)]);
 }
 
 // scoresave: write list n with its sums, then hand the copy back through save0.dat with the
@@ -165,7 +163,7 @@ void hyouji(game::Game& game, int list) {
 }
 
 void rankingExit(game::Game& game) {
-    game.window.timer("Timer2").enabled = true;
+    game.window.timer(window::names::Timer2).enabled = true;
     rankingWindow(game).visible = false;
 }
 

@@ -8,17 +8,15 @@
 #include "script/input_lock.h"
 #include "sound/music.h"
 #include "state/game.h"
+#include "window/names.h"
 
 #include <filesystem>
+#include <span>
 #include <string_view>
 #include <system_error>
 
 namespace persist {
 namespace {
-
-constexpr std::string_view kLoadMenu = "&Game/&Load";
-constexpr std::string_view kSaveMenu = "&Game/&Save";
-constexpr std::string_view kMusicEntry = "&Options/&BGM On";
 
 // Message line selectors: catalogue lines 242, 260 and 261.
 constexpr std::int32_t kNoSavingData = 115; // "There is no saving data."
@@ -29,14 +27,13 @@ constexpr const char* kRefused = "Donot use this save data.";
 constexpr const char* kOverwrite = "Overwrite. Is it true?";
 
 // Give slot n the only check mark of one of the two slot menus.
-void checkSlot(game::Game& game, std::string_view menu, int slot) {
-    for (int n = 1; n <= kSaveSlots; ++n)
-        game.window.main.menuItem(std::string(menu) + "/Data &" + std::to_string(n)).checked =
-            n == slot;
+void checkSlot(game::Game& game, std::span<const std::string_view> menu, int slot) {
+    for (std::size_t n = 0; n < menu.size(); ++n)
+        game.window.main.menuItem(menu[n]).checked = static_cast<int>(n) + 1 == slot;
 }
 
-bool musicChecked(game::Game& game) {
-    return game.window.main.menuItem(kMusicEntry).checked;
+bool musicChecked(const game::Game& game) {
+    return game.options.music;
 }
 
 void showMessage(game::Game& game, std::int32_t selector) {
@@ -124,19 +121,19 @@ void savework(game::Game& game, const std::string& path) {
 void loadSlot(game::Game& game, int slot) {
     // A load ends the opening as its last frame does, so that a slot that is empty or refused
     // leaves a new game on the normal game screen rather than the opening's picture.
-    if (game.window.timer("Timer4").enabled)
+    if (game.window.timer(window::names::Timer4).enabled)
         scenes::endPrologue(game);
     script::itemdel(game);
     writeScratch(game);
-    checkSlot(game, kLoadMenu, slot);
+    checkSlot(game, window::Menu::kLoadSlots, slot);
     loadwork(game, slotPath(game.folders.save, slot));
     script::itemlive(game);
-    game.window.timer("Timer1").enabled = true;
+    game.window.timer(window::names::Timer1).enabled = true;
 }
 
 void saveSlot(game::Game& game, int slot) {
     script::itemdel(game);
-    checkSlot(game, kSaveMenu, slot);
+    checkSlot(game, window::Menu::kSaveSlots, slot);
     savework(game, slotPath(game.folders.save, slot));
     script::itemlive(game);
 }

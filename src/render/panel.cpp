@@ -4,6 +4,7 @@
 #include "state/game.h"
 #include "window/item_icons.h"
 #include "window/main_window.h"
+#include "window/names.h"
 #include "world/catalogue.h"
 #include "world/items.h"
 
@@ -36,14 +37,14 @@ constexpr int kEmptyKeyIcon = 3;
 struct Equipment {
     int gradeSlot;
     int pictureBase;
-    const char* nameControl;
-    const char* pictureControl;
+    std::string_view nameControl;
+    std::string_view pictureControl;
     const char* noun; // completes the hint: "Iron Sword"
 };
-constexpr Equipment kSword{world::Slot::SwordGrade, kSwordPictureBase, "Memo9", "Image19",
-                           " Sword"};
-constexpr Equipment kShield{world::Slot::ShieldGrade, kShieldPictureBase, "Memo10", "Image20",
-                            " Shield"};
+constexpr Equipment kSword{world::Slot::SwordGrade, kSwordPictureBase, window::names::Memo9,
+                           window::names::Image19, " Sword"};
+constexpr Equipment kShield{world::Slot::ShieldGrade, kShieldPictureBase, window::names::Memo10,
+                            window::names::Image20, " Shield"};
 
 // A 32 x 32 panel icon: the panel background with picture n of imageList1 laid over it through
 // mask n of imageList3, or the background alone when n is negative.
@@ -89,11 +90,11 @@ std::string floorLabel(std::int32_t floor) {
 
 void disp(game::Game& game) {
     window::Window& w = game.window.main;
-    w.control("Memo11").text = floorLabel(game.status[world::Slot::Floor]);
-    constexpr const char* kNumbers[] = {"Memo1", "Memo2", "Memo3", "Memo4"};
-    for (int n = 0; n < 4; ++n)
-        w.control(kNumbers[n]).text = std::to_string(game.status[n]);
-    w.control("Edit8").text =
+    w.control(window::names::Memo11).text = floorLabel(game.status[world::Slot::Floor]);
+    for (std::size_t n = 0; n < window::names::kStatusFigures.size(); ++n)
+        w.control(window::names::kStatusFigures[n]).text =
+            std::to_string(game.status[static_cast<int>(n)]);
+    w.control(window::names::Edit8).text =
         game.messageSelector == game::kComposedMessage
             ? game.composedMessage
             : std::string(world::catalogueLine(game.messageSelector + kMessageLineBase));
@@ -115,7 +116,7 @@ void itemdisp(game::Game& game) {
 
 void keydisplay(game::Game& game) {
     const world::Status& s = game.status;
-    window::Control& keys = game.window.main.control("Image32");
+    window::Control& keys = game.window.main.control(window::names::Image32);
     // One icon per key in this order: red (icon 0), blue (icon 1), yellow (icon 2).
     const std::array<std::int32_t, 3> counts = {std::max(0, s[world::Slot::RedKeys]),
                                                 std::max(0, s[world::Slot::BlueKeys]),
@@ -140,10 +141,10 @@ void keydisplay(game::Game& game) {
 }
 
 void buttonfocus(game::Game& game, std::int32_t repeatAction) {
-    constexpr const char* kArrows[] = {"BitBtn1", "BitBtn2", "BitBtn3", "BitBtn4"};
     if (repeatAction < 1 || repeatAction > 4)
         return;
-    const char* name = kArrows[repeatAction - 1];
+    const std::string_view name =
+        window::names::kArrowButtons[static_cast<std::size_t>(repeatAction - 1)];
     if (game.window.main.control(name).visible)
         window::setFocus(game.window.main, name);
 }

@@ -5,9 +5,12 @@
 #include "state/game.h"
 #include "state/render_state.h"
 #include "window/item_icons.h"
+#include "window/names.h"
 #include "world/items.h"
 
+#include <span>
 #include <string>
+#include <string_view>
 
 namespace render {
 namespace {
@@ -17,24 +20,24 @@ constexpr int kRightPanelLeft = 515;
 
 // The window controls hidden whenever play is set up: the dialogue box and every dialogue,
 // floor-chooser, record and choice button, the arrow buttons, the monster list and the title.
-std::vector<std::string> dialogueControls() {
-    std::vector<std::string> names = {"RichEdit1", "Button1", "Button2",  "Button7",
-                                      "Button8",   "Button9", "Button10", "Button35",
-                                      "Button36",  "Panel1",  "Image23"};
-    auto range = [&names](const char* stem, int first, int last) {
-        for (int n = first; n <= last; ++n)
-            names.push_back(stem + std::to_string(n));
-    };
-    range("Button", 11, 34);
-    range("Button", 39, 42);
-    range("BitBtn", 1, 4);
-    range("Edit", 13, 33);
-    range("Image", 24, 30);
+std::vector<std::string_view> dialogueControls() {
+    namespace n = window::names;
+    std::vector<std::string_view> names = {n::RichEdit1, n::Button1, n::Button2,  n::Button7,
+                                           n::Button8,   n::Button9, n::Button10, n::Button35,
+                                           n::Button36,  n::Panel1,  n::Image23};
+    for (const auto& family : {std::span<const std::string_view>(n::kRecordButtons),
+                               std::span<const std::string_view>(n::kChoiceButtons),
+                               std::span<const std::string_view>(n::kArrowButtons),
+                               std::span<const std::string_view>(n::kListNames),
+                               std::span<const std::string_view>(n::kListStrengths),
+                               std::span<const std::string_view>(n::kListForecasts),
+                               std::span<const std::string_view>(n::kListPictures)})
+        names.insert(names.end(), family.begin(), family.end());
     return names;
 }
 
 // Load a picture of the data/ folder into a control; the first failure is kept in `error`.
-void loadInto(game::Game& game, const char* control, const std::string& file,
+void loadInto(game::Game& game, std::string_view control, const std::string& file,
               std::optional<PictureError>& error) {
     if (!game.render.pictures)
         return;
@@ -64,15 +67,15 @@ void composeScreenBuffer(game::Game& game, bool laterLap, std::optional<PictureE
     if (!title.ok() && !error)
         error = title.error;
     r.screenBuffer = Picture(kScreenWidth, kScreenHeight);
-    draw(r.screenBuffer, 0, 0, w.control("Image2").picture);
+    draw(r.screenBuffer, 0, 0, w.control(window::names::Image2).picture);
     draw(r.screenBuffer, kLeftPanelWidth, 0, title.picture);
-    draw(r.screenBuffer, kRightPanelLeft, 0, w.control("Image3").picture);
+    draw(r.screenBuffer, kRightPanelLeft, 0, w.control(window::names::Image3).picture);
 }
 
 // The monster panel with no current monster.
 void clearMonsterPanel(window::Window& w) {
-    w.control("Image31").picture = Picture();
-    for (const char* field : {"Memo5", "Memo6", "Memo7", "Memo8"})
+    w.control(window::names::Image31).picture = Picture();
+    for (const std::string_view field : window::names::kMonsterFields)
         w.control(field).text.clear();
 }
 
@@ -97,8 +100,9 @@ void showBackground(game::Game& game, std::string_view control) {
 
 std::optional<PictureError> loadPictures(game::Game& game) {
     std::optional<PictureError> error;
-    for (auto [control, file] : {std::pair{"Image1", "center.bmp"}, std::pair{"Image2", "left.bmp"},
-                                 std::pair{"Image3", "right.bmp"}}) {
+    for (auto [control, file] : {std::pair{window::names::Image1, "center.bmp"},
+                                 std::pair{window::names::Image2, "left.bmp"},
+                                 std::pair{window::names::Image3, "right.bmp"}}) {
         loadInto(game, control, file, error);
         if (error)
             return error;
@@ -116,29 +120,31 @@ std::optional<PictureError> loadPictures(game::Game& game) {
 std::optional<PictureError> resetPlayScreen(game::Game& game) {
     window::Window& w = game.window.main;
     RenderState& r = game.render;
-    for (const std::string& name : dialogueControls())
+    for (const std::string_view name : dialogueControls())
         w.control(name).visible = false;
 
     std::optional<PictureError> error;
     const bool laterLap = game.status[world::Slot::LapLevel] != 0;
-    loadInto(game, "Image2", laterLap ? "leftr.bmp" : "left.bmp", error);
-    loadInto(game, "Image3", laterLap ? "rightr.bmp" : "right.bmp", error);
+    loadInto(game, window::names::Image2, laterLap ? "leftr.bmp" : "left.bmp", error);
+    loadInto(game, window::names::Image3, laterLap ? "rightr.bmp" : "right.bmp", error);
     if (r.pictures)
         composeScreenBuffer(game, laterLap, error);
 
     r.keysDrawn = false;
     r.frameBNext = true;
-    const bool opening = game.window.timer("Timer4").enabled;
+    const bool opening = game.window.timer(window::names::Timer4).enabled;
     if (!opening) {
         mhyouji(game);
-        loadInto(game, "Image1", "center.bmp", error);
-        for (const char* background : {"Image1", "Image2", "Image3"})
+        loadInto(game, window::names::Image1, "center.bmp", error);
+        for (const std::string_view background : window::names::kBackgrounds)
             showBackground(game, background);
-        for (const char* shown : {"Image19", "Image20", "Memo1", "Memo2", "Memo3", "Memo4", "Memo9",
-                                  "Memo10", "Memo11"})
+        for (const std::string_view shown :
+             {window::names::Image19, window::names::Image20, window::names::Memo1,
+              window::names::Memo2, window::names::Memo3, window::names::Memo4,
+              window::names::Memo9, window::names::Memo10, window::names::Memo11})
             w.control(shown).visible = true;
     }
-    w.control("Edit8").visible = true;
+    w.control(window::names::Edit8).visible = true;
     sizeBuffers(r);
     if (!opening) {
         clearMonsterPanel(w);

@@ -7,6 +7,7 @@
 #include "script/executor.h"
 #include "script/script.h"
 #include "state/game.h"
+#include "window/names.h"
 #include "world/tiles.h"
 
 #include <initializer_list>
@@ -150,7 +151,7 @@ void floor32(game::Game& game) {
         return;
     game.map.setTile(29, 17, Tile::Road);
     game.map.setTile(2, 120, Tile::Thief);
-    game.window.main.control("Button1").text = "OK";
+    game.window.main.control(window::names::Button1).text = "OK";
     script::Script script(game);
     script.dialogue(31).add(Cmd::PutTile, 104, Tile::GoldenKnight);
     script.walk({104, 93, 82, 71, 60, 49, 38, 27, 16, 5, 6, 7, 8, 9});

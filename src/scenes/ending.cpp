@@ -6,6 +6,7 @@
 #include "state/key.h"
 #include "state/render_state.h"
 #include "window/item_icons.h"
+#include "window/names.h"
 #include "world/items.h"
 
 #include <algorithm>
@@ -14,6 +15,8 @@
 
 namespace scenes {
 namespace {
+
+namespace ending = window::names::ending;
 
 using render::Picture;
 
@@ -37,11 +40,11 @@ constexpr int Button = 25;
 } // namespace Step
 
 window::Window& endingWindow(game::Game& game) {
-    return *game.window.findWindow("Ending");
+    return *game.window.findWindow(window::names::Ending);
 }
 
 window::Timer& endingTimer(game::Game& game) {
-    return game.window.timer("Ending.Timer1");
+    return game.window.timer(window::names::ending::Timer1);
 }
 
 // A picture of the game folder, or an empty one when the file is missing or damaged.
@@ -63,7 +66,7 @@ void playSlideSound(game::Game& game) {
 
 // The first picture shows a picture at its full size.
 void showFirst(game::Game& game, Picture picture) {
-    window::Control& first = endingWindow(game).control("Image1");
+    window::Control& first = endingWindow(game).control(ending::Image1);
     first.x = 0;
     first.y = 0;
     first.width = render::kScreenWidth;
@@ -79,7 +82,7 @@ void shrink(game::Game& game) {
     window::Window& w = endingWindow(game);
     if (k == 1)
         w.screen = Picture(render::kScreenWidth, render::kScreenHeight, render::kWhite);
-    window::Control& first = w.control("Image1");
+    window::Control& first = w.control(ending::Image1);
     first.width = render::kScreenWidth - 2 * (k * 4 / 5);
     first.height = render::kScreenHeight - k;
     first.x = (render::kScreenWidth - first.width) / 2;
@@ -98,8 +101,8 @@ void unroll(game::Game& game) {
     int& k = s.endingCounter;
     window::Window& w = endingWindow(game);
     if (k == 1)
-        w.control("Image1").visible = false;
-    window::Control& theEnd = w.control("Image2");
+        w.control(ending::Image1).visible = false;
+    window::Control& theEnd = w.control(ending::Image2);
     theEnd.picture = render::copyRect(
         s.endingWork, {0, 0, render::kScreenWidth, std::min(k + 1, render::kScreenHeight)});
     theEnd.height = theEnd.picture.height;
@@ -113,8 +116,8 @@ void unroll(game::Game& game) {
 }
 
 void showFinal(game::Game& game) {
-    endingWindow(game).control("Image3").visible = true;
-    if (game.window.main.menuItem("&Options/&BGM On").checked) {
+    endingWindow(game).control(ending::Image3).visible = true;
+    if (game.options.music) {
         game.sound().stopMusic();
         game.sound().startMusic(kEndingMusic);
     }
@@ -122,8 +125,8 @@ void showFinal(game::Game& game) {
 
 void showButton(game::Game& game) {
     window::Window& w = endingWindow(game);
-    w.control("Panel1").visible = true;
-    w.control("Image4").visible = true;
+    w.control(ending::Panel1).visible = true;
+    w.control(ending::Image4).visible = true;
     game.scenes.endingTakesKeys = true;
     endingTimer(game).enabled = false;
 }
@@ -145,13 +148,13 @@ void form3activate(game::Game& game) {
     w.screen = Picture(w.clientWidth, w.clientHeight, render::kWhite);
     const bool laterLap = game.status[world::Slot::LapLevel] != 0;
     showFirst(game, load(game, "data2", "EndStart.bmp"));
-    window::Control& final = w.control("Image3");
+    window::Control& final = w.control(ending::Image3);
     final.picture = load(game, "data2", laterLap ? "EndFinalR.bmp" : "EndFinal.bmp");
     final.visible = false;
-    w.control("Image2").visible = false;
-    w.control("Image4").picture = load(game, "data2", "EndButton.bmp");
-    w.control("Image4").visible = false;
-    w.control("Panel1").visible = false;
+    w.control(ending::Image2).visible = false;
+    w.control(ending::Image4).picture = load(game, "data2", "EndButton.bmp");
+    w.control(ending::Image4).visible = false;
+    w.control(ending::Panel1).visible = false;
     ScenesState& s = game.scenes;
     s.endingStep = Step::Tower;
     s.endingCounter = 1;
@@ -200,23 +203,23 @@ void image5click(game::Game& game) {
 bool formonkeydown(game::Game& game, game::Key key) {
     if (!endingWindow(game).visible)
         return false;
-    if (key == game::Key::Enter && game.scenes.endingTakesKeys &&
-        game.window.main.menuItem(window::Menu::KeyboardControl).checked)
+    if (key == game::Key::Enter && game.scenes.endingTakesKeys && game.options.keyboard())
         append(game);
     return true;
 }
 
 void append(game::Game& game) {
     window::Window& main = game.window.main;
-    for (const char* picture : {"Image1", "Image2", "Image3", "Image23"})
+    for (const std::string_view picture : {window::names::Image1, window::names::Image2,
+                                           window::names::Image3, window::names::Image23})
         main.control(picture).visible = false;
     for (const world::Item& item : world::kItems)
         main.control(item.icon).visible = false;
     window::Window& w = endingWindow(game);
-    for (const char* shown : {"Image3", "Image4", "Panel1"})
+    for (const std::string_view shown : {ending::Image3, ending::Image4, ending::Panel1})
         w.control(shown).visible = false;
     game.sound().closeOneShot(); // the slides' sound goes with the window
-    game.window.timer("Timer2").enabled = true;
+    game.window.timer(window::names::Timer2).enabled = true;
     ScenesState& s = game.scenes;
     s.endingWork = Picture();
     s.endingFinal = Picture();

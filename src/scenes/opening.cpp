@@ -11,6 +11,7 @@
 #include "state/game.h"
 #include "state/render_state.h"
 #include "window/item_icons.h"
+#include "window/names.h"
 #include "world/catalogue.h"
 #include "world/tiles.h"
 
@@ -37,17 +38,14 @@ constexpr int kPrisonCell = cellOf(2, 7);
 // the tile picture strip: a plain black fill stands for both.
 constexpr render::Pixel kBeyondTheStrip = render::kBlack;
 
-// 0, 1 or 2 for the speed entry that carries the check mark: High, Middle, Low.
-int speedRank(game::Game& game) {
-    auto& w = game.window.main;
-    if (w.menuItem(window::Menu::SpeedHigh).checked)
-        return 0;
-    return w.menuItem(window::Menu::SpeedMiddle).checked ? 1 : 2;
+// 0, 1 or 2 for the speed: High, Middle, Low.
+int speedRank(const game::Game& game) {
+    return static_cast<int>(game.options.speed) - static_cast<int>(game::Speed::High);
 }
 
 // The command timer at `base`, twice or three times that for the slower speeds.
 void commandInterval(game::Game& game, int base) {
-    game.window.timer("Timer2").intervalMs = base * (speedRank(game) + 1);
+    game.window.timer(window::names::Timer2).intervalMs = base * (speedRank(game) + 1);
 }
 
 // A 640 x 400 picture of the data folder over black; black alone when the file is missing.
@@ -63,8 +61,8 @@ Picture fullPicture(const game::Game& game, const std::string& file) {
 
 // The full-window picture (Image23) shows `picture` over everything.
 void showFullWindow(game::Game& game, const Picture& picture) {
-    game.window.main.control("Image23").picture = picture;
-    render::showBackground(game, "Image23");
+    game.window.main.control(window::names::Image23).picture = picture;
+    render::showBackground(game, window::names::Image23);
 }
 
 // The dissolve mask: picture d - 66 of the strip repeated over the whole window.
@@ -79,10 +77,10 @@ Picture dissolveMask(const game::Game& game, int d) {
 // The status figures and the arrow buttons leave the window.
 void hideStatusFigures(game::Game& game) {
     auto& w = game.window.main;
-    for (const auto name : window::kArrowButtons)
+    for (const auto name : window::names::kArrowButtons)
         w.control(name).visible = false;
-    for (int n = 1; n <= 11; ++n)
-        w.control("Memo" + std::to_string(n)).visible = false;
+    for (const std::string_view memo : window::names::kMemos)
+        w.control(memo).visible = false;
 }
 
 // Mode 0 or 2: one step of the dissolve over the window's current picture.
@@ -110,17 +108,17 @@ void dissolveStep(game::Game& game, int mode, int d) {
     if (!toEnding)
         return;
     showFullWindow(game, fullPicture(game, "open0.bmp"));
-    game.window.timer("Timer2").enabled = false;
+    game.window.timer(window::names::Timer2).enabled = false;
     openEndingWindow(game);
 }
 
 // The game screen again after the wipe: panels, status figures, arrow buttons, icons.
 void restoreGameScreen(game::Game& game) {
     auto& w = game.window.main;
-    w.control("Image23").visible = false;
+    w.control(window::names::Image23).visible = false;
     (void)render::resetPlayScreen(game);
-    if (w.menuItem(window::Menu::MouseControl).checked)
-        for (const auto name : window::kArrowButtons)
+    if (!game.options.keyboard())
+        for (const auto name : window::names::kArrowButtons)
             w.control(name).visible = true;
     commandInterval(game, 150);
 }
@@ -145,7 +143,7 @@ void wipeStep(game::Game& game, int v) {
 }
 
 // A picture of the data folder into a window picture, shown; kept as it was when missing.
-void loadAndShow(game::Game& game, const char* control, const std::string& file) {
+void loadAndShow(game::Game& game, std::string_view control, const std::string& file) {
     if (game.render.pictures) {
         render::PictureResult loaded = render::readBmp(render::dataPath(game.folders.game, file));
         if (loaded.ok())
@@ -179,7 +177,7 @@ void imprison(game::Game& game) {
 } // namespace
 
 void openning2(game::Game& game) {
-    game.window.main.control("Button1").text = std::string(catalogueLine(kAhCaption));
+    game.window.main.control(window::names::Button1).text = std::string(catalogueLine(kAhCaption));
     script::Script script(game);
     script.dialogue(kZenoWelcome).pause(4).sound(Effect::Zeno).pause();
     script.masked(kCaptureCell, 216, Tile::Road, 215).pause(4);
@@ -218,10 +216,10 @@ void openning31(game::Game& game) {
     if (script::musicOn(game))
         game.sound().stopMusic();
     const bool laterLap = game.status[Slot::LapLevel] != 0;
-    loadAndShow(game, "Image1", "center.bmp");
-    loadAndShow(game, "Image2", laterLap ? "leftr.bmp" : "left.bmp");
-    loadAndShow(game, "Image3", laterLap ? "rightr.bmp" : "right.bmp");
-    game.window.main.control("Button1").text = "OK";
+    loadAndShow(game, window::names::Image1, "center.bmp");
+    loadAndShow(game, window::names::Image2, laterLap ? "leftr.bmp" : "left.bmp");
+    loadAndShow(game, window::names::Image3, laterLap ? "rightr.bmp" : "right.bmp");
+    game.window.main.control(window::names::Button1).text = "OK";
     imprison(game);
     // The prison is drawn before the hero wakes in it.
     render::mhyouji(game);
@@ -242,7 +240,7 @@ void openning31(game::Game& game) {
                           {Cmd::Pause, 0, 0}})
         .push(game);
     render::disp(game);
-    game.window.timer("Timer1").enabled = false;
+    game.window.timer(window::names::Timer1).enabled = false;
 }
 
 void endingSteps(script::Script& script) {

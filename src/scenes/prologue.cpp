@@ -5,6 +5,7 @@
 #include "scenes/opening.h"
 #include "state/game.h"
 #include "state/render_state.h"
+#include "window/names.h"
 
 namespace scenes {
 namespace {
@@ -42,7 +43,7 @@ Picture listPicture(const render::PictureList& list, int n) {
 
 void timer4ontimer(game::Game& game) {
     int& f = game.scenes.prologueFrame;
-    game.window.timer("Timer4").intervalMs = intervalOf(f);
+    game.window.timer(window::names::Timer4).intervalMs = intervalOf(f);
     Picture tower(render::kScreenWidth, render::kScreenHeight);
     const render::PictureResult loaded =
         render::readBmp(render::dataPath(game.folders.game, "open0.bmp"));
@@ -66,7 +67,7 @@ void timer4ontimer(game::Game& game) {
 
 void endPrologue(game::Game& game) {
     game.scenes.prologueFrame = 0;
-    game.window.timer("Timer4").enabled = false;
+    game.window.timer(window::names::Timer4).enabled = false;
     game.status[world::Slot::LapLevel] = 0;
     game.status[world::Slot::KeepProgress] = 0;
     game::gameover(game);

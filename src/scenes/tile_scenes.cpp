@@ -11,6 +11,7 @@
 #include "script/input_lock.h"
 #include "script/script.h"
 #include "state/game.h"
+#include "window/names.h"
 #include "world/catalogue.h"
 #include "world/tiles.h"
 
@@ -118,7 +119,8 @@ void captureEvent(game::Game& game) {
     explore::idou(game);
     timer2on(game);
     roadUnderHero(game);
-    game.window.main.control("Button1").text = std::string(catalogueLine(kWhatCaption));
+    game.window.main.control(window::names::Button1).text =
+        std::string(catalogueLine(kWhatCaption));
     Script script(game);
     if (script.musicIsOn())
         script.musicOff().pause();
@@ -188,7 +190,7 @@ void zenoRule(game::Game& game) {
     const Status& s = game.status;
     const int floor = s[Slot::Floor];
     if (floor == kTopFloor && s[Slot::LapLevel] == 0) {
-        game.window.timer("Timer1").enabled = false;
+        game.window.timer(window::names::Timer1).enabled = false;
         timer2on(game);
         pushEndingScript(game);
         return;

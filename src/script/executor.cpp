@@ -10,6 +10,7 @@
 #include "sound/music.h"
 #include "state/game.h"
 #include "window/item_icons.h"
+#include "window/names.h"
 #include "world/tiles.h"
 
 #include <algorithm>
@@ -25,7 +26,7 @@ constexpr int kDeathTrack = 14;
 constexpr int kTitleTrack = 11;
 
 window::Timer& commandTimer(game::Game& game) {
-    return game.window.timer("Timer2");
+    return game.window.timer(window::names::Timer2);
 }
 
 // How a played command leaves the stack: taken off after its work, or already replaced by
@@ -42,7 +43,7 @@ template <typename Routine> Played replacedBy(game::Game& game, Routine routine)
 
 // The hero's life in its field, as the blows and traps change it.
 void showLife(game::Game& game) {
-    game.window.main.control("Memo1").text = std::to_string(game.status[Slot::Life]);
+    game.window.main.control(window::names::Memo1).text = std::to_string(game.status[Slot::Life]);
 }
 
 // Command 9 (and the drawing of command 14): sprite value s over background value b from the
@@ -113,7 +114,7 @@ void setLife(game::Game& game, std::int64_t life) {
 // Special 7: the title picture over the play field.
 void titlePicture(game::Game& game) {
     changeMusic(game, kTitleTrack);
-    game.window.timer("Timer1").enabled = false;
+    game.window.timer(window::names::Timer1).enabled = false;
     for (auto* buffer :
          {&game.render.tileBuffer, &game.render.spriteBuffer, &game.render.maskBuffer})
         *buffer = render::Picture(render::kFieldSide, render::kFieldSide);
@@ -121,11 +122,11 @@ void titlePicture(game::Game& game) {
     if (game.render.pictures) {
         auto loaded = render::readBmp(render::dataPath(game.folders.game, file));
         if (loaded.ok())
-            game.window.main.control("Image1").picture = std::move(loaded.picture);
+            game.window.main.control(window::names::Image1).picture = std::move(loaded.picture);
     }
-    render::showBackground(game, "Image1");
-    game.window.main.control("Image19").showHint = false;
-    game.window.main.control("Image20").showHint = false;
+    render::showBackground(game, window::names::Image1);
+    game.window.main.control(window::names::Image19).showHint = false;
+    game.window.main.control(window::names::Image20).showHint = false;
 }
 
 // Special 11: the floor shown becomes arg2; on floor 50 the hero stands at its entrance.
@@ -147,17 +148,15 @@ void showFloor(game::Game& game, int floor) {
 // Special 14: hide the arrow buttons and the status fields.
 void hideStatusFields(game::Game& game) {
     auto& w = game.window.main;
-    for (const auto name : window::kArrowButtons)
+    for (const auto name : window::names::kArrowButtons)
         w.control(name).visible = false;
-    for (int n = 1; n <= 12; ++n) {
-        if (auto* memo = w.find("Memo" + std::to_string(n)))
-            memo->visible = false;
-    }
+    for (const std::string_view memo : window::names::kMemos)
+        w.control(memo).visible = false;
 }
 
 // Special 6: the lap is complete; the next one is harder, or keeps the hero's progress.
 Played completionRestart(game::Game& game) {
-    if (auto* title = game.window.main.find("Image23"))
+    if (auto* title = game.window.main.find(window::names::Image23))
         title->visible = false;
     Status& s = game.status;
     if (s[Slot::LapLevel] == 0)
@@ -187,7 +186,7 @@ Played special(game::Game& game, int which, int value) {
         showFloor(game, value);
         break;
     case Special::StopAnimation:
-        game.window.timer("Timer1").enabled = false;
+        game.window.timer(window::names::Timer1).enabled = false;
         break;
     case Special::HideStatus:
         hideStatusFields(game);
@@ -217,7 +216,7 @@ void wipeStep(game::Game& game, int mode, int position) {
     render::wipeStep(game, mode, position);
     if (mode == 1 && position == static_cast<int>(render::kSpiral.size())) {
         kCommandRoutines.restoreSpeed(game);
-        game.window.timer("Timer1").enabled = true;
+        game.window.timer(window::names::Timer1).enabled = true;
     }
 }
 
@@ -249,8 +248,8 @@ void payGold(game::Game& game, std::int32_t gold) {
 }
 
 void showSidePanels(game::Game& game) {
-    render::showBackground(game, "Image2");
-    render::showBackground(game, "Image3");
+    render::showBackground(game, window::names::Image2);
+    render::showBackground(game, window::names::Image3);
     render::keydisplay(game);
     render::itemdisp(game);
 }
@@ -333,7 +332,7 @@ Played perform(game::Game& game, const CommandEntry e) {
 } // namespace
 
 void timer2on(game::Game& game) {
-    game.window.timer("Timer3").enabled = false;
+    game.window.timer(window::names::Timer3).enabled = false;
     itemdel(game);
     commandTimer(game).enabled = true;
 }

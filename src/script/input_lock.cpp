@@ -9,10 +9,6 @@ namespace {
 
 using world::Slot::OrbOfHero;
 
-bool checked(game::Game& game, std::string_view path) {
-    return game.window.main.menuItem(path).checked;
-}
-
 void enableMenus(game::Game& game, bool enabled) {
     for (const auto path : {window::Menu::Ranking, window::Menu::Load, window::Menu::Options})
         game.window.main.menuItem(path).enabled = enabled;
@@ -23,8 +19,8 @@ void enableMenus(game::Game& game, bool enabled) {
 void itemdel(game::Game& game) {
     auto& w = game.window.main;
     game.explore.inputLive = false;
-    if (checked(game, window::Menu::MouseControl)) {
-        for (const auto name : window::kArrowButtons)
+    if (!game.options.keyboard()) {
+        for (const auto name : window::names::kArrowButtons)
             w.control(name).enabled = false;
     }
     for (const auto& item : world::kItems) {
@@ -40,8 +36,8 @@ void itemlive(game::Game& game) {
     const world::Status& s = game.status;
     if (s[OrbOfHero] == 2)
         return;
-    if (checked(game, window::Menu::MouseControl)) {
-        for (const auto name : window::kArrowButtons) {
+    if (!game.options.keyboard()) {
+        for (const auto name : window::names::kArrowButtons) {
             auto& button = w.control(name);
             button.enabled = true;
             button.visible = true;
@@ -62,7 +58,7 @@ void itemlive(game::Game& game) {
     enableMenus(game, true);
 }
 
-bool optionsEnabled(game::Game& game) {
+bool optionsEnabled(const game::Game& game) {
     return game.window.main.menuItem(window::Menu::Options).enabled;
 }
 

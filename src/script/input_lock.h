@@ -14,6 +14,6 @@ void itemdel(game::Game& game);
 void itemlive(game::Game& game);
 
 // True when the Options menu entry is enabled: the key handler's sign that input is open.
-bool optionsEnabled(game::Game& game);
+bool optionsEnabled(const game::Game& game);
 
 } // namespace script

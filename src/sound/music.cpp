@@ -1,6 +1,5 @@
 #include "sound/music.h"
 
-#include "sound/switches.h"
 #include "sound/tables.h"
 #include "state/game.h"
 
@@ -49,7 +48,7 @@ void mediaplayer5onnotify(game::Game& game) {
 }
 
 void floorMusic(game::Game& game) {
-    if (!game.window.main.menuItem(kMusicEntry).checked)
+    if (!game.options.music)
         return;
     soundcheck(game);
     soundplay(game);

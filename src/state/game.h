@@ -8,6 +8,7 @@
 #include "state/explore_state.h"
 #include "state/extras_state.h"
 #include "state/items_state.h"
+#include "state/options.h"
 #include "state/persist_state.h"
 #include "state/render_state.h"
 #include "state/scenes_state.h"
@@ -62,7 +63,8 @@ struct Game {
     sound::SoundState audio;       // the file the music player holds
     persist::PersistState persist; // the Ranking and Change Data Folder windows at work
     Folders folders;
-    ShellState shell;           // settings lines, option block, quit request
+    Options options;            // the player's choices from the Options menu
+    ShellState shell;           // settings lines, quit request
     extras::ExtrasState extras; // our own extras beside the game: never changes a rule
 
     // The outside world, set by the shell (not owned). Until then the game runs on an

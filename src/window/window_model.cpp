@@ -1,5 +1,7 @@
 #include "window/window_model.h"
 
+#include "window/names.h"
+
 #include <algorithm>
 #include <stdexcept>
 #include <utility>
@@ -17,7 +19,11 @@ const Control* Window::find(std::string_view controlName) const {
 }
 
 Control& Window::control(std::string_view controlName) {
-    if (Control* c = find(controlName))
+    return const_cast<Control&>(std::as_const(*this).control(controlName));
+}
+
+const Control& Window::control(std::string_view controlName) const {
+    if (const Control* c = find(controlName))
         return *c;
     throw std::out_of_range("no control " + std::string(controlName) + " in window " + name);
 }
@@ -33,7 +39,11 @@ const MenuItem* Window::findMenu(std::string_view path) const {
 }
 
 MenuItem& Window::menuItem(std::string_view path) {
-    if (MenuItem* m = findMenu(path))
+    return const_cast<MenuItem&>(std::as_const(*this).menuItem(path));
+}
+
+const MenuItem& Window::menuItem(std::string_view path) const {
+    if (const MenuItem* m = findMenu(path))
         return *m;
     throw std::out_of_range("no menu entry " + std::string(path));
 }
@@ -49,13 +59,17 @@ const Timer* WindowModel::findTimer(std::string_view timerName) const {
 }
 
 Timer& WindowModel::timer(std::string_view timerName) {
-    if (Timer* t = findTimer(timerName))
+    return const_cast<Timer&>(std::as_const(*this).timer(timerName));
+}
+
+const Timer& WindowModel::timer(std::string_view timerName) const {
+    if (const Timer* t = findTimer(timerName))
         return *t;
     throw std::out_of_range("no timer " + std::string(timerName));
 }
 
 Window* WindowModel::findWindow(std::string_view windowName) {
-    if (windowName.empty() || windowName == "Main")
+    if (windowName.empty() || windowName == window::names::Main)
         return &main;
     const auto it = secondary.find(windowName);
     return it == secondary.end() ? nullptr : &it->second;

@@ -73,9 +73,11 @@ struct Window {
     Control* find(std::string_view controlName);
     const Control* find(std::string_view controlName) const;
     Control& control(std::string_view controlName); // throws std::out_of_range if unknown
+    const Control& control(std::string_view controlName) const;
     MenuItem* findMenu(std::string_view path);
     const MenuItem* findMenu(std::string_view path) const;
     MenuItem& menuItem(std::string_view path); // throws std::out_of_range if unknown
+    const MenuItem& menuItem(std::string_view path) const;
 };
 
 // The whole user interface: the main window, the secondary windows and the timers.
@@ -86,7 +88,8 @@ struct WindowModel {
 
     Timer* findTimer(std::string_view timerName);
     const Timer* findTimer(std::string_view timerName) const;
-    Timer& timer(std::string_view timerName);        // throws std::out_of_range if unknown
+    Timer& timer(std::string_view timerName); // throws std::out_of_range if unknown
+    const Timer& timer(std::string_view timerName) const;
     Window* findWindow(std::string_view windowName); // "" or "Main" is the main window
     const Window* findWindow(std::string_view windowName) const;
 };

@@ -85,11 +85,11 @@ TEST_F(MixTest, AMinuteOfPlayNeverClipsAndKeepsTheEffectsAboveTheMusic) {
     {
         shell::SdlSound sound(game.folders.game);
         game.setSound(&sound);
-        game.window.main.menuItem("&Options/&Prologue").checked = false;
+        game.options.prologue = false;
         game::startUp(game);
-        game.shell.options[persist::Option::ControlMode] = 1;
-        game.shell.options[persist::Option::Prologue] = 0;
-        game.shell.options[persist::Option::Music] = 1;
+        game.options.control = game::ControlMode::Keyboard;
+        game.options.prologue = false;
+        game.options.music = true;
         persist::optionl1(game);
         script::itemlive(game);
         if (!game.window.main.menuItem("&Options/&BGM On").checked) {

@@ -14,7 +14,9 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <fstream>
+#include <iostream>
 #include <iterator>
+#include <sstream>
 
 namespace {
 
@@ -60,6 +62,7 @@ class ShellTest : public QObject {
     void theAboutBoxOpensAnimatesAndCloses();
     void quittingFromTheMenuEndsTheProgram();
     void closingTheWindowEndsTheProgram();
+    void aBadNameIsReportedAndTheGameGoesOn();
     void aSecondCopyIsRefusedWhileTheFirstRuns();
     void zoomAndGameFolderFollowTheDesktop();
     void enterPressesTheFocusedButtonAsSpaceDoes();
@@ -198,6 +201,22 @@ void ShellTest::closingTheWindowEndsTheProgram() {
     g.window->show();
     QVERIFY(g.window->close());
     QVERIFY(g.game.shell.quitRequested);
+}
+
+// A control the game looks for and the model lacks: the event stops with a line on standard
+// error instead of an exception through Qt, and the next event is handled as usual.
+void ShellTest::aBadNameIsReportedAndTheGameGoesOn() {
+    ShellGame g;
+    g.game.window.main.control("Button36").name = "Button36 (gone)";
+    std::ostringstream said;
+    std::streambuf* const stderrBuffer = std::cerr.rdbuf(said.rdbuf());
+    g.choose("&Game/Game &Start"); // a new game puts the monster list's "OK" away
+    std::cerr.rdbuf(stderrBuffer);
+    QVERIFY(said.str().find("no control Button36 in window Main") != std::string::npos);
+
+    g.choose("&Options/&Speed/&Low");
+    QVERIFY(g.action("&Options/&Speed/&Low")->isChecked());
+    QCOMPARE(g.window->timer("Timer1")->interval(), 350);
 }
 
 void ShellTest::aSecondCopyIsRefusedWhileTheFirstRuns() {

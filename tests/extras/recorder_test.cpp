@@ -150,12 +150,12 @@ TEST_F(RecorderTest, DuringAPlaybackThePlayersInputIsDropped) {
 }
 
 TEST_F(RecorderTest, TheExtrasMenuKeepsItsSwitchesInAFileOfItsOwn) {
-    EXPECT_FALSE(game.window.main.menuItem(extras::Entry::DamageOnMap).checked);
-    EXPECT_TRUE(game.window.main.menuItem(extras::Entry::ClickToWalk).checked);
-    extras::menuCommand(game, extras::Entry::DamageOnMap);
-    extras::menuCommand(game, extras::Entry::ClickToWalk);
-    EXPECT_TRUE(game.window.main.menuItem(extras::Entry::DamageOnMap).checked);
-    EXPECT_FALSE(game.window.main.menuItem(extras::Entry::ClickToWalk).checked);
+    EXPECT_FALSE(game.window.main.menuItem(window::Menu::DamageOnMap).checked);
+    EXPECT_TRUE(game.window.main.menuItem(window::Menu::ClickToWalk).checked);
+    extras::menuCommand(game, window::Menu::DamageOnMap);
+    extras::menuCommand(game, window::Menu::ClickToWalk);
+    EXPECT_TRUE(game.window.main.menuItem(window::Menu::DamageOnMap).checked);
+    EXPECT_FALSE(game.window.main.menuItem(window::Menu::ClickToWalk).checked);
     EXPECT_EQ(linesOf(folder.path("extras.ini")),
               (std::vector<std::string>{"damage-on-map=1", "click-to-walk=0"}));
     EXPECT_FALSE(std::filesystem::exists(folder.path("option.dat")));

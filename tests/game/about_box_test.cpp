@@ -31,20 +31,21 @@ TEST_F(AboutBox, OpensWithItsTimerAndTheVillainsPictures) {
     EXPECT_EQ(box().control("Image1").picture.width, 32);
 }
 
-TEST_F(AboutBox, TheLastCheckedFontEntryGivesTheSizes) {
+TEST_F(AboutBox, TheFontsInUseGiveTheSizesNotAMarkSetByHand) {
     ASSERT_TRUE(game::menuCommand(game, "&Options/&Font/&Tiny"));
     open();
     EXPECT_EQ(box().control("ProductName").fontSize, 12);
     for (const char* text : {"Label1", "Version", "OKButton", "Panel1"})
         EXPECT_EQ(box().control(text).fontSize, 8) << text;
 
-    game.window.main.menuItem("&Options/&Font/&Big").checked = true; // Tiny, read later, wins
+    game.window.main.menuItem("&Options/&Font/&Big").checked = true; // the fonts are still Tiny
     ASSERT_TRUE(game::click(game, "About.OKButton"));
     open();
     EXPECT_EQ(box().control("ProductName").fontSize, 12);
 }
 
-TEST_F(AboutBox, WithoutACheckedFontTheDesignedSizesStay) {
+TEST_F(AboutBox, FontsThatAreNoPairOfTheMenuLeaveTheDesignedSizes) {
+    game.options.fonts = {10, 14};
     open();
     EXPECT_EQ(box().control("ProductName").fontSize, 19);
 }

@@ -161,7 +161,7 @@ TEST_F(StartUp, ALoadThatFailsDuringTheOpeningLeavesANewGameOnTheGameScreen) {
 
 TEST_F(StartUp, WithThePrologueOffBeforeAndAfterTheOptionsTheGameStartsAtOnce) {
     writePrologueOff();
-    game.window.main.menuItem("&Options/&Prologue").checked = false;
+    game.options.prologue = false;
     game::startUp(game);
     EXPECT_FALSE(timerOn("Timer4"));
     EXPECT_TRUE(game.explore.inputLive);
@@ -201,7 +201,7 @@ TEST_F(StartUp, GameStartAbandonsTheOpeningForANewFirstLapGame) {
 }
 
 TEST_F(StartUp, QuitAndExitStopTheMusicClosingTheWindowLeavesItAlone) {
-    game.window.main.menuItem("&Options/&BGM On").checked = true;
+    game.options.music = true;
     ASSERT_TRUE(game::menuCommand(game, "&Game/Game &Quit"));
     EXPECT_TRUE(game.shell.quitRequested);
     EXPECT_EQ(musicStops(), 1);

@@ -33,9 +33,10 @@ TEST_F(SpecialFiles, ASlotThatIsAPipeLoadsAsAnEmptySlot) {
 
 TEST_F(SpecialFiles, AnOptionFileThatIsAPipeGivesTheBuiltInOptions) {
     makePipe(persist::kOptionFile);
-    game.shell.options.fill(1);
+    game.options = game::kInitialOptions;
+    game.options.music = true;
     persist::optionload(game);
-    EXPECT_EQ(game.shell.options, persist::kBuiltInOptions);
+    EXPECT_EQ(game.options, game::kBuiltInOptions);
 }
 
 TEST_F(SpecialFiles, RankingFilesThatArePipesGiveTheTemporaryRankingAndNoNames) {

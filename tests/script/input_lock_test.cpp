@@ -27,7 +27,7 @@ TEST_F(InputLockTest, ClosingDisablesArrowsClickableIconsAndMenus) {
 
     script::itemdel(game);
     EXPECT_FALSE(game.explore.inputLive);
-    for (const auto name : window::kArrowButtons) {
+    for (const auto name : window::names::kArrowButtons) {
         EXPECT_FALSE(control(name).enabled) << name;
         EXPECT_TRUE(control(name).visible) << name; // disabled, still shown
     }
@@ -51,7 +51,7 @@ TEST_F(InputLockTest, ReopeningEnablesWhatTheHeroHolds) {
     EXPECT_FALSE(menu("&Game/&Save").enabled);
     for (const auto path : {"&Game/&Ranking", "&Game/&Load", "&Options"})
         EXPECT_TRUE(menu(path).enabled) << path;
-    for (const auto name : window::kArrowButtons)
+    for (const auto name : window::names::kArrowButtons)
         EXPECT_TRUE(control(name).enabled && control(name).visible) << name;
 
     slot(Slot::OrbOfHero) = 1;
@@ -84,15 +84,15 @@ TEST_F(InputLockTest, KeyboardControlNeitherEnablesNorShowsTheArrows) {
     EXPECT_TRUE(menu("&Options/&Keyboard Control").checked);
     EXPECT_FALSE(menu("&Options/&Mouse Control").checked);
     EXPECT_TRUE(inputOpen());
-    for (const auto name : window::kArrowButtons)
+    for (const auto name : window::names::kArrowButtons)
         EXPECT_FALSE(control(name).visible) << name;
     script::itemdel(game);
     script::itemlive(game);
-    for (const auto name : window::kArrowButtons)
+    for (const auto name : window::names::kArrowButtons)
         EXPECT_FALSE(control(name).visible) << name;
 
     game::menuCommand(game, "&Options/&Mouse Control");
-    for (const auto name : window::kArrowButtons)
+    for (const auto name : window::names::kArrowButtons)
         EXPECT_TRUE(control(name).visible && control(name).enabled) << name;
 }
 

@@ -11,10 +11,10 @@ namespace {
 TEST(Hint, TheMenuEntryAsksTheWindowToLookAndSaysSo) {
     solve::Player player(GRAVENHOLD_GAME_DIR);
     game::Game& game = player.game();
-    ASSERT_NE(game.window.main.findMenu(extras::Entry::Hint), nullptr);
+    ASSERT_NE(game.window.main.findMenu(window::Menu::Hint), nullptr);
     ASSERT_FALSE(game.extras.hintWanted);
     const world::Status before = game.status;
-    EXPECT_TRUE(extras::menuCommand(game, extras::Entry::Hint));
+    EXPECT_TRUE(extras::menuCommand(game, window::Menu::Hint));
     EXPECT_TRUE(game.extras.hintWanted);
     EXPECT_EQ(game.window.main.find("Edit8")->text, "Looking for the next move...");
     EXPECT_EQ(game.status.words, before.words) << "asking changes nothing in the game";

@@ -18,14 +18,14 @@ TEST_F(SoundTest, WithWavSoundOffEveryEffectIsSilent) {
     choose("&Options/&Wav Sound On");
     EXPECT_FALSE(checked("&Options/&Wav Sound On"));
     EXPECT_EQ(slot(WavOff), 1);
-    EXPECT_EQ(game.shell.options[persist::Option::WavOff], 1);
+    EXPECT_FALSE(game.options.wavSound);
     playEffects({1, 2, 3, 4, 7, 8, 9});
     EXPECT_TRUE(sound.calls.empty());
 
     choose("&Options/&Wav Sound On");
     EXPECT_TRUE(checked("&Options/&Wav Sound On"));
     EXPECT_EQ(slot(WavOff), 0);
-    EXPECT_EQ(game.shell.options[persist::Option::WavOff], 0);
+    EXPECT_TRUE(game.options.wavSound);
     playEffects({9});
     EXPECT_EQ(sound.calls, (Calls{"effect wav/kai.wav"}));
 }

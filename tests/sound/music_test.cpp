@@ -42,14 +42,14 @@ TEST_F(SoundTest, BgmOnPlaysTheFloorsTrackAndOffClosesThePlayer) {
     choose("&Options/&BGM On");
     EXPECT_TRUE(checked("&Options/&BGM On"));
     EXPECT_EQ(slot(MusicTrack), 6);
-    EXPECT_EQ(game.shell.options[persist::Option::Music], 1);
+    EXPECT_TRUE(game.options.music);
     EXPECT_EQ(sound.calls, (Calls{"stop music", "music midi/b_058xgw.mid"}));
 
     sound.calls.clear();
     choose("&Options/&BGM On");
     EXPECT_FALSE(checked("&Options/&BGM On"));
     EXPECT_EQ(slot(MusicTrack), 0);
-    EXPECT_EQ(game.shell.options[persist::Option::Music], 0);
+    EXPECT_FALSE(game.options.music);
     EXPECT_EQ(sound.calls, (Calls{"stop music"}));
 }
 
@@ -132,7 +132,7 @@ TEST_F(SoundTest, ALoadedGameWithATrackChecksBgmAndPlaysItUnlessTheOpeningRuns) 
     game.window.timer("Timer4").enabled = true;
     game::syokidata2(game);
     EXPECT_TRUE(checked("&Options/&BGM On"));
-    EXPECT_EQ(game.shell.options[persist::Option::Music], 1);
+    EXPECT_TRUE(game.options.music);
     EXPECT_EQ(sound.calls.size(), 4u); // the effect players only
 
     game.window.timer("Timer4").enabled = false;

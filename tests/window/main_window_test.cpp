@@ -1,7 +1,12 @@
 #include "window/main_window.h"
+#include "window/names.h"
+#include "world/items.h"
 
 #include <gtest/gtest.h>
 #include <set>
+#include <span>
+#include <stdexcept>
+#include <string_view>
 
 using namespace window;
 
@@ -106,3 +111,85 @@ TEST(SecondaryWindows, CarryTheirControls) {
     EXPECT_EQ(model.findWindow("Ending")->control("Image4").parent, "Panel1");
     EXPECT_EQ(model.findWindow("DataFolder")->control("Button3").text, "Make Directory");
 }
+
+namespace {
+
+// Every name of a family the game walks through stands for a control of its window: a typo in
+// one would only show when the game first reached for it.
+TEST(Names, EveryFamilyOfNamesIsInItsWindow) {
+    const WindowModel model = makeWindowModel();
+    namespace n = window::names;
+    for (const std::string_view name : n::kPacedTimers)
+        EXPECT_NE(model.findTimer(name), nullptr) << name;
+    for (const auto& family : {std::span<const std::string_view>(n::kBackgrounds),
+                               std::span<const std::string_view>(n::kStatusFigures),
+                               std::span<const std::string_view>(n::kItemIconImages),
+                               std::span<const std::string_view>(n::kMonsterFields),
+                               std::span<const std::string_view>(n::kArrowButtons),
+                               std::span<const std::string_view>(n::kListPictures),
+                               std::span<const std::string_view>(n::kListNames),
+                               std::span<const std::string_view>(n::kListStrengths),
+                               std::span<const std::string_view>(n::kListForecasts),
+                               std::span<const std::string_view>(n::kRecordButtons),
+                               std::span<const std::string_view>(n::kChoiceButtons),
+                               std::span<const std::string_view>(n::kMemos)})
+        for (const std::string_view name : family)
+            EXPECT_NE(model.main.find(name), nullptr) << name;
+    for (const auto& family : {std::span<const std::string_view>(Menu::kLoadSlots),
+                               std::span<const std::string_view>(Menu::kSaveSlots),
+                               std::span<const std::string_view>(Menu::kFontEntries)})
+        for (const std::string_view path : family)
+            EXPECT_NE(model.main.findMenu(path), nullptr) << path;
+    for (const std::string_view name : n::ranking::kListButtons)
+        EXPECT_NE(model.findWindow(n::Ranking)->find(name), nullptr) << name;
+}
+
+// The item table, below the window, spells its icons' names itself: they are the item icons
+// the window names.
+TEST(Names, TheItemTablesIconsAreTheWindowsItemIcons) {
+    std::set<std::string_view> icons;
+    for (const world::Item& item : world::kItems)
+        icons.insert(item.icon);
+    EXPECT_EQ(icons, std::set<std::string_view>(names::kItemIconImages.begin(),
+                                                names::kItemIconImages.end()));
+}
+
+// The names the entry points take for a secondary window's controls ("About.OKButton") name
+// a control of that window, and its timers are the model's.
+TEST(Names, WindowAndControlNamesOfTheSecondaryWindowsMeetInTheModel) {
+    const WindowModel model = makeWindowModel();
+    namespace n = window::names;
+    for (const std::string_view qualified :
+         {n::about::ClickOKButton, n::about::ClickProgramIcon, n::about::ClickImage2,
+          n::about::ClickImage1, n::ranking::ClickButton1, n::ranking::ClickButton6,
+          n::ending::ClickImage4, n::datafolder::ClickButton1, n::datafolder::ClickButton3,
+          n::datafolder::ChooseDriveComboBox1, n::datafolder::ChooseDirectoryListBox1}) {
+        const std::size_t dot = qualified.find('.');
+        ASSERT_NE(dot, std::string_view::npos) << qualified;
+        const Window* w = model.findWindow(qualified.substr(0, dot));
+        ASSERT_NE(w, nullptr) << qualified;
+        EXPECT_NE(w->find(qualified.substr(dot + 1)), nullptr) << qualified;
+    }
+    EXPECT_NE(model.findTimer(n::about::Timer1), nullptr);
+    EXPECT_NE(model.findTimer(n::ending::Timer1), nullptr);
+}
+
+// A read-only look-up finds the very entry the writable one does, and an unknown name is an
+// error that names it.
+TEST(Names, ConstLookUpsFindTheSameEntriesAndRefuseUnknownNames) {
+    WindowModel model = makeWindowModel();
+    const WindowModel& seen = model;
+    EXPECT_EQ(&seen.main.control(names::Button36), &model.main.control(names::Button36));
+    EXPECT_EQ(&seen.main.menuItem(Menu::Music), &model.main.menuItem(Menu::Music));
+    EXPECT_EQ(&seen.timer(names::Timer2), &model.timer(names::Timer2));
+    try {
+        (void)seen.main.control("Button99");
+        ADD_FAILURE() << "an unknown control was found";
+    } catch (const std::out_of_range& e) {
+        EXPECT_NE(std::string(e.what()).find("Button99"), std::string::npos);
+    }
+    EXPECT_THROW((void)seen.main.menuItem("&Options/&Sound"), std::out_of_range);
+    EXPECT_THROW((void)seen.timer("Timer5"), std::out_of_range);
+}
+
+} // namespace

@@ -91,7 +91,7 @@ bool reachable(window::Window& w, const window::Control& c) {
         if (parent && !reachable(w, *parent))
             return false;
     }
-    return w.name.empty() || w.name == "Main" || w.visible;
+    return w.name.empty() || w.name == window::names::Main || w.visible;
 }
 
 // True when the entry and every menu above it are enabled and shown.
@@ -108,14 +108,11 @@ bool menuReachable(window::Window& w, const window::MenuItem& item) {
 } // namespace
 
 void startUpForScripts(game::Game& game, bool prologue) {
-    if (window::MenuItem* entry = game.window.main.findMenu("&Options/&Prologue")) {
-        entry->checked = prologue;
-    }
+    game.options.prologue = prologue;
     game::startUp(game);
-    persist::OptionBlock& options = game.shell.options;
-    options[persist::Option::ControlMode] = 1;
+    game.options.control = game::ControlMode::Keyboard;
     if (!prologue)
-        options[persist::Option::Prologue] = 0;
+        game.options.prologue = false;
     persist::optionl1(game); // which opens input again
     if (prologue)
         game::closeInputForOpening(game);
@@ -221,7 +218,7 @@ std::optional<std::string> Driver::menu(std::string_view arg) {
     for (const auto& item : game_.window.main.menu) {
         if (withoutAccessMarks(item.path) == arg && !item.isSubmenu) {
             // The driver plays recordings; it makes none (its own doors bypass the recorder).
-            if (item.path == extras::Entry::Record)
+            if (item.path == window::Menu::Record)
                 return "the driver does not record: record in the window";
             clock_.sync(game_.window);
             // A disabled entry, or one inside a disabled menu, cannot be chosen.
@@ -358,14 +355,14 @@ std::optional<std::string> Driver::printFloor(const Words& w) {
 }
 
 std::optional<std::string> Driver::printMessage(const Words&) {
-    const window::Control* edit = game_.window.main.find("Edit8");
+    const window::Control* edit = game_.window.main.find(window::names::Edit8);
     out_ << "message=" << (edit ? oneLine(edit->text) : std::string()) << '\n';
     return std::nullopt;
 }
 
 std::optional<std::string> Driver::printDialog(const Words&) {
     window::Window& main = game_.window.main;
-    const window::Control* box = main.find("RichEdit1");
+    const window::Control* box = main.find(window::names::RichEdit1);
     out_ << "dialog=" << (box && box->visible ? oneLine(box->text) : std::string()) << '\n';
     for (const auto& c : main.controls) {
         if (c.kind == window::ControlKind::Button && c.visible) {

@@ -118,7 +118,7 @@ std::optional<std::string> Driver::tick(std::string_view arg) {
 }
 
 std::optional<std::string> Driver::close(std::string_view arg) {
-    if (arg.empty() || (arg != "Main" && !game_.window.findWindow(arg)))
+    if (arg.empty() || (arg != window::names::Main && !game_.window.findWindow(arg)))
         return "unknown window \"" + std::string(arg) + "\"";
     clock_.sync(game_.window);
     game::closeWindow(game_, arg);

@@ -1,5 +1,6 @@
 #include "moves.h"
 
+#include "window/names.h"
 #include "world/items.h"
 #include "world/tiles.h"
 
@@ -62,7 +63,8 @@ const char* keyBetween(int from, int to) {
 void dropRefusals(std::vector<std::string>& answers) {
     if (answers.size() > 1)
         std::erase_if(answers, [](const std::string& b) {
-            return b == "Button7" || b == "Button42" || b == "Button37";
+            return b == window::names::Button7 || b == window::names::Button42 ||
+                   b == window::names::Button37;
         });
 }
 
@@ -145,7 +147,7 @@ void answerDialogues(Player& player, const Position& start, std::vector<std::str
 
 // The Orb of Flying's floor chooser: its UP, DOWN and OK buttons.
 bool isFloorChooser(const std::vector<std::string>& answers) {
-    return std::find(answers.begin(), answers.end(), "Button10") != answers.end();
+    return std::find(answers.begin(), answers.end(), window::names::Button10) != answers.end();
 }
 
 // A flight as far as kFlightReach floors up or down (a button the chooser has switched off

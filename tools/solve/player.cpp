@@ -2,6 +2,7 @@
 
 #include "persist/saved_games.h"
 #include "script/input_lock.h"
+#include "window/names.h"
 
 #include <array>
 #include <cstdlib>
@@ -17,10 +18,12 @@ namespace fs = std::filesystem;
 // The buttons that answer a dialogue: OK, Yes and No, the floor chooser's and the advice
 // record's OK, "Use" and "Don't use", and the four choices of a merchant or the altar.
 constexpr std::array<std::string_view, 11> kAnswers = {
-    "Button1",  "Button2",  "Button7",  "Button10", "Button35", "Button36",
-    "Button37", "Button38", "Button39", "Button40", "Button41"};
-constexpr std::string_view kLastChoice = "Button42"; // "After all, I won't do it."
-constexpr std::string_view kRankingExit = "Ranking.Button6";
+    window::names::Button1,  window::names::Button2,  window::names::Button7,
+    window::names::Button10, window::names::Button35, window::names::Button36,
+    window::names::Button37, window::names::Button38, window::names::Button39,
+    window::names::Button40, window::names::Button41};
+constexpr std::string_view kLastChoice = window::names::Button42; // "After all, I won't do it."
+constexpr std::string_view kRankingExit = window::names::ranking::ClickButton6;
 
 } // namespace
 
@@ -57,7 +60,7 @@ void Player::restore(const Position& position) {
     // highest floor; the position goes on from where play left it, mark included.
     g.status[world::Slot::StartStairs] = position.status[world::Slot::StartStairs];
     script::itemlive(g);
-    g.window.timer("Timer1").enabled = true;
+    g.window.timer(window::names::Timer1).enabled = true;
 }
 
 bool Player::play(std::string_view line) {
@@ -76,7 +79,7 @@ std::vector<std::string> Player::dialogButtons() const {
         add(name);
     add(kLastChoice);
     // The fairy's rating opens the Ranking window over the game; its Exit gives play back.
-    const window::Window* ranking = game_->window.findWindow("Ranking");
+    const window::Window* ranking = game_->window.findWindow(window::names::Ranking);
     if (ranking && ranking->visible)
         shown.emplace_back(kRankingExit);
     return shown;
