@@ -5,6 +5,7 @@
 #include "world/tiles.h"
 
 #include <algorithm>
+#include <array>
 #include <functional>
 #include <queue>
 #include <utility>
@@ -15,7 +16,13 @@ namespace {
 using world::StepKind;
 
 constexpr int kMostAnswers = 60; // dialogues in a row that one move answers (a scene has many)
-constexpr int kFlightReach = 3;  // floors up or down that a flight of the search goes
+// Long enough for the Ending window to play every picture up to its button, in milliseconds of
+// the game's clock.
+constexpr const char* kEndingWait = "wait 60000";
+
+// The lengths of the flights the search tries, in presses of UP or DOWN: near floors one by
+// one, far ones in growing strides, so that a flight across the tower is a move or two.
+constexpr std::array<int, 8> kFlightPresses = {1, 2, 3, 5, 8, 13, 21, 34};
 
 struct Neighbour {
     int cell;
@@ -150,18 +157,22 @@ bool isFloorChooser(const std::vector<std::string>& answers) {
     return std::find(answers.begin(), answers.end(), window::names::Button10) != answers.end();
 }
 
-// A flight as far as kFlightReach floors up or down (a button the chooser has switched off
-// at the end of its range does nothing, and the same flight is not kept twice), or none.
+// A flight of each length up and down, until the chooser reaches the end of its range (past
+// it the buttons do nothing, and the same flight is not tried twice).
 void chooseFloors(Player& player, const Position& start, std::vector<std::string>& lines, int depth,
                   std::vector<Outcome>& out) {
     const std::size_t before = lines.size();
     for (const char* button : {"click Button8", "click Button9"}) {
-        for (int floors = 1; floors <= kFlightReach; ++floors) {
+        int lastFloor = start.status[world::Slot::Floor];
+        for (const int presses : kFlightPresses) {
             lines.resize(before);
-            lines.insert(lines.end(), static_cast<std::size_t>(floors), button);
+            lines.insert(lines.end(), static_cast<std::size_t>(presses), button);
+            if (!replay(player, start, lines) || player.game().status[world::Slot::Floor] == lastFloor)
+                break;
+            lastFloor = player.game().status[world::Slot::Floor];
             lines.emplace_back("click Button10");
             lines.emplace_back("run");
-            if (replay(player, start, lines))
+            if (player.play(lines[lines.size() - 2]) && player.play(lines.back()))
                 answerDialogues(player, start, lines, depth + 1, out);
         }
     }
@@ -172,6 +183,11 @@ void chooseFloors(Player& player, const Position& start, std::vector<std::string
 // answer of the dialogue that waits (each answer played anew from the start).
 void answerDialogues(Player& player, const Position& start, std::vector<std::string>& lines,
                      int depth, std::vector<Outcome>& out) {
+    if (player.endingPlaying()) {
+        lines.emplace_back(kEndingWait);
+        if (!player.play(lines.back()))
+            return;
+    }
     std::vector<std::string> answers = player.dialogButtons();
     if (answers.empty()) {
         takeFreeThings(player, lines);
@@ -202,21 +218,91 @@ void answerDialogues(Player& player, const Position& start, std::vector<std::str
     }
 }
 
-// The items that act when clicked: one move for each that the game lets the hero use here
-// (the two orbs that only show what lies ahead change nothing and are left out).
-void useItems(Player& player, const Position& position, std::vector<Outcome>& out) {
+bool besideTile(const world::TowerMap& map, int floor, int cell, bool (*holds)(std::uint8_t)) {
+    const std::vector<Neighbour> around = neighbours(cell);
+    return std::any_of(around.begin(), around.end(),
+                       [&](const Neighbour& n) { return holds(map.tile(floor, n.cell)); });
+}
+
+bool isStairs(std::uint8_t c) {
+    return c == world::Tile::StairsUp || c == world::Tile::StairsDown;
+}
+bool isLava(std::uint8_t c) {
+    return c == world::Tile::Lava;
+}
+bool isWall(std::uint8_t c) {
+    return c == world::Tile::Wall;
+}
+bool isMonster(std::uint8_t c) {
+    return world::oneCellKind(c).has_value();
+}
+
+// Whether using the item from the cell can do anything there: the items that act on the
+// cells around the hero, or carry him to the same cell of another floor or to the mirrored
+// cell, work only from some cells of his region. Items that act on the whole floor or on the
+// hero himself work from anywhere: his own cell stands for the region.
+bool actsFrom(int slot, const Position& p, const Region& region, int cell) {
+    using namespace world::Slot;
+    const int floor = region.floor;
+    const auto road = [&](int f, int c) { return p.map.tile(f, c) == world::Tile::Road; };
+    switch (slot) {
+    case OrbOfFlying:
+        return besideTile(p.map, floor, cell, isStairs);
+    case SnowCrystal:
+        return besideTile(p.map, floor, cell, isLava);
+    case Mattock:
+        return besideTile(p.map, floor, cell, isWall);
+    case DestructibleBall:
+        return besideTile(p.map, floor, cell, isMonster);
+    case WingToAscend:
+        return floor < world::kTopFloor && road(floor + 1, cell);
+    case WingToDescend:
+        return floor > 0 && road(floor - 1, cell);
+    case TransferArticle: {
+        const int mirror = world::kCells - 1 - cell;
+        return road(floor, mirror) && region.cost[static_cast<std::size_t>(mirror)] < 0;
+    }
+    default:
+        return cell == p.status.heroCell();
+    }
+}
+
+// The items that act when clicked: for each that the game lets the hero use, one move from
+// each cell of his region where it can act (the Orb of Flying from the nearest cell beside
+// stairs: where he takes off changes nothing). The two orbs that only show what lies ahead
+// change nothing and are left out.
+void useItems(Player& player, const Position& position, const Region& region,
+              std::vector<Outcome>& out) {
     player.restore(position);
-    std::vector<std::string> usable;
+    std::vector<const world::Item*> usable;
     for (const world::Item& item : world::kItems) {
         const window::Control* icon = player.game().window.main.find(item.icon);
         if (item.clickable && item.slot != world::Slot::OrbOfHero &&
             item.slot != world::Slot::OrbOfWisdom && icon && icon->visible && icon->enabled)
-            usable.emplace_back(item.icon);
+            usable.push_back(&item);
     }
-    for (const std::string& icon : usable) {
-        std::vector<std::string> lines = {"click " + icon, "run"};
-        if (replay(player, position, lines))
-            answerDialogues(player, position, lines, 0, out);
+    const int hero = position.status.heroCell();
+    for (const world::Item* item : usable) {
+        std::vector<int> cells;
+        for (int cell = 0; cell < world::kCells; ++cell)
+            if (region.cost[static_cast<std::size_t>(cell)] >= 0 &&
+                region.cost[static_cast<std::size_t>(cell)] < kBlowCost &&
+                actsFrom(item->slot, position, region, cell))
+                cells.push_back(cell);
+        if (item->slot == world::Slot::OrbOfFlying && cells.size() > 1) {
+            const auto nearest = std::min_element(cells.begin(), cells.end(), [&](int a, int b) {
+                return region.cost[static_cast<std::size_t>(a)] <
+                       region.cost[static_cast<std::size_t>(b)];
+            });
+            cells = {*nearest};
+        }
+        for (const int cell : cells) {
+            std::vector<std::string> lines = roadTo(region, hero, cell);
+            lines.push_back("click " + std::string(item->icon));
+            lines.emplace_back("run");
+            if (replay(player, position, lines))
+                answerDialogues(player, position, lines, 0, out);
+        }
     }
 }
 
@@ -274,7 +360,7 @@ std::vector<Outcome> movesFrom(Player& player, const Position& position) {
         }
     }
     std::vector<Outcome> out;
-    useItems(player, position, out);
+    useItems(player, position, region, out);
     for (int target = 0; target < world::kCells; ++target) {
         const int from = standOn[static_cast<std::size_t>(target)];
         if (from < 0)

@@ -82,7 +82,20 @@ std::vector<std::string> Player::dialogButtons() const {
     const window::Window* ranking = game_->window.findWindow(window::names::Ranking);
     if (ranking && ranking->visible)
         shown.emplace_back(kRankingExit);
+    // The Ending window's last picture is its button: it starts the next lap.
+    if (const window::Control* button = endingButton(); button && button->visible && button->enabled)
+        shown.emplace_back(window::names::ending::ClickImage4);
     return shown;
+}
+
+const window::Control* Player::endingButton() const {
+    const window::Window* ending = game_->window.findWindow(window::names::Ending);
+    return ending && ending->visible ? ending->find(window::names::ending::Image4) : nullptr;
+}
+
+bool Player::endingPlaying() const {
+    const window::Control* button = endingButton();
+    return button && !(button->visible && button->enabled);
 }
 
 bool samePosition(const Position& a, const Position& b) {

@@ -42,7 +42,12 @@ class Player {
     // open.
     std::vector<std::string> dialogButtons() const;
 
+    // True while the Ending window plays its pictures and its button is not yet there.
+    bool endingPlaying() const;
+
   private:
+    const window::Control* endingButton() const;
+
     // A folder of its own for the settings, options and saves the game writes, removed with
     // the player: a search never touches the player's own files.
     struct ScratchFolder {

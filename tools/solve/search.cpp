@@ -32,12 +32,14 @@ constexpr std::array<int, 7> kResources = {Life,
                                            world::Slot::BlueKeys};
 using Resources = std::array<std::int32_t, kResources.size()>;
 
+constexpr bool kStoryFirst = false;
 constexpr std::size_t kRoomPerBeam = 100; // positions kept waiting, in beams
 
 // What the value counts besides life, in life.
 constexpr std::int64_t kYellowKeyWorth = 200;
 constexpr std::int64_t kBlueKeyWorth = 300;
 constexpr std::int64_t kRedKeyWorth = 400;
+constexpr std::int64_t kTopCellWorth = 300;
 constexpr std::int64_t kFloorWorth = 500;
 constexpr std::int64_t kOpenedCellWorth = 150;
 
@@ -125,7 +127,12 @@ struct Node {
     std::shared_ptr<const Position> position;
     std::shared_ptr<const Step> route;
     std::int64_t value = 0;
+    int story = 0;
 };
+
+Node nodeOf(const Position& p, std::shared_ptr<const Step> route) {
+    return {std::make_shared<const Position>(p), std::move(route), valueOf(p), storyOf(p)};
+}
 
 // The steps of a route from the first.
 std::vector<const Step*> stepsOf(const std::shared_ptr<const Step>& last) {
@@ -158,15 +165,66 @@ bool lost(const world::Status& newGame, const Position& after) {
     return after.status[Life] <= 0 || after.status.words == newGame.words;
 }
 
-// The furthest position: the highest floor reached, then the most valuable.
+// The furthest position: the highest floor reached, then the most of the story played,
+// then the most valuable.
 bool further(const Node& a, const Node& b) {
     const int fa = a.position->status[HighestFloor];
     const int fb = b.position->status[HighestFloor];
-    return fa != fb ? fa > fb : a.value > b.value;
+    if (fa != fb)
+        return fa > fb;
+    if (kStoryFirst && a.story != b.story)
+        return a.story > b.story;
+    return a.value > b.value;
 }
 
 bool better(const Node& a, const Node& b) {
     return further(a, b);
+}
+
+// Which stock of keys a position holds: yellow keys up to five, and whether it holds a blue
+// or red one. Positions of every stock are kept side by side, so that the most valuable way
+// (which may have spent every key on the rooms below) cannot crowd out the ways that kept
+// the keys the doors above will ask for.
+constexpr int kStocks = 12;
+int stockOf(const Node& n) {
+    const world::Status& s = n.position->status;
+    const int yellow = std::min(s[world::Slot::YellowKeys], 5);
+    const int other = s[world::Slot::BlueKeys] + s[world::Slot::RedKeys] > 0 ? 1 : 0;
+    return yellow * 2 + other;
+}
+
+// Takes the best `count` of the sorted nodes out of `from`: first up to a share for each
+// stock, best first, then the best of the rest.
+std::vector<Node> takeBest(std::vector<Node>& from, std::size_t count) {
+    if (from.size() <= count) {
+        std::vector<Node> all = std::move(from);
+        from.clear();
+        return all;
+    }
+    const std::size_t share = std::max<std::size_t>(1, count / (kStocks / 2));
+    std::array<std::size_t, kStocks> taken{};
+    std::vector<bool> chosen(from.size(), false);
+    std::size_t picked = 0;
+    for (std::size_t i = 0; i < from.size() && picked < count; ++i) {
+        std::size_t& t = taken[static_cast<std::size_t>(stockOf(from[i]))];
+        if (t < share) {
+            ++t;
+            chosen[i] = true;
+            ++picked;
+        }
+    }
+    for (std::size_t i = 0; i < from.size() && picked < count; ++i) {
+        if (!chosen[i]) {
+            chosen[i] = true;
+            ++picked;
+        }
+    }
+    std::vector<Node> best;
+    std::vector<Node> rest;
+    for (std::size_t i = 0; i < from.size(); ++i)
+        (chosen[i] ? best : rest).push_back(std::move(from[i]));
+    from = std::move(rest);
+    return best;
 }
 
 // The positions waiting to be played on, the most promising first. Past its room the least
@@ -178,32 +236,23 @@ class Waiting {
     bool empty() const { return fresh_.empty() && older_.empty(); }
     void add(Node n) { fresh_.push_back(std::move(n)); }
 
-    // The best `count` of the positions added since the last call; the rest wait with the
-    // older ones, which fill the places the new ones leave empty.
-    std::vector<Node> takeBest(std::size_t count, bool freshFirst) {
+    // The next beam: the positions added since the last call, best first, before the older
+    // ones, and of each stock of keys its share, from the older ones when the new ones have
+    // none of it. The rest wait with the older ones.
+    std::vector<Node> takeNext(std::size_t count) {
         std::stable_sort(fresh_.begin(), fresh_.end(), better);
-        std::vector<Node> best = take(fresh_, freshFirst ? count : 0);
-        older_.insert(older_.end(), std::make_move_iterator(fresh_.begin()),
-                      std::make_move_iterator(fresh_.end()));
+        std::vector<Node> all = std::move(fresh_);
         fresh_.clear();
+        all.insert(all.end(), std::make_move_iterator(older_.begin()),
+                   std::make_move_iterator(older_.end()));
+        std::vector<Node> best = takeBest(all, count);
+        std::stable_sort(all.begin(), all.end(), better);
+        older_ = takeBest(all, room_);
         std::stable_sort(older_.begin(), older_.end(), better);
-        if (older_.size() > room_)
-            older_.resize(room_);
-        std::vector<Node> more = take(older_, count - best.size());
-        best.insert(best.end(), std::make_move_iterator(more.begin()),
-                    std::make_move_iterator(more.end()));
         return best;
     }
 
   private:
-    static std::vector<Node> take(std::vector<Node>& from, std::size_t count) {
-        const auto end = from.begin() + static_cast<std::ptrdiff_t>(std::min(count, from.size()));
-        std::vector<Node> taken(std::make_move_iterator(from.begin()),
-                                std::make_move_iterator(end));
-        from.erase(from.begin(), end);
-        return taken;
-    }
-
     std::size_t room_;
     std::vector<Node> fresh_;
     std::vector<Node> older_;
@@ -218,10 +267,27 @@ std::int64_t valueOf(const Position& p) {
     // Every cell opened up (a door opened, a monster beaten, a thing taken) is worth
     // something of its own: it is the way on.
     const auto road = std::count(p.map.bytes.begin(), p.map.bytes.end(), world::Tile::Road);
-    return std::int64_t{s[Life]} + strength * (std::int64_t{s[Offense]} + s[Defense]) +
-           kYellowKeyWorth * s[world::Slot::YellowKeys] + kBlueKeyWorth * s[world::Slot::BlueKeys] +
-           kRedKeyWorth * s[world::Slot::RedKeys] + s[Gold] / 3 + kFloorWorth * s[HighestFloor] +
-           kOpenedCellWorth * road;
+    const std::int64_t keys = kYellowKeyWorth * s[world::Slot::YellowKeys] +
+                              kBlueKeyWorth * s[world::Slot::BlueKeys] +
+                              kRedKeyWorth * s[world::Slot::RedKeys];
+    // The cells opened up on the highest floor are the way to the next floor: each counts
+    // again, so that the way through the top floor is not put off for the rooms below.
+    const auto top = p.map.bytes.begin() +
+                     static_cast<std::ptrdiff_t>(world::TowerMap::cellOffset(s[HighestFloor], 0));
+    const auto topRoad = std::count(top, top + world::kCells, world::Tile::Road);
+    return std::int64_t{s[Life]} + strength * (std::int64_t{s[Offense]} + s[Defense]) + keys +
+           s[Gold] / 3 + kFloorWorth * s[HighestFloor] + kOpenedCellWorth * road +
+           kTopCellWorth * topRoad;
+}
+
+int storyOf(const Position& p) {
+    using namespace world::Slot;
+    int played = 0;
+    for (int n = DialogueSeenBase + 1; n <= Floor40Event; ++n)
+        played += p.status[n] != 0;
+    for (const int n : {Floor41Event, Floor32Arrival, ZenoWeakened})
+        played += p.status[n] != 0;
+    return played;
 }
 
 bool lapWon(const Position& position) {
@@ -244,7 +310,7 @@ SearchResult search(const std::string& gameFolder, const Position& start,
     seen.admit(start);
     const auto width = static_cast<std::size_t>(std::max(1, options.beamWidth));
     Waiting waiting(width * kRoomPerBeam);
-    Node furthest{std::make_shared<const Position>(start), nullptr, valueOf(start)};
+    Node furthest = nodeOf(start, nullptr);
     std::vector<Node> beam = {furthest};
     SearchResult result;
     Progress& progress = result.last;
@@ -256,9 +322,8 @@ SearchResult search(const std::string& gameFolder, const Position& start,
                 ++progress.positions;
                 if (lost(newGame, o.position) || !seen.admit(o.position))
                     continue;
-                Node n{std::make_shared<const Position>(o.position),
-                       std::make_shared<const Step>(Step{beam[i].route, o.lines}),
-                       valueOf(o.position)};
+                Node n = nodeOf(o.position,
+                                std::make_shared<const Step>(Step{beam[i].route, o.lines}));
                 result.won = !startWon && lapWon(o.position);
                 if (result.won || further(n, furthest))
                     furthest = n;
@@ -269,7 +334,7 @@ SearchResult search(const std::string& gameFolder, const Position& start,
         }
         // The next beam: the best of this generation's positions, topped up from the best
         // of the older ones waiting when this generation has too few.
-        beam = waiting.takeBest(width, true);
+        beam = waiting.takeNext(width);
         ++progress.generation;
         progress.floorReached = furthest.position->status[HighestFloor];
         progress.bestValue = furthest.value;
