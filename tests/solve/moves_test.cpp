@@ -7,6 +7,7 @@
 #include "start.h"
 #include "world/tiles.h"
 
+#include <algorithm>
 #include <atomic>
 #include <gtest/gtest.h>
 #include <set>
@@ -115,9 +116,10 @@ TEST_F(Finder, StartsFromASavedGameOrTheFloorsOfAFolderAndNamesWhatItCannotRead)
 
 namespace {
 
-TEST_F(Finder, TheOrbOfFlyingIsAMoveToEachFloorWithinReach) {
-    player.play("set status 19 1"); // the orb held, floors up to 3 seen
-    player.play("set status 5 3");
+// The floors the Orb of Flying's moves land on, from beside floor 1's up stairs.
+std::set<int> flightsFromFloor1(solve::Player& player, int highestFloor) {
+    player.play("set status 19 1"); // the orb held
+    player.play("set status 5 " + std::to_string(highestFloor));
     player.play("set hero 1 2 0");
     player.play("key left"); // beside the up stairs
     player.play("run");
@@ -126,9 +128,49 @@ TEST_F(Finder, TheOrbOfFlyingIsAMoveToEachFloorWithinReach) {
     for (const solve::Outcome& move : solve::movesFrom(player, besideStairs))
         if (move.lines.front() == "click Image4")
             floors.insert(move.position.status[world::Slot::Floor]);
-    // Up one and two floors, none past the highest floor seen; down, the chooser stops at
-    // floor 1 and the hero stays where he is.
-    EXPECT_EQ(floors, (std::set<int>{1, 2, 3}));
+    return floors;
+}
+
+TEST_F(Finder, TheOrbOfFlyingIsAMoveToNearFloorsAndFarOnesInGrowingStrides) {
+    // Up one and two floors, none past the highest floor seen; down from floor 1 the chooser
+    // does nothing, and a flight that lands where it took off is no move.
+    EXPECT_EQ(flightsFromFloor1(player, 3), (std::set<int>{2, 3}));
+    // 1, 2, 3, 5, 8 and 13 presses, then the highest floor itself.
+    EXPECT_EQ(flightsFromFloor1(player, 20), (std::set<int>{2, 3, 4, 6, 9, 14, 20}));
+}
+
+TEST_F(Finder, AnItemThatActsWhereTheHeroStandsIsUsedFromTheCellsWhereItActs) {
+    // The bottom row of floor 1 is his region; above it, floor 2 is wall but for cell 118.
+    solve::Position p = corridor(start, 115);
+    for (int cell = 0; cell < world::kCells; ++cell)
+        p.map.setTile(2, cell, cell == 118 ? Road : Wall);
+    p.status[world::Slot::WingToAscend] = 1;
+    std::vector<solve::Outcome> wings;
+    for (solve::Outcome& move : solve::movesFrom(player, p))
+        if (std::find(move.lines.begin(), move.lines.end(), "click Image12") != move.lines.end())
+            wings.push_back(std::move(move));
+    // Only from 118, walked to first.
+    ASSERT_EQ(wings.size(), 1U);
+    EXPECT_EQ(wings[0].lines.front(), "key right");
+    EXPECT_EQ(wings[0].position.status[world::Slot::Floor], 2);
+    EXPECT_EQ(wings[0].position.status.heroCell(), 118);
+    EXPECT_EQ(wings[0].position.status[world::Slot::WingToAscend], 0);
+    EXPECT_TRUE(solve::routeReaches(GRAVENHOLD_GAME_DIR, p, wings[0].lines, wings[0].position));
+}
+
+TEST_F(Finder, WalkingAgainstZenoOnTheTopFloorPlaysTheEndingToItsButtonAndWins) {
+    player.play("set hero 50 5 5");
+    player.play("set tile 50 49 91"); // Zeno above the hero
+    const solve::Position beforeZeno = player.position();
+    std::vector<solve::Outcome> wins;
+    for (solve::Outcome& move : solve::movesFrom(player, beforeZeno))
+        if (solve::lapWon(move.position))
+            wins.push_back(std::move(move));
+    ASSERT_EQ(wins.size(), 1U);
+    const std::vector<std::string>& lines = wins[0].lines;
+    EXPECT_NE(std::find(lines.begin(), lines.end(), "click Ending.Image4"), lines.end());
+    EXPECT_EQ(wins[0].position.status[world::Slot::Floor], 1) << "the next lap starts on floor 1";
+    EXPECT_TRUE(solve::routeReaches(GRAVENHOLD_GAME_DIR, beforeZeno, lines, wins[0].position));
 }
 
 } // namespace

@@ -32,7 +32,6 @@ constexpr std::array<int, 7> kResources = {Life,
                                            world::Slot::BlueKeys};
 using Resources = std::array<std::int32_t, kResources.size()>;
 
-constexpr bool kStoryFirst = false;
 constexpr std::size_t kRoomPerBeam = 100; // positions kept waiting, in beams
 
 // What the value counts besides life, in life.
@@ -127,11 +126,10 @@ struct Node {
     std::shared_ptr<const Position> position;
     std::shared_ptr<const Step> route;
     std::int64_t value = 0;
-    int story = 0;
 };
 
 Node nodeOf(const Position& p, std::shared_ptr<const Step> route) {
-    return {std::make_shared<const Position>(p), std::move(route), valueOf(p), storyOf(p)};
+    return {std::make_shared<const Position>(p), std::move(route), valueOf(p)};
 }
 
 // The steps of a route from the first.
@@ -165,16 +163,11 @@ bool lost(const world::Status& newGame, const Position& after) {
     return after.status[Life] <= 0 || after.status.words == newGame.words;
 }
 
-// The furthest position: the highest floor reached, then the most of the story played,
-// then the most valuable.
+// The furthest position: the highest floor reached, then the most valuable.
 bool further(const Node& a, const Node& b) {
     const int fa = a.position->status[HighestFloor];
     const int fb = b.position->status[HighestFloor];
-    if (fa != fb)
-        return fa > fb;
-    if (kStoryFirst && a.story != b.story)
-        return a.story > b.story;
-    return a.value > b.value;
+    return fa != fb ? fa > fb : a.value > b.value;
 }
 
 bool better(const Node& a, const Node& b) {
@@ -278,16 +271,6 @@ std::int64_t valueOf(const Position& p) {
     return std::int64_t{s[Life]} + strength * (std::int64_t{s[Offense]} + s[Defense]) + keys +
            s[Gold] / 3 + kFloorWorth * s[HighestFloor] + kOpenedCellWorth * road +
            kTopCellWorth * topRoad;
-}
-
-int storyOf(const Position& p) {
-    using namespace world::Slot;
-    int played = 0;
-    for (int n = DialogueSeenBase + 1; n <= Floor40Event; ++n)
-        played += p.status[n] != 0;
-    for (const int n : {Floor41Event, Floor32Arrival, ZenoWeakened})
-        played += p.status[n] != 0;
-    return played;
 }
 
 bool lapWon(const Position& position) {

@@ -16,11 +16,6 @@ namespace solve {
 // How a position stands: what the beam sorts on and what the progress line shows.
 std::int64_t valueOf(const Position& position);
 
-// How much of the story has played: the scripted dialogues acknowledged and the floor events
-// and scenes that have run. The beam ranks it after the highest floor: past the top floor the
-// way on is the story.
-int storyOf(const Position& position);
-
 // True once the first lap is over: the ending has played and the next lap has begun.
 bool lapWon(const Position& position);
 
