@@ -25,7 +25,7 @@ struct Options {
     std::string from;
     std::string route;
     double seconds = 1800;
-    int beam = 300;
+    int beam = 150;
 };
 
 int usage(const std::string& problem) {

@@ -167,7 +167,8 @@ void chooseFloors(Player& player, const Position& start, std::vector<std::string
         for (const int presses : kFlightPresses) {
             lines.resize(before);
             lines.insert(lines.end(), static_cast<std::size_t>(presses), button);
-            if (!replay(player, start, lines) || player.game().status[world::Slot::Floor] == lastFloor)
+            if (!replay(player, start, lines) ||
+                player.game().status[world::Slot::Floor] == lastFloor)
                 break;
             lastFloor = player.game().status[world::Slot::Floor];
             lines.emplace_back("click Button10");

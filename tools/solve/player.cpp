@@ -83,7 +83,8 @@ std::vector<std::string> Player::dialogButtons() const {
     if (ranking && ranking->visible)
         shown.emplace_back(kRankingExit);
     // The Ending window's last picture is its button: it starts the next lap.
-    if (const window::Control* button = endingButton(); button && button->visible && button->enabled)
+    if (const window::Control* button = endingButton();
+        button && button->visible && button->enabled)
         shown.emplace_back(window::names::ending::ClickImage4);
     return shown;
 }

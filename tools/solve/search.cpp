@@ -39,6 +39,7 @@ constexpr std::int64_t kYellowKeyWorth = 200;
 constexpr std::int64_t kBlueKeyWorth = 300;
 constexpr std::int64_t kRedKeyWorth = 400;
 constexpr std::int64_t kTopCellWorth = 300;
+constexpr std::int64_t kFairyMeetingWorth = 1000; // her rating is the score of the lap
 constexpr std::int64_t kFloorWorth = 500;
 constexpr std::int64_t kOpenedCellWorth = 150;
 
@@ -170,6 +171,11 @@ bool further(const Node& a, const Node& b) {
     return fa != fb ? fa > fb : a.value > b.value;
 }
 
+// A won lap has been to the top; the next lap starts again from floor 1.
+int floorReached(bool won, const Position& p) {
+    return won ? world::kTopFloor : p.status[HighestFloor];
+}
+
 bool better(const Node& a, const Node& b) {
     return further(a, b);
 }
@@ -270,7 +276,7 @@ std::int64_t valueOf(const Position& p) {
     const auto topRoad = std::count(top, top + world::kCells, world::Tile::Road);
     return std::int64_t{s[Life]} + strength * (std::int64_t{s[Offense]} + s[Defense]) + keys +
            s[Gold] / 3 + kFloorWorth * s[HighestFloor] + kOpenedCellWorth * road +
-           kTopCellWorth * topRoad;
+           kTopCellWorth * topRoad + kFairyMeetingWorth * s[world::Slot::FairyMeetings];
 }
 
 bool lapWon(const Position& position) {
@@ -305,8 +311,8 @@ SearchResult search(const std::string& gameFolder, const Position& start,
                 ++progress.positions;
                 if (lost(newGame, o.position) || !seen.admit(o.position))
                     continue;
-                Node n = nodeOf(o.position,
-                                std::make_shared<const Step>(Step{beam[i].route, o.lines}));
+                Node n =
+                    nodeOf(o.position, std::make_shared<const Step>(Step{beam[i].route, o.lines}));
                 result.won = !startWon && lapWon(o.position);
                 if (result.won || further(n, furthest))
                     furthest = n;
@@ -319,7 +325,7 @@ SearchResult search(const std::string& gameFolder, const Position& start,
         // of the older ones waiting when this generation has too few.
         beam = waiting.takeNext(width);
         ++progress.generation;
-        progress.floorReached = furthest.position->status[HighestFloor];
+        progress.floorReached = floorReached(result.won, *furthest.position);
         progress.bestValue = furthest.value;
         progress.seconds = elapsed();
         if (options.report)
@@ -327,7 +333,7 @@ SearchResult search(const std::string& gameFolder, const Position& start,
     }
     progress.seconds = elapsed();
     result.best = *furthest.position;
-    result.floorReached = furthest.position->status[HighestFloor];
+    result.floorReached = floorReached(result.won, *furthest.position);
     for (const Step* step : stepsOf(furthest.route))
         result.route.insert(result.route.end(), step->lines.begin(), step->lines.end());
     if (furthest.route)

@@ -28,7 +28,7 @@ struct Progress {
 };
 
 struct SearchOptions {
-    int beamWidth = 300;
+    int beamWidth = 150;
     double seconds = 1800; // the budget; the search stops at the first win or here
     int workers = 2;
     std::function<void(const Progress&)> report; // after every generation, when set
