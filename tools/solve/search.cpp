@@ -227,12 +227,11 @@ std::vector<Node> takeBest(std::vector<Node>& from, std::size_t count) {
 }
 
 // The positions waiting to be played on, the most promising first. Past its room the least
-// promising are forgotten; the rest stay, so that when every continuation of the best runs
-// into a dead end the search goes back to the next best.
+// promising are forgotten (each stock of keys keeping its share); the rest stay, so that when every
+// continuation of the best runs into a dead end the search goes back to the next best.
 class Waiting {
   public:
     explicit Waiting(std::size_t room) : room_(room) {}
-    bool empty() const { return fresh_.empty() && older_.empty(); }
     void add(Node n) { fresh_.push_back(std::move(n)); }
 
     // The next beam: the positions added since the last call, best first, before the older
@@ -246,8 +245,7 @@ class Waiting {
                    std::make_move_iterator(older_.end()));
         std::vector<Node> best = takeBest(all, count);
         std::stable_sort(all.begin(), all.end(), better);
-        older_ = takeBest(all, room_);
-        std::stable_sort(older_.begin(), older_.end(), better);
+        older_ = takeBest(all, room_); // keeps the order it takes them in
         return best;
     }
 
