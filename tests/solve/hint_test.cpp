@@ -32,6 +32,11 @@ TEST(Hint, AMoveReadsAsWhatItStepsTowards) {
               "the yellow door at 3, 10");
     EXPECT_EQ(solve::describeMove(p, {"key right", "run", "key right", "run"}), "a walk to 7, 10");
     EXPECT_EQ(solve::describeMove(p, {"click Button1", "run"}), "a walk to 5, 10");
+    // A monster by its name, as the message of a won fight gives it.
+    p.map.setTile(1, 116, world::kLowMonsters.first);
+    EXPECT_EQ(solve::describeMove(p, {"key right", "run"}), "the Green Slime at 6, 10");
+    p.map.setTile(1, 116, world::Tile::Zeno);
+    EXPECT_EQ(solve::describeMove(p, {"key right", "run"}), "The Magic Sergeant, Zeno at 6, 10");
 }
 
 } // namespace
