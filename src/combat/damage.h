@@ -59,7 +59,8 @@ void obudameiji(game::Game& game);
 void dameiji2(game::Game& game);
 
 // ydameiji: the monster's blows that end the hero's life (BlowCount). The count does not
-// depend on the hero's offense, so it also serves where the game calls ydameiji2 and ydamei3.
+// depend on the hero's offense, so the same count serves the fights in which the monster
+// strikes first and those the hero cannot win.
 void ydameiji(game::Game& game);
 
 } // namespace combat

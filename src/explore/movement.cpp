@@ -259,9 +259,6 @@ void setSpeed(game::Game& game, game::Speed speed) {
 void speedhigh(game::Game& game) {
     setSpeed(game, game::Speed::High);
 }
-void speedmiddle(game::Game& game) {
-    setSpeed(game, game::Speed::Middle);
-}
 void speedlow(game::Game& game) {
     setSpeed(game, game::Speed::Low);
 }

@@ -53,11 +53,10 @@ void button9onmousedown(game::Game& game);
 void button9onmouseup(game::Game& game);
 
 // setSpeed: the animation, command and repeat timers at the pace of the speed, and the
-// options' speed. speedhigh, speedmiddle, speedlow: the animation, command and repeat timers at
-// 150, 250 or 350 ms, and the options' speed.
+// options' speed. speedhigh, speedlow: the animation, command and repeat timers at 150 or
+// 350 ms, and the options' speed.
 void setSpeed(game::Game& game, game::Speed speed);
 void speedhigh(game::Game& game);
-void speedmiddle(game::Game& game);
 void speedlow(game::Game& game);
 
 // timerin: put the timers back at the pace of the options' speed (after a door or a wipe ran

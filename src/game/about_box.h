@@ -19,7 +19,7 @@ void aboutTimer1Timer(Game& game);
 // ProgramIconClick and Image2Click: a click on the villain shows the thief.
 void aboutVillainClick(Game& game);
 
-// Image1Click: a click on the thief brings the villain back.
+// A click on the thief (shown in the villain's place) hides him and brings the villain back.
 void aboutThiefClick(Game& game);
 
 // OKButtonClick, and closing the box: end the About box.

@@ -267,7 +267,8 @@ std::string_view imageName(int image) {
     return window::names::kItemIconImages[static_cast<std::size_t>(image - 4)];
 }
 
-// img8work .. img17work: close input and open the Use / Don't use pair under the icon.
+// A click on a usable item's icon: close input and open the Use / Don't use pair under the
+// icon.
 void askUse(game::Game& game, const world::Item& item) {
     if (!world::usable(game.status, item))
         return;

@@ -41,12 +41,12 @@ void loadwork(game::Game& game, const std::string& path);
 // when the file exists ("Saved the data."; a folder that cannot be written gets a message box).
 void savework(game::Game& game, const std::string& path);
 
-// Load11Click..Load81Click: load slot n (1..8), after ending the opening (a new game on the
+// The Load menu's eight slot entries: load slot n (1..8), after ending the opening (a new game on the
 // game screen, as its last frame leaves it) and keeping the game in save0.dat; the slot gets
 // the Load menu's only check mark.
 void loadSlot(game::Game& game, int slot);
 
-// Save11Click..Save81Click: save to slot n (1..8); the slot gets the Save menu's only check
+// The Save menu's eight slot entries: save to slot n (1..8); the slot gets the Save menu's only check
 // mark.
 void saveSlot(game::Game& game, int slot);
 

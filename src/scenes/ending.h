@@ -15,7 +15,7 @@ void openEndingWindow(game::Game& game);
 // form3activate: place the window, its pictures and its button panel, and start its timer.
 void form3activate(game::Game& game);
 
-// timer1timer of the Ending window: one step of the slideshow.
+// The Ending window's slideshow timer ticked: one step of the slideshow.
 void endingTimer1Timer(game::Game& game);
 
 // image5click: the button picture was clicked: the window closes and the lap ends.
