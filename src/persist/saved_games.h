@@ -41,13 +41,13 @@ void loadwork(game::Game& game, const std::string& path);
 // when the file exists ("Saved the data."; a folder that cannot be written gets a message box).
 void savework(game::Game& game, const std::string& path);
 
-// The Load menu's eight slot entries: load slot n (1..8), after ending the opening (a new game on the
-// game screen, as its last frame leaves it) and keeping the game in save0.dat; the slot gets
+// The Load menu's eight slot entries: load slot n (1..8), after ending the opening (a new game on
+// the game screen, as its last frame leaves it) and keeping the game in save0.dat; the slot gets
 // the Load menu's only check mark.
 void loadSlot(game::Game& game, int slot);
 
-// The Save menu's eight slot entries: save to slot n (1..8); the slot gets the Save menu's only check
-// mark.
+// The Save menu's eight slot entries: save to slot n (1..8); the slot gets the Save menu's only
+// check mark.
 void saveSlot(game::Game& game, int slot);
 
 // The menu handlers of slot n, one instance per entry of the Load and Save menus.
