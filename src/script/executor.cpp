@@ -262,6 +262,20 @@ void openScriptedDialog(game::Game& game, std::int32_t dialog) {
     kCommandRoutines.openDialog(game);
 }
 
+// A script that plays under an open box (a sale's thanks, an old man's gift) ends while the box
+// still waits for its "OK" or an answer: input stays closed, and the answer opens it.
+bool answerAwaited(const game::Game& game) {
+    const window::Window& w = game.window.main;
+    auto shown = [&](std::string_view name) {
+        const window::Control* c = w.find(name);
+        return c && c->visible;
+    };
+    return shown(window::names::Button1) || shown(window::names::Button2) ||
+           shown(window::names::Button7) ||
+           std::any_of(window::names::kChoiceButtons.begin(), window::names::kChoiceButtons.end(),
+                       shown);
+}
+
 Played perform(game::Game& game, const CommandEntry e) {
     Status& s = game.status;
     switch (e.code) {
@@ -347,7 +361,7 @@ void timer2timer(game::Game& game) {
         }
     }
     commandTimer(game).enabled = false;
-    if (!game.explore.dialogPending)
+    if (!game.explore.dialogPending && !answerAwaited(game))
         itemlive(game);
 }
 
