@@ -56,6 +56,8 @@ TEST_F(ClickWalkTest, TheWayGoesAroundAMagiciansReachUnlessTheSacredShieldGuards
     for (int cell : *way)
         EXPECT_FALSE(besideOrOn(cell, magician)) << "cell " << cell;
     EXPECT_EQ(way->size(), 14u); // round the magician's four struck cells: 10 across, 2 x 2
+    set(5, 5, Tile::MagicianA + 1); // his second animation picture strikes as well
+    EXPECT_EQ(extras::walkPath(game, cellOf(10, 5))->size(), 14u);
 
     game.status[Slot::ShieldTaken + 4] = 1; // no blow reaches him now: the straight way
     set(5, 5, Tile::Road);
