@@ -118,8 +118,8 @@ TEST_F(MagicTest, BothPicturesOfACharacterOrMagicianCount) {
         std::uint8_t code;
         int line;
     };
-    for (const Neighbour n : {Neighbour{20, 140}, Neighbour{22, 142}, Neighbour{24, 141},
-                              Neighbour{26, 139}}) {
+    for (const Neighbour n :
+         {Neighbour{20, 140}, Neighbour{22, 142}, Neighbour{24, 141}, Neighbour{26, 139}}) {
         setTile(49, n.code);
         step(Direction::Left);
         EXPECT_EQ(messageLine(), line(n.line)) << int(n.code);

@@ -55,7 +55,7 @@ TEST_F(ClickWalkTest, TheWayGoesAroundAMagiciansReachUnlessTheSacredShieldGuards
     EXPECT_EQ(way->back(), cellOf(10, 5));
     for (int cell : *way)
         EXPECT_FALSE(besideOrOn(cell, magician)) << "cell " << cell;
-    EXPECT_EQ(way->size(), 14u); // round the magician's four struck cells: 10 across, 2 x 2
+    EXPECT_EQ(way->size(), 14u);    // round the magician's four struck cells: 10 across, 2 x 2
     set(5, 5, Tile::MagicianA + 1); // his second animation picture strikes as well
     EXPECT_EQ(extras::walkPath(game, cellOf(10, 5))->size(), 14u);
 

@@ -124,7 +124,7 @@ TEST_F(RankingWindow, TheFairysPlaceTakesTheHerosNameAndIsSaved) {
 
 TEST_F(RankingWindow, CancellingSavesTheListWithoutTheHero) {
     platform.texts = {std::nullopt};
-    meetTheFairyOfFloor10(5000, 30, 36); // no list on disk: the temporary one, place 1
+    meetTheFairyOfFloor10(5000, 30, 36);    // no list on disk: the temporary one, place 1
     EXPECT_TRUE(platform.messages.empty()); // a new player's first list is nothing amiss
     EXPECT_EQ(game.status[Slot::FairyPlace], 1);
     EXPECT_EQ(shown(1, 1), "100");
