@@ -6,6 +6,7 @@
 #include "combat/monster_panel.h"
 #include "combat/monsters.h"
 #include "render/panel.h"
+#include "render/play_field.h"
 #include "script/executor.h"
 #include "script/input_lock.h"
 #include "script/script.h"
@@ -238,6 +239,13 @@ void taisen(game::Game& game) {
         heroFirstDefeat(game, arena, c.blowCount).push(game);
     }
     script::timer2on(game);
+}
+
+void standAfterFight(game::Game& game) {
+    if (game.status[world::Slot::HeroHidden] != 0)
+        return;
+    render::yusyahyouji1(game);
+    render::show(game);
 }
 
 void taisen2(game::Game& game, int cell) {

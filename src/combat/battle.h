@@ -24,4 +24,9 @@ void taisen(game::Game& game);
 // A monster the hero cannot hurt overwhelms him: the fight is lost.
 void taisen2(game::Game& game, int cell);
 
+// A won fight has ended: the hero stands on the floor it left, drawn in both frames and shown
+// at once, so that no picture of the monster stays under him where the animation is stopped
+// (the prison after the capture). Nothing while the hero is hidden.
+void standAfterFight(game::Game& game);
+
 } // namespace combat

@@ -17,8 +17,9 @@ constexpr int kSacredShieldTaken = Slot::ShieldTaken + 4; // no magic blow reach
 constexpr std::array<Direction, 4> kDirections = {Direction::Up, Direction::Left, Direction::Right,
                                                   Direction::Down};
 
+// A magician on either of his two animation pictures.
 bool isMagician(std::uint8_t code) {
-    return code == Tile::MagicianA || code == Tile::MagicianB;
+    return code >= Tile::MagicianA && code <= Tile::MagicianB + 1;
 }
 
 // True when standing on `cell` would draw a magician's blow or a Magic Sergeants' pincer.

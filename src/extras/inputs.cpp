@@ -54,8 +54,19 @@ void reportRecorderError(game::Game& game) {
     game.platform().messageBox(error);
 }
 
-// After every event: a recording asked for begins at the first quiet moment.
+// A walk keeps a timer of its own, never the animation's (stopped in the prison after the
+// capture): it runs at the speed's pace while a walk goes on.
+void paceWalk(game::Game& game) {
+    window::Timer& walk = game.window.timer(window::names::WalkTimer);
+    const bool walking = game.extras.walkTarget.has_value();
+    if (walking && !walk.enabled)
+        walk.intervalMs = game.window.timer(window::names::Timer1).intervalMs;
+    walk.enabled = walking;
+}
+
+// After every event: the walk's pace; a recording asked for begins at the first quiet moment.
 void afterEvent(game::Game& game) {
+    paceWalk(game);
     ExtrasState& x = game.extras;
     if (!x.recordWhenQuiet.empty() && quietMoment(game)) {
         const std::string path = std::move(x.recordWhenQuiet);
@@ -229,7 +240,7 @@ bool timerTick(game::Game& game, std::string_view timer, std::int64_t nowMs) {
     const bool handled = game::timerTick(game, timer);
     if (handled && game.extras.recorder)
         game.extras.recorder->tick(nowMs, timer);
-    if (timer == window::names::Timer1)
+    if (timer == window::names::WalkTimer)
         walkOn(game);
     afterEvent(game);
     return handled;

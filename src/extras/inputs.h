@@ -1,6 +1,6 @@
 // The player's inputs with our extras on top. The window sends every key, click, menu
 // command and timer tick through here instead of straight to the game: the Extras menu is
-// handled here, a walk started by a click on the field goes on with the animation ticks, the
+// handled here, a walk started by a click on the field goes on with its own timer's ticks, the
 // recorder takes down what the game accepted, and during a playback the player's own input
 // is closed. Everything else reaches the game exactly as it came.
 #pragma once
@@ -35,7 +35,7 @@ bool extrasMenuEntry(game::Game& game, std::string_view path);
 void showExtraMessage(game::Game& game, const std::string& text);
 
 // A tick of a timer at the shell's clock time nowMs (milliseconds, any fixed origin). A
-// walk takes its next step on the animation timer's tick.
+// walk takes its next step on the tick of its own timer (WalkTimer).
 bool timerTick(game::Game& game, std::string_view timer, std::int64_t nowMs);
 
 // A click on cell (x, y) of the play field (0..10 each). Under mouse control with "Click to

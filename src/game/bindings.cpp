@@ -37,7 +37,11 @@ constexpr std::array<Step, Special::kCount> specialSteps() {
     s[Special::ZenoRises] = {[](game::Game& g, int) { combat::zenoRises(g); }, true};
     s[Special::SergeantRing] = {[](game::Game& g, int) { combat::madoushi2(g); }, true};
     s[Special::VampireArrives] = {combat::banpaiawork, false};
-    s[Special::AfterFight] = {[](game::Game& g, int) { scenes::moncheck(g); }, true};
+    s[Special::AfterFight] = {[](game::Game& g, int) {
+                                  combat::standAfterFight(g);
+                                  scenes::moncheck(g);
+                              },
+                              true};
     s[Special::MonsterFirst] = {combat::taisen2, true};
     s[Special::Transition] = {scenes::openning9, false};
     return s;

@@ -4,6 +4,7 @@
 #include "world/little_endian.h"
 
 #include <algorithm>
+#include <filesystem>
 #include <string_view>
 #include <vector>
 
@@ -139,6 +140,23 @@ void finishInterruptedWrite(const std::string& saveFolder, int list) {
         return;
     if (*stamp == tableFileStamp(stagedPath(table)))
         commitStaged(table);
+}
+
+// True when nothing at all stands at the path (a file that is there but unusable is not that).
+bool neverWritten(const std::string& path) {
+    std::error_code error;
+    const auto status = std::filesystem::symlink_status(path, error);
+    return status.type() == std::filesystem::file_type::not_found;
+}
+
+// A list a new player has never had: the temporary ranking becomes its table, with ten empty
+// names, and is read as a good one. Nothing is said; should the write fail, the same happens
+// again at the next read.
+RankingRead firstTable(const std::string& saveFolder, int list) {
+    RankingRead read;
+    read.table = temporaryRanking(list);
+    (void)writeRanking(saveFolder, list, read.table, RankingNames{});
+    return read;
 }
 
 } // namespace
@@ -277,6 +295,8 @@ std::string namesStamp(std::span<const std::uint8_t> tableFileBytes) {
 
 RankingRead readTable(const std::string& saveFolder, int list) {
     finishInterruptedWrite(saveFolder, list);
+    if (neverWritten(tableFile(saveFolder, list)))
+        return firstTable(saveFolder, list);
     const auto bytes = readBytes(tableFile(saveFolder, list), kTableBytes);
     const auto table = bytes ? tableFromBytes(*bytes) : std::nullopt;
     RankingRead read;

@@ -138,10 +138,13 @@ std::optional<PictureError> resetPlayScreen(game::Game& game) {
         loadInto(game, window::names::Image1, "center.bmp", error);
         for (const std::string_view background : window::names::kBackgrounds)
             showBackground(game, background);
+        // Every field a full-window picture hid comes back, the monster panel's too.
         for (const std::string_view shown :
              {window::names::Image19, window::names::Image20, window::names::Memo1,
               window::names::Memo2, window::names::Memo3, window::names::Memo4,
-              window::names::Memo9, window::names::Memo10, window::names::Memo11})
+              window::names::Memo5, window::names::Memo6, window::names::Memo7,
+              window::names::Memo8, window::names::Memo9, window::names::Memo10,
+              window::names::Memo11})
             w.control(shown).visible = true;
     }
     w.control(window::names::Edit8).visible = true;

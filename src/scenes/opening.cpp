@@ -59,9 +59,15 @@ Picture fullPicture(const game::Game& game, const std::string& file) {
     return picture;
 }
 
-// The full-window picture (Image23) shows `picture` over everything.
+// The full-window picture (Image23) shows `picture` over everything. As it takes the screen
+// the message line goes blank, as in a new game: no line of play stays under the scene.
 void showFullWindow(game::Game& game, const Picture& picture) {
-    game.window.main.control(window::names::Image23).picture = picture;
+    window::Control& full = game.window.main.control(window::names::Image23);
+    if (!full.visible) {
+        game.messageSelector = 0;
+        render::disp(game);
+    }
+    full.picture = picture;
     render::showBackground(game, window::names::Image23);
 }
 

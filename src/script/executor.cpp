@@ -73,7 +73,8 @@ void maskedSprite(game::Game& game, int cell, int m) {
 // The game-over start of the commands that end the hero's life: the hero's picture leaves
 // his cell, the music turns to the death track (before the redraw after a trap or magic, after
 // it when a fight was lost, which also stops the command timer) and the game-over dialog
-// plays its script.
+// plays its script. The command has left the stack first, so that every entry of that script
+// plays.
 void gameOverStart(game::Game& game, bool fight, int animation) {
     if (!fight)
         changeMusic(game, kDeathTrack);
@@ -100,15 +101,16 @@ void gameOverStart(game::Game& game, bool fight, int animation) {
 }
 
 // The life after a change, floored at 0; a life of 0 is the hero's death.
-void setLife(game::Game& game, std::int64_t life) {
+Played setLife(game::Game& game, std::int64_t life) {
     game.status[Slot::Life] = world::capped(std::max<std::int64_t>(0, life));
     showLife(game);
-    if (game.status[Slot::Life] == 0) {
-        // The game-over script goes on top of the script's bottom entry, and the executor
-        // takes its last entry off as the command's own.
+    if (game.status[Slot::Life] != 0)
+        return Played::TakeOff;
+    // Of the script that fell the hero only its bottom entry stays, under the game over's.
+    return replacedBy(game, [&] {
         game.explore.stack.keepBottom();
         gameOverStart(game, false, 0);
-    }
+    });
 }
 
 // Special 7: the title picture over the play field.
@@ -262,6 +264,20 @@ void openScriptedDialog(game::Game& game, std::int32_t dialog) {
     kCommandRoutines.openDialog(game);
 }
 
+// A script that plays under an open box (a sale's thanks, an old man's gift) ends while the box
+// still waits for its "OK" or an answer: input stays closed, and the answer opens it.
+bool answerAwaited(const game::Game& game) {
+    const window::Window& w = game.window.main;
+    auto shown = [&](std::string_view name) {
+        const window::Control* c = w.find(name);
+        return c && c->visible;
+    };
+    return shown(window::names::Button1) || shown(window::names::Button2) ||
+           shown(window::names::Button7) ||
+           std::any_of(window::names::kChoiceButtons.begin(), window::names::kChoiceButtons.end(),
+                       shown);
+}
+
 Played perform(game::Game& game, const CommandEntry e) {
     Status& s = game.status;
     switch (e.code) {
@@ -274,8 +290,8 @@ Played perform(game::Game& game, const CommandEntry e) {
         render::disp(game);
         break;
     case Cmd::HeroFalls:
-        gameOverStart(game, true, e.arg2);
-        break;
+        // The rest of the lost fight stays beneath the game over's script.
+        return replacedBy(game, [&] { gameOverStart(game, true, e.arg2); });
     case Cmd::SetTile:
         changeTile(game, e.arg1, e.arg2, true);
         break;
@@ -301,14 +317,12 @@ Played perform(game::Game& game, const CommandEntry e) {
         restartFloorMusic(game);
         break;
     case Cmd::LifeChange:
-        setLife(game, std::int64_t{s[Slot::Life]} + e.arg1);
-        break;
+        return setLife(game, std::int64_t{s[Slot::Life]} + e.arg1);
     case Cmd::PutTile:
         changeTile(game, e.arg1, e.arg2, false);
         break;
     case Cmd::HalveLife:
-        setLife(game, s[Slot::Life] / 2);
-        break;
+        return setLife(game, s[Slot::Life] / 2);
     case Cmd::SetStatus:
         if (e.arg1 >= 0 && e.arg1 < kStatusBlockWords)
             s[e.arg1] = e.arg2;
@@ -347,7 +361,7 @@ void timer2timer(game::Game& game) {
         }
     }
     commandTimer(game).enabled = false;
-    if (!game.explore.dialogPending)
+    if (!game.explore.dialogPending && !answerAwaited(game))
         itemlive(game);
 }
 

@@ -375,7 +375,8 @@ WindowModel makeWindowModel() {
     model.timers = {
         timer(names::Timer1, true, 500),         timer(names::Timer2, false, 300),
         timer(names::Timer3, false, 300),        timer(names::Timer4, false, 500),
-        timer(names::about::Timer1, false, 300), timer(names::ending::Timer1, false, 500)};
+        timer(names::about::Timer1, false, 300), timer(names::ending::Timer1, false, 500),
+        timer(names::WalkTimer, false, 150)};
     return model;
 }
 

@@ -22,6 +22,8 @@ inline constexpr std::string_view Timer1 = "Timer1"; // the animation of the pla
 inline constexpr std::string_view Timer2 = "Timer2"; // the command timer: plays the command stack
 inline constexpr std::string_view Timer3 = "Timer3"; // the repeat timer of held buttons
 inline constexpr std::string_view Timer4 = "Timer4"; // the opening
+// Our own: paces a walk started by a click on the field (Click to Walk), at the speed's pace.
+inline constexpr std::string_view WalkTimer = "WalkTimer";
 // The timers that run at the pace of the speed.
 inline constexpr std::array<std::string_view, 3> kPacedTimers = {Timer1, Timer2, Timer3};
 

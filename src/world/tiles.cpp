@@ -134,17 +134,24 @@ std::optional<int> announcedLine(std::uint8_t code) {
     case Tile::Altar:
     case Tile::AltarSecond:
         return 151;
+    // Characters and magicians on either of their two animation pictures.
     case Tile::Merchant:
+    case Tile::Merchant + 1:
         return 140;
     case Tile::Thief:
+    case Tile::Thief + 1:
         return 142;
     case Tile::Fairy:
+    case Tile::Fairy + 1:
         return 141;
     case Tile::OldMan:
+    case Tile::OldMan + 1:
         return 139;
     case Tile::MagicianA:
+    case Tile::MagicianA + 1:
         return 237;
     case Tile::MagicianB:
+    case Tile::MagicianB + 1:
         return 238;
     default:
         return std::nullopt;

@@ -113,3 +113,36 @@ TEST_F(MerchantTest, TheFloor28MerchantBuysKeysWhileThereAreAny) {
 
 } // namespace
 } // namespace characters_test
+
+namespace characters_test {
+namespace {
+
+// A sale's script and an old man's gift play under the open box; when they end the box still
+// waits for its "OK", and until then the hero cannot walk away from it.
+TEST_F(MerchantTest, NoStepWhileTheBoxWaitsForItsOk) {
+    const auto expectHeldUntilOk = [this] {
+        EXPECT_TRUE(shown("Button1"));
+        EXPECT_FALSE(commandTimerOn());
+        EXPECT_FALSE(inputOpen());
+        const int cell = heroCell();
+        game.map.setTile(floor(), cell + kSide, Tile::RedCrystal);
+        game::click(game, "BitBtn4");
+        runTimer();
+        EXPECT_EQ(heroCell(), cell);
+        EXPECT_EQ(game.map.tile(floor(), cell + kSide), Tile::RedCrystal);
+        click("Button1");
+        EXPECT_TRUE(inputOpen());
+    };
+    slot(Slot::Gold) = 50;
+    talkTo(6, Tile::Merchant);
+    click("Button2");
+    EXPECT_EQ(boxText(), line(259));
+    expectHeldUntilOk();
+
+    talkTo(2, Tile::OldMan); // the prison's old man gives 3 % before he speaks
+    EXPECT_EQ(boxText(), line(87));
+    expectHeldUntilOk();
+}
+
+} // namespace
+} // namespace characters_test

@@ -4,8 +4,10 @@
 #include "explore/dialog.h"
 #include "explore/movement.h"
 #include "fight_helpers.h"
+#include "render/play_field.h"
 #include "script/executor.h"
 #include "script/input_lock.h"
+#include "state/render_state.h"
 
 #include <gtest/gtest.h>
 
@@ -64,6 +66,26 @@ TEST(HeroFirstFight, GreenSlimeScriptPlaysBlowByBlow) {
     EXPECT_EQ(messageLine(g), "Beat a Green Slime.  Got 1 gold.");
     testing_game::runTimer(g);
     EXPECT_TRUE(script::optionsEnabled(g));
+}
+
+// Where the animation is stopped (the prison after the capture) nothing but the fight itself
+// redraws the cell: when it ends, the window shows the hero standing on the floor it left.
+TEST(HeroFirstFight, TheWonCellShowsTheHeroOnTheFloorEvenWithoutTheAnimation) {
+    game::Game g = slimeAhead(1000, 10, 10);
+    g.window.timer("Timer1").enabled = false;
+    combat::taisen(g);
+    testing_game::runTimer(g);
+    const auto heroCellOnWindow = [&g] {
+        return render::copyRect(g.window.main.screen,
+                                {render::kFieldLeft + world::cellX(kSlimeCell) * render::kCellSide,
+                                 render::kFieldTop + world::cellY(kSlimeCell) * render::kCellSide,
+                                 render::kCellSide, render::kCellSide});
+    };
+    const render::Picture shown = heroCellOnWindow();
+    render::redrawCell(g, kSlimeCell);
+    render::yusyahyouji1(g);
+    render::show(g);
+    EXPECT_TRUE(shown == heroCellOnWindow());
 }
 
 TEST(HeroFirstFight, OneBlowPlaysOnlyTheLastBlowAndLuckyGoldPaysDouble) {

@@ -111,5 +111,33 @@ TEST_F(MagicTest, NeighboursNameWhatStandsThereAndMarkTheStairsOfTheHighestFloor
     EXPECT_EQ(combat::mmes(game, 50), std::nullopt);
 }
 
+// A character or a magician is named, and a magician strikes, whichever of its two
+// animation pictures the map holds.
+TEST_F(MagicTest, BothPicturesOfACharacterOrMagicianCount) {
+    struct Neighbour {
+        std::uint8_t code;
+        int line;
+    };
+    for (const Neighbour n :
+         {Neighbour{20, 140}, Neighbour{22, 142}, Neighbour{24, 141}, Neighbour{26, 139}}) {
+        setTile(49, n.code);
+        step(Direction::Left);
+        EXPECT_EQ(messageLine(), line(n.line)) << int(n.code);
+        setTile(49, Tile::Road);
+        step(Direction::Right);
+    }
+    for (const Neighbour n : {Neighbour{152, 237}, Neighbour{154, 238}}) {
+        slot(Slot::Life) = 1000;
+        setTile(49, n.code);
+        step(Direction::Left);
+        playPressingOk();
+        EXPECT_EQ(slot(Slot::Life), n.code == 152 ? 800 : 900) << int(n.code);
+        EXPECT_EQ(messageLine(), line(n.line));
+        setTile(49, Tile::Road);
+        step(Direction::Right);
+        playPressingOk();
+    }
+}
+
 } // namespace
 } // namespace scenes_test

@@ -33,11 +33,21 @@ class ClickWalkTest : public FreePlayTest {
         }
     }
 
-    // Animation ticks until the walk is over (at most `limit`), then the command timer's
-    // ticks until whatever the last step started has played.
+    // One tick of every timer that runs, as the window's event loop gives them.
+    void tickRunningTimers(std::int64_t nowMs) {
+        std::vector<std::string> running;
+        for (const window::Timer& t : game.window.timers)
+            if (t.enabled)
+                running.push_back(t.name);
+        for (const std::string& name : running)
+            extras::timerTick(game, name, nowMs);
+    }
+
+    // Ticks until the walk is over (at most `limit`), then the command timer's ticks until
+    // whatever the last step started has played.
     void walkOut(int limit = 200) {
         for (int t = 0; t < limit && game.extras.walkTarget; ++t)
-            extras::timerTick(game, "Timer1", 150 * t);
+            tickRunningTimers(150 * t);
         for (int t = 0; t < 10000 && game.window.timer("Timer2").enabled; ++t)
             extras::timerTick(game, "Timer2", 0);
     }
@@ -55,7 +65,9 @@ TEST_F(ClickWalkTest, TheWayGoesAroundAMagiciansReachUnlessTheSacredShieldGuards
     EXPECT_EQ(way->back(), cellOf(10, 5));
     for (int cell : *way)
         EXPECT_FALSE(besideOrOn(cell, magician)) << "cell " << cell;
-    EXPECT_EQ(way->size(), 14u); // round the magician's four struck cells: 10 across, 2 x 2
+    EXPECT_EQ(way->size(), 14u);    // round the magician's four struck cells: 10 across, 2 x 2
+    set(5, 5, Tile::MagicianA + 1); // his second animation picture strikes as well
+    EXPECT_EQ(extras::walkPath(game, cellOf(10, 5))->size(), 14u);
 
     game.status[Slot::ShieldTaken + 4] = 1; // no blow reaches him now: the straight way
     set(5, 5, Tile::Road);
@@ -120,7 +132,7 @@ TEST_F(ClickWalkTest, AClickedDoorIsWalkedToAndOpened) {
 
 TEST_F(ClickWalkTest, AClickOrADialogStopsTheWalk) {
     extras::clickCell(game, 10, 5);
-    extras::timerTick(game, "Timer1", 150);
+    tickRunningTimers(150);
     EXPECT_EQ(heroCell(), cellOf(2, 5));
     extras::clickCell(game, 10, 5); // a click while he walks only stops him
     walkOut();
@@ -157,6 +169,24 @@ TEST_F(ClickWalkTest, AFightAtTheEndIsTheGamesOwn) {
     walkOut();
     EXPECT_EQ(game.map.tile(floor(), cellOf(4, 5)), Tile::Road);
     EXPECT_EQ(game.status[Slot::Gold], 1);
+}
+
+// The walk keeps its own pace: where the animation is stopped (the prison after the capture)
+// it goes on all the same, at the speed's interval, and its timer stops with it.
+TEST_F(ClickWalkTest, TheWalkGoesOnWhileTheAnimationIsStopped) {
+    game.window.timer("Timer1").enabled = false;
+    extras::clickCell(game, 10, 5);
+    walkOut();
+    EXPECT_EQ(heroCell(), cellOf(10, 5));
+    for (const window::Timer& t : game.window.timers)
+        EXPECT_FALSE(t.enabled) << t.name;
+    explore::speedlow(game);
+    extras::clickCell(game, 5, 5);
+    for (const window::Timer& t : game.window.timers) {
+        if (t.enabled) {
+            EXPECT_EQ(t.intervalMs, 350) << t.name;
+        }
+    }
 }
 
 } // namespace

@@ -74,7 +74,7 @@ TEST_F(RecorderTest, APlaybackEndsInTheSameGame) {
     ASSERT_FALSE(extras::Recorder::start(game, record, clock));
     ticks("Timer1", 2);
     extras::clickCell(game, 4, 9); // a walk to the key beside the start
-    ticks("Timer1", 3);
+    ticks("WalkTimer", 3);         // the walk keeps its own pace
     runTimerRecorded();
     extras::click(game, "BitBtn1"); // the door above him
     runTimerRecorded();

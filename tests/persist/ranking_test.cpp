@@ -185,9 +185,23 @@ TEST(RankingFiles, WrittenListsReadBackAndDamagedOnesAreReplaced) {
 
     writeFile(folder.path("option3.dat"), std::string(287, '\0'));
     EXPECT_EQ(readTable(folder.path(), 3).check, TableCheck::Unreadable);
-    EXPECT_EQ(readTable(folder.path(), 4).check, TableCheck::Unreadable); // no file at all
     EXPECT_EQ(std::string(checkMessage(TableCheck::Unreadable)),
               "Version of Ranking data is old. Use a temporary Ranking.");
+}
+
+// A new player has no lists yet: reading one writes the temporary ranking as its table with ten
+// empty names, and reads it as a good table.
+TEST(RankingFiles, AListNeverWrittenStartsAsTheTemporaryRanking) {
+    ScratchFolder folder;
+    const RankingRead read = readTable(folder.path(), 4);
+    EXPECT_EQ(read.check, TableCheck::Good);
+    RankingTable stamped = temporaryRanking(4);
+    stampTable(stamped, 4);
+    EXPECT_EQ(read.table.cells, stamped.cells);
+    EXPECT_EQ(fileBytes(folder.path("option4.dat")).size(), 288u);
+    EXPECT_EQ(readTable(folder.path(), 4).table.cells, stamped.cells);
+    EXPECT_EQ(readNames(folder.path(), 4), RankingNames{});
+    EXPECT_FALSE(fileBytes(folder.path("option41.dat")).empty());
 }
 
 TEST(RankingFiles, NamesFilesOfAnyShapeGiveTenPlaces) {

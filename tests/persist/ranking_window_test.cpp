@@ -70,7 +70,11 @@ TEST_F(RankingWindow, FromTheMenuItShowsNoListUntilAFloorIsChosen) {
 
 TEST_F(RankingWindow, EachBadTableGivesItsMessageAndTheTemporaryRanking) {
     menu("&Game/&Ranking");
-    click("Ranking.Button1"); // no file yet
+    click("Ranking.Button5"); // no file yet: the temporary ranking, without a word
+    EXPECT_TRUE(platform.messages.empty());
+    EXPECT_EQ(shown(1, 3), "10000"); // list 5's temporary life
+    writeFile(savePath("option1.dat"), std::string(200, '\0'));
+    click("Ranking.Button1"); // a table cut short
     listOnDisk(2);
     std::filesystem::copy_file(savePath("option2.dat"), savePath("option3.dat"));
     click("Ranking.Button3"); // list 2's table under list 3's name
@@ -120,11 +124,8 @@ TEST_F(RankingWindow, TheFairysPlaceTakesTheHerosNameAndIsSaved) {
 
 TEST_F(RankingWindow, CancellingSavesTheListWithoutTheHero) {
     platform.texts = {std::nullopt};
-    meetTheFairyOfFloor10(5000, 30, 36); // no list on disk: the temporary one, place 1
-    // Told twice: the fairy reads the list for her valuation and the window reads it again.
-    EXPECT_EQ(
-        platform.messages,
-        std::vector<std::string>(2, "Version of Ranking data is old. Use a temporary Ranking."));
+    meetTheFairyOfFloor10(5000, 30, 36);    // no list on disk: the temporary one, place 1
+    EXPECT_TRUE(platform.messages.empty()); // a new player's first list is nothing amiss
     EXPECT_EQ(game.status[Slot::FairyPlace], 1);
     EXPECT_EQ(shown(1, 1), "100");
     const persist::RankingRead read = persist::readTable(game.folders.save, 1);
@@ -136,7 +137,9 @@ TEST_F(RankingWindow, CancellingSavesTheListWithoutTheHero) {
 TEST_F(RankingWindow, AnEmptyNameEntersAndSavesNothing) {
     platform.texts = {std::string()};
     meetTheFairyOfFloor10(5000, 30, 36);
-    EXPECT_FALSE(std::filesystem::exists(savePath("option1.dat")));
+    // The list on disk is still the temporary ranking a first read wrote, without the hero.
+    EXPECT_EQ(persist::readTable(game.folders.save, 1).table.points(1), 100);
+    EXPECT_EQ(persist::readNames(game.folders.save, 1), RankingNames{});
     EXPECT_EQ(scratchCopy()[Slot::FairyPlace], 1); // still pending
     click("Ranking.Button2");                      // the place was won on list 1, not here
     EXPECT_EQ(platform.inputs.size(), 1u);

@@ -147,10 +147,9 @@ TEST_F(ExecutorTest, LosingTheLastLifeToATrapEndsTheGame) {
     EXPECT_EQ(slot(Slot::Life), 0);
     EXPECT_EQ(slot(Slot::HeroHidden), 1);
     EXPECT_EQ(game.explore.dialogKind, explore::Dialog::GameOver);
-    // Only entry 1 of the trap's script is kept; the game-over script lies on it, less the
-    // entry that the executor's decrement takes away.
+    // Only entry 1 of the trap's script is kept; the whole game-over script lies on it.
     EXPECT_EQ(game.explore.stack.at(1), CommandEntry(Cmd::Pause, 0, 0));
-    EXPECT_EQ(stackTop(), 1 + 12 - 1);
+    EXPECT_EQ(stackTop(), 1 + 12);
     EXPECT_TRUE(commandTimerOn());
 
     playPressingOk();
@@ -160,6 +159,32 @@ TEST_F(ExecutorTest, LosingTheLastLifeToATrapEndsTheGame) {
     EXPECT_EQ(slot(Slot::HeroHidden), 0);
     EXPECT_EQ(stackTop(), 0);
     EXPECT_TRUE(inputOpen());
+}
+
+// Whichever command fells the hero, the game over plays every entry of its script: with music
+// on it starts with the death track's cue, with music off with its four pauses.
+TEST_F(ExecutorTest, TheGameOverPlaysEveryEntryItPushes) {
+    for (const bool music : {false, true}) {
+        for (const CommandEntry fall :
+             {CommandEntry(Cmd::HeroFalls, 0, 0), CommandEntry(Cmd::LifeChange, -1000, 0),
+              CommandEntry(Cmd::HalveLife, 0, 0)}) {
+            SCOPED_TRACE(testing::Message() << "music " << music << ", code " << fall.code);
+            game::gameover(game);
+            slot(Slot::Life) = fall.code == Cmd::HalveLife ? 1 : 1000;
+            slot(Slot::MusicTrack) = music ? 5 : 0;
+            start({{Cmd::Pause, 0, 0}, fall, {Cmd::Pause, 0, 0}});
+            tick();
+            ASSERT_EQ(game.explore.dialogKind, explore::Dialog::GameOver);
+            const auto& stack = game.explore.stack;
+            int beforeTheBox = 0;
+            while (stack.at(stackTop() - beforeTheBox).code != Cmd::MessageBox)
+                ++beforeTheBox;
+            EXPECT_EQ(beforeTheBox, music ? 1 + 9 + 4 : 4);
+            if (music) {
+                EXPECT_EQ(stack.topEntry(), CommandEntry(Cmd::Sound, script::Effect::MusicOn, 0));
+            }
+        }
+    }
 }
 
 TEST_F(ExecutorTest, GainingLifeNeverEndsTheGame) {

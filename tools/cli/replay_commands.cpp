@@ -133,7 +133,7 @@ std::optional<std::string> Driver::clickCell(std::string_view arg) {
         return "click-cell takes a cell of the play field: click-cell X Y (0..10)";
     clock_.sync(game_.window);
     extras::clickCell(game_, static_cast<int>(*x), static_cast<int>(*y));
-    // The walk goes on with the animation ticks until it ends; then whatever its last step
+    // The walk goes on with its timer's ticks until it ends; then whatever its last step
     // started plays out as after any other input.
     const std::int64_t limit = clock_.now() + kDayMs;
     while (game_.extras.walkTarget) {
