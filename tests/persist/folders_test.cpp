@@ -75,7 +75,7 @@ TEST(Files, AWriteReplacesTheWholeFileAndLeavesNoTemporaryBehind) {
     const std::vector<std::uint8_t> bytes{1, 2, 3};
     EXPECT_FALSE(persist::writeBytes(path, bytes));
     EXPECT_EQ(testing_shell::fileBytes(path), (std::vector<unsigned char>{1, 2, 3}));
-    EXPECT_FALSE(std::filesystem::exists(path + ".new"));
+    EXPECT_FALSE(persist::isStaged(path));
 }
 
 TEST(Files, AWriteIntoAMissingFolderNamesTheFileAndWritesNothing) {
