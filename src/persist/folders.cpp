@@ -152,6 +152,12 @@ std::optional<std::string> pointSettingsAt(std::vector<std::string> lines, const
 std::optional<std::string> moveSaves(const std::string& from, const std::string& to,
                                      const std::string& settingsPath, bool alreadyCopied) {
     const std::vector<SaveFile> files = saveFiles(from, to);
+    // Temporaries a stopped copy left in the new folder are litter (its folder is locked).
+    for (const SaveFile& file : files)
+        for (const std::string& staged : stagedFiles(file.to))
+            discardStaged(staged);
+    for (const std::string& staged : stagedFiles(journalPath(to)))
+        discardStaged(staged);
     if (!alreadyCopied) {
         std::optional<std::string> failure = writeJournal(to, kCopying, from);
         if (!failure)
