@@ -3,6 +3,7 @@
 #include "driver.h"
 #include "extras/damage_map.h"
 #include "extras/inputs.h"
+#include "persist/files.h"
 #include "pixels.h"
 #include "script_platform.h"
 #include "state/game.h"
@@ -15,12 +16,39 @@
 #include <QMessageBox>
 #include <QTimer>
 #include <iostream>
+#include <variant>
 
 namespace shell {
 namespace {
 
 constexpr const char* kReplayTag = " (replay)";
 constexpr const char* kReplayEndedTag = " (replay ended)";
+
+// A recording is a text of short lines: ten hours of play stay far below these.
+constexpr std::size_t kMaxRecordingBytes = std::size_t{64} << 20;
+constexpr qsizetype kMaxLineBytes = 4096;
+
+// The lines of a recording, or why it cannot be one. Only a regular file is read (a named
+// pipe or a device in its place is refused at once, as every file the game reads), and
+// neither the file nor a line may be longer than any recording.
+std::variant<QStringList, QString> readRecording(const QString& file) {
+    const auto bytes = persist::readBytes(file.toStdString(), kMaxRecordingBytes + 1);
+    if (!bytes)
+        return QStringLiteral("Cannot read the recording \"%1\".").arg(file);
+    if (bytes->size() > kMaxRecordingBytes)
+        return QStringLiteral("\"%1\" is too large to be a recording.").arg(file);
+    const QByteArray text(reinterpret_cast<const char*>(bytes->data()),
+                          static_cast<qsizetype>(bytes->size()));
+    QStringList lines;
+    for (const QByteArray& line : text.split('\n')) {
+        if (line.size() > kMaxLineBytes)
+            return QStringLiteral("%1:%2: the line is too long for a recording.")
+                .arg(file)
+                .arg(lines.size() + 1);
+        lines.push_back(QString::fromUtf8(line));
+    }
+    return lines;
+}
 
 // Where the driver's printing goes during a playback in the window: nowhere (a stream
 // without a buffer drops what it is given).
@@ -62,14 +90,14 @@ ReplayPlayer::ReplayPlayer(TKRN10& window, const QString& file, int speed)
 ReplayPlayer::~ReplayPlayer() = default;
 
 bool ReplayPlayer::start() {
-    QFile in(file_);
-    if (!in.open(QIODevice::ReadOnly | QIODevice::Text)) {
-        QMessageBox::warning(&window_, window_.windowTitle(),
-                             QStringLiteral("Cannot read the recording \"%1\".").arg(file_));
+    auto read = readRecording(file_);
+    if (const QString* refusal = std::get_if<QString>(&read)) {
+        QMessageBox::warning(&window_, window_.windowTitle(), *refusal);
         return false;
     }
-    lines_ = QString::fromUtf8(in.readAll()).split(QLatin1Char('\n'));
+    lines_ = std::get<QStringList>(std::move(read));
     game::Game& game = window_.game();
+    playerPlatform_ = &game.platform();
     platform_ = std::make_unique<cli::ScriptPlatform>(silent(), std::cerr);
     driver_ = std::make_unique<cli::Driver>(game, *platform_, silent());
     driver_->setScriptFolder(QFileInfo(file_).absolutePath().toStdString());
@@ -98,7 +126,7 @@ void ReplayPlayer::playDue() {
         window_.forward([&] { error = driver_->execute(line.toStdString()); });
         ++next_;
         if (error) {
-            finish(kReplayEndedTag);
+            handBack();
             QMessageBox::warning(&window_, window_.windowTitle(),
                                  QStringLiteral("%1:%2: %3")
                                      .arg(file_)
@@ -108,6 +136,14 @@ void ReplayPlayer::playDue() {
         }
     }
     finish(kReplayEndedTag);
+}
+
+void ReplayPlayer::handBack() {
+    game::Game& game = window_.game();
+    game.setPlatform(playerPlatform_);
+    game.extras.replaying = false;
+    finish(QString());
+    window_.forward([&game] { extras::showSwitches(game); });
 }
 
 void ReplayPlayer::finish(const QString& title) {

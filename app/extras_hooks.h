@@ -3,6 +3,8 @@
 // recorded game in the window.
 #pragma once
 
+#include "platform/platform.h"
+
 #include <QObject>
 #include <QPainter>
 #include <QPoint>
@@ -36,7 +38,7 @@ std::optional<QPoint> fieldCellAt(QPoint position, int zoom);
 // Plays a recorded game in the window: its lines run through the headless driver's commands,
 // each tick at its recorded time divided by the speed; the player's input stays closed and
 // the title says it is a replay. A line that cannot run ends the playback with a box naming
-// the file and line.
+// the file, the line and why, and hands the game, as it stands, back to the player.
 class ReplayPlayer : public QObject {
   public:
     ReplayPlayer(TKRN10& window, const QString& file, int speed);
@@ -47,6 +49,7 @@ class ReplayPlayer : public QObject {
   private:
     void playDue();
     void finish(const QString& title);
+    void handBack();
 
     TKRN10& window_;
     QString file_;
@@ -55,6 +58,7 @@ class ReplayPlayer : public QObject {
     int next_ = 0;
     std::int64_t startMs_ = 0;
     std::unique_ptr<cli::ScriptPlatform> platform_;
+    window::Platform* playerPlatform_ = nullptr;
     std::unique_ptr<cli::Driver> driver_;
 };
 

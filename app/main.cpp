@@ -27,6 +27,7 @@
 namespace {
 
 constexpr const char* kRefusal = "Sorry, cannot execute plural Gravenhold.";
+constexpr int kFirstCopyWaitMs = 5000;
 
 struct Options {
     int zoom = 0; // 0: the remembered zoom, or one chosen from the screen
@@ -134,8 +135,16 @@ int main(int argc, char** argv) {
     QApplication::setDesktopFileName(QStringLiteral(GRAVENHOLD_APP_ID));
     const Options options = commandLine.read(app);
 
+    if (const auto problem = persist::homeProblem(persist::processEnvironment())) {
+        QMessageBox::critical(nullptr, QString::fromLatin1(game::kCaption),
+                              QString::fromStdString(*problem));
+        return 1;
+    }
+
     shell::SingleInstance instance(shell::SingleInstance::defaultName());
-    if (instance.askRunningCopyToFront()) {
+    if (!instance.claim()) {
+        // The copy that holds the lock may still be starting: it gets a few seconds to answer.
+        instance.askRunningCopyToFront(kFirstCopyWaitMs);
         QMessageBox::information(nullptr, QString::fromLatin1(game::kCaption),
                                  QString::fromLatin1(kRefusal));
         return 0;

@@ -19,6 +19,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     game.render.imageList1 = tiles;
     game.render.imageList3 = tiles;
     static constexpr std::uint8_t kWalk[] = {0, 7, 2, 7};
-    fuzz::play(game, kWalk);
+    fuzz::play(game, kWalk, fuzz::Drawing::Pictures);
     return 0;
 }

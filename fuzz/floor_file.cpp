@@ -18,6 +18,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (int cell = 0; cell < world::kCells; ++cell)
         game.map.setTile(1, cell, floor->cells[static_cast<std::size_t>(cell)]);
     static constexpr std::uint8_t kWalk[] = {0, 0, 2, 2, 7, 1, 3, 3, 7, 0, 0, 0, 7};
-    fuzz::play(game, kWalk);
+    fuzz::play(game, kWalk, fuzz::Drawing::Pictures);
     return 0;
 }

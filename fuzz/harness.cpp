@@ -42,20 +42,43 @@ struct Scratch {
     }
 };
 
-const game::Game& baseGame() {
-    static const game::Game base = [] {
-        game::Game g;
-        g.window = window::makeWindowModel();
-        g.folders.game = scratchFolder();
-        g.folders.save = scratchFolder() + "/savedat";
-        g.folders.config = scratchFolder() + "/config";
-        g.status[world::Slot::SaveMarker] = world::kSaveMarker; // as start-up sets it
-        explore::KeyboardControl1Click(g);
-        explore::speedhigh(g);
-        game::gameover(g);
+game::Game makeBaseGame(Drawing drawing) {
+    game::Game g;
+    g.render.pictures = drawing == Drawing::Pictures;
+    g.window = window::makeWindowModel();
+    g.folders.game = scratchFolder();
+    g.folders.save = scratchFolder() + "/savedat";
+    g.folders.config = scratchFolder() + "/config";
+    g.status[world::Slot::SaveMarker] = world::kSaveMarker; // as start-up sets it
+    explore::KeyboardControl1Click(g);
+    explore::speedhigh(g);
+    game::gameover(g);
+    return g;
+}
+
+// The game every input starts from, with or without pictures (each made at its first use).
+const game::Game& baseGame(Drawing drawing) {
+    if (drawing == Drawing::NoPictures) {
+        static const game::Game plain = makeBaseGame(Drawing::NoPictures);
+        return plain;
+    }
+    static const game::Game drawn = makeBaseGame(Drawing::Pictures);
+    return drawn;
+}
+
+// The same without its secondary windows.
+const game::Game& baseWithoutWindows(Drawing drawing) {
+    auto make = [drawing] {
+        game::Game g = baseGame(drawing);
+        g.window.secondary.clear();
         return g;
-    }();
-    return base;
+    };
+    if (drawing == Drawing::NoPictures) {
+        static const game::Game plain = make();
+        return plain;
+    }
+    static const game::Game drawn = make();
+    return drawn;
 }
 
 // The buttons of the dialogs that stop the command timer until the player answers.
@@ -88,24 +111,19 @@ const std::string& scratchFolder() {
 }
 
 game::Game& sameGame() {
-    static game::Game game = baseGame();
+    static game::Game game;
     return game;
 }
 
-game::Game& freshGame() {
+game::Game& freshGame(Drawing drawing) {
     // The secondary windows are put back one by one, each reusing the memory of its pictures:
     // copying the whole map of windows would allocate them anew for every input.
-    static const game::Game baseWithoutWindows = [] {
-        game::Game g = baseGame();
-        g.window.secondary.clear();
-        return g;
-    }();
     game::Game& game = sameGame();
     auto windows = std::move(game.window.secondary);
-    game = baseWithoutWindows;
+    game = baseWithoutWindows(drawing);
     game.window.secondary = std::move(windows);
-    for (auto& [name, w] : game.window.secondary)
-        w = baseGame().window.secondary.at(name);
+    for (const auto& [name, w] : baseGame(drawing).window.secondary)
+        game.window.secondary[name] = w;
     return game;
 }
 
@@ -117,7 +135,9 @@ std::string plantFile(const std::string& name, std::span<const std::uint8_t> byt
     return path;
 }
 
-void play(game::Game& game, std::span<const std::uint8_t> moves) {
+void play(game::Game& game, std::span<const std::uint8_t> moves, Drawing drawing) {
+    const bool pictures = game.render.pictures;
+    game.render.pictures = pictures && drawing == Drawing::Pictures;
     constexpr game::Key kKeys[] = {game::Key::Up,    game::Key::Down,  game::Key::Left,
                                    game::Key::Right, game::Key::Enter, game::Key::Escape};
     constexpr std::size_t kMostMoves = 64;
@@ -132,6 +152,7 @@ void play(game::Game& game, std::span<const std::uint8_t> moves) {
         game::timerTick(game, "Timer1");
     }
     runCommandTimer(game, 2000);
+    game.render.pictures = pictures;
 }
 
 std::vector<std::uint8_t> take(std::span<const std::uint8_t>& input, std::size_t size) {

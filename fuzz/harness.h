@@ -16,10 +16,15 @@ namespace fuzz {
 std::string scratchFolderOf(const std::string& target);
 const std::string& scratchFolder();
 
+// Whether a game draws its frames. A target whose input is a picture or tiles drawn on the
+// play field draws them; the others may play with the pictures off, as the route finder does,
+// which runs the game's rules alike and keeps the target several times faster.
+enum class Drawing { Pictures, NoPictures };
+
 // A game in free play on floor 1 under keyboard control, its save and settings folders in the
-// scratch folder. Every call puts the same game back as it was (reusing the memory of the
-// last one, which keeps the targets fast) and returns it.
-game::Game& freshGame();
+// scratch folder, drawing its frames or not. Every call puts the same game back as it was
+// (reusing the memory of the last one, which keeps the targets fast) and returns it.
+game::Game& freshGame(Drawing drawing = Drawing::Pictures);
 // The same game as the last call gave, as the last input left it.
 game::Game& sameGame();
 
@@ -29,7 +34,9 @@ std::string plantFile(const std::string& name, std::span<const std::uint8_t> byt
 
 // Play the moves: each byte is an arrow key, Enter, Escape, a click on a shown dialog button or
 // a stretch of the command timer; afterwards the command timer runs until it stops (bounded).
-void play(game::Game& game, std::span<const std::uint8_t> moves);
+// With NoPictures the moves are played with the pictures off (a game drawn before is drawn
+// again from the next frame on).
+void play(game::Game& game, std::span<const std::uint8_t> moves, Drawing drawing);
 
 // The first `size` bytes of the input, padded with zeros; the rest of the input is left in
 // `input` (the moves, in most targets).

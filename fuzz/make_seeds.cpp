@@ -48,7 +48,7 @@ const Bytes kMoves = {0, 7, 0, 7, 2, 7, 3, 3, 7, 6, 7, 1, 7};
 void savedGames() {
     game::Game fresh = fuzz::freshGame();
     game::Game walked = fuzz::freshGame();
-    fuzz::play(walked, kMoves);
+    fuzz::play(walked, kMoves, fuzz::Drawing::NoPictures);
     for (const char* target : {"saved_game", "saved_game_whole"}) {
         seed(target, "new_game", savedImage(fresh));
         seed(target, "walked", savedImage(walked));

@@ -15,6 +15,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     persist::stampChecksums(status);
     fuzz::plantFile("savedat/save1.dat", persist::toImage(map, status));
     game::menuCommand(game, "&Game/&Load/Data &1");
-    fuzz::play(game, input);
+    fuzz::play(game, input, fuzz::Drawing::Pictures);
     return 0;
 }

@@ -15,7 +15,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     persist::optionload(game);
     persist::optionl1(game);
     static constexpr std::uint8_t kWalk[] = {0, 2, 7, 4, 5, 7};
-    fuzz::play(game, kWalk);
+    fuzz::play(game, kWalk, fuzz::Drawing::NoPictures);
     game::menuCommand(game, "&Options/Save &Option");
     const game::Options saved = game.options;
     persist::optionload(game);

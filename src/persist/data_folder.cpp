@@ -2,6 +2,7 @@
 
 #include "persist/files.h"
 #include "persist/folders.h"
+#include "persist/ranking.h"
 #include "persist/settings.h"
 #include "state/game.h"
 #include "window/names.h"
@@ -115,13 +116,22 @@ std::array<std::string, 3> settingsNow(game::Game& game) {
     return lines;
 }
 
-std::optional<std::string> copyFile(const std::string& from, const std::string& to) {
-    std::error_code error;
-    const auto size = fs::file_size(from, error);
-    const auto bytes = error ? std::nullopt : readBytes(from, static_cast<std::size_t>(size));
-    if (!bytes || bytes->size() != size)
-        return "Cannot read " + from + ".";
-    return writeBytes(to, *bytes);
+// True when a folder's path holds a line break or another control character: KRN10.INI keeps
+// one folder a line, and such a name would not come back as it went in.
+bool isControl(char ch) {
+    const auto byte = static_cast<unsigned char>(ch);
+    return byte < 0x20 || byte == 0x7F;
+}
+bool hasControlCharacter(const std::string& folder) {
+    return std::any_of(folder.begin(), folder.end(), isControl);
+}
+
+// The refusal, with every control character shown as "?".
+std::string controlCharacterRefusal(const std::string& folder) {
+    std::string shown = folder;
+    std::replace_if(shown.begin(), shown.end(), isControl, '?');
+    return "Cannot use the directory " + shown +
+           ": its name holds a line break or another control character.";
 }
 
 } // namespace
@@ -160,12 +170,20 @@ std::vector<std::string> filesIn(const std::string& folder) {
 }
 
 std::optional<std::string> copyDataFiles(const std::string& from, const std::string& to) {
+    // Both folders stay locked while the files go across (in one order, so that two copies
+    // of the game never wait for each other), and a ranking write that stopped half-way is
+    // finished first: a list's table and names go across as a pair that belongs together.
+    const auto [first, second] = std::minmax(plainFolder(from), plainFolder(to));
+    const FolderLock lockFirst(first);
+    const FolderLock lockSecond(second);
+    for (int list = 1; list <= kRankingLists; ++list)
+        finishInterruptedWrite(from, list);
     for (const char* name : kDataFiles) {
         const std::string source = inFolder(from, name);
         std::error_code error;
         if (!fs::exists(source, error))
             continue; // nothing of this kind was ever saved there
-        if (auto failure = copyFile(source, inFolder(to, name)))
+        if (auto failure = copyFileDurably(source, inFolder(to, name)))
             return failure;
     }
     return std::nullopt;
@@ -200,7 +218,9 @@ void makeDirectoryClick(game::Game& game) {
     if (!answer || answer->empty())
         return;
     const std::string folder = plainFolder((fs::path(chosen) / *answer).string());
-    if (ensureFolder(folder))
+    if (hasControlCharacter(folder))
+        game.platform().messageBox(controlCharacterRefusal(folder));
+    else if (ensureFolder(folder))
         choose(game, folder);
     else
         game.platform().messageBox("Cannot make the directory " + folder + ".");
@@ -209,6 +229,10 @@ void makeDirectoryClick(game::Game& game) {
 void dataFolderOkClick(game::Game& game) {
     const std::string chosen = state(game).chosen;
     const std::array<std::string, 3> kept = settingsNow(game);
+    if (hasControlCharacter(chosen)) {
+        game.platform().messageBox(controlCharacterRefusal(chosen));
+        return;
+    }
     if (!isFolder(chosen) || !isWritableFolder(chosen)) {
         game.platform().messageBox("Cannot write in the directory " + chosen + ".");
         return;

@@ -4,7 +4,11 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <dirent.h>
 #include <fcntl.h>
+#include <map>
+#include <random>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -32,6 +36,30 @@ std::string folderOf(const std::string& path) {
     if (slash == std::string::npos)
         return ".";
     return slash == 0 ? "/" : path.substr(0, slash);
+}
+
+// The name part of a path.
+std::string nameOf(const std::string& path) {
+    const auto slash = path.rfind('/');
+    return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+constexpr const char* kStagedSuffix = ".new";
+constexpr char kStagedMark = '-';
+constexpr int kUniqueLetters = 6;
+constexpr int kNameTries = 100;
+
+// A name for a new temporary beside `path`: path + ".new-" and six random letters or digits.
+std::string freshTemporaryName(const std::string& path) {
+    static constexpr char kLetters[] =
+        "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
+    static std::mt19937_64 random{std::random_device{}() ^
+                                  (static_cast<std::uint64_t>(::getpid()) << 32)};
+    std::string name = path + kStagedSuffix + kStagedMark;
+    std::uniform_int_distribution<std::size_t> pick(0, sizeof kLetters - 2);
+    for (int k = 0; k < kUniqueLetters; ++k)
+        name += kLetters[pick(random)];
+    return name;
 }
 
 // A file descriptor closed on the way out unless handed over.
@@ -118,6 +146,9 @@ int WriteLayer::close(int fd) {
 int WriteLayer::rename(const char* from, const char* to) {
     return std::rename(from, to);
 }
+int WriteLayer::unlink(const char* path) {
+    return ::unlink(path);
+}
 
 ScopedWriteLayer::ScopedWriteLayer(WriteLayer& replacement) : previous_(currentLayer) {
     currentLayer = &replacement;
@@ -147,14 +178,19 @@ std::optional<std::vector<std::uint8_t>> readBytes(const std::string& path, std:
     return readRegular(path, count);
 }
 
-std::string stagedPath(const std::string& path) {
-    return path + ".new";
-}
-
-std::optional<std::string> stageBytes(const std::string& path,
-                                      std::span<const std::uint8_t> bytes) {
-    const std::string temporary = stagedPath(path);
-    Descriptor fd(layer().open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644));
+std::optional<std::string> stageBytes(const std::string& path, std::span<const std::uint8_t> bytes,
+                                      std::string& temporary) {
+    // A fresh name for every write, created here and nowhere else: never an existing file,
+    // never through a link.
+    int opened = -1;
+    for (int tries = 0; opened < 0 && tries < kNameTries; ++tries) {
+        temporary = freshTemporaryName(path);
+        opened = layer().open(temporary.c_str(),
+                              O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0644);
+        if (opened < 0 && errno != EEXIST)
+            break;
+    }
+    Descriptor fd(opened);
     if (fd.get() < 0)
         return cannotWrite(path, lastError());
     std::optional<std::string> error;
@@ -164,33 +200,102 @@ std::optional<std::string> stageBytes(const std::string& path,
     if (layer().close(fd.release()) != 0 && !error)
         error = cannotWrite(path, lastError());
     if (error)
-        discardStaged(path);
+        discardStaged(temporary);
     return error;
 }
 
-std::optional<std::string> commitStaged(const std::string& path) {
-    if (layer().rename(stagedPath(path).c_str(), path.c_str()) != 0)
+std::optional<std::string> commitStaged(const std::string& temporary, const std::string& path) {
+    if (layer().rename(temporary.c_str(), path.c_str()) != 0)
         return cannotWrite(path, lastError());
     if (!syncFolder(folderOf(path)))
         return cannotWrite(path, lastError());
     return std::nullopt;
 }
 
-void discardStaged(const std::string& path) {
-    ::unlink(stagedPath(path).c_str());
+void discardStaged(const std::string& temporary) {
+    ::unlink(temporary.c_str());
+}
+
+std::vector<std::string> stagedFiles(const std::string& path) {
+    const std::string folder = folderOf(path);
+    const std::string plain = nameOf(path) + kStagedSuffix;
+    std::vector<std::string> found;
+    DIR* dir = ::opendir(folder.c_str());
+    if (!dir)
+        return found;
+    while (const dirent* entry = ::readdir(dir)) {
+        const std::string name = entry->d_name;
+        if (name != plain && !(name.starts_with(plain) && name[plain.size()] == kStagedMark))
+            continue;
+        const std::string staged = inFolder(folder, name);
+        struct stat info {};
+        if (::lstat(staged.c_str(), &info) == 0 && S_ISREG(info.st_mode))
+            found.push_back(staged);
+    }
+    ::closedir(dir);
+    std::sort(found.begin(), found.end());
+    return found;
 }
 
 bool isStaged(const std::string& path) {
-    return ::access(stagedPath(path).c_str(), F_OK) == 0;
+    return !stagedFiles(path).empty();
+}
+
+std::optional<std::string> copyFileDurably(const std::string& from, const std::string& to) {
+    struct stat info {};
+    const auto bytes = ::stat(from.c_str(), &info) == 0 && S_ISREG(info.st_mode)
+                           ? readBytes(from, static_cast<std::size_t>(info.st_size) + 1)
+                           : std::nullopt;
+    if (!bytes || bytes->size() != static_cast<std::size_t>(info.st_size))
+        return "Cannot read " + from + ".";
+    return writeBytes(to, *bytes);
+}
+
+bool removeFile(const std::string& path) {
+    return layer().unlink(path.c_str()) == 0 || errno == ENOENT;
+}
+
+namespace {
+
+// The folders this program holds locked, with their descriptors and how often each is held.
+struct HeldLock {
+    int fd = -1;
+    int count = 0;
+};
+std::map<std::string, HeldLock>& heldLocks() {
+    static std::map<std::string, HeldLock> held;
+    return held;
+}
+
+} // namespace
+
+FolderLock::FolderLock(const std::string& folder) : folder_(folder) {
+    HeldLock& held = heldLocks()[folder_];
+    if (held.count++ > 0)
+        return;
+    held.fd = ::open(folder_.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (held.fd >= 0)
+        while (::flock(held.fd, LOCK_EX) != 0 && errno == EINTR) {
+        }
+}
+
+FolderLock::~FolderLock() {
+    auto it = heldLocks().find(folder_);
+    if (it == heldLocks().end() || --it->second.count > 0)
+        return;
+    if (it->second.fd >= 0)
+        ::close(it->second.fd); // releases the lock
+    heldLocks().erase(it);
 }
 
 std::optional<std::string> writeBytes(const std::string& path,
                                       std::span<const std::uint8_t> bytes) {
-    if (auto error = stageBytes(path, bytes))
+    std::string temporary;
+    if (auto error = stageBytes(path, bytes, temporary))
         return error;
-    auto error = commitStaged(path);
+    auto error = commitStaged(temporary, path);
     if (error)
-        discardStaged(path);
+        discardStaged(temporary);
     return error;
 }
 

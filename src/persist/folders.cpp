@@ -6,11 +6,14 @@
 #include "persist/settings.h"
 
 #include <algorithm>
+#include <string_view>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <optional>
+#include <pwd.h>
 #include <system_error>
+#include <unistd.h>
 #include <vector>
 
 namespace persist {
@@ -19,6 +22,13 @@ namespace {
 namespace fs = std::filesystem;
 
 constexpr const char* kSaveFolderName = "savedat";
+
+// The journal of a save move, in the folder the saves move to: its first line says how far
+// the move got, the rest of the file is the folder they come from (any bytes, line breaks
+// included).
+constexpr const char* kMoveJournal = ".gravenhold-move";
+constexpr std::string_view kCopying = "copying";
+constexpr std::string_view kCopied = "copied";
 
 std::string variable(const char* name) {
     const char* value = std::getenv(name);
@@ -30,7 +40,7 @@ std::string variable(const char* name) {
 std::string baseFolder(const std::string& value, const std::string& home, const char* fallback) {
     if (!value.empty() && value.front() == '/')
         return value;
-    return inFolder(home, fallback);
+    return home.starts_with('/') ? inFolder(home, fallback) : std::string();
 }
 
 // A folder's path without "." and ".." steps or a closing slash.
@@ -69,15 +79,15 @@ bool anyFileAt(const std::vector<SaveFile>& files, std::string SaveFile::*place)
     });
 }
 
-// Copy every file that exists at its old place to its new place; the reason of the first
-// failure, if any.
+// Copy every file that exists at its old place to its new place, each durably; the reason of
+// the first failure, if any.
 std::optional<std::string> copySaves(const std::vector<SaveFile>& files) {
     for (const SaveFile& file : files) {
         std::error_code error;
         if (!fs::is_regular_file(file.from, error))
             continue;
-        if (!fs::copy_file(file.from, file.to, fs::copy_options::none, error))
-            return file.to + ": " + (error ? error.message() : "not copied");
+        if (auto failure = copyFileDurably(file.from, file.to))
+            return failure;
     }
     return std::nullopt;
 }
@@ -88,14 +98,41 @@ void removeCopies(const std::vector<SaveFile>& files) {
     std::error_code ignored;
     for (const SaveFile& file : files)
         if (fs::is_regular_file(file.to, ignored))
-            fs::remove(file.to, ignored);
+            removeFile(file.to);
 }
 
 void removeOriginals(const std::vector<SaveFile>& files, const std::string& folder) {
-    std::error_code ignored;
     for (const SaveFile& file : files)
-        fs::remove(file.from, ignored);
+        removeFile(file.from);
+    std::error_code ignored;
     fs::remove(folder, ignored); // only when nothing else is left in it
+}
+
+std::string journalPath(const std::string& folder) {
+    return inFolder(folder, kMoveJournal);
+}
+
+std::optional<std::string> writeJournal(const std::string& to, std::string_view stage,
+                                        const std::string& from) {
+    const std::string text = std::string(stage) + '\n' + from;
+    return writeBytes(journalPath(to),
+                      std::span(reinterpret_cast<const std::uint8_t*>(text.data()), text.size()));
+}
+
+// A move that a crash broke off: how far it got and where the saves come from.
+struct Journal {
+    std::string stage;
+    std::string from;
+};
+std::optional<Journal> readJournal(const std::string& to) {
+    const auto bytes = readBytes(journalPath(to), SIZE_MAX);
+    if (!bytes)
+        return std::nullopt;
+    const std::string text(bytes->begin(), bytes->end());
+    const auto end = text.find('\n');
+    if (end == std::string::npos)
+        return Journal{};
+    return Journal{text.substr(0, end), text.substr(end + 1)};
 }
 
 // The settings lines with line 0 naming the new save folder.
@@ -103,6 +140,42 @@ std::optional<std::string> pointSettingsAt(std::vector<std::string> lines, const
                                            const std::string& folder) {
     lines[0] = folder;
     return writeLines(path, lines);
+}
+
+// The move itself, as a journaled step that a later start can finish: the journal is written,
+// every file is copied durably (a temporary name, flushed, renamed, the folder flushed) and
+// the settings file is pointed at the new folder; the journal then records that the copies
+// are whole, and only then are the originals removed, and the journal last. A start that
+// finds the journal still saying "copying" copies again from the originals, which are all
+// still there; one that finds "copied" removes what is left of them. The reason of a failure
+// (not a crash), after which the copies are removed and the saves stay where they were.
+std::optional<std::string> moveSaves(const std::string& from, const std::string& to,
+                                     const std::string& settingsPath, bool alreadyCopied) {
+    const std::vector<SaveFile> files = saveFiles(from, to);
+    // Temporaries a stopped copy left in the new folder are litter (its folder is locked).
+    for (const SaveFile& file : files)
+        for (const std::string& staged : stagedFiles(file.to))
+            discardStaged(staged);
+    for (const std::string& staged : stagedFiles(journalPath(to)))
+        discardStaged(staged);
+    if (!alreadyCopied) {
+        std::optional<std::string> failure = writeJournal(to, kCopying, from);
+        if (!failure)
+            failure = copySaves(files);
+        const auto lines = readLines(settingsPath);
+        if (!failure && lines && !lines->empty() && sameFolder(lines->front(), from))
+            failure = pointSettingsAt(*lines, settingsPath, to);
+        if (!failure)
+            failure = writeJournal(to, kCopied, from);
+        if (failure) {
+            removeCopies(files);
+            removeFile(journalPath(to));
+            return failure;
+        }
+    }
+    removeOriginals(files, from);
+    removeFile(journalPath(to));
+    return std::nullopt;
 }
 
 std::string movedNotice(const std::string& from, const std::string& to) {
@@ -123,7 +196,21 @@ std::string stayNotice(const std::string& from, const std::string& reason) {
 } // namespace
 
 Environment processEnvironment() {
-    return {variable("XDG_CONFIG_HOME"), variable("XDG_DATA_HOME"), variable("HOME")};
+    Environment env{variable("XDG_CONFIG_HOME"), variable("XDG_DATA_HOME"), variable("HOME")};
+    // Without a usable HOME the user's entry in the system's list of users names the home.
+    if (!env.home.starts_with('/')) {
+        const passwd* user = ::getpwuid(::getuid());
+        env.home = user && user->pw_dir && user->pw_dir[0] == '/' ? user->pw_dir : "";
+    }
+    return env;
+}
+
+std::optional<std::string> homeProblem(const Environment& env) {
+    if (configFolder(env).starts_with('/') && userDataFolder(env).starts_with('/'))
+        return std::nullopt;
+    return "Gravenhold cannot tell where your home folder is: HOME is not set and the system "
+           "names none for your user. Saved games, options and rankings would have no place to "
+           "go. Set HOME to your home folder and start the game again.";
 }
 
 std::string configFolder(const Environment& env) {
@@ -136,7 +223,8 @@ std::string userDataFolder(const Environment& env) {
 
 std::string defaultSaveFolder(const Environment& env) {
     std::string folder = inFolder(userDataFolder(env), kSaveFolderName);
-    ensureFolder(folder);
+    if (folder.starts_with('/')) // never a folder wherever the program was started from
+        ensureFolder(folder);
     return folder;
 }
 
@@ -155,6 +243,24 @@ SaveFolderChoice settleSaveFolder(const GameFolder& game, const std::string& con
                                   const Environment& env) {
     SaveFolderChoice choice{defaultSaveFolder(env), {}};
     const std::string settingsPath = inFolder(configFolder, kSettingsFile);
+    const FolderLock lock(choice.folder);
+
+    // A move that a crash broke off is finished before anything else.
+    if (const auto journal = readJournal(choice.folder)) {
+        const bool known = journal->stage == kCopying || journal->stage == kCopied;
+        if (!known || journal->from.empty() || sameFolder(journal->from, choice.folder)) {
+            removeFile(journalPath(choice.folder));
+        } else if (const auto failure = moveSaves(journal->from, choice.folder, settingsPath,
+                                                  journal->stage == kCopied)) {
+            choice.notice = stayNotice(journal->from, *failure);
+            choice.folder = journal->from;
+            return choice;
+        } else {
+            choice.notice = movedNotice(journal->from, choice.folder);
+            return choice;
+        }
+    }
+
     const std::optional<std::vector<std::string>> lines = readLines(settingsPath);
     const bool named = lines && !lines->empty();
 
@@ -186,16 +292,11 @@ SaveFolderChoice settleSaveFolder(const GameFolder& game, const std::string& con
         choice.notice = keptNotice(old, choice.folder);
         return choice;
     }
-    std::optional<std::string> failure = copySaves(files);
-    if (!failure && named)
-        failure = pointSettingsAt(*lines, settingsPath, choice.folder);
-    if (failure) {
-        removeCopies(files);
+    if (const auto failure = moveSaves(old, choice.folder, settingsPath, false)) {
         choice.notice = stayNotice(old, *failure);
         choice.folder = old;
         return choice;
     }
-    removeOriginals(files, old);
     choice.notice = movedNotice(old, choice.folder);
     return choice;
 }

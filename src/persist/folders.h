@@ -3,6 +3,7 @@
 // program in a build tree or in the data folder of an installed copy.
 #pragma once
 
+#include <optional>
 #include <string>
 
 namespace persist {
@@ -14,8 +15,14 @@ struct Environment {
     std::string home;
 };
 
-// The variables of this process.
+// The variables of this process. Without an absolute HOME the home folder is the one the
+// system's list of users names for this user (empty when there is none).
 Environment processEnvironment();
+
+// Why the game cannot run with these variables (its configuration or data folder would not be
+// an absolute path: no home folder and no XDG folders), or nothing. The game never keeps its
+// files in whatever folder it happens to be started from.
+std::optional<std::string> homeProblem(const Environment& env);
 
 // The folder of KRN10.INI: $XDG_CONFIG_HOME/gravenhold, by default ~/.config/gravenhold.
 std::string configFolder(const Environment& env);
@@ -52,8 +59,10 @@ struct SaveFolderChoice {
 // savedat of the game folder it records), or names no folder at all in a build tree, the saves
 // found there move once into the user's data folder and the settings file is pointed at it.
 // Saves already in the user's data folder are never overwritten: then the old ones stay where
-// they are. A move that fails half-way is undone, and the saves stay in the old folder for
-// this run. A settings file naming any other folder is left alone.
+// they are. The move is journaled: the copies are made durable before any original is
+// removed, and a start after a crash in the middle finishes it. A move that fails half-way
+// (an error, not a crash) is undone, and the saves stay in the old folder for this run. A
+// settings file naming any other folder is left alone.
 SaveFolderChoice settleSaveFolder(const GameFolder& game, const std::string& configFolder,
                                   const Environment& env);
 

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <unistd.h>
 #include <string_view>
 #include <vector>
 
@@ -130,17 +131,29 @@ std::string tableFileStamp(const std::string& path) {
                             : std::span<const std::uint8_t>());
 }
 
+} // namespace
+
 // Finish a ranking write that stopped after the names were put in place: when the names are
-// stamped for the table still waiting beside its file, that table goes in place now.
+// stamped for a table still waiting beside its file, that table goes in place now. What else
+// waits beside the two files was left by writes that stopped before the names went in place:
+// it is removed (every ranking write holds the folder's lock, so none of it is in use).
 void finishInterruptedWrite(const std::string& saveFolder, int list) {
+    const FolderLock lock(saveFolder);
     const auto lines = readLines(namesFile(saveFolder, list));
     const auto stamp = lines ? stampOf(*lines) : std::nullopt;
     const std::string table = tableFile(saveFolder, list);
-    if (!stamp || *stamp == tableFileStamp(table))
-        return;
-    if (*stamp == tableFileStamp(stagedPath(table)))
-        commitStaged(table);
+    if (stamp && *stamp != tableFileStamp(table))
+        for (const std::string& staged : stagedFiles(table))
+            if (tableFileStamp(staged) == *stamp) {
+                commitStaged(staged, table);
+                break;
+            }
+    for (const std::string& path : {table, namesFile(saveFolder, list)})
+        for (const std::string& staged : stagedFiles(path))
+            discardStaged(staged);
 }
+
+namespace {
 
 // True when nothing at all stands at the path (a file that is there but unusable is not that).
 bool neverWritten(const std::string& path) {
@@ -320,6 +333,7 @@ RankingNames readNames(const std::string& saveFolder, int list) {
 
 std::optional<std::string> writeRanking(const std::string& saveFolder, int list,
                                         RankingTable& table, const RankingNames& names) {
+    const FolderLock lock(saveFolder);
     finishInterruptedWrite(saveFolder, list);
     stampTable(table, list);
     const auto bytes = tableBytes(table);
@@ -328,25 +342,46 @@ std::optional<std::string> writeRanking(const std::string& saveFolder, int list,
     const std::string text = joinLines(lines);
     const std::string tablePath = tableFile(saveFolder, list);
     const std::string namesPath = namesFile(saveFolder, list);
-    if (auto error = stageBytes(tablePath, bytes))
+    std::string stagedTable;
+    std::string stagedNames;
+    if (auto error = stageBytes(tablePath, bytes, stagedTable))
         return error;
-    if (auto error =
-            stageBytes(namesPath, std::span(reinterpret_cast<const std::uint8_t*>(text.data()),
-                                            text.size()))) {
-        discardStaged(tablePath);
+    if (auto error = stageBytes(
+            namesPath,
+            std::span(reinterpret_cast<const std::uint8_t*>(text.data()), text.size()),
+            stagedNames)) {
+        discardStaged(stagedTable);
         return error;
     }
-    auto error = commitStaged(namesPath);
-    if (error && isStaged(namesPath)) {
+    auto error = commitStaged(stagedNames, namesPath);
+    if (error && ::access(stagedNames.c_str(), F_OK) == 0) {
         // The names never went in place: both files stay as they were.
-        discardStaged(namesPath);
-        discardStaged(tablePath);
+        discardStaged(stagedNames);
+        discardStaged(stagedTable);
         return error;
     }
     // From here on the new names stand; a table that fails to go in place now still waits
     // beside its file and goes in place at the next read.
-    auto tableError = commitStaged(tablePath);
+    auto tableError = commitStaged(stagedTable, tablePath);
     return error ? error : tableError;
+}
+
+std::optional<std::string> saveList(const std::string& saveFolder, int list,
+                                    const RankingList& seen, RankingList& shown,
+                                    const std::optional<NewEntry>& entered) {
+    const FolderLock lock(saveFolder);
+    RankingList now{readTable(saveFolder, list).table, readNames(saveFolder, list)};
+    if (now.table.cells != seen.table.cells || now.names != seen.names) {
+        // Another copy of the game saved this list since it was read: its entries stay, and
+        // the new one takes the place its points earn among them.
+        if (entered) {
+            const int place = placeFor(now.table, entered->entry.points);
+            if (place > 0)
+                enterPlace(now.table, now.names, place, entered->name, entered->entry);
+        }
+        shown = std::move(now);
+    }
+    return writeRanking(saveFolder, list, shown.table, shown.names);
 }
 
 } // namespace persist

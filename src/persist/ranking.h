@@ -94,7 +94,34 @@ std::string namesStamp(std::span<const std::uint8_t> tableFileBytes);
 // beside their targets, then the names are put in place and then the table. Should the
 // program stop between the two, the next read finds the new names stamped for the waiting
 // new table and puts that table in place. The error text for the player, or nothing.
+// Ranking reads and writes hold the save folder's lock (FolderLock), so that two copies of
+// the game never interleave them.
 std::optional<std::string> writeRanking(const std::string& saveFolder, int list,
                                         RankingTable& table, const RankingNames& names);
+
+// Put in place a ranking write of list n that stopped half-way (or drop one that never got as
+// far as its names), so that the two files on disk belong together; before a copy of them.
+void finishInterruptedWrite(const std::string& saveFolder, int list);
+
+// A list as the Ranking window holds it.
+struct RankingList {
+    RankingTable table;
+    RankingNames names;
+};
+
+// A name entered at the fairy's checkpoint, waiting to be saved.
+struct NewEntry {
+    std::string name;
+    RankingEntry entry;
+};
+
+// scoresave with a second copy of the game in mind. Under the save folder's lock the list is
+// read again: when it is still as it was read before the name was asked (`seen`), `shown` is
+// written as it stands. When another copy of the game saved the list meanwhile, its entries
+// stay: the new entry, if any, goes into the list as it is now at the place its points earn
+// there, and `shown` becomes the list written. The error text for the player, or nothing.
+std::optional<std::string> saveList(const std::string& saveFolder, int list,
+                                    const RankingList& seen, RankingList& shown,
+                                    const std::optional<NewEntry>& entered);
 
 } // namespace persist

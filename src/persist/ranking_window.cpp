@@ -73,10 +73,15 @@ void showList(window::Window& w, const RankingState& s) {
     }
 }
 
-// The game copy from save0.dat; the game in play when the copy cannot be read.
+// The game copy from save0.dat; the game in play when the copy cannot be read. Should another
+// copy of the game have written save0.dat since this one did, the file holds that game, not
+// this one: the bytes this copy wrote are taken instead.
 void receiveCopy(game::Game& game) {
     RankingState& s = state(game);
-    const auto bytes = readBytes(slotPath(game.folders.save, kScratchSlot), kSaveBytes);
+    auto bytes = readBytes(slotPath(game.folders.save, kScratchSlot), kSaveBytes);
+    const std::vector<std::uint8_t>& written = game.persist.scratchWritten;
+    if (!written.empty() && bytes != written)
+        bytes = written;
     const auto copy = bytes ? fromImage(*bytes) : std::nullopt;
     s.copyMap = copy ? copy->map : game.map;
     s.copy = copy ? copy->status : game.status;
@@ -91,19 +96,25 @@ void scoreload(game::Game& game, int list) {
     s.list = list;
     s.table = read.table;
     s.names = readNames(game.folders.save, list);
+    s.seenTable = s.table;
+    s.seenNames = s.names;
     window::setFocus(rankingWindow(game),
                      window::names::ranking::kListButtons[static_cast<std::size_t>(list - 1)]);
 }
 
-// scoresave: write list n with its sums, then hand the copy back through save0.dat with the
-// valuation cleared.
-void scoresave(game::Game& game) {
+// scoresave: write list n with its sums (keeping what another copy of the game saved in it
+// meanwhile), then hand the copy back through save0.dat with the valuation cleared.
+void scoresave(game::Game& game, const std::optional<NewEntry>& entered) {
     RankingState& s = state(game);
-    if (const auto error = writeRanking(game.folders.save, s.list, s.table, s.names))
+    RankingList shown{s.table, s.names};
+    if (const auto error =
+            saveList(game.folders.save, s.list, {s.seenTable, s.seenNames}, shown, entered))
         game.platform().messageBox(*error);
+    s.table = shown.table;
+    s.names = shown.names;
     for (const int slot : {FairyValuation, FairyPlace, FairyList})
         s.copy[slot] = 0;
-    if (const auto error = writeGame(slotPath(game.folders.save, kScratchSlot), s.copyMap, s.copy))
+    if (const auto error = writeScratchCopy(game, s.copyMap, s.copy))
         game.platform().messageBox(*error);
 }
 
@@ -114,9 +125,10 @@ std::string oneLine(std::string name) {
     return name;
 }
 
-// Ask for the hero's name and enter it at place p of the list on show. The place that is still
-// pending afterwards: 0 when the player gave an empty name (nothing is saved then).
-int registerPlace(game::Game& game, int place) {
+// Ask for the hero's name and enter it at place p of the list on show (`entered` says what was
+// entered). The place that is still pending afterwards: 0 when the player gave an empty name
+// (nothing is saved then).
+int registerPlace(game::Game& game, int place, std::optional<NewEntry>& entered) {
     RankingState& s = state(game);
     const auto name = game.platform().askText(kNameCaption, kNamePrompt, "");
     if (!name)
@@ -124,8 +136,8 @@ int registerPlace(game::Game& game, int place) {
     if (name->empty())
         return 0;
     const world::Status& c = s.copy;
-    enterPlace(s.table, s.names, place, oneLine(*name),
-               {c[FairyValuation], c[Life], c[Offense], c[Defense]});
+    entered = NewEntry{oneLine(*name), {c[FairyValuation], c[Life], c[Offense], c[Defense]}};
+    enterPlace(s.table, s.names, place, entered->name, entered->entry);
     return place;
 }
 
@@ -156,10 +168,13 @@ void hyouji(game::Game& game, int list) {
     RankingState& s = state(game);
     // A place is registered only on the list that it was won on.
     const int won = s.copy[FairyList] == list ? s.copy[FairyPlace] : 0;
-    const int place = won >= 1 && won <= kPlaces ? registerPlace(game, won) : 0;
+    std::optional<NewEntry> entered;
+    const int place = won >= 1 && won <= kPlaces ? registerPlace(game, won, entered) : 0;
     showList(rankingWindow(game), s);
-    if (place > 0)
-        scoresave(game);
+    if (place > 0) {
+        scoresave(game, entered);
+        showList(rankingWindow(game), s); // as saved, should another copy have added to it
+    }
 }
 
 void rankingExit(game::Game& game) {

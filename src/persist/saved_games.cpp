@@ -46,14 +46,9 @@ bool fileExists(const std::string& path) {
     return std::filesystem::exists(path, error);
 }
 
-// Read a saved game whole; a file of any other length than a saved game's, with wrong sums or
-// with a value that play could never have given it counts as damaged.
-enum class Reading { Missing, Damaged, Good };
-struct ReadGame {
-    Reading reading = Reading::Missing;
-    LoadedGame game;
-};
-ReadGame readGame(const std::string& path) {
+} // namespace
+
+ReadGame readSavedGame(const std::string& path) {
     const auto bytes = readBytes(path, kSaveBytes + 1);
     if (!bytes)
         return {};
@@ -62,8 +57,6 @@ ReadGame readGame(const std::string& path) {
         return {Reading::Damaged, {}};
     return {Reading::Good, *loaded};
 }
-
-} // namespace
 
 std::string slotPath(const std::string& saveFolder, int slot) {
     return inFolder(saveFolder, "save" + std::to_string(slot) + ".dat");
@@ -74,9 +67,16 @@ std::optional<std::string> writeGame(const std::string& path, const world::Tower
     return writeBytes(path, toImage(map, status));
 }
 
+std::optional<std::string> writeScratchCopy(game::Game& game, const world::TowerMap& map,
+                                            const world::Status& status) {
+    const SaveImage image = toImage(map, status);
+    auto error = writeBytes(slotPath(game.folders.save, kScratchSlot), image);
+    game.persist.scratchWritten.assign(image.begin(), image.end());
+    return error;
+}
+
 void writeScratch(game::Game& game) {
-    const auto error = writeGame(slotPath(game.folders.save, kScratchSlot), game.map, game.status);
-    if (error)
+    if (const auto error = writeScratchCopy(game, game.map, game.status))
         game.platform().messageBox(*error);
 }
 
@@ -90,7 +90,7 @@ void putInPlay(game::Game& game, const LoadedGame& loaded) {
 void loadwork(game::Game& game, const std::string& path) {
     if (musicChecked(game))
         sound::closeMusic(game);
-    const ReadGame read = readGame(path);
+    const ReadGame read = readSavedGame(path);
     switch (read.reading) {
     case Reading::Missing:
         showMessage(game, kNoSavingData);

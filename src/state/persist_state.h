@@ -6,6 +6,7 @@
 #include "world/status.h"
 #include "world/tower_map.h"
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -18,6 +19,10 @@ struct RankingState {
     int list = 0; // the list on show (1..5), 0 before a floor button is pressed
     RankingTable table;
     RankingNames names;
+    // The list as it was read, before a name was entered: saving compares it with the file
+    // so that an entry saved meanwhile by another copy of the game is kept.
+    RankingTable seenTable;
+    RankingNames seenNames;
 };
 
 // What the Change Data Folder window holds while it is open: the chosen folder and the
@@ -29,6 +34,9 @@ struct DataFolderState {
 };
 
 struct PersistState {
+    // The bytes this copy of the game last wrote to save0.dat: the Ranking window takes its
+    // game from them when another copy has written the file since.
+    std::vector<std::uint8_t> scratchWritten;
     RankingState ranking;
     DataFolderState dataFolder;
 };

@@ -1,6 +1,9 @@
 // The Qt shell mirrors the game's window model: the menu tree, every control at its place, the
 // timers, the About box, and it refuses a second copy of the game.
 #include "desktop.h"
+#include "extras_hooks.h"
+#include "persist/files.h"
+#include "persist/saved_game.h"
 #include "script/executor.h"
 #include "script/script.h"
 #include "single_instance.h"
@@ -10,13 +13,17 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QMessageBox>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <fstream>
 #include <iostream>
 #include <iterator>
+#include <memory>
 #include <sstream>
+#include <sys/stat.h>
 
 namespace {
 
@@ -43,6 +50,25 @@ void tick(QTimer* timer) {
     QMetaObject::invokeMethod(timer, "timeout", Qt::DirectConnection);
 }
 
+// Closes every message box as it opens and keeps its text.
+class BoxCloser : public QObject {
+  public:
+    QStringList texts;
+    BoxCloser() {
+        timer_.setInterval(20);
+        connect(&timer_, &QTimer::timeout, this, [this] {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                texts << box->text();
+                box->done(QMessageBox::Ok);
+            }
+        });
+        timer_.start();
+    }
+
+  private:
+    QTimer timer_;
+};
+
 QString withoutSpaces(QString s) {
     return s.remove(' ');
 }
@@ -64,6 +90,8 @@ class ShellTest : public QObject {
     void closingTheWindowEndsTheProgram();
     void aBadNameIsReportedAndTheGameGoesOn();
     void aSecondCopyIsRefusedWhileTheFirstRuns();
+    void twoCopiesStartedAtOnceCannotBothRun();
+    void aRecordingThatCannotPlayIsToldAndTheGameIsHandedBack();
     void zoomAndGameFolderFollowTheDesktop();
     void enterPressesTheFocusedButtonAsSpaceDoes();
 };
@@ -229,6 +257,63 @@ void ShellTest::aSecondCopyIsRefusedWhileTheFirstRuns() {
     shell::SingleInstance second(name);
     QVERIFY(second.askRunningCopyToFront());
     QTRY_COMPARE(front.count(), 1);
+}
+
+// Two copies started at the same moment: the first has decided but does not answer on the
+// socket yet. The lock decides, not the socket: the second copy loses all the same, and once
+// the first answers it is asked to come to the front. When the first ends, the lock is free.
+void ShellTest::twoCopiesStartedAtOnceCannotBothRun() {
+    QTemporaryDir dir;
+    const QString name = dir.filePath("TKRN10");
+    auto first = std::make_unique<shell::SingleInstance>(name);
+    shell::SingleInstance second(name);
+    QVERIFY(first->claim());
+    QVERIFY(!second.claim());
+    QVERIFY(!second.askRunningCopyToFront(100)); // not answering yet
+    QVERIFY(first->listen());
+    QSignalSpy front(first.get(), &shell::SingleInstance::frontRequested);
+    QVERIFY(second.askRunningCopyToFront(1000));
+    QTRY_COMPARE(front.count(), 1);
+    first.reset();
+    QVERIFY(second.claim());
+}
+
+// Recordings that cannot be played: a device, a named pipe and a file of one endless line are
+// refused at once with a box; a start save that the Load menu would refuse stops the playback
+// with a box naming its line, and the game is the player's again, menus and all.
+void ShellTest::aRecordingThatCannotPlayIsToldAndTheGameIsHandedBack() {
+    BoxCloser boxes;
+    ShellGame g;
+    g.window->start();
+    const QString pipe = g.dir.filePath("pipe.rec");
+    QVERIFY(::mkfifo(QFile::encodeName(pipe).constData(), 0600) == 0);
+    const QString longLine = g.dir.filePath("long.rec");
+    std::ofstream(longLine.toStdString()) << "recording 1\n" << std::string(100000, 'x') << "\n";
+    for (const QString& file : {QStringLiteral("/dev/zero"), pipe, longLine}) {
+        auto* player = new shell::ReplayPlayer(*g.window, file, 1);
+        QVERIFY(!player->start());
+        QCOMPARE(boxes.texts.size(), 1);
+        QVERIFY2(boxes.texts.takeFirst().contains(file), qPrintable(file));
+        QVERIFY(!g.game.extras.replaying);
+    }
+
+    world::Status status = g.game.status;
+    status[world::Slot::SaveMarker] = world::kSaveMarker;
+    status[world::Slot::Floor] = 51;
+    persist::stampChecksums(status);
+    QVERIFY(!persist::writeBytes(g.dir.filePath("floor51.sav").toStdString(),
+                                 persist::toImage(g.game.map, status)));
+    const QString recording = g.dir.filePath("floor51.rec");
+    std::ofstream(recording.toStdString()) << "recording 1\nload-state floor51.sav\nkey up\n";
+    auto* player = new shell::ReplayPlayer(*g.window, recording, 1);
+    QVERIFY(player->start());
+    QTRY_COMPARE(boxes.texts.size(), 1);
+    QVERIFY2(boxes.texts[0].contains(":2: ") && boxes.texts[0].contains("not a saved game"),
+             qPrintable(boxes.texts[0]));
+    QVERIFY(!g.game.extras.replaying);
+    QVERIFY(g.game.window.main.caption.find("replay") == std::string::npos);
+    QVERIFY(g.action("E&xtras")->isEnabled());
+    QVERIFY(g.game.status[world::Slot::Floor] != 51);
 }
 
 void ShellTest::zoomAndGameFolderFollowTheDesktop() {

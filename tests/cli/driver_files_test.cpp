@@ -71,4 +71,24 @@ TEST_F(DriverFiles, SetUpDoorsRefuseWhatTheMapLacks) {
     EXPECT_EQ(game.map.tile(50, 120), 8);
 }
 
+// A recording's start save passes the same checks as the Load menu: whole sums do not make a
+// floor 51, a hero off the map or a facing no picture has playable.
+TEST_F(DriverFiles, LoadStateRefusesASaveTheLoadMenuRefuses) {
+    const world::Status before = game.status;
+    for (const auto& [slot, value] : {std::pair{world::Slot::Floor, 51},
+                                      {world::Slot::HeroY, 11},
+                                      {world::Slot::HeroX, 200},
+                                      {world::Slot::Facing, 9}}) {
+        SCOPED_TRACE(testing::Message() << "status[" << slot << "] = " << value);
+        world::Status status = game.status;
+        status[world::Slot::SaveMarker] = world::kSaveMarker;
+        status[slot] = value;
+        persist::stampChecksums(status);
+        ASSERT_FALSE(persist::writeBytes(path("bad.sav"), persist::toImage(game.map, status)));
+        EXPECT_EQ(error(std::string("load-state ") + path("bad.sav")),
+                  "\"" + path("bad.sav") + "\" is not a saved game of Gravenhold");
+        EXPECT_EQ(game.status.words, before.words);
+    }
+}
+
 } // namespace

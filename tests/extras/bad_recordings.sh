@@ -42,4 +42,14 @@ refused cell.rec 2 "click-cell takes"
 printf 'answer text %s/new.rec\nmenu Extras/Record...\n' "$work" >"$work/record.rec"
 refused record.rec 2 "does not record"
 
+# A device of endless bytes is no recording: refused at its first line, at once.
+if [ -e /dev/zero ]; then
+    timeout 20 "$cli" /dev/zero >/dev/null 2>"$work/err"
+    status=$?
+    if [ "$status" -ne 2 ] || ! grep -q "/dev/zero:1: the line is longer than" "$work/err"; then
+        echo "FAIL /dev/zero: status $status, $(head -c 200 "$work/err")"
+        failed=1
+    fi
+fi
+
 exit "$failed"

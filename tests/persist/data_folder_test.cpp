@@ -1,6 +1,8 @@
 #include "persist/data_folder.h"
+#include "persist/ranking.h"
 #include "persist/settings.h"
 #include "persist_fixture.h"
+#include "write_faults.h"
 
 #include <filesystem>
 
@@ -148,6 +150,61 @@ TEST_F(DataFolder, ChoosingTheSaveFolderItselfChangesNothing) {
     EXPECT_TRUE(platform.messages.empty());
     EXPECT_EQ(fileBytes(savePath("option11.dat")), before);
     EXPECT_EQ(fileBytes(settingsPath()), settings);
+}
+
+// A second registration on list 1 stopped dead between its two renames: the names are in
+// place, the table still waits beside its file. Changing the data folder, to the same folder or
+// another, carries the whole new list across: every name and the newest entry.
+TEST_F(DataFolder, ARankingWriteStoppedHalfWayIsFinishedBeforeTheCopy) {
+    const persist::RankingNames first = {"Ann"};
+    const persist::RankingNames second = {"Bob", "Ann"};
+    for (const std::string& target : {game.folders.save, scratch.path("other")}) {
+        SCOPED_TRACE(target);
+        persist::RankingTable table = persist::temporaryRanking(1);
+        ASSERT_FALSE(persist::writeRanking(game.folders.save, 1, table, first));
+        table.at(0, persist::Column::Points) = 150;
+        const std::size_t names = persist::joinLines({second.begin(), second.end()}).size() +
+                                  persist::namesStamp(persist::tableBytes(table)).size() + 1;
+        testing_shell::FaultyWrites stop(persist::kTableBytes + names + 1,
+                                         testing_shell::FaultyWrites::Mode::Stop);
+        {
+            persist::ScopedWriteLayer use(stop);
+            EXPECT_THROW(persist::writeRanking(game.folders.save, 1, table, second),
+                         testing_shell::ProgramStopped);
+        }
+        ASSERT_TRUE(persist::isStaged(savePath("option1.dat")));
+
+        fs::create_directories(target);
+        menu("&Options/&Change Data Spot");
+        game.persist.dataFolder.chosen = target;
+        click("DataFolder.Button1");
+        EXPECT_TRUE(platform.messages.empty()) << platform.messages.front();
+        EXPECT_EQ(persist::readTable(target, 1).table.points(1), 150);
+        EXPECT_EQ(persist::readNames(target, 1), second);
+        EXPECT_FALSE(persist::isStaged(persist::tableFile(target, 1)));
+        game.folders.save = scratch.path("savedat");
+    }
+}
+
+// KRN10.INI keeps one folder a line: a folder whose name holds a line break is refused, with
+// the reason, and nothing changes.
+TEST_F(DataFolder, AFolderNameWithALineBreakIsRefused) {
+    const auto settings = fileBytes(settingsPath());
+    const std::string split = scratch.path("two\nlines");
+    fs::create_directories(split);
+    game.persist.dataFolder.chosen = split;
+    click("DataFolder.Button1");
+    ASSERT_EQ(platform.messages.size(), 1u);
+    EXPECT_NE(platform.messages[0].find("two?lines"), std::string::npos) << platform.messages[0];
+    EXPECT_NE(platform.messages[0].find("line break"), std::string::npos);
+    EXPECT_TRUE(box().visible);
+    EXPECT_EQ(fileBytes(settingsPath()), settings);
+    EXPECT_EQ(game.folders.save, scratch.path("savedat"));
+
+    platform.texts = {std::string("tab\there")};
+    click("DataFolder.Button3");
+    EXPECT_EQ(platform.messages.size(), 2u);
+    EXPECT_FALSE(fs::exists(savePath("tab\there")));
 }
 
 TEST_F(DataFolder, AFolderThatCannotBeWrittenIsToldAndNothingChanges) {

@@ -61,14 +61,14 @@ TEST(DurableWrites, AWriteCutOffAtAnyByteLeavesTheOldFileOrTheNewOneNeverAMix) {
             EXPECT_EQ(failed, cut);
             EXPECT_EQ(now, cut ? old : next);
             if (mode == FaultyWrites::Mode::Fail) {
-                EXPECT_FALSE(std::filesystem::exists(persist::stagedPath(path)));
+                EXPECT_FALSE(persist::isStaged(path));
             }
         }
     }
     // A temporary file left by a stopped program does not hinder the next write.
     bool cut = false;
     cutWrite(path, next, 3, FaultyWrites::Mode::Stop, cut);
-    ASSERT_TRUE(std::filesystem::exists(persist::stagedPath(path)));
+    ASSERT_TRUE(persist::isStaged(path));
     EXPECT_FALSE(persist::writeBytes(path, pattern(5, 7)));
     EXPECT_EQ(asBytes(fileBytes(path)), pattern(5, 7));
 }
@@ -85,7 +85,7 @@ TEST(DurableWrites, AFailedOpenFlushOrCloseIsToldAndKeepsTheOldFile) {
         ASSERT_TRUE(error);
         EXPECT_EQ(error->rfind("Cannot write " + path + ": ", 0), 0u) << *error;
         EXPECT_EQ(asBytes(fileBytes(path)), pattern(10, 1));
-        EXPECT_FALSE(std::filesystem::exists(persist::stagedPath(path)));
+        EXPECT_FALSE(persist::isStaged(path));
     }
 }
 

@@ -5,8 +5,11 @@
 #include "persist/folders.h"
 #include "support/scratch.h"
 
+#include <cstdlib>
 #include <filesystem>
 #include <gtest/gtest.h>
+#include <pwd.h>
+#include <unistd.h>
 
 namespace {
 
@@ -26,6 +29,48 @@ TEST(Folders, SettingsAndUserDataFollowXdgVariablesOrTheHomeFolder) {
     const Environment relative{"cfg", "share", "/home/hero"};
     EXPECT_EQ(persist::configFolder(relative), "/home/hero/.config/gravenhold");
     EXPECT_EQ(persist::userDataFolder(relative), "/home/hero/.local/share/gravenhold");
+}
+
+// Without HOME (or with a relative one) the system's entry for the user names the home folder;
+// with no home at all the game refuses to start rather than keep its files wherever it was
+// started from.
+TEST(Folders, WithoutAHomeTheUsersEntryNamesItAndNoFolderIsEverRelative) {
+    struct Variable {
+        const char* name;
+        std::optional<std::string> value;
+    };
+    std::vector<Variable> kept;
+    for (const char* name : {"HOME", "XDG_CONFIG_HOME", "XDG_DATA_HOME"}) {
+        const char* value = std::getenv(name);
+        kept.push_back({name, value ? std::optional<std::string>(value) : std::nullopt});
+        ::unsetenv(name);
+    }
+    const passwd* user = ::getpwuid(::getuid());
+    ASSERT_TRUE(user && user->pw_dir && user->pw_dir[0] == '/');
+    const std::string home = user->pw_dir;
+    EXPECT_EQ(persist::processEnvironment().home, home);
+    ::setenv("HOME", "relative/home", 1);
+    const Environment env = persist::processEnvironment();
+    EXPECT_EQ(env.home, home);
+    EXPECT_EQ(persist::configFolder(env), home + "/.config/gravenhold");
+    EXPECT_FALSE(persist::homeProblem(env));
+    for (const Variable& v : kept)
+        if (v.value)
+            ::setenv(v.name, v.value->c_str(), 1);
+        else
+            ::unsetenv(v.name);
+
+    ScratchFolder scratch;
+    const std::string started = std::filesystem::current_path();
+    std::filesystem::current_path(scratch.path());
+    const Environment none{"", "", ""};
+    const auto problem = persist::homeProblem(none);
+    ASSERT_TRUE(problem);
+    EXPECT_NE(problem->find("HOME"), std::string::npos);
+    persist::defaultSaveFolder(none);
+    EXPECT_TRUE(std::filesystem::is_empty(scratch.path())); // nothing made where it started
+    std::filesystem::current_path(started);
+    EXPECT_FALSE(persist::homeProblem({"/cfg", "/share", ""})); // the XDG folders suffice
 }
 
 TEST(Folders, BuildTreesAndInstalledCopiesAlikeSaveInTheUsersDataFolder) {
@@ -75,7 +120,7 @@ TEST(Files, AWriteReplacesTheWholeFileAndLeavesNoTemporaryBehind) {
     const std::vector<std::uint8_t> bytes{1, 2, 3};
     EXPECT_FALSE(persist::writeBytes(path, bytes));
     EXPECT_EQ(testing_shell::fileBytes(path), (std::vector<unsigned char>{1, 2, 3}));
-    EXPECT_FALSE(std::filesystem::exists(path + ".new"));
+    EXPECT_FALSE(persist::isStaged(path));
 }
 
 TEST(Files, AWriteIntoAMissingFolderNamesTheFileAndWritesNothing) {

@@ -5,6 +5,7 @@
 #include "persist/settings.h"
 #include "state/game.h"
 #include "support/scratch.h"
+#include "write_faults.h"
 
 #include <filesystem>
 #include <gtest/gtest.h>
@@ -140,6 +141,43 @@ TEST_F(SaveMove, AMoveThatFailsHalfWayIsUndoneAndTheSavesStayForThisRun) {
     EXPECT_FALSE(fs::exists(own + "/option.dat"));
     EXPECT_FALSE(fs::exists(own + "/save0.dat"));
     EXPECT_NE(choice.notice.find("stay in " + build + "/savedat"), std::string::npos);
+}
+
+// The program stopped dead at every step of the move in turn (each byte written, each rename,
+// each removal): the next start finishes the move, with every save whole in the new folder,
+// none left behind and the settings naming the new folder; never "left where they are".
+TEST_F(SaveMove, AMoveStoppedDeadAtAnyStepIsFinishedByTheNextStart) {
+    using testing_shell::FaultyWrites;
+    testing_shell::UnsyncedWrites unsynced;
+    persist::ScopedWriteLayer quick(unsynced);
+    const std::string old = build + "/savedat";
+    for (std::size_t steps = 0;; ++steps) {
+        SCOPED_TRACE(testing::Message() << "stopped after " << steps << " steps");
+        fs::remove_all(scratch.path("share"));
+        writeSaves(old, "old");
+        writeSettings({old, build, ""});
+        bool cut = false;
+        {
+            FaultyWrites faults(steps, FaultyWrites::Mode::Stop);
+            persist::ScopedWriteLayer use(faults);
+            try {
+                settle();
+            } catch (const testing_shell::ProgramStopped&) {
+            }
+            cut = faults.cut();
+        }
+        const persist::SaveFolderChoice next = settle();
+        EXPECT_EQ(next.folder, own);
+        EXPECT_TRUE(holdsSaves(own, "old"));
+        EXPECT_FALSE(fs::exists(old + "/save3.dat"));
+        EXPECT_FALSE(fs::exists(old + "/option.dat"));
+        EXPECT_EQ(persist::readLines(settingsPath())->front(), own);
+        EXPECT_EQ(next.notice.find("left where they are"), std::string::npos) << next.notice;
+        EXPECT_EQ(persist::stagedFiles(own + "/save3.dat"), std::vector<std::string>{});
+        if (!cut)
+            break;
+        ASSERT_LT(steps, 5000u);
+    }
 }
 
 } // namespace

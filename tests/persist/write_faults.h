@@ -1,5 +1,5 @@
 // Write layers for breaking writes off. FaultyWrites lets a budget of steps through (each byte
-// written and each rename is one step) and then refuses the next one: the call fails as on a
+// written, each rename and each removal is one step) and then refuses the next one: the call fails as on a
 // full disk, or the program stops dead (an exception that skips every clean-up, as a power cut
 // or a kill would). FailingCall makes one kind of call fail every time.
 #pragma once
@@ -42,6 +42,12 @@ class FaultyWrites : public UnsyncedWrites {
             return refuse();
         --left_;
         return UnsyncedWrites::rename(from, to);
+    }
+    int unlink(const char* path) override {
+        if (left_ == 0)
+            return refuse();
+        --left_;
+        return UnsyncedWrites::unlink(path);
     }
 
     // True once the layer has refused a call.

@@ -109,6 +109,11 @@ int runScript(cli::ScriptReader& script, const std::string& scriptName, cli::Dri
             return kUsageError;
         }
     }
+    if (script.tooLong()) {
+        std::cerr << scriptName << ":" << lineNo + 1 << ": the line is longer than "
+                  << cli::ScriptReader::kMaxLineBytes << " bytes\n";
+        return kUsageError;
+    }
     return stopSignal == 0 ? 0 : kStopped;
 }
 

@@ -12,7 +12,7 @@
 #include "game/events.h"
 #include "game/setup.h"
 #include "persist/files.h"
-#include "persist/saved_game.h"
+#include "persist/saved_games.h"
 
 #include <charconv>
 #include <filesystem>
@@ -83,14 +83,13 @@ std::optional<std::string> Driver::loadState(std::string_view arg) {
     const std::string path = named.is_absolute()
                                  ? named.string()
                                  : (std::filesystem::path(scriptFolder_) / named).string();
-    const auto bytes = persist::readBytes(path, persist::kSaveBytes + 1);
-    if (!bytes)
+    const persist::ReadGame read = persist::readSavedGame(path);
+    if (read.reading == persist::Reading::Missing)
         return "cannot read the saved game \"" + path + "\"";
-    const auto loaded = persist::fromImage(*bytes);
-    if (!loaded || !persist::isValid(loaded->status))
+    if (read.reading == persist::Reading::Damaged)
         return "\"" + path + "\" is not a saved game of Gravenhold";
     clock_.sync(game_.window);
-    game::putSavedGame(game_, *loaded);
+    game::putSavedGame(game_, read.game);
     return std::nullopt;
 }
 

@@ -24,13 +24,18 @@ bool ScriptReader::fill() {
 
 std::optional<std::string> ScriptReader::next() {
     for (;;) {
-        if (stop_ != 0)
+        if (stop_ != 0 || tooLong_)
             return std::nullopt;
         const auto end = buffer_.find('\n');
         if (end != std::string::npos) {
             std::string line = buffer_.substr(0, end);
             buffer_.erase(0, end + 1);
             return line;
+        }
+        if (buffer_.size() > kMaxLineBytes) {
+            tooLong_ = ended_ = true;
+            buffer_.clear();
+            return std::nullopt;
         }
         if (ended_ || !fill()) {
             ended_ = true;

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <csignal>
+#include <cstddef>
 #include <optional>
 #include <string>
 
@@ -13,9 +14,15 @@ class ScriptReader {
     // Reads from fd (not closed here); reading ends early once `stop` is set.
     ScriptReader(int fd, const volatile std::sig_atomic_t& stop) : fd_(fd), stop_(stop) {}
 
-    // The next line without its line feed; nothing at the end of the script, on a read error
-    // or once a stop was requested. A last line without a line feed still counts.
+    // The longest line a script may have: no command comes near it, and a file of one
+    // endless line (a device such as /dev/zero) ends the reading instead of the memory.
+    static constexpr std::size_t kMaxLineBytes = std::size_t{64} << 10;
+
+    // The next line without its line feed; nothing at the end of the script, on a read error,
+    // at a line longer than kMaxLineBytes (then tooLong() is true) or once a stop was
+    // requested. A last line without a line feed still counts.
     std::optional<std::string> next();
+    bool tooLong() const { return tooLong_; }
 
   private:
     bool fill();
@@ -24,6 +31,7 @@ class ScriptReader {
     const volatile std::sig_atomic_t& stop_;
     std::string buffer_;
     bool ended_ = false;
+    bool tooLong_ = false;
 };
 
 } // namespace cli
