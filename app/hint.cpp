@@ -28,7 +28,7 @@ void HintSeeker::startIfWanted() {
                 player_ = std::make_unique<solve::Player>(folder);
             solve::HintBudget budget; // one worker: the other core stays with the window
             budget.stop = &stop_;
-            text = solve::hintFor(*player_, searched, budget);
+            text = solve::hintFor(*player_, searched, budget).text;
         } catch (const std::exception&) {
             text = "Hint: none found.";
         }

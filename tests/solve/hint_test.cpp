@@ -64,7 +64,7 @@ TEST(Hint, AnActionIsWhatTheHeroDoesFirstNeverADoorHeCannotOpen) {
 TEST(Hint, FromANewGameNamesSomethingTheHeroCanDo) {
     solve::Player player(GRAVENHOLD_GAME_DIR);
     const solve::Position start = player.position();
-    const std::string hint = solve::hintFor(player, start, {});
+    const std::string hint = solve::hintFor(player, start, {}).text;
     EXPECT_TRUE(hint.starts_with("Hint: next, ")) << hint;
     // No key is held yet: the key comes before any door.
     EXPECT_LT(hint.find("key"), hint.find("door")) << hint;
@@ -76,7 +76,7 @@ TEST(Hint, SaysPlainlyWhenThereIsNoWayOn) {
     p.map.setTile(1, 112, world::Tile::YellowDoor);
     for (int cell = 110; cell < 112; ++cell)
         p.map.setTile(1, cell, world::Tile::Wall);
-    EXPECT_EQ(solve::hintFor(player, p, {}), "Hint: no way on from here without a yellow key.");
+    EXPECT_EQ(solve::hintFor(player, p, {}).text, "Hint: no way on from here without a yellow key.");
 }
 
 } // namespace

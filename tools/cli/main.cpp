@@ -142,7 +142,7 @@ int drive(const Options& opt, int scriptFd, const std::string& scriptName) {
                 hintPlayer = std::make_unique<solve::Player>(opt.gameDir);
             solve::HintBudget budget;
             budget.seconds = kHintNoTimeLimit;
-            return solve::hintFor(*hintPlayer, {g.map, g.status}, budget);
+            return solve::hintFor(*hintPlayer, {g.map, g.status}, budget).text;
         });
         cli::startUpForScripts(game, opt.prologue);
         cli::ScriptReader script(scriptFd, stopSignal);

@@ -90,7 +90,11 @@ bool changed(const Position& before, const Position& after) {
     return false;
 }
 
+// "open the yellow door at 5, 8, then fight the Green Slime at 6, 10"; the same action twice
+// in a row is said once ("pray at the altar at 5, 3 twice").
 std::string joined(const std::vector<std::string>& actions) {
+    if (actions.size() == 2 && actions[0] == actions[1])
+        return actions[0] + " twice";
     std::string text;
     for (std::size_t i = 0; i < actions.size(); ++i)
         text += (i == 0 ? "" : ", then ") + actions[i];
@@ -173,7 +177,7 @@ std::vector<std::string> actionsOf(Player& player, const Position& start,
     return actions;
 }
 
-std::string hintFor(Player& player, const Position& position, const HintBudget& budget) {
+Hint hintFor(Player& player, const Position& position, const HintBudget& budget) {
     SearchOptions options;
     options.beamWidth = budget.beam;
     options.seconds = budget.seconds;
@@ -185,12 +189,12 @@ std::string hintFor(Player& player, const Position& position, const HintBudget& 
     if (!result.route.empty())
         actions = actionsOf(player, position, result.route, 2);
     if (!actions.empty())
-        return "Hint: next, " + joined(actions) + ".";
+        return {"Hint: next, " + joined(actions) + ".", result.moves.front()};
     const std::string keys = missingKeys(position);
     const std::string without = keys.empty() ? "" : " without " + keys;
     if (result.exhausted)
-        return "Hint: no way on from here" + without + ".";
-    return "Hint: no way on found near here" + without + ".";
+        return {"Hint: no way on from here" + without + ".", {}};
+    return {"Hint: no way on found near here" + without + ".", {}};
 }
 
 } // namespace solve

@@ -25,8 +25,13 @@ struct HintBudget {
 std::vector<std::string> actionsOf(Player& player, const Position& start,
                                    const std::vector<std::string>& lines, std::size_t most);
 
-// The message-line text of the hint for the position, starting "Hint: ". The player's game is
-// used to play the search; the position itself is left as it was.
-std::string hintFor(Player& player, const Position& position, const HintBudget& budget);
+struct Hint {
+    std::string text;              // for the message line, starting "Hint: "
+    std::vector<std::string> move; // the lines of the move it names first; empty when none
+};
+
+// The hint for the position. The player's game is used to play the search; the position
+// itself is left as it was.
+Hint hintFor(Player& player, const Position& position, const HintBudget& budget);
 
 } // namespace solve
