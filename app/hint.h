@@ -1,12 +1,15 @@
-// "E&xtras/&Hint" in the window: the route finder looks for the next move from the game as it
-// stands, on a thread of its own so that the window never waits, and the message line says
-// what it found.
+// "E&xtras/&Hint" in the window: a short search from the game as it stands for the next way
+// on, on a thread of its own so that the window never waits, and the message line says what
+// the hero does first.
 #pragma once
 
-#include "search.h"
+#include "hint_search.h"
+#include "player.h"
 
 #include <QObject>
 #include <atomic>
+#include <memory>
+#include <string>
 #include <thread>
 
 namespace shell {
@@ -25,11 +28,12 @@ class HintSeeker : public QObject {
 
   private:
     // Back on the window's thread: the hint, unless the game moved on meanwhile.
-    void show(const solve::Position& searched, const solve::SearchResult& result);
+    void show(const solve::Position& searched, const std::string& text);
 
     TKRN10& window_;
     std::atomic<bool> stop_ = false;
     std::thread worker_;
+    std::unique_ptr<solve::Player> player_; // the search's game, started once, used by the worker
 };
 
 } // namespace shell

@@ -423,11 +423,21 @@ std::optional<std::string> Driver::saveScreen(std::string_view arg) {
     return persist::writeBytes(std::string(arg), render::encodeBmp24(game_.window.main.screen));
 }
 
+// The window answers a hint when its search ends; the driver waits for it, on no clock.
+void Driver::answerHint() {
+    if (!game_.extras.hintWanted || !hint_)
+        return;
+    game_.extras.hintWanted = false;
+    extras::showExtraMessage(game_, hint_(game_));
+}
+
 bool Driver::run() {
+    answerHint();
     return game::settle(game_, clock_);
 }
 
 void Driver::wait(std::int64_t ms) {
+    answerHint();
     game::playTimers(game_, clock_, clock_.now() + ms, false);
 }
 

@@ -7,6 +7,7 @@
 #include "script_platform.h"
 #include "state/game.h"
 
+#include <functional>
 #include <optional>
 #include <ostream>
 #include <string>
@@ -37,6 +38,11 @@ class Driver {
 
     // The folder that names in the script are relative to (a recording's start save).
     void setScriptFolder(std::string folder) { scriptFolder_ = std::move(folder); }
+
+    // What answers "E&xtras/&Hint": the message-line text for the game as it stands. The next
+    // `run` or `wait` waits for it and shows it; without one the request stays unanswered.
+    using HintAnswer = std::function<std::string(const game::Game&)>;
+    void setHintAnswer(HintAnswer answer) { hint_ = std::move(answer); }
 
   private:
     std::optional<std::string> key(std::string_view arg);
@@ -72,6 +78,7 @@ class Driver {
     std::optional<std::string> printControls(const Words& w);
     std::optional<std::string> printStack(const Words& w);
     void printControl(const std::string& name, const window::Control& c);
+    void answerHint();
 
     game::Game& game_;
     ScriptPlatform& platform_;
@@ -79,6 +86,7 @@ class Driver {
     game::VirtualClock clock_;
     std::string scriptFolder_ = ".";
     std::int64_t lastTickMs_ = 0; // a recording's ticks never go back in time
+    HintAnswer hint_;
 };
 
 } // namespace cli

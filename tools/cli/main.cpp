@@ -2,6 +2,7 @@
 //   gravenhold-cli [--game-dir DIR] [--save-dir DIR] [--config-dir DIR] [--prologue] [SCRIPT | -]
 #include "driver.h"
 #include "game/events.h"
+#include "hint_search.h"
 #include "persist/folders.h"
 #include "script_platform.h"
 #include "script_reader.h"
@@ -12,6 +13,7 @@
 #include <fcntl.h>
 #include <filesystem>
 #include <iostream>
+#include <memory>
 #include <signal.h>
 #include <string>
 #include <system_error>
@@ -28,6 +30,7 @@ namespace {
 constexpr int kUsageError = 2;
 constexpr int kGameError = 3; // the game itself failed: a fault to report
 constexpr int kStopped = 130; // stopped by a signal (only seen when the signal is ignored)
+constexpr double kHintNoTimeLimit = 1e9;
 
 // The game folder the driver reads when none is given: an installed copy's data folder, or
 // the build folder the driver was built into.
@@ -136,6 +139,16 @@ int drive(const Options& opt, int scriptFd, const std::string& scriptName) {
         if (opt.script != "-" && fs::path(opt.script).has_parent_path())
             driver.setScriptFolder(fs::path(opt.script).parent_path().string());
 
+        // "E&xtras/&Hint": the route finder's short search, bounded by positions played only,
+        // so that a script's hint is the same on every machine.
+        std::unique_ptr<solve::Player> hintPlayer;
+        driver.setHintAnswer([&](const game::Game& g) {
+            if (!hintPlayer)
+                hintPlayer = std::make_unique<solve::Player>(opt.gameDir);
+            solve::HintBudget budget;
+            budget.seconds = kHintNoTimeLimit;
+            return solve::hintFor(*hintPlayer, {g.map, g.status}, budget).text;
+        });
         cli::startUpForScripts(game, opt.prologue);
         cli::ScriptReader script(scriptFd, stopSignal);
         return runScript(script, scriptName, driver);

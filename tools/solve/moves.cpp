@@ -1,8 +1,6 @@
 #include "moves.h"
 
-#include "combat/monsters.h"
 #include "window/names.h"
-#include "world/catalogue.h"
 #include "world/items.h"
 #include "world/tiles.h"
 
@@ -375,39 +373,6 @@ std::vector<Outcome> movesFrom(Player& player, const Position& position) {
             answerDialogues(player, position, lines, 0, out);
     }
     return out;
-}
-
-namespace {
-
-// What a tile is, as the player would say it: a monster by the name the game gives it when it
-// is beaten ("the Green Slime", "The Magic Sergeant, Zeno"), anything else by its kind.
-std::string thingName(std::uint8_t code) {
-    if (const auto type = combat::monsterTypeOfTile(code)) {
-        std::string name(world::catalogueLine(combat::monsterNameLine(*type)));
-        return name.starts_with("The ") ? name : "the " + name;
-    }
-    return "the " + std::string(world::tileName(code));
-}
-
-} // namespace
-
-std::string describeMove(const Position& position, const std::vector<std::string>& lines) {
-    const int floor = position.status[world::Slot::Floor];
-    int cell = position.status.heroCell();
-    for (const std::string& line : lines) {
-        const std::vector<Neighbour> around = neighbours(cell);
-        const auto step = std::find_if(around.begin(), around.end(),
-                                       [&](const Neighbour& n) { return line == n.key; });
-        if (step == around.end())
-            continue;
-        const std::uint8_t code = position.map.tile(floor, step->cell);
-        if (world::stepKind(code) != StepKind::Road)
-            return thingName(code) + " at " + std::to_string(world::cellX(step->cell)) + ", " +
-                   std::to_string(world::cellY(step->cell));
-        cell = step->cell;
-    }
-    return "a walk to " + std::to_string(world::cellX(cell)) + ", " +
-           std::to_string(world::cellY(cell));
 }
 
 } // namespace solve

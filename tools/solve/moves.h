@@ -35,8 +35,4 @@ struct Outcome {
 // gives one outcome per answer, a refusal left out when another answer shows.
 std::vector<Outcome> movesFrom(Player& player, const Position& position);
 
-// What a move does, in the player's words: "the Red Slime at 3, 0" for the thing its last
-// arrow key steps towards from the position.
-std::string describeMove(const Position& position, const std::vector<std::string>& lines);
-
 } // namespace solve

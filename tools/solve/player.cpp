@@ -50,6 +50,7 @@ Player::Player(const std::string& gameFolder)
     game_->render.pictures = false;
     game_->setPlatform(&platform_);
     cli::startUpForScripts(*game_, false);
+    newGame_ = game_->status;
 }
 
 void Player::restore(const Position& position) {

@@ -31,6 +31,9 @@ class Player {
 
     Position position() const { return {game_->map, game_->status}; }
 
+    // The status block of the new game it started with: a lost fight brings it back.
+    const world::Status& newGameStatus() const { return newGame_; }
+
     // Puts a position in play as loading it from a slot would, input open.
     void restore(const Position& position);
 
@@ -63,6 +66,7 @@ class Player {
     std::ostream discarded_{nullptr}; // what the driver would print: the finder reads the state
     cli::ScriptPlatform platform_;
     cli::Driver driver_;
+    world::Status newGame_;
 };
 
 // True when the two positions are the same to the last byte.

@@ -143,11 +143,16 @@ std::vector<const Step*> stepsOf(const std::shared_ptr<const Step>& last) {
 }
 
 // Plays every move of the beam, each worker with its own player taking every n-th node.
-std::vector<std::vector<Outcome>> expand(std::vector<std::unique_ptr<Player>>& players,
+std::vector<std::vector<Outcome>> expand(const std::vector<Player*>& players,
                                          const std::vector<Node>& beam) {
     std::vector<std::vector<Outcome>> outcomes(beam.size());
-    std::vector<std::thread> threads;
     const std::size_t workers = players.size();
+    if (workers == 1) { // the caller's thread is the worker
+        for (std::size_t i = 0; i < beam.size(); ++i)
+            outcomes[i] = movesFrom(*players.front(), *beam[i].position);
+        return outcomes;
+    }
+    std::vector<std::thread> threads;
     for (std::size_t w = 0; w < workers; ++w) {
         threads.emplace_back([&, w] {
             for (std::size_t i = w; i < beam.size(); i += workers)
@@ -283,15 +288,25 @@ bool lapWon(const Position& position) {
 
 SearchResult search(const std::string& gameFolder, const Position& start,
                     const SearchOptions& options) {
+    std::vector<std::unique_ptr<Player>> players;
+    std::vector<Player*> workers;
+    for (int w = 0; w < std::max(1, options.workers); ++w)
+        workers.push_back(players.emplace_back(std::make_unique<Player>(gameFolder)).get());
+    return search(workers, start, options);
+}
+
+SearchResult search(const std::vector<Player*>& players, const Position& start,
+                    const SearchOptions& options) {
     const auto began = std::chrono::steady_clock::now();
     auto elapsed = [&] {
         return std::chrono::duration<double>(std::chrono::steady_clock::now() - began).count();
     };
-    std::vector<std::unique_ptr<Player>> players;
-    for (int w = 0; w < std::max(1, options.workers); ++w)
-        players.push_back(std::make_unique<Player>(gameFolder));
-
-    const world::Status newGame = players.front()->position().status;
+    const auto withinBudget = [&](const Progress& p) {
+        return elapsed() < options.seconds &&
+               (options.positions <= 0 || p.positions < options.positions) &&
+               !(options.stop && options.stop->load());
+    };
+    const world::Status& newGame = players.front()->newGameStatus();
     const bool startWon = lapWon(start);
     Seen seen;
     seen.admit(start);
@@ -301,8 +316,7 @@ SearchResult search(const std::string& gameFolder, const Position& start,
     std::vector<Node> beam = {furthest};
     SearchResult result;
     Progress& progress = result.last;
-    while (!beam.empty() && !result.won && elapsed() < options.seconds &&
-           !(options.stop && options.stop->load())) {
+    while (!beam.empty() && !result.won && withinBudget(progress)) {
         const auto outcomes = expand(players, beam);
         for (std::size_t i = 0; i < beam.size() && !result.won; ++i) {
             for (const Outcome& o : outcomes[i]) {
@@ -330,12 +344,13 @@ SearchResult search(const std::string& gameFolder, const Position& start,
             options.report(progress);
     }
     progress.seconds = elapsed();
+    result.exhausted = beam.empty();
     result.best = *furthest.position;
     result.floorReached = floorReached(result.won, *furthest.position);
-    for (const Step* step : stepsOf(furthest.route))
+    for (const Step* step : stepsOf(furthest.route)) {
         result.route.insert(result.route.end(), step->lines.begin(), step->lines.end());
-    if (furthest.route)
-        result.firstMove = stepsOf(furthest.route).front()->lines;
+        result.moves.push_back(step->lines);
+    }
     return result;
 }
 

@@ -30,6 +30,7 @@ struct Progress {
 struct SearchOptions {
     int beamWidth = 150;
     double seconds = 1800; // the budget; the search stops at the first win or here
+    std::int64_t positions = 0; // a budget in positions played as well, when not 0
     int workers = 2;
     std::function<void(const Progress&)> report; // after every generation, when set
     const std::atomic<bool>* stop = nullptr;     // a request to give up early, when set
@@ -38,15 +39,21 @@ struct SearchOptions {
 struct SearchResult {
     bool won = false;
     std::vector<std::string> route;     // the lines that play the best position from the start
-    std::vector<std::string> firstMove; // the first move of that route, on its own
+    std::vector<std::vector<std::string>> moves; // that route, move by move
     Position best;                      // the winning position, or the furthest one
     int floorReached = 0;
+    bool exhausted = false; // every position the start leads to was played: nothing is left
     Progress last;
 };
 
 // Searches from the start position with one player per worker, all playing from the same
 // game folder.
 SearchResult search(const std::string& gameFolder, const Position& start,
+                    const SearchOptions& options);
+
+// The same with players the caller keeps (one worker each): a search that is asked often
+// starts no game of its own.
+SearchResult search(const std::vector<Player*>& players, const Position& start,
                     const SearchOptions& options);
 
 } // namespace solve
