@@ -1,6 +1,7 @@
 #include "control_mirror.h"
 
 #include "game_style.h"
+#include "skin.h"
 #include "widgets.h"
 #include "window/names.h"
 
@@ -8,7 +9,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QStyle>
 #include <QTextEdit>
 #include <algorithm>
 #include <map>
@@ -20,24 +20,15 @@ using window::Align;
 using window::Control;
 using window::ControlKind;
 
-constexpr int kDefaultFontPixels = 12;
 constexpr int kArrowGlyphSide = 14;
-// The window's font, and the free font of the same wide, open proportions that stands in for
-// it where it is not installed (fonts-dejavu-core).
-constexpr const char* kFontFamily = "Verdana";
-constexpr const char* kFreeFontFamily = "DejaVu Sans";
 
 // The arrow buttons show arrows rather than captions.
-const std::map<std::string, QStyle::StandardPixmap, std::less<>> kArrowGlyphs = {
-    {std::string(window::names::BitBtn1), QStyle::SP_ArrowUp},
-    {std::string(window::names::BitBtn2), QStyle::SP_ArrowLeft},
-    {std::string(window::names::BitBtn3), QStyle::SP_ArrowRight},
-    {std::string(window::names::BitBtn4), QStyle::SP_ArrowDown},
+const std::map<std::string, skin::Arrow, std::less<>> kArrowGlyphs = {
+    {std::string(window::names::BitBtn1), skin::Arrow::Up},
+    {std::string(window::names::BitBtn2), skin::Arrow::Left},
+    {std::string(window::names::BitBtn3), skin::Arrow::Right},
+    {std::string(window::names::BitBtn4), skin::Arrow::Down},
 };
-
-QColor colour(std::uint32_t rgb) {
-    return QColor::fromRgb(static_cast<QRgb>(rgb));
-}
 
 Qt::Alignment alignment(Align align) {
     switch (align) {
@@ -57,11 +48,12 @@ QString text(const Control& c) {
 
 // Text, colours and alignment, by the kind of widget.
 void applyText(QWidget* widget, const Control& c) {
+    const skin::Colours shown = skin::colours(c);
     QPalette palette = widget->palette();
-    palette.setColor(QPalette::Base, colour(c.background));
-    palette.setColor(QPalette::Window, colour(c.background));
-    palette.setColor(QPalette::Text, colour(c.textColor));
-    palette.setColor(QPalette::WindowText, colour(c.textColor));
+    palette.setColor(QPalette::Base, shown.background);
+    palette.setColor(QPalette::Window, shown.background);
+    palette.setColor(QPalette::Text, shown.text);
+    palette.setColor(QPalette::WindowText, shown.text);
     if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
         edit->setPalette(palette);
         edit->setAlignment(alignment(c.align));
@@ -72,7 +64,6 @@ void applyText(QWidget* widget, const Control& c) {
         if (box->toPlainText() != text(c))
             box->setPlainText(text(c));
     } else if (auto* label = qobject_cast<QLabel*>(widget)) {
-        palette.setColor(QPalette::WindowText, colour(c.textColor));
         label->setPalette(palette);
         label->setAlignment(alignment(c.align));
         label->setText(text(c));
@@ -88,6 +79,17 @@ void applyText(QWidget* widget, const Control& c) {
     }
 }
 
+// The pixel font at the control's size; a one-line field whose text would not fit takes the
+// smaller design.
+void applyFont(QWidget* w, const Control& c, int zoom) {
+    const bool oneLine = c.kind == ControlKind::Memo || c.kind == ControlKind::Edit;
+    const QFont font = oneLine
+                           ? skin::pixelFontToFit(c.fontSize, zoom, text(c), (c.width - 4) * zoom)
+                           : skin::pixelFont(c.fontSize, zoom);
+    if (w->font() != font)
+        w->setFont(font);
+}
+
 bool sameText(const Control& a, const Control& b) {
     return a.text == b.text && a.textColor == b.textColor && a.background == b.background &&
            a.align == b.align;
@@ -96,7 +98,7 @@ bool sameText(const Control& a, const Control& b) {
 } // namespace
 
 int fontPixels(int fontSize, int zoom) {
-    return (fontSize > 0 ? fontSize : kDefaultFontPixels) * zoom;
+    return skin::pixelFont(fontSize, zoom).pixelSize();
 }
 
 ControlMirror::ControlMirror(QWidget* host, const window::Window& model, int zoom, EventSink& sink,
@@ -136,8 +138,6 @@ QWidget* ControlMirror::makeWidget(QWidget* parent, const Control& c) {
     case ControlKind::Button:
     case ControlKind::BitBtn: {
         auto* button = new ModelButton(parent, sink_, name);
-        if (const auto glyph = kArrowGlyphs.find(c.name); glyph != kArrowGlyphs.end())
-            button->setIcon(button->style()->standardIcon(glyph->second));
         w = button;
         break;
     }
@@ -176,6 +176,19 @@ void ControlMirror::setOnPlates(std::set<std::string> names) {
         m.fresh = true;
 }
 
+void ControlMirror::setTextColours(std::map<std::string, QColor> colours) {
+    if (colours == textColours_)
+        return;
+    for (Mirrored& m : mirrored_) {
+        const auto was = textColours_.find(m.name);
+        const auto now = colours.find(m.name);
+        const bool same = (was == textColours_.end()) == (now == colours.end()) &&
+                          (now == colours.end() || was->second == now->second);
+        m.fresh = m.fresh || !same;
+    }
+    textColours_ = std::move(colours);
+}
+
 void ControlMirror::setCover(std::optional<QRect> area) {
     cover_ = area;
 }
@@ -198,22 +211,29 @@ void ControlMirror::sync(const window::Window& model) {
     }
 }
 
-void ControlMirror::apply(Mirrored& m, const Control& c) {
+void ControlMirror::apply(Mirrored& m, const Control& model) {
+    Control tinted;
+    const auto tint = textColours_.find(m.name);
+    if (tint != textColours_.end()) {
+        tinted = model;
+        tinted.textColor = tint->second.rgb() & 0xffffff;
+    }
+    const Control& c = tint != textColours_.end() ? tinted : model;
     QWidget* w = m.widget;
     const Control& old = m.applied;
     const bool all = m.fresh;
     if (all || c.x != old.x || c.y != old.y || c.width != old.width || c.height != old.height) {
         w->setGeometry(c.x * zoom_, c.y * zoom_, c.width * zoom_, c.height * zoom_);
-        if (auto* button = qobject_cast<QPushButton*>(w); button && !button->icon().isNull())
-            button->setIconSize(QSize(kArrowGlyphSide, kArrowGlyphSide) * zoom_);
+        if (const auto glyph = kArrowGlyphs.find(c.name); glyph != kArrowGlyphs.end()) {
+            auto* button = static_cast<QPushButton*>(w);
+            const int side = kArrowGlyphSide * zoom_;
+            button->setIcon(skin::arrowIcon(glyph->second, side));
+            button->setIconSize(QSize(side, side));
+        }
     }
-    if (all || c.fontSize != old.fontSize || c.bold != old.bold) {
-        QFont font;
-        font.setFamilies({kFontFamily, kFreeFontFamily});
-        font.setPixelSize(fontPixels(c.fontSize, zoom_));
-        font.setBold(c.bold);
-        w->setFont(font);
-    }
+    if (all || c.fontSize != old.fontSize || c.bold != old.bold || c.text != old.text ||
+        c.width != old.width)
+        applyFont(w, c, zoom_);
     if (all || !sameText(c, old)) {
         applyText(w, c);
         const QString style = gameStyleSheet(c, zoom_, onPlates_.contains(m.name));

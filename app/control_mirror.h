@@ -5,8 +5,10 @@
 #include "event_sink.h"
 #include "window/window_model.h"
 
+#include <QColor>
 #include <QRect>
 #include <QWidget>
+#include <map>
 #include <optional>
 #include <set>
 #include <string>
@@ -28,6 +30,10 @@ class ControlMirror {
     // Controls that stand in wells painted by the window's pictures: drawn without a border of
     // their own, filling their well exactly.
     void setOnPlates(std::set<std::string> names);
+
+    // Text colours that stand in for the model's on these controls (the Orb of Hero's
+    // forecasts); a control left out takes the model's colour again. Applied at the next sync.
+    void setTextColours(std::map<std::string, QColor> colours);
 
     // Place and size every control at this zoom at the next sync.
     void setZoom(int zoom);
@@ -58,12 +64,14 @@ class ControlMirror {
     int zoom_;
     std::optional<QRect> cover_;
     std::set<std::string> onPlates_;
+    std::map<std::string, QColor> textColours_;
     EventSink& sink_;
     std::string prefix_;
     std::vector<Mirrored> mirrored_;
 };
 
-// The pixel size of a control's font at a zoom (0 means the window's default size).
+// The pixel size of a control's font at a zoom (0 means the window's default size): the pixel
+// font's design size nearest the control's, times the zoom.
 int fontPixels(int fontSize, int zoom);
 
 } // namespace shell

@@ -1,76 +1,93 @@
 #include "game_style.h"
 
+#include "skin.h"
+#include "window/names.h"
+
+#include <algorithm>
+
 namespace shell {
 namespace {
 
 using window::ControlKind;
 
-// The panels' palette: their light edge, their ink and the dark and light of their iron.
-constexpr const char* kEdgeLight = "#98a4bc";
-constexpr const char* kInk = "#140c1c";
-constexpr const char* kIronDark = "#4a4654";
-constexpr const char* kHighlight = "#f4f1ea";
-constexpr const char* kCharcoal = "#2e2a36";
-constexpr const char* kGold = "#f6c840";
-
-QString rgb(std::uint32_t colour) {
-    return QStringLiteral("#%1").arg(colour & 0xffffff, 6, 16, QLatin1Char('0'));
+QString css(const QColor& c) {
+    return c.name(QColor::HexRgb);
 }
 
-// A raised button: light on the upper-left edges, dark on the lower-right, swapped while
-// pressed; the one with the keyboard focus is edged in gold.
-QString buttonStyle(const window::Control& c, int zoom) {
+// A raised stone button: light on the upper-left edges, mortar on the lower-right, swapped
+// while pressed; pale gold edges under the mouse, gold all round with the keyboard focus.
+QString buttonStyle(const skin::Colours& c, int zoom) {
     return QStringLiteral("QPushButton { background: %1; color: %2; border: %3px solid;"
                           " border-color: %4 %5 %5 %4; padding: 0; }"
-                          "QPushButton:pressed { border-color: %5 %4 %4 %5; }"
-                          "QPushButton:focus { border-color: %6 %5 %5 %6; }"
-                          "QPushButton:disabled { color: %7; }")
-        .arg(rgb(c.background), rgb(c.textColor))
+                          "QPushButton:hover { border-color: %6 %5 %5 %6; }"
+                          "QPushButton:pressed { background: %7; border-color: %5 %4 %4 %5; }"
+                          "QPushButton:focus { border-color: %8; }"
+                          "QPushButton:disabled { color: %9; }")
+        .arg(css(c.background), css(c.text))
         .arg(2 * zoom)
-        .arg(kHighlight, kCharcoal, kGold, kIronDark);
+        .arg(css(skin::kWallEdge), css(skin::kWallMortar), css(skin::kPaleGold),
+             css(skin::kWallShade), css(skin::kGold), css(skin::kSteel));
 }
 
-// A text box over the play field: a double stone edge and padding inside it.
-QString boxStyle(const char* kind, const window::Control& c, int zoom) {
-    return QStringLiteral("%1 { background: %2; color: %3; border: %4px ridge %5;"
+// The dialogue box over the play field: a double frame of the walls' light edge, the text clear
+// of it.
+QString boxStyle(const char* kind, const skin::Colours& c, int zoom) {
+    return QStringLiteral("%1 { background: %2; color: %3; border: %4px double %5;"
                           " padding: %6px; }")
-        .arg(QString::fromLatin1(kind), rgb(c.background), rgb(c.textColor))
+        .arg(QString::fromLatin1(kind), css(c.background), css(c.text))
         .arg(3 * zoom)
-        .arg(kEdgeLight)
-        .arg(3 * zoom);
+        .arg(css(skin::kWallEdge))
+        .arg(2 * zoom);
 }
 
-// A field in a grid or on its own: a thin dark edge, its text clear of it.
-QString fieldStyle(const window::Control& c, int zoom, bool onPlate) {
-    const QString border =
-        onPlate ? QStringLiteral("none") : QStringLiteral("%1px solid %2").arg(zoom).arg(kIronDark);
-    return QStringLiteral("QLineEdit { background: %1; color: %2; border: %3;"
-                          " padding: 0 %4px; }")
-        .arg(rgb(c.background), rgb(c.textColor), border)
+// A field or list in a well: mortar above and to the left, steel below and to the right.
+QString wellStyle(const char* kind, const skin::Colours& c, int zoom, bool onPlate) {
+    const QString border = onPlate ? QStringLiteral("none")
+                                   : QStringLiteral("%1px solid; border-color: %2 %3 %3 %2")
+                                         .arg(zoom)
+                                         .arg(css(skin::kWallMortar), css(skin::kSteel));
+    return QStringLiteral("%1 { background: %2; color: %3; border: %4; padding: 0 %5px; }")
+        .arg(QString::fromLatin1(kind), css(c.background), css(c.text), border)
         .arg(2 * zoom);
+}
+
+// A row of the Orb of Hero's list that names no monster: not drawn at all.
+bool emptyListRow(const window::Control& c) {
+    if (!c.text.empty())
+        return false;
+    for (const auto& column :
+         {window::names::kListNames, window::names::kListStrengths, window::names::kListForecasts})
+        if (std::find(column.begin(), column.end(), c.name) != column.end())
+            return true;
+    return false;
 }
 
 } // namespace
 
-QString gameStyleSheet(const window::Control& c, int zoom, bool onPlate) {
-    switch (c.kind) {
+QString gameStyleSheet(const window::Control& control, int zoom, bool onPlate) {
+    const skin::Colours c = skin::colours(control);
+    switch (control.kind) {
     case ControlKind::Button:
     case ControlKind::BitBtn:
         return buttonStyle(c, zoom);
     case ControlKind::RichEdit:
         return boxStyle("QTextEdit", c, zoom);
     case ControlKind::ListBox:
-        return boxStyle("QListWidget", c, zoom);
+        return wellStyle("QListWidget", c, zoom, false);
     case ControlKind::Panel:
-        return QStringLiteral("QFrame#%1 { background: %2; border: %3px ridge %4; }")
-            .arg(QString::fromStdString(c.name), rgb(c.background))
+        return QStringLiteral("QFrame#%1 { background: %2; border: %3px solid;"
+                              " border-color: %4 %5 %5 %4; }")
+            .arg(QString::fromStdString(control.name), css(c.background))
             .arg(2 * zoom)
-            .arg(kEdgeLight);
+            .arg(css(skin::kWallEdge), css(skin::kWallMortar));
     case ControlKind::Memo:
     case ControlKind::Edit:
-        return fieldStyle(c, zoom, onPlate);
-    case ControlKind::Image:
+        if (emptyListRow(control))
+            return QStringLiteral("QLineEdit { background: transparent; border: none; }");
+        return wellStyle("QLineEdit", c, zoom, onPlate);
     case ControlKind::Label:
+        return QStringLiteral("QLabel { color: %1; background: transparent; }").arg(css(c.text));
+    case ControlKind::Image:
         break;
     }
     return {};

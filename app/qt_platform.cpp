@@ -22,6 +22,10 @@ HelpWindow::HelpWindow(QWidget* parent) : QTextBrowser(parent) {
     setWindowTitle(QStringLiteral("Gravenhold Help"));
     setObjectName(QStringLiteral("HelpWindow"));
     setOpenExternalLinks(false);
+    // Headings in the gold of the game's titles at the text's own pixel size, links in gold.
+    document()->setDefaultStyleSheet(
+        QStringLiteral("h1, h2, h3 { color: #f6c840; font-size: medium; font-weight: normal; }"
+                       "h1 { text-decoration: underline; } a { color: #fff39c; }"));
     resize(kHelpWidth, kHelpHeight);
 }
 
@@ -32,13 +36,23 @@ bool HelpWindow::openContents(const QString& file) {
     return true;
 }
 
+namespace {
+
+// A message box in the game's skin: its text and buttons, without the desktop's icons.
+QMessageBox::StandardButton askWith(QWidget* owner, const std::string& text,
+                                    QMessageBox::StandardButtons buttons) {
+    QMessageBox box(QMessageBox::NoIcon, kTitle, QString::fromStdString(text), buttons, owner);
+    return static_cast<QMessageBox::StandardButton>(box.exec());
+}
+
+} // namespace
+
 void QtPlatform::messageBox(const std::string& text) {
-    QMessageBox::information(owner_, kTitle, QString::fromStdString(text));
+    askWith(owner_, text, QMessageBox::Ok);
 }
 
 bool QtPlatform::askYesNo(const std::string& text) {
-    return QMessageBox::question(owner_, kTitle, QString::fromStdString(text),
-                                 QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
+    return askWith(owner_, text, QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
 }
 
 std::optional<std::string> QtPlatform::askText(const std::string& caption,

@@ -4,7 +4,9 @@
 #include "extras/inputs.h"
 #include "extras_hooks.h"
 #include "game/events.h"
+#include "orb_list.h"
 #include "pixels.h"
+#include "skin.h"
 #include "state/game.h"
 #include "state/render_state.h"
 #include "window/names.h"
@@ -14,6 +16,7 @@
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QLayout>
+#include <QMenu>
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QPaintEvent>
@@ -246,6 +249,8 @@ ModelDialog::ModelDialog(TKRN10& owner, const window::Window& model, EventSink& 
     setObjectName(QString::fromStdString(model.name));
     setWindowModality(Qt::ApplicationModal);
     setFixedSize(clientSize(model, owner.zoom()));
+    if (model.screen.empty())
+        backdrop_ = new StoneBackdrop(screen_, owner.zoom());
     mirror_ = std::make_unique<ControlMirror>(screen_, model, owner.zoom(), sink, name_ + ".");
     sync(model);
 }
@@ -262,6 +267,8 @@ void ModelDialog::sync(const window::Window& model) {
 void ModelDialog::setZoom(int zoom, const window::Window& model) {
     setFixedSize(clientSize(model, zoom));
     screen_->setZoom(zoom);
+    if (backdrop_)
+        backdrop_->setZoom(zoom);
     mirror_->setZoom(zoom);
     sync(model);
 }
@@ -287,6 +294,7 @@ TKRN10::TKRN10(game::Game& game, int zoom)
                           {model.clientWidth, model.clientHeight});
         windowZoom_ = zoom_;
     }
+    skin::applyToApplication(zoom_);
     screen_ = new ScreenWidget(this, game, std::string(window::names::Main), zoom_);
     stage_ = new Stage(this, screen_);
     setObjectName(QStringLiteral("KRN10"));
@@ -380,6 +388,13 @@ void TKRN10::applyZoom(int zoom) {
     zoom = std::clamp(zoom, 1, kLargestZoom);
     const bool changed = zoom != zoom_;
     zoom_ = zoom;
+    if (changed) {
+        skin::applyToApplication(zoom_);
+        // Menus made before keep the font they were polished with: give them the new one.
+        menuBar()->setFont(QApplication::font());
+        for (QMenu* menu : findChildren<QMenu*>())
+            menu->setFont(QApplication::font());
+    }
     screen_->setZoom(zoom_);
     mirror_->setZoom(zoom_);
     for (auto& [name, dialog] : dialogs_)
@@ -430,6 +445,7 @@ void TKRN10::syncAll() {
     mirror_->setCover(fullWindowPictureShown()
                           ? std::optional(QRect(0, 0, picture.width, picture.height))
                           : std::nullopt);
+    mirror_->setTextColours(forecastColours(game_));
     mirror_->sync(model);
     menus_->sync(model);
     screen_->refresh();

@@ -8,6 +8,7 @@
 #include "extras/damage_map.h"
 #include "hint.h"
 #include "menu_mirror.h"
+#include "widgets.h"
 #include "window_zoom.h"
 
 #include <QDialog>
@@ -95,6 +96,7 @@ class ModelDialog : public QDialog {
     TKRN10& owner_;
     std::string name_;
     ScreenWidget* screen_;
+    StoneBackdrop* backdrop_ = nullptr; // under the controls of a window without a picture
     std::unique_ptr<ControlMirror> mirror_;
 };
 

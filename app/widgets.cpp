@@ -1,6 +1,7 @@
 #include "widgets.h"
 
 #include "pixels.h"
+#include "skin.h"
 
 #include <QMouseEvent>
 #include <QPainter>
@@ -32,6 +33,30 @@ void PictureWidget::mouseReleaseEvent(QMouseEvent* event) {
     if (inside)
         sink_.clicked(name_);
     sink_.released(name_);
+}
+
+StoneBackdrop::StoneBackdrop(QWidget* parent, int zoom) : QWidget(parent), zoom_(zoom) {
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    setZoom(zoom);
+}
+
+void StoneBackdrop::setZoom(int zoom) {
+    zoom_ = zoom;
+    setGeometry(parentWidget()->rect());
+    lower();
+    update();
+}
+
+void StoneBackdrop::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    const int z = zoom_;
+    const QRect all = rect();
+    painter.fillRect(all, skin::kInk);
+    const QRect edge = all.adjusted(z, z, -z, -z);
+    painter.fillRect(edge, skin::kWallMortar);
+    painter.fillRect(edge.adjusted(0, 0, -z, -z), skin::kWallEdge);
+    painter.fillRect(edge.adjusted(z, z, -z, -z), skin::kCharcoal);
 }
 
 ModelButton::ModelButton(QWidget* parent, EventSink& sink, std::string name)

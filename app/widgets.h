@@ -30,6 +30,20 @@ class PictureWidget : public QWidget {
     render::Picture picture_;
 };
 
+// The stone of a secondary window that has no picture of its own, under its controls: the
+// panels' charcoal inside a raised edge one game pixel wide, with an ink line around it.
+class StoneBackdrop : public QWidget {
+  public:
+    StoneBackdrop(QWidget* parent, int zoom);
+    void setZoom(int zoom);
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+
+  private:
+    int zoom_;
+};
+
 // A Button or BitBtn: mouse down, then the click, then mouse up.
 class ModelButton : public QPushButton {
   public:

@@ -1,6 +1,7 @@
 #!/bin/bash
 # Pictures of the real window for review: the opening, floor 1, a fight, a merchant's
-# question, the Orb of Hero's list, the capture, the prison and the ending, at zoom 1 and 2.
+# question, the altar, the Orb of Hero's list, an open menu, a message box, the Ranking, About
+# and data-folder windows, the help, the capture, the prison and the ending, at zoom 1 and 2.
 #
 #   tools/screenshots.sh [BUILD_DIR] [OUT_DIR]     (defaults: build/dev, BUILD_DIR/screenshots)
 #
@@ -46,6 +47,7 @@ prepare 2 $'set hero 6 4 3'                             # below the blue-key mer
 prepare 3 $'set hero 3 4 9\nset status 18 1'            # below Zeno's welcome on floor 3
 prepare 4 $'set hero 1 5 10\nset status 17 1'           # the Orb of Hero held
 prepare 5 $'set hero 50 5 5\nset tile 50 49 91'         # below Zeno on the summit
+prepare 6 $'set hero 9 3 9\nset status 3 50'           # above the altar of floor 9
 
 window=""
 zoom=1
@@ -81,6 +83,12 @@ shoot() {
     eval "$(xdotool getwindowgeometry --shell "$window")"
     import -window root -crop "${WIDTH}x${HEIGHT}+0+0" +repage "$out/$1-zoom$zoom.png"
 }
+# The window in front (a dialog, a message box, the help) as it is on the screen.
+shoot_front() {
+    sleep "${2:-0.5}"
+    eval "$(xdotool getwindowgeometry --shell "$(xdotool getactivewindow)")"
+    import -window root -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage "$out/$1-zoom$zoom.png"
+}
 # Load saved game N from the Game menu.
 load() {
     xdotool key --delay 150 alt+g l "$1"
@@ -114,6 +122,37 @@ for z in 1 2; do
     load 4
     click 32 208 # the Orb of Hero's icon
     shoot orb-of-hero 0.8
+    xdotool key F2
+    sleep 1
+    load 6
+    xdotool key Down
+    sleep 0.8
+    click 366 216 # "Yes": the altar's four choices
+    shoot altar 0.8
+    click 300 205 # the last choice: "After all, I won't do it."
+    sleep 1
+    xdotool key alt+g
+    shoot menu 0.5
+    xdotool key Escape Escape
+    xdotool key --delay 150 alt+g s 1 # saving over slot 1 asks first
+    shoot_front message-box 0.8
+    xdotool key Escape
+    xdotool key --delay 150 alt+g r
+    shoot_front ranking 0.8
+    xdotool key Escape
+    sleep 0.5
+    xdotool key --delay 150 alt+h a
+    shoot_front about 0.8
+    xdotool key Escape
+    sleep 0.5
+    xdotool key --delay 150 alt+o c
+    shoot_front data-folder 0.8
+    xdotool key Escape
+    sleep 0.5
+    xdotool key F1
+    shoot_front help 1
+    xdotool key Escape
+    sleep 0.5
     xdotool key F2
     sleep 1
     load 3

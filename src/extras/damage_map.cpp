@@ -97,26 +97,29 @@ bool fieldShown(const game::Game& game) {
 
 } // namespace
 
+Forecast forecastFor(const game::Game& game, int kind) {
+    const std::optional<std::int32_t> damage = combat::orbForecast(game, kind);
+    if (!damage)
+        return {Outlook::Unbeatable, 0};
+    const std::int32_t life = game.status[world::Slot::Life];
+    const Outlook outlook = *damage == 0     ? Outlook::Safe
+                            : *damage < life ? Outlook::Costly
+                                             : Outlook::Deadly;
+    return {outlook, *damage};
+}
+
 std::vector<DamageMark> damageMarks(const game::Game& game) {
     std::vector<DamageMark> marks;
     const world::Status& s = game.status;
     if (!game.extras.damageOnMap || s[world::Slot::OrbOfHero] != 1 || !fieldShown(game))
         return marks;
     const int floor = s[world::Slot::Floor];
-    const std::int32_t life = s[world::Slot::Life];
     for (int cell = 0; cell < world::kCells; ++cell) {
         const std::optional<int> kind = markedKind(game.map.tile(floor, cell));
         if (!kind)
             continue;
-        const std::optional<std::int32_t> damage = combat::orbForecast(game, *kind);
-        if (!damage) {
-            marks.push_back({cell, Outlook::Unbeatable, 0});
-            continue;
-        }
-        const Outlook outlook = *damage == 0     ? Outlook::Safe
-                                : *damage < life ? Outlook::Costly
-                                                 : Outlook::Deadly;
-        marks.push_back({cell, outlook, *damage});
+        const Forecast f = forecastFor(game, *kind);
+        marks.push_back({cell, f.outlook, f.damage});
     }
     return marks;
 }

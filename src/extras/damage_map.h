@@ -21,6 +21,14 @@ enum class Outlook {
     Unbeatable, // he cannot hurt the monster at all
 };
 
+// What fighting a monster of this kind now would mean, and what it would cost (0 for an
+// unbeatable one): the forecast of the Orb of Hero against the hero's life.
+struct Forecast {
+    Outlook outlook = Outlook::Safe;
+    std::int32_t damage = 0;
+};
+Forecast forecastFor(const game::Game& game, int kind);
+
 struct DamageMark {
     int cell = 0;
     Outlook outlook = Outlook::Safe;

@@ -147,7 +147,7 @@ void ShellTest::menuEntriesFollowTheModelAfterEachEvent() {
     g.choose("&Options/&Prologue");
     QVERIFY(!g.action("&Options/&Prologue")->isChecked());
     QVERIFY(!g.game.window.main.menuItem("&Options/&Prologue").checked);
-    QCOMPARE(g.window->mirror().widget("Memo1")->font().pixelSize(), 9);
+    QCOMPARE(g.window->mirror().widget("Memo1")->font().pixelSize(), shell::fontPixels(9, 1));
 }
 
 void ShellTest::everyControlStandsAtItsPlaceAtEveryZoom() {
@@ -197,8 +197,9 @@ void ShellTest::theAboutBoxOpensAnimatesAndCloses() {
     QVERIFY(about->isVisible());
     QCOMPARE(about->windowTitle(), QStringLiteral("About Gravenhold"));
     QCOMPARE(about->size(), QSize(298, 172));
-    QCOMPARE(about->mirror().widget("ProductName")->font().pixelSize(), 12);
-    QCOMPARE(about->mirror().widget("Version")->font().pixelSize(), 8);
+    QCOMPARE(about->mirror().widget("ProductName")->font().pixelSize(), shell::fontPixels(12, 1));
+    QCOMPARE(about->mirror().widget("Version")->font().pixelSize(), shell::fontPixels(8, 1));
+    QVERIFY(shell::fontPixels(12, 1) > shell::fontPixels(8, 1));
     QTimer* timer = g.window->timer("About.Timer1");
     QVERIFY(timer->isActive());
     QWidget* first = about->mirror().widget("ProgramIcon");

@@ -84,15 +84,17 @@ cell 5 0            # the yellow door: up, then right into it
 cell 3 0 4          # the Green Slime: a fight
 cell 2 0            # the yellow key beyond it
 cell 0 0 4          # the stairs down, at the end of a walk
-# Game / Save / Data 2 by the mouse ("s" names both Game Start and Save), again until the
-# save is there: on a busy machine the last walk or fight may still be playing, and Save stays
+# Game / Save / Data 2: the menu opened by the mouse, Save reached with the arrow keys (its place
+# on the screen depends on the menus' font, and "s" names both Game Start and Save), again until
+# the save is there: on a busy machine the last walk or fight may still be playing, and Save stays
 # grey until input opens.
 for _ in $(seq 20); do
     xdotool mousemove --window "$win" 28 8 click 1
     sleep 0.6
-    xdotool mousemove --window "$win" 48 $((top + 102)) click 1
+    xdotool key --delay 150 Down Down Down Down Down Right
     sleep 0.8
-    keys 2
+    xdotool key 2
+    sleep 1
     [ -f "$work/window/save2.dat" ] && break
     keys Escape Escape
 done

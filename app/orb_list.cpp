@@ -1,0 +1,40 @@
+#include "orb_list.h"
+
+#include "extras/damage_map.h"
+#include "skin.h"
+#include "state/game.h"
+#include "window/names.h"
+
+namespace shell {
+namespace {
+
+QColor colourOf(extras::Outlook outlook) {
+    switch (outlook) {
+    case extras::Outlook::Safe:
+        return skin::kLightGreen;
+    case extras::Outlook::Costly:
+        return skin::kGold;
+    case extras::Outlook::Deadly:
+    case extras::Outlook::Unbeatable:
+        break;
+    }
+    return skin::kBrightRed;
+}
+
+} // namespace
+
+std::map<std::string, QColor> forecastColours(const game::Game& game) {
+    std::map<std::string, QColor> colours;
+    const window::Control* list = game.window.main.find(window::names::Panel1);
+    if (!list || !list->visible)
+        return colours;
+    for (int row = 0; row < game.items.listedCount; ++row) {
+        const auto r = static_cast<std::size_t>(row);
+        const int kind = static_cast<int>(game.items.listedMonsters[r]);
+        colours[std::string(window::names::kListForecasts[r])] =
+            colourOf(extras::forecastFor(game, kind).outlook);
+    }
+    return colours;
+}
+
+} // namespace shell

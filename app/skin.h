@@ -1,0 +1,69 @@
+// The look of everything the shell draws around the game's pictures: one palette taken from the
+// stone panels, one pixel font, and the style of the menus, message boxes, tool tips and
+// secondary windows. Every size here is in game pixels and grows with the zoom.
+#pragma once
+
+#include "window/window_model.h"
+
+#include <QColor>
+#include <QFont>
+#include <QIcon>
+#include <QString>
+#include <vector>
+
+namespace shell::skin {
+
+// The panels' colours (the art's palette).
+inline const QColor kInk{0x14, 0x0c, 0x1c};
+inline const QColor kCharcoal{0x2e, 0x2a, 0x36};
+inline const QColor kIronDark{0x4a, 0x46, 0x54};
+inline const QColor kSteel{0x9a, 0x97, 0xa3};
+inline const QColor kWhite{0xf4, 0xf1, 0xea};
+inline const QColor kWallMortar{0x26, 0x22, 0x32};
+inline const QColor kWallStone{0x56, 0x60, 0x7a};
+inline const QColor kWallShade{0x3c, 0x42, 0x58};
+inline const QColor kWallEdge{0x98, 0xa4, 0xbc};
+inline const QColor kDarkBlue{0x1a, 0x2a, 0x6c};
+inline const QColor kGold{0xf6, 0xc8, 0x40};
+inline const QColor kPaleGold{0xff, 0xf3, 0x9c};
+inline const QColor kLightGreen{0x84, 0xd4, 0x68};
+inline const QColor kBrightRed{0xe4, 0x53, 0x3c};
+
+// What a control shows: its text and background in the skin's colours. The game's office
+// greys become stone and ink, its black text on them becomes white, its maroon gold.
+struct Colours {
+    QColor text;
+    QColor background;
+};
+Colours colours(const window::Control& control);
+
+// Every pair of text and background colours the skin draws, with where it is used: the
+// controls' own pairs and those of the menus, buttons, tool tips and message boxes.
+struct TextPair {
+    const char* where;
+    QColor text;
+    QColor background;
+};
+std::vector<TextPair> textPairs();
+
+// The contrast ratio of two colours (1 to 21), as the web's accessibility rules reckon it.
+double contrast(const QColor& a, const QColor& b);
+
+// The pixel font at the design size nearest below `pixels` (12 or 16 game pixels; a size of 0
+// is the window's default), drawn zoom x zoom without smoothing. Where the pixel font is not
+// installed, DejaVu Sans at `pixels` x zoom stands in.
+QFont pixelFont(int pixels, int zoom);
+// The same, one design size smaller when `text` would not fit in `width` screen pixels.
+QFont pixelFontToFit(int pixels, int zoom, const QString& text, int width);
+bool pixelFontInstalled();
+
+// The application's style sheet at a zoom: menu bar, menus, tool tips, dialogs, message boxes,
+// input fields, lists, scroll bars and the help page. Applied with the application's font.
+QString applicationStyleSheet(int zoom);
+void applyToApplication(int zoom);
+
+// The arrow of an arrow button, drawn in game pixels at the zoom (no smoothing when shown).
+enum class Arrow { Up, Left, Right, Down };
+QIcon arrowIcon(Arrow arrow, int side);
+
+} // namespace shell::skin

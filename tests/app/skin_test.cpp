@@ -1,0 +1,273 @@
+// The window's look as the player sees it: no pixel of the desktop's greys left in the main
+// window, its menus, the secondary windows, a message box or the help; every text readable
+// against its background; the pixel font drawn whole pixels at every zoom.
+#include "control_mirror.h"
+#include "extras/inputs.h"
+#include "game/setup.h"
+#include "game/startup.h"
+#include "qt_platform.h"
+#include "skin.h"
+#include "state/game.h"
+#include "tkrn10.h"
+#include "window/main_window.h"
+#include "window/names.h"
+#include "world/status.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QImage>
+#include <QMenu>
+#include <QMenuBar>
+#include <QSet>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+namespace {
+
+struct ShellGame {
+    explicit ShellGame(int zoom) {
+        game.window = window::makeWindowModel();
+        game.folders.game = GRAVENHOLD_GAME_DIR;
+        game.folders.config = dir.filePath("config").toStdString();
+        game.folders.save = dir.filePath("savedat").toStdString();
+        QDir().mkpath(dir.filePath("savedat"));
+        QDir().mkpath(dir.filePath("config"));
+        game.setPlatform(&platform);
+        window = std::make_unique<shell::TKRN10>(game, zoom);
+        platform.setOwner(window.get());
+        window->start();
+    }
+    QTemporaryDir dir;
+    shell::QtPlatform platform;
+    game::Game game;
+    std::unique_ptr<shell::TKRN10> window;
+};
+
+// The desktop's greys: neutral pixels from dark grey to near white (#808080, #a0a0a4, #c0c0c0,
+// #d4d0c8, #f0f0f0 and the like). The game's palette has no neutral colour in that range.
+bool desktopGrey(QRgb p) {
+    const int r = qRed(p);
+    const int g = qGreen(p);
+    const int b = qBlue(p);
+    if (p == qRgb(0xd4, 0xd0, 0xc8) || p == qRgb(0xa0, 0xa0, 0xa4))
+        return true;
+    return std::abs(r - g) <= 2 && std::abs(g - b) <= 2 && r >= 0x70 && r <= 0xf8;
+}
+
+// The game's own picture inside a screenshot, where the shell draws nothing of its own.
+struct Art {
+    const render::Picture* picture = nullptr;
+    QPoint at;
+    int zoom = 1;
+    bool shows(QPoint p, QRgb pixel) const {
+        const QPoint in = p - at;
+        if (!picture || in.x() < 0 || in.y() < 0)
+            return false;
+        const QPoint game(in.x() / zoom, in.y() / zoom);
+        if (game.x() >= picture->width || game.y() >= picture->height)
+            return false;
+        const std::size_t n = static_cast<std::size_t>(game.y()) * picture->width + game.x();
+        return (picture->pixels[n] & 0xffffff) == (pixel & 0xffffff);
+    }
+};
+
+int greyPixels(const QImage& image, const Art& art = {}) {
+    const QImage rgb = image.convertToFormat(QImage::Format_RGB32);
+    int count = 0;
+    for (int y = 0; y < rgb.height(); ++y)
+        for (int x = 0; x < rgb.width(); ++x) {
+            const QRgb pixel = rgb.pixel(x, y);
+            count += desktopGrey(pixel) && !art.shows({x, y}, pixel) ? 1 : 0;
+        }
+    return count;
+}
+
+// Whether a text drawn in `ink` is made of whole game pixels: a few colours (no smoothing)
+// and every run of ink, across and down, a multiple of the zoom long.
+bool wholeGamePixels(const QImage& image, QRgb ink, int zoom) {
+    const QImage rgb = image.convertToFormat(QImage::Format_RGB32);
+    QSet<QRgb> colours;
+    int inked = 0;
+    auto runsWhole = [&](int lines, int length, auto at) {
+        for (int line = 0; line < lines; ++line) {
+            int run = 0;
+            for (int k = 0; k <= length; ++k) {
+                const bool on = k < length && at(line, k) == ink;
+                inked += on ? 1 : 0;
+                if (on) {
+                    ++run;
+                } else if (run > 0) {
+                    if (run % zoom != 0)
+                        return false;
+                    run = 0;
+                }
+            }
+        }
+        return true;
+    };
+    for (int y = 0; y < rgb.height(); ++y)
+        for (int x = 0; x < rgb.width(); ++x)
+            colours.insert(rgb.pixel(x, y));
+    const bool across =
+        runsWhole(rgb.height(), rgb.width(), [&](int y, int x) { return rgb.pixel(x, y); });
+    const bool down =
+        runsWhole(rgb.width(), rgb.height(), [&](int x, int y) { return rgb.pixel(x, y); });
+    return across && down && inked > 0 && colours.size() <= 6;
+}
+
+#define QVERIFY_NO_GREY(image, what, ...)                                                          \
+    do {                                                                                           \
+        const int grey = greyPixels(image __VA_OPT__(, ) __VA_ARGS__);                             \
+        if (grey > 0)                                                                              \
+            (image).save(QDir::temp().filePath(QStringLiteral("skin-test-%1.png").arg(what)));     \
+        QVERIFY2(grey == 0, qPrintable(QStringLiteral("%1: %2 grey pixels").arg(what).arg(grey))); \
+    } while (false)
+
+} // namespace
+
+class SkinTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void everyTextStandsOutFromItsBackground();
+    void noScreenShowsTheDesktopsGreys();
+    void thePixelFontFillsWholeGamePixels();
+    void theOrbsListColoursEachCostAndDrawsNoEmptyRow();
+};
+
+void SkinTest::everyTextStandsOutFromItsBackground() {
+    for (const shell::skin::TextPair& pair : shell::skin::textPairs())
+        QVERIFY2(shell::skin::contrast(pair.text, pair.background) >= 4.5, pair.where);
+    const window::WindowModel model = window::makeWindowModel();
+    std::vector<const window::Window*> windows = {&model.main};
+    for (const auto& [name, w] : model.secondary)
+        windows.push_back(&w);
+    for (const window::Window* w : windows)
+        for (const window::Control& c : w->controls) {
+            if (c.kind == window::ControlKind::Image)
+                continue;
+            const shell::skin::Colours shown = shell::skin::colours(c);
+            QVERIFY2(shell::skin::contrast(shown.text, shown.background) >= 4.5, c.name.c_str());
+        }
+    QCOMPARE(shell::skin::contrast(Qt::white, Qt::black), 21.0);
+}
+
+void SkinTest::noScreenShowsTheDesktopsGreys() {
+    for (const int zoom : {1, 2}) {
+        ShellGame g(zoom);
+        QVERIFY(QTest::qWaitForWindowExposed(g.window.get()));
+        g.window->forward([&] { game::GameStart1Click(g.game); });
+        // The game's pictures are its own art; every other pixel is the shell's.
+        const Art art{&g.game.window.main.screen,
+                      g.window->screenWidget().mapTo(g.window.get(), QPoint(0, 0)), zoom};
+        QVERIFY_NO_GREY(g.window->grab().toImage(), "main window", art);
+
+        // The dialogue box with its answers, and the Orb of Hero's list.
+        g.window->forward([&] {
+            window::Window& w = g.game.window.main;
+            w.control("RichEdit1").visible = true;
+            w.control("RichEdit1").text = "Will you buy?";
+            w.control("Button2").visible = true;
+            w.control("Button7").visible = true;
+            w.control("Button2").focused = true;
+        });
+        QVERIFY_NO_GREY(g.window->grab().toImage(), "dialogue box", art);
+        g.window->forward([&] { g.game.window.main.control("RichEdit1").visible = false; });
+        g.window->forward([&] {
+            for (window::Control& c : g.game.window.main.controls)
+                if (c.name == "Panel1" || c.name.starts_with("Edit") || c.name == "Button36")
+                    c.visible = true;
+        });
+        QVERIFY_NO_GREY(g.window->grab().toImage(), "monster list", art);
+
+        // An open menu.
+        QMenu* menu = g.window->menuBar()->actions().front()->menu();
+        menu->popup(g.window->mapToGlobal(QPoint(0, 0)));
+        QVERIFY(QTest::qWaitForWindowExposed(menu));
+        QVERIFY_NO_GREY(menu->grab().toImage(), "menu");
+        menu->hide();
+
+        // The secondary windows.
+        for (const char* name : {"About", "Ranking", "DataFolder"}) {
+            g.window->forward([&] { g.game.window.secondary.at(name).visible = true; });
+            shell::ModelDialog* dialog = g.window->dialog(name);
+            QVERIFY(dialog->isVisible());
+            QVERIFY_NO_GREY(dialog->grab().toImage(), name);
+            g.window->forward([&] { g.game.window.secondary.at(name).visible = false; });
+        }
+
+        // A message box, and the help.
+        QImage box;
+        QTimer::singleShot(0, [&] {
+            QWidget* modal = QApplication::activeModalWidget();
+            box = modal->grab().toImage();
+            modal->close();
+        });
+        g.platform.messageBox("There is no saving data.");
+        QVERIFY_NO_GREY(box, "message box");
+        g.platform.showHelp(std::string(GRAVENHOLD_GAME_DIR) + "/KRN.HLP");
+        QVERIFY(g.platform.helpWindow()->isVisible());
+        QVERIFY_NO_GREY(g.platform.helpWindow()->grab().toImage(), "help");
+        g.platform.helpWindow()->close();
+    }
+}
+
+void SkinTest::thePixelFontFillsWholeGamePixels() {
+    if (!shell::skin::pixelFontInstalled())
+        QSKIP("the pixel font (fonts-spleen) is not installed");
+    // Each font choice gives a size of the pixel font; the larger choices larger ones.
+    QVERIFY(shell::fontPixels(14, 1) > shell::fontPixels(10, 1));
+    QCOMPARE(shell::fontPixels(14, 2), 2 * shell::fontPixels(14, 1));
+    ShellGame g(2);
+    QVERIFY(QTest::qWaitForWindowExposed(g.window.get()));
+    g.window->forward([&] {
+        game::GameStart1Click(g.game);
+        g.game.window.main.control("Edit8").text = "Welcome to the tower.";
+    });
+    for (const char* field : {"Edit8", "Memo11", "Memo1"}) {
+        QWidget* w = g.window->mirror().widget(field);
+        const QRgb ink = shell::skin::colours(g.game.window.main.control(field)).text.rgb();
+        QVERIFY2(wholeGamePixels(w->grab().toImage(), ink, 2), field);
+    }
+    // A name too long for its field at the large size takes the small one.
+    g.window->forward([&] { g.game.window.main.control("Memo9").text = "Sword of Knight"; });
+    QCOMPARE(g.window->mirror().widget("Memo9")->font().pixelSize(), shell::fontPixels(8, 2));
+}
+
+void SkinTest::theOrbsListColoursEachCostAndDrawsNoEmptyRow() {
+    ShellGame g(1);
+    auto openList = [&](std::int32_t life, std::int32_t offense, std::int32_t defense) {
+        g.window->forward([&] {
+            game::setStatus(g.game, world::Slot::OrbOfHero, 1);
+            game::setStatus(g.game, world::Slot::Life, life);
+            game::setStatus(g.game, world::Slot::Offense, offense);
+            game::setStatus(g.game, world::Slot::Defense, defense);
+            extras::click(g.game, window::names::Image6); // the Orb of Hero's icon
+        });
+        QVERIFY(g.game.items.listedCount > 0);
+    };
+    auto forecastColour = [&](int row) {
+        const std::string name(window::names::kListForecasts[static_cast<std::size_t>(row)]);
+        return g.window->mirror().widget(name)->palette().color(QPalette::Text);
+    };
+    g.window->forward([&] { game::GameStart1Click(g.game); });
+    // Strong enough for every monster of the floor: each costs nothing, in green.
+    openList(1000, 10000, 10000);
+    for (int row = 0; row < g.game.items.listedCount; ++row)
+        QCOMPARE(forecastColour(row), shell::skin::kLightGreen);
+    // The rows below the last monster are not drawn.
+    const int empty = g.game.items.listedCount;
+    QVERIFY(empty < 7);
+    const std::string name(window::names::kListNames[static_cast<std::size_t>(empty)]);
+    QVERIFY(g.window->mirror().widget(name)->styleSheet().contains("transparent"));
+    g.window->forward([&] { extras::click(g.game, window::names::Button36); });
+
+    // One life left, no defense and a weak sword: every fight is deadly, in red.
+    openList(1, 20, 0);
+    for (int row = 0; row < g.game.items.listedCount; ++row)
+        QCOMPARE(forecastColour(row), shell::skin::kBrightRed);
+}
+
+QTEST_MAIN(SkinTest)
+#include "skin_test.moc"
