@@ -5,8 +5,8 @@
 
 #include <algorithm>
 #include <filesystem>
-#include <unistd.h>
 #include <string_view>
+#include <unistd.h>
 #include <vector>
 
 namespace persist {
@@ -347,8 +347,7 @@ std::optional<std::string> writeRanking(const std::string& saveFolder, int list,
     if (auto error = stageBytes(tablePath, bytes, stagedTable))
         return error;
     if (auto error = stageBytes(
-            namesPath,
-            std::span(reinterpret_cast<const std::uint8_t*>(text.data()), text.size()),
+            namesPath, std::span(reinterpret_cast<const std::uint8_t*>(text.data()), text.size()),
             stagedNames)) {
         discardStaged(stagedTable);
         return error;
