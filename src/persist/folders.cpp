@@ -6,12 +6,12 @@
 #include "persist/settings.h"
 
 #include <algorithm>
-#include <string_view>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <optional>
 #include <pwd.h>
+#include <string_view>
 #include <system_error>
 #include <unistd.h>
 #include <vector>

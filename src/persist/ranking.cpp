@@ -4,8 +4,8 @@
 #include "world/little_endian.h"
 
 #include <algorithm>
-#include <unistd.h>
 #include <string_view>
+#include <unistd.h>
 #include <vector>
 
 namespace persist {
@@ -323,8 +323,7 @@ std::optional<std::string> writeRanking(const std::string& saveFolder, int list,
     if (auto error = stageBytes(tablePath, bytes, stagedTable))
         return error;
     if (auto error = stageBytes(
-            namesPath,
-            std::span(reinterpret_cast<const std::uint8_t*>(text.data()), text.size()),
+            namesPath, std::span(reinterpret_cast<const std::uint8_t*>(text.data()), text.size()),
             stagedNames)) {
         discardStaged(stagedTable);
         return error;

@@ -29,8 +29,8 @@ std::vector<unsigned char> text(const std::string& s) {
 TEST(HostileFiles, ALinkPlantedBesideAFileNeverSteersItsWrite) {
     ScratchFolder scratch;
     const std::string victim = scratch.path("victim");
-    for (const char* name : {"save1.dat", "save0.dat", "option.dat", "KRN10.INI", "option1.dat",
-                             "option11.dat"}) {
+    for (const char* name :
+         {"save1.dat", "save0.dat", "option.dat", "KRN10.INI", "option1.dat", "option11.dat"}) {
         SCOPED_TRACE(name);
         writeFile(victim, "precious");
         const std::string path = scratch.path(name);

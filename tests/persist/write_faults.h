@@ -1,7 +1,7 @@
 // Write layers for breaking writes off. FaultyWrites lets a budget of steps through (each byte
-// written, each rename and each removal is one step) and then refuses the next one: the call fails as on a
-// full disk, or the program stops dead (an exception that skips every clean-up, as a power cut
-// or a kill would). FailingCall makes one kind of call fail every time.
+// written, each rename and each removal is one step) and then refuses the next one: the call fails
+// as on a full disk, or the program stops dead (an exception that skips every clean-up, as a power
+// cut or a kill would). FailingCall makes one kind of call fail every time.
 #pragma once
 
 #include "persist/files.h"
