@@ -12,7 +12,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // not be put back in place: most inputs are refused, and this keeps the target fast.
     static bool refusedLast = false;
     // The pictures stay off, the load's screen included: what a saved game holds reaches the
-    // rules the same, and drawing every accepted load's frames would slow the target tenfold.
+    // rules the same, and drawing every accepted load's frames would slow the target fourfold.
     game::Game& game = refusedLast ? fuzz::sameGame() : fuzz::freshGame(fuzz::Drawing::NoPictures);
 #ifdef GRAVENHOLD_FUZZ_WHOLE_FILES
     auto image = fuzz::take(input, persist::kSaveBytes);

@@ -257,34 +257,47 @@ bool removeFile(const std::string& path) {
 
 namespace {
 
-// The folders this program holds locked, with their descriptors and how often each is held.
+// The folders this program holds locked (by device and inode, however their paths are
+// spelled), with their descriptors and how often each is held.
 struct HeldLock {
     int fd = -1;
     int count = 0;
 };
-std::map<std::string, HeldLock>& heldLocks() {
-    static std::map<std::string, HeldLock> held;
+using FolderId = std::pair<dev_t, ino_t>;
+std::map<FolderId, HeldLock>& heldLocks() {
+    static std::map<FolderId, HeldLock> held;
     return held;
 }
 
 } // namespace
 
-FolderLock::FolderLock(const std::string& folder) : folder_(folder) {
-    HeldLock& held = heldLocks()[folder_];
-    if (held.count++ > 0)
+FolderLock::FolderLock(const std::string& folder) {
+    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    struct stat info {};
+    if (fd < 0 || ::fstat(fd, &info) != 0) {
+        if (fd >= 0)
+            ::close(fd);
         return;
-    held.fd = ::open(folder_.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (held.fd >= 0)
-        while (::flock(held.fd, LOCK_EX) != 0 && errno == EINTR) {
-        }
+    }
+    id_ = {info.st_dev, info.st_ino};
+    locked_ = true;
+    HeldLock& held = heldLocks()[id_];
+    if (held.count++ > 0) {
+        ::close(fd); // already locked by this program
+        return;
+    }
+    held.fd = fd;
+    while (::flock(fd, LOCK_EX) != 0 && errno == EINTR) {
+    }
 }
 
 FolderLock::~FolderLock() {
-    auto it = heldLocks().find(folder_);
+    if (!locked_)
+        return;
+    auto it = heldLocks().find(id_);
     if (it == heldLocks().end() || --it->second.count > 0)
         return;
-    if (it->second.fd >= 0)
-        ::close(it->second.fd); // releases the lock
+    ::close(it->second.fd); // releases the lock
     heldLocks().erase(it);
 }
 

@@ -19,6 +19,7 @@
 #include <span>
 #include <string>
 #include <sys/types.h>
+#include <utility>
 #include <vector>
 
 namespace persist {
@@ -62,8 +63,8 @@ bool removeFile(const std::string& path);
 
 // An exclusive lock on a folder (flock on the folder itself, so no file is left in it), held
 // for the lifetime of the object: other copies of the game that take it wait until it is
-// released. Taken again by the same program for the same folder, it only counts. A folder
-// that cannot be opened is not locked.
+// released. Taken again by the same program for the same folder (however its path is
+// spelled), it only counts. A folder that cannot be opened is not locked.
 class FolderLock {
   public:
     explicit FolderLock(const std::string& folder);
@@ -72,7 +73,8 @@ class FolderLock {
     FolderLock& operator=(const FolderLock&) = delete;
 
   private:
-    std::string folder_;
+    std::pair<dev_t, ino_t> id_{};
+    bool locked_ = false;
 };
 
 // The text of a file of lines, each ended by a line feed.

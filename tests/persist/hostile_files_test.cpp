@@ -6,9 +6,13 @@
 #include "support/scratch.h"
 #include "write_faults.h"
 
+#include <fcntl.h>
 #include <filesystem>
 #include <functional>
 #include <gtest/gtest.h>
+#include <sys/file.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace {
 
@@ -78,6 +82,33 @@ TEST(HostileFiles, TwoWritersOfOneFileBothSucceedAndTheLastWriteStands) {
     EXPECT_EQ(otherError, std::nullopt);
     EXPECT_EQ(fileBytes(path), std::vector<unsigned char>(6957, 1));
     EXPECT_FALSE(persist::isStaged(path));
+}
+
+// The folder lock shuts out another program until released, and this program may take it again
+// under another spelling of the folder without waiting for itself.
+TEST(HostileFiles, TheFolderLockShutsOutAnotherProgramButNotThisOne) {
+    ScratchFolder scratch;
+    // Whether another program could lock the folder now: a child tries without waiting.
+    auto otherCanLock = [&] {
+        const pid_t child = ::fork();
+        if (child == 0) {
+            const int fd = ::open(scratch.path().c_str(), O_RDONLY | O_DIRECTORY);
+            ::_exit(fd >= 0 && ::flock(fd, LOCK_EX | LOCK_NB) == 0 ? 0 : 1);
+        }
+        int status = 0;
+        ::waitpid(child, &status, 0);
+        return WIFEXITED(status) && WEXITSTATUS(status) == 0;
+    };
+    {
+        const persist::FolderLock lock(scratch.path());
+        EXPECT_FALSE(otherCanLock());
+        {
+            const persist::FolderLock again(scratch.path() + "/./");
+            EXPECT_FALSE(otherCanLock());
+        }
+        EXPECT_FALSE(otherCanLock());
+    }
+    EXPECT_TRUE(otherCanLock());
 }
 
 } // namespace
