@@ -173,9 +173,11 @@ std::optional<std::string> copyDataFiles(const std::string& from, const std::str
     // Both folders stay locked while the files go across (in one order, so that two copies
     // of the game never wait for each other), and a ranking write that stopped half-way is
     // finished first: a list's table and names go across as a pair that belongs together.
-    const auto [first, second] = std::minmax(plainFolder(from), plainFolder(to));
-    const FolderLock lockFirst(first);
-    const FolderLock lockSecond(second);
+    const std::string plainFrom = plainFolder(from);
+    const std::string plainTo = plainFolder(to);
+    const bool fromFirst = plainFrom < plainTo;
+    const FolderLock lockFirst(fromFirst ? plainFrom : plainTo);
+    const FolderLock lockSecond(fromFirst ? plainTo : plainFrom);
     for (int list = 1; list <= kRankingLists; ++list)
         finishInterruptedWrite(from, list);
     for (const char* name : kDataFiles) {
