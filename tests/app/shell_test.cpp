@@ -7,6 +7,7 @@
 #include "state/game.h"
 #include "tkrn10.h"
 #include "window/main_window.h"
+#include "world/tiles.h"
 
 #include <QApplication>
 #include <QDir>
@@ -66,6 +67,7 @@ class ShellTest : public QObject {
     void aSecondCopyIsRefusedWhileTheFirstRuns();
     void zoomAndGameFolderFollowTheDesktop();
     void enterPressesTheFocusedButtonAsSpaceDoes();
+    void holdingAnArrowButtonKeepsTheHeroWalking();
 };
 
 void ShellTest::menuEntriesMirrorTheModel() {
@@ -278,6 +280,30 @@ void ShellTest::enterPressesTheFocusedButtonAsSpaceDoes() {
     shell::ModelDialog* about = g.window->dialog("About");
     QTest::keyClick(about->mirror().widget("OKButton"), Qt::Key_Enter);
     QVERIFY(!about->isVisible());
+}
+
+// The arrow button under the mouse: pressed and held, the repeat timer walks the hero on; the
+// release stops him where he stands.
+void ShellTest::holdingAnArrowButtonKeepsTheHeroWalking() {
+    ShellGame g;
+    g.window->show();
+    QVERIFY(QTest::qWaitForWindowActive(g.window.get()));
+    g.choose("&Game/Game &Start");
+    g.choose("&Options/&Mouse Control");
+    g.window->forward([&] {
+        for (int cell = 0; cell < world::kCells; ++cell)
+            g.game.map.setTile(1, cell, world::Tile::Road);
+    });
+    const int start = g.game.status.heroCell();
+    QWidget* up = g.window->mirror().widget("BitBtn1");
+    QTest::mousePress(up, Qt::LeftButton);
+    QTimer* repeat = g.window->timer("Timer3");
+    QVERIFY(repeat->isActive());
+    tick(repeat);
+    tick(repeat);
+    QTest::mouseRelease(up, Qt::LeftButton);
+    QCOMPARE(g.game.status.heroCell(), start - 2 * world::kSide);
+    QVERIFY(!repeat->isActive());
 }
 
 QTEST_MAIN(ShellTest)
