@@ -20,6 +20,7 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QScreen>
+#include <QWindow>
 #include <algorithm>
 #include <cstring>
 #include <iostream>
@@ -78,13 +79,23 @@ std::optional<game::Key> gameKey(int qtKey) {
     }
 }
 
-// Enter presses the button that has the keyboard focus (the keys go to it) as Space does: a
-// dialogue answer, an altar's choice, Use or Don't use, a secondary window's button. Without a
-// button in focus Enter stays the game's key (the item cursor). True when a button was pressed.
+// Enter presses the button that has the keyboard focus as Space does: a dialogue answer, an
+// altar's choice, Use or Don't use, a secondary window's button. It is taken wherever the key
+// first arrives (under keyboard control the window sees keys before its controls), so it
+// works in both control modes. Without a button in focus Enter stays the game's key (the item
+// cursor). True when a button was pressed.
 bool enterPressesFocusedButton(QObject* receiver, const QKeyEvent& key) {
     if (key.key() != Qt::Key_Return && key.key() != Qt::Key_Enter)
         return false;
-    auto* button = qobject_cast<QPushButton*>(receiver);
+    // The window the key was sent to: a widget's, or the top-level widget of a window handle.
+    QWidget* window = nullptr;
+    if (auto* widget = qobject_cast<QWidget*>(receiver))
+        window = widget->window();
+    else if (auto* handle = qobject_cast<QWindow*>(receiver))
+        for (QWidget* top : QApplication::topLevelWidgets())
+            if (top->windowHandle() == handle)
+                window = top;
+    auto* button = qobject_cast<QPushButton*>(window ? window->focusWidget() : nullptr);
     if (!button || !button->isVisible() || !button->isEnabled())
         return false;
     button->click();
@@ -466,6 +477,7 @@ void TKRN10::syncDialogs() {
         if (model.visible && !dialog->isVisible()) {
             dialog->move(placeFor(name, *dialog));
             dialog->show();
+            dialog->sync(model); // the focus goes where the model puts it once it shows
         } else if (!model.visible && dialog->isVisible()) {
             dialog->hide();
         }
