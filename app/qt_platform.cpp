@@ -1,10 +1,12 @@
 #include "qt_platform.h"
 
 #include "game/startup.h"
+#include "window_place.h"
 
 #include <QFile>
 #include <QFileInfo>
 #include <QInputDialog>
+#include <QKeyEvent>
 #include <QMessageBox>
 #include <QUrl>
 
@@ -34,6 +36,14 @@ bool HelpWindow::openContents(const QString& file) {
         return false;
     setSource(QUrl::fromLocalFile(file), QTextDocument::HtmlResource);
     return true;
+}
+
+void HelpWindow::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape) {
+        close();
+        return;
+    }
+    QTextBrowser::keyPressEvent(event);
 }
 
 namespace {
@@ -76,6 +86,8 @@ void QtPlatform::showHelp(const std::string& helpFile) {
         return;
     }
     help_->home();
+    if (!help_->isVisible() && owner_)
+        placeCentredOn(*help_, *owner_);
     help_->show();
     help_->raise();
     help_->activateWindow();

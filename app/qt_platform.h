@@ -16,6 +16,9 @@ class HelpWindow : public QTextBrowser {
     explicit HelpWindow(QWidget* parent);
     // Open the file; false when it cannot be read.
     bool openContents(const QString& file);
+
+  protected:
+    void keyPressEvent(QKeyEvent* event) override; // Escape closes the window
 };
 
 class QtPlatform final : public window::Platform {

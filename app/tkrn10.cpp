@@ -10,6 +10,7 @@
 #include "state/game.h"
 #include "state/render_state.h"
 #include "window/names.h"
+#include "window_place.h"
 
 #include <QAction>
 #include <QApplication>
@@ -23,6 +24,7 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QScreen>
+#include <QWindow>
 #include <algorithm>
 #include <cstring>
 #include <iostream>
@@ -81,17 +83,31 @@ std::optional<game::Key> gameKey(int qtKey) {
     }
 }
 
-// Enter presses the button that has the keyboard focus (the keys go to it) as Space does: a
-// dialogue answer, an altar's choice, Use or Don't use, a secondary window's button. Without a
-// button in focus Enter stays the game's key (the item cursor). True when a button was pressed.
-bool enterPressesFocusedButton(QObject* receiver, const QKeyEvent& key) {
+// Enter presses the button that has the keyboard focus as Space does: a dialogue answer, an
+// altar's choice, Use or Don't use, a secondary window's button. It is taken wherever the key
+// first arrives (under keyboard control the window sees keys before its controls), so it
+// works in both control modes. Without a button in focus Enter stays the game's key (the item
+// cursor). True when a button was pressed.
+bool enterPressesFocusedButton(QWidget* window, const QKeyEvent& key) {
     if (key.key() != Qt::Key_Return && key.key() != Qt::Key_Enter)
         return false;
-    auto* button = qobject_cast<QPushButton*>(receiver);
+    auto* button = qobject_cast<QPushButton*>(window ? window->focusWidget() : nullptr);
     if (!button || !button->isVisible() || !button->isEnabled())
         return false;
     button->click();
     return true;
+}
+
+// The top-level window an event was sent to: a widget's window, or the widget of a window
+// handle (where the desktop's keys arrive first); nullptr for anything else.
+QWidget* windowOf(QObject* receiver) {
+    if (auto* widget = qobject_cast<QWidget*>(receiver))
+        return widget->window();
+    if (auto* handle = qobject_cast<QWindow*>(receiver))
+        for (QWidget* top : QApplication::topLevelWidgets())
+            if (top->windowHandle() == handle)
+                return top;
+    return nullptr;
 }
 
 QSize clientSize(const window::Window& model, int zoom) {
@@ -480,22 +496,23 @@ void TKRN10::syncDialogs() {
         ModelDialog* dialog = made == dialogs_.end() ? this->dialog(name) : made->second;
         dialog->sync(model);
         if (model.visible && !dialog->isVisible()) {
-            dialog->move(placeFor(name, *dialog));
+            place(name, *dialog);
             dialog->show();
+            dialog->sync(model); // the focus goes where the model puts it once it shows
         } else if (!model.visible && dialog->isVisible()) {
             dialog->hide();
         }
     }
 }
 
-QPoint TKRN10::placeFor(const std::string& name, const QWidget& dialog) const {
+void TKRN10::place(const std::string& name, QWidget& dialog) const {
     // The Ending window lies exactly over the game's picture (in the full screen too).
-    if (name == kEndingWindow)
-        return screen_->mapToGlobal(QPoint(0, 0));
-    // The other secondary windows open in the middle of the screen.
-    const QScreen* where = screen();
-    const QPoint middle = where ? where->availableGeometry().center() : geometry().center();
-    return middle - dialog.rect().center();
+    if (name == kEndingWindow) {
+        dialog.move(screen_->mapToGlobal(QPoint(0, 0)));
+        return;
+    }
+    // The other secondary windows open centred on the game's window, inside the screen.
+    placeCentredOn(dialog, *this);
 }
 
 void TKRN10::bringToFront() {
@@ -528,9 +545,11 @@ void TKRN10::start() {
         if (const QScreen* where = screen())
             game_.shell.screenWidth = where->geometry().width() / zoom_;
         forward([this] { game::startUp(game_); });
-        move(game_.window.main.left, game_.window.main.top);
     }
     show();
+    // The frame, title bar included, at the top-left corner of the screen's free area.
+    if (const QScreen* where = screen())
+        placeFrame(*this, where->availableGeometry().topLeft());
 }
 
 void TKRN10::showEvent(QShowEvent* event) {
@@ -550,15 +569,16 @@ void TKRN10::closeEvent(QCloseEvent* event) {
 }
 
 bool TKRN10::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::KeyPress &&
-        enterPressesFocusedButton(watched, *static_cast<QKeyEvent*>(event)))
+    if (event->type() != QEvent::KeyPress)
+        return QMainWindow::eventFilter(watched, event);
+    QWidget* window = windowOf(watched);
+    if (enterPressesFocusedButton(window, *static_cast<QKeyEvent*>(event)))
         return true;
     // Under keyboard control the window sees the keys before its controls do; so does the
-    // Ending window, whose Enter ends the slideshow. Other dialogs keep their keys.
-    const auto* dialog = dynamic_cast<const ModelDialog*>(QApplication::activeWindow());
+    // Ending window, whose Enter ends the slideshow. Other windows keep their keys.
+    const auto* dialog = dynamic_cast<const ModelDialog*>(window);
     const bool ending = dialog && dialog->name() == window::names::Ending;
-    if (event->type() != QEvent::KeyPress || !keyboardControl() ||
-        (QApplication::activeWindow() != this && !ending))
+    if (!keyboardControl() || (window != this && !ending))
         return QMainWindow::eventFilter(watched, event);
     const auto key = gameKey(static_cast<QKeyEvent*>(event)->key());
     if (!key)

@@ -158,8 +158,8 @@ class TKRN10 : public QMainWindow, private EventSink {
     void syncAll();
     void syncTimers();
     void syncDialogs();
-    // Where a secondary window opens on the screen.
-    QPoint placeFor(const std::string& name, const QWidget& dialog) const;
+    // Put a secondary window where it opens on the screen.
+    void place(const std::string& name, QWidget& dialog) const;
 
     game::Game& game_;
     ZoomMemory zoomMemory_;

@@ -115,9 +115,58 @@ void escapeKey(game::Game& game) {
 }
 
 // An arrow button steps only while it is enabled and no script plays.
+bool arrowButtonReady(const game::Game& game, std::string_view button) {
+    return game.window.main.control(button).enabled && game.explore.stack.empty();
+}
+
+// A click steps, unless it ends a hold that has already walked the hero (he stops where the
+// player let go).
 void arrowButton(game::Game& game, std::string_view button, Direction d) {
-    if (game.window.main.control(button).enabled && game.explore.stack.empty())
+    const ExploreState& e = game.explore;
+    if (e.repeatHeld && e.heldArrowWalked)
+        return;
+    if (arrowButtonReady(game, button))
         stepRequest(game, d);
+}
+
+// The arrow button of a RepeatAction 1..4.
+std::string_view arrowOf(std::int32_t action) {
+    return window::names::kArrowButtons[static_cast<std::size_t>(action - Repeat::Up)];
+}
+
+constexpr Direction directionOfRepeat(std::int32_t action) {
+    switch (action) {
+    case Repeat::Up:
+        return Direction::Up;
+    case Repeat::Left:
+        return Direction::Left;
+    case Repeat::Right:
+        return Direction::Right;
+    default:
+        break;
+    }
+    return Direction::Down;
+}
+
+bool holdingArrow(const ExploreState& e) {
+    return e.repeatHeld && e.repeatAction >= Repeat::Up && e.repeatAction <= Repeat::Down;
+}
+
+void stopHold(game::Game& game) {
+    game.explore.repeatHeld = false;
+    game.window.timer(window::names::Timer3).enabled = false;
+}
+
+// A tick of a held arrow button: one more step while the button could be clicked; a dialogue,
+// a fight, a scene or closed input ends the hold.
+void heldArrowStep(game::Game& game) {
+    ExploreState& e = game.explore;
+    if (!arrowButtonReady(game, arrowOf(e.repeatAction))) {
+        stopHold(game);
+        return;
+    }
+    e.heldArrowWalked = true;
+    resolveStep(game, directionOfRepeat(e.repeatAction));
 }
 
 // Mouse press and release on a floor chooser button: the repeat timer runs while it is held.
@@ -214,23 +263,28 @@ void timer3ontimer(game::Game& game) {
         game.window.timer(window::names::Timer3).enabled = false;
         return;
     }
-    switch (e.repeatAction) {
-    case Repeat::Up:
-        resolveStep(game, Direction::Up);
-        break;
-    case Repeat::Left:
-        resolveStep(game, Direction::Left);
-        break;
-    case Repeat::Right:
-        resolveStep(game, Direction::Right);
-        break;
-    case Repeat::Down:
-        resolveStep(game, Direction::Down);
-        break;
-    default:
+    if (holdingArrow(e))
+        heldArrowStep(game);
+    else
         kExploreRoutines.floorChoiceRepeat(game, e.repeatAction); // 5 and 6: the floor chooser
-        break;
-    }
+}
+
+void arrowButtonDown(game::Game& game, Direction d) {
+    const StepDirection dir = directionOf(d);
+    if (!arrowButtonReady(game, arrowOf(dir.repeat)))
+        return;
+    ExploreState& e = game.explore;
+    e.repeatAction = dir.repeat;
+    e.repeatHeld = true;
+    e.heldArrowWalked = false;
+    game.status[Slot::Facing] = static_cast<std::int32_t>(dir.facing);
+    timerin(game);
+    game.window.timer(window::names::Timer3).enabled = true;
+}
+
+void arrowButtonUp(game::Game& game) {
+    if (holdingArrow(game.explore))
+        stopHold(game);
 }
 
 void button8onmousedown(game::Game& game) {

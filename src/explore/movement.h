@@ -46,6 +46,16 @@ void itemichiwork(game::Game& game, int direction);
 // timer3ontimer: the repeat timer's tick: one more step or floor choice while a button is held.
 void timer3ontimer(game::Game& game);
 
+// Mouse press and release on an arrow button. The press turns the hero that way and, while
+// the button stays down, the repeat timer walks him on at the speed's pace; a dialogue, a
+// fight, a scene or closed input ends the hold, as does the release. The click that ends a
+// hold which has walked adds no step of its own: he stops where the player let go.
+void arrowButtonDown(game::Game& game, world::Direction direction);
+template <world::Direction D> void arrowButtonDown(game::Game& game) {
+    arrowButtonDown(game, D);
+}
+void arrowButtonUp(game::Game& game);
+
 // Mouse press and release on the floor chooser's "UP" (Button8) and "DOWN" (Button9).
 void button8onmousedown(game::Game& game);
 void button8onmouseup(game::Game& game);

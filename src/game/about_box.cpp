@@ -3,6 +3,7 @@
 #include "picture/bmp.h"
 #include "picture/picture_list.h"
 #include "state/game.h"
+#include "window/main_window.h"
 #include "window/names.h"
 
 #include <string_view>
@@ -104,6 +105,7 @@ void About1Click(Game& game) {
     loadPictures(game, aboutBox(game));
     aboutFormActivate(game);
     aboutBox(game).visible = true;
+    window::setFocus(aboutBox(game), about::OKButton); // the default button: Enter presses it
     window::Timer& timer = game.window.timer(kAboutTimer);
     timer.intervalMs = 300;
     timer.enabled = true;

@@ -108,10 +108,18 @@ constexpr Binding kClicks[] = {
     {window::names::ending::ClickImage4, scenes::image5click},
 };
 constexpr Binding kPresses[] = {
+    {window::names::BitBtn1, explore::arrowButtonDown<world::Direction::Up>},
+    {window::names::BitBtn2, explore::arrowButtonDown<world::Direction::Left>},
+    {window::names::BitBtn3, explore::arrowButtonDown<world::Direction::Right>},
+    {window::names::BitBtn4, explore::arrowButtonDown<world::Direction::Down>},
     {window::names::Button8, explore::button8onmousedown},
     {window::names::Button9, explore::button9onmousedown},
 };
 constexpr Binding kReleases[] = {
+    {window::names::BitBtn1, explore::arrowButtonUp},
+    {window::names::BitBtn2, explore::arrowButtonUp},
+    {window::names::BitBtn3, explore::arrowButtonUp},
+    {window::names::BitBtn4, explore::arrowButtonUp},
     {window::names::Button8, explore::button8onmouseup},
     {window::names::Button9, explore::button9onmouseup},
 };

@@ -32,7 +32,8 @@ struct ExploreState {
     bool inputLive = false; // InputLive: 1 after itemlive, 0 after itemdel
 
     std::int32_t repeatAction = Repeat::Up; // RepeatAction
-    bool repeatHeld = false;                // RepeatHeld: "UP" or "DOWN" held down
+    bool repeatHeld = false;                // RepeatHeld: an arrow button, "UP" or "DOWN" held down
+    bool heldArrowWalked = false;           // the arrow button held down has walked the hero
 
     std::int16_t cursorSlot = 0; // CursorSlot: the item slot under the item cursor (0..14)
     bool cursorOpen = false;     // CursorOpen: toggled by Enter

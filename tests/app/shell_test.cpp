@@ -4,12 +4,15 @@
 #include "extras_hooks.h"
 #include "persist/files.h"
 #include "persist/saved_game.h"
+#include "qt_platform.h"
 #include "script/executor.h"
 #include "script/script.h"
 #include "single_instance.h"
 #include "state/game.h"
 #include "tkrn10.h"
 #include "window/main_window.h"
+#include "window_place.h"
+#include "world/tiles.h"
 
 #include <QApplication>
 #include <QDir>
@@ -94,6 +97,8 @@ class ShellTest : public QObject {
     void aRecordingThatCannotPlayIsToldAndTheGameIsHandedBack();
     void zoomAndGameFolderFollowTheDesktop();
     void enterPressesTheFocusedButtonAsSpaceDoes();
+    void holdingAnArrowButtonKeepsTheHeroWalking();
+    void secondaryWindowsOpenInsideTheScreenAndEscapeClosesThem();
 };
 
 void ShellTest::menuEntriesMirrorTheModel() {
@@ -350,7 +355,8 @@ void ShellTest::enterPressesTheFocusedButtonAsSpaceDoes() {
     tick(g.window->timer("Timer2"));
     QWidget* ok = g.window->mirror().widget("Button1");
     QVERIFY(ok->isVisible() && ok->hasFocus());
-    QTest::keyClick(ok, Qt::Key_Return);
+    // Through the window, as the desktop delivers keys: the window sees them first.
+    QTest::keyClick(g.window->windowHandle(), Qt::Key_Return);
     QVERIFY(!ok->isVisible());
     QCOMPARE(g.game.status[world::Slot::DialogueSeenBase + 4], 1);
 
@@ -362,8 +368,73 @@ void ShellTest::enterPressesTheFocusedButtonAsSpaceDoes() {
 
     g.choose("&Help/&About Gravenhold");
     shell::ModelDialog* about = g.window->dialog("About");
-    QTest::keyClick(about->mirror().widget("OKButton"), Qt::Key_Enter);
+    QVERIFY(QTest::qWaitForWindowActive(about));
+    QTest::keyClick(about->windowHandle(), Qt::Key_Enter);
     QVERIFY(!about->isVisible());
+}
+
+// The arrow button under the mouse: pressed and held, the repeat timer walks the hero on; the
+// release stops him where he stands.
+void ShellTest::holdingAnArrowButtonKeepsTheHeroWalking() {
+    ShellGame g;
+    g.window->show();
+    QVERIFY(QTest::qWaitForWindowActive(g.window.get()));
+    g.choose("&Game/Game &Start");
+    g.choose("&Options/&Mouse Control");
+    g.window->forward([&] {
+        for (int cell = 0; cell < world::kCells; ++cell)
+            g.game.map.setTile(1, cell, world::Tile::Road);
+    });
+    const int start = g.game.status.heroCell();
+    QWidget* up = g.window->mirror().widget("BitBtn1");
+    QTest::mousePress(up, Qt::LeftButton);
+    QTimer* repeat = g.window->timer("Timer3");
+    QVERIFY(repeat->isActive());
+    tick(repeat);
+    tick(repeat);
+    QTest::mouseRelease(up, Qt::LeftButton);
+    QCOMPARE(g.game.status.heroCell(), start - 2 * world::kSide);
+    QVERIFY(!repeat->isActive());
+}
+
+// The help, the About box, the Ranking and the data-folder window open centred on the game's
+// window and inside the screen's free area; Escape closes each as its Cancel or Exit would,
+// under keyboard control too.
+void ShellTest::secondaryWindowsOpenInsideTheScreenAndEscapeClosesThem() {
+    const QRect screen(0, 0, 1280, 1000);
+    QCOMPARE(shell::centredInside(screen, QRect(0, 0, 1282, 891), QSize(642, 581)),
+             QPoint(319, 155));
+    // The help as it used to open, beside a window lower down: kept wholly on the screen.
+    QCOMPARE(shell::centredInside(screen, QRect(640, 455, 1282, 891), QSize(642, 581)),
+             QPoint(638, 419));
+    QCOMPARE(shell::centredInside(screen, QRect(0, 0, 100, 100), QSize(2000, 2000)), QPoint(0, 0));
+
+    ShellGame g;
+    g.window->show();
+    QVERIFY(QTest::qWaitForWindowActive(g.window.get()));
+    g.choose("&Game/Game &Start");
+    g.choose("&Options/&Keyboard Control");
+    shell::QtPlatform platform;
+    platform.setOwner(g.window.get());
+    platform.showHelp(GRAVENHOLD_GAME_DIR "/KRN.HLP");
+    QWidget* help = platform.helpWindow();
+    QVERIFY(help && help->isVisible());
+    const QRect free = g.window->screen()->availableGeometry();
+    QVERIFY(free.contains(help->frameGeometry()));
+    QTest::keyClick(help, Qt::Key_Escape);
+    QVERIFY(!help->isVisible());
+
+    for (const auto& [path, name] :
+         {std::pair{"&Help/&About Gravenhold", "About"}, std::pair{"&Game/&Ranking", "Ranking"},
+          std::pair{"&Options/&Change Data Spot", "DataFolder"}}) {
+        g.choose(path);
+        shell::ModelDialog* dialog = g.window->dialog(name);
+        QVERIFY2(dialog && dialog->isVisible(), name);
+        QVERIFY2(free.contains(dialog->frameGeometry()), name);
+        QTest::keyClick(dialog->windowHandle(), Qt::Key_Escape);
+        QVERIFY2(!dialog->isVisible(), name);
+        QVERIFY2(!g.game.window.findWindow(name)->visible, name);
+    }
 }
 
 QTEST_MAIN(ShellTest)

@@ -123,6 +123,45 @@ TEST_F(MovementTest, TheRepeatTimerStepsWithoutTurningTheHero) {
     EXPECT_FALSE(game.explore.repeatHeld);
 }
 
+// An arrow button held down walks the hero on at the speed's pace; the click that ends the hold
+// adds no step, a quick click is one step, and a dialogue, a fight or closed input ends it.
+TEST_F(MovementTest, AHeldArrowButtonKeepsTheHeroWalking) {
+    clearFloor();
+    placeHero(cellOf(5, 10), Facing::Left);
+    game::press(game, "BitBtn1");
+    EXPECT_EQ(slot(Slot::Facing), static_cast<int>(Facing::Up));
+    ASSERT_TRUE(game.window.timer("Timer3").enabled);
+    EXPECT_EQ(game.window.timer("Timer3").intervalMs, 150);
+    for (int t = 0; t < 3; ++t)
+        game::timerTick(game, "Timer3");
+    game::click(game, "BitBtn1");
+    game::release(game, "BitBtn1");
+    EXPECT_EQ(heroCell(), cellOf(5, 7));
+    EXPECT_FALSE(game.window.timer("Timer3").enabled);
+    game::timerTick(game, "Timer3");
+    EXPECT_EQ(heroCell(), cellOf(5, 7));
+
+    game::press(game, "BitBtn2"); // a quick click: one step
+    game::click(game, "BitBtn2");
+    game::release(game, "BitBtn2");
+    EXPECT_EQ(heroCell(), cellOf(4, 7));
+
+    // Walking into a crystal plays its script, which ends the hold; so does closed input.
+    setTile(cellOf(4, 5), Tile::RedCrystal);
+    game::press(game, "BitBtn1");
+    game::timerTick(game, "Timer3");
+    game::timerTick(game, "Timer3");
+    EXPECT_EQ(heroCell(), cellOf(4, 6));
+    EXPECT_FALSE(game.window.timer("Timer3").enabled);
+    runTimer();
+    game::release(game, "BitBtn1");
+    game::press(game, "BitBtn4");
+    script::itemdel(game); // a dialogue opens
+    game::timerTick(game, "Timer3");
+    EXPECT_EQ(heroCell(), cellOf(4, 6));
+    EXPECT_FALSE(game.window.timer("Timer3").enabled);
+}
+
 TEST_F(MovementTest, TheItemCursorSkipsEmptySlotsAndWraps) {
     keyboardControl();
     // Enter with no item: the cursor opens but shows nothing, and the arrows still step.

@@ -2,7 +2,7 @@
 # window_replay.sh GAME CLI: play a minute in the real window under Xvfb by xdotool (a saved
 # game loaded from the menu, a merchant, walks by clicks, a door, a fight, a key, the stairs,
 # a save), recording it; then play the recording back headless and compare the two saved
-# games byte for byte.
+# games byte for byte. Another copy of the game runs meanwhile, as on a player's desktop.
 set -u
 game=$1 cli=$2
 for tool in Xvfb xdotool; do
@@ -18,7 +18,9 @@ cleanup() {
 trap cleanup EXIT
 fail() { echo "FAIL: $*"; exit 1; }
 
-mkdir -p "$work/config/gravenhold" "$work/window" "$work/headless" "$work/data"
+mkdir -p "$work/config/gravenhold" "$work/window" "$work/headless" "$work/data" \
+    "$work/home" "$work/runtime" "$work/desktop/runtime"
+chmod 700 "$work/runtime" "$work/desktop/runtime"
 game_dir=$(dirname "$game")
 # The window's settings: its save folder is ours.
 printf '%s\n%s\n\n' "$work/window" "$game_dir" >"$work/config/gravenhold/KRN10.INI"
@@ -38,6 +40,15 @@ save-game $work/window/save1.dat
 SCRIPT
 cp "$work/window/save1.dat" "$work/headless/save1.dat"
 
+# The player's own copy of the game open elsewhere, in the runtime folder this test inherits:
+# the window under test has a runtime folder of its own, so the one-copy guard lets it start.
+export XDG_RUNTIME_DIR=$work/desktop/runtime
+HOME=$work/desktop XDG_CONFIG_HOME=$work/desktop/config XDG_DATA_HOME=$work/desktop/data \
+    QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy "$game" --zoom 1 >/dev/null 2>&1 &
+pids+=($!)
+for _ in $(seq 100); do [ -S "$XDG_RUNTIME_DIR/TKRN10" ] && break; sleep 0.1; done
+[ -S "$XDG_RUNTIME_DIR/TKRN10" ] || fail "the other copy of the game did not start"
+
 # A display of our own: Xvfb picks a free number and writes it to the file.
 Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" >/dev/null 2>&1 &
 pids+=($!)
@@ -45,8 +56,8 @@ for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
 [ -s "$work/display" ] || fail "Xvfb did not start"
 export DISPLAY=":$(head -1 "$work/display")"
 
-XDG_CONFIG_HOME=$work/config XDG_DATA_HOME=$work/data \
-    "$game" --zoom 1 --record "$work/game.rec" >"$work/window.log" 2>&1 &
+HOME=$work/home XDG_CONFIG_HOME=$work/config XDG_DATA_HOME=$work/data \
+    XDG_RUNTIME_DIR=$work/runtime "$game" --zoom 1 --record "$work/game.rec" >"$work/window.log" 2>&1 &
 pids+=($!)
 
 win=""
@@ -100,7 +111,7 @@ for _ in $(seq 20); do
 done
 
 [ -f "$work/window/save2.dat" ] || fail "the window saved nothing: $(grep -v '^tick' "$work/game.rec")"
-kill "${pids[1]}"
+kill "${pids[2]}"
 
 "$cli" --save-dir "$work/headless" "$work/game.rec" >"$work/headless.out" 2>&1 ||
     fail "the playback stopped: $(cat "$work/headless.out")"

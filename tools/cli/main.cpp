@@ -49,10 +49,12 @@ struct Options {
     std::string script = "-";
 };
 
+constexpr const char* kUsage = "usage: gravenhold-cli [--game-dir DIR] [--save-dir DIR] "
+                               "[--config-dir DIR] [--prologue] [SCRIPT | -]\n"
+                               "       gravenhold-cli --help | --version\n";
+
 int usage(const std::string& problem) {
-    std::cerr << "gravenhold-cli: " << problem << "\n"
-              << "usage: gravenhold-cli [--game-dir DIR] [--save-dir DIR] [--config-dir DIR] "
-                 "[--prologue] [SCRIPT | -]\n";
+    std::cerr << "gravenhold-cli: " << problem << "\n" << kUsage;
     return kUsageError;
 }
 
@@ -171,6 +173,16 @@ int main(int argc, char** argv) {
             into = argv[++i];
             return true;
         };
+        if (arg == "--help" || arg == "-h") {
+            std::cout << "Plays Gravenhold from a script of commands, without a window or sound "
+                         "(see gravenhold-cli(6)).\n"
+                      << kUsage;
+            return 0;
+        }
+        if (arg == "--version") {
+            std::cout << "gravenhold-cli " GRAVENHOLD_VERSION "\n";
+            return 0;
+        }
         if (arg == "--game-dir" || arg == "--save-dir" || arg == "--config-dir") {
             std::string& into = arg == "--game-dir"   ? opt.gameDir
                                 : arg == "--save-dir" ? opt.saveDir

@@ -28,10 +28,12 @@ struct Options {
     int beam = 150;
 };
 
+constexpr const char* kUsage = "usage: gravenhold-solve [--check] [--game-dir DIR] [--floors DIR] "
+                               "[--from SAVE] [--seconds N] [--beam N] [--route FILE]\n"
+                               "       gravenhold-solve --help | --version\n";
+
 int usage(const std::string& problem) {
-    std::cerr << "gravenhold-solve: " << problem << "\n"
-              << "usage: gravenhold-solve [--check] [--game-dir DIR] [--floors DIR] "
-                 "[--from SAVE] [--seconds N] [--beam N] [--route FILE]\n";
+    std::cerr << "gravenhold-solve: " << problem << "\n" << kUsage;
     return kUsageError;
 }
 
@@ -102,6 +104,16 @@ int main(int argc, char** argv) {
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
         const bool hasValue = i + 1 < argc;
+        if (arg == "--help" || arg == "-h") {
+            std::cout << "Looks for a winning route through Gravenhold and writes it as a script "
+                         "of gravenhold-cli (see gravenhold-solve(6)).\n"
+                      << kUsage;
+            return 0;
+        }
+        if (arg == "--version") {
+            std::cout << "gravenhold-solve " GRAVENHOLD_VERSION "\n";
+            return 0;
+        }
         if (arg == "--check") {
             opt.check = true;
         } else if (!hasValue) {
