@@ -31,13 +31,14 @@ QString buttonStyle(const skin::Colours& c, int zoom) {
 
 // The dialogue box over the play field: a double frame of the walls' light edge, the text clear
 // of it.
-QString boxStyle(const char* kind, const skin::Colours& c, int zoom) {
+QString boxStyle(const char* kind, const skin::Colours& c, int zoom, int indent) {
     return QStringLiteral("%1 { background: %2; color: %3; border: %4px double %5;"
-                          " padding: %6px; }")
+                          " padding: %6px; padding-left: %7px; }")
         .arg(QString::fromLatin1(kind), css(c.background), css(c.text))
         .arg(3 * zoom)
         .arg(css(skin::kWallEdge))
-        .arg(2 * zoom);
+        .arg(2 * zoom)
+        .arg((2 + indent) * zoom);
 }
 
 // A field or list in a well: mortar above and to the left, steel below and to the right.
@@ -64,14 +65,14 @@ bool emptyListRow(const window::Control& c) {
 
 } // namespace
 
-QString gameStyleSheet(const window::Control& control, int zoom, bool onPlate) {
+QString gameStyleSheet(const window::Control& control, int zoom, bool onPlate, int indent) {
     const skin::Colours c = skin::colours(control);
     switch (control.kind) {
     case ControlKind::Button:
     case ControlKind::BitBtn:
         return buttonStyle(c, zoom);
     case ControlKind::RichEdit:
-        return boxStyle("QTextEdit", c, zoom);
+        return boxStyle("QTextEdit", c, zoom, indent);
     case ControlKind::ListBox:
         return wellStyle("QListWidget", c, zoom, false);
     case ControlKind::Panel:

@@ -2,7 +2,8 @@
 // marks colour it (green nothing, amber some life, red all of it or a monster he cannot hurt).
 #pragma once
 
-#include <QColor>
+#include "control_mirror.h"
+
 #include <map>
 #include <string>
 
@@ -12,7 +13,9 @@ struct Game;
 
 namespace shell {
 
-// The text colour of each filled row's forecast field while the list is shown; empty otherwise.
-std::map<std::string, QColor> forecastColours(const game::Game& game);
+// The text colour of each filled row's forecast field while the list is shown (added to
+// `accents`).
+void addForecastColours(const game::Game& game,
+                        std::map<std::string, ControlMirror::Accent>& accents);
 
 } // namespace shell

@@ -86,8 +86,7 @@ shoot() {
 # The window in front (a dialog, a message box, the help) as it is on the screen.
 shoot_front() {
     sleep "${2:-0.5}"
-    eval "$(xdotool getwindowgeometry --shell "$(xdotool getactivewindow)")"
-    import -window root -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage "$out/$1-zoom$zoom.png"
+    import -window "$(xdotool getactivewindow)" "$out/$1-zoom$zoom.png"
 }
 # Load saved game N from the Game menu.
 load() {
@@ -134,7 +133,8 @@ for z in 1 2; do
     xdotool key alt+g
     shoot menu 0.5
     xdotool key Escape Escape
-    xdotool key --delay 150 alt+g s 1 # saving over slot 1 asks first
+    # Game / Save / Data 1: saving over a saved game asks first ("s" names Game Start too).
+    xdotool key --delay 150 alt+g Down Down Down Down Down Right 1
     shoot_front message-box 0.8
     xdotool key Escape
     xdotool key --delay 150 alt+g r
