@@ -125,7 +125,7 @@ for z in 1 2; do
     sleep 1
     load 6
     xdotool key Down
-    sleep 0.8
+    sleep 2
     click 366 216 # "Yes": the altar's four choices
     shoot altar 0.8
     click 300 205 # the last choice: "After all, I won't do it."
