@@ -219,7 +219,7 @@ void ControlMirror::apply(Mirrored& m, const Control& model) {
         tinted.textColor = accent->second.text->rgb() & 0xffffff;
     }
     const Control& c = tint ? tinted : model;
-    const int indent = accent != accents_.end() ? accent->second.indent : 0;
+    const Accent look = accent != accents_.end() ? accent->second : Accent{};
     QWidget* w = m.widget;
     const Control& old = m.applied;
     const bool all = m.fresh;
@@ -237,7 +237,8 @@ void ControlMirror::apply(Mirrored& m, const Control& model) {
         applyFont(w, c, zoom_);
     if (all || !sameText(c, old)) {
         applyText(w, c);
-        const QString style = gameStyleSheet(c, zoom_, onPlates_.contains(m.name), indent);
+        const QString style =
+            gameStyleSheet(c, zoom_, onPlates_.contains(m.name), look.indent, look.bare);
         if (w->styleSheet() != style)
             w->setStyleSheet(style);
     }

@@ -33,10 +33,12 @@ class ControlMirror {
 
     // What the shell adds to some controls' look: a text colour in place of the model's (the
     // Orb of Hero's forecasts), room at the left for a picture (the speaker's face beside the
-    // dialogue box's text). A control left out looks as the model says. Applied at the next sync.
+    // dialogue box's text), no drawing at all (the list's empty rows). A control left out looks as
+    // the model says. Applied at the next sync.
     struct Accent {
         std::optional<QColor> text;
-        int indent = 0; // game pixels
+        int indent = 0;    // game pixels
+        bool bare = false; // no well, no frame: an empty row of a list
         bool operator==(const Accent&) const = default;
     };
     void setAccents(std::map<std::string, Accent> accents);

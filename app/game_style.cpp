@@ -1,9 +1,6 @@
 #include "game_style.h"
 
 #include "skin.h"
-#include "window/names.h"
-
-#include <algorithm>
 
 namespace shell {
 namespace {
@@ -52,20 +49,10 @@ QString wellStyle(const char* kind, const skin::Colours& c, int zoom, bool onPla
         .arg(2 * zoom);
 }
 
-// A row of the Orb of Hero's list that names no monster: not drawn at all.
-bool emptyListRow(const window::Control& c) {
-    if (!c.text.empty())
-        return false;
-    for (const auto& column :
-         {window::names::kListNames, window::names::kListStrengths, window::names::kListForecasts})
-        if (std::find(column.begin(), column.end(), c.name) != column.end())
-            return true;
-    return false;
-}
-
 } // namespace
 
-QString gameStyleSheet(const window::Control& control, int zoom, bool onPlate, int indent) {
+QString gameStyleSheet(const window::Control& control, int zoom, bool onPlate, int indent,
+                       bool bare) {
     const skin::Colours c = skin::colours(control);
     switch (control.kind) {
     case ControlKind::Button:
@@ -83,7 +70,7 @@ QString gameStyleSheet(const window::Control& control, int zoom, bool onPlate, i
             .arg(css(skin::kWallEdge), css(skin::kWallMortar));
     case ControlKind::Memo:
     case ControlKind::Edit:
-        if (emptyListRow(control))
+        if (bare)
             return QStringLiteral("QLineEdit { background: transparent; border: none; }");
         return wellStyle("QLineEdit", c, zoom, onPlate);
     case ControlKind::Label:

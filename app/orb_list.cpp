@@ -34,6 +34,12 @@ void addForecastColours(const game::Game& game,
         accents[std::string(window::names::kListForecasts[r])].text =
             colourOf(extras::forecastFor(game, kind).outlook);
     }
+    // The rows below the last monster are not drawn.
+    for (std::size_t r = static_cast<std::size_t>(game.items.listedCount);
+         r < window::names::kListNames.size(); ++r)
+        for (const auto& column : {window::names::kListNames, window::names::kListStrengths,
+                                   window::names::kListForecasts})
+            accents[std::string(column[r])].bare = true;
 }
 
 } // namespace shell

@@ -266,6 +266,12 @@ void SkinTest::theOrbsListColoursEachCostAndDrawsNoEmptyRow() {
     QVERIFY(empty < 7);
     const std::string name(window::names::kListNames[static_cast<std::size_t>(empty)]);
     QVERIFY(g.window->mirror().widget(name)->styleSheet().contains("transparent"));
+    // The Ranking's empty cells, named as the list's fields in a window of their own, stay wells.
+    g.window->forward([&] { g.game.window.secondary.at("Ranking").visible = true; });
+    const std::string cell(window::names::kListStrengths[static_cast<std::size_t>(empty)]);
+    QVERIFY(
+        !g.window->dialog("Ranking")->mirror().widget(cell)->styleSheet().contains("transparent"));
+    g.window->forward([&] { g.game.window.secondary.at("Ranking").visible = false; });
     g.window->forward([&] { extras::click(g.game, window::names::Button36); });
 
     // One life left, no defense and a weak sword: every fight is deadly, in red.
