@@ -174,10 +174,6 @@ for z in 1 2; do
     shoot_window data-folder "Change Data Folder" 0.8
     xdotool key Escape
     sleep 0.5
-    xdotool key F1
-    shoot_window help "Gravenhold Help" 1
-    xdotool key Escape
-    sleep 0.5
     xdotool key F2
     sleep 1
     load 3
@@ -188,6 +184,8 @@ for z in 1 2; do
     click 457 216 # "What? Oh!" answered with "Ah!"
     shoot capture 8
     shoot prison 10
+    xdotool key F1 # last: the help window keeps the keys
+    shoot_window help "Gravenhold Help" 1
     stop_game
 
     start_game "$z"
