@@ -176,17 +176,16 @@ void ControlMirror::setOnPlates(std::set<std::string> names) {
         m.fresh = true;
 }
 
-void ControlMirror::setTextColours(std::map<std::string, QColor> colours) {
-    if (colours == textColours_)
+void ControlMirror::setAccents(std::map<std::string, Accent> accents) {
+    if (accents == accents_)
         return;
-    for (Mirrored& m : mirrored_) {
-        const auto was = textColours_.find(m.name);
-        const auto now = colours.find(m.name);
-        const bool same = (was == textColours_.end()) == (now == colours.end()) &&
-                          (now == colours.end() || was->second == now->second);
-        m.fresh = m.fresh || !same;
-    }
-    textColours_ = std::move(colours);
+    auto accentOf = [](const std::map<std::string, Accent>& all, const std::string& name) {
+        const auto it = all.find(name);
+        return it == all.end() ? Accent{} : it->second;
+    };
+    for (Mirrored& m : mirrored_)
+        m.fresh = m.fresh || accentOf(accents, m.name) != accentOf(accents_, m.name);
+    accents_ = std::move(accents);
 }
 
 void ControlMirror::setCover(std::optional<QRect> area) {
@@ -213,12 +212,14 @@ void ControlMirror::sync(const window::Window& model) {
 
 void ControlMirror::apply(Mirrored& m, const Control& model) {
     Control tinted;
-    const auto tint = textColours_.find(m.name);
-    if (tint != textColours_.end()) {
+    const auto accent = accents_.find(m.name);
+    const bool tint = accent != accents_.end() && accent->second.text;
+    if (tint) {
         tinted = model;
-        tinted.textColor = tint->second.rgb() & 0xffffff;
+        tinted.textColor = accent->second.text->rgb() & 0xffffff;
     }
-    const Control& c = tint != textColours_.end() ? tinted : model;
+    const Control& c = tint ? tinted : model;
+    const Accent look = accent != accents_.end() ? accent->second : Accent{};
     QWidget* w = m.widget;
     const Control& old = m.applied;
     const bool all = m.fresh;
@@ -236,7 +237,8 @@ void ControlMirror::apply(Mirrored& m, const Control& model) {
         applyFont(w, c, zoom_);
     if (all || !sameText(c, old)) {
         applyText(w, c);
-        const QString style = gameStyleSheet(c, zoom_, onPlates_.contains(m.name));
+        const QString style =
+            gameStyleSheet(c, zoom_, onPlates_.contains(m.name), look.indent, look.bare);
         if (w->styleSheet() != style)
             w->setStyleSheet(style);
     }

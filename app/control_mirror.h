@@ -31,9 +31,17 @@ class ControlMirror {
     // their own, filling their well exactly.
     void setOnPlates(std::set<std::string> names);
 
-    // Text colours that stand in for the model's on these controls (the Orb of Hero's
-    // forecasts); a control left out takes the model's colour again. Applied at the next sync.
-    void setTextColours(std::map<std::string, QColor> colours);
+    // What the shell adds to some controls' look: a text colour in place of the model's (the
+    // Orb of Hero's forecasts), room at the left for a picture (the speaker's face beside the
+    // dialogue box's text), no drawing at all (the list's empty rows). A control left out looks as
+    // the model says. Applied at the next sync.
+    struct Accent {
+        std::optional<QColor> text;
+        int indent = 0;    // game pixels
+        bool bare = false; // no well, no frame: an empty row of a list
+        bool operator==(const Accent&) const = default;
+    };
+    void setAccents(std::map<std::string, Accent> accents);
 
     // Place and size every control at this zoom at the next sync.
     void setZoom(int zoom);
@@ -64,7 +72,7 @@ class ControlMirror {
     int zoom_;
     std::optional<QRect> cover_;
     std::set<std::string> onPlates_;
-    std::map<std::string, QColor> textColours_;
+    std::map<std::string, Accent> accents_;
     EventSink& sink_;
     std::string prefix_;
     std::vector<Mirrored> mirrored_;

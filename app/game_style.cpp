@@ -1,9 +1,6 @@
 #include "game_style.h"
 
 #include "skin.h"
-#include "window/names.h"
-
-#include <algorithm>
 
 namespace shell {
 namespace {
@@ -31,13 +28,14 @@ QString buttonStyle(const skin::Colours& c, int zoom) {
 
 // The dialogue box over the play field: a double frame of the walls' light edge, the text clear
 // of it.
-QString boxStyle(const char* kind, const skin::Colours& c, int zoom) {
+QString boxStyle(const char* kind, const skin::Colours& c, int zoom, int indent) {
     return QStringLiteral("%1 { background: %2; color: %3; border: %4px double %5;"
-                          " padding: %6px; }")
+                          " padding: %6px; padding-left: %7px; }")
         .arg(QString::fromLatin1(kind), css(c.background), css(c.text))
         .arg(3 * zoom)
         .arg(css(skin::kWallEdge))
-        .arg(2 * zoom);
+        .arg(2 * zoom)
+        .arg((2 + indent) * zoom);
 }
 
 // A field or list in a well: mortar above and to the left, steel below and to the right.
@@ -51,27 +49,17 @@ QString wellStyle(const char* kind, const skin::Colours& c, int zoom, bool onPla
         .arg(2 * zoom);
 }
 
-// A row of the Orb of Hero's list that names no monster: not drawn at all.
-bool emptyListRow(const window::Control& c) {
-    if (!c.text.empty())
-        return false;
-    for (const auto& column :
-         {window::names::kListNames, window::names::kListStrengths, window::names::kListForecasts})
-        if (std::find(column.begin(), column.end(), c.name) != column.end())
-            return true;
-    return false;
-}
-
 } // namespace
 
-QString gameStyleSheet(const window::Control& control, int zoom, bool onPlate) {
+QString gameStyleSheet(const window::Control& control, int zoom, bool onPlate, int indent,
+                       bool bare) {
     const skin::Colours c = skin::colours(control);
     switch (control.kind) {
     case ControlKind::Button:
     case ControlKind::BitBtn:
         return buttonStyle(c, zoom);
     case ControlKind::RichEdit:
-        return boxStyle("QTextEdit", c, zoom);
+        return boxStyle("QTextEdit", c, zoom, indent);
     case ControlKind::ListBox:
         return wellStyle("QListWidget", c, zoom, false);
     case ControlKind::Panel:
@@ -82,7 +70,7 @@ QString gameStyleSheet(const window::Control& control, int zoom, bool onPlate) {
             .arg(css(skin::kWallEdge), css(skin::kWallMortar));
     case ControlKind::Memo:
     case ControlKind::Edit:
-        if (emptyListRow(control))
+        if (bare)
             return QStringLiteral("QLineEdit { background: transparent; border: none; }");
         return wellStyle("QLineEdit", c, zoom, onPlate);
     case ControlKind::Label:

@@ -23,18 +23,23 @@ QColor colourOf(extras::Outlook outlook) {
 
 } // namespace
 
-std::map<std::string, QColor> forecastColours(const game::Game& game) {
-    std::map<std::string, QColor> colours;
+void addForecastColours(const game::Game& game,
+                        std::map<std::string, ControlMirror::Accent>& accents) {
     const window::Control* list = game.window.main.find(window::names::Panel1);
     if (!list || !list->visible)
-        return colours;
+        return;
     for (int row = 0; row < game.items.listedCount; ++row) {
         const auto r = static_cast<std::size_t>(row);
         const int kind = static_cast<int>(game.items.listedMonsters[r]);
-        colours[std::string(window::names::kListForecasts[r])] =
+        accents[std::string(window::names::kListForecasts[r])].text =
             colourOf(extras::forecastFor(game, kind).outlook);
     }
-    return colours;
+    // The rows below the last monster are not drawn.
+    for (std::size_t r = static_cast<std::size_t>(game.items.listedCount);
+         r < window::names::kListNames.size(); ++r)
+        for (const auto& column : {window::names::kListNames, window::names::kListStrengths,
+                                   window::names::kListForecasts})
+            accents[std::string(column[r])].bare = true;
 }
 
 } // namespace shell

@@ -164,6 +164,7 @@ QString applicationStyleSheet(int zoom) {
     sheet += QStringLiteral("QToolTip { background: %1; color: %2; border: %3 solid %4;"
                             " padding: %5; }"
                             "QDialog, QMessageBox, QInputDialog { background: %6; }"
+                            "QDialogButtonBox { dialogbuttonbox-buttons-have-icons: 0; }"
                             "QDialog QLabel, QMessageBox QLabel { color: %2; }")
                  .arg(css(kInk), css(kWhite), px(1), css(kGold), px(2), css(kCharcoal));
     sheet += QStringLiteral("QPushButton { background: %1; color: %2; border: %3 solid;"

@@ -1,6 +1,7 @@
 #include "tkrn10.h"
 
 #include "desktop.h"
+#include "dialogue_face.h"
 #include "extras/inputs.h"
 #include "extras_hooks.h"
 #include "game/events.h"
@@ -323,6 +324,7 @@ TKRN10::TKRN10(game::Game& game, int zoom)
     screen_->onCellClicked(
         [this](int x, int y) { forward([&] { extras::clickCell(game_, x, y); }); });
     mirror_->setOnPlates(kOnPlates);
+    face_ = new DialogueFace(screen_);
     menus_ = std::make_unique<MenuMirror>(menuBar(), this, model, sink);
     hints_ = std::make_unique<HintSeeker>(*this);
     for (const window::Timer& t : game_.window.timers) {
@@ -461,7 +463,10 @@ void TKRN10::syncAll() {
     mirror_->setCover(fullWindowPictureShown()
                           ? std::optional(QRect(0, 0, picture.width, picture.height))
                           : std::nullopt);
-    mirror_->setTextColours(forecastColours(game_));
+    std::map<std::string, ControlMirror::Accent> accents;
+    addForecastColours(game_, accents);
+    face_->sync(game_, zoom_, accents);
+    mirror_->setAccents(std::move(accents));
     mirror_->sync(model);
     menus_->sync(model);
     screen_->refresh();

@@ -27,6 +27,7 @@ struct Game;
 namespace shell {
 
 class TKRN10;
+class DialogueFace;
 
 // The client area of a window: its screen picture at integer zoom over the window's grey.
 // Only what changed in the picture since it was last painted is painted again.
@@ -168,6 +169,7 @@ class TKRN10 : public QMainWindow, private EventSink {
     ScreenWidget* screen_;
     Stage* stage_;
     std::unique_ptr<ControlMirror> mirror_;
+    DialogueFace* face_ = nullptr;
     std::unique_ptr<MenuMirror> menus_;
     std::unique_ptr<HintSeeker> hints_;
     std::map<std::string, QTimer*> timers_;

@@ -5,9 +5,10 @@
 #
 #   tools/screenshots.sh [BUILD_DIR] [OUT_DIR]     (defaults: build/dev, BUILD_DIR/screenshots)
 #
-# Needs Xvfb, openbox, xdotool and ImageMagick's import. Each scene is set up by the headless
-# driver, saved as a game, loaded into the real window from the Game menu and played from
-# there with the keys and the mouse; the game runs silent in folders of its own.
+# Needs Xvfb, openbox, xdotool, xwininfo (x11-utils) and ImageMagick's import. Each scene is
+# set up by the headless driver, saved as a game, loaded into the real window from the Game
+# menu and played from there with the keys and the mouse; the game runs silent in folders of
+# its own.
 set -euo pipefail
 
 build=$(realpath "${1:-build/dev}")
@@ -48,6 +49,7 @@ prepare 3 $'set hero 3 4 9\nset status 18 1'            # below Zeno's welcome o
 prepare 4 $'set hero 1 5 10\nset status 17 1'           # the Orb of Hero held
 prepare 5 $'set hero 50 5 5\nset tile 50 49 91'         # below Zeno on the summit
 prepare 6 $'set hero 9 3 9\nset status 3 50'           # above the altar of floor 9
+head -c 6957 /dev/zero >"$work/save/save7.dat"           # a saved game that fails its checks
 
 window=""
 zoom=1
@@ -83,11 +85,28 @@ shoot() {
     eval "$(xdotool getwindowgeometry --shell "$window")"
     import -window root -crop "${WIDTH}x${HEIGHT}+0+0" +repage "$out/$1-zoom$zoom.png"
 }
-# The window in front (a dialog, a message box, the help) as it is on the screen.
-shoot_front() {
-    sleep "${2:-0.5}"
-    eval "$(xdotool getwindowgeometry --shell "$(xdotool getactivewindow)")"
-    import -window root -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage "$out/$1-zoom$zoom.png"
+# A window over the main one (a dialog, a message box, the help) as it is on the screen: the
+# smallest shown window of the game with this title.
+shoot_window() {
+    sleep "${3:-0.5}"
+    local best="" area=0
+    for id in $(xdotool search --onlyvisible --pid "$game" --name "^$2\$" 2>/dev/null || true); do
+        local w h
+        w=$(xwininfo -id "$id" | awk '/^  Width:/ {print $2}')
+        h=$(xwininfo -id "$id" | awk '/^  Height:/ {print $2}')
+        if [ -z "$best" ] || [ $((w * h)) -lt "$area" ]; then
+            best=$id
+            area=$((w * h))
+        fi
+    done
+    [ -n "$best" ] || { echo "no window \"$2\" for $1" >&2; return 0; }
+    local info x y w h
+    info=$(xwininfo -id "$best")
+    x=$(awk '/Absolute upper-left X/ {print $4}' <<<"$info")
+    y=$(awk '/Absolute upper-left Y/ {print $4}' <<<"$info")
+    w=$(awk '/^  Width:/ {print $2}' <<<"$info")
+    h=$(awk '/^  Height:/ {print $2}' <<<"$info")
+    import -window root -crop "${w}x${h}+${x}+${y}" +repage "$out/$1-zoom$zoom.png"
 }
 # Load saved game N from the Game menu.
 load() {
@@ -126,31 +145,33 @@ for z in 1 2; do
     sleep 1
     load 6
     xdotool key Down
-    sleep 0.8
+    sleep 2
     click 366 216 # "Yes": the altar's four choices
     shoot altar 0.8
     click 300 205 # the last choice: "After all, I won't do it."
     sleep 1
+    xdotool key F2
+    sleep 1.5
     xdotool key alt+g
-    shoot menu 0.5
-    xdotool key Escape Escape
-    xdotool key --delay 150 alt+g s 1 # saving over slot 1 asks first
-    shoot_front message-box 0.8
+    shoot menu 0.8
     xdotool key Escape
+    sleep 0.3
+    xdotool key Escape
+    sleep 0.5
+    load 7 # a damaged saved game: the game says so in a message box
+    shoot_window message-box "Gravenhold Ver1.0" 0.5
+    xdotool key Return
+    sleep 0.5
     xdotool key --delay 150 alt+g r
-    shoot_front ranking 0.8
+    shoot_window ranking Ranking 0.8
     xdotool key Escape
     sleep 0.5
     xdotool key --delay 150 alt+h a
-    shoot_front about 0.8
+    shoot_window about "About Gravenhold" 0.8
     xdotool key Escape
     sleep 0.5
     xdotool key --delay 150 alt+o c
-    shoot_front data-folder 0.8
-    xdotool key Escape
-    sleep 0.5
-    xdotool key F1
-    shoot_front help 1
+    shoot_window data-folder "Change Data Folder" 0.8
     xdotool key Escape
     sleep 0.5
     xdotool key F2
@@ -163,6 +184,8 @@ for z in 1 2; do
     click 457 216 # "What? Oh!" answered with "Ah!"
     shoot capture 8
     shoot prison 10
+    xdotool key F1 # last: the help window keeps the keys
+    shoot_window help "Gravenhold Help" 1
     stop_game
 
     start_game "$z"

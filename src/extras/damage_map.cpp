@@ -15,9 +15,10 @@ namespace {
 
 using render::Picture;
 
-// 3 x 5 pixel glyphs, one row of three bits per digit of the mask, top row first.
-constexpr int kGlyphWidth = 3;
-constexpr int kGlyphHeight = 5;
+// 5 x 7 pixel glyphs, one row of five bits per row of the mask, top row first: tall enough to
+// read at the smallest zoom, and five of them ("2147M") still fit a cell.
+constexpr int kGlyphWidth = 5;
+constexpr int kGlyphHeight = 7;
 constexpr int kPad = 1; // the black plate's border around the glyphs
 
 struct Glyph {
@@ -25,19 +26,19 @@ struct Glyph {
     std::array<std::uint8_t, kGlyphHeight> rows;
 };
 constexpr std::array<Glyph, 13> kGlyphs = {{
-    {'0', {7, 5, 5, 5, 7}},
-    {'1', {2, 6, 2, 2, 7}},
-    {'2', {7, 1, 7, 4, 7}},
-    {'3', {7, 1, 7, 1, 7}},
-    {'4', {5, 5, 7, 1, 1}},
-    {'5', {7, 4, 7, 1, 7}},
-    {'6', {7, 4, 7, 5, 7}},
-    {'7', {7, 1, 2, 2, 2}},
-    {'8', {7, 5, 7, 5, 7}},
-    {'9', {7, 5, 7, 1, 7}},
-    {'K', {5, 6, 4, 6, 5}},
-    {'M', {5, 7, 7, 5, 5}},
-    {'X', {5, 5, 2, 5, 5}}, // the mark of a fight the hero cannot win
+    {'0', {0b01110, 0b10001, 0b10011, 0b10101, 0b11001, 0b10001, 0b01110}},
+    {'1', {0b00100, 0b01100, 0b00100, 0b00100, 0b00100, 0b00100, 0b01110}},
+    {'2', {0b01110, 0b10001, 0b00001, 0b00010, 0b00100, 0b01000, 0b11111}},
+    {'3', {0b11111, 0b00010, 0b00100, 0b00010, 0b00001, 0b10001, 0b01110}},
+    {'4', {0b00010, 0b00110, 0b01010, 0b10010, 0b11111, 0b00010, 0b00010}},
+    {'5', {0b11111, 0b10000, 0b11110, 0b00001, 0b00001, 0b10001, 0b01110}},
+    {'6', {0b00110, 0b01000, 0b10000, 0b11110, 0b10001, 0b10001, 0b01110}},
+    {'7', {0b11111, 0b00001, 0b00010, 0b00100, 0b01000, 0b01000, 0b01000}},
+    {'8', {0b01110, 0b10001, 0b10001, 0b01110, 0b10001, 0b10001, 0b01110}},
+    {'9', {0b01110, 0b10001, 0b10001, 0b01111, 0b00001, 0b00010, 0b01100}},
+    {'K', {0b10001, 0b10010, 0b10100, 0b11000, 0b10100, 0b10010, 0b10001}},
+    {'M', {0b10001, 0b11011, 0b10101, 0b10101, 0b10001, 0b10001, 0b10001}},
+    {'X', {0b10001, 0b10001, 0b01010, 0b00100, 0b01010, 0b10001, 0b10001}}, // cannot win
 }};
 
 constexpr render::Pixel kPlate = 0x000000;
@@ -74,7 +75,7 @@ Picture plateWith(const std::string& text, render::Pixel colour) {
         const int left = kPad + i * (kGlyphWidth + 1);
         for (int y = 0; y < kGlyphHeight; ++y) {
             for (int x = 0; x < kGlyphWidth; ++x) {
-                if (g->rows[static_cast<std::size_t>(y)] & (4 >> x))
+                if (g->rows[static_cast<std::size_t>(y)] & (1 << (kGlyphWidth - 1 - x)))
                     plate.at(left + x, kPad + y) = colour;
             }
         }

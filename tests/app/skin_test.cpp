@@ -2,22 +2,26 @@
 // window, its menus, the secondary windows, a message box or the help; every text readable
 // against its background; the pixel font drawn whole pixels at every zoom.
 #include "control_mirror.h"
+#include "dialogue_face.h"
 #include "extras/inputs.h"
 #include "game/setup.h"
 #include "game/startup.h"
 #include "qt_platform.h"
 #include "skin.h"
 #include "state/game.h"
+#include "state/key.h"
 #include "tkrn10.h"
 #include "window/main_window.h"
 #include "window/names.h"
 #include "world/status.h"
+#include "world/tiles.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QImage>
 #include <QMenu>
 #include <QMenuBar>
+#include <QRegularExpression>
 #include <QSet>
 #include <QTemporaryDir>
 #include <QTest>
@@ -134,6 +138,7 @@ class SkinTest : public QObject {
     void noScreenShowsTheDesktopsGreys();
     void thePixelFontFillsWholeGamePixels();
     void theOrbsListColoursEachCostAndDrawsNoEmptyRow();
+    void theSpeakersFaceStandsBesideTheDialogueText();
 };
 
 void SkinTest::everyTextStandsOutFromItsBackground() {
@@ -261,12 +266,57 @@ void SkinTest::theOrbsListColoursEachCostAndDrawsNoEmptyRow() {
     QVERIFY(empty < 7);
     const std::string name(window::names::kListNames[static_cast<std::size_t>(empty)]);
     QVERIFY(g.window->mirror().widget(name)->styleSheet().contains("transparent"));
+    // The Ranking's empty cells, named as the list's fields in a window of their own, stay wells.
+    g.window->forward([&] { g.game.window.secondary.at("Ranking").visible = true; });
+    const std::string cell(window::names::kListStrengths[static_cast<std::size_t>(empty)]);
+    QVERIFY(
+        !g.window->dialog("Ranking")->mirror().widget(cell)->styleSheet().contains("transparent"));
+    g.window->forward([&] { g.game.window.secondary.at("Ranking").visible = false; });
     g.window->forward([&] { extras::click(g.game, window::names::Button36); });
 
     // One life left, no defense and a weak sword: every fight is deadly, in red.
     openList(1, 20, 0);
     for (int row = 0; row < g.game.items.listedCount; ++row)
         QCOMPARE(forecastColour(row), shell::skin::kBrightRed);
+}
+
+void SkinTest::theSpeakersFaceStandsBesideTheDialogueText() {
+    ShellGame g(2);
+    auto* face = g.window->findChild<QWidget*>(QStringLiteral("DialogueFace"));
+    QVERIFY(face);
+    g.window->forward([&] {
+        game::GameStart1Click(g.game);
+        extras::menuCommand(g.game, "&Options/&Keyboard Control");
+        game::placeHero(g.game, 6, 4, 3); // below the blue-key merchant of floor 6
+    });
+    QVERIFY(!face->isVisible());
+    g.window->forward([&] { extras::keyDown(g.game, game::Key::Up); });
+    const window::Control& box = g.game.window.main.control("RichEdit1");
+    for (int tick = 0; tick < 50 && !box.visible; ++tick)
+        g.window->forward([&] { extras::timerTick(g.game, "Timer2", 0); });
+    QVERIFY(box.visible);
+    // The merchant as the map draws him, at the box's upper left; the text clear of him.
+    QVERIFY(face->isVisible());
+    const QRect boxPlace = g.window->mirror().widget("RichEdit1")->geometry();
+    QVERIFY(boxPlace.contains(face->geometry()));
+    QCOMPARE(face->geometry().topLeft(), boxPlace.topLeft() + QPoint(12, 12));
+    const render::Picture merchant = shell::speakerFace(g.game);
+    QCOMPARE(merchant.width, 32);
+    const render::Picture& tile = *g.game.render.imageList1.find(world::Tile::Merchant - 1);
+    QCOMPARE(merchant.at(16, 16), tile.at(16, 16));
+    // The text begins right of the face (inside the box's frame of three game pixels).
+    auto textLeft = [&] {
+        const QString sheet = g.window->mirror().widget("RichEdit1")->styleSheet();
+        const QRegularExpressionMatch m =
+            QRegularExpression(QStringLiteral("padding-left: (\\d+)px")).match(sheet);
+        return m.hasMatch() ? boxPlace.left() + 3 * 2 + m.captured(1).toInt() : -1;
+    };
+    QVERIFY(textLeft() > face->geometry().right());
+
+    // The answer closes the box, and the face goes with it.
+    g.window->forward([&] { extras::click(g.game, "Button7"); });
+    QVERIFY(!face->isVisible());
+    QVERIFY(textLeft() < face->geometry().left());
 }
 
 QTEST_MAIN(SkinTest)

@@ -123,8 +123,10 @@ TEST(DamageLabel, LargeDamagesFitACell) {
 TEST_F(DamageMapTest, TheOverlayLiesAtEachCellsLowerLeftInItsColour) {
     const auto pieces = extras::damageOverlay(game);
     ASSERT_EQ(pieces.size(), 4u);
-    for (const auto& p : pieces)
+    for (const auto& p : pieces) {
         EXPECT_LE(p.picture.width, render::kCellSide) << "a label never leaves its cell";
+        EXPECT_GE(p.picture.height, 7 + 2) << "digits of seven pixels on a plate";
+    }
     const auto& zombie = pieces[1];
     EXPECT_EQ(zombie.x, render::kFieldLeft + cellX(kZombie) * render::kCellSide);
     EXPECT_EQ(zombie.y + zombie.picture.height,
