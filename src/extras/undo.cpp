@@ -4,11 +4,14 @@
 #include "extras/click_walk.h"
 #include "game/events.h"
 #include "game/setup.h"
+#include "platform/sound.h"
 #include "render/panel.h"
 #include "state/game.h"
 #include "window/names.h"
 
 #include <algorithm>
+#include <string>
+#include <utility>
 
 namespace extras {
 namespace {
@@ -53,11 +56,50 @@ bool musicOn(const world::Status& s) {
     return s[MusicTrack] != 0;
 }
 
+// The game's sound while a position is put in play: everything passes, but the music player
+// closed and opened again with the track it was playing goes on playing, so that taking back
+// a step does not start the floor's music over.
+class SteadyMusic final : public sound::Sound {
+  public:
+    SteadyMusic(game::Game& game, std::string playing)
+        : game_(game), inner_(game.sound()), playing_(std::move(playing)) {
+        game_.setSound(this);
+    }
+    ~SteadyMusic() override {
+        if (stopped_)
+            inner_.stopMusic();
+        game_.setSound(&inner_);
+    }
+    SteadyMusic(const SteadyMusic&) = delete;
+    SteadyMusic& operator=(const SteadyMusic&) = delete;
+
+    void loadEffect(const std::string& file) override { inner_.loadEffect(file); }
+    void playEffect(const std::string& file) override { inner_.playEffect(file); }
+    void closeOneShot() override { inner_.closeOneShot(); }
+    void stopMusic() override { stopped_ = true; }
+    void startMusic(const std::string& file) override {
+        const bool same = stopped_ && file == playing_;
+        if (stopped_ && !same)
+            inner_.stopMusic();
+        stopped_ = false;
+        if (!same)
+            inner_.startMusic(file);
+        playing_ = file;
+    }
+
+  private:
+    game::Game& game_;
+    sound::Sound& inner_;
+    std::string playing_;
+    bool stopped_ = false;
+};
+
 // Puts a position in play through the load's door; the sound switches stay as the player has
 // them now, set through their own menu entries.
 void restore(game::Game& game, const UndoPosition& p) {
     const bool sound = soundOn(game.status);
     const bool music = musicOn(game.status);
+    SteadyMusic steady(game, music ? game.audio.musicFile : std::string());
     game::putSavedGame(game, {p.map, p.status});
     if (musicOn(game.status) != music)
         game::menuCommand(game, window::Menu::Music);
@@ -96,11 +138,10 @@ void noteMoment(game::Game& game, Keep keep) {
 
 void forgetAfterMenu(game::Game& game, std::string_view path) {
     const auto& loads = window::Menu::kLoadSlots;
-    ExtrasState& x = game.extras;
-    if (path == window::Menu::GameStart)
-        forgetMoves(game);
-    else if (std::find(loads.begin(), loads.end(), path) != loads.end() && !x.undoPast.empty() &&
-             !samePosition(x.undoPast.back(), positionInPlay(game)))
+    const auto& past = game.extras.undoPast;
+    const bool load = std::find(loads.begin(), loads.end(), path) != loads.end();
+    const bool loaded = load && !past.empty() && !samePosition(past.back(), positionInPlay(game));
+    if (path == window::Menu::GameStart || loaded)
         forgetMoves(game);
 }
 
