@@ -34,7 +34,8 @@ MenuMirror::MenuMirror(QMenuBar* bar, QWidget* shortcutHost, const window::Windo
             }
         } else {
             action = parentMenu->addAction(caption);
-            action->setShortcut(QKeySequence(QString::fromStdString(item.shortcut)));
+            action->setShortcuts(
+                QKeySequence::listFromString(QString::fromStdString(item.shortcut)));
             QObject::connect(action, &QAction::triggered, bar_,
                              [&sink, path = item.path] { sink.menuChosen(path); });
         }

@@ -3,6 +3,7 @@
 #include "extras/click_walk.h"
 #include "extras/recorder.h"
 #include "extras/settings.h"
+#include "extras/undo.h"
 #include "game/events.h"
 #include "persist/files.h"
 #include "render/panel.h"
@@ -64,10 +65,12 @@ void paceWalk(game::Game& game) {
     walk.enabled = walking;
 }
 
-// After every event: the walk's pace; a recording asked for begins at the first quiet moment.
+// After every event: the walk's pace; the position joins the moves that can be taken back,
+// and a recording asked for begins at the first quiet moment.
 void afterEvent(game::Game& game) {
     paceWalk(game);
     ExtrasState& x = game.extras;
+    noteMoment(game);
     if (!x.recordWhenQuiet.empty() && quietMoment(game)) {
         const std::string path = std::move(x.recordWhenQuiet);
         x.recordWhenQuiet.clear();
@@ -132,6 +135,18 @@ void toggle(game::Game& game, bool& switchOn) {
     saveSwitches(game);
 }
 
+// Turned on, the history starts from the position in play; turned off, it is forgotten.
+void toggleUndo(game::Game& game) {
+    toggle(game, game.extras.allowUndo);
+    startHistoryHere(game);
+}
+
+// Undo and redo answer only while the switch is on; a recording writes them as they are.
+void takeBack(game::Game& game, bool (*move)(game::Game&), const char* command) {
+    if (game.extras.allowUndo && move(game))
+        record(game, command);
+}
+
 void recordEntry(game::Game& game) {
     if (game.extras.recorder) {
         Recorder::stop(game);
@@ -168,6 +183,12 @@ bool extrasMenuEntry(game::Game& game, std::string_view path) {
         recordEntry(game);
     else if (path == window::Menu::Hint)
         askForHint(game);
+    else if (path == window::Menu::AllowUndo)
+        toggleUndo(game);
+    else if (path == window::Menu::Undo)
+        takeBack(game, undo, "undo");
+    else if (path == window::Menu::Redo)
+        takeBack(game, redo, "redo");
     else
         return false;
     return true;
@@ -210,6 +231,7 @@ bool menuCommand(game::Game& game, std::string_view path) {
         handled = game::menuCommand(game, path);
         if (handled)
             record(game, "menu " + plainMenuPath(path));
+        forgetAfterMenu(game, path);
     }
     afterEvent(game);
     return handled;
@@ -269,6 +291,12 @@ void showSwitches(game::Game& game) {
         e->checked = game.extras.recorder != nullptr;
     if (window::MenuItem* e = w.findMenu(window::Menu::Extras))
         e->enabled = !game.extras.replaying;
+    if (window::MenuItem* e = w.findMenu(window::Menu::AllowUndo))
+        e->checked = game.extras.allowUndo;
+    if (window::MenuItem* e = w.findMenu(window::Menu::Undo))
+        e->enabled = game.extras.allowUndo && canUndo(game);
+    if (window::MenuItem* e = w.findMenu(window::Menu::Redo))
+        e->enabled = game.extras.allowUndo && canRedo(game);
 }
 
 void recordWhenQuiet(game::Game& game, const std::string& path) {

@@ -1,6 +1,7 @@
 #include "extras/recorder.h"
 
 #include "extras/click_walk.h"
+#include "extras/undo.h"
 #include "persist/saved_game.h"
 #include "persist/saved_games.h"
 #include "render/options_menu.h"
@@ -54,6 +55,7 @@ std::optional<std::string> Recorder::start(game::Game& game, const std::string& 
     r.line("item-cursor " + std::to_string(game.explore.cursorSlot));
     game.setPlatform(&r.platform_);
     game.extras.recorder = std::move(recorder);
+    startHistoryHere(game); // its playback can take back only the moves it holds
     return std::nullopt;
 }
 

@@ -12,6 +12,7 @@ namespace {
 constexpr const char* kFile = "extras.ini";
 constexpr std::string_view kDamageOnMap = "damage-on-map";
 constexpr std::string_view kClickToWalk = "click-to-walk";
+constexpr std::string_view kAllowUndo = "allow-undo";
 
 std::string path(const game::Game& game) {
     return persist::inFolder(game.folders.config, kFile);
@@ -39,13 +40,16 @@ void loadSwitches(game::Game& game) {
             game.extras.damageOnMap = value == "1";
         else if (name == kClickToWalk)
             game.extras.clickToWalk = value == "1";
+        else if (name == kAllowUndo)
+            game.extras.allowUndo = value == "1";
     }
 }
 
 void saveSwitches(game::Game& game) {
     const auto error =
         persist::writeLines(path(game), {lineOf(kDamageOnMap, game.extras.damageOnMap),
-                                         lineOf(kClickToWalk, game.extras.clickToWalk)});
+                                         lineOf(kClickToWalk, game.extras.clickToWalk),
+                                         lineOf(kAllowUndo, game.extras.allowUndo)});
     if (error)
         game.platform().messageBox(*error);
 }

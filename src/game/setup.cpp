@@ -90,6 +90,9 @@ void putSavedGame(Game& game, const persist::LoadedGame& saved) {
     game.map = saved.map;
     game.status = saved.status;
     syokidata2(game);
+    // Drawing the floor clears the start-staircase mark; the saved game keeps the one it had,
+    // so that a flight from here goes the way it would have gone.
+    game.status[world::Slot::StartStairs] = saved.status[world::Slot::StartStairs];
     script::itemlive(game);
     game.window.timer(window::names::Timer1).enabled = true;
 }

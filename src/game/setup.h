@@ -25,7 +25,8 @@ bool setTile(Game& game, int floor, int cell, std::uint8_t code);
 bool placeHero(Game& game, int floor, int x, int y);
 
 // A saved game (read and checked by the caller) put in place as a load from the menu does,
-// without its message and its music: the opening ends and play goes on from the saved place.
+// without its message and its music: the opening ends and play goes on from the saved place,
+// the whole saved image in play (the start-staircase mark included).
 void putSavedGame(Game& game, const persist::LoadedGame& saved);
 
 // The item cursor over item slot 0..14 (false, nothing changed, for any other slot).

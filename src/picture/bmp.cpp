@@ -3,7 +3,7 @@
 #include "world/little_endian.h"
 
 #include <fstream>
-#include <iterator>
+#include <sstream>
 
 namespace render {
 namespace {
@@ -164,8 +164,11 @@ PictureResult readBmp(const std::string& path) {
     std::ifstream file(path, std::ios::binary);
     if (!file)
         return {{}, PictureError{path, "the file cannot be opened"}};
-    const std::vector<std::uint8_t> bytes{std::istreambuf_iterator<char>(file),
-                                          std::istreambuf_iterator<char>()};
+    // Read whole in one go: a load and an undo read three full-window pictures.
+    std::ostringstream whole;
+    whole << file.rdbuf();
+    const std::string text = std::move(whole).str();
+    const std::vector<std::uint8_t> bytes(text.begin(), text.end());
     if (file.bad())
         return {{}, PictureError{path, "the file cannot be read"}};
     return decodeBmp(bytes, path);

@@ -216,7 +216,10 @@ void addMenu(Window& w) {
     add(Menu::DamageOnMap);
     add(Menu::ClickToWalk).checked = true;
     add(Menu::Record);
-    add(Menu::Hint);
+    add(Menu::Hint).separatorAfter = true;
+    add(Menu::AllowUndo);
+    add(Menu::Undo, "Ctrl+Z").enabled = false;
+    add(Menu::Redo, "Ctrl+Y; Ctrl+Shift+Z").enabled = false;
 
     add(Menu::Help, "Ctrl+H", true);
     add(Menu::HelpLibrary, "F1");

@@ -42,7 +42,7 @@ struct Control {
 struct MenuItem {
     std::string path;     // captions from the menu bar down, joined by '/': "&Game/&Load/Data &1"
     std::string caption;  // own caption with its access letter: "Data &1"
-    std::string shortcut; // "F2", "Ctrl+G" or empty
+    std::string shortcut; // "F2", "Ctrl+G", several as "Ctrl+Y; Ctrl+Shift+Z", or empty
     bool checked = false;
     bool enabled = true;
     bool visible = true;

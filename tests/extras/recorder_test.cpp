@@ -154,10 +154,11 @@ TEST_F(RecorderTest, TheExtrasMenuKeepsItsSwitchesInAFileOfItsOwn) {
     EXPECT_TRUE(game.window.main.menuItem(window::Menu::ClickToWalk).checked);
     extras::menuCommand(game, window::Menu::DamageOnMap);
     extras::menuCommand(game, window::Menu::ClickToWalk);
+    extras::menuCommand(game, window::Menu::AllowUndo);
     EXPECT_TRUE(game.window.main.menuItem(window::Menu::DamageOnMap).checked);
     EXPECT_FALSE(game.window.main.menuItem(window::Menu::ClickToWalk).checked);
     EXPECT_EQ(linesOf(folder.path("extras.ini")),
-              (std::vector<std::string>{"damage-on-map=1", "click-to-walk=0"}));
+              (std::vector<std::string>{"damage-on-map=1", "click-to-walk=0", "allow-undo=1"}));
     EXPECT_FALSE(std::filesystem::exists(folder.path("option.dat")));
 
     game::Game later;
@@ -165,6 +166,7 @@ TEST_F(RecorderTest, TheExtrasMenuKeepsItsSwitchesInAFileOfItsOwn) {
     extras::loadSwitches(later);
     EXPECT_TRUE(later.extras.damageOnMap);
     EXPECT_FALSE(later.extras.clickToWalk);
+    EXPECT_TRUE(later.extras.allowUndo);
 }
 
 } // namespace

@@ -74,6 +74,9 @@ TEST(MainWindow, MenuEntriesWithShortCutsSeparatorsAndStates) {
     EXPECT_EQ(w.menuItem("&Game/Game &Start").shortcut, "F2");
     EXPECT_EQ(w.menuItem("&Game/Game &Quit").shortcut, "F9");
     EXPECT_EQ(w.menuItem("&Help/Help Library").shortcut, "F1");
+    EXPECT_EQ(w.menuItem("E&xtras/U&ndo").shortcut, "Ctrl+Z");
+    EXPECT_EQ(w.menuItem("E&xtras/R&edo").shortcut, "Ctrl+Y; Ctrl+Shift+Z");
+    EXPECT_FALSE(w.menuItem("E&xtras/Allow &Undo").checked);
     EXPECT_FALSE(w.menuItem("&Game/&Save").enabled);
     EXPECT_TRUE(w.menuItem("&Game/&Load/Data &8").enabled);
     EXPECT_TRUE(w.menuItem("&Options/&Prologue").checked);
@@ -82,9 +85,10 @@ TEST(MainWindow, MenuEntriesWithShortCutsSeparatorsAndStates) {
     for (const MenuItem& m : w.menu)
         if (m.separatorAfter)
             separated.push_back(m.caption);
-    EXPECT_EQ(separated, (std::vector<std::string>{
-                             "Game &Quit", "&Ranking", "&Save", "&Keyboard Control", "&Prologue",
-                             "&BGM On", "&Font", "&Change Data Spot", "&Initialize Option"}));
+    EXPECT_EQ(separated,
+              (std::vector<std::string>{"Game &Quit", "&Ranking", "&Save", "&Keyboard Control",
+                                        "&Prologue", "&BGM On", "&Font", "&Change Data Spot",
+                                        "&Initialize Option", "&Hint"}));
 }
 
 TEST(MainWindow, TimersStartAsDesigned) {

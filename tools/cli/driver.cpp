@@ -1,6 +1,7 @@
 #include "driver.h"
 
 #include "extras/inputs.h"
+#include "extras/undo.h"
 #include "game/events.h"
 #include "game/setup.h"
 #include "game/startup.h"
@@ -121,6 +122,14 @@ void startUpForScripts(game::Game& game, bool prologue) {
 }
 
 std::optional<std::string> Driver::execute(std::string_view line) {
+    auto result = runLine(line);
+    // The driver keeps the moves that can be taken back whatever the switch says, so that the
+    // undo lines of a recording play back.
+    extras::noteMoment(game_, extras::Keep::Always);
+    return result;
+}
+
+std::optional<std::string> Driver::runLine(std::string_view line) {
     line = trim(line.substr(0, line.find('#')));
     if (line.empty())
         return std::nullopt;
@@ -223,8 +232,10 @@ std::optional<std::string> Driver::menu(std::string_view arg) {
             clock_.sync(game_.window);
             // A disabled entry, or one inside a disabled menu, cannot be chosen.
             if (menuReachable(game_.window.main, item) &&
-                !extras::extrasMenuEntry(game_, item.path))
+                !extras::extrasMenuEntry(game_, item.path)) {
                 game::menuCommand(game_, item.path);
+                extras::forgetAfterMenu(game_, item.path);
+            }
             return std::nullopt;
         }
     }

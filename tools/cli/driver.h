@@ -45,6 +45,7 @@ class Driver {
     void setHintAnswer(HintAnswer answer) { hint_ = std::move(answer); }
 
   private:
+    std::optional<std::string> runLine(std::string_view line);
     std::optional<std::string> key(std::string_view arg);
     std::optional<std::string> control(std::string_view verb, std::string_view arg);
     std::optional<std::string> menu(std::string_view arg);

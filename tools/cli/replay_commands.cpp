@@ -6,9 +6,11 @@
 //   close WINDOW       the desktop's close command on a window
 //   music-ended        the music player's end-of-track notice
 //   click-cell X Y     a click on a play-field cell, then the walk it starts, played out
+//   undo, redo         take the last move back, play the last move taken back again
 #include "driver.h"
 #include "extras/inputs.h"
 #include "extras/recorder.h"
+#include "extras/undo.h"
 #include "game/events.h"
 #include "game/setup.h"
 #include "persist/files.h"
@@ -57,6 +59,15 @@ std::optional<std::optional<std::string>> Driver::replayCommand(std::string_view
         return close(rest);
     if (cmd == "click-cell")
         return clickCell(rest);
+    if (cmd == "undo" || cmd == "redo") {
+        if (!rest.empty())
+            return std::optional<std::string>(std::string(cmd) + " takes no argument");
+        clock_.sync(game_.window);
+        // Nothing to take back, or a game that is not quiet, leaves the line without effect,
+        // as a grey menu entry would.
+        (void)(cmd == "undo" ? extras::undo(game_) : extras::redo(game_));
+        return std::optional<std::string>();
+    }
     if (cmd == "music-ended") {
         if (!rest.empty())
             return std::optional<std::string>("music-ended takes no argument");
@@ -90,6 +101,7 @@ std::optional<std::string> Driver::loadState(std::string_view arg) {
         return "\"" + path + "\" is not a saved game of Gravenhold";
     clock_.sync(game_.window);
     game::putSavedGame(game_, read.game);
+    extras::forgetMoves(game_); // the moves before it are not the recording's
     return std::nullopt;
 }
 
