@@ -95,6 +95,29 @@ bool sameText(const Control& a, const Control& b) {
            a.align == b.align;
 }
 
+// Keep what was applied to a widget, all but the picture: a picture widget holds its own copy,
+// and copying every picture after every event would cost more than the rest of the mirror.
+void keepApplied(Control& applied, const Control& c) {
+    applied.kind = c.kind;
+    applied.name = c.name;
+    applied.parent = c.parent;
+    applied.x = c.x;
+    applied.y = c.y;
+    applied.width = c.width;
+    applied.height = c.height;
+    applied.visible = c.visible;
+    applied.enabled = c.enabled;
+    applied.focused = c.focused;
+    applied.text = c.text;
+    applied.hint = c.hint;
+    applied.showHint = c.showHint;
+    applied.fontSize = c.fontSize;
+    applied.bold = c.bold;
+    applied.align = c.align;
+    applied.textColor = c.textColor;
+    applied.background = c.background;
+}
+
 } // namespace
 
 int fontPixels(int fontSize, int zoom) {
@@ -250,11 +273,13 @@ void ControlMirror::apply(Mirrored& m, const Control& model) {
     if (all || c.visible != old.visible || hidden != m.hidden)
         w->setVisible(c.visible && !hidden);
     m.hidden = hidden;
-    if (auto* picture = dynamic_cast<PictureWidget*>(w); picture && picture->picture() != c.picture)
-        picture->setPicture(c.picture);
+    if (c.kind == ControlKind::Image)
+        if (auto* picture = dynamic_cast<PictureWidget*>(w);
+            picture && picture->picture() != c.picture)
+            picture->setPicture(c.picture);
     if (c.focused && (all || !old.focused || !w->hasFocus()) && w->isVisible())
         w->setFocus();
-    m.applied = c;
+    keepApplied(m.applied, c);
     m.fresh = false;
 }
 

@@ -27,7 +27,6 @@
 #include <QScreen>
 #include <QWindow>
 #include <algorithm>
-#include <cstring>
 #include <iostream>
 #include <optional>
 #include <set>
@@ -60,9 +59,6 @@ const std::set<std::string> kOnPlates =
 constexpr std::string_view kFullWindowPicture = window::names::Image23;
 constexpr std::string_view kOpeningTimer = window::names::Timer4;
 constexpr std::string_view kEndingWindow = window::names::Ending;
-
-// Changed pixels are found and repainted in blocks of this side.
-constexpr int kRepaintBlock = 8;
 
 std::optional<game::Key> gameKey(int qtKey) {
     switch (qtKey) {
@@ -115,41 +111,6 @@ QSize clientSize(const window::Window& model, int zoom) {
     return {model.clientWidth * zoom, model.clientHeight * zoom};
 }
 
-// Whether row y of two pictures of one size differs between columns x and x + width.
-bool rowDiffers(const render::Picture& a, const render::Picture& b, int y, int x, int width) {
-    const std::size_t at = static_cast<std::size_t>(y) * a.width + x;
-    return std::memcmp(a.pixels.data() + at, b.pixels.data() + at, width * sizeof(render::Pixel)) !=
-           0;
-}
-
-// The blocks in which two pictures of one size differ, as runs along each band of blocks.
-// Most frames change a few cells: whole rows are compared first, blocks only in changed bands.
-QRegion changedBlocks(const render::Picture& before, const render::Picture& after) {
-    QRegion changed;
-    for (int y = 0; y < after.height; y += kRepaintBlock) {
-        const int bottom = std::min(y + kRepaintBlock, after.height);
-        bool bandChanged = false;
-        for (int row = y; row < bottom && !bandChanged; ++row)
-            bandChanged = rowDiffers(before, after, row, 0, after.width);
-        if (!bandChanged)
-            continue;
-        int runStart = -1;
-        for (int x = 0; x <= after.width; x += kRepaintBlock) {
-            bool differs = false;
-            const int width = std::min(kRepaintBlock, after.width - x);
-            for (int row = y; row < bottom && !differs && width > 0; ++row)
-                differs = rowDiffers(before, after, row, x, width);
-            if (differs && runStart < 0)
-                runStart = x;
-            if (!differs && runStart >= 0) {
-                changed += QRect(runStart, y, x - runStart, bottom - y);
-                runStart = -1;
-            }
-        }
-    }
-    return changed;
-}
-
 } // namespace
 
 ScreenWidget::ScreenWidget(QWidget* parent, game::Game& game, std::string window, int zoom)
@@ -172,28 +133,23 @@ void ScreenWidget::setZoom(int zoom) {
 }
 
 void ScreenWidget::refresh() {
-    const window::Window* m = model();
+    window::Window* m = game_.window.findWindow(window_);
     if (!m)
         return;
-    const render::Picture& screen = m->screen;
-    if (screen.width != shown_.width || screen.height != shown_.height) {
-        shown_ = screen;
+    // The game notes every rectangle it draws on its screen picture: those are repainted,
+    // and nothing else is looked at.
+    const std::vector<render::Rect> drawn = m->screen.takeDrawn();
+    const QSize size(m->screen.width(), m->screen.height());
+    if (size != shownSize_) {
+        shownSize_ = size;
         update();
         return;
     }
-    QRegion scaled = marksChanged();
-    const QRegion changed = changedBlocks(shown_, screen);
-    if (changed.isEmpty() && scaled.isEmpty())
-        return;
-    for (const QRect& r : changed) {
-        for (int row = r.top(); row <= r.bottom(); ++row) {
-            const auto from = screen.pixels.begin() + row * screen.width + r.left();
-            std::copy(from, from + r.width(),
-                      shown_.pixels.begin() + row * screen.width + r.left());
-        }
-        scaled += QRect(r.topLeft() * zoom_, r.size() * zoom_);
-    }
-    update(scaled);
+    QRegion changed = marksChanged();
+    for (const render::Rect& r : drawn)
+        changed += QRect(r.x * zoom_, r.y * zoom_, r.width * zoom_, r.height * zoom_);
+    if (!changed.isEmpty())
+        update(changed);
 }
 
 // The damage marks lie over the play field outside the screen picture: when they change
@@ -214,9 +170,9 @@ void ScreenWidget::paintEvent(QPaintEvent* event) {
     const window::Window* m = model();
     if (!m)
         return;
-    const render::Picture& screen = m->screen;
+    const render::Surface& screen = m->screen;
     QPainter painter(this);
-    const QRect picture(0, 0, screen.width * zoom_, screen.height * zoom_);
+    const QRect picture(0, 0, screen.width() * zoom_, screen.height() * zoom_);
     for (const QRect& dirty : event->region()) {
         // The game pixels under the dirty rectangle, drawn whole so none is cut at the edge.
         const QRect wanted = dirty & picture;
@@ -233,7 +189,7 @@ void ScreenWidget::paintEvent(QPaintEvent* event) {
     }
     if (m == &game_.window.main)
         paintDamageOverlay(painter, game_, zoom_);
-    if (!screen.empty())
+    if (screen.drawnOn())
         ++picturesPainted_;
 }
 
@@ -459,9 +415,9 @@ void TKRN10::syncAll() {
     const QString caption = QString::fromStdString(model.caption);
     if (windowTitle() != caption)
         setWindowTitle(caption);
-    const render::Picture& picture = model.screen;
+    const render::Surface& picture = model.screen;
     mirror_->setCover(fullWindowPictureShown()
-                          ? std::optional(QRect(0, 0, picture.width, picture.height))
+                          ? std::optional(QRect(0, 0, picture.width(), picture.height()))
                           : std::nullopt);
     std::map<std::string, ControlMirror::Accent> accents;
     addForecastColours(game_, accents);

@@ -30,7 +30,7 @@ class TKRN10;
 class DialogueFace;
 
 // The client area of a window: its screen picture at integer zoom over the window's grey.
-// Only what changed in the picture since it was last painted is painted again.
+// Only what the game drew on since it was last painted is painted again.
 class ScreenWidget : public QWidget {
   public:
     ScreenWidget(QWidget* parent, game::Game& game, std::string window, int zoom);
@@ -42,10 +42,12 @@ class ScreenWidget : public QWidget {
     void setZoom(int zoom);
     int zoom() const { return zoom_; }
 
-    // Ask for a repaint of the parts of the screen picture that changed since the last call.
+    // Ask for a repaint of the parts of the screen picture that the game drew on since the last
+    // call.
     void refresh();
 
-    // How many times a picture of the game has been painted (none before the start-up drew).
+    // How many times a picture of the game has been painted: paints of the window's grey
+    // before the game first drew on its screen picture do not count.
     int picturesPainted() const { return picturesPainted_; }
 
   protected:
@@ -60,7 +62,7 @@ class ScreenWidget : public QWidget {
     std::string window_;
     int zoom_;
     std::function<void(int, int)> cellClicked_;
-    render::Picture shown_; // the screen picture as last handed to a repaint
+    QSize shownSize_; // the size of the screen picture at the last refresh
     int picturesPainted_ = 0;
     std::vector<extras::DamageMark> marks_; // the damage marks as last painted
 };

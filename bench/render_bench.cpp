@@ -1,5 +1,6 @@
 // Timings of the drawing the game does most: the animation tick, the full redraw of a floor
-// and the frame copies of a walk of one cell at speed Low.
+// and a walk of one cell at speed Low.
+#include "explore/movement.h"
 #include "explore/new_game.h"
 #include "render/play_field.h"
 #include "state/game.h"
@@ -25,7 +26,7 @@ void AnimationTick(benchmark::State& state) {
     prepare(game);
     for (auto _ : state) {
         render::Timer1Timer(game);
-        benchmark::DoNotOptimize(game.window.main.screen.pixels.data());
+        benchmark::DoNotOptimize(game.window.main.screen.picture().pixels.data());
     }
 }
 BENCHMARK(AnimationTick);
@@ -35,32 +36,26 @@ void FullRedraw(benchmark::State& state) {
     prepare(game);
     for (auto _ : state) {
         render::mhyouji(game);
-        benchmark::DoNotOptimize(game.render.frameB.pixels.data());
+        benchmark::DoNotOptimize(game.render.frameB.picture().pixels.data());
     }
 }
 BENCHMARK(FullRedraw);
 
-// The drawing of a walk up one cell at speed Low: 32 sub-steps, each composing the hero into
-// the 32 x 64 strip over the two cells and copying frame A onto the window.
+// A walk of one cell at speed Low, as the game plays it: 32 sub-steps, each composing the hero
+// into the 32 x 64 strip over the two cells and showing frame A on the window, then the hero
+// on his new cell. The hero walks up from cell 115 to 104 and is put back after each walk.
 void WalkOneCellLow(benchmark::State& state) {
     game::Game game;
     prepare(game);
-    render::RenderState& r = game.render;
-    const int heroCell = 115;
-    const render::Rect strip{5 * 32, 9 * 32, 32, 64};
+    game.options.speed = game::Speed::Low;
+    game.status[world::Slot::Facing] = 4;
     for (auto _ : state) {
-        render::redrawCell(game, heroCell);
-        for (int d = 1; d <= 32; ++d) {
-            const bool poseOne = d % 8 == 0;
-            render::Picture& frame = poseOne ? r.frameA : r.frameB;
-            render::Picture work = render::copyRect(r.frameA, strip);
-            const int sprite = poseOne ? 208 : 210;
-            render::kasanegakiAt(work, 0, 32 - d, *r.imageList1.find(sprite),
-                                 *r.imageList1.find(sprite + 1));
-            render::draw(frame, strip.x, strip.y, work);
-            render::show(game);
-        }
-        benchmark::DoNotOptimize(game.window.main.screen.pixels.data());
+        game.status[world::Slot::HeroX] = 5;
+        game.status[world::Slot::HeroY] = 10;
+        game.heroCell = 115;
+        game.targetCell = 104;
+        explore::idou(game);
+        benchmark::DoNotOptimize(game.window.main.screen.picture().pixels.data());
     }
 }
 BENCHMARK(WalkOneCellLow);

@@ -45,19 +45,17 @@ std::optional<SlideStrip> stripOf(int from, int to) {
 
 // monidouwork: the strip with both cells as road and the figure (picture n with its mask) at
 // `offset` pixels along the move, drawn into a frame.
-void monidouwork(game::Game& game, Picture& frame, const SlideStrip& strip, int n, int offset) {
+void monidouwork(game::Game& game, render::Surface& frame, const SlideStrip& strip, int n,
+                 int offset) {
     const auto& list = game.render.imageList1;
-    Picture cells(strip.vertical ? kSide : 2 * kSide, strip.vertical ? 2 * kSide : kSide);
-    render::drawListPicture(cells, 0, 0, list, render::Pic::Road);
-    render::drawListPicture(cells, strip.vertical ? 0 : kSide, strip.vertical ? kSide : 0, list,
-                            render::Pic::Road);
-    Picture figure(kSide, kSide);
-    Picture mask(kSide, kSide, render::kWhite);
-    render::drawListPicture(figure, 0, 0, list, n);
-    render::drawListPicture(mask, 0, 0, game.render.imageList3, n);
-    render::kasanegakiAt(cells, strip.vertical ? 0 : offset, strip.vertical ? offset : 0, figure,
-                         mask);
-    render::draw(frame, cellX(strip.firstCell) * kSide, cellY(strip.firstCell) * kSide, cells);
+    const int left = cellX(strip.firstCell) * kSide;
+    const int top = cellY(strip.firstCell) * kSide;
+    render::drawCellPicture(frame, left, top, list, render::Pic::Road);
+    render::drawCellPicture(frame, strip.vertical ? left : left + kSide,
+                            strip.vertical ? top + kSide : top, list, render::Pic::Road);
+    render::kasanegakiOnto(frame, strip.vertical ? left : left + offset,
+                           strip.vertical ? top + offset : top, list.find(n),
+                           game.render.imageList3.find(n));
 }
 
 } // namespace

@@ -42,30 +42,22 @@ Strip stripOf(const game::Game& game, Facing facing, int d) {
     return {to, from, true, 0, kSide - d};
 }
 
-// The strip with the hero's pose (sprite picture q, its mask q + 1) laid over the frame-A
-// pictures of its two cells.
-Picture composeStrip(const game::Game& game, const Strip& strip, int q) {
-    const auto& list = game.render.imageList1;
-    const int floor = game.status[Slot::Floor];
-    const int w = strip.vertical ? kSide : 2 * kSide;
-    const int h = strip.vertical ? 2 * kSide : kSide;
-    Picture tiles(w, h);
-    Picture sprite(w, h);
-    Picture mask(w, h, render::kWhite);
-    render::drawListPicture(tiles, 0, 0, list, game.map.tile(floor, strip.firstCell) - 1);
-    render::drawListPicture(tiles, strip.vertical ? 0 : kSide, strip.vertical ? kSide : 0, list,
-                            game.map.tile(floor, strip.secondCell) - 1);
-    render::drawListPicture(sprite, strip.heroX, strip.heroY, list, q);
-    render::drawListPicture(mask, strip.heroX, strip.heroY, list, q + 1);
-    render::kasanegaki(tiles, sprite, mask);
-    return tiles;
-}
-
-void paintStrip(game::Game& game, Picture& frame, const Strip& strip, int q) {
+// Draw the strip into a frame: the frame-A pictures of its two cells with the hero's pose
+// (sprite picture q, its mask q + 1) laid over them. Only the strip is drawn.
+void paintStrip(game::Game& game, render::Surface& frame, const Strip& strip, int q) {
     if (!game.render.pictures)
         return;
-    render::draw(frame, cellX(strip.firstCell) * kSide, cellY(strip.firstCell) * kSide,
-                 composeStrip(game, strip, q));
+    const auto& list = game.render.imageList1;
+    const int floor = game.status[Slot::Floor];
+    const int left = cellX(strip.firstCell) * kSide;
+    const int top = cellY(strip.firstCell) * kSide;
+    const int secondLeft = strip.vertical ? left : left + kSide;
+    const int secondTop = strip.vertical ? top + kSide : top;
+    render::drawCellPicture(frame, left, top, list, game.map.tile(floor, strip.firstCell) - 1);
+    render::drawCellPicture(frame, secondLeft, secondTop, list,
+                            game.map.tile(floor, strip.secondCell) - 1);
+    render::kasanegakiOnto(frame, left + strip.heroX, top + strip.heroY, list.find(q),
+                           list.find(q + 1));
 }
 
 bool validFacing(std::int32_t f) {

@@ -5,6 +5,7 @@
 #include "persist/options.h"
 #include "persist/settings.h"
 #include "render/screen.h"
+#include "scenes/opening.h"
 #include "script/input_lock.h"
 #include "sound/music.h"
 #include "state/game.h"
@@ -101,6 +102,7 @@ void formactivate(Game& game) {
     syokidata2(game);
     if (opening) {
         closeInputForOpening(game); // the opening's end brings the music with the new game
+        scenes::showPrologueFrame(game);
         return;
     }
     script::itemlive(game);

@@ -4,6 +4,8 @@
 #include "state/game.h"
 #include "world/tiles.h"
 
+#include <algorithm>
+
 namespace render {
 
 const std::array<int, 121> kSpiral = {
@@ -53,7 +55,7 @@ constexpr LargeMonster kLargeMonsters[] = {
 };
 constexpr int kAroundHero[] = {-1, 1, -12, -11, -10, -23, -22, -21};
 
-void largeMonsterRepaint(game::Game& game, Picture& frame) {
+void largeMonsterRepaint(game::Game& game, Surface& frame) {
     const std::int32_t floor = game.status[world::Slot::Floor];
     const int hero = game.status.heroCell();
     for (const LargeMonster& m : kLargeMonsters) {
@@ -66,6 +68,76 @@ void largeMonsterRepaint(game::Game& game, Picture& frame) {
                                 game.render.imageList1, Pic::Road);
         game.status[m.counterSlot] += 1;
     }
+}
+
+// The cells of the field that a rectangle of a frame covers.
+template <class Visit> void forCellsIn(const Rect& area, Visit visit) {
+    if (area.width <= 0 || area.height <= 0)
+        return;
+    const int lastX = std::min((area.x + area.width - 1) / kCellSide, world::kSide - 1);
+    const int lastY = std::min((area.y + area.height - 1) / kCellSide, world::kSide - 1);
+    for (int y = std::max(area.y, 0) / kCellSide; y <= lastY; ++y)
+        for (int x = std::max(area.x, 0) / kCellSide; x <= lastX; ++x)
+            visit(world::cellOf(x, y));
+}
+
+// Bring what is known of the window's field up to date. A cell drawn in a frame since no
+// longer shows that frame on the window, nor is known to agree with the other frame. A
+// drawing on the window by other hands (a background, a full-window picture) leaves no cell
+// known.
+RenderState::FieldOnScreen& catchUp(game::Game& game) {
+    RenderState& r = game.render;
+    RenderState::FieldOnScreen& known = r.onScreen;
+    const Surface& screen = game.window.main.screen;
+    if (screen.drawings() != known.screenDrawings) {
+        known.showsA.reset();
+        known.showsB.reset();
+        known.screenDrawings = screen.drawings();
+    }
+    for (const Rect& drawn : r.frameA.takeDrawn())
+        forCellsIn(drawn, [&](int cell) {
+            known.showsA.reset(static_cast<std::size_t>(cell));
+            known.compared.reset(static_cast<std::size_t>(cell));
+        });
+    for (const Rect& drawn : r.frameB.takeDrawn())
+        forCellsIn(drawn, [&](int cell) {
+            known.showsB.reset(static_cast<std::size_t>(cell));
+            known.compared.reset(static_cast<std::size_t>(cell));
+        });
+    return known;
+}
+
+// Whether frames A and B hold the same picture on a cell (compared once after each change).
+bool framesAlike(RenderState& r, int cell) {
+    const auto n = static_cast<std::size_t>(cell);
+    if (!r.onScreen.compared.test(n)) {
+        bool alike = true;
+        const Picture& a = r.frameA;
+        const Picture& b = r.frameB;
+        for (int row = 0; row < kCellSide && alike; ++row) {
+            const std::size_t at =
+                static_cast<std::size_t>(cellTop(cell) + row) * kFieldSide + cellLeft(cell);
+            alike = std::equal(a.pixels.begin() + at, a.pixels.begin() + at + kCellSide,
+                               b.pixels.begin() + at);
+        }
+        r.onScreen.compared.set(n);
+        r.onScreen.alike.set(n, alike);
+    }
+    return r.onScreen.alike.test(n);
+}
+
+// Copy a cell of frame A or B onto the window (what is known having caught up): the window's
+// cell is then that frame's, and the other frame's too where the two agree.
+void copyCellToWindow(game::Game& game, bool frameB, int cell) {
+    RenderState& r = game.render;
+    Surface& screen = game.window.main.screen;
+    drawRect(screen, kFieldLeft + cellLeft(cell), kFieldTop + cellTop(cell),
+             frameB ? r.frameB : r.frameA, {cellLeft(cell), cellTop(cell), kCellSide, kCellSide});
+    const auto n = static_cast<std::size_t>(cell);
+    const bool alike = framesAlike(r, cell);
+    r.onScreen.showsA.set(n, !frameB || alike);
+    r.onScreen.showsB.set(n, frameB || alike);
+    r.onScreen.screenDrawings = screen.drawings();
 }
 
 } // namespace
@@ -83,6 +155,26 @@ void kasanegakiAt(Picture& dest, int x, int y, const Picture& sprite, const Pict
     Picture m = mask;
     kasanegaki(tile, s, m);
     draw(dest, x, y, tile);
+}
+
+void kasanegakiOnto(Surface& dest, int x, int y, const Picture* sprite, const Picture* mask) {
+    Picture& out = dest.drawOn({x, y, kCellSide, kCellSide});
+    for (int row = 0; row < kCellSide; ++row) {
+        Pixel* tile = &out.at(x, y + row);
+        for (int col = 0; col < kCellSide; ++col) {
+            // sprite OR mask, then tile OR (NOT mask), then the two ANDed.
+            const Pixel m = mask ? mask->at(col, row) : kWhite;
+            const Pixel s = sprite ? sprite->at(col, row) : kBlack;
+            tile[col] = (tile[col] | (~m & kColourBits)) & (s | m);
+        }
+    }
+}
+
+void drawCellPicture(Surface& dest, int x, int y, const PictureList& list, int n) {
+    if (const Picture* picture = list.find(n))
+        draw(dest, x, y, *picture);
+    else
+        fillRect(dest, {x, y, kCellSide, kCellSide}, kBlack);
 }
 
 int imagework(const game::Game& game, std::uint8_t code) {
@@ -120,7 +212,7 @@ void yusyahyouji(game::Game& game, int q) {
     kasanegaki(r.tileBuffer, r.spriteBuffer, r.maskBuffer);
 }
 
-void paintHeroCell(game::Game& game, Picture& frame) {
+void paintHeroCell(game::Game& game, Surface& frame) {
     const RenderState& r = game.render;
     if (!r.pictures)
         return;
@@ -146,19 +238,30 @@ void paintOnWindow(game::Game& game, int x, int y, const Picture& picture) {
     draw(game.window.main.screen, x, y, picture);
 }
 
-void showFrame(game::Game& game, const Picture& frame) {
-    paintOnWindow(game, kFieldLeft, kFieldTop, frame);
+void showFrame(game::Game& game, bool frameB) {
+    if (!game.render.pictures)
+        return;
+    const RenderState::FieldOnScreen& known = catchUp(game);
+    const auto& shown = frameB ? known.showsB : known.showsA;
+    for (int cell = 0; cell < world::kCells; ++cell)
+        if (!shown.test(static_cast<std::size_t>(cell)))
+            copyCellToWindow(game, frameB, cell);
 }
 
 void show(game::Game& game) {
-    showFrame(game, game.render.frameA);
+    showFrame(game, false);
 }
 
 void paintCellOnWindow(game::Game& game, int cell, int n) {
-    if (!game.render.pictures)
+    if (!game.render.pictures || !world::validCell(cell))
         return;
-    drawListPicture(game.window.main.screen, kFieldLeft + cellLeft(cell), kFieldTop + cellTop(cell),
+    RenderState::FieldOnScreen& known = catchUp(game);
+    Surface& screen = game.window.main.screen;
+    drawListPicture(screen, kFieldLeft + cellLeft(cell), kFieldTop + cellTop(cell),
                     game.render.imageList1, n);
+    known.showsA.reset(static_cast<std::size_t>(cell));
+    known.showsB.reset(static_cast<std::size_t>(cell));
+    known.screenDrawings = screen.drawings();
 }
 
 void takowork1(game::Game& game) {
@@ -172,8 +275,8 @@ void takowork2(game::Game& game) {
 void Timer1Timer(game::Game& game) {
     RenderState& r = game.render;
     const bool phaseB = r.frameBNext;
-    Picture& frame = phaseB ? r.frameB : r.frameA;
-    showFrame(game, frame);
+    Surface& frame = phaseB ? r.frameB : r.frameA;
+    showFrame(game, phaseB);
     if (game.status[world::Slot::HeroHidden] != kHeroHiddenByScene) {
         phaseB ? takowork2(game) : takowork1(game);
         if (const std::optional<int> p = firstHeroPicture(game)) {
@@ -199,9 +302,10 @@ void wipeStep(game::Game& game, int mode, int position) {
     redrawCell(game, cell);
     if (cell == game.status.heroCell())
         yusyahyouji1(game);
-    if (game.render.pictures)
-        drawRect(game.window.main.screen, kFieldLeft + cellLeft(cell), kFieldTop + cellTop(cell),
-                 game.render.frameA, {cellLeft(cell), cellTop(cell), kCellSide, kCellSide});
+    if (game.render.pictures) {
+        catchUp(game);
+        copyCellToWindow(game, false, cell);
+    }
 }
 
 } // namespace render

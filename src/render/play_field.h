@@ -3,6 +3,7 @@
 #pragma once
 
 #include "picture/picture.h"
+#include "picture/surface.h"
 #include "state/game_fwd.h"
 
 #include <array>
@@ -23,6 +24,15 @@ void kasanegaki(Picture& tile, Picture& sprite, Picture& mask);
 // The mask composition of sprite and mask (same size) over the rectangle of dest at (x, y),
 // by kasanegaki on copies, clipped to dest.
 void kasanegakiAt(Picture& dest, int x, int y, const Picture& sprite, const Picture& mask);
+
+// The mask composition of a 32 x 32 sprite and mask over the cell-sized square of dest at
+// (x, y), in place, pixel for pixel as kasanegaki gives it on blank buffers: a missing sprite
+// counts as black and a missing mask as white. The square must lie inside dest.
+void kasanegakiOnto(Surface& dest, int x, int y, const Picture* sprite, const Picture* mask);
+
+// Picture n of a list of 32 x 32 pictures at (x, y) of dest, or a black cell when the list has
+// no picture n (as a blank buffer would show).
+void drawCellPicture(Surface& dest, int x, int y, const PictureList& list, int n);
 
 // imagework: the frame-B step k of a tile code (frame B shows picture c - 1 + k).
 int imagework(const game::Game& game, std::uint8_t code);
@@ -45,13 +55,15 @@ void yusyahyouji(game::Game& game, int q);
 void yusyahyouji1(game::Game& game);
 
 // Paint the tile buffer into a frame at the hero's drawing position.
-void paintHeroCell(game::Game& game, Picture& frame);
+void paintHeroCell(game::Game& game, Surface& frame);
 
 // show: frame A onto the window at the play-field origin.
 void show(game::Game& game);
 
-// A frame (or any 352 x 352 picture) onto the window at the play-field origin.
-void showFrame(game::Game& game, const Picture& frame);
+// Frame A or frame B onto the window at the play-field origin. Only the cells where the window
+// does not show that frame's picture already are copied: the drawing calls note what they
+// change in the frames and on the window.
+void showFrame(game::Game& game, bool frameB);
 
 // Paint a picture straight onto the window (the screen picture) at (x, y).
 void paintOnWindow(game::Game& game, int x, int y, const Picture& picture);

@@ -50,8 +50,8 @@ void loadInto(game::Game& game, std::string_view control, const std::string& fil
 // Make the play-field frames and the cell buffers their working size, keeping what a frame
 // of the right size already holds.
 void sizeBuffers(RenderState& r) {
-    for (Picture* frame : {&r.frameA, &r.frameB})
-        if (frame->width != kFieldSide || frame->height != kFieldSide)
+    for (Surface* frame : {&r.frameA, &r.frameB})
+        if (frame->width() != kFieldSide || frame->height() != kFieldSide)
             *frame = Picture(kFieldSide, kFieldSide);
     for (Picture* cell : {&r.tileBuffer, &r.spriteBuffer, &r.maskBuffer})
         if (cell->width != kCellSide || cell->height != kCellSide)

@@ -24,6 +24,11 @@ inline constexpr int Ending = 2;  // dissolve into the tower, then the Ending wi
 // and grows smaller; after frame 19 a new first game starts.
 void timer4ontimer(game::Game& game);
 
+// The prologue's current frame on the window, the frame counter and the timer left as they
+// are. The start-up shows the first frame this way, so that the window's first picture is the
+// opening's; the timer's first tick paints the same frame again and the walk goes on from it.
+void showPrologueFrame(game::Game& game);
+
 // The end of the prologue, after its last frame or when a load abandons it: the timer stops
 // and a new first game starts on the normal game screen, input open.
 void endPrologue(game::Game& game);

@@ -41,9 +41,10 @@ Picture listPicture(const render::PictureList& list, int n) {
 
 } // namespace
 
-void timer4ontimer(game::Game& game) {
-    int& f = game.scenes.prologueFrame;
-    game.window.timer(window::names::Timer4).intervalMs = intervalOf(f);
+void showPrologueFrame(game::Game& game) {
+    if (!game.render.pictures)
+        return;
+    const int f = game.scenes.prologueFrame;
     Picture tower(render::kScreenWidth, render::kScreenHeight);
     const render::PictureResult loaded =
         render::readBmp(render::dataPath(game.folders.game, "open0.bmp"));
@@ -60,6 +61,12 @@ void timer4ontimer(game::Game& game) {
                              render::stretch(listPicture(list, pose.mask), w, h));
     }
     render::paintOnWindow(game, 0, 0, tower);
+}
+
+void timer4ontimer(game::Game& game) {
+    int& f = game.scenes.prologueFrame;
+    game.window.timer(window::names::Timer4).intervalMs = intervalOf(f);
+    showPrologueFrame(game);
     f += 1;
     if (f == kLastFrame)
         endPrologue(game);

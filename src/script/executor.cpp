@@ -53,7 +53,7 @@ void maskedSprite(game::Game& game, int cell, int m) {
     const int b = below.arg1;
     const int s = below.arg2;
     const auto& list = game.render.imageList1;
-    auto compose = [&](render::Picture& frame, int background, int sprite) {
+    auto compose = [&](render::Surface& frame, int background, int sprite) {
         render::Picture tile(render::kCellSide, render::kCellSide);
         render::Picture spritePic(render::kCellSide, render::kCellSide);
         render::Picture mask(render::kCellSide, render::kCellSide);

@@ -4,6 +4,11 @@
 
 #include "picture/picture.h"
 #include "picture/picture_list.h"
+#include "picture/surface.h"
+#include "world/tower_map.h"
+
+#include <bitset>
+#include <cstdint>
 
 namespace render {
 
@@ -27,8 +32,8 @@ struct RenderState {
     PictureList imageList2; // the four 16 x 16 key icons ("key.dq")
     PictureList imageList3; // masks of the first 159 pictures of imageList1 ("chtableb.dq")
 
-    Picture frameA{kFieldSide, kFieldSide}; // the two animation frames of the play field
-    Picture frameB{kFieldSide, kFieldSide};
+    Surface frameA{kFieldSide, kFieldSide}; // the two animation frames of the play field
+    Surface frameB{kFieldSide, kFieldSide};
 
     // The cell buffers of the mask composition; the composed cell is left in tileBuffer.
     Picture tileBuffer{kCellSide, kCellSide};
@@ -38,6 +43,16 @@ struct RenderState {
     // The 640 x 400 work picture of left panel, title and right panel that the opening and
     // some scene commands paint from.
     Picture screenBuffer{kScreenWidth, kScreenHeight};
+
+    // What the window's play field shows, cell by cell, so that showing a frame copies only
+    // the cells where the window is not that frame's picture already (see play_field.cpp).
+    struct FieldOnScreen {
+        std::bitset<world::kCells> showsA; // the window's cell is frame A's cell as it is now
+        std::bitset<world::kCells> showsB;
+        std::bitset<world::kCells> compared; // frames A and B compared since either changed there
+        std::bitset<world::kCells> alike;    // ... and found the same
+        std::uint64_t screenDrawings = 0;    // the screen's drawing count when it was last known
+    } onScreen;
 
     bool frameBNext = true; // animation phase: the next tick shows frame B
     bool keysDrawn = false; // the tick has drawn the key display since the last new game

@@ -246,7 +246,7 @@ void setFocus(Window& window, std::string_view control) {
 Window makeMainWindow() {
     Window w = emptyWindow(names::Main, "Gravenhold Ver1.0", kClientWidth, kClientHeight);
     w.visible = true;
-    w.screen = render::Picture(kClientWidth, kClientHeight - 26, kGrey);
+    w.screen = render::Surface(kClientWidth, kClientHeight - 26, kGrey);
     Builder b(w);
     b.add(ControlKind::Image, names::Image2, 0, 0, 125, 400);
     b.add(ControlKind::Image, names::Image1, 125, 0, 390, 400);
@@ -336,7 +336,7 @@ Window makeRankingWindow() {
 Window makeEndingWindow() {
     namespace ending = names::ending;
     Window w = emptyWindow(names::Ending, "Ending", 640, 400);
-    w.screen = render::Picture(640, 400, kWhite);
+    w.screen = render::Surface(640, 400, kWhite);
     Builder b(w);
     for (const std::string_view picture : {ending::Image1, ending::Image2, ending::Image3})
         b.add(ControlKind::Image, picture, 0, 0, 640, 400);

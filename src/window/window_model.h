@@ -4,6 +4,7 @@
 #pragma once
 
 #include "picture/picture.h"
+#include "picture/surface.h"
 
 #include <cstdint>
 #include <map>
@@ -68,7 +69,7 @@ struct Window {
     bool visible = false;
     std::vector<Control> controls; // in creation order (later ones lie on top)
     std::vector<MenuItem> menu;    // menu bar entries in order, each after its parent
-    render::Picture screen;        // what is painted straight onto the client area
+    render::Surface screen;        // what is painted straight onto the client area
 
     Control* find(std::string_view controlName);
     const Control* find(std::string_view controlName) const;

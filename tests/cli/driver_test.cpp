@@ -22,7 +22,7 @@ TEST_F(DriverFixture, BadLinesAreClearErrors) {
     EXPECT_EQ(error("answer maybe"), "answer takes yes, no, ok, cancel or text STRING");
     EXPECT_EQ(error("print floor"),
               "print takes: status [N] | tile F C | floor F | message | dialog | control NAME | "
-              "controls | stack");
+              "controls | stack | clock");
     EXPECT_EQ(out.str(), "");
 }
 
@@ -31,6 +31,11 @@ TEST_F(DriverFixture, CommentsAndBlankLinesDoNothing) {
             "print control About.OKButton"});
     EXPECT_EQ(error("print control Nowhere"), "unknown control \"Nowhere\"");
     EXPECT_EQ(out.str(), "tile[1][0]=0\ncontrol About.OKButton visible=1 enabled=1 text=OK\n");
+}
+
+TEST_F(DriverFixture, TheClockPrintsTheGameTimePlayed) {
+    accept({"print clock", "wait 250", "wait 1000", "print clock"});
+    EXPECT_EQ(out.str(), "clock=0\nclock=1250\n");
 }
 
 TEST_F(DriverFixture, SetAndPrintStateRoundTrip) {

@@ -145,9 +145,11 @@ TEST_F(DamageMapTest, TheOverlayLiesAtEachCellsLowerLeftInItsColour) {
 
 TEST_F(DamageMapTest, TheGamesOwnScreenIsNeverDrawnInto) {
     // Something on the screen to lose: a pattern over the whole picture.
-    render::Picture& screen = game.window.main.screen;
-    for (std::size_t i = 0; i < screen.pixels.size(); ++i)
-        screen.pixels[i] = static_cast<render::Pixel>(i * 2654435761u) & 0xffffff;
+    render::Picture pattern = game.window.main.screen;
+    for (std::size_t i = 0; i < pattern.pixels.size(); ++i)
+        pattern.pixels[i] = static_cast<render::Pixel>(i * 2654435761u) & 0xffffff;
+    game.window.main.screen = pattern;
+    const render::Surface& screen = game.window.main.screen;
     const render::Picture before = screen;
     const render::Picture frameA = game.render.frameA;
 

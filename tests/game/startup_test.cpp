@@ -77,6 +77,21 @@ TEST_F(StartUp, TheFirstStartWritesTheSettingsAndPlaysTheOpeningOverANewGame) {
 
 // "&Prologue" unchecked and kept with "Save &Option" is honoured at the next start: the check
 // mark and what the start-up does agree.
+// The window's first picture is the opening's first frame, drawn by the start-up itself: the
+// timer's first tick paints the very same picture, and the second one the hero's next step.
+TEST_F(StartUp, TheOpeningsFirstFrameIsOnTheWindowWhenTheStartUpEnds) {
+    game::startUp(game);
+    const render::Surface& screen = game.window.main.screen;
+    ASSERT_TRUE(timerOn("Timer4"));
+    EXPECT_TRUE(screen.drawnOn());
+    const render::Picture first = screen;
+    EXPECT_NE(first, render::Picture(640, 400, first.at(0, 0))) << "more than a plain colour";
+    game::timerTick(game, "Timer4");
+    EXPECT_EQ(screen.picture(), first);
+    game::timerTick(game, "Timer4");
+    EXPECT_NE(screen.picture(), first);
+}
+
 TEST_F(StartUp, TheSavedPrologueOptionDecidesWhetherTheOpeningPlays) {
     writePrologueOff();
     game::startUp(game);

@@ -47,8 +47,8 @@ TEST(MainWindow, ControlsStandWhereTheLayoutPutsThem) {
     EXPECT_EQ(w.control("Image11").hint, "Treasured Article to Transfer Space");
     EXPECT_FALSE(w.control("Image11").showHint) << "item hints wait for the item";
     EXPECT_FALSE(w.control("RichEdit1").visible);
-    EXPECT_EQ(w.screen.width, 640);
-    EXPECT_EQ(w.screen.height, 400);
+    EXPECT_EQ(w.screen.width(), 640);
+    EXPECT_EQ(w.screen.height(), 400);
 }
 
 TEST(MainWindow, EveryControlNameIsUniqueInItsWindow) {

@@ -316,6 +316,7 @@ std::optional<std::string> Driver::print(std::string_view arg) {
         {"floor", 2, 2, &Driver::printFloor},       {"message", 1, 1, &Driver::printMessage},
         {"dialog", 1, 1, &Driver::printDialog},     {"control", 2, 2, &Driver::printOneControl},
         {"controls", 1, 1, &Driver::printControls}, {"stack", 1, 1, &Driver::printStack},
+        {"clock", 1, 1, &Driver::printClock},
     };
     const Words w = words(arg);
     for (const Form& form : kForms) {
@@ -323,7 +324,7 @@ std::optional<std::string> Driver::print(std::string_view arg) {
             return (this->*form.printer)(w);
     }
     return "print takes: status [N] | tile F C | floor F | message | dialog | control NAME | "
-           "controls | stack";
+           "controls | stack | clock";
 }
 
 std::optional<std::string> Driver::printStatus(const Words& w) {
@@ -399,6 +400,11 @@ std::optional<std::string> Driver::printStack(const Words&) {
         const auto& e = stack.at(n);
         out_ << "stack[" << n << "]=" << e.code << ' ' << e.arg1 << ' ' << e.arg2 << '\n';
     }
+    return std::nullopt;
+}
+
+std::optional<std::string> Driver::printClock(const Words&) {
+    out_ << "clock=" << clock_.now() << '\n';
     return std::nullopt;
 }
 

@@ -78,6 +78,7 @@ class Driver {
     std::optional<std::string> printOneControl(const Words& w);
     std::optional<std::string> printControls(const Words& w);
     std::optional<std::string> printStack(const Words& w);
+    std::optional<std::string> printClock(const Words& w); // virtual milliseconds played
     void printControl(const std::string& name, const window::Control& c);
     void answerHint();
 
