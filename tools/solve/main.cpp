@@ -2,6 +2,8 @@
 // the route it finds as a script of the headless driver.
 //   gravenhold-solve [--check] [--game-dir DIR] [--floors DIR] [--from SAVE] [--seconds N]
 //                    [--beam N] [--route FILE]
+//   gravenhold-solve --scores ROUTE [--game-dir DIR]: the fairy's ratings along a route
+#include "scores.h"
 #include "search.h"
 #include "start.h"
 
@@ -10,6 +12,7 @@
 #include <fstream>
 #include <iostream>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -24,6 +27,7 @@ struct Options {
     std::string floors;
     std::string from;
     std::string route;
+    std::string scores; // a route whose ratings to print instead of a search
     double seconds = 1800;
     int beam = 150;
 };
@@ -31,7 +35,8 @@ struct Options {
 int usage(const std::string& problem) {
     std::cerr << "gravenhold-solve: " << problem << "\n"
               << "usage: gravenhold-solve [--check] [--game-dir DIR] [--floors DIR] "
-                 "[--from SAVE] [--seconds N] [--beam N] [--route FILE]\n";
+                 "[--from SAVE] [--seconds N] [--beam N] [--route FILE]\n"
+              << "       gravenhold-solve --scores ROUTE [--game-dir DIR]\n";
     return kUsageError;
 }
 
@@ -58,6 +63,18 @@ std::string routeText(const solve::SearchResult& result) {
     for (const int slot : {0, 1, 2, 3, 4, 5, 8, 9, 10, 159})
         text += "print status " + std::to_string(slot) + '\n';
     return text;
+}
+
+// The fairy's ratings along a route file, as the table of the route document.
+int printScores(const Options& opt) {
+    std::ifstream file(opt.scores);
+    if (!file)
+        return usage("cannot read the route \"" + opt.scores + "\"");
+    std::vector<std::string> route;
+    for (std::string line; std::getline(file, line);)
+        route.push_back(line);
+    std::cout << solve::scoreTable(solve::ratingsOf(opt.gameDir, route));
+    return 0;
 }
 
 int run(const Options& opt) {
@@ -114,6 +131,8 @@ int main(int argc, char** argv) {
             opt.from = argv[++i];
         } else if (arg == "--route") {
             opt.route = argv[++i];
+        } else if (arg == "--scores") {
+            opt.scores = argv[++i];
         } else if (arg == "--seconds" || arg == "--beam") {
             int n = 0;
             if (!positiveNumber(argv[++i], n))
@@ -126,5 +145,5 @@ int main(int argc, char** argv) {
             return usage("unknown argument \"" + arg + "\"");
         }
     }
-    return run(opt);
+    return opt.scores.empty() ? run(opt) : printScores(opt);
 }

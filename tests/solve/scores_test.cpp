@@ -1,0 +1,41 @@
+// The fairy's ratings along a route: each meeting of the first lap, with what the hero held
+// and the points she gave, as the route document's table.
+#include "scores.h"
+
+#include <fstream>
+#include <gtest/gtest.h>
+
+namespace {
+
+std::vector<std::string> linesOf(const std::string& path) {
+    std::ifstream file(path);
+    std::vector<std::string> lines;
+    for (std::string line; std::getline(file, line);)
+        lines.push_back(line);
+    return lines;
+}
+
+TEST(Scores, EveryRatingOfARouteWithWhatTheHeroHeldAsATable) {
+    std::vector<std::string> route = linesOf(std::string(SCENARIO_DIR) + "/fairy_ranking.txt");
+    ASSERT_FALSE(route.empty());
+    const std::vector<solve::Rating> ratings = solve::ratingsOf(GRAVENHOLD_GAME_DIR, route);
+    ASSERT_EQ(ratings.size(), 1u) << "the second walk against her finds her gone";
+    const solve::Rating& r = ratings.front();
+    EXPECT_EQ(r.floor, 10);
+    EXPECT_EQ(r.life, 2000);
+    EXPECT_EQ(r.offense, 40);
+    EXPECT_EQ(r.defense, 40);
+    EXPECT_EQ(r.points, 135);
+
+    solve::Rating late = r;
+    late.floor = 25;
+    late.yellowKeys = 3;
+    late.redKeys = 2;
+    EXPECT_EQ(solve::scoreTable({r, late}),
+              "| checkpoint | life / offense / defense at the fairy | keys | points |\n"
+              "|---|---|---|---|\n"
+              "| floor 10 | 2000 / 40 / 40 | 0 | 135 |\n"
+              "| floor 25 (late game) | 2000 / 40 / 40 | 3 yellow, 2 red | 135 |\n");
+}
+
+} // namespace
