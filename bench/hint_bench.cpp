@@ -59,9 +59,9 @@ int main(int argc, char** argv) {
     }
     const auto made = std::chrono::steady_clock::now();
     solve::Player player(argv[1]);
-    std::printf("a player started in %.0f ms\n",
-                std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - made)
-                    .count());
+    std::printf(
+        "a player started in %.0f ms\n",
+        std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - made).count());
     std::vector<double> times;
     std::vector<double> cpuTimes;
     int gains = 0;
@@ -91,8 +91,8 @@ int main(int argc, char** argv) {
                     solve::valueOf(after) > solve::valueOf(*position));
         }
         gains += gain ? 1 : 0;
-        std::printf("%s\t%.0f ms\t%.0f ms cpu\t%s\t%s\n", argv[i], ms, cpuMs,
-                    gain ? "gains" : "-", hint.text.c_str());
+        std::printf("%s\t%.0f ms\t%.0f ms cpu\t%s\t%s\n", argv[i], ms, cpuMs, gain ? "gains" : "-",
+                    hint.text.c_str());
     }
     const auto median = [](std::vector<double> v) {
         std::sort(v.begin(), v.end());

@@ -68,7 +68,9 @@ class ControlIndex {
   private:
     struct Hash {
         using is_transparent = void;
-        std::size_t operator()(std::string_view s) const { return std::hash<std::string_view>{}(s); }
+        std::size_t operator()(std::string_view s) const {
+            return std::hash<std::string_view>{}(s);
+        }
     };
     std::unordered_map<std::string, int, Hash, std::equal_to<>> positions_;
     std::size_t indexed_ = 0; // how many controls the index holds

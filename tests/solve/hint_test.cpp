@@ -38,7 +38,7 @@ TEST(Hint, AnActionIsWhatTheHeroDoesFirstNeverADoorHeCannotOpen) {
     solve::Position p = corridor();
     p.map.setTile(1, 113, world::Tile::YellowDoor);
     p.map.setTile(1, 118, world::Tile::YellowKey);
-    const std::vector<std::string> bumpThenKey = {"key left", "run", "key left", "run",
+    const std::vector<std::string> bumpThenKey = {"key left",  "run", "key left",  "run",
                                                   "key right", "run", "key right", "run",
                                                   "key right", "run", "key right", "run"};
     EXPECT_EQ(solve::actionsOf(player, p, bumpThenKey, 2),
@@ -76,7 +76,8 @@ TEST(Hint, SaysPlainlyWhenThereIsNoWayOn) {
     p.map.setTile(1, 112, world::Tile::YellowDoor);
     for (int cell = 110; cell < 112; ++cell)
         p.map.setTile(1, cell, world::Tile::Wall);
-    EXPECT_EQ(solve::hintFor(player, p, {}).text, "Hint: no way on from here without a yellow key.");
+    EXPECT_EQ(solve::hintFor(player, p, {}).text,
+              "Hint: no way on from here without a yellow key.");
 }
 
 } // namespace

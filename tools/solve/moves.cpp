@@ -41,7 +41,9 @@ Neighbours neighbours(int cell) {
     Neighbours out;
     const int x = world::cellX(cell);
     const int y = world::cellY(cell);
-    auto add = [&](int to, const char* key) { out.cells[static_cast<std::size_t>(out.count++)] = {to, key}; };
+    auto add = [&](int to, const char* key) {
+        out.cells[static_cast<std::size_t>(out.count++)] = {to, key};
+    };
     if (y > 0)
         add(cell - world::kSide, "key up");
     if (y < world::kSide - 1)

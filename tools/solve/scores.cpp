@@ -4,7 +4,8 @@
 
 namespace solve {
 
-std::vector<Rating> ratingsOf(const std::string& gameFolder, const std::vector<std::string>& route) {
+std::vector<Rating> ratingsOf(const std::string& gameFolder,
+                              const std::vector<std::string>& route) {
     using namespace world::Slot;
     Player player(gameFolder);
     const world::Status& s = player.game().status;
