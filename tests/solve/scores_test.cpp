@@ -1,6 +1,7 @@
 // The fairy's ratings along a route: each meeting of the first lap, with what the hero held
 // and the points she gave, as the route document's table.
 #include "scores.h"
+#include "search.h"
 
 #include <fstream>
 #include <gtest/gtest.h>
@@ -36,6 +37,24 @@ TEST(Scores, EveryRatingOfARouteWithWhatTheHeroHeldAsATable) {
               "|---|---|---|---|\n"
               "| floor 10 | 2000 / 40 / 40 | 0 | 135 |\n"
               "| floor 25 (late game) | 2000 / 40 / 40 | 3 yellow, 2 red | 135 |\n");
+}
+
+TEST(Scores, PlayedForScoreEveryPointTheFairyGivesCountsInTheValue) {
+    solve::Player player(GRAVENHOLD_GAME_DIR);
+    // A strong hero below the fairy of floor 10, as the ranking scenario sets him up: she
+    // gives him 135 points.
+    for (const char* line : {"set tile 10 27 23", "set tile 10 38 6", "set hero 10 5 3",
+                             "set status 0 2000", "set status 1 40", "set status 2 40"})
+        ASSERT_TRUE(player.play(line)) << line;
+    const solve::Position start = player.position();
+    solve::SearchOptions options;
+    options.workers = 1;
+    options.beamWidth = 4;
+    options.positions = 1; // one generation: the moves from the start
+    options.ratingWorth = 1000;
+    const solve::SearchResult result = solve::search({&player}, start, options);
+    ASSERT_EQ(result.best.status[world::Slot::FairyMeetings], 1) << "the best move meets her";
+    EXPECT_EQ(result.last.bestValue, solve::valueOf(result.best) + 135 * 1000);
 }
 
 } // namespace

@@ -30,12 +30,13 @@ struct Options {
     std::string scores; // a route whose ratings to print instead of a search
     double seconds = 1800;
     int beam = 150;
+    int ratingWorth = 0; // --for-score N: what a point of the fairy's rating is worth
 };
 
 int usage(const std::string& problem) {
     std::cerr << "gravenhold-solve: " << problem << "\n"
               << "usage: gravenhold-solve [--check] [--game-dir DIR] [--floors DIR] "
-                 "[--from SAVE] [--seconds N] [--beam N] [--route FILE]\n"
+                 "[--from SAVE] [--seconds N] [--beam N] [--for-score N] [--route FILE]\n"
               << "       gravenhold-solve --scores ROUTE [--game-dir DIR]\n";
     return kUsageError;
 }
@@ -84,6 +85,7 @@ int run(const Options& opt) {
     solve::SearchOptions search;
     search.seconds = opt.seconds;
     search.beamWidth = opt.beam;
+    search.ratingWorth = opt.ratingWorth;
     search.report = showProgress;
     const solve::SearchResult result =
         solve::search(opt.gameDir, std::get<solve::Position>(start), search);
@@ -133,14 +135,16 @@ int main(int argc, char** argv) {
             opt.route = argv[++i];
         } else if (arg == "--scores") {
             opt.scores = argv[++i];
-        } else if (arg == "--seconds" || arg == "--beam") {
+        } else if (arg == "--seconds" || arg == "--beam" || arg == "--for-score") {
             int n = 0;
             if (!positiveNumber(argv[++i], n))
                 return usage(arg + " takes a positive whole number");
             if (arg == "--seconds")
                 opt.seconds = n;
-            else
+            else if (arg == "--beam")
                 opt.beam = n;
+            else
+                opt.ratingWorth = n;
         } else {
             return usage("unknown argument \"" + arg + "\"");
         }

@@ -137,10 +137,22 @@ struct Node {
     std::shared_ptr<const Position> position;
     std::shared_ptr<const Step> route;
     std::int64_t value = 0;
+    std::int64_t ratings = 0; // the fairy's points along the route, every meeting of the lap
 };
 
-Node nodeOf(const Position& p, std::shared_ptr<const Step> route) {
-    return {std::make_shared<const Position>(p), std::move(route), valueOf(p)};
+Node nodeOf(const Position& p, std::shared_ptr<const Step> route, std::int64_t ratings,
+            std::int64_t ratingWorth) {
+    return {std::make_shared<const Position>(p), std::move(route),
+            valueOf(p) + ratingWorth * ratings, ratings};
+}
+
+// The fairy's points along the route to the position: those before, and hers if the move
+// met her in the first lap.
+std::int64_t ratingsAfter(const Node& before, const Position& after) {
+    using world::Slot::FairyMeetings;
+    const bool met = after.status[FairyMeetings] > before.position->status[FairyMeetings] &&
+                     after.status[LapLevel] == 0;
+    return before.ratings + (met ? after.status[world::Slot::FairyValuation] : 0);
 }
 
 // The steps of a route from the first.
@@ -322,7 +334,7 @@ SearchResult search(const std::vector<Player*>& players, const Position& start,
     seen.admit(start);
     const auto width = static_cast<std::size_t>(std::max(1, options.beamWidth));
     Waiting waiting(width * kRoomPerBeam);
-    Node furthest = nodeOf(start, nullptr);
+    Node furthest = nodeOf(start, nullptr, 0, options.ratingWorth);
     std::vector<Node> beam = {furthest};
     SearchResult result;
     Progress& progress = result.last;
@@ -334,7 +346,8 @@ SearchResult search(const std::vector<Player*>& players, const Position& start,
                 if (lost(newGame, o.position) || !seen.admit(o.position))
                     continue;
                 Node n =
-                    nodeOf(o.position, std::make_shared<const Step>(Step{beam[i].route, o.lines}));
+                    nodeOf(o.position, std::make_shared<const Step>(Step{beam[i].route, o.lines}),
+                           ratingsAfter(beam[i], o.position), options.ratingWorth);
                 result.won = !startWon && lapWon(o.position);
                 if (result.won || further(n, furthest))
                     furthest = n;

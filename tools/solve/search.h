@@ -29,8 +29,11 @@ struct Progress {
 
 struct SearchOptions {
     int beamWidth = 150;
-    double seconds = 1800; // the budget; the search stops at the first win or here
+    double seconds = 1800;      // the budget; the search stops at the first win or here
     std::int64_t positions = 0; // a budget in positions played as well, when not 0
+    // What each point the fairy gives is worth in the value (0: her ratings count only as
+    // meetings). Played for score, the search prefers the ways she rates higher.
+    std::int64_t ratingWorth = 0;
     int workers = 2;
     std::function<void(const Progress&)> report; // after every generation, when set
     const std::atomic<bool>* stop = nullptr;     // a request to give up early, when set
@@ -38,9 +41,9 @@ struct SearchOptions {
 
 struct SearchResult {
     bool won = false;
-    std::vector<std::string> route;     // the lines that play the best position from the start
+    std::vector<std::string> route; // the lines that play the best position from the start
     std::vector<std::vector<std::string>> moves; // that route, move by move
-    Position best;                      // the winning position, or the furthest one
+    Position best;                               // the winning position, or the furthest one
     int floorReached = 0;
     bool exhausted = false; // every position the start leads to was played: nothing is left
     Progress last;
