@@ -156,8 +156,11 @@ void stairs(game::Game& game) {
 }
 
 void kaidanwork(game::Game& game) {
-    game.render.frameA = render::Picture(render::kFieldSide, render::kFieldSide);
-    game.render.frameB = render::Picture(render::kFieldSide, render::kFieldSide);
+    // The wipe draws the new floor into blank frames; with pictures off nothing is drawn.
+    if (game.render.pictures) {
+        game.render.frameA = render::Picture(render::kFieldSide, render::kFieldSide);
+        game.render.frameB = render::Picture(render::kFieldSide, render::kFieldSide);
+    }
     game.window.timer(window::names::Timer1).enabled = false;
     const int steps = static_cast<int>(render::kSpiral.size());
     Script script(game);

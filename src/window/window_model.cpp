@@ -8,10 +8,27 @@
 
 namespace window {
 
+int ControlIndex::find(const std::vector<Control>& controls, std::string_view name) {
+    if (indexed_ != controls.size()) {
+        positions_.clear();
+        for (std::size_t i = 0; i < controls.size(); ++i)
+            positions_.emplace(controls[i].name, static_cast<int>(i));
+        indexed_ = controls.size();
+    }
+    const auto it = positions_.find(name);
+    if (it == positions_.end())
+        return -1;
+    // A control renamed since the index was built: index again, once.
+    if (controls[static_cast<std::size_t>(it->second)].name != name) {
+        indexed_ = controls.size() + 1;
+        return find(controls, name);
+    }
+    return it->second;
+}
+
 Control* Window::find(std::string_view controlName) {
-    const auto it = std::find_if(controls.begin(), controls.end(),
-                                 [&](const Control& c) { return c.name == controlName; });
-    return it == controls.end() ? nullptr : &*it;
+    const int at = index.find(controls, controlName);
+    return at < 0 ? nullptr : &controls[static_cast<std::size_t>(at)];
 }
 
 const Control* Window::find(std::string_view controlName) const {

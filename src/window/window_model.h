@@ -10,6 +10,7 @@
 #include <map>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 namespace window {
@@ -57,6 +58,25 @@ struct Timer {
     int intervalMs = 0;
 };
 
+// Where each control of a window stands in its list, by name: looking a control up costs one
+// hash instead of a walk along the list comparing names. Rebuilt whenever it is found stale
+// (a control added or renamed).
+class ControlIndex {
+  public:
+    // The control's position in `controls`, or -1.
+    int find(const std::vector<Control>& controls, std::string_view name);
+
+  private:
+    struct Hash {
+        using is_transparent = void;
+        std::size_t operator()(std::string_view s) const {
+            return std::hash<std::string_view>{}(s);
+        }
+    };
+    std::unordered_map<std::string, int, Hash, std::equal_to<>> positions_;
+    std::size_t indexed_ = 0; // how many controls the index holds
+};
+
 // One top-level window: the main window, or a secondary one ("About", "Ranking", "Ending",
 // "DataFolder").
 struct Window {
@@ -79,6 +99,8 @@ struct Window {
     const MenuItem* findMenu(std::string_view path) const;
     MenuItem& menuItem(std::string_view path); // throws std::out_of_range if unknown
     const MenuItem& menuItem(std::string_view path) const;
+
+    mutable ControlIndex index; // for find and control; a cache, never part of what is shown
 };
 
 // The whole user interface: the main window, the secondary windows and the timers.

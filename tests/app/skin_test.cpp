@@ -164,7 +164,7 @@ void SkinTest::noScreenShowsTheDesktopsGreys() {
         QVERIFY(QTest::qWaitForWindowExposed(g.window.get()));
         g.window->forward([&] { game::GameStart1Click(g.game); });
         // The game's pictures are its own art; every other pixel is the shell's.
-        const Art art{&g.game.window.main.screen,
+        const Art art{&g.game.window.main.screen.picture(),
                       g.window->screenWidget().mapTo(g.window.get(), QPoint(0, 0)), zoom};
         QVERIFY_NO_GREY(g.window->grab().toImage(), "main window", art);
 

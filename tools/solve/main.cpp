@@ -2,6 +2,8 @@
 // the route it finds as a script of the headless driver.
 //   gravenhold-solve [--check] [--game-dir DIR] [--floors DIR] [--from SAVE] [--seconds N]
 //                    [--beam N] [--route FILE]
+//   gravenhold-solve --scores ROUTE [--game-dir DIR]: the fairy's ratings along a route
+#include "scores.h"
 #include "search.h"
 #include "start.h"
 
@@ -10,6 +12,7 @@
 #include <fstream>
 #include <iostream>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -24,12 +27,16 @@ struct Options {
     std::string floors;
     std::string from;
     std::string route;
+    std::string scores; // a route whose ratings to print instead of a search
     double seconds = 1800;
     int beam = 150;
+    int ratingWorth = 0; // --for-score N: what a point of the fairy's rating is worth
 };
 
 constexpr const char* kUsage = "usage: gravenhold-solve [--check] [--game-dir DIR] [--floors DIR] "
-                               "[--from SAVE] [--seconds N] [--beam N] [--route FILE]\n"
+                               "[--from SAVE] [--seconds N]\n"
+                               "                        [--beam N] [--for-score N] [--route FILE]\n"
+                               "       gravenhold-solve --scores ROUTE [--game-dir DIR]\n"
                                "       gravenhold-solve --help | --version\n";
 
 int usage(const std::string& problem) {
@@ -62,6 +69,18 @@ std::string routeText(const solve::SearchResult& result) {
     return text;
 }
 
+// The fairy's ratings along a route file, as the table of the route document.
+int printScores(const Options& opt) {
+    std::ifstream file(opt.scores);
+    if (!file)
+        return usage("cannot read the route \"" + opt.scores + "\"");
+    std::vector<std::string> route;
+    for (std::string line; std::getline(file, line);)
+        route.push_back(line);
+    std::cout << solve::scoreTable(solve::ratingsOf(opt.gameDir, route));
+    return 0;
+}
+
 int run(const Options& opt) {
     const auto start = solve::startPosition(opt.gameDir, opt.floors, opt.from);
     if (const auto* error = std::get_if<std::string>(&start))
@@ -69,6 +88,7 @@ int run(const Options& opt) {
     solve::SearchOptions search;
     search.seconds = opt.seconds;
     search.beamWidth = opt.beam;
+    search.ratingWorth = opt.ratingWorth;
     search.report = showProgress;
     const solve::SearchResult result =
         solve::search(opt.gameDir, std::get<solve::Position>(start), search);
@@ -126,17 +146,21 @@ int main(int argc, char** argv) {
             opt.from = argv[++i];
         } else if (arg == "--route") {
             opt.route = argv[++i];
-        } else if (arg == "--seconds" || arg == "--beam") {
+        } else if (arg == "--scores") {
+            opt.scores = argv[++i];
+        } else if (arg == "--seconds" || arg == "--beam" || arg == "--for-score") {
             int n = 0;
             if (!positiveNumber(argv[++i], n))
                 return usage(arg + " takes a positive whole number");
             if (arg == "--seconds")
                 opt.seconds = n;
-            else
+            else if (arg == "--beam")
                 opt.beam = n;
+            else
+                opt.ratingWorth = n;
         } else {
             return usage("unknown argument \"" + arg + "\"");
         }
     }
-    return run(opt);
+    return opt.scores.empty() ? run(opt) : printScores(opt);
 }

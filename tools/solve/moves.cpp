@@ -7,7 +7,6 @@
 #include <algorithm>
 #include <array>
 #include <functional>
-#include <queue>
 #include <utility>
 
 namespace solve {
@@ -29,19 +28,30 @@ struct Neighbour {
     const char* key;
 };
 
-// The cells beside a cell, with the arrow key that steps there.
-std::vector<Neighbour> neighbours(int cell) {
-    std::vector<Neighbour> out;
+// The cells beside a cell (up to four, kept in place: this runs for every cell of every
+// region), with the arrow key that steps there.
+struct Neighbours {
+    std::array<Neighbour, 4> cells{};
+    int count = 0;
+    const Neighbour* begin() const { return cells.data(); }
+    const Neighbour* end() const { return cells.data() + count; }
+};
+
+Neighbours neighbours(int cell) {
+    Neighbours out;
     const int x = world::cellX(cell);
     const int y = world::cellY(cell);
+    auto add = [&](int to, const char* key) {
+        out.cells[static_cast<std::size_t>(out.count++)] = {to, key};
+    };
     if (y > 0)
-        out.push_back({cell - world::kSide, "key up"});
+        add(cell - world::kSide, "key up");
     if (y < world::kSide - 1)
-        out.push_back({cell + world::kSide, "key down"});
+        add(cell + world::kSide, "key down");
     if (x > 0)
-        out.push_back({cell - 1, "key left"});
+        add(cell - 1, "key left");
     if (x < world::kSide - 1)
-        out.push_back({cell + 1, "key right"});
+        add(cell + 1, "key right");
     return out;
 }
 
@@ -220,7 +230,7 @@ void answerDialogues(Player& player, const Position& start, std::vector<std::str
 }
 
 bool besideTile(const world::TowerMap& map, int floor, int cell, bool (*holds)(std::uint8_t)) {
-    const std::vector<Neighbour> around = neighbours(cell);
+    const Neighbours around = neighbours(cell);
     return std::any_of(around.begin(), around.end(),
                        [&](const Neighbour& n) { return holds(map.tile(floor, n.cell)); });
 }
@@ -316,12 +326,15 @@ Region regionOf(const Position& position) {
     r.from.fill(-1);
     const int hero = position.status.heroCell();
     using Entry = std::pair<int, int>; // cost, cell
-    std::priority_queue<Entry, std::vector<Entry>, std::greater<>> open;
+    // The open cells as a heap, its room kept from one region to the next.
+    thread_local std::vector<Entry> open;
+    open.clear();
     r.cost[static_cast<std::size_t>(hero)] = 0;
-    open.push({0, hero});
+    open.push_back({0, hero});
     while (!open.empty()) {
-        const auto [cost, cell] = open.top();
-        open.pop();
+        std::pop_heap(open.begin(), open.end(), std::greater<>{});
+        const auto [cost, cell] = open.back();
+        open.pop_back();
         if (cost != r.cost[static_cast<std::size_t>(cell)])
             continue;
         for (const Neighbour& n : neighbours(cell)) {
@@ -332,13 +345,37 @@ Region regionOf(const Position& position) {
             if (known < 0 || next < known) {
                 known = next;
                 r.from[static_cast<std::size_t>(n.cell)] = cell;
-                open.push({next, n.cell});
+                open.push_back({next, n.cell});
+                std::push_heap(open.begin(), open.end(), std::greater<>{});
             }
         }
     }
     r.representative = static_cast<int>(
         std::find_if(r.cost.begin(), r.cost.end(), [](int c) { return c >= 0; }) - r.cost.begin());
     return r;
+}
+
+int representativeOf(const Position& position) {
+    const int floor = position.status[world::Slot::Floor];
+    const int hero = position.status.heroCell();
+    std::array<bool, world::kCells> seen{};
+    std::array<int, world::kCells> pending{};
+    int waiting = 0;
+    int first = hero;
+    seen[static_cast<std::size_t>(hero)] = true;
+    pending[static_cast<std::size_t>(waiting++)] = hero;
+    while (waiting > 0) {
+        const int cell = pending[static_cast<std::size_t>(--waiting)];
+        first = std::min(first, cell);
+        for (const Neighbour& n : neighbours(cell)) {
+            bool& was = seen[static_cast<std::size_t>(n.cell)];
+            if (!was && world::stepKind(position.map.tile(floor, n.cell)) == StepKind::Road) {
+                was = true;
+                pending[static_cast<std::size_t>(waiting++)] = n.cell;
+            }
+        }
+    }
+    return first;
 }
 
 std::vector<Outcome> movesFrom(Player& player, const Position& position) {

@@ -25,6 +25,9 @@ struct Region {
 };
 Region regionOf(const Position& position);
 
+// The representative of the hero's region alone, without the roads: what tells positions apart.
+int representativeOf(const Position& position);
+
 // One move: the lines of the driver's language that play it, and where it ends.
 struct Outcome {
     Position position;

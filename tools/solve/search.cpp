@@ -7,6 +7,7 @@
 #include <array>
 #include <chrono>
 #include <cstdio>
+#include <cstring>
 #include <memory>
 #include <thread>
 #include <unordered_map>
@@ -55,13 +56,22 @@ bool isResource(int n) {
     return std::find(kResources.begin(), kResources.end(), n) != kResources.end();
 }
 
+// The words of the status block that make a position's shape, listed once.
+const std::vector<int> kShapeWords = [] {
+    std::vector<int> words;
+    for (int n = 0; n < world::kStatusBlockWords; ++n)
+        if (!ignoredWord(n) && !isResource(n))
+            words.push_back(n);
+    return words;
+}();
+
+// A hash that takes eight bytes a step: the map alone is 6273 bytes, hashed for every
+// position played.
 struct Hasher {
     std::uint64_t h = 1469598103934665603ULL;
     void add(std::uint64_t v) {
-        for (int k = 0; k < 8; ++k) {
-            h ^= (v >> (8 * k)) & 0xff;
-            h *= 1099511628211ULL;
-        }
+        h = (h ^ v) * 0x9e3779b97f4a7c15ULL;
+        h ^= h >> 29;
     }
 };
 
@@ -69,18 +79,18 @@ struct Hasher {
 // only in life, offense, defense, gold and keys.
 std::uint64_t shapeOf(const Position& p) {
     Hasher hash;
-    for (std::size_t i = 0; i + 8 <= p.map.bytes.size(); i += 8) {
+    const auto& bytes = p.map.bytes;
+    std::size_t i = 0;
+    for (; i + 8 <= bytes.size(); i += 8) {
         std::uint64_t word = 0;
-        for (std::size_t k = 0; k < 8; ++k)
-            word |= std::uint64_t{p.map.bytes[i + k]} << (8 * k);
+        std::memcpy(&word, bytes.data() + i, 8);
         hash.add(word);
     }
-    for (std::size_t i = p.map.bytes.size() / 8 * 8; i < p.map.bytes.size(); ++i)
-        hash.add(p.map.bytes[i]);
-    for (int n = 0; n < world::kStatusBlockWords; ++n)
-        if (!ignoredWord(n) && !isResource(n))
-            hash.add(static_cast<std::uint32_t>(p.status[n]));
-    hash.add(static_cast<std::uint64_t>(regionOf(p).representative));
+    for (; i < bytes.size(); ++i)
+        hash.add(bytes[i]);
+    for (const int n : kShapeWords)
+        hash.add(static_cast<std::uint32_t>(p.status[n]));
+    hash.add(static_cast<std::uint64_t>(representativeOf(p)));
     return hash.h;
 }
 
@@ -127,10 +137,22 @@ struct Node {
     std::shared_ptr<const Position> position;
     std::shared_ptr<const Step> route;
     std::int64_t value = 0;
+    std::int64_t ratings = 0; // the fairy's points along the route, every meeting of the lap
 };
 
-Node nodeOf(const Position& p, std::shared_ptr<const Step> route) {
-    return {std::make_shared<const Position>(p), std::move(route), valueOf(p)};
+Node nodeOf(const Position& p, std::shared_ptr<const Step> route, std::int64_t ratings,
+            std::int64_t ratingWorth) {
+    return {std::make_shared<const Position>(p), std::move(route),
+            valueOf(p) + ratingWorth * ratings, ratings};
+}
+
+// The fairy's points along the route to the position: those before, and hers if the move
+// met her in the first lap.
+std::int64_t ratingsAfter(const Node& before, const Position& after) {
+    using world::Slot::FairyMeetings;
+    const bool met = after.status[FairyMeetings] > before.position->status[FairyMeetings] &&
+                     after.status[LapLevel] == 0;
+    return before.ratings + (met ? after.status[world::Slot::FairyValuation] : 0);
 }
 
 // The steps of a route from the first.
@@ -312,7 +334,7 @@ SearchResult search(const std::vector<Player*>& players, const Position& start,
     seen.admit(start);
     const auto width = static_cast<std::size_t>(std::max(1, options.beamWidth));
     Waiting waiting(width * kRoomPerBeam);
-    Node furthest = nodeOf(start, nullptr);
+    Node furthest = nodeOf(start, nullptr, 0, options.ratingWorth);
     std::vector<Node> beam = {furthest};
     SearchResult result;
     Progress& progress = result.last;
@@ -324,7 +346,8 @@ SearchResult search(const std::vector<Player*>& players, const Position& start,
                 if (lost(newGame, o.position) || !seen.admit(o.position))
                     continue;
                 Node n =
-                    nodeOf(o.position, std::make_shared<const Step>(Step{beam[i].route, o.lines}));
+                    nodeOf(o.position, std::make_shared<const Step>(Step{beam[i].route, o.lines}),
+                           ratingsAfter(beam[i], o.position), options.ratingWorth);
                 result.won = !startWon && lapWon(o.position);
                 if (result.won || further(n, furthest))
                     furthest = n;

@@ -31,6 +31,9 @@ struct SearchOptions {
     int beamWidth = 150;
     double seconds = 1800;      // the budget; the search stops at the first win or here
     std::int64_t positions = 0; // a budget in positions played as well, when not 0
+    // What each point the fairy gives is worth in the value (0: her ratings count only as
+    // meetings). Played for score, the search prefers the ways she rates higher.
+    std::int64_t ratingWorth = 0;
     int workers = 2;
     std::function<void(const Progress&)> report; // after every generation, when set
     const std::atomic<bool>* stop = nullptr;     // a request to give up early, when set
