@@ -19,7 +19,7 @@ cleanup() {
 trap cleanup EXIT
 fail() { echo "FAIL: $*"; exit 1; }
 
-mkdir -p "$work/config/gravenhold" "$work/window" "$work/headless" "$work/data"
+mkdir -p "$work/config/gravenhold" "$work/window" "$work/headless" "$work/data" "$work/home"
 game_dir=$(dirname "$game")
 printf '%s\n%s\n\n' "$work/window" "$game_dir" >"$work/config/gravenhold/KRN10.INI"
 printf 'damage-on-map=0\nclick-to-walk=1\nallow-undo=1\n' >"$work/config/gravenhold/extras.ini"
@@ -41,8 +41,9 @@ for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
 [ -s "$work/display" ] || fail "Xvfb did not start"
 export DISPLAY=":$(head -1 "$work/display")"
 
-XDG_CONFIG_HOME=$work/config XDG_DATA_HOME=$work/data \
-    "$game" --zoom 1 --record "$work/game.rec" >"$work/window.log" 2>&1 &
+mkdir -m 700 "$work/runtime"
+HOME=$work/home XDG_CONFIG_HOME=$work/config XDG_DATA_HOME=$work/data \
+    XDG_RUNTIME_DIR=$work/runtime "$game" --zoom 1 --record "$work/game.rec" >"$work/window.log" 2>&1 &
 pids+=($!)
 win=""
 for _ in $(seq 100); do
@@ -51,8 +52,6 @@ for _ in $(seq 100); do
     sleep 0.1
 done
 [ -n "$win" ] || fail "no window"
-eval "$(xdotool getwindowgeometry --shell "$win")"
-top=$((HEIGHT - 426)) # the menu bar above the client area
 
 keys() {
     xdotool windowfocus --sync "$win"
@@ -60,13 +59,14 @@ keys() {
     sleep 1
 }
 recorded() { grep -qx "$1" "$work/game.rec"; }
-# save N: Game / Save / Data N by the mouse ("s" names both Game Start and Save), until the
-# file is there.
+# save N: Game / Save / Data N, the menu opened by the mouse and Save reached with the arrow
+# keys (its place on the screen depends on the menus' font, and "s" names both Game Start and
+# Save), until the file is there.
 save() {
     for _ in $(seq 20); do
         xdotool mousemove --window "$win" 28 8 click 1
         sleep 0.6
-        xdotool mousemove --window "$win" 48 $((top + 102)) click 1
+        xdotool key --delay 150 Down Down Down Down Down Right
         sleep 0.8
         keys "$1"
         [ -f "$work/window/save$1.dat" ] && return
