@@ -4,23 +4,9 @@
 # About box open inside the screen, centred on the game, and Escape closes both.
 set -u
 game=$1
-for tool in Xvfb openbox xdotool xwininfo xprop; do
-    command -v "$tool" >/dev/null || { echo "no $tool: skipped"; exit 77; }
-done
-work=$(mktemp -d)
-pids=()
-cleanup() {
-    for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null; done
-    rm -rf "$work"
-}
-trap cleanup EXIT
-fail() { echo "FAIL: $*"; exit 1; }
-
-Xvfb -displayfd 3 -screen 0 1280x1000x24 -nolisten tcp 3>"$work/display" >/dev/null 2>&1 &
-pids+=($!)
-for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
-[ -s "$work/display" ] || fail "Xvfb did not start"
-export DISPLAY=":$(head -1 "$work/display")"
+source "$(dirname "$0")/../support/real_window.sh"
+needs Xvfb openbox xdotool xwininfo xprop
+own_display 1280x1000
 mkdir -p "$work/home" "$work/runtime"
 chmod 700 "$work/runtime"
 HOME=$work/home openbox >/dev/null 2>&1 &

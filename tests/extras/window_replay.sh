@@ -5,18 +5,8 @@
 # games byte for byte. Another copy of the game runs meanwhile, as on a player's desktop.
 set -u
 game=$1 cli=$2
-for tool in Xvfb xdotool; do
-    command -v "$tool" >/dev/null || { echo "no $tool: skipped"; exit 77; }
-done
-
-work=$(mktemp -d)
-pids=()
-cleanup() {
-    for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null; done
-    rm -rf "$work"
-}
-trap cleanup EXIT
-fail() { echo "FAIL: $*"; exit 1; }
+source "$(dirname "$0")/../support/real_window.sh"
+needs Xvfb xdotool
 
 mkdir -p "$work/config/gravenhold" "$work/window" "$work/headless" "$work/data" \
     "$work/home" "$work/runtime" "$work/desktop/runtime"
@@ -49,12 +39,7 @@ pids+=($!)
 for _ in $(seq 100); do [ -S "$XDG_RUNTIME_DIR/TKRN10" ] && break; sleep 0.1; done
 [ -S "$XDG_RUNTIME_DIR/TKRN10" ] || fail "the other copy of the game did not start"
 
-# A display of our own: Xvfb picks a free number and writes it to the file.
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" >/dev/null 2>&1 &
-pids+=($!)
-for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
-[ -s "$work/display" ] || fail "Xvfb did not start"
-export DISPLAY=":$(head -1 "$work/display")"
+own_display 1280x1024
 
 HOME=$work/home XDG_CONFIG_HOME=$work/config XDG_DATA_HOME=$work/data \
     XDG_RUNTIME_DIR=$work/runtime "$game" --zoom 1 --record "$work/game.rec" >"$work/window.log" 2>&1 &

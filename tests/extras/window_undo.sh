@@ -6,18 +6,8 @@
 # the moves must be what the undo and redo gave back.
 set -u
 game=$1 cli=$2
-for tool in Xvfb xdotool; do
-    command -v "$tool" >/dev/null || { echo "no $tool: skipped"; exit 77; }
-done
-
-work=$(mktemp -d)
-pids=()
-cleanup() {
-    for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null; done
-    rm -rf "$work"
-}
-trap cleanup EXIT
-fail() { echo "FAIL: $*"; exit 1; }
+source "$(dirname "$0")/../support/real_window.sh"
+needs Xvfb xdotool
 
 mkdir -p "$work/config/gravenhold" "$work/window" "$work/headless" "$work/data" "$work/home"
 game_dir=$(dirname "$game")
@@ -35,11 +25,7 @@ save-game $work/window/save1.dat
 SCRIPT
 cp "$work/window/save1.dat" "$work/headless/save1.dat"
 
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" >/dev/null 2>&1 &
-pids+=($!)
-for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
-[ -s "$work/display" ] || fail "Xvfb did not start"
-export DISPLAY=":$(head -1 "$work/display")"
+own_display 1280x1024
 
 mkdir -m 700 "$work/runtime"
 HOME=$work/home XDG_CONFIG_HOME=$work/config XDG_DATA_HOME=$work/data \
