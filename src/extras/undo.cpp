@@ -10,6 +10,7 @@
 #include "window/names.h"
 
 #include <algorithm>
+#include <deque>
 #include <string>
 #include <utility>
 
@@ -163,26 +164,32 @@ bool canRedo(const game::Game& game) {
     return !game.extras.undoFuture.empty() && quietMoment(game);
 }
 
+namespace {
+
+// One move back or forth: the newest position of `from` goes over to `to`, and the newest
+// position left in the past is put in play.
+bool travel(game::Game& game, bool allowed, std::deque<UndoPosition>& from,
+            std::deque<UndoPosition>& to) {
+    if (!allowed)
+        return false;
+    to.push_back(std::move(from.back()));
+    from.pop_back();
+    restore(game, game.extras.undoPast.back());
+    return true;
+}
+
+} // namespace
+
 bool undo(game::Game& game) {
     noteMoment(game, Keep::Always);
-    if (!canUndo(game))
-        return false;
     ExtrasState& x = game.extras;
-    x.undoFuture.push_back(std::move(x.undoPast.back()));
-    x.undoPast.pop_back();
-    restore(game, x.undoPast.back());
-    return true;
+    return travel(game, canUndo(game), x.undoPast, x.undoFuture);
 }
 
 bool redo(game::Game& game) {
     noteMoment(game, Keep::Always);
-    if (!canRedo(game))
-        return false;
     ExtrasState& x = game.extras;
-    x.undoPast.push_back(std::move(x.undoFuture.back()));
-    x.undoFuture.pop_back();
-    restore(game, x.undoPast.back());
-    return true;
+    return travel(game, canRedo(game), x.undoFuture, x.undoPast);
 }
 
 } // namespace extras
