@@ -1,6 +1,7 @@
 // The window's picture on the desktop: the zoom keys and the remembered zoom, the full screen,
 // controls kept out of sight under full-window pictures, and repaints limited to what changed.
 #include "game/startup.h"
+#include "shell_game.h"
 #include "state/game.h"
 #include "tkrn10.h"
 #include "window/main_window.h"
@@ -16,30 +17,6 @@
 #include <cstdlib>
 
 namespace {
-
-struct ShellGame {
-    explicit ShellGame(int zoom) {
-        game.window = window::makeWindowModel();
-        game.folders.game = GRAVENHOLD_GAME_DIR;
-        game.folders.config = dir.filePath("config").toStdString();
-        game.folders.save = dir.filePath("savedat").toStdString();
-        QDir().mkpath(dir.filePath("savedat"));
-        QDir().mkpath(dir.filePath("config"));
-        window = std::make_unique<shell::TKRN10>(game, zoom);
-    }
-    void remake(int zoom) {
-        window.reset();
-        window = std::make_unique<shell::TKRN10>(game, zoom);
-    }
-    QWidget* widget(const std::string& control) { return window->mirror().widget(control); }
-    bool shown(const std::string& control) {
-        return widget(control)->isVisibleTo(window->centralWidget());
-    }
-
-    QTemporaryDir dir;
-    game::Game game;
-    std::unique_ptr<shell::TKRN10> window;
-};
 
 // The regions of the paint events a widget receives, and whether the game's picture was
 // ready at each of them.

@@ -7,6 +7,7 @@
 #include "game/setup.h"
 #include "game/startup.h"
 #include "qt_platform.h"
+#include "shell_game.h"
 #include "skin.h"
 #include "state/game.h"
 #include "state/key.h"
@@ -28,25 +29,6 @@
 #include <QTimer>
 
 namespace {
-
-struct ShellGame {
-    explicit ShellGame(int zoom) {
-        game.window = window::makeWindowModel();
-        game.folders.game = GRAVENHOLD_GAME_DIR;
-        game.folders.config = dir.filePath("config").toStdString();
-        game.folders.save = dir.filePath("savedat").toStdString();
-        QDir().mkpath(dir.filePath("savedat"));
-        QDir().mkpath(dir.filePath("config"));
-        game.setPlatform(&platform);
-        window = std::make_unique<shell::TKRN10>(game, zoom);
-        platform.setOwner(window.get());
-        window->start();
-    }
-    QTemporaryDir dir;
-    shell::QtPlatform platform;
-    game::Game game;
-    std::unique_ptr<shell::TKRN10> window;
-};
 
 // The desktop's greys: neutral pixels from dark grey to near white (#808080, #a0a0a4, #c0c0c0,
 // #d4d0c8, #f0f0f0 and the like). The game's palette has no neutral colour in that range.
@@ -160,7 +142,7 @@ void SkinTest::everyTextStandsOutFromItsBackground() {
 
 void SkinTest::noScreenShowsTheDesktopsGreys() {
     for (const int zoom : {1, 2}) {
-        ShellGame g(zoom);
+        ShellGame g(zoom, Start::WithDialogs);
         QVERIFY(QTest::qWaitForWindowExposed(g.window.get()));
         g.window->forward([&] { game::GameStart1Click(g.game); });
         // The game's pictures are its own art; every other pixel is the shell's.
@@ -224,7 +206,7 @@ void SkinTest::thePixelFontFillsWholeGamePixels() {
     // Each font choice gives a size of the pixel font; the larger choices larger ones.
     QVERIFY(shell::fontPixels(14, 1) > shell::fontPixels(10, 1));
     QCOMPARE(shell::fontPixels(14, 2), 2 * shell::fontPixels(14, 1));
-    ShellGame g(2);
+    ShellGame g(2, Start::WithDialogs);
     QVERIFY(QTest::qWaitForWindowExposed(g.window.get()));
     g.window->forward([&] {
         game::GameStart1Click(g.game);
@@ -241,7 +223,7 @@ void SkinTest::thePixelFontFillsWholeGamePixels() {
 }
 
 void SkinTest::theOrbsListColoursEachCostAndDrawsNoEmptyRow() {
-    ShellGame g(1);
+    ShellGame g(1, Start::WithDialogs);
     auto openList = [&](std::int32_t life, std::int32_t offense, std::int32_t defense) {
         g.window->forward([&] {
             game::setStatus(g.game, world::Slot::OrbOfHero, 1);
@@ -281,7 +263,7 @@ void SkinTest::theOrbsListColoursEachCostAndDrawsNoEmptyRow() {
 }
 
 void SkinTest::theSpeakersFaceStandsBesideTheDialogueText() {
-    ShellGame g(2);
+    ShellGame g(2, Start::WithDialogs);
     auto* face = g.window->findChild<QWidget*>(QStringLiteral("DialogueFace"));
     QVERIFY(face);
     g.window->forward([&] {
