@@ -17,16 +17,6 @@ HOME=$work/home XDG_CONFIG_HOME=$work/home/config XDG_DATA_HOME=$work/home/data 
     XDG_RUNTIME_DIR=$work/runtime SDL_AUDIODRIVER=dummy "$game" >"$work/game.log" 2>&1 &
 pids+=($!)
 
-# window NAME: the id of the visible window of that title, waited for.
-window() {
-    local id=""
-    for _ in $(seq 100); do
-        id=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -1)
-        [ -n "$id" ] && break
-        sleep 0.1
-    done
-    echo "$id"
-}
 # frame ID: the frame's left top right bottom on the screen (client and the frame extents).
 frame() {
     local x y w h l r t b

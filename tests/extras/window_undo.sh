@@ -31,12 +31,7 @@ mkdir -m 700 "$work/runtime"
 HOME=$work/home XDG_CONFIG_HOME=$work/config XDG_DATA_HOME=$work/data \
     XDG_RUNTIME_DIR=$work/runtime "$game" --zoom 1 --record "$work/game.rec" >"$work/window.log" 2>&1 &
 pids+=($!)
-win=""
-for _ in $(seq 100); do
-    win=$(xdotool search --onlyvisible --name "Gravenhold Ver" 2>/dev/null | head -1)
-    [ -n "$win" ] && break
-    sleep 0.1
-done
+win=$(window "Gravenhold Ver")
 [ -n "$win" ] || fail "no window"
 
 keys() {

@@ -27,3 +27,14 @@ own_display() {
     [ -s "$work/display" ] || fail "Xvfb did not start"
     export DISPLAY=":$(head -1 "$work/display")"
 }
+
+# window NAME: the id of the visible window of that title, waited for (empty if none comes).
+window() {
+    local id=""
+    for _ in $(seq 100); do
+        id=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -1)
+        [ -n "$id" ] && break
+        sleep 0.1
+    done
+    echo "$id"
+}
