@@ -20,13 +20,21 @@ namespace {
 using world::Slot::MusicTrack;
 using world::Slot::WavOff;
 
+// What a position holds beside the map: the status block, the item cursor, the message line
+// and the monster shown.
+void takeBesideTheMap(UndoPosition& p, const game::Game& game) {
+    p.status = game.status;
+    p.cursorSlot = game.explore.cursorSlot;
+    p.messageSelector = game.messageSelector;
+    p.composedMessage = game.composedMessage;
+    p.monster = game.combat.currentMonster;
+}
+
 UndoPosition positionInPlay(const game::Game& game) {
-    return {game.map,
-            game.status,
-            game.explore.cursorSlot,
-            game.messageSelector,
-            game.composedMessage,
-            game.combat.currentMonster};
+    UndoPosition p;
+    p.map = game.map;
+    takeBesideTheMap(p, game);
+    return p;
 }
 
 // The sound switches and the sums of the last save live in the status block too, but turning
@@ -36,11 +44,12 @@ bool counts(int word) {
            word != world::Slot::AltChecksum;
 }
 
-bool samePosition(const UndoPosition& a, const UndoPosition& b) {
-    if (a.map.bytes != b.map.bytes)
+// The kept position is the one in play (nothing is copied to tell).
+bool inPlay(const UndoPosition& kept, const game::Game& game) {
+    if (kept.map.bytes != game.map.bytes)
         return false;
     for (int n = 0; n < world::kStatusBlockWords; ++n)
-        if (counts(n) && a.status[n] != b.status[n])
+        if (counts(n) && kept.status[n] != game.status[n])
             return false;
     return true;
 }
@@ -126,12 +135,13 @@ void noteMoment(game::Game& game, Keep keep) {
     }
     if (!quietMoment(game))
         return;
-    UndoPosition now = positionInPlay(game);
-    if (!x.undoPast.empty() && samePosition(x.undoPast.back(), now)) {
-        x.undoPast.back() = std::move(now);
+    if (!x.undoPast.empty() && inPlay(x.undoPast.back(), game)) {
+        // No move: the kept position takes what may have changed beside the map (the sound
+        // switches, the sums of a save, the cursor, the message line), with no copy of the map.
+        takeBesideTheMap(x.undoPast.back(), game);
         return;
     }
-    x.undoPast.push_back(std::move(now));
+    x.undoPast.push_back(positionInPlay(game));
     x.undoFuture.clear();
     if (x.undoPast.size() > kUndoMoves + 1)
         x.undoPast.pop_front();
@@ -141,7 +151,7 @@ void forgetAfterMenu(game::Game& game, std::string_view path) {
     const auto& loads = window::Menu::kLoadSlots;
     const auto& past = game.extras.undoPast;
     const bool load = std::find(loads.begin(), loads.end(), path) != loads.end();
-    const bool loaded = load && !past.empty() && !samePosition(past.back(), positionInPlay(game));
+    const bool loaded = load && !past.empty() && !inPlay(past.back(), game);
     if (path == window::Menu::GameStart || loaded)
         forgetMoves(game);
 }
