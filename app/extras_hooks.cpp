@@ -1,11 +1,11 @@
 #include "extras_hooks.h"
 
-#include "driver.h"
 #include "extras/damage_map.h"
 #include "extras/inputs.h"
 #include "persist/files.h"
 #include "pixels.h"
-#include "script_platform.h"
+#include "replay/driver.h"
+#include "replay/script_platform.h"
 #include "state/game.h"
 #include "state/render_state.h"
 #include "tkrn10.h"
@@ -98,8 +98,8 @@ bool ReplayPlayer::start() {
     lines_ = std::get<QStringList>(std::move(read));
     game::Game& game = window_.game();
     playerPlatform_ = &game.platform();
-    platform_ = std::make_unique<cli::ScriptPlatform>(silent(), std::cerr);
-    driver_ = std::make_unique<cli::Driver>(game, *platform_, silent());
+    platform_ = std::make_unique<replay::ScriptPlatform>(silent(), std::cerr);
+    driver_ = std::make_unique<replay::Driver>(game, *platform_, silent());
     driver_->setScriptFolder(QFileInfo(file_).absolutePath().toStdString());
     // The answers to boxes and questions come from the recording, never from the player.
     game.setPlatform(platform_.get());

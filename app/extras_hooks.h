@@ -17,10 +17,10 @@
 namespace game {
 struct Game;
 }
-namespace cli {
+namespace replay {
 class Driver;
 class ScriptPlatform;
-} // namespace cli
+} // namespace replay
 
 namespace shell {
 
@@ -57,9 +57,9 @@ class ReplayPlayer : public QObject {
     QStringList lines_;
     int next_ = 0;
     std::int64_t startMs_ = 0;
-    std::unique_ptr<cli::ScriptPlatform> platform_;
+    std::unique_ptr<replay::ScriptPlatform> platform_;
     window::Platform* playerPlatform_ = nullptr;
-    std::unique_ptr<cli::Driver> driver_;
+    std::unique_ptr<replay::Driver> driver_;
 };
 
 } // namespace shell

@@ -3,8 +3,8 @@
 // the hero does first.
 #pragma once
 
-#include "hint_search.h"
-#include "player.h"
+#include "solve/hint_search.h"
+#include "solve/player.h"
 
 #include <QObject>
 #include <atomic>

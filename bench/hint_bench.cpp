@@ -3,10 +3,10 @@
 // For each saved game: the time to the hint, wall and processor (one player kept across hints,
 // as the window keeps one), whether following the hint three times gains (a floor higher, or a
 // better value: life, strength, keys, gold or cells opened, the hero alive), and the hint.
-#include "hint_search.h"
 #include "persist/files.h"
 #include "persist/saved_game.h"
-#include "search.h"
+#include "solve/hint_search.h"
+#include "solve/search.h"
 
 #include <algorithm>
 #include <chrono>

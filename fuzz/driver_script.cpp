@@ -2,8 +2,8 @@
 // refused. Lines that would reach outside this target's scratch folder are skipped: files
 // named with a folder, and the Change Data Folder window, which browses and writes the
 // machine's folders.
-#include "driver.h"
 #include "harness.h"
+#include "replay/driver.h"
 
 #include <filesystem>
 #include <sstream>
@@ -30,9 +30,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::string_view script(reinterpret_cast<const char*>(data), size);
     game::Game& game = fuzz::freshGame();
     std::ostringstream out;
-    cli::ScriptPlatform platform(out, out);
+    replay::ScriptPlatform platform(out, out);
     game.setPlatform(&platform);
-    cli::Driver driver(game, platform, out);
+    replay::Driver driver(game, platform, out);
     constexpr int kMostLines = 64;
     for (int n = 0; n < kMostLines && !script.empty(); ++n) {
         const auto end = script.find('\n');

@@ -2,9 +2,9 @@
 // 10 under key pick-ups, doors, blows and the stairs) through the desktop backend into SDL's
 // "disk" audio driver, which writes what the device would play. No sample may clip, the
 // effects keep their headroom and the music sits near its level.
-#include "driver.h"
 #include "game/events.h"
 #include "persist/options.h"
+#include "replay/driver.h"
 #include "script/input_lock.h"
 #include "sdl_sound.h"
 #include "state/game.h"
@@ -61,7 +61,7 @@ class MixTest : public ::testing::Test {
     }
 
     // Let `ms` of play pass in real time, so the device mixes what the game plays as it plays.
-    void play(cli::Driver& driver, int ms) {
+    void play(replay::Driver& driver, int ms) {
         for (int t = 0; t < ms; t += kSliceMs) {
             QElapsedTimer slice;
             slice.start();
@@ -76,12 +76,12 @@ class MixTest : public ::testing::Test {
     QTemporaryDir dir;
     std::string output;
     std::ostringstream said;
-    cli::ScriptPlatform platform{said, said};
+    replay::ScriptPlatform platform{said, said};
     game::Game game;
 };
 
 TEST_F(MixTest, AMinuteOfPlayNeverClipsAndKeepsTheEffectsAboveTheMusic) {
-    cli::Driver driver(game, platform, said);
+    replay::Driver driver(game, platform, said);
     {
         shell::SdlSound sound(game.folders.game);
         game.setSound(&sound);

@@ -1,7 +1,7 @@
 // A driver over a game of its own, what it prints and what it complains of kept for the test.
 #pragma once
 
-#include "driver.h"
+#include "replay/driver.h"
 
 #include <gtest/gtest.h>
 #include <initializer_list>
@@ -13,8 +13,8 @@ struct DriverFixture : ::testing::Test {
     std::ostringstream out;
     std::ostringstream err;
     game::Game game;
-    cli::ScriptPlatform platform{out, err};
-    cli::Driver driver{game, platform, out};
+    replay::ScriptPlatform platform{out, err};
+    replay::Driver driver{game, platform, out};
 
     // What the driver answers to a line: its complaint, or "ok".
     std::string error(std::string_view line) { return driver.execute(line).value_or("ok"); }

@@ -58,7 +58,7 @@ TEST_F(DriverFixture, AnswersAreQueuedForTheNextBoxAndUnansweredOnesReported) {
 }
 
 TEST(OneLine, LineBreaksArePrintedAsBackslashN) {
-    EXPECT_EQ(cli::oneLine("a\nb\r\nc"), "a\\nb\\nc");
+    EXPECT_EQ(replay::oneLine("a\nb\r\nc"), "a\\nb\\nc");
 }
 
 TEST_F(DriverFixture, HiddenDisabledOrClosedControlsCannotBeClicked) {

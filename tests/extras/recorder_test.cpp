@@ -1,12 +1,12 @@
 // Recording a game and playing it back: what goes into the record, what stays out, and that
 // the headless driver's playback ends in the very same game.
-#include "driver.h"
 #include "extras/inputs.h"
 #include "extras/recorder.h"
 #include "extras/settings.h"
 #include "game/events.h"
+#include "replay/driver.h"
+#include "replay/script_platform.h"
 #include "script/input_lock.h"
-#include "script_platform.h"
 #include "support/free_play.h"
 #include "support/scratch.h"
 #include "world/status.h"
@@ -105,9 +105,9 @@ TEST_F(RecorderTest, APlaybackEndsInTheSameGame) {
     copy.folders.config = other.path();
     std::ostringstream out;
     std::ostringstream err;
-    cli::ScriptPlatform platform(out, err);
+    replay::ScriptPlatform platform(out, err);
     copy.setPlatform(&platform);
-    cli::Driver driver(copy, platform, out);
+    replay::Driver driver(copy, platform, out);
     driver.setScriptFolder(folder.path());
     for (std::size_t n = 0; n < lines.size(); ++n)
         ASSERT_FALSE(driver.execute(lines[n])) << "line " << n + 1 << ": " << lines[n];

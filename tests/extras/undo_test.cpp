@@ -1,13 +1,13 @@
 // Taking moves back and playing them again, on the real game through the headless driver:
 // moves of every kind across the first lap, a death, a thousand moves in a row, the switch
 // and the menu, and a recorded game with undos played back.
-#include "driver.h"
 #include "extras/inputs.h"
 #include "extras/recorder.h"
 #include "extras/undo.h"
 #include "persist/saved_game.h"
 #include "platform/recording_sound.h"
-#include "script_platform.h"
+#include "replay/driver.h"
+#include "replay/script_platform.h"
 #include "state/key.h"
 #include "support/scratch.h"
 #include "window/names.h"
@@ -31,13 +31,13 @@ class UndoTest : public ::testing::Test {
     std::ostringstream out;
     std::ostringstream err;
     game::Game game;
-    cli::ScriptPlatform platform{out, err};
-    cli::Driver driver{game, platform, out};
+    replay::ScriptPlatform platform{out, err};
+    replay::Driver driver{game, platform, out};
 
     void SetUp() override {
         testing_shell::setUpGame(game, scratch, GRAVENHOLD_GAME_DIR);
         game.setPlatform(&platform);
-        cli::startUpForScripts(game, false);
+        replay::startUpForScripts(game, false);
     }
 
     persist::SaveImage image() const { return persist::toImage(game.map, game.status); }
@@ -301,11 +301,11 @@ TEST_F(UndoTest, ARecordedGameWithUndosPlaysBackToTheSamePosition) {
     ScratchFolder other;
     testing_shell::setUpGame(replay, other, GRAVENHOLD_GAME_DIR);
     std::ostringstream sink;
-    cli::ScriptPlatform replayPlatform(sink, sink);
+    replay::ScriptPlatform replayPlatform(sink, sink);
     replay.setPlatform(&replayPlatform);
-    cli::Driver replayer(replay, replayPlatform, sink);
+    replay::Driver replayer(replay, replayPlatform, sink);
     replayer.setScriptFolder(scratch.path());
-    cli::startUpForScripts(replay, false);
+    replay::startUpForScripts(replay, false);
     int undos = 0;
     for (const std::string& line : linesOf(record)) {
         undos += line == "undo" || line == "redo";

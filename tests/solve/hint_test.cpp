@@ -1,8 +1,8 @@
 // The hint: the Extras entry asks the window to look, and a move reads as the thing it
 // steps towards.
 #include "extras/inputs.h"
-#include "hint_search.h"
-#include "search.h"
+#include "solve/hint_search.h"
+#include "solve/search.h"
 #include "world/tiles.h"
 
 #include <gtest/gtest.h>

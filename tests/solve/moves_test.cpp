@@ -1,10 +1,10 @@
 // The finder's moves and search on the real tower: regions, roads past Magicians, the free
 // pick-ups a move takes on its way, and routes that replay to where the search says.
-#include "moves.h"
 #include "persist/files.h"
 #include "persist/saved_game.h"
-#include "search.h"
-#include "start.h"
+#include "solve/moves.h"
+#include "solve/search.h"
+#include "solve/start.h"
 #include "world/tiles.h"
 
 #include <algorithm>

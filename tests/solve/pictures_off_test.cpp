@@ -1,7 +1,7 @@
 // A game that draws nothing plays exactly the game the window shows: the same lines of the
 // first floors (the capture, the prison, the escape) leave the same state line by line.
-#include "driver.h"
-#include "player.h"
+#include "replay/driver.h"
+#include "solve/player.h"
 
 #include <fstream>
 #include <gtest/gtest.h>
@@ -28,10 +28,10 @@ TEST(PicturesOff, PlaysTheSameGameAsTheWindowLineByLine) {
     drawn.folders.game = GRAVENHOLD_GAME_DIR;
     solve::Player blind(GRAVENHOLD_GAME_DIR);
     drawn.folders.save = drawn.folders.config = ::testing::TempDir();
-    cli::ScriptPlatform platform(discarded, discarded);
+    replay::ScriptPlatform platform(discarded, discarded);
     drawn.setPlatform(&platform);
-    cli::Driver driver(drawn, platform, discarded);
-    cli::startUpForScripts(drawn, false);
+    replay::Driver driver(drawn, platform, discarded);
+    replay::startUpForScripts(drawn, false);
     ASSERT_FALSE(blind.game().window.main.screen == drawn.window.main.screen)
         << "the blind game draws nothing, the other draws its screen";
 

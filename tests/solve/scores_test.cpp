@@ -1,7 +1,7 @@
 // The fairy's ratings along a route: each meeting of the first lap, with what the hero held
 // and the points she gave, as the route document's table.
-#include "scores.h"
-#include "search.h"
+#include "solve/scores.h"
+#include "solve/search.h"
 
 #include <fstream>
 #include <gtest/gtest.h>

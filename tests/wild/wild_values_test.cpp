@@ -1,7 +1,7 @@
 // Status values far outside what play gives them (set by the driver, or by a file made by
 // hand) play without overflow: gains stop at what a slot can hold. Under the sanitizers any
 // overflow left stops these tests.
-#include "driver.h"
+#include "replay/driver.h"
 #include "script/executor.h"
 #include "script/script.h"
 #include "support/explore_fixture.h"
@@ -78,9 +78,9 @@ TEST(WildSlots, EverySlotAtItsExtremesPlays) {
         for (const std::int32_t v : {kMin, kMax}) {
             game::Game game = freePlay;
             std::ostringstream out;
-            cli::ScriptPlatform platform(out, out);
+            replay::ScriptPlatform platform(out, out);
             game.setPlatform(&platform);
-            cli::Driver driver(game, platform, out);
+            replay::Driver driver(game, platform, out);
             const std::string set = "set status " + std::to_string(n) + " " + std::to_string(v);
             for (const std::string_view line :
                  {std::string_view(set), std::string_view("key up"), std::string_view("key enter"),

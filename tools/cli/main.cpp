@@ -1,11 +1,11 @@
 // gravenhold-cli: the game without a window or sound, driven by a script on a virtual clock.
 //   gravenhold-cli [--game-dir DIR] [--save-dir DIR] [--config-dir DIR] [--prologue] [SCRIPT | -]
-#include "driver.h"
 #include "game/events.h"
-#include "hint_search.h"
 #include "persist/folders.h"
-#include "script_platform.h"
-#include "script_reader.h"
+#include "replay/driver.h"
+#include "replay/script_platform.h"
+#include "replay/script_reader.h"
+#include "solve/hint_search.h"
 #include "state/game.h"
 
 #include <csignal>
@@ -105,7 +105,7 @@ void endByStopSignal() {
     std::raise(stopSignal);
 }
 
-int runScript(cli::ScriptReader& script, const std::string& scriptName, cli::Driver& driver) {
+int runScript(replay::ScriptReader& script, const std::string& scriptName, replay::Driver& driver) {
     int lineNo = 0;
     while (const auto line = script.next()) {
         ++lineNo;
@@ -116,7 +116,7 @@ int runScript(cli::ScriptReader& script, const std::string& scriptName, cli::Dri
     }
     if (script.tooLong()) {
         std::cerr << scriptName << ":" << lineNo + 1 << ": the line is longer than "
-                  << cli::ScriptReader::kMaxLineBytes << " bytes\n";
+                  << replay::ScriptReader::kMaxLineBytes << " bytes\n";
         return kUsageError;
     }
     return stopSignal == 0 ? 0 : kStopped;
@@ -135,9 +135,9 @@ int drive(const Options& opt, int scriptFd, const std::string& scriptName) {
         game.folders.save = opt.saveDir.empty() ? tempSave.path() : opt.saveDir;
         game.folders.config = opt.configDir.empty() ? tempConfig.path() : opt.configDir;
 
-        cli::ScriptPlatform platform(std::cout, std::cerr);
+        replay::ScriptPlatform platform(std::cout, std::cerr);
         game.setPlatform(&platform);
-        cli::Driver driver(game, platform, std::cout);
+        replay::Driver driver(game, platform, std::cout);
         if (opt.script != "-" && fs::path(opt.script).has_parent_path())
             driver.setScriptFolder(fs::path(opt.script).parent_path().string());
 
@@ -151,8 +151,8 @@ int drive(const Options& opt, int scriptFd, const std::string& scriptName) {
             budget.seconds = kHintNoTimeLimit;
             return solve::hintFor(*hintPlayer, {g.map, g.status}, budget).text;
         });
-        cli::startUpForScripts(game, opt.prologue);
-        cli::ScriptReader script(scriptFd, stopSignal);
+        replay::startUpForScripts(game, opt.prologue);
+        replay::ScriptReader script(scriptFd, stopSignal);
         return runScript(script, scriptName, driver);
     } catch (const std::exception& e) {
         std::cerr << "gravenhold-cli: the game stopped: " << e.what() << '\n';

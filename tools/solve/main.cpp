@@ -3,9 +3,9 @@
 //   gravenhold-solve [--check] [--game-dir DIR] [--floors DIR] [--from SAVE] [--seconds N]
 //                    [--beam N] [--route FILE]
 //   gravenhold-solve --scores ROUTE [--game-dir DIR]: the fairy's ratings along a route
-#include "scores.h"
-#include "search.h"
-#include "start.h"
+#include "solve/scores.h"
+#include "solve/search.h"
+#include "solve/start.h"
 
 #include <charconv>
 #include <cstdio>

@@ -3,7 +3,7 @@
 // plainly that there is no way on.
 #pragma once
 
-#include "player.h"
+#include "solve/player.h"
 
 #include <atomic>
 #include <cstdint>

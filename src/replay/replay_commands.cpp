@@ -7,7 +7,6 @@
 //   music-ended        the music player's end-of-track notice
 //   click-cell X Y     a click on a play-field cell, then the walk it starts, played out
 //   undo, redo         take the last move back, play the last move taken back again
-#include "driver.h"
 #include "extras/inputs.h"
 #include "extras/recorder.h"
 #include "extras/undo.h"
@@ -15,12 +14,13 @@
 #include "game/setup.h"
 #include "persist/files.h"
 #include "persist/saved_games.h"
+#include "replay/driver.h"
 
 #include <charconv>
 #include <filesystem>
 #include <limits>
 
-namespace cli {
+namespace replay {
 namespace {
 
 constexpr std::int64_t kDayMs = 24LL * 60 * 60 * 1000;
@@ -159,4 +159,4 @@ std::optional<std::string> Driver::clickCell(std::string_view arg) {
     return std::nullopt;
 }
 
-} // namespace cli
+} // namespace replay

@@ -1,4 +1,4 @@
-#include "start.h"
+#include "solve/start.h"
 
 #include "persist/files.h"
 #include "world/formats.h"

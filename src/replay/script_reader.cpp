@@ -1,10 +1,10 @@
-#include "script_reader.h"
+#include "replay/script_reader.h"
 
 #include <cerrno>
 #include <unistd.h>
 #include <utility>
 
-namespace cli {
+namespace replay {
 
 bool ScriptReader::fill() {
     char chunk[4096];
@@ -46,4 +46,4 @@ std::optional<std::string> ScriptReader::next() {
     }
 }
 
-} // namespace cli
+} // namespace replay

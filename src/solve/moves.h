@@ -3,7 +3,7 @@
 // opens again.
 #pragma once
 
-#include "player.h"
+#include "solve/player.h"
 
 #include <array>
 #include <string>

@@ -3,7 +3,7 @@
 // seen beats in everything, and plays the moves on both cores.
 #pragma once
 
-#include "player.h"
+#include "solve/player.h"
 
 #include <atomic>
 #include <cstdint>

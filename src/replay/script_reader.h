@@ -7,7 +7,7 @@
 #include <optional>
 #include <string>
 
-namespace cli {
+namespace replay {
 
 class ScriptReader {
   public:
@@ -34,4 +34,4 @@ class ScriptReader {
     bool tooLong_ = false;
 };
 
-} // namespace cli
+} // namespace replay

@@ -1,4 +1,4 @@
-#include "driver.h"
+#include "replay/driver.h"
 
 #include "extras/inputs.h"
 #include "extras/undo.h"
@@ -14,7 +14,7 @@
 #include <limits>
 #include <vector>
 
-namespace cli {
+namespace replay {
 namespace {
 
 constexpr std::int64_t kDayMs = 24LL * 60 * 60 * 1000;
@@ -458,4 +458,4 @@ void Driver::wait(std::int64_t ms) {
     game::playTimers(game_, clock_, clock_.now() + ms, false);
 }
 
-} // namespace cli
+} // namespace replay

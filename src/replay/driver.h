@@ -4,7 +4,7 @@
 #pragma once
 
 #include "game/virtual_clock.h"
-#include "script_platform.h"
+#include "replay/script_platform.h"
 #include "state/game.h"
 
 #include <functional>
@@ -14,7 +14,7 @@
 #include <string_view>
 #include <vector>
 
-namespace cli {
+namespace replay {
 
 // The start of every scripted game: under keyboard control, and without `prologue` as a
 // start-up with the prologue switched off ends, in free play on floor 1 with input open.
@@ -91,4 +91,4 @@ class Driver {
     HintAnswer hint_;
 };
 
-} // namespace cli
+} // namespace replay

@@ -1,8 +1,8 @@
-#include "hint_search.h"
+#include "solve/hint_search.h"
 
 #include "combat/monsters.h"
-#include "moves.h"
-#include "search.h"
+#include "solve/moves.h"
+#include "solve/search.h"
 #include "world/catalogue.h"
 #include "world/items.h"
 #include "world/tiles.h"

@@ -8,7 +8,7 @@
 #include <ostream>
 #include <string>
 
-namespace cli {
+namespace replay {
 
 struct Answer {
     enum class Kind { Ok, Cancel, Yes, No, Text } kind = Kind::Ok;
@@ -39,4 +39,4 @@ class ScriptPlatform final : public window::Platform {
 // A text as one printed line: line breaks become "\n".
 std::string oneLine(const std::string& text);
 
-} // namespace cli
+} // namespace replay

@@ -1,4 +1,4 @@
-#include "moves.h"
+#include "solve/moves.h"
 
 #include "window/names.h"
 #include "world/items.h"

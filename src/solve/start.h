@@ -2,7 +2,7 @@
 // given, or a saved game.
 #pragma once
 
-#include "player.h"
+#include "solve/player.h"
 
 #include <string>
 #include <variant>

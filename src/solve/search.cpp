@@ -1,6 +1,6 @@
-#include "search.h"
+#include "solve/search.h"
 
-#include "moves.h"
+#include "solve/moves.h"
 #include "world/tiles.h"
 
 #include <algorithm>

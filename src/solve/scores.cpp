@@ -1,6 +1,6 @@
-#include "scores.h"
+#include "solve/scores.h"
 
-#include "player.h"
+#include "solve/player.h"
 
 namespace solve {
 

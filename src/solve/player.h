@@ -2,9 +2,9 @@
 // a game whose pictures are switched off, put back to any position through the game's load.
 #pragma once
 
-#include "driver.h"
 #include "persist/saved_game.h"
-#include "script_platform.h"
+#include "replay/driver.h"
+#include "replay/script_platform.h"
 #include "state/game.h"
 
 #include <memory>
@@ -64,8 +64,8 @@ class Player {
     ScratchFolder scratch_;
     std::unique_ptr<game::Game> game_;
     std::ostream discarded_{nullptr}; // what the driver would print: the finder reads the state
-    cli::ScriptPlatform platform_;
-    cli::Driver driver_;
+    replay::ScriptPlatform platform_;
+    replay::Driver driver_;
     world::Status newGame_;
 };
 

@@ -1,6 +1,6 @@
-#include "script_platform.h"
+#include "replay/script_platform.h"
 
-namespace cli {
+namespace replay {
 
 std::string oneLine(const std::string& text) {
     std::string out;
@@ -55,4 +55,4 @@ void ScriptPlatform::showHelp(const std::string& helpFile) {
     out_ << "help=" << helpFile << '\n';
 }
 
-} // namespace cli
+} // namespace replay

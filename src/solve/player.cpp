@@ -1,4 +1,4 @@
-#include "player.h"
+#include "solve/player.h"
 
 #include "persist/saved_games.h"
 #include "script/input_lock.h"
@@ -49,7 +49,7 @@ Player::Player(const std::string& gameFolder)
     game_->folders.config = scratch_.path;
     game_->render.pictures = false;
     game_->setPlatform(&platform_);
-    cli::startUpForScripts(*game_, false);
+    replay::startUpForScripts(*game_, false);
     newGame_ = game_->status;
 }
 
