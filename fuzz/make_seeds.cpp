@@ -7,6 +7,7 @@
 #include "persist/files.h"
 #include "persist/options.h"
 #include "persist/ranking.h"
+#include "persist/read_settings.h"
 #include "persist/saved_game.h"
 #include "persist/settings.h"
 #include "picture/bmp.h"

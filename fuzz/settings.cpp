@@ -6,6 +6,7 @@
 #include "harness.h"
 #include "persist/files.h"
 #include "persist/options.h"
+#include "persist/read_settings.h"
 
 #include <cstdlib>
 

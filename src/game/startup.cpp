@@ -3,7 +3,7 @@
 #include "explore/new_game.h"
 #include "persist/files.h"
 #include "persist/options.h"
-#include "persist/settings.h"
+#include "persist/read_settings.h"
 #include "render/screen.h"
 #include "scenes/opening.h"
 #include "script/input_lock.h"

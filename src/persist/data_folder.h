@@ -17,11 +17,6 @@
 
 namespace persist {
 
-// The files that move with the save folder, in the order they are copied.
-inline constexpr std::array<const char*, 11> kDataFiles = {
-    "option.dat",   "option1.dat", "option11.dat", "option2.dat", "option21.dat", "option3.dat",
-    "option31.dat", "option4.dat", "option41.dat", "option5.dat", "option51.dat"};
-
 // A folder written as the window shows it: absolute, without "." or ".." steps and without a
 // closing "/" (but "/" itself).
 std::string plainFolder(const std::string& folder);

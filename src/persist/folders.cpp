@@ -1,8 +1,7 @@
 #include "persist/folders.h"
 
-#include "persist/data_folder.h"
 #include "persist/files.h"
-#include "persist/saved_games.h"
+#include "persist/saved_game.h"
 #include "persist/settings.h"
 
 #include <algorithm>

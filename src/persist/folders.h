@@ -3,10 +3,16 @@
 // program in a build tree or in the data folder of an installed copy.
 #pragma once
 
+#include <array>
 #include <optional>
 #include <string>
 
 namespace persist {
+
+// The files that move with the save folder, in the order they are copied.
+inline constexpr std::array<const char*, 11> kDataFiles = {
+    "option.dat",   "option1.dat", "option11.dat", "option2.dat", "option21.dat", "option3.dat",
+    "option31.dat", "option4.dat", "option41.dat", "option5.dat", "option51.dat"};
 
 // The environment variables the folder rules read.
 struct Environment {

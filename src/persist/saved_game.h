@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <optional>
 #include <span>
+#include <string>
 
 namespace persist {
 
@@ -42,12 +43,16 @@ std::optional<LoadedGame> fromImage(std::span<const std::uint8_t> bytes);
 // True when the status carries the save marker -4 and both stored sums match its slots.
 bool isValid(const world::Status& status);
 
-// True when every value of a loaded game that the game later uses as a floor, cell, facing,
-// music track, picture or table number, or as a count it adds to, lies in the range play can
-// give it: the floor, the highest floor and every arrival cell name a real floor and cell,
-// the hero stands inside the floor, the grades, items, keys, counters, the ranking place and
-// list, the flight marks, the lap level and the keep-progress flag hold values the game itself
-// writes. The sums say only that a file is whole; this says it can be played.
-bool validateLoadedValues(const LoadedGame& game);
+// The eight slots of the Load and Save menus (save1.dat..save8.dat in the save folder) and
+// the scratch copy save0.dat.
+inline constexpr int kSaveSlots = 8;
+inline constexpr int kScratchSlot = 0;
+
+// The file of slot n (0 the scratch copy) in the save folder: save<n>.dat.
+std::string slotPath(const std::string& saveFolder, int slot);
+
+// Write a game as it stands (its sums as last computed) to a file; the error text or nothing.
+std::optional<std::string> writeGame(const std::string& path, const world::TowerMap& map,
+                                     const world::Status& status);
 
 } // namespace persist

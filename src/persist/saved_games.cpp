@@ -2,6 +2,7 @@
 
 #include "explore/new_game.h"
 #include "persist/files.h"
+#include "persist/loaded_values.h"
 #include "persist/saved_game.h"
 #include "render/panel.h"
 #include "scenes/opening.h"
@@ -56,15 +57,6 @@ ReadGame readSavedGame(const std::string& path) {
     if (!loaded || !isValid(loaded->status) || !validateLoadedValues(*loaded))
         return {Reading::Damaged, {}};
     return {Reading::Good, *loaded};
-}
-
-std::string slotPath(const std::string& saveFolder, int slot) {
-    return inFolder(saveFolder, "save" + std::to_string(slot) + ".dat");
-}
-
-std::optional<std::string> writeGame(const std::string& path, const world::TowerMap& map,
-                                     const world::Status& status) {
-    return writeBytes(path, toImage(map, status));
 }
 
 std::optional<std::string> writeScratchCopy(game::Game& game, const world::TowerMap& map,

@@ -13,9 +13,6 @@
 
 namespace persist {
 
-inline constexpr int kSaveSlots = 8;
-inline constexpr int kScratchSlot = 0;
-
 // A saved game read whole, the one check for every way a saved game enters play (the Load
 // menu and a recording's start save): a missing or unreadable file is Missing;
 // one of any other length than a saved game's, with wrong marker or sums, or holding a value
@@ -26,13 +23,6 @@ struct ReadGame {
     LoadedGame game;
 };
 ReadGame readSavedGame(const std::string& path);
-
-// The file of slot n (0 the scratch copy) in the save folder: save<n>.dat.
-std::string slotPath(const std::string& saveFolder, int slot);
-
-// Write a game as it stands (its sums as last computed) to a file; the error text or nothing.
-std::optional<std::string> writeGame(const std::string& path, const world::TowerMap& map,
-                                     const world::Status& status);
 
 // Write a game to save0.dat and remember the bytes written (the Ranking window's hand-over);
 // the error text or nothing.

@@ -1,9 +1,5 @@
 #include "persist/settings.h"
 
-#include "persist/files.h"
-#include "persist/folders.h"
-#include "state/game.h"
-
 namespace persist {
 namespace {
 
@@ -30,20 +26,6 @@ SettingsRead settingsFromLines(const std::optional<std::vector<std::string>>& fi
         read.rewrite = true;
     }
     return read;
-}
-
-std::optional<std::string> readSettings(game::Game& game) {
-    game::Folders& folders = game.folders;
-    ensureFolder(folders.config);
-    const std::string path = inFolder(folders.config, kSettingsFile);
-    SettingsRead read = settingsFromLines(readLines(path), folders.save, folders.game);
-    game.shell.settings = std::move(read.settings);
-    if (read.rewrite)
-        if (auto error = writeLines(path, game.shell.settings.lines))
-            return error;
-    folders.save = game.shell.settings.lines[0];
-    ensureFolder(folders.save);
-    return std::nullopt;
 }
 
 } // namespace persist

@@ -3,9 +3,7 @@
 // memory for the whole run; every reader takes the save folder from line 0.
 #pragma once
 
-#include "state/game_fwd.h"
-#include "state/shell_state.h"
-
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <vector>
@@ -14,6 +12,12 @@ namespace persist {
 
 inline constexpr const char* kSettingsFile = "KRN10.INI";
 inline constexpr std::size_t kShortTextLength = 10;
+
+// The settings lines as the game holds them.
+struct Settings {
+    std::vector<std::string> lines; // line 0 save folder, line 1 game folder, line 2 short text
+    std::string shortText;          // the first ten characters of line 2
+};
 
 // The settings after reading a file's lines (nothing when the file could not be opened),
 // and whether the file must be written back. A file of fewer than three lines counts as
@@ -26,11 +30,5 @@ struct SettingsRead {
 };
 SettingsRead settingsFromLines(const std::optional<std::vector<std::string>>& fileLines,
                                const std::string& defaultSaveFolder, const std::string& gameFolder);
-
-// Read KRN10.INI from the configuration folder (writing it anew when missing or short), keep
-// its lines, and take the save folder from line 0, creating that folder when missing. The
-// default save folder is the one the game's folders name before the call. Returns the error
-// text when the file cannot be written.
-std::optional<std::string> readSettings(game::Game& game);
 
 } // namespace persist

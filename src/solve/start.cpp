@@ -1,6 +1,7 @@
 #include "solve/start.h"
 
 #include "persist/files.h"
+#include "persist/loaded_values.h"
 #include "world/formats.h"
 
 #include <cstdio>

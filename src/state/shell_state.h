@@ -2,18 +2,7 @@
 // request.
 #pragma once
 
-#include <string>
-#include <vector>
-
-namespace persist {
-
-// The settings lines as the game holds them.
-struct Settings {
-    std::vector<std::string> lines; // line 0 save folder, line 1 game folder, line 2 short text
-    std::string shortText;          // the first ten characters of line 2
-};
-
-} // namespace persist
+#include "persist/settings.h"
 
 namespace game {
 

@@ -2,6 +2,7 @@
 // data folder, where a clean rebuild cannot delete them; nothing is ever overwritten or lost.
 #include "persist/files.h"
 #include "persist/folders.h"
+#include "persist/read_settings.h"
 #include "persist/settings.h"
 #include "state/game.h"
 #include "support/scratch.h"

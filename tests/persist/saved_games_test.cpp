@@ -1,3 +1,4 @@
+#include "persist/loaded_values.h"
 #include "persist/saved_games.h"
 #include "persist_fixture.h"
 #include "platform/recording_sound.h"

@@ -1,6 +1,7 @@
 // KRN10.INI: three lines (save folder, game folder, a short text), written anew when missing or
 // short, kept as read otherwise.
 #include "persist/files.h"
+#include "persist/read_settings.h"
 #include "persist/settings.h"
 #include "state/game.h"
 #include "support/scratch.h"
