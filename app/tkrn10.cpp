@@ -2,6 +2,7 @@
 
 #include "desktop.h"
 #include "dialogue_face.h"
+#include "dialogue_fit.h"
 #include "extras/inputs.h"
 #include "extras_hooks.h"
 #include "game/events.h"
@@ -424,6 +425,7 @@ void TKRN10::syncAll() {
     face_->sync(game_, zoom_, accents);
     mirror_->setAccents(std::move(accents));
     mirror_->sync(model);
+    fitDialogueBox(game_, *mirror_, zoom_, !face_->isHidden());
     menus_->sync(model);
     screen_->refresh();
     syncTimers();
