@@ -8,6 +8,7 @@
 #include "game/events.h"
 #include "orb_list.h"
 #include "pixels.h"
+#include "qt_platform.h"
 #include "skin.h"
 #include "state/game.h"
 #include "state/render_state.h"
@@ -369,6 +370,8 @@ void TKRN10::applyZoom(int zoom) {
         menuBar()->setFont(QApplication::font());
         for (QMenu* menu : findChildren<QMenu*>())
             menu->setFont(QApplication::font());
+        for (HelpWindow* help : findChildren<HelpWindow*>())
+            help->setZoom(zoom_);
     }
     screen_->setZoom(zoom_);
     mirror_->setZoom(zoom_);

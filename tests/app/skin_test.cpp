@@ -26,10 +26,12 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QRegularExpression>
+#include <QScreen>
 #include <QScrollBar>
 #include <QSet>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextDocument>
 #include <QTextEdit>
 #include <QTimer>
 
@@ -127,6 +129,7 @@ class SkinTest : public QObject {
     void theOrbsListColoursEachCostAndDrawsNoEmptyRow();
     void theSpeakersFaceStandsBesideTheDialogueText();
     void theDialogueBoxHoldsItsTextAndAnswersAndNoMore();
+    void theHelpShowsTheGamesPicturesAndGrowsWithTheZoom();
 };
 
 void SkinTest::everyTextStandsOutFromItsBackground() {
@@ -379,6 +382,36 @@ void SkinTest::theDialogueBoxHoldsItsTextAndAnswersAndNoMore() {
         QVERIFY(wholeText());
         QVERIFY(holds("Button1"));
     }
+}
+
+void SkinTest::theHelpShowsTheGamesPicturesAndGrowsWithTheZoom() {
+    ShellGame g(2, Start::WithDialogs);
+    g.platform.showHelp(std::string(GRAVENHOLD_GAME_DIR) + "/KRN.HLP");
+    shell::HelpWindow* help = g.platform.helpWindow();
+    QVERIFY(help && help->isVisible());
+    // The people of the tower beside their words: the merchant as the map draws him, each game
+    // pixel two screen pixels, on the page's ink where the map has the road.
+    auto merchant = [&] {
+        return help->document()
+            ->resource(QTextDocument::ImageResource, QUrl(QStringLiteral("picture:18")))
+            .value<QImage>();
+    };
+    QVERIFY(help->toHtml().contains(QStringLiteral("picture:18")));
+    QCOMPARE(merchant().size(), QSize(64, 64));
+    const render::Picture& tile = *g.game.render.imageList1.find(world::Tile::Merchant - 1);
+    QCOMPARE(merchant().pixel(33, 33) & 0xffffff, tile.at(16, 16) & 0xffffff);
+    QCOMPARE(merchant().pixel(0, 0), shell::skin::kInk.rgb());
+    const QSize large = help->size(); // as large as the screen's free area holds
+    QVERIFY(large.width() <= help->screen()->availableSize().width());
+
+    // One zoom smaller: a page no larger, a smaller font and smaller pictures.
+    g.window->zoomOut();
+    QCOMPARE(g.window->zoom(), 1);
+    QVERIFY(help->width() <= large.width() && help->height() <= large.height());
+    QCOMPARE(merchant().size(), QSize(32, 32));
+    QCOMPARE(help->font().pixelSize(), shell::skin::pixelFont(0, 1).pixelSize());
+    QTest::keyClick(help, Qt::Key_Escape);
+    QVERIFY(!help->isVisible());
 }
 
 QTEST_MAIN(SkinTest)
