@@ -187,12 +187,14 @@ QString applicationStyleSheet(int zoom) {
                             "QMenu::indicator:unchecked { background: transparent; }")
                  .arg(css(kSteel), px(1), css(kIronDark), px(2), px(4), px(6), css(kGold),
                       css(kPaleGold));
-    sheet += QStringLiteral("QToolTip { background: %1; color: %2; border: %3 solid %4;"
-                            " padding: %5; }"
-                            "QDialog, QMessageBox, QInputDialog { background: %6; }"
-                            "QDialogButtonBox { dialogbuttonbox-buttons-have-icons: 0; }"
-                            "QDialog QLabel, QMessageBox QLabel { color: %2; }")
-                 .arg(css(kInk), css(kWhite), px(1), css(kGold), px(2), css(kCharcoal));
+    sheet +=
+        QStringLiteral("QToolTip { background: %1; color: %2; border: %3 solid %4;"
+                       " padding: %5; }"
+                       "QDialog, QMessageBox, QInputDialog { background: %6; }"
+                       "QDialogButtonBox { dialogbuttonbox-buttons-have-icons: 0; }"
+                       "QDialog QLabel, QMessageBox QLabel { color: %2; }"
+                       "QMessageBox QLabel, QInputDialog QLabel { margin: %7 %8; }")
+            .arg(css(kInk), css(kWhite), px(1), css(kGold), px(2), css(kCharcoal), px(4), px(8));
     sheet += QStringLiteral("QPushButton { background: %1; color: %2; border: %3 solid;"
                             " border-color: %4 %5 %5 %4; padding: %6 %7; }"
                             "QPushButton:hover { border-color: %8 %5 %5 %8; }"
