@@ -79,13 +79,15 @@ void applyText(QWidget* widget, const Control& c) {
     }
 }
 
-// The pixel font at the control's size; a one-line field whose text would not fit takes the
-// smaller design.
+// The pixel font at the control's size; a one-line text that would not fit its control takes
+// a smaller design.
 void applyFont(QWidget* w, const Control& c, int zoom) {
     const bool oneLine = c.kind == ControlKind::Memo || c.kind == ControlKind::Edit;
-    const QFont font = oneLine
-                           ? skin::pixelFontToFit(c.fontSize, zoom, text(c), (c.width - 4) * zoom)
-                           : skin::pixelFont(c.fontSize, zoom);
+    const bool fitted = oneLine || c.kind == ControlKind::Button || c.kind == ControlKind::Label;
+    const QFont font =
+        fitted ? skin::pixelFontToFit(c.fontSize, zoom, fontRole(c.kind), text(c),
+                                      oneLine ? (c.width - 4) * zoom : 0, c.height * zoom)
+               : skin::pixelFont(c.fontSize, zoom);
     if (w->font() != font)
         w->setFont(font);
 }
@@ -120,8 +122,12 @@ void keepApplied(Control& applied, const Control& c) {
 
 } // namespace
 
-int fontPixels(int fontSize, int zoom) {
-    return skin::pixelFont(fontSize, zoom).pixelSize();
+skin::Role fontRole(ControlKind kind) {
+    return kind == ControlKind::Memo ? skin::Role::Figures : skin::Role::Text;
+}
+
+int fontPixels(int fontSize, int zoom, ControlKind kind) {
+    return skin::pixelFont(fontSize, zoom, fontRole(kind)).pixelSize();
 }
 
 ControlMirror::ControlMirror(QWidget* host, const window::Window& model, int zoom, EventSink& sink,

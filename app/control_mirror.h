@@ -3,6 +3,7 @@
 #pragma once
 
 #include "event_sink.h"
+#include "skin.h"
 #include "window/window_model.h"
 
 #include <QColor>
@@ -78,8 +79,11 @@ class ControlMirror {
     std::vector<Mirrored> mirrored_;
 };
 
+// The pixel font's role for a kind of control: the memos hold figures and short names.
+skin::Role fontRole(window::ControlKind kind);
+
 // The pixel size of a control's font at a zoom (0 means the window's default size): the pixel
-// font's design size nearest the control's, times the zoom.
-int fontPixels(int fontSize, int zoom);
+// font's design for the control's size and kind, times the zoom.
+int fontPixels(int fontSize, int zoom, window::ControlKind kind = window::ControlKind::Edit);
 
 } // namespace shell

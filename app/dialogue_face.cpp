@@ -2,6 +2,7 @@
 
 #include "pixels.h"
 #include "skin.h"
+#include "state/explore_state.h"
 #include "state/game.h"
 #include "window/names.h"
 #include "world/status.h"
@@ -30,10 +31,31 @@ bool speaks(int code) {
            code == Tile::MagicSergeant + 1;
 }
 
-// The picture of tile code c over the box's blue, through its mask.
-render::Picture faceOf(const game::Game& game, int code) {
-    const render::Picture* sprite = game.render.imageList1.find(code - 1);
-    const render::Picture* mask = game.render.imageList3.find(code - 1);
+// Who speaks in each scripted dialogue of the story, by the tile that shows him on the map.
+constexpr int kNobody = 0;  // the tale itself tells it: no face
+constexpr int kHero = -1;   // the hero, standing, facing the player
+constexpr int kAround = -2; // whoever stands by the hero (the old man of floor 23)
+constexpr int kSkeletonCaptain = world::Tile::FirstMonster + 2 * 10; // the keeper of floor 10
+constexpr int kVampire = world::Tile::FirstMonster + 2 * 17;
+constexpr std::array<int, 63> kStorySpeakers = [] {
+    std::array<int, 63> who{};
+    auto say = [&who](int tile, std::initializer_list<int> dialogues) {
+        for (const int n : dialogues)
+            who[static_cast<std::size_t>(n)] = tile;
+    };
+    say(Tile::Thief, {1, 2, 3, 4, 5, 6, 7, 17, 18, 27, 28, 29, 32, 33, 41, 52, 58, 59});
+    say(Tile::Zeno, {10, 42, 43, 45, 46, 50, 51, 53, 55});
+    say(kHero, {11, 25, 26, 48, 54});
+    say(kSkeletonCaptain, {13, 14});
+    say(Tile::Fairy, {16, 22, 24, 40, 47});
+    say(kVampire, {20});
+    say(Tile::GoldenKnight, {30, 31, 34, 35, 36, 37, 38, 39});
+    say(kAround, {61});
+    return who;
+}();
+
+// The picture `sprite` of the tile pictures over the box's blue, through its mask.
+render::Picture drawnFace(const render::Picture* sprite, const render::Picture* mask) {
     if (!sprite || sprite->width != kFace || sprite->height != kFace)
         return {};
     render::Picture face(kFace, kFace, skin::kDarkBlue.rgb() & 0xffffff);
@@ -44,6 +66,17 @@ render::Picture faceOf(const game::Game& game, int code) {
     return face;
 }
 
+render::Picture faceOf(const game::Game& game, int code) {
+    return drawnFace(game.render.imageList1.find(code - 1), game.render.imageList3.find(code - 1));
+}
+
+// The hero standing, facing down, through the mask that follows him in the tile pictures.
+render::Picture heroFace(const game::Game& game) {
+    constexpr int kHeroStanding = 188;
+    return drawnFace(game.render.imageList1.find(kHeroStanding),
+                     game.render.imageList1.find(kHeroStanding + 1));
+}
+
 } // namespace
 
 render::Picture speakerFace(const game::Game& game) {
@@ -52,6 +85,19 @@ render::Picture speakerFace(const game::Game& game) {
     const window::Control* list = w.find(window::names::Panel1);
     if (!box || !box->visible || (list && list->visible) || box->height < 2 * kFace)
         return {};
+    const std::int32_t kind = game.explore.dialogKind;
+    const std::int32_t story = kind - explore::Dialog::ScriptedBase;
+    int speaker = kAround;
+    if (kind == explore::Dialog::Record || kind == explore::Dialog::GameOver)
+        speaker = kNobody;
+    else if (story >= 0)
+        speaker = story < static_cast<std::int32_t>(kStorySpeakers.size())
+                      ? kStorySpeakers[static_cast<std::size_t>(story)]
+                      : kNobody;
+    if (speaker == kHero)
+        return heroFace(game);
+    if (speaker != kAround)
+        return speaker == kNobody ? render::Picture{} : faceOf(game, speaker);
     const int floor = game.status[world::Slot::Floor];
     const int hero = game.heroCell;
     std::vector<int> cells = {game.targetCell};

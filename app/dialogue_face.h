@@ -1,6 +1,7 @@
 // The speaker's face beside the dialogue box's text: the merchant, the old man, the fairy, the
-// thief, the altar, Zeno or his sergeants, drawn as the map draws them (the same pixels, at the
-// same scale) on the box's blue, in a small well at the box's upper left.
+// thief, the altar, Zeno, his sergeants, the story's other speakers and the hero himself, drawn
+// as the map draws them (the same pixels, at the same scale) on the box's blue, in a small well
+// at the box's upper left.
 #pragma once
 
 #include "control_mirror.h"
@@ -16,9 +17,10 @@ struct Game;
 
 namespace shell {
 
-// Who speaks in the dialogue box now, as a 32 x 32 picture on the box's colour: the character
-// the hero steps towards, or else one standing beside him. Empty when the box is closed, shows
-// the Orb of Hero's list, or nobody of the tower speaks.
+// Who speaks in the dialogue box now, as a 32 x 32 picture on the box's colour: in a scene of
+// the story the one who says its line; otherwise the character the hero steps towards, or else
+// one standing beside him. Empty when the box is closed, shows the Orb of Hero's list or an
+// advice record, or when the tale itself speaks.
 render::Picture speakerFace(const game::Game& game);
 
 // The face's widget over the main window's screen; it takes no clicks.

@@ -1,21 +1,28 @@
 #include "qt_platform.h"
 
 #include "game/startup.h"
+#include "skin.h"
+#include "tkrn10.h"
 #include "window_place.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QInputDialog>
 #include <QKeyEvent>
 #include <QMessageBox>
+#include <QScreen>
 #include <QUrl>
 
 namespace shell {
 namespace {
 
 const QString kTitle = QString::fromLatin1(game::kCaption);
-constexpr int kHelpWidth = 640;
+constexpr int kHelpWidth = 640; // game pixels
 constexpr int kHelpHeight = 560;
+constexpr int kCell = 32; // a tile picture
+constexpr int kStripColumns = 11;
+constexpr int kMaskedPictures = 159; // pictures with a mask in chtableb.dq; the hero's follow him
 
 } // namespace
 
@@ -28,14 +35,26 @@ HelpWindow::HelpWindow(QWidget* parent) : QTextBrowser(parent) {
     document()->setDefaultStyleSheet(
         QStringLiteral("h1, h2, h3 { color: #f6c840; font-size: medium; font-weight: normal; }"
                        "h1 { text-decoration: underline; } a { color: #fff39c; }"));
-    resize(kHelpWidth, kHelpHeight);
+    setZoom(1);
 }
 
 bool HelpWindow::openContents(const QString& file) {
     if (!QFileInfo(file).isReadable())
         return false;
+    dataFolder_ = QFileInfo(file).dir().filePath(QStringLiteral("data"));
     setSource(QUrl::fromLocalFile(file), QTextDocument::HtmlResource);
     return true;
+}
+
+void HelpWindow::setZoom(int zoom) {
+    const bool changed = zoom != zoom_;
+    zoom_ = zoom;
+    QSize size(kHelpWidth * zoom, kHelpHeight * zoom);
+    if (const QScreen* where = parentWidget() ? parentWidget()->screen() : screen())
+        size = size.boundedTo(where->availableSize() * 4 / 5); // room for the frame and more
+    resize(size);
+    if (changed && !source().isEmpty())
+        reload(); // the pictures again, at the new size
 }
 
 void HelpWindow::keyPressEvent(QKeyEvent* event) {
@@ -44,6 +63,39 @@ void HelpWindow::keyPressEvent(QKeyEvent* event) {
         return;
     }
     QTextBrowser::keyPressEvent(event);
+}
+
+QVariant HelpWindow::loadResource(int type, const QUrl& name) {
+    if (type == QTextDocument::ImageResource && name.scheme() == QStringLiteral("picture")) {
+        bool ok = false;
+        const int number = name.path().toInt(&ok);
+        const QImage shown = ok ? picture(number) : QImage();
+        if (!shown.isNull())
+            return shown;
+    }
+    return QTextBrowser::loadResource(type, name);
+}
+
+QImage HelpWindow::picture(int number) {
+    if (strip_.isNull()) {
+        strip_.load(QDir(dataFolder_).filePath(QStringLiteral("chtable.dq")), "BMP");
+        masks_.load(QDir(dataFolder_).filePath(QStringLiteral("chtableb.dq")), "BMP");
+    }
+    auto cell = [](const QImage& sheet, int n) {
+        return sheet.copy((n % kStripColumns) * kCell, (n / kStripColumns) * kCell, kCell, kCell);
+    };
+    if (number < 0 || strip_.isNull() || (number / kStripColumns + 1) * kCell > strip_.height())
+        return {};
+    const QImage sprite = cell(strip_, number);
+    const QImage mask = number < kMaskedPictures ? cell(masks_, number) : cell(strip_, number + 1);
+    QImage shown(kCell, kCell, QImage::Format_RGB32);
+    shown.fill(skin::kInk);
+    for (int y = 0; y < kCell; ++y)
+        for (int x = 0; x < kCell; ++x)
+            if (mask.isNull() || (mask.pixel(x, y) & 0xffffff) == 0)
+                shown.setPixel(x, y, sprite.pixel(x, y));
+    return shown.scaled(kCell * zoom_, kCell * zoom_, Qt::IgnoreAspectRatio,
+                        Qt::FastTransformation);
 }
 
 namespace {
@@ -80,6 +132,8 @@ std::optional<std::string> QtPlatform::askText(const std::string& caption,
 void QtPlatform::showHelp(const std::string& helpFile) {
     if (!help_)
         help_ = new HelpWindow(owner_);
+    if (const auto* main = dynamic_cast<const TKRN10*>(owner_.data()))
+        help_->setZoom(main->zoom());
     const QString file = QString::fromStdString(helpFile);
     if (!help_->openContents(file)) {
         messageBox("Cannot open the help file " + helpFile + ".");

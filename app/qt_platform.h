@@ -4,21 +4,36 @@
 
 #include "platform/platform.h"
 
+#include <QImage>
 #include <QPointer>
 #include <QTextBrowser>
 #include <QWidget>
 
 namespace shell {
 
-// The help window: the game's help file (HTML) at its contents page.
+// The help window: the game's help file (HTML) at its contents page, on a framed page in the
+// game's skin, with the game's own pictures beside the text: an image named "picture:N" is
+// picture N of the tile pictures (data/chtable.dq) on the page's ink, through its mask. The
+// window, its font and its pictures grow with the game's zoom.
 class HelpWindow : public QTextBrowser {
   public:
     explicit HelpWindow(QWidget* parent);
     // Open the file; false when it cannot be read.
     bool openContents(const QString& file);
+    void setZoom(int zoom);
+    int zoom() const { return zoom_; }
 
   protected:
     void keyPressEvent(QKeyEvent* event) override; // Escape closes the window
+    QVariant loadResource(int type, const QUrl& name) override;
+
+  private:
+    QImage picture(int number);
+
+    int zoom_ = 1;
+    QString dataFolder_;
+    QImage strip_; // the tile pictures and their masks, read when the page first shows one
+    QImage masks_;
 };
 
 class QtPlatform final : public window::Platform {

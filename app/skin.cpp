@@ -6,6 +6,7 @@
 #include <QPainter>
 #include <QPalette>
 #include <QPixmap>
+#include <algorithm>
 #include <array>
 #include <cmath>
 
@@ -21,14 +22,42 @@ constexpr std::uint32_t kModelBlack = 0x000000;
 constexpr std::uint32_t kModelWhite = 0xffffff;
 constexpr std::uint32_t kModelMaroon = 0x800000;
 
-// The pixel font's two designs: glyphs of 6 x 12 and of 8 x 16 game pixels (fonts-spleen).
-constexpr int kSmallDesign = 12;
-constexpr int kLargeDesign = 16;
-constexpr const char* kSmallFamily = "Spleen 6x12";
-constexpr const char* kLargeFamily = "Spleen 8x16";
+// The pixel font's three designs: glyphs of 6 x 12, 8 x 16 and 12 x 24 game pixels
+// (fonts-spleen), and the smallest control font size that takes each.
+struct Design {
+    const char* family;
+    int pixels;
+    int from;
+};
+constexpr std::array<Design, 3> kDesigns = {{
+    {"Spleen 6x12", 12, 0},
+    {"Spleen 8x16", 16, 11},
+    {"Spleen 12x24", 24, 14},
+}};
 constexpr const char* kStandInFamily = "DejaVu Sans";
 constexpr int kDefaultPixels = 12;
-constexpr int kLargeFrom = 12;
+
+// The design a control's font size takes (0, the window's default, takes the smallest). The
+// figures have few characters in wide wells: they take the next design a size earlier.
+std::size_t designFor(int pixels, Role role) {
+    if (role == Role::Figures && pixels > 0)
+        ++pixels;
+    std::size_t chosen = 0;
+    for (std::size_t n = 0; n < kDesigns.size(); ++n)
+        if (pixels >= kDesigns[n].from)
+            chosen = n;
+    return chosen;
+}
+
+QFont designFont(std::size_t design, int zoom) {
+    QFont font;
+    font.setFamily(QString::fromLatin1(kDesigns[design].family));
+    font.setPixelSize(kDesigns[design].pixels * zoom);
+    // Every glyph pixel lands on zoom x zoom screen pixels: no smoothing, no hinting.
+    font.setStyleStrategy(QFont::StyleStrategy(QFont::NoAntialias | QFont::NoFontMerging));
+    font.setHintingPreference(QFont::PreferNoHinting);
+    return font;
+}
 
 QString css(const QColor& c) {
     return c.name(QColor::HexRgb);
@@ -105,34 +134,31 @@ double contrast(const QColor& a, const QColor& b) {
 }
 
 bool pixelFontInstalled() {
-    static const bool installed = QFontDatabase::hasFamily(QString::fromLatin1(kLargeFamily)) &&
-                                  QFontDatabase::hasFamily(QString::fromLatin1(kSmallFamily));
+    static const bool installed =
+        std::all_of(kDesigns.begin(), kDesigns.end(), [](const Design& d) {
+            return QFontDatabase::hasFamily(QString::fromLatin1(d.family));
+        });
     return installed;
 }
 
-QFont pixelFont(int pixels, int zoom) {
-    QFont font;
+QFont pixelFont(int pixels, int zoom, Role role) {
     if (!pixelFontInstalled()) {
+        QFont font;
         font.setFamilies({QStringLiteral("Verdana"), QString::fromLatin1(kStandInFamily)});
         font.setPixelSize((pixels > 0 ? pixels : kDefaultPixels) * zoom);
         return font;
     }
-    // Sizes from 12 up (the status figures, the message line, the dialogue box at the larger
-    // font choices) take the large design; the smaller ones and the default the small one.
-    const bool large = pixels >= kLargeFrom;
-    font.setFamily(QString::fromLatin1(large ? kLargeFamily : kSmallFamily));
-    font.setPixelSize((large ? kLargeDesign : kSmallDesign) * zoom);
-    // Every glyph pixel lands on zoom x zoom screen pixels: no smoothing, no hinting.
-    font.setStyleStrategy(QFont::StyleStrategy(QFont::NoAntialias | QFont::NoFontMerging));
-    font.setHintingPreference(QFont::PreferNoHinting);
-    return font;
+    return designFont(designFor(pixels, role), zoom);
 }
 
-QFont pixelFontToFit(int pixels, int zoom, const QString& text, int width) {
-    QFont font = pixelFont(pixels, zoom);
-    if (pixelFontInstalled() && font.pixelSize() == kLargeDesign * zoom &&
-        QFontMetrics(font).horizontalAdvance(text) > width)
-        return pixelFont(kLargeFrom - 1, zoom);
+QFont pixelFontToFit(int pixels, int zoom, Role role, const QString& text, int width, int height) {
+    if (!pixelFontInstalled())
+        return pixelFont(pixels, zoom);
+    std::size_t design = designFor(pixels, role);
+    QFont font = designFont(design, zoom);
+    while (design > 0 && ((height > 0 && font.pixelSize() > height) ||
+                          (width > 0 && QFontMetrics(font).horizontalAdvance(text) > width)))
+        font = designFont(--design, zoom);
     return font;
 }
 
@@ -161,12 +187,14 @@ QString applicationStyleSheet(int zoom) {
                             "QMenu::indicator:unchecked { background: transparent; }")
                  .arg(css(kSteel), px(1), css(kIronDark), px(2), px(4), px(6), css(kGold),
                       css(kPaleGold));
-    sheet += QStringLiteral("QToolTip { background: %1; color: %2; border: %3 solid %4;"
-                            " padding: %5; }"
-                            "QDialog, QMessageBox, QInputDialog { background: %6; }"
-                            "QDialogButtonBox { dialogbuttonbox-buttons-have-icons: 0; }"
-                            "QDialog QLabel, QMessageBox QLabel { color: %2; }")
-                 .arg(css(kInk), css(kWhite), px(1), css(kGold), px(2), css(kCharcoal));
+    sheet +=
+        QStringLiteral("QToolTip { background: %1; color: %2; border: %3 solid %4;"
+                       " padding: %5; }"
+                       "QDialog, QMessageBox, QInputDialog { background: %6; }"
+                       "QDialogButtonBox { dialogbuttonbox-buttons-have-icons: 0; }"
+                       "QDialog QLabel, QMessageBox QLabel { color: %2; }"
+                       "QMessageBox QLabel, QInputDialog QLabel { margin: %7 %8; }")
+            .arg(css(kInk), css(kWhite), px(1), css(kGold), px(2), css(kCharcoal), px(4), px(8));
     sheet += QStringLiteral("QPushButton { background: %1; color: %2; border: %3 solid;"
                             " border-color: %4 %5 %5 %4; padding: %6 %7; }"
                             "QPushButton:hover { border-color: %8 %5 %5 %8; }"

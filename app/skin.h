@@ -49,12 +49,19 @@ std::vector<TextPair> textPairs();
 // The contrast ratio of two colours (1 to 21), as the web's accessibility rules reckon it.
 double contrast(const QColor& a, const QColor& b);
 
-// The pixel font at the design size nearest below `pixels` (12 or 16 game pixels; a size of 0
-// is the window's default), drawn zoom x zoom without smoothing. Where the pixel font is not
-// installed, DejaVu Sans at `pixels` x zoom stands in.
-QFont pixelFont(int pixels, int zoom);
-// The same, one design size smaller when `text` would not fit in `width` screen pixels.
-QFont pixelFontToFit(int pixels, int zoom, const QString& text, int width);
+// The pixel font for a control's font size, drawn zoom x zoom without smoothing: the design of
+// 6 x 12 game pixels below size 11 (and for 0, the window's default), of 8 x 16 from 11, of
+// 12 x 24 from 14. Figures (the status numbers and names in their wells) take each design one
+// size earlier. So the Options menu's four font choices give four looks: figures and dialogue
+// both small (Tiny), small figures and larger dialogue (Small), both larger (Normal), larger
+// figures and the largest dialogue (Big). Where the pixel font is not installed, DejaVu Sans at
+// `pixels` x zoom stands in.
+enum class Role { Text, Figures };
+QFont pixelFont(int pixels, int zoom, Role role = Role::Text);
+// The same, a smaller design while `text` would be wider than `width` or the glyphs taller than
+// `height` screen pixels (a bound of 0 is none).
+QFont pixelFontToFit(int pixels, int zoom, Role role, const QString& text, int width,
+                     int height = 0);
 bool pixelFontInstalled();
 
 // The application's style sheet at a zoom: menu bar, menus, tool tips, dialogs, message boxes,

@@ -2,11 +2,13 @@
 
 #include "desktop.h"
 #include "dialogue_face.h"
+#include "dialogue_fit.h"
 #include "extras/inputs.h"
 #include "extras_hooks.h"
 #include "game/events.h"
 #include "orb_list.h"
 #include "pixels.h"
+#include "qt_platform.h"
 #include "skin.h"
 #include "state/game.h"
 #include "state/render_state.h"
@@ -368,6 +370,8 @@ void TKRN10::applyZoom(int zoom) {
         menuBar()->setFont(QApplication::font());
         for (QMenu* menu : findChildren<QMenu*>())
             menu->setFont(QApplication::font());
+        for (HelpWindow* help : findChildren<HelpWindow*>())
+            help->setZoom(zoom_);
     }
     screen_->setZoom(zoom_);
     mirror_->setZoom(zoom_);
@@ -424,6 +428,7 @@ void TKRN10::syncAll() {
     face_->sync(game_, zoom_, accents);
     mirror_->setAccents(std::move(accents));
     mirror_->sync(model);
+    fitDialogueBox(game_, *mirror_, zoom_, !face_->isHidden());
     menus_->sync(model);
     screen_->refresh();
     syncTimers();

@@ -81,9 +81,9 @@ stop_game() {
 # The main window (and the dialogs over it) as they are on the screen.
 shoot() {
     sleep "${2:-0.3}"
-    # The game puts its window in the top-left corner of the screen.
-    eval "$(xdotool getwindowgeometry --shell "$window")"
-    import -window root -crop "${WIDTH}x${HEIGHT}+0+0" +repage "$out/$1-zoom$zoom.png"
+    # The client area (menu bar, picture, message line) as the screen shows it, with whatever
+    # lies over it.
+    import -screen -window "$window" "$out/$1-zoom$zoom.png"
 }
 # A window over the main one (a dialog, a message box, the help) as it is on the screen: the
 # smallest shown window of the game with this title.
@@ -94,6 +94,7 @@ shoot_window() {
         local w h
         w=$(xwininfo -id "$id" | awk '/^  Width:/ {print $2}')
         h=$(xwininfo -id "$id" | awk '/^  Height:/ {print $2}')
+        [ "$w" -ge 64 ] && [ "$h" -ge 64 ] || continue # Qt's small helper windows
         if [ -z "$best" ] || [ $((w * h)) -lt "$area" ]; then
             best=$id
             area=$((w * h))
@@ -137,7 +138,7 @@ for z in 1 2; do
     load 2
     xdotool key Up
     shoot merchant 0.8
-    click 457 216 # "No", at the lower right of the dialogue box
+    click 457 110 # "No", at the lower right of the dialogue box (two lines of text)
     load 4
     click 32 208 # the Orb of Hero's icon
     shoot orb-of-hero 0.8
@@ -146,7 +147,7 @@ for z in 1 2; do
     load 6
     xdotool key Down
     sleep 2
-    click 366 216 # "Yes": the altar's four choices
+    xdotool key Return # "Yes", which has the focus: the altar's four choices
     shoot altar 0.8
     click 300 205 # the last choice: "After all, I won't do it."
     sleep 1
@@ -179,9 +180,11 @@ for z in 1 2; do
     load 3
     xdotool key Up # Zeno appears, then speaks
     sleep 5
-    click 457 216 # "What?", at the lower right of the dialogue box
+    xdotool key Return # "What?", which has the focus
     sleep 12 # the four Magic Sergeants appear
-    click 457 216 # "What? Oh!" answered with "Ah!"
+    xdotool key Return # "What? Oh!" answered with "Ah!"
+    sleep 4
+    xdotool key Return # again, should the Sergeants have taken longer to come
     shoot capture 8
     shoot prison 10
     xdotool key F1 # last: the help window keeps the keys

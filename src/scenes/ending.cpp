@@ -80,8 +80,11 @@ void shrink(game::Game& game) {
     ScenesState& s = game.scenes;
     int& k = s.endingCounter;
     window::Window& w = endingWindow(game);
+    // Behind the shrinking slide, the night sky of "The End", which then unrolls over it: no
+    // white flash between the story and its last picture.
     if (k == 1)
-        w.screen = Picture(render::kScreenWidth, render::kScreenHeight, render::kWhite);
+        w.screen = Picture(render::kScreenWidth, render::kScreenHeight,
+                           s.endingWork.empty() ? render::kBlack : s.endingWork.at(0, 0));
     window::Control& first = w.control(ending::Image1);
     first.width = render::kScreenWidth - 2 * (k * 4 / 5);
     first.height = render::kScreenHeight - k;

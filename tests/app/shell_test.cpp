@@ -152,7 +152,8 @@ void ShellTest::menuEntriesFollowTheModelAfterEachEvent() {
     g.choose("&Options/&Prologue");
     QVERIFY(!g.action("&Options/&Prologue")->isChecked());
     QVERIFY(!g.game.window.main.menuItem("&Options/&Prologue").checked);
-    QCOMPARE(g.window->mirror().widget("Memo1")->font().pixelSize(), shell::fontPixels(9, 1));
+    QCOMPARE(g.window->mirror().widget("Memo1")->font().pixelSize(),
+             shell::fontPixels(9, 1, window::ControlKind::Memo));
 }
 
 void ShellTest::everyControlStandsAtItsPlaceAtEveryZoom() {

@@ -9,11 +9,14 @@
 #include "qt_platform.h"
 #include "shell_game.h"
 #include "skin.h"
+#include "state/explore_state.h"
 #include "state/game.h"
 #include "state/key.h"
+#include "state/options.h"
 #include "tkrn10.h"
 #include "window/main_window.h"
 #include "window/names.h"
+#include "world/catalogue.h"
 #include "world/status.h"
 #include "world/tiles.h"
 
@@ -23,9 +26,13 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QRegularExpression>
+#include <QScreen>
+#include <QScrollBar>
 #include <QSet>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextDocument>
+#include <QTextEdit>
 #include <QTimer>
 
 namespace {
@@ -121,6 +128,8 @@ class SkinTest : public QObject {
     void thePixelFontFillsWholeGamePixels();
     void theOrbsListColoursEachCostAndDrawsNoEmptyRow();
     void theSpeakersFaceStandsBesideTheDialogueText();
+    void theDialogueBoxHoldsItsTextAndAnswersAndNoMore();
+    void theHelpShowsTheGamesPicturesAndGrowsWithTheZoom();
 };
 
 void SkinTest::everyTextStandsOutFromItsBackground() {
@@ -205,6 +214,12 @@ void SkinTest::thePixelFontFillsWholeGamePixels() {
         QSKIP("the pixel font (fonts-spleen) is not installed");
     // Each font choice gives a size of the pixel font; the larger choices larger ones.
     QVERIFY(shell::fontPixels(14, 1) > shell::fontPixels(10, 1));
+    // The four choices of the Options menu give four looks of the figures and the dialogue.
+    QSet<QPair<int, int>> looks;
+    for (const game::FontSizes& choice : game::kFontPairs)
+        looks.insert({shell::fontPixels(choice.small, 1, window::ControlKind::Memo),
+                      shell::fontPixels(choice.dialog, 1)});
+    QCOMPARE(looks.size(), 4);
     QCOMPARE(shell::fontPixels(14, 2), 2 * shell::fontPixels(14, 1));
     ShellGame g(2, Start::WithDialogs);
     QVERIFY(QTest::qWaitForWindowExposed(g.window.get()));
@@ -299,6 +314,104 @@ void SkinTest::theSpeakersFaceStandsBesideTheDialogueText() {
     g.window->forward([&] { extras::click(g.game, "Button7"); });
     QVERIFY(!face->isVisible());
     QVERIFY(textLeft() < face->geometry().left());
+
+    // In the story, the one who says the line: the hero himself, Zeno, the Vampire; when the
+    // tale itself speaks, nobody.
+    auto storyFace = [&](int dialogue) {
+        g.window->forward([&] {
+            g.game.explore.dialogKind = explore::Dialog::ScriptedBase + dialogue;
+            g.game.window.main.control("RichEdit1").visible = true;
+        });
+        return shell::speakerFace(g.game);
+    };
+    const render::Picture hero = storyFace(11); // "What? Oh!"
+    QVERIFY(face->isVisible());
+    QCOMPARE(hero.at(16, 16), g.game.render.imageList1.find(188)->at(16, 16));
+    const render::Picture zeno = storyFace(10);
+    QCOMPARE(zeno.at(16, 16), g.game.render.imageList1.find(world::Tile::Zeno - 1)->at(16, 16));
+    QVERIFY(storyFace(20) != zeno);
+    QVERIFY(storyFace(8).empty()); // "Somewhere above, a door slams shut."
+    QVERIFY(!face->isVisible());
+}
+
+void SkinTest::theDialogueBoxHoldsItsTextAndAnswersAndNoMore() {
+    for (const int zoom : {1, 2}) {
+        ShellGame g(zoom, Start::WithDialogs);
+        g.window->forward([&] {
+            game::GameStart1Click(g.game);
+            extras::menuCommand(g.game, "&Options/&Keyboard Control");
+            game::placeHero(g.game, 9, 3, 9); // above the altar of floor 9
+            game::setStatus(g.game, world::Slot::Gold, 50);
+            extras::keyDown(g.game, game::Key::Down);
+        });
+        const window::Control& model = g.game.window.main.control("RichEdit1");
+        for (int tick = 0; tick < 50 && !model.visible; ++tick)
+            g.window->forward([&] { extras::timerTick(g.game, "Timer2", 0); });
+        QVERIFY(model.visible);
+        auto* box = qobject_cast<QTextEdit*>(g.widget("RichEdit1"));
+        auto holds = [&](const char* button) {
+            return box->geometry().contains(g.widget(button)->geometry());
+        };
+        auto wholeText = [&] {
+            return !box->verticalScrollBar()->isVisible() &&
+                   box->document()->size().height() <= box->viewport()->height();
+        };
+        // The altar's question: two lines and the answers, in a box well short of its full size,
+        // every line shown and the answers at its lower right corner, clear of the text.
+        QVERIFY(box->height() < model.height * zoom * 2 / 3);
+        QVERIFY(wholeText());
+        QVERIFY(holds("Button2") && holds("Button7"));
+        QCOMPARE(box->geometry().bottom() - g.widget("Button7")->geometry().bottom(), 16 * zoom);
+        // Its four choices stand inside the box.
+        g.window->forward([&] { extras::click(g.game, "Button2"); });
+        for (const std::string_view choice : window::names::kChoiceButtons)
+            QVERIFY(holds(std::string(choice).c_str()));
+        g.window->forward([&] { extras::click(g.game, "Button42"); });
+        QVERIFY(!box->isVisible());
+        QCOMPARE(box->height(), model.height * zoom); // closed, it is the game's again
+
+        // A long speech in the largest font still shows whole, with its answer inside the box.
+        g.window->forward([&] {
+            extras::menuCommand(g.game, "&Options/&Font/&Big");
+            g.game.explore.dialogKind = explore::Dialog::ScriptedBase + 10;
+            window::Window& w = g.game.window.main;
+            w.control("RichEdit1").visible = true;
+            w.control("RichEdit1").text = std::string(world::catalogueLine(9));
+            w.control("Button1").visible = true;
+        });
+        QVERIFY(wholeText());
+        QVERIFY(holds("Button1"));
+    }
+}
+
+void SkinTest::theHelpShowsTheGamesPicturesAndGrowsWithTheZoom() {
+    ShellGame g(2, Start::WithDialogs);
+    g.platform.showHelp(std::string(GRAVENHOLD_GAME_DIR) + "/KRN.HLP");
+    shell::HelpWindow* help = g.platform.helpWindow();
+    QVERIFY(help && help->isVisible());
+    // The people of the tower beside their words: the merchant as the map draws him, each game
+    // pixel two screen pixels, on the page's ink where the map has the road.
+    auto merchant = [&] {
+        return help->document()
+            ->resource(QTextDocument::ImageResource, QUrl(QStringLiteral("picture:18")))
+            .value<QImage>();
+    };
+    QVERIFY(help->toHtml().contains(QStringLiteral("picture:18")));
+    QCOMPARE(merchant().size(), QSize(64, 64));
+    const render::Picture& tile = *g.game.render.imageList1.find(world::Tile::Merchant - 1);
+    QCOMPARE(merchant().pixel(33, 33) & 0xffffff, tile.at(16, 16) & 0xffffff);
+    QCOMPARE(merchant().pixel(0, 0), shell::skin::kInk.rgb());
+    const QSize large = help->size(); // as large as the screen's free area holds
+    QVERIFY(large.width() <= help->screen()->availableSize().width());
+
+    // One zoom smaller: a page no larger, a smaller font and smaller pictures.
+    g.window->zoomOut();
+    QCOMPARE(g.window->zoom(), 1);
+    QVERIFY(help->width() <= large.width() && help->height() <= large.height());
+    QCOMPARE(merchant().size(), QSize(32, 32));
+    QCOMPARE(help->font().pixelSize(), shell::skin::pixelFont(0, 1).pixelSize());
+    QTest::keyClick(help, Qt::Key_Escape);
+    QVERIFY(!help->isVisible());
 }
 
 QTEST_MAIN(SkinTest)

@@ -39,6 +39,8 @@ TEST_F(EndingTest, TheFirstLapDissolvesIntoTheEndingWindowAndTheNextLapFollows) 
     EXPECT_GT(ticks, 1 + 16 + 1 + 450 + 2);
     EXPECT_TRUE(ending().control("Image4").visible);
     EXPECT_TRUE(ending().control("Image3").visible);
+    // The last slide shrank and "The End" unrolled on the night of that picture, not on white.
+    EXPECT_NE(ending().screen.picture().at(320, 200), render::kWhite);
 
     game::click(game, "Ending.Image4");
     EXPECT_FALSE(ending().visible);
