@@ -1,6 +1,6 @@
 #include "desktop.h"
 
-#include "persist/folders.h"
+#include "io/folders.h"
 #include "window_zoom.h"
 
 #include <QDir>
@@ -15,8 +15,8 @@ constexpr int kLargestStartZoom = 3;
 } // namespace
 
 GameLocation locateGame(const QString& programFolder, const QString& installedRelative) {
-    const persist::GameFolder found =
-        persist::locateGameFolder(programFolder.toStdString(), installedRelative.toStdString());
+    const io::GameFolder found =
+        io::locateGameFolder(programFolder.toStdString(), installedRelative.toStdString());
     return {QString::fromStdString(found.folder), found.installed};
 }
 

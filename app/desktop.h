@@ -12,7 +12,7 @@ struct GameLocation {
     bool installed = false;
 };
 
-// The game folder of a program in `programFolder`, by the rule of persist::locateGameFolder:
+// The game folder of a program in `programFolder`, by the rule of io::locateGameFolder:
 // `installedRelative` (e.g. "../share/gravenhold") when it has a data/ folder, otherwise the
 // program's own folder.
 GameLocation locateGame(const QString& programFolder, const QString& installedRelative);

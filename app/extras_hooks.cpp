@@ -2,7 +2,7 @@
 
 #include "extras/damage_map.h"
 #include "extras/inputs.h"
-#include "persist/files.h"
+#include "io/files.h"
 #include "pixels.h"
 #include "replay/driver.h"
 #include "replay/script_platform.h"
@@ -32,7 +32,7 @@ constexpr qsizetype kMaxLineBytes = 4096;
 // pipe or a device in its place is refused at once, as every file the game reads), and
 // neither the file nor a line may be longer than any recording.
 std::variant<QStringList, QString> readRecording(const QString& file) {
-    const auto bytes = persist::readBytes(file.toStdString(), kMaxRecordingBytes + 1);
+    const auto bytes = io::readBytes(file.toStdString(), kMaxRecordingBytes + 1);
     if (!bytes)
         return QStringLiteral("Cannot read the recording \"%1\".").arg(file);
     if (bytes->size() > kMaxRecordingBytes)

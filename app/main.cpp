@@ -5,7 +5,7 @@
 #include "extras_hooks.h"
 #include "game/events.h"
 #include "game/startup.h"
-#include "persist/folders.h"
+#include "io/folders.h"
 #include "qt_platform.h"
 #include "sdl_sound.h"
 #include "single_instance.h"
@@ -114,12 +114,12 @@ game::Folders gameFolders(const Options& options, std::string& notice) {
             ? shell::locateGame(QCoreApplication::applicationDirPath(),
                                 QStringLiteral(GRAVENHOLD_INSTALLED_DATA))
             : shell::GameLocation{QDir(options.gameDir).absolutePath(), false};
-    const persist::Environment env = persist::processEnvironment();
+    const io::Environment env = io::processEnvironment();
     game::Folders folders;
     folders.game = location.folder.toStdString();
-    folders.config = persist::configFolder(env);
-    persist::SaveFolderChoice save =
-        persist::settleSaveFolder({folders.game, location.installed}, folders.config, env);
+    folders.config = io::configFolder(env);
+    io::SaveFolderChoice save =
+        io::settleSaveFolder({folders.game, location.installed}, folders.config, env);
     folders.save = std::move(save.folder);
     notice = std::move(save.notice);
     return folders;
@@ -135,7 +135,7 @@ int main(int argc, char** argv) {
     QApplication::setDesktopFileName(QStringLiteral(GRAVENHOLD_APP_ID));
     const Options options = commandLine.read(app);
 
-    if (const auto problem = persist::homeProblem(persist::processEnvironment())) {
+    if (const auto problem = io::homeProblem(io::processEnvironment())) {
         QMessageBox::critical(nullptr, QString::fromLatin1(game::kCaption),
                               QString::fromStdString(*problem));
         return 1;

@@ -3,8 +3,8 @@
 // For each saved game: the time to the hint, wall and processor (one player kept across hints,
 // as the window keeps one), whether following the hint three times gains (a floor higher, or a
 // better value: life, strength, keys, gold or cells opened, the hero alive), and the hint.
-#include "persist/files.h"
-#include "persist/saved_game.h"
+#include "io/files.h"
+#include "io/saved_game.h"
 #include "solve/hint_search.h"
 #include "solve/search.h"
 
@@ -66,8 +66,8 @@ int main(int argc, char** argv) {
     std::vector<double> cpuTimes;
     int gains = 0;
     for (int i = first; i < argc; ++i) {
-        const auto bytes = persist::readBytes(argv[i], persist::kSaveBytes + 1);
-        const auto position = bytes ? persist::fromImage(*bytes) : std::nullopt;
+        const auto bytes = io::readBytes(argv[i], io::kSaveBytes + 1);
+        const auto position = bytes ? io::fromImage(*bytes) : std::nullopt;
         if (!position) {
             std::fprintf(stderr, "%s: no saved game\n", argv[i]);
             return 2;

@@ -3,7 +3,7 @@
 #include "explore/movement.h"
 #include "explore/new_game.h"
 #include "game/events.h"
-#include "persist/files.h"
+#include "io/files.h"
 #include "window/main_window.h"
 
 #include <algorithm>
@@ -21,7 +21,7 @@ namespace fs = std::filesystem;
 
 // The targets write thousands of files a second: flushing each to the disk would only slow
 // them down, and what they look for is in the content, not its durability.
-class UnsyncedWrites : public persist::WriteLayer {
+class UnsyncedWrites : public io::WriteLayer {
   public:
     int fsync(int) override { return 0; }
 };
@@ -29,7 +29,7 @@ class UnsyncedWrites : public persist::WriteLayer {
 struct Scratch {
     std::string path;
     UnsyncedWrites unsynced;
-    persist::ScopedWriteLayer use{unsynced};
+    io::ScopedWriteLayer use{unsynced};
 
     Scratch() {
         path = scratchFolderOf(program_invocation_short_name);
@@ -128,7 +128,7 @@ game::Game& freshGame(Drawing drawing) {
 }
 
 std::string plantFile(const std::string& name, std::span<const std::uint8_t> bytes) {
-    const std::string path = persist::inFolder(scratchFolder(), name);
+    const std::string path = io::inFolder(scratchFolder(), name);
     std::ofstream(path, std::ios::binary | std::ios::trunc)
         .write(reinterpret_cast<const char*>(bytes.data()),
                static_cast<std::streamsize>(bytes.size()));

@@ -4,12 +4,12 @@
 //   fuzz_make_seeds SOURCE-FOLDER CORPUS-FOLDER
 #include "game/events.h"
 #include "harness.h"
-#include "persist/files.h"
+#include "io/files.h"
+#include "io/ranking.h"
+#include "io/saved_game.h"
+#include "io/settings_file.h"
 #include "persist/options.h"
-#include "persist/ranking.h"
 #include "persist/read_settings.h"
-#include "persist/saved_game.h"
-#include "persist/settings.h"
 #include "picture/bmp.h"
 
 #include <filesystem>
@@ -39,8 +39,8 @@ Bytes fileBytes(const fs::path& path) {
 
 Bytes savedImage(const game::Game& game) {
     world::Status status = game.status;
-    persist::stampChecksums(status);
-    const auto image = persist::toImage(game.map, status);
+    io::stampChecksums(status);
+    const auto image = io::toImage(game.map, status);
     return {image.begin(), image.end()};
 }
 
@@ -62,7 +62,7 @@ void savedGames() {
 
 void options() {
     game::Game& game = fuzz::freshGame();
-    const std::string file = persist::inFolder(game.folders.save, persist::kOptionFile);
+    const std::string file = io::inFolder(game.folders.save, persist::kOptionFile);
     game::menuCommand(game, "&Options/&Initialize Option");
     game::menuCommand(game, "&Options/Save &Option");
     seed("options", "initial", fileBytes(file));
@@ -76,13 +76,13 @@ void options() {
 void ranking() {
     game::Game& game = fuzz::freshGame();
     for (int list : {1, 4}) {
-        persist::RankingTable table = persist::temporaryRanking(list);
-        const persist::RankingNames names = {"Arthur", "", "Brave one"};
-        persist::writeRanking(game.folders.save, list, table, names);
+        io::RankingTable table = io::temporaryRanking(list);
+        const io::RankingNames names = {"Arthur", "", "Brave one"};
+        io::writeRanking(game.folders.save, list, table, names);
         const std::string n = std::to_string(list);
         Bytes input = {static_cast<std::uint8_t>((list - 1) << 1)};
-        const Bytes t = fileBytes(persist::tableFile(game.folders.save, list));
-        const Bytes l = fileBytes(persist::namesFile(game.folders.save, list));
+        const Bytes t = fileBytes(io::tableFile(game.folders.save, list));
+        const Bytes l = fileBytes(io::namesFile(game.folders.save, list));
         input.insert(input.end(), t.begin(), t.end());
         input.insert(input.end(), l.begin(), l.end());
         seed("ranking", "list" + n, input);
@@ -97,7 +97,7 @@ void settings() {
     game.folders.game = own;
     game.folders.save = own + "/savedat";
     persist::readSettings(game);
-    const std::string ini = persist::inFolder(game.folders.config, persist::kSettingsFile);
+    const std::string ini = io::inFolder(game.folders.config, io::kSettingsFile);
     seed("settings", "first_start", fileBytes(ini));
     fs::remove(ini);
     fs::remove_all(own);

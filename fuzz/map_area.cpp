@@ -3,7 +3,7 @@
 // follow the map in the input.
 #include "game/events.h"
 #include "harness.h"
-#include "persist/saved_game.h"
+#include "io/saved_game.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     std::span<const std::uint8_t> input(data, size);
@@ -12,8 +12,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     world::TowerMap map;
     std::copy(mapBytes.begin(), mapBytes.end(), map.bytes.begin());
     world::Status status = game.status;
-    persist::stampChecksums(status);
-    fuzz::plantFile("savedat/save1.dat", persist::toImage(map, status));
+    io::stampChecksums(status);
+    fuzz::plantFile("savedat/save1.dat", io::toImage(map, status));
     game::menuCommand(game, "&Game/&Load/Data &1");
     fuzz::play(game, input, fuzz::Drawing::Pictures);
     return 0;

@@ -4,7 +4,7 @@
 
 #include "game/events.h"
 #include "harness.h"
-#include "persist/files.h"
+#include "io/files.h"
 
 #include <cstdlib>
 

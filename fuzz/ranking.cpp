@@ -2,7 +2,7 @@
 // by the Ranking window, which enters the hero and saves the list. The first byte chooses the
 // list and whether the table's sums are put right first (to reach the values behind them);
 // then come the table's 288 bytes and the names file.
-#include "persist/ranking.h"
+#include "io/ranking.h"
 
 #include "harness.h"
 #include "persist/ranking_window.h"
@@ -13,13 +13,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return 0;
     const std::uint8_t choice = input[0];
     input = input.subspan(1);
-    const int list = 1 + (choice >> 1) % persist::kRankingLists;
-    const std::size_t tableSize = std::min(input.size(), persist::kTableBytes);
+    const int list = 1 + (choice >> 1) % io::kRankingLists;
+    const std::size_t tableSize = std::min(input.size(), io::kTableBytes);
     auto table = fuzz::take(input, tableSize);
-    if ((choice & 1) != 0 && table.size() == persist::kTableBytes) {
-        auto stamped = persist::tableFromBytes(table);
-        persist::stampTable(*stamped, list);
-        const auto bytes = persist::tableBytes(*stamped);
+    if ((choice & 1) != 0 && table.size() == io::kTableBytes) {
+        auto stamped = io::tableFromBytes(table);
+        io::stampTable(*stamped, list);
+        const auto bytes = io::tableBytes(*stamped);
         table.assign(bytes.begin(), bytes.end());
     }
     const std::string n = std::to_string(list);
@@ -31,7 +31,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     game.status[world::Slot::Floor] = kCheckpointFloors[list - 1];
     persist::fairyValuation(game);
     persist::openRankingWindow(game);
-    for (int other = 1; other <= persist::kRankingLists; ++other)
+    for (int other = 1; other <= io::kRankingLists; ++other)
         persist::hyouji(game, other);
     persist::rankingExit(game);
     return 0;

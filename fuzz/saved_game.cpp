@@ -1,7 +1,7 @@
 // A saved game loaded into a game in play through the Load menu, then a few moves. Built
 // twice: as the raw file, and with the file made whole first (its length, the save mark and
 // both sums put right) so that the values behind the sums reach the game's own checks.
-#include "persist/saved_game.h"
+#include "io/saved_game.h"
 
 #include "game/events.h"
 #include "harness.h"
@@ -15,11 +15,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // rules the same, and drawing every accepted load's frames would slow the target fourfold.
     game::Game& game = refusedLast ? fuzz::sameGame() : fuzz::freshGame(fuzz::Drawing::NoPictures);
 #ifdef GRAVENHOLD_FUZZ_WHOLE_FILES
-    auto image = fuzz::take(input, persist::kSaveBytes);
-    auto loaded = persist::fromImage(image);
+    auto image = fuzz::take(input, io::kSaveBytes);
+    auto loaded = io::fromImage(image);
     loaded->status[world::Slot::SaveMarker] = world::kSaveMarker;
-    persist::stampChecksums(loaded->status);
-    const auto whole = persist::toImage(loaded->map, loaded->status);
+    io::stampChecksums(loaded->status);
+    const auto whole = io::toImage(loaded->map, loaded->status);
     fuzz::plantFile("savedat/save1.dat", whole);
     const std::span<const std::uint8_t> moves = input;
 #else

@@ -6,7 +6,7 @@
 #include "state/game.h"
 #include "window/item_icons.h"
 #include "window/names.h"
-#include "world/items.h"
+#include "world/item_table.h"
 
 #include <array>
 

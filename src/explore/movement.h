@@ -4,7 +4,7 @@
 
 #include "state/game_fwd.h"
 #include "state/key.h"
-#include "state/options.h"
+#include "state/option_choices.h"
 #include "world/tower_map.h"
 
 #include <cstdint>

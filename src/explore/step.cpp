@@ -9,7 +9,7 @@
 #include "script/script.h"
 #include "state/game.h"
 #include "world/catalogue.h"
-#include "world/items.h"
+#include "world/item_table.h"
 #include "world/tiles.h"
 
 #include <algorithm>

@@ -5,7 +5,7 @@
 #include "extras/settings.h"
 #include "extras/undo.h"
 #include "game/events.h"
-#include "persist/files.h"
+#include "io/files.h"
 #include "render/panel.h"
 #include "state/game.h"
 #include "window/item_icons.h"
@@ -152,8 +152,8 @@ void recordEntry(game::Game& game) {
         Recorder::stop(game);
         return;
     }
-    const auto path = game.platform().askText(
-        "Record", kRecordPrompt, persist::inFolder(game.folders.save, "gravenhold.rec"));
+    const auto path = game.platform().askText("Record", kRecordPrompt,
+                                              io::inFolder(game.folders.save, "gravenhold.rec"));
     if (!path || path->empty())
         return;
     if (const auto error = Recorder::start(game, *path, game.extras.lastTickMs))

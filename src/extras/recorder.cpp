@@ -2,7 +2,7 @@
 
 #include "extras/click_walk.h"
 #include "extras/undo.h"
-#include "persist/saved_game.h"
+#include "io/saved_game.h"
 #include "persist/saved_games.h"
 #include "render/options_menu.h"
 #include "state/game.h"
@@ -38,8 +38,8 @@ std::optional<std::string> Recorder::start(game::Game& game, const std::string& 
     stop(game);
     const std::string save = startSaveOf(path);
     world::Status status = game.status;
-    persist::stampChecksums(status);
-    if (auto error = persist::writeGame(save, game.map, status))
+    io::stampChecksums(status);
+    if (auto error = io::writeGame(save, game.map, status))
         return error;
     auto recorder = std::shared_ptr<Recorder>(new Recorder(path, game.platform(), nowMs));
     if (!recorder->out_)

@@ -1,6 +1,6 @@
 #include "extras/settings.h"
 
-#include "persist/files.h"
+#include "io/files.h"
 #include "state/game.h"
 
 #include <string>
@@ -15,7 +15,7 @@ constexpr std::string_view kClickToWalk = "click-to-walk";
 constexpr std::string_view kAllowUndo = "allow-undo";
 
 std::string path(const game::Game& game) {
-    return persist::inFolder(game.folders.config, kFile);
+    return io::inFolder(game.folders.config, kFile);
 }
 
 std::string lineOf(std::string_view name, bool on) {
@@ -25,7 +25,7 @@ std::string lineOf(std::string_view name, bool on) {
 } // namespace
 
 void loadSwitches(game::Game& game) {
-    const auto lines = persist::readLines(path(game));
+    const auto lines = io::readLines(path(game));
     if (!lines)
         return;
     for (const std::string& line : *lines) {
@@ -46,10 +46,9 @@ void loadSwitches(game::Game& game) {
 }
 
 void saveSwitches(game::Game& game) {
-    const auto error =
-        persist::writeLines(path(game), {lineOf(kDamageOnMap, game.extras.damageOnMap),
-                                         lineOf(kClickToWalk, game.extras.clickToWalk),
-                                         lineOf(kAllowUndo, game.extras.allowUndo)});
+    const auto error = io::writeLines(path(game), {lineOf(kDamageOnMap, game.extras.damageOnMap),
+                                                   lineOf(kClickToWalk, game.extras.clickToWalk),
+                                                   lineOf(kAllowUndo, game.extras.allowUndo)});
     if (error)
         game.platform().messageBox(*error);
 }

@@ -1,14 +1,14 @@
 #include "game/setup.h"
 
 #include "explore/new_game.h"
-#include "persist/saved_game.h"
+#include "io/saved_game.h"
 #include "persist/saved_games.h"
 #include "render/panel.h"
 #include "render/play_field.h"
 #include "script/input_lock.h"
 #include "state/game.h"
 #include "window/names.h"
-#include "world/items.h"
+#include "world/item_table.h"
 #include "world/tiles.h"
 
 namespace game {
@@ -84,7 +84,7 @@ bool placeHero(Game& game, int floor, int x, int y) {
     return true;
 }
 
-void putSavedGame(Game& game, const persist::LoadedGame& saved) {
+void putSavedGame(Game& game, const io::LoadedGame& saved) {
     game.window.timer(window::names::Timer4).enabled = false; // a load ends the opening
     script::itemdel(game);
     game.map = saved.map;
@@ -106,8 +106,8 @@ bool placeItemCursor(Game& game, int slot) {
 
 std::optional<std::string> saveGameTo(const Game& game, const std::string& path) {
     world::Status status = game.status;
-    persist::stampChecksums(status);
-    return persist::writeGame(path, game.map, status);
+    io::stampChecksums(status);
+    return io::writeGame(path, game.map, status);
 }
 
 } // namespace game

@@ -4,7 +4,7 @@
 // see it.
 #pragma once
 
-#include "persist/saved_game.h"
+#include "io/saved_game.h"
 
 #include <cstdint>
 #include <optional>
@@ -27,7 +27,7 @@ bool placeHero(Game& game, int floor, int x, int y);
 // A saved game (read and checked by the caller) put in place as a load from the menu does,
 // without its message and its music: the opening ends and play goes on from the saved place,
 // the whole saved image in play (the start-staircase mark included).
-void putSavedGame(Game& game, const persist::LoadedGame& saved);
+void putSavedGame(Game& game, const io::LoadedGame& saved);
 
 // The item cursor over item slot 0..14 (false, nothing changed, for any other slot).
 bool placeItemCursor(Game& game, int slot);

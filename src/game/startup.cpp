@@ -1,7 +1,7 @@
 #include "game/startup.h"
 
 #include "explore/new_game.h"
-#include "persist/files.h"
+#include "io/files.h"
 #include "persist/options.h"
 #include "persist/read_settings.h"
 #include "render/screen.h"
@@ -131,7 +131,7 @@ void KRN10close(Game& game) {
 }
 
 void Help2Click(Game& game) {
-    game.platform().showHelp(persist::inFolder(game.folders.game, kHelpFile));
+    game.platform().showHelp(io::inFolder(game.folders.game, kHelpFile));
 }
 
 } // namespace game

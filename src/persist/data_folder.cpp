@@ -1,9 +1,9 @@
 #include "persist/data_folder.h"
 
-#include "persist/files.h"
-#include "persist/folders.h"
-#include "persist/ranking.h"
-#include "persist/settings.h"
+#include "io/files.h"
+#include "io/folders.h"
+#include "io/ranking.h"
+#include "io/settings_file.h"
 #include "state/game.h"
 #include "window/names.h"
 
@@ -87,7 +87,7 @@ void choose(game::Game& game, const std::string& folder) {
 // The file system's root and the home folder.
 std::vector<std::string> places() {
     std::vector<std::string> rows = {"/"};
-    const std::string home = processEnvironment().home;
+    const std::string home = io::processEnvironment().home;
     if (!home.empty() && plainFolder(home) != "/")
         rows.push_back(plainFolder(home));
     return rows;
@@ -110,7 +110,7 @@ std::array<std::string, 3> settingsNow(game::Game& game) {
     std::array<std::string, 3> lines = {game.folders.save, game.folders.game, ""};
     const std::vector<std::string>& held = game.shell.settings.lines;
     std::copy_n(held.begin(), std::min(held.size(), lines.size()), lines.begin());
-    const auto file = readLines(inFolder(game.folders.config, kSettingsFile));
+    const auto file = io::readLines(io::inFolder(game.folders.config, io::kSettingsFile));
     if (file)
         std::copy_n(file->begin(), std::min(file->size(), lines.size()), lines.begin());
     return lines;
@@ -176,16 +176,16 @@ std::optional<std::string> copyDataFiles(const std::string& from, const std::str
     const std::string plainFrom = plainFolder(from);
     const std::string plainTo = plainFolder(to);
     const bool fromFirst = plainFrom < plainTo;
-    const FolderLock lockFirst(fromFirst ? plainFrom : plainTo);
-    const FolderLock lockSecond(fromFirst ? plainTo : plainFrom);
-    for (int list = 1; list <= kRankingLists; ++list)
-        finishInterruptedWrite(from, list);
-    for (const char* name : kDataFiles) {
-        const std::string source = inFolder(from, name);
+    const io::FolderLock lockFirst(fromFirst ? plainFrom : plainTo);
+    const io::FolderLock lockSecond(fromFirst ? plainTo : plainFrom);
+    for (int list = 1; list <= io::kRankingLists; ++list)
+        io::finishInterruptedWrite(from, list);
+    for (const char* name : io::kDataFiles) {
+        const std::string source = io::inFolder(from, name);
         std::error_code error;
         if (!fs::exists(source, error))
             continue; // nothing of this kind was ever saved there
-        if (auto failure = copyFileDurably(source, inFolder(to, name)))
+        if (auto failure = io::copyFileDurably(source, io::inFolder(to, name)))
             return failure;
     }
     return std::nullopt;
@@ -216,13 +216,14 @@ void DirectoryListBox1Change(game::Game& game, int row) {
 
 void makeDirectoryClick(game::Game& game) {
     const std::string chosen = state(game).chosen;
-    const auto answer = game.platform().askText(kMakeCaption, kMakePrompt, inFolder(chosen, ""));
+    const auto answer =
+        game.platform().askText(kMakeCaption, kMakePrompt, io::inFolder(chosen, ""));
     if (!answer || answer->empty())
         return;
     const std::string folder = plainFolder((fs::path(chosen) / *answer).string());
     if (hasControlCharacter(folder))
         game.platform().messageBox(controlCharacterRefusal(folder));
-    else if (ensureFolder(folder))
+    else if (io::ensureFolder(folder))
         choose(game, folder);
     else
         game.platform().messageBox("Cannot make the directory " + folder + ".");
@@ -235,7 +236,7 @@ void dataFolderOkClick(game::Game& game) {
         game.platform().messageBox(controlCharacterRefusal(chosen));
         return;
     }
-    if (!isFolder(chosen) || !isWritableFolder(chosen)) {
+    if (!isFolder(chosen) || !io::isWritableFolder(chosen)) {
         game.platform().messageBox("Cannot write in the directory " + chosen + ".");
         return;
     }
@@ -244,13 +245,14 @@ void dataFolderOkClick(game::Game& game) {
         return;
     }
     const std::vector<std::string> lines = {chosen, kept[1], kept[2]};
-    ensureFolder(game.folders.config);
-    if (const auto error = writeLines(inFolder(game.folders.config, kSettingsFile), lines)) {
+    io::ensureFolder(game.folders.config);
+    if (const auto error =
+            io::writeLines(io::inFolder(game.folders.config, io::kSettingsFile), lines)) {
         game.platform().messageBox(*error);
         return;
     }
     game.shell.settings.lines = lines;
-    game.shell.settings.shortText = kept[2].substr(0, kShortTextLength);
+    game.shell.settings.shortText = kept[2].substr(0, io::kShortTextLength);
     game.folders.save = chosen;
     dialog(game).visible = false;
 }

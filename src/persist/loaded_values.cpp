@@ -1,6 +1,6 @@
 #include "persist/loaded_values.h"
 
-#include "persist/ranking.h"
+#include "io/ranking.h"
 #include "sound/tables.h"
 
 #include <algorithm>
@@ -39,8 +39,8 @@ constexpr Range kRanges[] = {
     {ShieldGrade, 0, kTopGrade},
     {OrbOfHero, 0, kOrbAwaitingOk},
     {TransferArticle, 0, kTransferUses},
-    {FairyPlace, 0, kPlaces},
-    {FairyList, 0, kRankingLists},
+    {FairyPlace, 0, io::kPlaces},
+    {FairyList, 0, io::kRankingLists},
     {Facing, 1, kLastFacing},
     {OctopusEffect, 0, kCountMax},
     {DragonEffect, 0, kCountMax},
@@ -71,7 +71,7 @@ bool arrivalCellsValid(const world::TowerMap& map) {
 
 } // namespace
 
-bool validateLoadedValues(const LoadedGame& game) {
+bool validateLoadedValues(const io::LoadedGame& game) {
     const world::Status& s = game.status;
     const std::int32_t track = s[MusicTrack];
     const std::int32_t lap = s[LapLevel];

@@ -1,7 +1,7 @@
 // Whether a loaded game can be played: its values lie where play can put them.
 #pragma once
 
-#include "persist/saved_game.h"
+#include "io/saved_game.h"
 
 namespace persist {
 
@@ -11,6 +11,6 @@ namespace persist {
 // the hero stands inside the floor, the grades, items, keys, counters, the ranking place and
 // list, the flight marks, the lap level and the keep-progress flag hold values the game itself
 // writes. The sums say only that a file is whole; this says it can be played.
-bool validateLoadedValues(const LoadedGame& game);
+bool validateLoadedValues(const io::LoadedGame& game);
 
 } // namespace persist

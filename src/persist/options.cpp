@@ -1,7 +1,7 @@
 #include "persist/options.h"
 
 #include "explore/movement.h"
-#include "persist/files.h"
+#include "io/files.h"
 #include "render/options_menu.h"
 #include "sound/switches.h"
 #include "state/game.h"
@@ -95,7 +95,7 @@ OptionBlock optionBytes(const Options& o) {
 }
 
 void optionload(game::Game& game) {
-    const auto bytes = readBytes(inFolder(game.folders.save, kOptionFile), kOptionBytes);
+    const auto bytes = io::readBytes(io::inFolder(game.folders.save, kOptionFile), kOptionBytes);
     game.options = bytes ? optionsFromBytes(*bytes) : game::kBuiltInOptions;
 }
 
@@ -161,7 +161,7 @@ void NormalOption1Click(game::Game& game) {
 
 void OptionSave1Click(game::Game& game) {
     if (auto error =
-            writeBytes(inFolder(game.folders.save, kOptionFile), optionBytes(game.options)))
+            io::writeBytes(io::inFolder(game.folders.save, kOptionFile), optionBytes(game.options)))
         game.platform().messageBox(*error);
 }
 

@@ -4,7 +4,7 @@
 // handled here; the menu's check marks are a view of the game's options.
 #pragma once
 
-#include "state/options.h"
+#include "state/option_choices.h"
 
 #include <array>
 #include <cstddef>

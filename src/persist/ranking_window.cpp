@@ -1,8 +1,8 @@
 #include "persist/ranking_window.h"
 
-#include "persist/files.h"
-#include "persist/ranking.h"
-#include "persist/saved_game.h"
+#include "io/files.h"
+#include "io/ranking.h"
+#include "io/saved_game.h"
 #include "persist/saved_games.h"
 #include "state/game.h"
 #include "window/names.h"
@@ -58,18 +58,18 @@ void applyFonts(game::Game& game, window::Window& w) {
 
 // Rank numbers in the first column, every other cell empty.
 void clearTable(window::Window& w) {
-    for (int r = 0; r < kPlaces; ++r)
+    for (int r = 0; r < io::kPlaces; ++r)
         for (int c = 0; c < Shown::Count; ++c)
             cell(w, r, c).text = c == Shown::Rank ? std::to_string(r + 1) : std::string();
 }
 
 void showList(window::Window& w, const RankingState& s) {
-    for (int r = 0; r < kPlaces; ++r) {
-        cell(w, r, Shown::Points).text = std::to_string(s.table.at(r, Column::Points));
+    for (int r = 0; r < io::kPlaces; ++r) {
+        cell(w, r, Shown::Points).text = std::to_string(s.table.at(r, io::Column::Points));
         cell(w, r, Shown::Name).text = s.names[static_cast<std::size_t>(r)];
-        cell(w, r, Shown::Life).text = std::to_string(s.table.at(r, Column::Life));
-        cell(w, r, Shown::Offense).text = std::to_string(s.table.at(r, Column::Offense));
-        cell(w, r, Shown::Defense).text = std::to_string(s.table.at(r, Column::Defense));
+        cell(w, r, Shown::Life).text = std::to_string(s.table.at(r, io::Column::Life));
+        cell(w, r, Shown::Offense).text = std::to_string(s.table.at(r, io::Column::Offense));
+        cell(w, r, Shown::Defense).text = std::to_string(s.table.at(r, io::Column::Defense));
     }
 }
 
@@ -78,11 +78,11 @@ void showList(window::Window& w, const RankingState& s) {
 // this one: the bytes this copy wrote are taken instead.
 void receiveCopy(game::Game& game) {
     RankingState& s = state(game);
-    auto bytes = readBytes(slotPath(game.folders.save, kScratchSlot), kSaveBytes);
+    auto bytes = io::readBytes(io::slotPath(game.folders.save, io::kScratchSlot), io::kSaveBytes);
     const std::vector<std::uint8_t>& written = game.persist.scratchWritten;
     if (!written.empty() && bytes != written)
         bytes = written;
-    const auto copy = bytes ? fromImage(*bytes) : std::nullopt;
+    const auto copy = bytes ? io::fromImage(*bytes) : std::nullopt;
     s.copyMap = copy ? copy->map : game.map;
     s.copy = copy ? copy->status : game.status;
 }
@@ -90,12 +90,12 @@ void receiveCopy(game::Game& game) {
 // scoreload: read list n, or the temporary ranking after the message that says why.
 void scoreload(game::Game& game, int list) {
     RankingState& s = state(game);
-    const RankingRead read = readTable(game.folders.save, list);
-    if (read.check != TableCheck::Good)
-        game.platform().messageBox(checkMessage(read.check));
+    const io::RankingRead read = io::readTable(game.folders.save, list);
+    if (read.check != io::TableCheck::Good)
+        game.platform().messageBox(io::checkMessage(read.check));
     s.list = list;
     s.table = read.table;
-    s.names = readNames(game.folders.save, list);
+    s.names = io::readNames(game.folders.save, list);
     s.seenTable = s.table;
     s.seenNames = s.names;
     window::setFocus(rankingWindow(game),
@@ -104,11 +104,11 @@ void scoreload(game::Game& game, int list) {
 
 // scoresave: write list n with its sums (keeping what another copy of the game saved in it
 // meanwhile), then hand the copy back through save0.dat with the valuation cleared.
-void scoresave(game::Game& game, const std::optional<NewEntry>& entered) {
+void scoresave(game::Game& game, const std::optional<io::NewEntry>& entered) {
     RankingState& s = state(game);
-    RankingList shown{s.table, s.names};
+    io::RankingList shown{s.table, s.names};
     if (const auto error =
-            saveList(game.folders.save, s.list, {s.seenTable, s.seenNames}, shown, entered))
+            io::saveList(game.folders.save, s.list, {s.seenTable, s.seenNames}, shown, entered))
         game.platform().messageBox(*error);
     s.table = shown.table;
     s.names = shown.names;
@@ -128,7 +128,7 @@ std::string oneLine(std::string name) {
 // Ask for the hero's name and enter it at place p of the list on show (`entered` says what was
 // entered). The place that is still pending afterwards: 0 when the player gave an empty name
 // (nothing is saved then).
-int registerPlace(game::Game& game, int place, std::optional<NewEntry>& entered) {
+int registerPlace(game::Game& game, int place, std::optional<io::NewEntry>& entered) {
     RankingState& s = state(game);
     const auto name = game.platform().askText(kNameCaption, kNamePrompt, "");
     if (!name)
@@ -136,8 +136,8 @@ int registerPlace(game::Game& game, int place, std::optional<NewEntry>& entered)
     if (name->empty())
         return 0;
     const world::Status& c = s.copy;
-    entered = NewEntry{oneLine(*name), {c[FairyValuation], c[Life], c[Offense], c[Defense]}};
-    enterPlace(s.table, s.names, place, entered->name, entered->entry);
+    entered = io::NewEntry{oneLine(*name), {c[FairyValuation], c[Life], c[Offense], c[Defense]}};
+    io::enterPlace(s.table, s.names, place, entered->name, entered->entry);
     return place;
 }
 
@@ -159,7 +159,7 @@ void openRankingWindow(game::Game& game) {
     w.visible = true;
     window::setFocus(w, kExitButton);
     const int list = state(game).copy[FairyList];
-    if (list >= 1 && list <= kRankingLists)
+    if (list >= 1 && list <= io::kRankingLists)
         hyouji(game, list);
 }
 
@@ -168,8 +168,8 @@ void hyouji(game::Game& game, int list) {
     RankingState& s = state(game);
     // A place is registered only on the list that it was won on.
     const int won = s.copy[FairyList] == list ? s.copy[FairyPlace] : 0;
-    std::optional<NewEntry> entered;
-    const int place = won >= 1 && won <= kPlaces ? registerPlace(game, won, entered) : 0;
+    std::optional<io::NewEntry> entered;
+    const int place = won >= 1 && won <= io::kPlaces ? registerPlace(game, won, entered) : 0;
     showList(rankingWindow(game), s);
     if (place > 0) {
         scoresave(game, entered);
@@ -184,16 +184,16 @@ void rankingExit(game::Game& game) {
 
 void fairyValuation(game::Game& game) {
     world::Status& s = game.status;
-    const int list = listOfFloor(s[Floor]);
+    const int list = io::listOfFloor(s[Floor]);
     if (list == 0)
         return;
-    const std::int32_t points = checkpointPoints(s, list);
+    const std::int32_t points = io::checkpointPoints(s, list);
     s[FairyValuation] = points;
     s[FairyPlace] = 0;
-    const RankingRead read = readTable(game.folders.save, list);
-    if (read.check != TableCheck::Good)
-        game.platform().messageBox(checkMessage(read.check));
-    s[FairyPlace] = placeFor(read.table, points);
+    const io::RankingRead read = io::readTable(game.folders.save, list);
+    if (read.check != io::TableCheck::Good)
+        game.platform().messageBox(io::checkMessage(read.check));
+    s[FairyPlace] = io::placeFor(read.table, points);
     s[FairyList] = list;
     writeScratch(game);
 }

@@ -1,9 +1,9 @@
 #include "persist/saved_games.h"
 
 #include "explore/new_game.h"
-#include "persist/files.h"
+#include "io/files.h"
+#include "io/saved_game.h"
 #include "persist/loaded_values.h"
-#include "persist/saved_game.h"
 #include "render/panel.h"
 #include "scenes/opening.h"
 #include "script/input_lock.h"
@@ -50,19 +50,19 @@ bool fileExists(const std::string& path) {
 } // namespace
 
 ReadGame readSavedGame(const std::string& path) {
-    const auto bytes = readBytes(path, kSaveBytes + 1);
+    const auto bytes = io::readBytes(path, io::kSaveBytes + 1);
     if (!bytes)
         return {};
-    const auto loaded = fromImage(*bytes);
-    if (!loaded || !isValid(loaded->status) || !validateLoadedValues(*loaded))
+    const auto loaded = io::fromImage(*bytes);
+    if (!loaded || !io::isValid(loaded->status) || !validateLoadedValues(*loaded))
         return {Reading::Damaged, {}};
     return {Reading::Good, *loaded};
 }
 
 std::optional<std::string> writeScratchCopy(game::Game& game, const world::TowerMap& map,
                                             const world::Status& status) {
-    const SaveImage image = toImage(map, status);
-    auto error = writeBytes(slotPath(game.folders.save, kScratchSlot), image);
+    const io::SaveImage image = io::toImage(map, status);
+    auto error = io::writeBytes(io::slotPath(game.folders.save, io::kScratchSlot), image);
     game.persist.scratchWritten.assign(image.begin(), image.end());
     return error;
 }
@@ -72,7 +72,7 @@ void writeScratch(game::Game& game) {
         game.platform().messageBox(*error);
 }
 
-void putInPlay(game::Game& game, const LoadedGame& loaded) {
+void putInPlay(game::Game& game, const io::LoadedGame& loaded) {
     // The map, the status and its seven words are replaced in one piece.
     game.map = loaded.map;
     game.status = loaded.status;
@@ -100,10 +100,10 @@ void loadwork(game::Game& game, const std::string& path) {
 }
 
 void savework(game::Game& game, const std::string& path) {
-    stampChecksums(game.status);
+    io::stampChecksums(game.status);
     if (fileExists(path) && !game.platform().askYesNo(kOverwrite))
         return;
-    if (const auto error = writeGame(path, game.map, game.status)) {
+    if (const auto error = io::writeGame(path, game.map, game.status)) {
         game.platform().messageBox(*error);
         return;
     }
@@ -118,7 +118,7 @@ void loadSlot(game::Game& game, int slot) {
     script::itemdel(game);
     writeScratch(game);
     checkSlot(game, window::Menu::kLoadSlots, slot);
-    loadwork(game, slotPath(game.folders.save, slot));
+    loadwork(game, io::slotPath(game.folders.save, slot));
     script::itemlive(game);
     game.window.timer(window::names::Timer1).enabled = true;
 }
@@ -126,7 +126,7 @@ void loadSlot(game::Game& game, int slot) {
 void saveSlot(game::Game& game, int slot) {
     script::itemdel(game);
     checkSlot(game, window::Menu::kSaveSlots, slot);
-    savework(game, slotPath(game.folders.save, slot));
+    savework(game, io::slotPath(game.folders.save, slot));
     script::itemlive(game);
 }
 

@@ -3,7 +3,7 @@
 // window opens.
 #pragma once
 
-#include "persist/saved_game.h"
+#include "io/saved_game.h"
 #include "state/game_fwd.h"
 #include "world/status.h"
 #include "world/tower_map.h"
@@ -20,7 +20,7 @@ namespace persist {
 enum class Reading { Missing, Damaged, Good };
 struct ReadGame {
     Reading reading = Reading::Missing;
-    LoadedGame game;
+    io::LoadedGame game;
 };
 ReadGame readSavedGame(const std::string& path);
 
@@ -35,7 +35,7 @@ void writeScratch(game::Game& game);
 // The in-memory half of a load: the map, the status and its seven words of a game whose
 // values were checked are put in play in one piece and the screen is set up for them, as
 // loadwork does after reading a good file (no message, no music).
-void putInPlay(game::Game& game, const LoadedGame& loaded);
+void putInPlay(game::Game& game, const io::LoadedGame& loaded);
 
 // loadwork: read the saved game at path into the game in play when its marker and sums are
 // right ("Loaded the data."); a missing file only says "There is no saving data." and a

@@ -2,7 +2,7 @@
 // Options value (and the sound-effects switch from the game's own Status[89]), never read back.
 #pragma once
 
-#include "state/options.h"
+#include "state/option_choices.h"
 
 #include <string_view>
 

@@ -6,7 +6,7 @@
 #include "window/main_window.h"
 #include "window/names.h"
 #include "world/catalogue.h"
-#include "world/items.h"
+#include "world/item_table.h"
 
 #include <algorithm>
 #include <array>

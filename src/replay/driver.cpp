@@ -5,7 +5,7 @@
 #include "game/events.h"
 #include "game/setup.h"
 #include "game/startup.h"
-#include "persist/files.h"
+#include "io/files.h"
 #include "persist/options.h"
 #include "picture/bmp.h"
 #include "script/input_lock.h"
@@ -437,7 +437,7 @@ std::optional<std::string> Driver::saveGame(std::string_view arg) {
 std::optional<std::string> Driver::saveScreen(std::string_view arg) {
     if (arg.empty())
         return "save-screen takes a file name";
-    return persist::writeBytes(std::string(arg), render::encodeBmp24(game_.window.main.screen));
+    return io::writeBytes(std::string(arg), render::encodeBmp24(game_.window.main.screen));
 }
 
 // The window answers a hint when its search ends; the driver waits for it, on no clock.

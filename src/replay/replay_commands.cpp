@@ -12,7 +12,7 @@
 #include "extras/undo.h"
 #include "game/events.h"
 #include "game/setup.h"
-#include "persist/files.h"
+#include "io/files.h"
 #include "persist/saved_games.h"
 #include "replay/driver.h"
 

@@ -2,7 +2,7 @@
 
 #include "state/game.h"
 #include "window/item_icons.h"
-#include "world/items.h"
+#include "world/item_table.h"
 
 namespace script {
 namespace {

@@ -4,7 +4,7 @@
 #include "solve/moves.h"
 #include "solve/search.h"
 #include "world/catalogue.h"
-#include "world/items.h"
+#include "world/item_table.h"
 #include "world/tiles.h"
 
 #include <algorithm>

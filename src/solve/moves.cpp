@@ -1,7 +1,7 @@
 #include "solve/moves.h"
 
 #include "window/names.h"
-#include "world/items.h"
+#include "world/item_table.h"
 #include "world/tiles.h"
 
 #include <algorithm>

@@ -2,7 +2,7 @@
 // a game whose pictures are switched off, put back to any position through the game's load.
 #pragma once
 
-#include "persist/saved_game.h"
+#include "io/saved_game.h"
 #include "replay/driver.h"
 #include "replay/script_platform.h"
 #include "state/game.h"
@@ -17,7 +17,7 @@ namespace solve {
 
 // What decides the game from here: the tower map and the status block with its seven words,
 // exactly what a saved game holds.
-using Position = persist::LoadedGame;
+using Position = io::LoadedGame;
 
 class Player {
   public:

@@ -1,6 +1,6 @@
 #include "solve/start.h"
 
-#include "persist/files.h"
+#include "io/files.h"
 #include "persist/loaded_values.h"
 #include "world/formats.h"
 
@@ -44,9 +44,9 @@ std::variant<Position, std::string>
 startPosition(const std::string& gameFolder, const std::string& floors, const std::string& save) {
     Position position = Player(gameFolder).position();
     if (!save.empty()) {
-        const auto bytes = persist::readBytes(save, persist::kSaveBytes + 1);
-        const auto loaded = bytes ? persist::fromImage(*bytes) : std::nullopt;
-        if (!loaded || !persist::isValid(loaded->status) || !persist::validateLoadedValues(*loaded))
+        const auto bytes = io::readBytes(save, io::kSaveBytes + 1);
+        const auto loaded = bytes ? io::fromImage(*bytes) : std::nullopt;
+        if (!loaded || !io::isValid(loaded->status) || !persist::validateLoadedValues(*loaded))
             return "\"" + save + "\" is no saved game";
         position = *loaded;
     }

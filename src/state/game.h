@@ -8,7 +8,7 @@
 #include "state/explore_state.h"
 #include "state/extras_state.h"
 #include "state/items_state.h"
-#include "state/options.h"
+#include "state/option_choices.h"
 #include "state/persist_state.h"
 #include "state/render_state.h"
 #include "state/scenes_state.h"

@@ -2,7 +2,7 @@
 // working values while they are open. Game holds one PersistState.
 #pragma once
 
-#include "state/ranking_table.h"
+#include "io/ranking_table.h"
 #include "world/status.h"
 #include "world/tower_map.h"
 
@@ -17,12 +17,12 @@ struct RankingState {
     world::TowerMap copyMap; // the game as the window received it
     world::Status copy;
     int list = 0; // the list on show (1..5), 0 before a floor button is pressed
-    RankingTable table;
-    RankingNames names;
+    io::RankingTable table;
+    io::RankingNames names;
     // The list as it was read, before a name was entered: saving compares it with the file
     // so that an entry saved meanwhile by another copy of the game is kept.
-    RankingTable seenTable;
-    RankingNames seenNames;
+    io::RankingTable seenTable;
+    io::RankingNames seenNames;
 };
 
 // What the Change Data Folder window holds while it is open: the chosen folder and the

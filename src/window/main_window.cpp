@@ -2,7 +2,7 @@
 
 #include "window/item_icons.h"
 #include "window/names.h"
-#include "world/items.h"
+#include "world/item_table.h"
 
 #include <array>
 #include <string>

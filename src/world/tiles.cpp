@@ -1,6 +1,6 @@
 #include "world/tiles.h"
 
-#include "world/items.h"
+#include "world/item_table.h"
 
 #include <array>
 

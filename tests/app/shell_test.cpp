@@ -2,8 +2,8 @@
 // timers, the About box, and it refuses a second copy of the game.
 #include "desktop.h"
 #include "extras_hooks.h"
-#include "persist/files.h"
-#include "persist/saved_game.h"
+#include "io/files.h"
+#include "io/saved_game.h"
 #include "qt_platform.h"
 #include "script/executor.h"
 #include "script/script.h"
@@ -307,9 +307,9 @@ void ShellTest::aRecordingThatCannotPlayIsToldAndTheGameIsHandedBack() {
     world::Status status = g.game.status;
     status[world::Slot::SaveMarker] = world::kSaveMarker;
     status[world::Slot::Floor] = 51;
-    persist::stampChecksums(status);
-    QVERIFY(!persist::writeBytes(g.dir.filePath("floor51.sav").toStdString(),
-                                 persist::toImage(g.game.map, status)));
+    io::stampChecksums(status);
+    QVERIFY(!io::writeBytes(g.dir.filePath("floor51.sav").toStdString(),
+                            io::toImage(g.game.map, status)));
     const QString recording = g.dir.filePath("floor51.rec");
     std::ofstream(recording.toStdString()) << "recording 1\nload-state floor51.sav\nkey up\n";
     auto* player = new shell::ReplayPlayer(*g.window, recording, 1);

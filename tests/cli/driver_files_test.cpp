@@ -2,8 +2,8 @@
 // the game's own writer.
 #include "driver_fixture.h"
 #include "game/setup.h"
-#include "persist/files.h"
-#include "persist/saved_game.h"
+#include "io/files.h"
+#include "io/saved_game.h"
 #include "support/scratch.h"
 
 #include <fstream>
@@ -36,13 +36,13 @@ TEST_F(DriverFiles, SaveGameReplacesAFileWholeAndSaysWhenItCannot) {
     EXPECT_EQ(error("set status 157 -4"), "ok"); // the mark of a game in play
     EXPECT_EQ(error("set status 3 1234"), "ok");
     EXPECT_EQ(error(std::string("save-game ") + path("game.dat")), "ok");
-    const auto bytes = persist::readBytes(path("game.dat"), persist::kSaveBytes + 1);
+    const auto bytes = io::readBytes(path("game.dat"), io::kSaveBytes + 1);
     ASSERT_TRUE(bytes);
-    const auto saved = persist::fromImage(*bytes);
+    const auto saved = io::fromImage(*bytes);
     ASSERT_TRUE(saved);
     EXPECT_EQ(saved->status[world::Slot::Gold], 1234);
-    EXPECT_TRUE(persist::isValid(saved->status));
-    EXPECT_FALSE(persist::isStaged(path("game.dat")));
+    EXPECT_TRUE(io::isValid(saved->status));
+    EXPECT_FALSE(io::isStaged(path("game.dat")));
     // Only the file carries the stamped checksums: the game in play is not touched.
     EXPECT_EQ(game.status[world::Slot::Checksum], 0);
     EXPECT_NE(saved->status[world::Slot::Checksum], 0);
@@ -83,8 +83,8 @@ TEST_F(DriverFiles, LoadStateRefusesASaveTheLoadMenuRefuses) {
         world::Status status = game.status;
         status[world::Slot::SaveMarker] = world::kSaveMarker;
         status[slot] = value;
-        persist::stampChecksums(status);
-        ASSERT_FALSE(persist::writeBytes(path("bad.sav"), persist::toImage(game.map, status)));
+        io::stampChecksums(status);
+        ASSERT_FALSE(io::writeBytes(path("bad.sav"), io::toImage(game.map, status)));
         EXPECT_EQ(error(std::string("load-state ") + path("bad.sav")),
                   "\"" + path("bad.sav") + "\" is not a saved game of Gravenhold");
         EXPECT_EQ(game.status.words, before.words);

@@ -4,7 +4,7 @@
 #include "extras/inputs.h"
 #include "extras/recorder.h"
 #include "extras/undo.h"
-#include "persist/saved_game.h"
+#include "io/saved_game.h"
 #include "platform/recording_sound.h"
 #include "replay/driver.h"
 #include "replay/script_platform.h"
@@ -40,9 +40,9 @@ class UndoTest : public ::testing::Test {
         replay::startUpForScripts(game, false);
     }
 
-    persist::SaveImage image() const { return persist::toImage(game.map, game.status); }
-    static persist::SaveImage imageOf(const extras::UndoPosition& p) {
-        return persist::toImage(p.map, p.status);
+    io::SaveImage image() const { return io::toImage(game.map, game.status); }
+    static io::SaveImage imageOf(const extras::UndoPosition& p) {
+        return io::toImage(p.map, p.status);
     }
 
     void play(std::initializer_list<std::string_view> lines) {
@@ -52,10 +52,10 @@ class UndoTest : public ::testing::Test {
 };
 
 // The game as Save writes it: the start save of a recording has its sums stamped.
-persist::SaveImage saved(const game::Game& game) {
+io::SaveImage saved(const game::Game& game) {
     world::Status status = game.status;
-    persist::stampChecksums(status);
-    return persist::toImage(game.map, status);
+    io::stampChecksums(status);
+    return io::toImage(game.map, status);
 }
 
 std::vector<std::string> linesOf(const std::filesystem::path& file) {
@@ -80,10 +80,9 @@ std::vector<std::filesystem::path> lapSegments() {
 
 // What kind of move led from one position to the next, told by what changed and by the
 // inputs that made it.
-std::string kindOf(const persist::SaveImage& a, const persist::SaveImage& b,
-                   const std::string& inputs) {
-    const auto before = persist::fromImage(a)->status;
-    const auto after = persist::fromImage(b)->status;
+std::string kindOf(const io::SaveImage& a, const io::SaveImage& b, const std::string& inputs) {
+    const auto before = io::fromImage(a)->status;
+    const auto after = io::fromImage(b)->status;
     const auto keys = [](const Status& s) {
         return s[Slot::YellowKeys] + s[Slot::RedKeys] + s[Slot::BlueKeys];
     };
@@ -108,7 +107,7 @@ std::string kindOf(const persist::SaveImage& a, const persist::SaveImage& b,
 
 // Two saved games that differ at most in the sound switches and the sums of the last save,
 // which the history takes as the same position.
-bool samePosition(const persist::SaveImage& a, const persist::SaveImage& b) {
+bool samePosition(const io::SaveImage& a, const io::SaveImage& b) {
     for (std::size_t n = 0; n < a.size(); ++n) {
         const auto word = static_cast<int>((n - kTowerBytes) / 4);
         const bool bookkeeping =
@@ -134,7 +133,7 @@ TEST_F(UndoTest, MovesOfEveryKindAreTakenBackAndPlayedAgainAcrossTheFirstLap) {
     int moves = 0;
     int checked = 0;
     bool forgotten = false;
-    persist::SaveImage before = image();
+    io::SaveImage before = image();
     for (const auto& segment : lapSegments()) {
         for (const std::string& line : linesOf(segment)) {
             ASSERT_EQ(driver.execute(line).value_or("ok"), "ok") << segment << ": " << line;
@@ -143,7 +142,7 @@ TEST_F(UndoTest, MovesOfEveryKindAreTakenBackAndPlayedAgainAcrossTheFirstLap) {
             forgotten = forgotten || past.size() == 1;
             if (past.empty())
                 continue;
-            const persist::SaveImage after = imageOf(past.back());
+            const io::SaveImage after = imageOf(past.back());
             if (past.size() < 2 || samePosition(after, before)) {
                 before = after;
                 continue;
@@ -179,7 +178,7 @@ TEST_F(UndoTest, MovesOfEveryKindAreTakenBackAndPlayedAgainAcrossTheFirstLap) {
 // where he stood before it.
 TEST_F(UndoTest, AnUndoBringsTheHeroBackFromDeath) {
     play({"set status 0 10", "set tile 1 104 133"}); // a Golden Knight above him
-    const persist::SaveImage beforeFight = image();
+    const io::SaveImage beforeFight = image();
     play({"key up", "run"});
     while (game.window.main.control(window::names::Button1).visible)
         play({"click Button1", "run"});
@@ -193,7 +192,7 @@ TEST_F(UndoTest, AnUndoBringsTheHeroBackFromDeath) {
 // A thousand moves taken back in a row, each to the position before it; the history keeps the
 // last thousand and forgets the older ones.
 TEST_F(UndoTest, AThousandMovesAreTakenBackInARow) {
-    std::vector<persist::SaveImage> positions{image()};
+    std::vector<io::SaveImage> positions{image()};
     for (int n = 0; n < 1100; ++n) {
         play({n % 2 ? "key right" : "key left", "run"});
         positions.push_back(image());
@@ -225,7 +224,7 @@ TEST_F(UndoTest, TheSwitchTheMenuAndWhatForgetsTheHistory) {
     extras::showSwitches(game);
     EXPECT_FALSE(entry(window::Menu::AllowUndo).checked);
     EXPECT_FALSE(entry(window::Menu::Undo).enabled);
-    const persist::SaveImage start = image();
+    const io::SaveImage start = image();
     ASSERT_TRUE(extras::menuCommand(game, window::Menu::Undo));
     EXPECT_EQ(image(), start);
 
@@ -236,7 +235,7 @@ TEST_F(UndoTest, TheSwitchTheMenuAndWhatForgetsTheHistory) {
     for (int n = 0; n < 20 && !entry(window::Menu::Undo).enabled; ++n)
         extras::timerTick(game, window::names::Timer2, 0);
     ASSERT_TRUE(entry(window::Menu::Undo).enabled);
-    const persist::SaveImage moved = image();
+    const io::SaveImage moved = image();
     extras::menuCommand(game, window::Menu::Undo);
     EXPECT_EQ(image(), start);
     EXPECT_TRUE(entry(window::Menu::Redo).enabled);
@@ -294,7 +293,7 @@ TEST_F(UndoTest, ARecordedGameWithUndosPlaysBackToTheSamePosition) {
     input(game::Key::Right);
     input(game::Key::Right);
     extras::menuCommand(game, window::Menu::Undo);
-    const persist::SaveImage ended = saved(game);
+    const io::SaveImage ended = saved(game);
     extras::Recorder::stop(game);
 
     game::Game replay;

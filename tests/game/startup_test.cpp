@@ -1,6 +1,6 @@
 // The start-up sequence, Game Start, the ways out, and the help command.
 #include "game/events.h"
-#include "persist/files.h"
+#include "io/files.h"
 #include "platform/recording_sound.h"
 #include "sound/tables.h"
 #include "state/game.h"
@@ -65,7 +65,7 @@ TEST_F(StartUp, TheFirstStartWritesTheSettingsAndPlaysTheOpeningOverANewGame) {
     game::startUp(game);
     EXPECT_TRUE(platform.messages.empty());
     EXPECT_EQ(game.window.main.caption, "Gravenhold Ver1.0");
-    EXPECT_EQ(persist::readLines(scratch.path("config/KRN10.INI"))->size(), 3u);
+    EXPECT_EQ(io::readLines(scratch.path("config/KRN10.INI"))->size(), 3u);
     EXPECT_EQ(game.status[SaveMarker], -4);
     EXPECT_EQ(game.status[LapLevel], 0);
     EXPECT_EQ(game.status[world::Slot::Life], 1000);

@@ -1,7 +1,7 @@
 #include "items/items.h"
 #include "items_fixture.h"
 #include "script/input_lock.h"
-#include "world/items.h"
+#include "world/item_table.h"
 
 #include <limits>
 #include <string>

@@ -1,6 +1,6 @@
+#include "io/ranking.h"
+#include "io/settings_file.h"
 #include "persist/data_folder.h"
-#include "persist/ranking.h"
-#include "persist/settings.h"
 #include "persist_fixture.h"
 #include "write_faults.h"
 
@@ -17,7 +17,7 @@ namespace fs = std::filesystem;
 class DataFolder : public PersistTest {
   protected:
     std::string settingsPath() const {
-        return persist::inFolder(game.folders.config, persist::kSettingsFile);
+        return io::inFolder(game.folders.config, io::kSettingsFile);
     }
 
     void SetUp() override {
@@ -130,11 +130,10 @@ TEST_F(DataFolder, OkCopiesTheOptionsAndRankingsAndNamesTheNewFolder) {
     EXPECT_TRUE(platform.messages.empty());
     EXPECT_FALSE(box().visible);
     for (const char* name : {"option.dat", "option1.dat", "option11.dat"})
-        EXPECT_EQ(fileBytes(persist::inFolder(target, name)),
-                  fileBytes(persist::inFolder(old, name)));
-    EXPECT_FALSE(fs::exists(persist::inFolder(target, "save1.dat"))); // saves stay behind
-    EXPECT_FALSE(fs::exists(persist::inFolder(target, "option2.dat")));
-    EXPECT_EQ(*persist::readLines(settingsPath()),
+        EXPECT_EQ(fileBytes(io::inFolder(target, name)), fileBytes(io::inFolder(old, name)));
+    EXPECT_FALSE(fs::exists(io::inFolder(target, "save1.dat"))); // saves stay behind
+    EXPECT_FALSE(fs::exists(io::inFolder(target, "option2.dat")));
+    EXPECT_EQ(*io::readLines(settingsPath()),
               (std::vector<std::string>{target, game.folders.game, "short"}));
     EXPECT_EQ(game.shell.settings.lines[0], target);
     EXPECT_EQ(game.folders.save, target);
@@ -156,32 +155,32 @@ TEST_F(DataFolder, ChoosingTheSaveFolderItselfChangesNothing) {
 // place, the table still waits beside its file. Changing the data folder, to the same folder or
 // another, carries the whole new list across: every name and the newest entry.
 TEST_F(DataFolder, ARankingWriteStoppedHalfWayIsFinishedBeforeTheCopy) {
-    const persist::RankingNames first = {"Ann"};
-    const persist::RankingNames second = {"Bob", "Ann"};
+    const io::RankingNames first = {"Ann"};
+    const io::RankingNames second = {"Bob", "Ann"};
     for (const std::string& target : {game.folders.save, scratch.path("other")}) {
         SCOPED_TRACE(target);
-        persist::RankingTable table = persist::temporaryRanking(1);
-        ASSERT_FALSE(persist::writeRanking(game.folders.save, 1, table, first));
-        table.at(0, persist::Column::Points) = 150;
-        const std::size_t names = persist::joinLines({second.begin(), second.end()}).size() +
-                                  persist::namesStamp(persist::tableBytes(table)).size() + 1;
-        testing_shell::FaultyWrites stop(persist::kTableBytes + names + 1,
+        io::RankingTable table = io::temporaryRanking(1);
+        ASSERT_FALSE(io::writeRanking(game.folders.save, 1, table, first));
+        table.at(0, io::Column::Points) = 150;
+        const std::size_t names = io::joinLines({second.begin(), second.end()}).size() +
+                                  io::namesStamp(io::tableBytes(table)).size() + 1;
+        testing_shell::FaultyWrites stop(io::kTableBytes + names + 1,
                                          testing_shell::FaultyWrites::Mode::Stop);
         {
-            persist::ScopedWriteLayer use(stop);
-            EXPECT_THROW(persist::writeRanking(game.folders.save, 1, table, second),
+            io::ScopedWriteLayer use(stop);
+            EXPECT_THROW(io::writeRanking(game.folders.save, 1, table, second),
                          testing_shell::ProgramStopped);
         }
-        ASSERT_TRUE(persist::isStaged(savePath("option1.dat")));
+        ASSERT_TRUE(io::isStaged(savePath("option1.dat")));
 
         fs::create_directories(target);
         menu("&Options/&Change Data Spot");
         game.persist.dataFolder.chosen = target;
         click("DataFolder.Button1");
         EXPECT_TRUE(platform.messages.empty()) << platform.messages.front();
-        EXPECT_EQ(persist::readTable(target, 1).table.points(1), 150);
-        EXPECT_EQ(persist::readNames(target, 1), second);
-        EXPECT_FALSE(persist::isStaged(persist::tableFile(target, 1)));
+        EXPECT_EQ(io::readTable(target, 1).table.points(1), 150);
+        EXPECT_EQ(io::readNames(target, 1), second);
+        EXPECT_FALSE(io::isStaged(io::tableFile(target, 1)));
         game.folders.save = scratch.path("savedat");
     }
 }

@@ -1,8 +1,8 @@
 // Files in the save folder that another program planted or is writing at the same moment: a
 // symbolic link where the writer's temporary used to go never steers a write, and two writers
 // of one file never spoil each other's write.
-#include "persist/files.h"
-#include "persist/ranking.h"
+#include "io/files.h"
+#include "io/ranking.h"
 #include "support/scratch.h"
 #include "write_faults.h"
 
@@ -36,23 +36,23 @@ TEST(HostileFiles, ALinkPlantedBesideAFileNeverSteersItsWrite) {
         const std::string path = scratch.path(name);
         fs::create_symlink(victim, path + ".new");
         if (std::string(name) == "KRN10.INI") {
-            ASSERT_FALSE(persist::writeLines(path, {"/saves", "/game", ""}));
+            ASSERT_FALSE(io::writeLines(path, {"/saves", "/game", ""}));
         } else if (std::string(name).starts_with("option1")) {
-            persist::RankingTable table = persist::temporaryRanking(1);
-            ASSERT_FALSE(persist::writeRanking(scratch.path(), 1, table, {"Ann"}));
-            EXPECT_EQ(persist::readNames(scratch.path(), 1)[0], "Ann");
-            EXPECT_EQ(persist::readTable(scratch.path(), 1).check, persist::TableCheck::Good);
+            io::RankingTable table = io::temporaryRanking(1);
+            ASSERT_FALSE(io::writeRanking(scratch.path(), 1, table, {"Ann"}));
+            EXPECT_EQ(io::readNames(scratch.path(), 1)[0], "Ann");
+            EXPECT_EQ(io::readTable(scratch.path(), 1).check, io::TableCheck::Good);
         } else {
-            ASSERT_FALSE(persist::writeBytes(path, Bytes{1, 2, 3}));
+            ASSERT_FALSE(io::writeBytes(path, Bytes{1, 2, 3}));
             EXPECT_EQ(fileBytes(path), (std::vector<unsigned char>{1, 2, 3}));
         }
         EXPECT_EQ(fileBytes(victim), text("precious"));
         EXPECT_FALSE(fs::is_symlink(path));
         EXPECT_TRUE(fs::is_regular_file(path));
         // The link is no temporary of the game's: a read never puts it in place either.
-        EXPECT_FALSE(persist::isStaged(path));
-        persist::readTable(scratch.path(), 1);
-        EXPECT_FALSE(fs::is_symlink(persist::tableFile(scratch.path(), 1)));
+        EXPECT_FALSE(io::isStaged(path));
+        io::readTable(scratch.path(), 1);
+        EXPECT_FALSE(fs::is_symlink(io::tableFile(scratch.path(), 1)));
         fs::remove(path + ".new");
     }
 }
@@ -76,12 +76,12 @@ TEST(HostileFiles, TwoWritersOfOneFileBothSucceedAndTheLastWriteStands) {
     ScratchFolder scratch;
     const std::string path = scratch.path("save0.dat");
     std::optional<std::string> otherError;
-    SecondWriter layer([&] { otherError = persist::writeBytes(path, Bytes(6957, 2)); });
-    persist::ScopedWriteLayer use(layer);
-    EXPECT_EQ(persist::writeBytes(path, Bytes(6957, 1)), std::nullopt);
+    SecondWriter layer([&] { otherError = io::writeBytes(path, Bytes(6957, 2)); });
+    io::ScopedWriteLayer use(layer);
+    EXPECT_EQ(io::writeBytes(path, Bytes(6957, 1)), std::nullopt);
     EXPECT_EQ(otherError, std::nullopt);
     EXPECT_EQ(fileBytes(path), std::vector<unsigned char>(6957, 1));
-    EXPECT_FALSE(persist::isStaged(path));
+    EXPECT_FALSE(io::isStaged(path));
 }
 
 // The folder lock shuts out another program until released, and this program may take it again
@@ -100,10 +100,10 @@ TEST(HostileFiles, TheFolderLockShutsOutAnotherProgramButNotThisOne) {
         return WIFEXITED(status) && WEXITSTATUS(status) == 0;
     };
     {
-        const persist::FolderLock lock(scratch.path());
+        const io::FolderLock lock(scratch.path());
         EXPECT_FALSE(otherCanLock());
         {
-            const persist::FolderLock again(scratch.path() + "/./");
+            const io::FolderLock again(scratch.path() + "/./");
             EXPECT_FALSE(otherCanLock());
         }
         EXPECT_FALSE(otherCanLock());

@@ -1,7 +1,7 @@
 // A named pipe, a device or a folder where the game expects a file is refused at once, as a
 // missing file is, by every loader that reads the save folder.
+#include "io/ranking.h"
 #include "persist/options.h"
-#include "persist/ranking.h"
 #include "persist_fixture.h"
 
 #include <gtest/gtest.h>
@@ -18,8 +18,8 @@ class SpecialFiles : public persist_test::PersistTest {
 TEST_F(SpecialFiles, TheFileReadersRefuseAPipeADeviceAndAFolder) {
     makePipe("pipe");
     for (const std::string& path : {savePath("pipe"), std::string("/dev/null"), scratch.path()}) {
-        EXPECT_FALSE(persist::readBytes(path, 10)) << path;
-        EXPECT_FALSE(persist::readLines(path)) << path;
+        EXPECT_FALSE(io::readBytes(path, 10)) << path;
+        EXPECT_FALSE(io::readLines(path)) << path;
     }
 }
 
@@ -42,10 +42,10 @@ TEST_F(SpecialFiles, AnOptionFileThatIsAPipeGivesTheBuiltInOptions) {
 TEST_F(SpecialFiles, RankingFilesThatArePipesGiveTheTemporaryRankingAndNoNames) {
     makePipe("option4.dat");
     makePipe("option41.dat");
-    const persist::RankingRead read = persist::readTable(game.folders.save, 4);
-    EXPECT_EQ(read.check, persist::TableCheck::Unreadable);
-    EXPECT_EQ(read.table.cells, persist::temporaryRanking(4).cells);
-    EXPECT_EQ(persist::readNames(game.folders.save, 4), persist::RankingNames{});
+    const io::RankingRead read = io::readTable(game.folders.save, 4);
+    EXPECT_EQ(read.check, io::TableCheck::Unreadable);
+    EXPECT_EQ(read.table.cells, io::temporaryRanking(4).cells);
+    EXPECT_EQ(io::readNames(game.folders.save, 4), io::RankingNames{});
 }
 
 } // namespace

@@ -4,8 +4,8 @@
 
 #include "explore/new_game.h"
 #include "game/events.h"
-#include "persist/files.h"
-#include "persist/saved_game.h"
+#include "io/files.h"
+#include "io/saved_game.h"
 #include "state/game.h"
 #include "support/game_test.h"
 #include "support/scratch.h"
@@ -64,15 +64,15 @@ class PersistTest : public GameTest {
     }
 
     std::string savePath(const std::string& name) const {
-        return persist::inFolder(game.folders.save, name);
+        return io::inFolder(game.folders.save, name);
     }
     bool menu(const std::string& path) { return game::menuCommand(game, path); }
     bool click(const std::string& control) { return game::click(game, control); }
     window::Window& secondary(const char* name) { return *game.window.findWindow(name); }
 
     // The game saved in a file, or nothing when it cannot be read as one.
-    std::optional<persist::LoadedGame> savedGame(const std::string& name) {
-        return persist::fromImage(testing_shell::fileBytes(savePath(name)));
+    std::optional<io::LoadedGame> savedGame(const std::string& name) {
+        return io::fromImage(testing_shell::fileBytes(savePath(name)));
     }
 };
 

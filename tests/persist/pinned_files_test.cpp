@@ -1,7 +1,7 @@
 // Files written by an earlier build, kept as hex text: the game must still read them to the
 // same values and write them back to the same bytes, so a change to the file formats cannot
 // slip through unnoticed.
-#include "persist/ranking.h"
+#include "io/ranking.h"
 #include "persist/saved_games.h"
 #include "persist_fixture.h"
 #include "world/tiles.h"
@@ -47,7 +47,7 @@ using PinnedFilesTest = PersistTest;
 
 TEST_F(PinnedFilesTest, ASavedGameLoadsAndSavesAgainByteForByte) {
     const auto bytes = hexBytes(pinned("floor1_game.hex"));
-    ASSERT_EQ(bytes.size(), persist::kSaveBytes);
+    ASSERT_EQ(bytes.size(), io::kSaveBytes);
     writeBytes(savePath("pinned.dat"), bytes);
 
     persist::loadwork(game, savePath("pinned.dat"));
@@ -68,26 +68,26 @@ TEST_F(PinnedFilesTest, ASavedGameLoadsAndSavesAgainByteForByte) {
 
 TEST_F(PinnedFilesTest, ARankingListReadsAndWritesAgainByteForByte) {
     const auto table = hexBytes(pinned("ranking_list1.hex"));
-    ASSERT_EQ(table.size(), persist::kTableBytes);
+    ASSERT_EQ(table.size(), io::kTableBytes);
     const auto names = testing_shell::fileBytes(pinned("ranking_list1_names.txt"));
     const std::string folder = game.folders.save;
-    writeBytes(persist::tableFile(folder, 1), table);
-    writeBytes(persist::namesFile(folder, 1), names);
+    writeBytes(io::tableFile(folder, 1), table);
+    writeBytes(io::namesFile(folder, 1), names);
 
-    persist::RankingRead read = persist::readTable(folder, 1);
-    const persist::RankingNames readNames = persist::readNames(folder, 1);
-    EXPECT_EQ(read.check, persist::TableCheck::Good);
+    io::RankingRead read = io::readTable(folder, 1);
+    const io::RankingNames readNames = io::readNames(folder, 1);
+    EXPECT_EQ(read.check, io::TableCheck::Good);
     EXPECT_EQ(read.table.points(1), 135);
-    EXPECT_EQ(read.table.at(0, persist::Column::Life), 2000);
+    EXPECT_EQ(read.table.at(0, io::Column::Life), 2000);
     EXPECT_EQ(read.table.points(2), 100); // the first place of the list as it came
     EXPECT_EQ(readNames[0], "Brave");
     EXPECT_EQ(readNames[1], "");
 
     const std::string again = scratch.path("again");
     std::filesystem::create_directories(again);
-    EXPECT_EQ(persist::writeRanking(again, 1, read.table, readNames), std::nullopt);
-    EXPECT_EQ(testing_shell::fileBytes(persist::tableFile(again, 1)), table);
-    EXPECT_EQ(testing_shell::fileBytes(persist::namesFile(again, 1)), names);
+    EXPECT_EQ(io::writeRanking(again, 1, read.table, readNames), std::nullopt);
+    EXPECT_EQ(testing_shell::fileBytes(io::tableFile(again, 1)), table);
+    EXPECT_EQ(testing_shell::fileBytes(io::namesFile(again, 1)), names);
 }
 
 } // namespace

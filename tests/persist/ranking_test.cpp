@@ -1,9 +1,9 @@
-#include "persist/ranking.h"
+#include "io/ranking.h"
 #include "support/scratch.h"
 
 #include <gtest/gtest.h>
 
-using namespace persist;
+using namespace io;
 using testing_shell::fileBytes;
 using testing_shell::ScratchFolder;
 using testing_shell::writeFile;

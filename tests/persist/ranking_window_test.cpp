@@ -1,10 +1,10 @@
-#include "persist/ranking.h"
+#include "io/ranking.h"
 #include "persist/ranking_window.h"
 #include "persist_fixture.h"
 
 using namespace world;
-using persist::RankingNames;
-using persist::RankingTable;
+using io::RankingNames;
+using io::RankingTable;
 using persist_test::PersistTest;
 using testing_shell::writeFile;
 
@@ -20,11 +20,11 @@ class RankingWindow : public PersistTest {
 
     // A stamped list n on disk with the temporary ranking's values and names "p1".."p10".
     void listOnDisk(int list) {
-        RankingTable t = persist::temporaryRanking(list);
+        RankingTable t = io::temporaryRanking(list);
         RankingNames names;
-        for (int p = 1; p <= persist::kPlaces; ++p)
+        for (int p = 1; p <= io::kPlaces; ++p)
             names[static_cast<std::size_t>(p - 1)] = "p" + std::to_string(p);
-        ASSERT_FALSE(persist::writeRanking(game.folders.save, list, t, names));
+        ASSERT_FALSE(io::writeRanking(game.folders.save, list, t, names));
     }
 
     // The hero meets the fairy of floor 10 with life, offense and defense; she values him and
@@ -107,11 +107,11 @@ TEST_F(RankingWindow, TheFairysPlaceTakesTheHerosNameAndIsSaved) {
     EXPECT_EQ(shown(3, 3), "1600");
     EXPECT_EQ(shown(4, 2), "p3");
 
-    const persist::RankingRead read = persist::readTable(game.folders.save, 1);
-    EXPECT_EQ(read.check, persist::TableCheck::Good);
+    const io::RankingRead read = io::readTable(game.folders.save, 1);
+    EXPECT_EQ(read.check, io::TableCheck::Good);
     EXPECT_EQ(read.table.points(3), 89);
     EXPECT_EQ(read.table.points(10), 20); // the old 10th is gone
-    EXPECT_EQ(persist::readNames(game.folders.save, 1)[2], "Arthur");
+    EXPECT_EQ(io::readNames(game.folders.save, 1)[2], "Arthur");
     // The copy goes back with the hand-over cleared; the game in play keeps its valuation.
     EXPECT_EQ(scratchCopy()[Slot::FairyPlace], 0);
     EXPECT_EQ(scratchCopy()[Slot::FairyList], 0);
@@ -128,8 +128,8 @@ TEST_F(RankingWindow, CancellingSavesTheListWithoutTheHero) {
     EXPECT_TRUE(platform.messages.empty()); // a new player's first list is nothing amiss
     EXPECT_EQ(game.status[Slot::FairyPlace], 1);
     EXPECT_EQ(shown(1, 1), "100");
-    const persist::RankingRead read = persist::readTable(game.folders.save, 1);
-    EXPECT_EQ(read.check, persist::TableCheck::Good); // the temporary ranking, saved
+    const io::RankingRead read = io::readTable(game.folders.save, 1);
+    EXPECT_EQ(read.check, io::TableCheck::Good); // the temporary ranking, saved
     EXPECT_EQ(read.table.points(1), 100);
     EXPECT_EQ(scratchCopy()[Slot::FairyPlace], 0);
 }
@@ -138,8 +138,8 @@ TEST_F(RankingWindow, AnEmptyNameEntersAndSavesNothing) {
     platform.texts = {std::string()};
     meetTheFairyOfFloor10(5000, 30, 36);
     // The list on disk is still the temporary ranking a first read wrote, without the hero.
-    EXPECT_EQ(persist::readTable(game.folders.save, 1).table.points(1), 100);
-    EXPECT_EQ(persist::readNames(game.folders.save, 1), RankingNames{});
+    EXPECT_EQ(io::readTable(game.folders.save, 1).table.points(1), 100);
+    EXPECT_EQ(io::readNames(game.folders.save, 1), RankingNames{});
     EXPECT_EQ(scratchCopy()[Slot::FairyPlace], 1); // still pending
     click("Ranking.Button2");                      // the place was won on list 1, not here
     EXPECT_EQ(platform.inputs.size(), 1u);

@@ -1,8 +1,8 @@
 // A ranking list is two files, the table and its names, and they change together: a write
 // broken off anywhere leaves both old or both new, and names written for another table are
 // never shown beside it.
-#include "persist/files.h"
-#include "persist/ranking.h"
+#include "io/files.h"
+#include "io/ranking.h"
 #include "support/scratch.h"
 #include "write_faults.h"
 
@@ -11,7 +11,7 @@
 
 namespace {
 
-using namespace persist;
+using namespace io;
 using testing_shell::FaultyWrites;
 using testing_shell::ProgramStopped;
 using testing_shell::ScratchFolder;

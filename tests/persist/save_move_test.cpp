@@ -1,9 +1,9 @@
 // Saves that earlier builds kept in savedat beside the game's data move once into the user's
 // data folder, where a clean rebuild cannot delete them; nothing is ever overwritten or lost.
-#include "persist/files.h"
-#include "persist/folders.h"
+#include "io/files.h"
+#include "io/folders.h"
+#include "io/settings_file.h"
 #include "persist/read_settings.h"
-#include "persist/settings.h"
 #include "state/game.h"
 #include "support/scratch.h"
 #include "write_faults.h"
@@ -25,10 +25,10 @@ class SaveMove : public testing::Test {
     std::string settingsPath() const { return config + "/KRN10.INI"; }
     void writeSettings(const std::vector<std::string>& lines) const {
         fs::create_directories(config);
-        ASSERT_FALSE(persist::writeLines(settingsPath(), lines));
+        ASSERT_FALSE(io::writeLines(settingsPath(), lines));
     }
-    persist::SaveFolderChoice settle(bool installed = false) const {
-        return persist::settleSaveFolder({build, installed}, config, env);
+    io::SaveFolderChoice settle(bool installed = false) const {
+        return io::settleSaveFolder({build, installed}, config, env);
     }
     // A few of the game's files with contents of their own, as a player leaves them.
     static void writeSaves(const std::string& folder, const std::string& tag) {
@@ -47,7 +47,7 @@ class SaveMove : public testing::Test {
     }
 
     ScratchFolder scratch;
-    persist::Environment env{"", scratch.path("share"), scratch.path("home")};
+    io::Environment env{"", scratch.path("share"), scratch.path("home")};
     std::string build = scratch.path("build");
     std::string config = scratch.path("config");
     std::string own = scratch.path("share") + "/gravenhold/savedat";
@@ -57,7 +57,7 @@ TEST_F(SaveMove, ABuildTreesSavesMoveOnceAndTheMoveIsSaid) {
     writeSaves(build + "/savedat", "old");
     writeFile(build + "/savedat/notes.txt", "the player's own file");
 
-    const persist::SaveFolderChoice choice = settle();
+    const io::SaveFolderChoice choice = settle();
     EXPECT_EQ(choice.folder, own);
     EXPECT_TRUE(holdsSaves(own, "old"));
     EXPECT_FALSE(fs::exists(build + "/savedat/save3.dat"));
@@ -79,10 +79,10 @@ TEST_F(SaveMove, ASettingsFileNamingABuildsSavedatIsPointedAtTheNewFolder) {
     writeSaves(release + "/savedat", "old");
     writeSettings({release + "/savedat", release, "hero"});
 
-    const persist::SaveFolderChoice choice = settle();
+    const io::SaveFolderChoice choice = settle();
     EXPECT_TRUE(holdsSaves(own, "old"));
     EXPECT_NE(choice.notice.find(release + "/savedat"), std::string::npos);
-    EXPECT_EQ(persist::readLines(settingsPath()), (std::vector<std::string>{own, release, "hero"}));
+    EXPECT_EQ(io::readLines(settingsPath()), (std::vector<std::string>{own, release, "hero"}));
 
     fs::remove_all(release);
     game::Game game;
@@ -94,7 +94,7 @@ TEST_F(SaveMove, ASettingsFileNamingABuildsSavedatIsPointedAtTheNewFolder) {
 TEST_F(SaveMove, ASettingsFileNamingAnEmptyOldDefaultIsPointedAtTheNewFolderSilently) {
     writeSettings({build + "/savedat/", build, ""});
     EXPECT_EQ(settle().notice, "");
-    EXPECT_EQ(persist::readLines(settingsPath()), (std::vector<std::string>{own, build, ""}));
+    EXPECT_EQ(io::readLines(settingsPath()), (std::vector<std::string>{own, build, ""}));
 }
 
 TEST_F(SaveMove, FoldersThatWereNeverTheDefaultAreLeftAlone) {
@@ -106,7 +106,7 @@ TEST_F(SaveMove, FoldersThatWereNeverTheDefaultAreLeftAlone) {
     EXPECT_EQ(settle().notice, "");
     EXPECT_TRUE(holdsSaves(chosen, "chosen"));
     EXPECT_TRUE(holdsSaves(build + "/savedat", "beside"));
-    EXPECT_EQ(persist::readLines(settingsPath()), (std::vector<std::string>{chosen, build, ""}));
+    EXPECT_EQ(io::readLines(settingsPath()), (std::vector<std::string>{chosen, build, ""}));
 
     // An installed copy never kept saves beside its data: a savedat there is not its own.
     fs::remove(settingsPath());
@@ -120,12 +120,12 @@ TEST_F(SaveMove, SavesAlreadyInTheNewFolderAreNeverOverwritten) {
     writeSaves(own, "new");
     writeSettings({build + "/savedat", build, ""});
 
-    const persist::SaveFolderChoice choice = settle();
+    const io::SaveFolderChoice choice = settle();
     EXPECT_EQ(choice.folder, own);
     EXPECT_TRUE(holdsSaves(own, "new"));
     EXPECT_TRUE(holdsSaves(build + "/savedat", "old"));
     EXPECT_NE(choice.notice.find(build + "/savedat"), std::string::npos);
-    EXPECT_EQ(persist::readLines(settingsPath())->front(), own);
+    EXPECT_EQ(io::readLines(settingsPath())->front(), own);
     // Said once: the settings now name the new folder.
     EXPECT_EQ(settle().notice, "");
 }
@@ -136,7 +136,7 @@ TEST_F(SaveMove, AMoveThatFailsHalfWayIsUndoneAndTheSavesStayForThisRun) {
     // then save3.dat cannot be.
     fs::create_directories(own + "/save3.dat");
 
-    const persist::SaveFolderChoice choice = settle();
+    const io::SaveFolderChoice choice = settle();
     EXPECT_EQ(choice.folder, build + "/savedat");
     EXPECT_TRUE(holdsSaves(build + "/savedat", "old"));
     EXPECT_FALSE(fs::exists(own + "/option.dat"));
@@ -150,7 +150,7 @@ TEST_F(SaveMove, AMoveThatFailsHalfWayIsUndoneAndTheSavesStayForThisRun) {
 TEST_F(SaveMove, AMoveStoppedDeadAtAnyStepIsFinishedByTheNextStart) {
     using testing_shell::FaultyWrites;
     testing_shell::UnsyncedWrites unsynced;
-    persist::ScopedWriteLayer quick(unsynced);
+    io::ScopedWriteLayer quick(unsynced);
     const std::string old = build + "/savedat";
     for (std::size_t steps = 0;; ++steps) {
         SCOPED_TRACE(testing::Message() << "stopped after " << steps << " steps");
@@ -160,21 +160,21 @@ TEST_F(SaveMove, AMoveStoppedDeadAtAnyStepIsFinishedByTheNextStart) {
         bool cut = false;
         {
             FaultyWrites faults(steps, FaultyWrites::Mode::Stop);
-            persist::ScopedWriteLayer use(faults);
+            io::ScopedWriteLayer use(faults);
             try {
                 settle();
             } catch (const testing_shell::ProgramStopped&) {
             }
             cut = faults.cut();
         }
-        const persist::SaveFolderChoice next = settle();
+        const io::SaveFolderChoice next = settle();
         EXPECT_EQ(next.folder, own);
         EXPECT_TRUE(holdsSaves(own, "old"));
         EXPECT_FALSE(fs::exists(old + "/save3.dat"));
         EXPECT_FALSE(fs::exists(old + "/option.dat"));
-        EXPECT_EQ(persist::readLines(settingsPath())->front(), own);
+        EXPECT_EQ(io::readLines(settingsPath())->front(), own);
         EXPECT_EQ(next.notice.find("left where they are"), std::string::npos) << next.notice;
-        EXPECT_EQ(persist::stagedFiles(own + "/save3.dat"), std::vector<std::string>{});
+        EXPECT_EQ(io::stagedFiles(own + "/save3.dat"), std::vector<std::string>{});
         if (!cut)
             break;
         ASSERT_LT(steps, 5000u);

@@ -1,4 +1,4 @@
-#include "persist/saved_game.h"
+#include "io/saved_game.h"
 #include "world/initial_world.h"
 
 #include <gtest/gtest.h>
@@ -22,41 +22,41 @@ TEST(SavedGame, ChecksumsWrapAroundAndAlternate) {
     s[0] = 5;
     s[1] = 3;
     s[2] = 1;
-    EXPECT_EQ(persist::checksums(s).sum, 9);
-    EXPECT_EQ(persist::checksums(s).alternating, 3);
+    EXPECT_EQ(io::checksums(s).sum, 9);
+    EXPECT_EQ(io::checksums(s).alternating, 3);
     s[0] = INT32_MAX;
     s[1] = 0;
     s[2] = 1;
-    EXPECT_EQ(persist::checksums(s).sum, INT32_MIN); // wraps, never overflows
-    s[164] = 77;                                     // the words after the slots are not summed
-    EXPECT_EQ(persist::checksums(s).sum, INT32_MIN);
+    EXPECT_EQ(io::checksums(s).sum, INT32_MIN); // wraps, never overflows
+    s[164] = 77;                                // the words after the slots are not summed
+    EXPECT_EQ(io::checksums(s).sum, INT32_MIN);
 }
 
 TEST(SavedGame, ImageIsMapThenStatusBlockAndRoundTrips) {
     TowerMap map = initialTower();
     map.setTile(44, 60, 6);
     Status s = playedStatus();
-    persist::stampChecksums(s);
-    const auto image = persist::toImage(map, s);
+    io::stampChecksums(s);
+    const auto image = io::toImage(map, s);
     ASSERT_EQ(image.size(), 6957u);
     EXPECT_EQ(image[123 * 44 + 2 + 60], 6);
     EXPECT_EQ(image[6273 + 4 * 157], 0xfc); // the save marker -4
-    const auto loaded = persist::fromImage(image);
+    const auto loaded = io::fromImage(image);
     ASSERT_TRUE(loaded);
     EXPECT_EQ(loaded->map.bytes, map.bytes);
     EXPECT_EQ(loaded->status.words, s.words);
-    EXPECT_TRUE(persist::isValid(loaded->status));
+    EXPECT_TRUE(io::isValid(loaded->status));
 }
 
 TEST(SavedGame, DamageIsRefused) {
     Status s = playedStatus();
-    persist::stampChecksums(s);
-    auto image = persist::toImage(initialTower(), s);
-    EXPECT_FALSE(persist::fromImage(std::span(image).first(6956)));
+    io::stampChecksums(s);
+    auto image = io::toImage(initialTower(), s);
+    EXPECT_FALSE(io::fromImage(std::span(image).first(6956)));
     image[6273 + 4 * 20] ^= 1; // one byte of the status part changed
-    EXPECT_FALSE(persist::isValid(persist::fromImage(image)->status));
+    EXPECT_FALSE(io::isValid(io::fromImage(image)->status));
     Status unmarked = playedStatus();
     unmarked[Slot::SaveMarker] = 0;
-    persist::stampChecksums(unmarked);
-    EXPECT_FALSE(persist::isValid(unmarked));
+    io::stampChecksums(unmarked);
+    EXPECT_FALSE(io::isValid(unmarked));
 }

@@ -55,7 +55,7 @@ class SavedGames : public PersistTest {
 
     std::vector<int> checkedSlots(const std::string& menu) {
         std::vector<int> checked;
-        for (int n = 1; n <= persist::kSaveSlots; ++n)
+        for (int n = 1; n <= io::kSaveSlots; ++n)
             if (game.window.main.menuItem(menu + "/Data &" + std::to_string(n)).checked)
                 checked.push_back(n);
         return checked;
@@ -66,8 +66,8 @@ class SavedGames : public PersistTest {
     template <typename Damage> void damagedSlot(Damage damage) {
         Status other = game.status;
         other[Slot::Gold] = 999;
-        persist::stampChecksums(other);
-        auto image = persist::toImage(game.map, other);
+        io::stampChecksums(other);
+        auto image = io::toImage(game.map, other);
         std::vector<unsigned char> bytes(image.begin(), image.end());
         damage(bytes);
         writeFile(savePath("save1.dat"), std::string(bytes.begin(), bytes.end()));
@@ -83,7 +83,7 @@ TEST_F(SavedGames, ASavedGameLoadsBackEveryFloorAndEveryWord) {
     EXPECT_EQ(checkedSlots("&Game/&Save"), std::vector<int>{3});
     const Status saved = game.status;
     const TowerMap savedMap = game.map;
-    EXPECT_TRUE(persist::isValid(saved)); // saving stamped the sums
+    EXPECT_TRUE(io::isValid(saved)); // saving stamped the sums
 
     game::gameover(game);
     ASSERT_NE(game.status.words, saved.words);
@@ -135,7 +135,7 @@ TEST_F(SavedGames, ADamagedFileIsRefusedAndTheGameInPlayStays) {
              Status s = Status::fromBytes(std::span<const std::uint8_t, kStatusBlockBytes>(
                  b.data() + kTowerBytes, kStatusBlockBytes));
              s[Slot::SaveMarker] = -3;
-             persist::stampChecksums(s); // right sums, wrong marker
+             io::stampChecksums(s); // right sums, wrong marker
              const auto block = s.toBytes();
              std::copy(block.begin(), block.end(), b.begin() + kTowerBytes);
          }},
@@ -154,7 +154,7 @@ TEST_F(SavedGames, ADamagedFileIsRefusedAndTheGameInPlayStays) {
 // A file with right sums and marker whose one value play could never have written: each would
 // otherwise index past a table, a floor or the tower, or overflow a count.
 TEST_F(SavedGames, AWholeFileWithAnImpossibleValueIsRefusedAndTheGameInPlayStays) {
-    using persist::LoadedGame;
+    using io::LoadedGame;
     const auto slot = [](int n, std::int32_t v) {
         return [n, v](LoadedGame& g) { g.status[n] = v; };
     };
@@ -203,9 +203,9 @@ TEST_F(SavedGames, AWholeFileWithAnImpossibleValueIsRefusedAndTheGameInPlayStays
         LoadedGame file{game.map, game.status};
         file.status[Slot::Gold] = 999;
         craft(file);
-        persist::stampChecksums(file.status);
-        ASSERT_TRUE(persist::isValid(file.status)); // the sums alone let it through
-        const auto image = persist::toImage(file.map, file.status);
+        io::stampChecksums(file.status);
+        ASSERT_TRUE(io::isValid(file.status)); // the sums alone let it through
+        const auto image = io::toImage(file.map, file.status);
         writeFile(savePath("save2.dat"), std::string(image.begin(), image.end()));
 
         expectRefusedLoad("&Game/&Load/Data &2");
@@ -277,7 +277,7 @@ TEST_F(SavedGames, ALoadKeepsTheGameInSaveZeroFirst) {
     const auto scratchCopy = savedGame("save0.dat");
     ASSERT_TRUE(scratchCopy);
     EXPECT_EQ(scratchCopy->status[Slot::Gold], 4321);
-    EXPECT_FALSE(persist::isValid(scratchCopy->status)); // written as it stood, sums unstamped
+    EXPECT_FALSE(io::isValid(scratchCopy->status)); // written as it stood, sums unstamped
     EXPECT_EQ(game.status[Slot::Gold], 1234);
 }
 

@@ -1,8 +1,8 @@
 // KRN10.INI: three lines (save folder, game folder, a short text), written anew when missing or
 // short, kept as read otherwise.
-#include "persist/files.h"
+#include "io/files.h"
+#include "io/settings_file.h"
 #include "persist/read_settings.h"
-#include "persist/settings.h"
 #include "state/game.h"
 #include "support/scratch.h"
 
@@ -15,25 +15,25 @@ using Lines = std::vector<std::string>;
 using testing_shell::ScratchFolder;
 
 TEST(Settings, NoFileGivesTheThreeDefaultLinesAndAsksForAWrite) {
-    const auto read = persist::settingsFromLines(std::nullopt, "/g/savedat", "/g");
+    const auto read = io::settingsFromLines(std::nullopt, "/g/savedat", "/g");
     EXPECT_EQ(read.settings.lines, (Lines{"/g/savedat", "/g", ""}));
     EXPECT_EQ(read.settings.shortText, "");
     EXPECT_TRUE(read.rewrite);
 }
 
 TEST(Settings, AShortFileGetsTheDefaultsAppendedAndItsOwnLinesStillServe) {
-    const auto two = persist::settingsFromLines(Lines{"/mine", "/old"}, "/g/savedat", "/g");
+    const auto two = io::settingsFromLines(Lines{"/mine", "/old"}, "/g/savedat", "/g");
     EXPECT_EQ(two.settings.lines, (Lines{"/mine", "/old", "/g/savedat", "/g", ""}));
     EXPECT_EQ(two.settings.shortText, ""); // the short text of a rewritten file is empty
     EXPECT_TRUE(two.rewrite);
 
-    const auto empty = persist::settingsFromLines(Lines{}, "/g/savedat", "/g");
+    const auto empty = io::settingsFromLines(Lines{}, "/g/savedat", "/g");
     EXPECT_EQ(empty.settings.lines, (Lines{"/g/savedat", "/g", ""}));
 }
 
 TEST(Settings, ACompleteFileIsKeptAsReadWithItsShortTextCutToTenCharacters) {
     const auto read =
-        persist::settingsFromLines(Lines{"/s", "/g", "abcdefghijKLM", "extra"}, "/x", "/y");
+        io::settingsFromLines(Lines{"/s", "/g", "abcdefghijKLM", "extra"}, "/x", "/y");
     EXPECT_EQ(read.settings.lines, (Lines{"/s", "/g", "abcdefghijKLM", "extra"}));
     EXPECT_EQ(read.settings.shortText, "abcdefghij");
     EXPECT_FALSE(read.rewrite);
@@ -41,12 +41,11 @@ TEST(Settings, ACompleteFileIsKeptAsReadWithItsShortTextCutToTenCharacters) {
 
 TEST(Settings, AnEmptyOrRelativeSaveFolderCountsAsMissing) {
     // A file holding only a line feed: one empty line.
-    const auto newline = persist::settingsFromLines(Lines{""}, "/g/savedat", "/g");
+    const auto newline = io::settingsFromLines(Lines{""}, "/g/savedat", "/g");
     EXPECT_EQ(newline.settings.lines[0], "/g/savedat");
     EXPECT_TRUE(newline.rewrite);
 
-    const auto relative =
-        persist::settingsFromLines(Lines{"savedat", "/g", "note"}, "/g/savedat", "/g");
+    const auto relative = io::settingsFromLines(Lines{"savedat", "/g", "note"}, "/g/savedat", "/g");
     EXPECT_EQ(relative.settings.lines, (Lines{"/g/savedat", "/g", "note"}));
     EXPECT_EQ(relative.settings.shortText, "note");
     EXPECT_TRUE(relative.rewrite);
@@ -66,7 +65,7 @@ class SettingsFile : public ::testing::Test {
 
 TEST_F(SettingsFile, StartingWithoutAFileCreatesOneOfThreeLines) {
     EXPECT_FALSE(persist::readSettings(game));
-    EXPECT_EQ(persist::readLines(iniPath()),
+    EXPECT_EQ(io::readLines(iniPath()),
               (Lines{scratch.path("game/savedat"), scratch.path("game"), ""}));
     EXPECT_EQ(game.folders.save, scratch.path("game/savedat"));
     EXPECT_TRUE(std::filesystem::is_directory(game.folders.save));
@@ -76,7 +75,7 @@ TEST_F(SettingsFile, ATwoLineFileIsRewrittenWithThreeMoreLinesAndItsSaveFolderSe
     std::filesystem::create_directories(scratch.path("config"));
     testing_shell::writeFile(iniPath(), scratch.path("elsewhere") + "\n/old/game\n");
     EXPECT_FALSE(persist::readSettings(game));
-    EXPECT_EQ(persist::readLines(iniPath()),
+    EXPECT_EQ(io::readLines(iniPath()),
               (Lines{scratch.path("elsewhere"), "/old/game", scratch.path("game/savedat"),
                      scratch.path("game"), ""}));
     EXPECT_EQ(game.shell.settings.lines[1], "/old/game");
@@ -89,7 +88,7 @@ TEST_F(SettingsFile, AFileOfOneEmptyLineSendsTheSavesToTheDefaultFolder) {
     testing_shell::writeFile(iniPath(), "\n");
     EXPECT_FALSE(persist::readSettings(game));
     EXPECT_EQ(game.folders.save, scratch.path("game/savedat"));
-    EXPECT_EQ(persist::readLines(iniPath())->at(0), scratch.path("game/savedat"));
+    EXPECT_EQ(io::readLines(iniPath())->at(0), scratch.path("game/savedat"));
 }
 
 TEST_F(SettingsFile, ACompleteFileIsNotWrittenAgain) {

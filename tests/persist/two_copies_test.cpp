@@ -1,6 +1,6 @@
 // Two copies of the game on one save folder (two windows, or a window and the driver): what one
 // saves while the other registers a name is kept, and each registers its own hero.
-#include "persist/ranking.h"
+#include "io/ranking.h"
 #include "persist/ranking_window.h"
 #include "persist/saved_games.h"
 #include "persist_fixture.h"
@@ -33,8 +33,8 @@ class TwoCopies : public PersistTest {
     void SetUp() override {
         PersistTest::SetUp();
         game.setPlatform(&first);
-        persist::RankingTable t = persist::temporaryRanking(1);
-        ASSERT_FALSE(persist::writeRanking(game.folders.save, 1, t, {"p1", "p2", "p3"}));
+        io::RankingTable t = io::temporaryRanking(1);
+        ASSERT_FALSE(io::writeRanking(game.folders.save, 1, t, {"p1", "p2", "p3"}));
         game.status[Slot::Floor] = 10;
         game.status[Slot::Life] = 1600;
         game.status[Slot::Offense] = 30;
@@ -46,12 +46,11 @@ class TwoCopies : public PersistTest {
     void secondCopyRegisters(const std::string& name, std::int32_t points, std::int32_t life) {
         Status other = game.status;
         other[Slot::Life] = life;
-        ASSERT_FALSE(persist::writeGame(savePath("save0.dat"), game.map, other));
-        persist::RankingTable table = persist::readTable(game.folders.save, 1).table;
-        persist::RankingNames names = persist::readNames(game.folders.save, 1);
-        persist::enterPlace(table, names, persist::placeFor(table, points), name,
-                            {points, life, 1, 1});
-        ASSERT_FALSE(persist::writeRanking(game.folders.save, 1, table, names));
+        ASSERT_FALSE(io::writeGame(savePath("save0.dat"), game.map, other));
+        io::RankingTable table = io::readTable(game.folders.save, 1).table;
+        io::RankingNames names = io::readNames(game.folders.save, 1);
+        io::enterPlace(table, names, io::placeFor(table, points), name, {points, life, 1, 1});
+        ASSERT_FALSE(io::writeRanking(game.folders.save, 1, table, names));
     }
 
     NameAskedWhileOtherActs first;
@@ -62,8 +61,8 @@ TEST_F(TwoCopies, AnEntrySavedByTheOtherCopyWhileTheNameIsAskedIsKept) {
     first.other = [&] { secondCopyRegisters("Second", 95, 7777); };
     persist::openRankingWindow(game);
     EXPECT_TRUE(first.messages.empty());
-    const persist::RankingNames names = persist::readNames(game.folders.save, 1);
-    const persist::RankingTable table = persist::readTable(game.folders.save, 1).table;
+    const io::RankingNames names = io::readNames(game.folders.save, 1);
+    const io::RankingTable table = io::readTable(game.folders.save, 1).table;
     // 95 points took place 2 and moved "p2" (90) down: 89 points now earn place 4.
     EXPECT_EQ(names[1], "Second");
     EXPECT_EQ(names[2], "p2");
@@ -71,7 +70,7 @@ TEST_F(TwoCopies, AnEntrySavedByTheOtherCopyWhileTheNameIsAskedIsKept) {
     EXPECT_EQ(names[4], "p3");
     EXPECT_EQ(table.points(2), 95);
     EXPECT_EQ(table.points(4), 89);
-    EXPECT_EQ(table.at(3, persist::Column::Life), 1600);
+    EXPECT_EQ(table.at(3, io::Column::Life), 1600);
     // The window shows the list as saved.
     EXPECT_EQ(secondary("Ranking").control("Edit9").text, "Second");
     EXPECT_EQ(secondary("Ranking").control("Edit21").text, "First");
@@ -82,12 +81,12 @@ TEST_F(TwoCopies, EachCopyRegistersItsOwnHeroNotTheGameTheOtherWroteToSave0) {
     // The other copy's fairy hands its game over through save0.dat before this window opens.
     Status other = game.status;
     other[Slot::Life] = 7777;
-    ASSERT_FALSE(persist::writeGame(savePath("save0.dat"), game.map, other));
+    ASSERT_FALSE(io::writeGame(savePath("save0.dat"), game.map, other));
     persist::openRankingWindow(game);
-    const persist::RankingTable table = persist::readTable(game.folders.save, 1).table;
-    EXPECT_EQ(persist::readNames(game.folders.save, 1)[2], "First");
+    const io::RankingTable table = io::readTable(game.folders.save, 1).table;
+    EXPECT_EQ(io::readNames(game.folders.save, 1)[2], "First");
     EXPECT_EQ(table.points(3), 89);
-    EXPECT_EQ(table.at(2, persist::Column::Life), 1600);
+    EXPECT_EQ(table.at(2, io::Column::Life), 1600);
 }
 
 } // namespace

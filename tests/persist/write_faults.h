@@ -4,7 +4,7 @@
 // cut or a kill would). FailingCall makes one kind of call fail every time.
 #pragma once
 
-#include "persist/files.h"
+#include "io/files.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -16,7 +16,7 @@ struct ProgramStopped {};
 
 // The system's calls without the flushes to the disk: what these tests look at is what the
 // files hold, and a thousand flushes would only make them slow.
-class UnsyncedWrites : public persist::WriteLayer {
+class UnsyncedWrites : public io::WriteLayer {
   public:
     int fsync(int) override { return 0; }
 };
@@ -67,7 +67,7 @@ class FaultyWrites : public UnsyncedWrites {
     bool cut_ = false;
 };
 
-class FailingCall : public persist::WriteLayer {
+class FailingCall : public io::WriteLayer {
   public:
     enum class Call { Open, Fsync, Close };
     explicit FailingCall(Call call) : call_(call) {}

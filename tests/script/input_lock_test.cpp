@@ -2,7 +2,7 @@
 #include "script/script.h"
 #include "support/explore_fixture.h"
 #include "window/item_icons.h"
-#include "world/items.h"
+#include "world/item_table.h"
 
 namespace explore_test {
 namespace {

@@ -1,7 +1,7 @@
 // The finder's moves and search on the real tower: regions, roads past Magicians, the free
 // pick-ups a move takes on its way, and routes that replay to where the search says.
-#include "persist/files.h"
-#include "persist/saved_game.h"
+#include "io/files.h"
+#include "io/saved_game.h"
 #include "solve/moves.h"
 #include "solve/search.h"
 #include "solve/start.h"
@@ -90,9 +90,8 @@ namespace {
 TEST_F(Finder, StartsFromASavedGameOrTheFloorsOfAFolderAndNamesWhatItCannotRead) {
     const std::string folder = ::testing::TempDir();
     solve::Position saved = corridor(start, 115);
-    persist::stampChecksums(saved.status);
-    ASSERT_FALSE(
-        persist::writeBytes(folder + "/corridor.dat", persist::toImage(saved.map, saved.status)));
+    io::stampChecksums(saved.status);
+    ASSERT_FALSE(io::writeBytes(folder + "/corridor.dat", io::toImage(saved.map, saved.status)));
     const auto fromSave = solve::startPosition(GRAVENHOLD_GAME_DIR, "", folder + "/corridor.dat");
     ASSERT_TRUE(std::holds_alternative<solve::Position>(fromSave));
     EXPECT_TRUE(solve::samePosition(std::get<solve::Position>(fromSave), saved));

@@ -1,6 +1,6 @@
 #include "window/main_window.h"
 #include "window/names.h"
-#include "world/items.h"
+#include "world/item_table.h"
 
 #include <gtest/gtest.h>
 #include <set>

@@ -1,4 +1,4 @@
-#include "world/items.h"
+#include "world/item_table.h"
 
 #include <gtest/gtest.h>
 #include <set>

@@ -1,7 +1,7 @@
 // gravenhold-cli: the game without a window or sound, driven by a script on a virtual clock.
 //   gravenhold-cli [--game-dir DIR] [--save-dir DIR] [--config-dir DIR] [--prologue] [SCRIPT | -]
 #include "game/events.h"
-#include "persist/folders.h"
+#include "io/folders.h"
 #include "replay/driver.h"
 #include "replay/script_platform.h"
 #include "replay/script_reader.h"
@@ -37,8 +37,7 @@ constexpr double kHintNoTimeLimit = 1e9;
 std::string ownGameFolder() {
     std::error_code error;
     const fs::path program = fs::read_symlink("/proc/self/exe", error);
-    return persist::locateGameFolder(program.parent_path().string(), GRAVENHOLD_INSTALLED_DATA)
-        .folder;
+    return io::locateGameFolder(program.parent_path().string(), GRAVENHOLD_INSTALLED_DATA).folder;
 }
 
 struct Options {

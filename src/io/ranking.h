@@ -5,7 +5,7 @@
 // checkpoint is worth.
 #pragma once
 
-#include "state/ranking_table.h"
+#include "io/ranking_table.h"
 #include "world/status.h"
 
 #include <array>
@@ -15,7 +15,7 @@
 #include <span>
 #include <string>
 
-namespace persist {
+namespace io {
 
 // What a place records: the points and the hero's life, offense and defense.
 struct RankingEntry {
@@ -124,4 +124,4 @@ std::optional<std::string> saveList(const std::string& saveFolder, int list,
                                     const RankingList& seen, RankingList& shown,
                                     const std::optional<NewEntry>& entered);
 
-} // namespace persist
+} // namespace io

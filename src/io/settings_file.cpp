@@ -1,6 +1,6 @@
-#include "persist/settings.h"
+#include "io/settings_file.h"
 
-namespace persist {
+namespace io {
 namespace {
 
 constexpr std::size_t kSettingsLines = 3;
@@ -28,4 +28,4 @@ SettingsRead settingsFromLines(const std::optional<std::vector<std::string>>& fi
     return read;
 }
 
-} // namespace persist
+} // namespace io

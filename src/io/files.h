@@ -22,7 +22,7 @@
 #include <utility>
 #include <vector>
 
-namespace persist {
+namespace io {
 
 // The lines of a text file without their line ends (LF or CR LF); nothing when the file
 // cannot be opened or is not a regular file.
@@ -108,4 +108,4 @@ class ScopedWriteLayer {
     WriteLayer* previous_;
 };
 
-} // namespace persist
+} // namespace io

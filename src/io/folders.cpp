@@ -1,8 +1,8 @@
-#include "persist/folders.h"
+#include "io/folders.h"
 
-#include "persist/files.h"
-#include "persist/saved_game.h"
-#include "persist/settings.h"
+#include "io/files.h"
+#include "io/saved_game.h"
+#include "io/settings_file.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -15,7 +15,7 @@
 #include <unistd.h>
 #include <vector>
 
-namespace persist {
+namespace io {
 namespace {
 
 namespace fs = std::filesystem;
@@ -314,4 +314,4 @@ bool isWritableFolder(const std::string& folder) {
     return writable;
 }
 
-} // namespace persist
+} // namespace io

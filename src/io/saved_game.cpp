@@ -1,10 +1,10 @@
-#include "persist/saved_game.h"
+#include "io/saved_game.h"
 
-#include "persist/files.h"
+#include "io/files.h"
 
 #include <algorithm>
 
-namespace persist {
+namespace io {
 
 Checksums checksums(const world::Status& status) {
     std::uint32_t sum = 0;
@@ -57,4 +57,4 @@ std::optional<std::string> writeGame(const std::string& path, const world::Tower
     return writeBytes(path, toImage(map, status));
 }
 
-} // namespace persist
+} // namespace io

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-namespace persist {
+namespace io {
 
 inline constexpr const char* kSettingsFile = "KRN10.INI";
 inline constexpr std::size_t kShortTextLength = 10;
@@ -31,4 +31,4 @@ struct SettingsRead {
 SettingsRead settingsFromLines(const std::optional<std::vector<std::string>>& fileLines,
                                const std::string& defaultSaveFolder, const std::string& gameFolder);
 
-} // namespace persist
+} // namespace io

@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <string>
 
-namespace persist {
+namespace io {
 
 inline constexpr int kRankingLists = 5; // list n = 1..5 for the floors 10, 20, 25, 40, 49
 inline constexpr int kPlaces = 10;
@@ -47,4 +47,4 @@ struct RankingTable {
 // The names of places 1..10.
 using RankingNames = std::array<std::string, kPlaces>;
 
-} // namespace persist
+} // namespace io

@@ -7,7 +7,7 @@
 #include <optional>
 #include <string>
 
-namespace persist {
+namespace io {
 
 // The files that move with the save folder, in the order they are copied.
 inline constexpr std::array<const char*, 11> kDataFiles = {
@@ -78,4 +78,4 @@ bool ensureFolder(const std::string& folder);
 // True when a file can be created in the folder.
 bool isWritableFolder(const std::string& folder);
 
-} // namespace persist
+} // namespace io

@@ -1,4 +1,4 @@
-#include "persist/files.h"
+#include "io/files.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -12,7 +12,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-namespace persist {
+namespace io {
 namespace {
 
 WriteLayer systemLayer;
@@ -332,4 +332,4 @@ std::string inFolder(const std::string& folder, const std::string& name) {
     return folder + '/' + name;
 }
 
-} // namespace persist
+} // namespace io

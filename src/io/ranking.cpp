@@ -1,6 +1,6 @@
-#include "persist/ranking.h"
+#include "io/ranking.h"
 
-#include "persist/files.h"
+#include "io/files.h"
 #include "world/little_endian.h"
 
 #include <algorithm>
@@ -9,7 +9,7 @@
 #include <unistd.h>
 #include <vector>
 
-namespace persist {
+namespace io {
 namespace {
 
 using world::Slot::BlueKeys;
@@ -383,4 +383,4 @@ std::optional<std::string> saveList(const std::string& saveFolder, int list,
     return writeRanking(saveFolder, list, shown.table, shown.names);
 }
 
-} // namespace persist
+} // namespace io

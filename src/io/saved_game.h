@@ -12,7 +12,7 @@
 #include <span>
 #include <string>
 
-namespace persist {
+namespace io {
 
 inline constexpr std::size_t kSaveBytes = world::kTowerBytes + world::kStatusBlockBytes; // 6957
 
@@ -55,4 +55,4 @@ std::string slotPath(const std::string& saveFolder, int slot);
 std::optional<std::string> writeGame(const std::string& path, const world::TowerMap& map,
                                      const world::Status& status);
 
-} // namespace persist
+} // namespace io
