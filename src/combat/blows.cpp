@@ -3,8 +3,8 @@
 #include "combat/damage.h"
 #include "combat/monster_panel.h"
 #include "combat/monsters.h"
+#include "render/panel.h"
 #include "state/game.h"
-#include "window/names.h"
 
 #include <algorithm>
 #include <string>
@@ -58,7 +58,7 @@ void headBlow(game::Game& game) {
 void monsterStrikes(game::Game& game) {
     std::int32_t& life = game.status[world::Slot::Life];
     life = lessFloored(life, monsterBlow(game));
-    game.window.main.control(window::names::Memo1).text = std::to_string(life);
+    render::showLife(game);
 }
 
 } // namespace combat

@@ -3,42 +3,32 @@
 #include "combat/monsters.h"
 #include "state/game.h"
 #include "state/render_state.h"
-#include "window/names.h"
 #include "world/catalogue.h"
 
-#include <array>
 #include <string>
-#include <string_view>
 
 namespace combat {
 namespace {
 
-constexpr std::string_view kPicture = window::names::Image31;
-constexpr std::string_view kName = window::names::Memo8;
-constexpr std::array<std::string_view, 3> kFields = {window::names::Memo5, window::names::Memo6,
-                                                     window::names::Memo7};
 constexpr int kFirstCaptionLine = 214; // "Life", "Offense", "Defense"
-
-window::Control& control(game::Game& game, std::string_view name) {
-    return game.window.main.control(name);
-}
+constexpr int kNameField = 3;          // Memo8, below the three figures
 
 void showPicture(game::Game& game, int n) {
     const render::Picture* picture = game.render.imageList1.find(n);
-    control(game, kPicture).picture = picture ? *picture : render::Picture{};
+    game.render.panel.monster.picture.set(picture ? *picture : render::Picture{});
 }
 
 void showField(game::Game& game, int field, std::string text, window::Align align) {
-    window::Control& memo = control(game, kFields[static_cast<std::size_t>(field)]);
-    memo.text = std::move(text);
-    memo.align = align;
+    render::PanelText& memo = game.render.panel.monsterFields[static_cast<std::size_t>(field)];
+    memo.text.set(std::move(text));
+    memo.align.set(align);
 }
 
 } // namespace
 
 void monshyouji(game::Game& game) {
     monswork(game);
-    control(game, kName).text = game.combat.monsterName;
+    game.render.panel.monsterFields[kNameField].text.set(game.combat.monsterName);
     const std::int32_t type = game.combat.currentMonster;
     if (type < 0 || type >= kMonsterTypes) {
         showPicture(game, render::Pic::PanelBackground);

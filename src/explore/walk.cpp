@@ -2,6 +2,7 @@
 #include "explore/movement.h"
 #include "render/panel.h"
 #include "render/play_field.h"
+#include "render/present.h"
 #include "state/game.h"
 #include "window/item_icons.h"
 #include "window/names.h"
@@ -99,7 +100,8 @@ void placeCursor(game::Game& game, int slot) {
     cursor.y = icon.y;
     Picture framed(cursor.width, cursor.height, kCursorFrame);
     render::fillRect(framed, {2, 2, cursor.width - 4, cursor.height - 4}, render::kBlack);
-    render::drawRect(framed, 2, 2, icon.picture, {2, 2, icon.width - 4, icon.height - 4});
+    render::drawRect(framed, 2, 2, render::iconPicture(game, icon.name),
+                     {2, 2, icon.width - 4, icon.height - 4});
     cursor.picture = std::move(framed);
     cursor.visible = true;
 }

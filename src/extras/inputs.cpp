@@ -7,6 +7,7 @@
 #include "game/events.h"
 #include "io/files.h"
 #include "render/panel.h"
+#include "render/present.h"
 #include "state/game.h"
 #include "window/item_icons.h"
 #include "window/names.h"
@@ -172,6 +173,7 @@ void askForHint(game::Game& game) {
 void showExtraMessage(game::Game& game, const std::string& text) {
     game.composeMessage(text);
     render::disp(game);
+    render::present(game);
 }
 
 bool extrasMenuEntry(game::Game& game, std::string_view path) {

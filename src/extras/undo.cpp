@@ -6,6 +6,7 @@
 #include "game/setup.h"
 #include "platform/sound.h"
 #include "render/panel.h"
+#include "render/present.h"
 #include "state/game.h"
 #include "window/names.h"
 
@@ -121,6 +122,7 @@ void restore(game::Game& game, const UndoPosition& p) {
     render::disp(game);
     game.combat.currentMonster = p.monster;
     combat::monshyouji(game);
+    render::present(game);
 }
 
 } // namespace

@@ -15,6 +15,7 @@
 #include "persist/ranking_window.h"
 #include "persist/saved_games.h"
 #include "render/play_field.h"
+#include "render/present.h"
 #include "scenes/ending.h"
 #include "scenes/opening.h"
 #include "script/executor.h"
@@ -193,18 +194,23 @@ bool dispatch(std::span<const Binding> bindings, Game& game, std::string_view na
     if (it == bindings.end())
         return false;
     it->handler(game);
+    render::present(game);
     return true;
 }
 
 } // namespace
 
+// Every door ends by presenting what the event changed, so that the window model is complete
+// whenever the shell or the driver reads it.
 void startUp(Game& game) {
     formactivate(game);
+    render::present(game);
 }
 
 void keyDown(Game& game, Key key) {
     if (!scenes::formonkeydown(game, key))
         explore::formkeydown(game, key);
+    render::present(game);
 }
 
 bool click(Game& game, std::string_view control) {
@@ -228,10 +234,12 @@ bool choose(Game& game, std::string_view control, int row) {
     if (it == std::end(kChoices))
         return false;
     it->handler(game, row);
+    render::present(game);
     return true;
 }
 void musicEnded(Game& game) {
     sound::mediaplayer5onnotify(game);
+    render::present(game);
 }
 bool closeWindow(Game& game, std::string_view window) {
     return dispatch(kCloses, game, window.empty() ? window::names::Main : window);

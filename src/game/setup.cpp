@@ -5,6 +5,7 @@
 #include "persist/saved_games.h"
 #include "render/panel.h"
 #include "render/play_field.h"
+#include "render/present.h"
 #include "script/input_lock.h"
 #include "state/game.h"
 #include "window/names.h"
@@ -25,6 +26,7 @@ void redrawAll(Game& game) {
     render::disp(game);
     render::itemdisp(game);
     render::keydisplay(game);
+    render::present(game);
 }
 
 bool within(std::int64_t value, int last) {
@@ -95,6 +97,7 @@ void putSavedGame(Game& game, const io::LoadedGame& saved) {
     game.status[world::Slot::StartStairs] = saved.status[world::Slot::StartStairs];
     script::itemlive(game);
     game.window.timer(window::names::Timer1).enabled = true;
+    render::present(game);
 }
 
 bool placeItemCursor(Game& game, int slot) {

@@ -37,14 +37,14 @@ constexpr int kEmptyKeyIcon = 3;
 struct Equipment {
     int gradeSlot;
     int pictureBase;
-    std::string_view nameControl;
-    std::string_view pictureControl;
+    PanelText PanelView::*name;
+    PanelPicture PanelView::*picture;
     const char* noun; // completes the hint: "Iron Sword"
 };
-constexpr Equipment kSword{world::Slot::SwordGrade, kSwordPictureBase, window::names::Memo9,
-                           window::names::Image19, " Sword"};
-constexpr Equipment kShield{world::Slot::ShieldGrade, kShieldPictureBase, window::names::Memo10,
-                            window::names::Image20, " Shield"};
+constexpr Equipment kSword{world::Slot::SwordGrade, kSwordPictureBase, &PanelView::swordName,
+                           &PanelView::sword, " Sword"};
+constexpr Equipment kShield{world::Slot::ShieldGrade, kShieldPictureBase, &PanelView::shieldName,
+                            &PanelView::shield, " Shield"};
 
 // A 32 x 32 panel icon: the panel background with picture n of imageList1 laid over it through
 // mask n of imageList3, or the background alone when n is negative.
@@ -65,20 +65,20 @@ Picture panelIcon(game::Game& game, int n) {
 }
 
 void showEquipment(game::Game& game, const Equipment& e) {
-    window::Window& w = game.window.main;
     const std::int32_t grade = game.status[e.gradeSlot];
     const bool shown = grade >= 1 && grade <= kTopGrade;
-    window::Control& picture = w.control(e.pictureControl);
-    picture.picture = panelIcon(game, shown ? e.pictureBase + grade : -1);
+    PanelPicture& picture = game.render.panel.*e.picture;
+    PanelText& name = game.render.panel.*e.name;
+    picture.picture.set(panelIcon(game, shown ? e.pictureBase + grade : -1));
     if (shown) {
-        const std::string_view name = kGradeNames[static_cast<std::size_t>(grade - 1)];
-        w.control(e.nameControl).text = name;
-        picture.hint = std::string(name) + e.noun;
+        const std::string_view grades = kGradeNames[static_cast<std::size_t>(grade - 1)];
+        name.text.set(std::string(grades));
+        picture.hint.set(std::string(grades) + e.noun);
     } else {
-        w.control(e.nameControl).text = kNoName;
-        picture.hint.clear();
+        name.text.set(kNoName);
+        picture.hint.set({});
     }
-    picture.showHint = shown;
+    picture.showHint.set(shown);
 }
 
 } // namespace
@@ -89,15 +89,18 @@ std::string floorLabel(std::int32_t floor) {
 }
 
 void disp(game::Game& game) {
-    window::Window& w = game.window.main;
-    w.control(window::names::Memo11).text = floorLabel(game.status[world::Slot::Floor]);
-    for (std::size_t n = 0; n < window::names::kStatusFigures.size(); ++n)
-        w.control(window::names::kStatusFigures[n]).text =
-            std::to_string(game.status[static_cast<int>(n)]);
-    w.control(window::names::Edit8).text =
+    PanelView& v = game.render.panel;
+    v.floorLabel.text.set(floorLabel(game.status[world::Slot::Floor]));
+    for (std::size_t n = 0; n < v.figures.size(); ++n)
+        v.figures[n].text.set(std::to_string(game.status[static_cast<int>(n)]));
+    v.message.text.set(
         game.messageSelector == game::kComposedMessage
             ? game.composedMessage
-            : std::string(world::catalogueLine(game.messageSelector + kMessageLineBase));
+            : std::string(world::catalogueLine(game.messageSelector + kMessageLineBase)));
+}
+
+void showLife(game::Game& game) {
+    game.render.panel.figures[0].text.set(std::to_string(game.status[world::Slot::Life]));
 }
 
 void itemdisp(game::Game& game) {
@@ -106,26 +109,36 @@ void itemdisp(game::Game& game) {
     for (int k = 0; k < world::kItemCount; ++k) {
         const world::Item& item = world::item(k);
         const bool held = game.status[item.slot] != 0;
-        window::Control& icon = game.window.main.control(item.icon);
-        icon.picture = panelIcon(game, held ? kItemPictureBase + k : -1);
+        PanelPicture& icon = game.render.panel.items[static_cast<std::size_t>(k)];
+        icon.picture.set(panelIcon(game, held ? kItemPictureBase + k : -1));
         if (held)
-            icon.visible = true;
-        icon.showHint = held;
+            icon.visible.set(true);
+        icon.showHint.set(held);
     }
+}
+
+void showItemIcons(game::Game& game, bool shown) {
+    for (PanelPicture& icon : game.render.panel.items)
+        icon.visible.set(shown);
+}
+
+void hideEquipmentHints(game::Game& game) {
+    game.render.panel.sword.showHint.set(false);
+    game.render.panel.shield.showHint.set(false);
 }
 
 void keydisplay(game::Game& game) {
     const world::Status& s = game.status;
-    window::Control& keys = game.window.main.control(window::names::Image32);
+    PanelPicture& keys = game.render.panel.keys;
     // One icon per key in this order: red (icon 0), blue (icon 1), yellow (icon 2).
     const std::array<std::int32_t, 3> counts = {std::max(0, s[world::Slot::RedKeys]),
                                                 std::max(0, s[world::Slot::BlueKeys]),
                                                 std::max(0, s[world::Slot::YellowKeys])};
     if (static_cast<long long>(counts[0]) + counts[1] + counts[2] == 0) {
-        keys.visible = false;
+        keys.visible.set(false);
         return;
     }
-    keys.visible = true;
+    keys.visible.set(true);
     if (!game.render.pictures)
         return;
     Picture picture(kKeyColumns * kKeySide, kKeyPlaces / kKeyColumns * kKeySide);
@@ -137,7 +150,7 @@ void keydisplay(game::Game& game) {
     for (; place < kKeyPlaces; ++place)
         drawListPicture(picture, place % kKeyColumns * kKeySide, place / kKeyColumns * kKeySide,
                         game.render.imageList2, kEmptyKeyIcon);
-    keys.picture = std::move(picture);
+    keys.picture.set(std::move(picture));
 }
 
 void buttonfocus(game::Game& game, std::int32_t repeatAction) {

@@ -73,20 +73,20 @@ void composeScreenBuffer(game::Game& game, bool laterLap, std::optional<PictureE
 }
 
 // The monster panel with no current monster.
-void clearMonsterPanel(window::Window& w) {
-    w.control(window::names::Image31).picture = Picture();
-    for (const std::string_view field : window::names::kMonsterFields)
-        w.control(field).text.clear();
+void clearMonsterPanel(game::Game& game) {
+    PanelView& v = game.render.panel;
+    v.monster.picture.set(Picture());
+    for (PanelText& field : v.monsterFields)
+        field.text.set({});
 }
 
 // Show all fifteen item icons and enable those of held items that a click can use.
-void showItemIcons(game::Game& game) {
+void enableItemIcons(game::Game& game) {
     for (const world::Item& item : world::kItems) {
-        window::Control& icon = game.window.main.control(item.icon);
-        icon.visible = true;
         if (item.clickable && world::usable(game.status, item))
-            icon.enabled = true;
+            game.window.main.control(item.icon).enabled = true;
     }
+    showItemIcons(game, true);
 }
 
 } // namespace
@@ -150,10 +150,10 @@ std::optional<PictureError> resetPlayScreen(game::Game& game) {
     w.control(window::names::Edit8).visible = true;
     sizeBuffers(r);
     if (!opening) {
-        clearMonsterPanel(w);
+        clearMonsterPanel(game);
         keydisplay(game);
         itemdisp(game);
-        showItemIcons(game);
+        enableItemIcons(game);
         disp(game);
     }
     r.heroPixelX = game.status[world::Slot::HeroX] * kCellSide;

@@ -5,7 +5,6 @@
 #include "state/game.h"
 #include "state/key.h"
 #include "state/render_state.h"
-#include "window/item_icons.h"
 #include "window/names.h"
 #include "world/item_table.h"
 
@@ -216,8 +215,7 @@ void append(game::Game& game) {
     for (const std::string_view picture : {window::names::Image1, window::names::Image2,
                                            window::names::Image3, window::names::Image23})
         main.control(picture).visible = false;
-    for (const world::Item& item : world::kItems)
-        main.control(item.icon).visible = false;
+    render::showItemIcons(game, false);
     window::Window& w = endingWindow(game);
     for (const std::string_view shown : {ending::Image3, ending::Image4, ending::Panel1})
         w.control(shown).visible = false;

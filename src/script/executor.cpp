@@ -41,11 +41,6 @@ template <typename Routine> Played replacedBy(game::Game& game, Routine routine)
     return Played::Replaced;
 }
 
-// The hero's life in its field, as the blows and traps change it.
-void showLife(game::Game& game) {
-    game.window.main.control(window::names::Memo1).text = std::to_string(game.status[Slot::Life]);
-}
-
 // Command 9 (and the drawing of command 14): sprite value s over background value b from the
 // entry beneath, through mask value m, in both frames at the cell; then show.
 void maskedSprite(game::Game& game, int cell, int m) {
@@ -103,7 +98,7 @@ void gameOverStart(game::Game& game, bool fight, int animation) {
 // The life after a change, floored at 0; a life of 0 is the hero's death.
 Played setLife(game::Game& game, std::int64_t life) {
     game.status[Slot::Life] = world::capped(std::max<std::int64_t>(0, life));
-    showLife(game);
+    render::showLife(game);
     if (game.status[Slot::Life] != 0)
         return Played::TakeOff;
     // Of the script that fell the hero only its bottom entry stays, under the game over's.
@@ -127,8 +122,7 @@ void titlePicture(game::Game& game) {
             game.window.main.control(window::names::Image1).picture = std::move(loaded.picture);
     }
     render::showBackground(game, window::names::Image1);
-    game.window.main.control(window::names::Image19).showHint = false;
-    game.window.main.control(window::names::Image20).showHint = false;
+    render::hideEquipmentHints(game);
 }
 
 // Special 11: the floor shown becomes arg2; on floor 50 the hero stands at its entrance.

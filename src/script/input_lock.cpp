@@ -4,6 +4,8 @@
 #include "window/item_icons.h"
 #include "world/item_table.h"
 
+#include <cstddef>
+
 namespace script {
 namespace {
 
@@ -43,14 +45,15 @@ void itemlive(game::Game& game) {
             button.visible = true;
         }
     }
-    for (const auto& item : world::kItems) {
-        auto& icon = w.control(item.icon);
+    for (std::size_t k = 0; k < world::kItems.size(); ++k) {
+        const world::Item& item = world::kItems[k];
+        render::Shown<bool>& shown = game.render.panel.items[k].visible;
         if (!item.clickable) {
-            icon.visible = s[item.slot] == 1;
+            shown.set(s[item.slot] == 1);
         } else if (world::usable(s, item)) {
-            icon.enabled = true;
+            w.control(item.icon).enabled = true;
         } else {
-            icon.visible = false;
+            shown.set(false);
         }
     }
     w.menuItem(window::Menu::Save).enabled = s[OrbOfHero] == 1;

@@ -1,6 +1,7 @@
 #include "solve/player.h"
 
 #include "persist/saved_games.h"
+#include "render/present.h"
 #include "script/input_lock.h"
 #include "window/names.h"
 
@@ -62,6 +63,7 @@ void Player::restore(const Position& position) {
     g.status[world::Slot::StartStairs] = position.status[world::Slot::StartStairs];
     script::itemlive(g);
     g.window.timer(window::names::Timer1).enabled = true;
+    render::present(g);
 }
 
 bool Player::play(std::string_view line) {

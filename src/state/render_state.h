@@ -5,6 +5,7 @@
 #include "picture/picture.h"
 #include "picture/picture_list.h"
 #include "picture/surface.h"
+#include "state/panel_view.h"
 #include "world/tower_map.h"
 
 #include <bitset>
@@ -63,6 +64,8 @@ struct RenderState {
     // rides on the drawing (the animation phase, the large monsters' counters, which controls
     // show) still runs. The route finder plays thousands of moves a second this way.
     bool pictures = true;
+
+    PanelView panel; // what the side panels show, written into the window by present
 };
 
 } // namespace render

@@ -1,10 +1,11 @@
 // The window's picture on the desktop: the zoom keys and the remembered zoom, the full screen,
 // controls kept out of sight under full-window pictures, and repaints limited to what changed.
-#include "game/startup.h"
+#include "game/events.h"
 #include "shell_game.h"
 #include "state/game.h"
 #include "tkrn10.h"
 #include "window/main_window.h"
+#include "window/names.h"
 #include "window_zoom.h"
 
 #include <QApplication>
@@ -210,7 +211,7 @@ void ScreenTest::everyStatusFieldFillsTheWellPaintedForItAtEveryZoom() {
     for (int zoom : {1, 3}) {
         ShellGame g(zoom);
         g.window->start();
-        g.window->forward([&] { game::GameStart1Click(g.game); });
+        g.window->forward([&] { game::menuCommand(g.game, window::Menu::GameStart); });
         const render::Picture& screen = g.game.window.main.screen.picture();
         auto at = [&](int x, int y) {
             return screen.pixels[static_cast<std::size_t>(y) * 640 + x];

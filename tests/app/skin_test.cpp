@@ -4,8 +4,8 @@
 #include "control_mirror.h"
 #include "dialogue_face.h"
 #include "extras/inputs.h"
+#include "game/events.h"
 #include "game/setup.h"
-#include "game/startup.h"
 #include "qt_platform.h"
 #include "shell_game.h"
 #include "skin.h"
@@ -153,7 +153,7 @@ void SkinTest::noScreenShowsTheDesktopsGreys() {
     for (const int zoom : {1, 2}) {
         ShellGame g(zoom, Start::WithDialogs);
         QVERIFY(QTest::qWaitForWindowExposed(g.window.get()));
-        g.window->forward([&] { game::GameStart1Click(g.game); });
+        g.window->forward([&] { game::menuCommand(g.game, window::Menu::GameStart); });
         // The game's pictures are its own art; every other pixel is the shell's.
         const Art art{&g.game.window.main.screen.picture(),
                       g.window->screenWidget().mapTo(g.window.get(), QPoint(0, 0)), zoom};
@@ -224,7 +224,7 @@ void SkinTest::thePixelFontFillsWholeGamePixels() {
     ShellGame g(2, Start::WithDialogs);
     QVERIFY(QTest::qWaitForWindowExposed(g.window.get()));
     g.window->forward([&] {
-        game::GameStart1Click(g.game);
+        game::menuCommand(g.game, window::Menu::GameStart);
         g.game.window.main.control("Edit8").text = "Welcome to the tower.";
     });
     for (const char* field : {"Edit8", "Memo11", "Memo1"}) {
@@ -253,7 +253,7 @@ void SkinTest::theOrbsListColoursEachCostAndDrawsNoEmptyRow() {
         const std::string name(window::names::kListForecasts[static_cast<std::size_t>(row)]);
         return g.window->mirror().widget(name)->palette().color(QPalette::Text);
     };
-    g.window->forward([&] { game::GameStart1Click(g.game); });
+    g.window->forward([&] { game::menuCommand(g.game, window::Menu::GameStart); });
     // Strong enough for every monster of the floor: each costs nothing, in green.
     openList(1000, 10000, 10000);
     for (int row = 0; row < g.game.items.listedCount; ++row)
@@ -282,7 +282,7 @@ void SkinTest::theSpeakersFaceStandsBesideTheDialogueText() {
     auto* face = g.window->findChild<QWidget*>(QStringLiteral("DialogueFace"));
     QVERIFY(face);
     g.window->forward([&] {
-        game::GameStart1Click(g.game);
+        game::menuCommand(g.game, window::Menu::GameStart);
         extras::menuCommand(g.game, "&Options/&Keyboard Control");
         game::placeHero(g.game, 6, 4, 3); // below the blue-key merchant of floor 6
     });

@@ -106,7 +106,7 @@ TEST(HeroFirstFight, TooStrongADefenseIsRefusedWithoutAMove) {
     EXPECT_TRUE(g.explore.stack.empty());
     EXPECT_EQ(g.status[world::Slot::HeroY], 10);
     EXPECT_EQ(g.map.tile(kFloor1, kSlimeCell), 61);
-    EXPECT_EQ(g.window.main.control("Memo8").text, "Green Slime");
+    EXPECT_EQ(testing_game::control(g, "Memo8").text, "Green Slime");
     testing_game::runTimer(g);
     EXPECT_TRUE(script::optionsEnabled(g));
 }
@@ -119,7 +119,7 @@ TEST(HeroFirstFight, CrossDoublesTheBlowsAgainstAZombieAndThePanelReachesZero) {
     const fight::BlowTrace trace = fight::playBlowByBlow(g);
     EXPECT_EQ(trace.monsterLife, (std::vector<std::int32_t>{125, 0}));
     EXPECT_EQ(trace.heroLife, (std::vector<std::int32_t>{915}));
-    EXPECT_EQ(g.window.main.control("Memo5").text, "0");
+    EXPECT_EQ(testing_game::control(g, "Memo5").text, "0");
 }
 
 TEST(HeroFirstFight, DamageEqualToLifeLosesAndTheGameStartsAgain) {
@@ -135,7 +135,7 @@ TEST(HeroFirstFight, DamageEqualToLifeLosesAndTheGameStartsAgain) {
     EXPECT_EQ(trace.heroLife, (std::vector<std::int32_t>{16, 8, 0}));
     EXPECT_EQ(trace.monsterLife, (std::vector<std::int32_t>{26, 17, 8}));
     testing_game::runTimer(g);
-    const window::Control& box = g.window.main.control("RichEdit1");
+    const window::Control& box = testing_game::control(g, "RichEdit1");
     EXPECT_TRUE(box.visible);
     EXPECT_EQ(box.text, "You have lost your vital power. Please challenge again!");
 

@@ -97,7 +97,7 @@ TEST(MonsterFirstFight, ALostFightFellsTheHeroOnTheMonstersLastBlow) {
     EXPECT_EQ(trace.heroLife, (std::vector<std::int32_t>{150, 50, 0}));
     EXPECT_EQ(g.status[world::Slot::HeroHidden], 1);
     testing_game::runTimer(g);
-    EXPECT_TRUE(g.window.main.control("RichEdit1").visible);
+    EXPECT_TRUE(testing_game::control(g, "RichEdit1").visible);
 }
 
 TEST(MonsterFirstFight, AMonsterTheHeroCannotHurtOverwhelmsHim) {
@@ -114,9 +114,9 @@ TEST(MonsterFirstFight, WhenNeitherCanHurtTheOtherTheHeroIsOverwhelmedAtOnce) {
     const fight::BlowTrace trace = fight::playBlowByBlow(g);
     EXPECT_EQ(trace.heroLife, (std::vector<std::int32_t>{250}));
     EXPECT_EQ(g.status[Life], 0);
-    EXPECT_EQ(g.window.main.control("Memo1").text, "0");
+    EXPECT_EQ(testing_game::control(g, "Memo1").text, "0");
     testing_game::runTimer(g);
-    EXPECT_TRUE(g.window.main.control("RichEdit1").visible);
+    EXPECT_TRUE(testing_game::control(g, "RichEdit1").visible);
 }
 
 // The hero's remaining life after a won fight, worked out from the fight's cost alone.

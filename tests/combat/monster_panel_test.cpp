@@ -2,6 +2,7 @@
 #include "combat/blows.h"
 #include "combat/monster_panel.h"
 #include "combat/monsters.h"
+#include "render/present.h"
 #include "state/game.h"
 #include "support/plain_pictures.h"
 #include "window/main_window.h"
@@ -20,10 +21,12 @@ game::Game gameWithPictures() {
 }
 
 render::Pixel shownPicture(game::Game& g) {
+    render::present(g);
     return g.window.main.control("Image31").picture.at(0, 0);
 }
 
 const window::Control& field(game::Game& g, const char* name) {
+    render::present(g);
     return g.window.main.control(name);
 }
 

@@ -2,6 +2,7 @@
 #include "fixtures.h"
 #include "render/panel.h"
 #include "render/play_field.h"
+#include "render/present.h"
 #include "window/item_icons.h"
 #include "world/catalogue.h"
 
@@ -18,7 +19,10 @@ class Panel : public ::testing::Test {
         game::syokidata(game);
         prepare(game);
     }
-    window::Control& control(const char* name) { return game.window.main.control(name); }
+    window::Control& control(const char* name) {
+        render::present(game);
+        return game.window.main.control(name);
+    }
     const Picture& pic(int n) const { return *game.render.imageList1.find(n); }
     const Picture& key(int n) const { return *game.render.imageList2.find(n); }
     // The panel icon of picture n: over the background through its mask.

@@ -2,6 +2,7 @@
 // and the prison wake-up, the ending and a game over, each control of the window shows or
 // hides as in a fresh game, and the message line does not carry a stale line under them.
 #include "render/panel.h"
+#include "render/present.h"
 #include "scenes/opening.h"
 #include "script/input_lock.h"
 #include "support/scenes_fixture.h"
@@ -23,6 +24,7 @@ class GameScreenTest : public ScenesTest {
     // Which controls show, item icons aside (they follow the items held).
     Shown shownControls() {
         Shown shown;
+        render::present(game);
         for (const window::Control& c : game.window.main.controls)
             if (!c.name.starts_with("Image") || c.name == "Image19" || c.name == "Image20" ||
                 c.name == "Image31" || c.name == "Image32")

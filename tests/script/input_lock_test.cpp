@@ -11,7 +11,9 @@ using world::kItems;
 
 class InputLockTest : public ExploreTest {
   protected:
-    window::Control& control(std::string_view name) { return game.window.main.control(name); }
+    window::Control& control(std::string_view name) {
+        return testing_game::control(game, std::string(name));
+    }
     window::MenuItem& menu(std::string_view path) { return game.window.main.menuItem(path); }
     void holdEveryItem() {
         for (const auto& item : kItems)

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "game/events.h"
+#include "render/present.h"
 #include "script/script.h"
 #include "state/game.h"
 #include "window/window_model.h"
@@ -30,9 +31,16 @@ inline bool inputOpen(game::Game& game) {
     return game.window.main.menuItem("&Options").enabled;
 }
 
+// The main window's control as the player sees it: what the routines just changed is
+// presented first, as at the end of every event.
+inline window::Control& control(game::Game& game, const std::string& name) {
+    render::present(game);
+    return game.window.main.control(name);
+}
+
 // The message line under the play field.
 inline std::string messageLine(game::Game& game) {
-    return game.window.main.control("Edit8").text;
+    return control(game, "Edit8").text;
 }
 
 // Tick the command timer while it runs, at most `limit` ticks: the script plays until it ends
@@ -107,7 +115,7 @@ class GameTest : public ::testing::Test {
         slot(world::Slot::Facing) = static_cast<std::int32_t>(facing);
     }
 
-    window::Control& control(const std::string& name) { return game.window.main.control(name); }
+    window::Control& control(const std::string& name) { return testing_game::control(game, name); }
     bool shown(const std::string& name) { return control(name).visible; }
     // The text of the dialogue box, and whether its "OK" waits.
     std::string dialogText() { return control("RichEdit1").text; }

@@ -1,0 +1,21 @@
+// The presenting step: what the side panels show is part of the game's state (the panel view
+// of RenderState); present writes whatever changed of it into the window model. Every door of
+// game/events.h and game/setup.h ends with it, so the shell and the driver always find the
+// window as the state says.
+#pragma once
+
+#include "picture/picture.h"
+#include "state/game_fwd.h"
+
+#include <string_view>
+
+namespace render {
+
+// present: write the fields of the panel view that changed since the last call into the main
+// window's controls.
+void present(game::Game& game);
+
+// The picture an item icon shows now, presented or not (empty before the first itemdisp).
+const Picture& iconPicture(const game::Game& game, std::string_view icon);
+
+} // namespace render
