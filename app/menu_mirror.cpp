@@ -43,24 +43,45 @@ MenuMirror::MenuMirror(QMenuBar* bar, QWidget* shortcutHost, const window::Windo
         if (item.separatorAfter && parentMenu)
             parentMenu->addSeparator();
         actions_[item.path] = action;
+        entries_.push_back({action, item});
     }
     sync(model);
 }
 
+// Most events change no menu entry: an entry is touched only where the model moved on.
 void MenuMirror::sync(const window::Window& model) {
-    for (const window::MenuItem& item : model.menu) {
-        QAction* action = actions_.at(item.path);
-        const QString caption = QString::fromStdString(item.caption);
-        if (action->text() != caption)
-            action->setText(caption);
-        if (!item.isSubmenu) {
-            // Only a checked entry is checkable, so unchecked entries show no empty box.
-            action->setCheckable(item.checked);
-            action->setChecked(item.checked);
+    for (std::size_t i = 0; i < model.menu.size(); ++i) {
+        const window::MenuItem& item = model.menu[i];
+        if (i < entries_.size() && entries_[i].applied.path == item.path) {
+            apply(entries_[i], item);
+            continue;
         }
-        action->setEnabled(item.enabled);
-        action->setVisible(item.visible);
+        for (Entry& entry : entries_)
+            if (entry.applied.path == item.path)
+                apply(entry, item);
     }
+}
+
+void MenuMirror::apply(Entry& entry, const window::MenuItem& item) {
+    window::MenuItem& old = entry.applied;
+    QAction* action = entry.action;
+    // A click flips a checkable entry's mark by itself: the game's word is put back even when
+    // the model did not change.
+    if (!entry.fresh && old.caption == item.caption && old.checked == item.checked &&
+        old.enabled == item.enabled && old.visible == item.visible &&
+        action->isChecked() == item.checked)
+        return;
+    if (entry.fresh || old.caption != item.caption)
+        action->setText(QString::fromStdString(item.caption));
+    if (!item.isSubmenu) {
+        // Only a checked entry is checkable, so unchecked entries show no empty box.
+        action->setCheckable(item.checked);
+        action->setChecked(item.checked);
+    }
+    action->setEnabled(item.enabled);
+    action->setVisible(item.visible);
+    old = item;
+    entry.fresh = false;
 }
 
 QAction* MenuMirror::action(const std::string& path) const {

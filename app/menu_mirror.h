@@ -11,6 +11,7 @@
 #include <QMenuBar>
 #include <map>
 #include <string>
+#include <vector>
 
 namespace shell {
 
@@ -27,9 +28,18 @@ class MenuMirror {
     QAction* action(const std::string& path) const;
 
   private:
+    // An entry's action and what was last applied to it, in the model's order.
+    struct Entry {
+        QAction* action = nullptr;
+        window::MenuItem applied;
+        bool fresh = true; // nothing applied yet
+    };
+    void apply(Entry& entry, const window::MenuItem& item);
+
     QMenuBar* bar_;
     std::map<std::string, QAction*> actions_;
     std::map<std::string, QMenu*> menus_;
+    std::vector<Entry> entries_;
 };
 
 } // namespace shell

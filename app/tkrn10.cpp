@@ -141,17 +141,26 @@ void ScreenWidget::refresh() {
     // The game notes every rectangle it draws on its screen picture: those are repainted,
     // and nothing else is looked at.
     const std::vector<render::Rect> drawn = m->screen.takeDrawn();
-    const QSize size(m->screen.width(), m->screen.height());
-    if (size != shownSize_) {
-        shownSize_ = size;
+    const render::Picture& now = m->screen;
+    if (!refreshed_ || now.width != shown_.width || now.height != shown_.height) {
+        refreshed_ = true;
+        shown_ = now;
         update();
         return;
     }
+    // Of what was drawn on, only the pixels that differ from the picture last asked for are
+    // painted: the animation redraws whole cells where a figure moves a few pixels, and the
+    // hero's cell stays the same.
     QRegion changed = marksChanged();
-    for (const render::Rect& r : drawn)
-        changed += QRect(r.x * zoom_, r.y * zoom_, r.width * zoom_, r.height * zoom_);
+    for (const render::Rect& r : drawn) {
+        const render::Rect part = render::differingPart(shown_, now, r);
+        if (part.width == 0)
+            continue;
+        render::drawRect(shown_, part.x, part.y, now, part);
+        changed += QRect(part.x * zoom_, part.y * zoom_, part.width * zoom_, part.height * zoom_);
+    }
     if (!changed.isEmpty())
-        update(changed);
+        repaint(changed);
 }
 
 // The damage marks lie over the play field outside the screen picture: when they change
@@ -174,21 +183,26 @@ void ScreenWidget::paintEvent(QPaintEvent* event) {
         return;
     const render::Surface& screen = m->screen;
     QPainter painter(this);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
     const QRect picture(0, 0, screen.width() * zoom_, screen.height() * zoom_);
+    const QImage image = imageOf(screen);
     for (const QRect& dirty : event->region()) {
+        // Clipped to one rectangle the painter scales the picture row by row; under the
+        // dirty region of many rectangles it would go pixel by pixel.
+        painter.setClipRect(dirty);
         // The game pixels under the dirty rectangle, drawn whole so none is cut at the edge.
         const QRect wanted = dirty & picture;
         if (!wanted.isEmpty()) {
             const QRect source(wanted.left() / zoom_, wanted.top() / zoom_,
                                wanted.right() / zoom_ - wanted.left() / zoom_ + 1,
                                wanted.bottom() / zoom_ - wanted.top() / zoom_ + 1);
-            painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
-            painter.drawImage(QRect(source.topLeft() * zoom_, source.size() * zoom_),
-                              imageOf(screen), source);
+            painter.drawImage(QRect(source.topLeft() * zoom_, source.size() * zoom_), image,
+                              source);
         }
         for (const QRect& rest : QRegion(dirty).subtracted(picture))
             painter.fillRect(rest, QColor::fromRgb(kWindowGrey));
     }
+    painter.setClipping(false);
     if (m == &game_.window.main)
         paintDamageOverlay(painter, game_, zoom_);
     if (screen.drawnOn())
@@ -416,9 +430,10 @@ bool TKRN10::fullWindowPictureShown() const {
 
 void TKRN10::syncAll() {
     const window::Window& model = game_.window.main;
-    const QString caption = QString::fromStdString(model.caption);
-    if (windowTitle() != caption)
-        setWindowTitle(caption);
+    if (model.caption != caption_) {
+        caption_ = model.caption;
+        setWindowTitle(QString::fromStdString(caption_));
+    }
     const render::Surface& picture = model.screen;
     mirror_->setCover(fullWindowPictureShown()
                           ? std::optional(QRect(0, 0, picture.width(), picture.height()))

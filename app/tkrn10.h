@@ -62,7 +62,8 @@ class ScreenWidget : public QWidget {
     std::string window_;
     int zoom_;
     std::function<void(int, int)> cellClicked_;
-    QSize shownSize_; // the size of the screen picture at the last refresh
+    render::Picture shown_; // the screen picture as last asked to be painted
+    bool refreshed_ = false;
     int picturesPainted_ = 0;
     std::vector<extras::DamageMark> marks_; // the damage marks as last painted
 };
@@ -176,6 +177,7 @@ class TKRN10 : public QMainWindow, private EventSink {
     std::unique_ptr<HintSeeker> hints_;
     std::map<std::string, QTimer*> timers_;
     std::map<std::string, ModelDialog*> dialogs_;
+    std::string caption_; // the window title as last set from the model
     bool started_ = false;
     bool inEvent_ = false;
     bool quitting_ = false;

@@ -57,6 +57,38 @@ Picture copyRect(const Picture& src, Rect from) {
     return out;
 }
 
+Rect differingPart(const Picture& a, const Picture& b, Rect area) {
+    if (a.width != b.width || a.height != b.height)
+        return {};
+    const int left = std::max(area.x, 0);
+    const int top = std::max(area.y, 0);
+    const int right = std::min(area.x + area.width, a.width);
+    const int bottom = std::min(area.y + area.height, a.height);
+    int minX = right;
+    int maxX = left - 1;
+    int minY = bottom;
+    int maxY = top - 1;
+    for (int y = top; y < bottom; ++y) {
+        const Pixel* rowA = a.pixels.data() + static_cast<std::size_t>(y) * a.width;
+        const Pixel* rowB = b.pixels.data() + static_cast<std::size_t>(y) * b.width;
+        int x = left;
+        while (x < right && rowA[x] == rowB[x])
+            ++x;
+        if (x == right)
+            continue;
+        int last = right - 1;
+        while (rowA[last] == rowB[last])
+            --last;
+        minX = std::min(minX, x);
+        maxX = std::max(maxX, last);
+        minY = std::min(minY, y);
+        maxY = y;
+    }
+    if (maxY < minY)
+        return {};
+    return {minX, minY, maxX - minX + 1, maxY - minY + 1};
+}
+
 void invert(Picture& picture) {
     for (Pixel& p : picture.pixels)
         p = ~p & kColourBits;

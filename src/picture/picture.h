@@ -58,6 +58,10 @@ void draw(Picture& dest, int x, int y, const Picture& src, RasterOp op = RasterO
 // A copy of a rectangle of a picture; the parts outside the picture come out black.
 Picture copyRect(const Picture& src, Rect from);
 
+// The smallest rectangle inside `area` that holds every pixel where two pictures of one size
+// differ; width and height 0 when they agree there (or differ in size). Only the area is read.
+Rect differingPart(const Picture& a, const Picture& b, Rect area);
+
 // Every pixel := NOT pixel (in place).
 void invert(Picture& picture);
 

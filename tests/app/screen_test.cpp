@@ -199,6 +199,18 @@ void ScreenTest::theFirstFrameIsTheGamesPictureAndOnlyChangesArePainted() {
     g.window->forward([] {});
     QCoreApplication::processEvents();
     QVERIFY(spy.regions.empty());
+
+    // A cell drawn again as it was paints nothing; drawn with two pixels changed, it paints
+    // the rectangle around them.
+    render::Picture cell = render::copyRect(g.game.window.main.screen, {160, 120, 32, 32});
+    g.window->forward([&] { render::draw(g.game.window.main.screen, 160, 120, cell); });
+    QCoreApplication::processEvents();
+    QVERIFY(spy.regions.empty());
+    cell.at(3, 4) ^= 0xff;
+    cell.at(9, 6) ^= 0xff;
+    g.window->forward([&] { render::draw(g.game.window.main.screen, 160, 120, cell); });
+    QTRY_VERIFY(!spy.regions.empty());
+    QCOMPARE(spy.regions.front(), QRegion(163 * 2, 124 * 2, 7 * 2, 3 * 2));
 }
 
 void ScreenTest::everyStatusFieldFillsTheWellPaintedForItAtEveryZoom() {

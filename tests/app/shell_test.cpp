@@ -152,6 +152,11 @@ void ShellTest::menuEntriesFollowTheModelAfterEachEvent() {
     g.choose("&Options/&Prologue");
     QVERIFY(!g.action("&Options/&Prologue")->isChecked());
     QVERIFY(!g.game.window.main.menuItem("&Options/&Prologue").checked);
+    // Choosing the checked speed again keeps it checked, though the click flips the mark.
+    g.choose("&Options/&Speed/&High");
+    g.choose("&Options/&Speed/&High");
+    QVERIFY(g.game.window.main.menuItem("&Options/&Speed/&High").checked);
+    QVERIFY(g.action("&Options/&Speed/&High")->isChecked());
     QCOMPARE(g.window->mirror().widget("Memo1")->font().pixelSize(),
              shell::fontPixels(9, 1, window::ControlKind::Memo));
 }

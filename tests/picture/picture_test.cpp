@@ -1,6 +1,7 @@
 #include "picture/picture.h"
 #include "picture/picture_list.h"
 
+#include <array>
 #include <gtest/gtest.h>
 
 using namespace render;
@@ -82,6 +83,23 @@ TEST(RasterOps, StretchTakesTheNearestPixel) {
     EXPECT_EQ(small.pixels, std::vector<Pixel>{1});
     EXPECT_TRUE(stretch(src, 0, 5).empty());
     EXPECT_TRUE(stretch(Picture(), 5, 5).empty());
+}
+
+TEST(RasterOps, TheDifferingPartIsTheSmallestRectangleAroundEveryChangeInTheArea) {
+    const Picture before(8, 6, 0x112233);
+    Picture after = before;
+    EXPECT_EQ(differingPart(before, after, {0, 0, 8, 6}).width, 0); // alike: nothing
+    after.at(2, 1) = 1;
+    after.at(6, 4) = 2;
+    after.at(7, 0) = 3;
+    const Rect all = differingPart(before, after, {-5, -5, 50, 50}); // clipped to the picture
+    EXPECT_EQ((std::array{all.x, all.y, all.width, all.height}), (std::array{2, 0, 6, 5}));
+    // Only the area is looked at.
+    const Rect part = differingPart(before, after, {0, 1, 7, 5});
+    EXPECT_EQ((std::array{part.x, part.y, part.width, part.height}), (std::array{2, 1, 5, 4}));
+    EXPECT_EQ(differingPart(before, after, {3, 0, 3, 4}).height, 0);
+    // Pictures of two sizes have no part in common to compare.
+    EXPECT_EQ(differingPart(before, Picture(8, 5), {0, 0, 8, 6}).width, 0);
 }
 
 TEST(PictureLists, CellsAreCutRowByRowAndUnknownNumbersDrawNothing) {
