@@ -2,7 +2,7 @@
 
 #include "state/game.h"
 #include "window/names.h"
-#include "world/items.h"
+#include "world/item_table.h"
 
 #include <cstddef>
 

@@ -7,7 +7,7 @@
 #include "state/key.h"
 #include "support/free_play.h"
 #include "window/names.h"
-#include "world/items.h"
+#include "world/item_table.h"
 
 #include <gtest/gtest.h>
 
