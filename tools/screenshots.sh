@@ -181,12 +181,10 @@ for z in 1 2; do
     xdotool key Up # Zeno appears, then speaks
     sleep 5
     xdotool key Return # "What?", which has the focus
-    sleep 12 # the four Magic Sergeants appear
-    xdotool key Return # "What? Oh!" answered with "Ah!"
-    sleep 4
-    xdotool key Return # again, should the Sergeants have taken longer to come
-    shoot capture 8
-    shoot prison 10
+    sleep 35 # the four Magic Sergeants appear, then the hero's "What? Oh!"
+    xdotool key Return # answered with "Ah!"
+    shoot capture 6
+    shoot prison 25
     xdotool key F1 # last: the help window keeps the keys
     shoot_window help "Gravenhold Help" 1
     stop_game
