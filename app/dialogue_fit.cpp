@@ -55,8 +55,8 @@ int textHeight(const QString& text, const QFont& font, int width, qreal margin) 
     return height;
 }
 
-} // namespace
-
+// The box's height in game pixels for a text at a zoom and font: the text's lines in the box's
+// frame, at least `least` (room for a face), plus `below` under the text (an answer row).
 int dialogueBoxHeight(const QWidget& box, const QString& text, int zoom, int least, int below) {
     const auto* edit = qobject_cast<const QTextEdit*>(&box);
     if (!edit)
@@ -72,6 +72,8 @@ int dialogueBoxHeight(const QWidget& box, const QString& text, int zoom, int lea
     const int game = (screen + zoom - 1) / zoom;
     return std::clamp(std::max(game, least), 0, kLargeBox.height());
 }
+
+} // namespace
 
 void fitDialogueBox(const game::Game& game, ControlMirror& mirror, int zoom, bool withFace) {
     const window::Window& w = game.window.main;

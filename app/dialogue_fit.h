@@ -11,10 +11,6 @@ struct Game;
 
 namespace shell {
 
-// The box's height in game pixels for a text at a zoom and font: the text's lines in the box's
-// frame, at least `least` (room for a face), plus `below` under the text (an answer row).
-int dialogueBoxHeight(const QWidget& box, const QString& text, int zoom, int least, int below);
-
 // Size the box's widget to what it shows now and put the visible answer buttons at its lower
 // right corner, as far from it as the game keeps them from its own corner; the altar's choices
 // stay where the game puts them, inside the box. While the box is closed or in another form

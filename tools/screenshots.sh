@@ -114,12 +114,11 @@ load() {
     xdotool key --delay 150 alt+g l "$1"
     sleep 0.8
 }
-# Click the control at game pixel x, y of the main window's client area (the window stands in
-# the top-left corner of the screen).
+# Click the control at game pixel x, y of the main window's client area.
 click() {
     eval "$(xdotool getwindowgeometry --shell "$window")"
     local menu=$((HEIGHT - 426 * zoom)) # the menu bar above the client area
-    xdotool mousemove $(($1 * zoom)) $((menu + $2 * zoom))
+    xdotool mousemove --window "$window" $(($1 * zoom)) $((menu + $2 * zoom))
     sleep 0.3
     xdotool mousedown 1
     sleep 0.15
@@ -181,12 +180,13 @@ for z in 1 2; do
     xdotool key Up # Zeno appears, then speaks
     sleep 5
     xdotool key Return # "What?", which has the focus
-    sleep 12 # the four Magic Sergeants appear
-    xdotool key Return # "What? Oh!" answered with "Ah!"
-    sleep 4
-    xdotool key Return # again, should the Sergeants have taken longer to come
-    shoot capture 8
-    shoot prison 10
+    sleep 30 # the four Magic Sergeants appear, then the hero's "What? Oh!"
+    for _ in 1 2 3 4 5; do
+        xdotool key Return # answered with "Ah!" (until then, or after it, Enter does nothing)
+        sleep 3
+    done
+    shoot capture 2
+    shoot prison 25
     xdotool key F1 # last: the help window keeps the keys
     shoot_window help "Gravenhold Help" 1
     stop_game

@@ -69,8 +69,8 @@ for _ in $(seq 30); do
 done
 recorded "menu Game/Load/Data 1" || fail "the saved game was not loaded"
 cell 4 2            # the merchant below the hero
-client 366 216      # "Yes": the blue key for 50 gold
-client 457 216      # "OK" under the thanks
+client 366 115      # "Yes": the blue key for 50 gold (the box holds two lines of text)
+client 457 99       # "OK" under the thanks (one line)
 cell 5 0            # the yellow door: up, then right into it
 cell 3 0 4          # the Green Slime: a fight
 cell 2 0            # the yellow key beyond it
