@@ -35,7 +35,7 @@ BENCHMARK(WorstLaterLapForecast);
 void ScriptThousandExchanges(benchmark::State& state) {
     game::Game game;
     game.window = window::makeWindowModel();
-    game::syokidata(game);
+    explore::syokidata(game);
     game.combat.monsterStats[combat::Monster::Zeno] = {1000, 2, 0, 500};
     game.status[world::Slot::Life] = 1000000;
     game.status[world::Slot::Offense] = 1;

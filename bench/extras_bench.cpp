@@ -12,7 +12,7 @@ namespace {
 
 void DamageOverlayFullFloor(benchmark::State& state) {
     game::Game game;
-    game::syokidata(game);
+    explore::syokidata(game);
     game.window = window::makeWindowModel();
     game.extras.damageOnMap = true;
     game.status[world::Slot::OrbOfHero] = 1;

@@ -14,7 +14,7 @@ namespace {
 
 // A new game with picture lists of distinct 32 x 32 and 16 x 16 pictures.
 void prepare(game::Game& game) {
-    game::syokidata(game);
+    explore::syokidata(game);
     game.window = window::makeWindowModel();
     testing_game::usePlainPictureLists(game);
     render::mhyouji(game);

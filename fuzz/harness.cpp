@@ -52,7 +52,7 @@ game::Game makeBaseGame(Drawing drawing) {
     g.status[world::Slot::SaveMarker] = world::kSaveMarker; // as start-up sets it
     explore::KeyboardControl1Click(g);
     explore::speedhigh(g);
-    game::gameover(g);
+    explore::gameover(g);
     return g;
 }
 

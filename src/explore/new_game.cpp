@@ -12,7 +12,7 @@
 #include "window/names.h"
 #include "world/initial_world.h"
 
-namespace game {
+namespace explore {
 namespace {
 
 constexpr const char* kOkCaption = "OK";
@@ -26,7 +26,7 @@ void fill(world::Status& s, int first, int last, std::int32_t value) {
 // or an item's use: the dialogue button's caption of a scene ("What?", "Ah!"), a door, wipe
 // or capture running the timers at its own pace, the Use / Don't use pair of an item, and
 // the Orb of Hero's list with the text box in its small form.
-void clearLeftovers(Game& game) {
+void clearLeftovers(game::Game& game) {
     window::Window& w = game.window.main;
     w.control(window::names::Button1).text = kOkCaption;
     explore::timerin(game);
@@ -39,7 +39,7 @@ void clearLeftovers(Game& game) {
 
 } // namespace
 
-void syokidata(Game& game) {
+void syokidata(game::Game& game) {
     using namespace world;
     Status& s = game.status;
     const bool firstLap = s[Slot::LapLevel] == 0;
@@ -79,7 +79,7 @@ void syokidata(Game& game) {
     game.map = initialTower();
 }
 
-void syokidata2(Game& game) {
+void syokidata2(game::Game& game) {
     using namespace world;
     const Status& s = game.status;
     game.heroCell = s.heroCell();
@@ -105,7 +105,7 @@ void syokidata2(Game& game) {
     combat::resetZenoRow(game);
 }
 
-void gameover(Game& game) {
+void gameover(game::Game& game) {
     syokidata(game);
     syokidata2(game);
     script::itemlive(game);
@@ -113,4 +113,4 @@ void gameover(Game& game) {
     sound::floorMusic(game);
 }
 
-} // namespace game
+} // namespace explore

@@ -62,7 +62,7 @@ const CommandRoutines kCommandRoutines{
     .commands = boundCommands(),
     .openDialog = explore::zyouout,
     .headBlow = combat::headBlow,
-    .newGame = game::gameover,
+    .newGame = explore::gameover,
     .restoreSpeed = explore::timerin,
     .specials = specialSteps(),
 };

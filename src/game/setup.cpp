@@ -91,7 +91,7 @@ void putSavedGame(Game& game, const io::LoadedGame& saved) {
     script::itemdel(game);
     game.map = saved.map;
     game.status = saved.status;
-    syokidata2(game);
+    explore::syokidata2(game);
     // Drawing the floor clears the start-staircase mark; the saved game keeps the one it had,
     // so that a flight from here goes the way it would have gone.
     game.status[world::Slot::StartStairs] = saved.status[world::Slot::StartStairs];

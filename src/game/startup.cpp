@@ -98,8 +98,8 @@ void formactivate(Game& game) {
         return;
     resetItemCursor(game);
     const bool opening = applyOptions(game);
-    syokidata(game);
-    syokidata2(game);
+    explore::syokidata(game);
+    explore::syokidata2(game);
     if (opening) {
         closeInputForOpening(game); // the opening's end brings the music with the new game
         scenes::showPrologueFrame(game);
@@ -115,7 +115,7 @@ void GameStart1Click(Game& game) {
     game.window.timer(window::names::Timer4).enabled = false;
     game.status[LapLevel] = 0;
     game.status[KeepProgress] = 0;
-    gameover(game);
+    explore::gameover(game);
 }
 
 void GameQuit1Click(Game& game) {

@@ -12,12 +12,7 @@
 namespace io {
 namespace {
 
-using world::Slot::BlueKeys;
-using world::Slot::Defense;
-using world::Slot::Life;
-using world::Slot::Offense;
-using world::Slot::RedKeys;
-using world::Slot::YellowKeys;
+using namespace world::Slot;
 
 // Sums wrap around at 32 bits, as the files were always written.
 std::int32_t wrap(std::uint32_t v) {

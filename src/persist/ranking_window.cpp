@@ -13,13 +13,7 @@
 namespace persist {
 namespace {
 
-using world::Slot::Defense;
-using world::Slot::FairyList;
-using world::Slot::FairyPlace;
-using world::Slot::FairyValuation;
-using world::Slot::Floor;
-using world::Slot::Life;
-using world::Slot::Offense;
+using namespace world::Slot;
 
 constexpr std::string_view kRankingWindow = window::names::Ranking;
 constexpr std::string_view kExitButton = window::names::ranking::Button6;

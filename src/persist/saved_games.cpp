@@ -76,7 +76,7 @@ void putInPlay(game::Game& game, const io::LoadedGame& loaded) {
     // The map, the status and its seven words are replaced in one piece.
     game.map = loaded.map;
     game.status = loaded.status;
-    game::syokidata2(game);
+    explore::syokidata2(game);
 }
 
 void loadwork(game::Game& game, const std::string& path) {

@@ -77,7 +77,7 @@ void endPrologue(game::Game& game) {
     game.window.timer(window::names::Timer4).enabled = false;
     game.status[world::Slot::LapLevel] = 0;
     game.status[world::Slot::KeepProgress] = 0;
-    game::gameover(game);
+    explore::gameover(game);
 }
 
 } // namespace scenes

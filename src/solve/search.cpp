@@ -15,12 +15,7 @@
 namespace solve {
 namespace {
 
-using world::Slot::Defense;
-using world::Slot::Gold;
-using world::Slot::HighestFloor;
-using world::Slot::LapLevel;
-using world::Slot::Life;
-using world::Slot::Offense;
+using namespace world::Slot;
 
 // What the hero spends and gains: a position with no less of each, everything else equal,
 // is never worse.

@@ -28,7 +28,7 @@ class CharacterTest : public GameTest {
         game.setPlatform(&platform);
         explore::MouseControl1Click(game);
         explore::speedhigh(game);
-        game::gameover(game);
+        explore::gameover(game);
         slot(Slot::Offense) = 10; // a plain hero, so that every gain shows in round numbers
         slot(Slot::Defense) = 10;
     }

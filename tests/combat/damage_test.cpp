@@ -11,10 +11,7 @@
 namespace {
 
 using combat::Monster::GreenSlime;
-using world::Slot::Defense;
-using world::Slot::LapLevel;
-using world::Slot::Life;
-using world::Slot::Offense;
+using namespace world::Slot;
 
 // The game's count: one subtraction per blow, in 32-bit arithmetic.
 std::int32_t loopBlows(std::int32_t life, std::int32_t perBlow) {

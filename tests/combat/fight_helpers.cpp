@@ -11,7 +11,7 @@ game::Game newGame() {
     game::Game g;
     g.window = window::makeWindowModel();
     testing_game::usePlainPictureLists(g);
-    game::gameover(g);
+    explore::gameover(g);
     return g;
 }
 

@@ -20,7 +20,7 @@ game::Game newGameAfterPlay(std::int32_t lapLevel, std::int32_t keepProgress) {
     g.map.bytes.fill(8);
     g.status[Slot::LapLevel] = lapLevel;
     g.status[Slot::KeepProgress] = keepProgress;
-    game::syokidata(g);
+    explore::syokidata(g);
     return g;
 }
 
@@ -86,7 +86,7 @@ TEST(NewGame, TwoFirstLapGamesInARowAreIdentical) {
     game::Game b = a;
     b.map.setTile(1, 0, 8);
     b.status[Slot::Gold] = 77;
-    game::syokidata(b);
+    explore::syokidata(b);
     EXPECT_EQ(a.status.words, b.status.words);
     EXPECT_EQ(a.map.bytes, b.map.bytes);
 }

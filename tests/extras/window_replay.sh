@@ -59,15 +59,9 @@ keys() {
     for k in "$@"; do xdotool key "$k"; sleep 0.4; done
     sleep 1
 }
-recorded() { grep -qx "$1" "$work/game.rec"; }
+source "$(dirname "$0")/window_recording.sh"
 
-# Game / Load / Data 1, once the new game's start has settled and the menu takes it.
-for _ in $(seq 30); do
-    keys ctrl+g l 1
-    recorded "menu Game/Load/Data 1" && break
-    keys Escape Escape
-done
-recorded "menu Game/Load/Data 1" || fail "the saved game was not loaded"
+load_slot_1
 cell 4 2            # the merchant below the hero
 client 366 115      # "Yes": the blue key for 50 gold (the box holds two lines of text)
 client 457 99       # "OK" under the thanks (one line)

@@ -39,7 +39,7 @@ keys() {
     for k in "$@"; do xdotool key "$k"; sleep 0.6; done
     sleep 1
 }
-recorded() { grep -qx "$1" "$work/game.rec"; }
+source "$(dirname "$0")/window_recording.sh"
 # save N: Game / Save / Data N, the menu opened by the mouse and Save reached with the arrow
 # keys (its place on the screen depends on the menus' font, and "s" names both Game Start and
 # Save), until the file is there.
@@ -56,12 +56,7 @@ save() {
     fail "the window did not save slot $1: $(grep -v '^tick' "$work/game.rec")"
 }
 
-for _ in $(seq 30); do
-    keys ctrl+g l 1
-    recorded "menu Game/Load/Data 1" && break
-    keys Escape Escape
-done
-recorded "menu Game/Load/Data 1" || fail "the saved game was not loaded"
+load_slot_1
 save 2                       # before the moves
 keys Up Up Left              # a step, the door he has no key for, the key beside him
 save 3                       # after them

@@ -187,7 +187,7 @@ TEST_F(Options, CheckMarksSetByHandDecideNothing) {
 TEST_F(Options, ALoadedGamesEffectsSwitchShowsWithoutChangingTheSavedChoice) {
     choose("&Options/&Initialize Option");
     game.status[world::Slot::WavOff] = 1;
-    game::syokidata2(game);
+    explore::syokidata2(game);
     EXPECT_FALSE(checked("&Options/&Wav Sound On"));
     choose("&Options/Save &Option");
     EXPECT_EQ(testing_shell::fileBytes(optionFile())[persist::Option::WavOff], 0);

@@ -60,7 +60,7 @@ class PersistTest : public GameTest {
         testing_shell::setUpGame(game, scratch, scratch.path("game"));
         game.setPlatform(&platform);
         game.status[world::Slot::SaveMarker] = world::kSaveMarker; // as start-up sets it
-        game::gameover(game);
+        explore::gameover(game);
     }
 
     std::string savePath(const std::string& name) const {

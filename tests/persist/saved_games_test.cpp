@@ -85,7 +85,7 @@ TEST_F(SavedGames, ASavedGameLoadsBackEveryFloorAndEveryWord) {
     const TowerMap savedMap = game.map;
     EXPECT_TRUE(io::isValid(saved)); // saving stamped the sums
 
-    game::gameover(game);
+    explore::gameover(game);
     ASSERT_NE(game.status.words, saved.words);
     ASSERT_TRUE(menu("&Game/&Load/Data &3"));
     for (int n = 0; n < kStatusBlockWords; ++n)

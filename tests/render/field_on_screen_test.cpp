@@ -17,7 +17,7 @@ namespace {
 class FieldOnScreen : public ::testing::Test {
   protected:
     void SetUp() override {
-        game::syokidata(game);
+        explore::syokidata(game);
         prepare(game);
         mhyouji(game);
         yusyahyouji1(game);

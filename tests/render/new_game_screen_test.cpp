@@ -40,7 +40,7 @@ TEST(NewGameScreen, ShowsFloorOneWithTheHeroPixelForPixel) {
     game.folders.game = kGameDir;
     const auto loadError = loadPictures(game);
     ASSERT_FALSE(loadError.has_value()) << loadError->text();
-    game::syokidata(game);
+    explore::syokidata(game);
     const auto resetError = resetPlayScreen(game);
     ASSERT_FALSE(resetError.has_value()) << resetError->text();
     Timer1Timer(game); // the first tick shows frame B

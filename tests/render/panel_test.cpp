@@ -16,7 +16,7 @@ namespace {
 class Panel : public ::testing::Test {
   protected:
     void SetUp() override {
-        game::syokidata(game);
+        explore::syokidata(game);
         prepare(game);
     }
     window::Control& control(const char* name) {

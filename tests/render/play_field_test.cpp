@@ -15,7 +15,7 @@ namespace {
 class PlayField : public ::testing::Test {
   protected:
     void SetUp() override {
-        game::syokidata(game);
+        explore::syokidata(game);
         prepare(game);
     }
     const Picture& pic(int n) const { return *game.render.imageList1.find(n); }

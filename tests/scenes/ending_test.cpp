@@ -69,7 +69,7 @@ TEST_F(EndingTest, EnterClosesTheWindowOnlyUnderKeyboardControlAndOnlyOnceTheBut
 TEST_F(EndingTest, ClosingTheWindowClosesTheOneShotPlayer) {
     for (const bool byKey : {false, true}) {
         SCOPED_TRACE(byKey ? "Enter" : "the button");
-        game::gameover(game);
+        explore::gameover(game);
         meetZeno();
         runSlideshow();
         sound.calls.clear();

@@ -61,7 +61,7 @@ TEST_F(GameScreenTest, EveryFullWindowPictureGivesTheWholeScreenBack) {
     expectTheScreenOfAFreshGame("the capture and the prison");
 
     // The ending and the next lap.
-    game::gameover(game);
+    explore::gameover(game);
     game.composeMessage("Loaded the data.");
     render::disp(game);
     goTo(kTopFloor, 60);

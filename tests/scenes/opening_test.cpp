@@ -66,7 +66,7 @@ TEST_F(OpeningTest, TheCaptureTakesTheHerosStrengthAndWakesHimInThePrison) {
 // and its scripts play at the chosen speed.
 TEST_F(OpeningTest, AGameAbandonedDuringTheCaptureLeavesNoCaptionOrPaceBehind) {
     const auto newGameAt = [this](auto stop) {
-        game::gameover(game);
+        explore::gameover(game);
         goTo(3, 103);
         step(Direction::Up);
         runTimer();

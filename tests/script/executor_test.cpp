@@ -169,7 +169,7 @@ TEST_F(ExecutorTest, TheGameOverPlaysEveryEntryItPushes) {
              {CommandEntry(Cmd::HeroFalls, 0, 0), CommandEntry(Cmd::LifeChange, -1000, 0),
               CommandEntry(Cmd::HalveLife, 0, 0)}) {
             SCOPED_TRACE(testing::Message() << "music " << music << ", code " << fall.code);
-            game::gameover(game);
+            explore::gameover(game);
             slot(Slot::Life) = fall.code == Cmd::HalveLife ? 1 : 1000;
             slot(Slot::MusicTrack) = music ? 5 : 0;
             start({{Cmd::Pause, 0, 0}, fall, {Cmd::Pause, 0, 0}});

@@ -117,12 +117,12 @@ TEST_F(SoundTest, AScenesTrackPlaysOnlyWhileMusicIsOn) {
 }
 
 TEST_F(SoundTest, ANewGamePreparesTheFixedEffectsAndPlaysFloorOneWithBgmChecked) {
-    game::gameover(game);
+    explore::gameover(game);
     EXPECT_EQ(sound.calls, (Calls{"load wav/open.wav", "load wav/get.wav", "load wav/taisen.wav",
                                   "load wav/zeno.wav"}));
 
     musicOnAt(33);
-    game::gameover(game);
+    explore::gameover(game);
     EXPECT_EQ(slot(MusicTrack), 5);
     EXPECT_EQ(sound.calls.back(), "music midi/b_067xgw.mid");
 }
@@ -130,13 +130,13 @@ TEST_F(SoundTest, ANewGamePreparesTheFixedEffectsAndPlaysFloorOneWithBgmChecked)
 TEST_F(SoundTest, ALoadedGameWithATrackChecksBgmAndPlaysItUnlessTheOpeningRuns) {
     slot(MusicTrack) = 13;
     game.window.timer("Timer4").enabled = true;
-    game::syokidata2(game);
+    explore::syokidata2(game);
     EXPECT_TRUE(checked("&Options/&BGM On"));
     EXPECT_TRUE(game.options.music);
     EXPECT_EQ(sound.calls.size(), 4u); // the effect players only
 
     game.window.timer("Timer4").enabled = false;
-    game::syokidata2(game);
+    explore::syokidata2(game);
     EXPECT_EQ(sound.calls.back(), "music midi/a_032xgw.mid");
 }
 

@@ -17,7 +17,7 @@ class SoundRecordingTest : public GameTest {
         game.window = window::makeWindowModel();
         game.setSound(&sound);
         chooseOptions();
-        game::gameover(game);
+        explore::gameover(game);
         sound.calls.clear(); // the effect players a new game prepares are not under test
     }
 

@@ -71,7 +71,7 @@ TEST(WildSlots, EverySlotAtItsExtremesPlays) {
     game::Game freePlay;
     explore::KeyboardControl1Click(freePlay);
     explore::speedhigh(freePlay);
-    game::gameover(freePlay);
+    explore::gameover(freePlay);
     for (int n = 0; n < world::kStatusBlockWords; ++n) {
         if (n == world::Slot::Floor || n == world::Slot::HeroX || n == world::Slot::HeroY)
             continue; // the driver keeps the hero on the map
