@@ -1,6 +1,7 @@
 #include "characters/altar.h"
 
 #include "characters/dialogs.h"
+#include "render/controls.h"
 #include "script/executor.h"
 #include "script/input_lock.h"
 #include "script/script.h"
@@ -26,9 +27,6 @@ constexpr int kShortOfGold = 211; // "You are short of money!"
 constexpr int kPointsUp = 166;    // " points up!"
 
 // The choice buttons stand in a column inside the box, below its question.
-constexpr int kChoiceInset = 16;
-constexpr int kChoiceTop = 48;
-constexpr int kChoiceHeight = 32;
 
 enum class Request { Life, Offense, Defense };
 
@@ -76,30 +74,16 @@ const Choice& choiceOf(Request r) {
 
 void hideChoices(game::Game& game) {
     for (const Choice& c : kChoices)
-        game.window.main.control(c.button).visible = false;
-    game.window.main.control(kNever).visible = false;
-}
-
-// Lay out choice k (0..3) in the box, in the dialogue font, with its caption, and show it.
-void showChoice(game::Game& game, int k, std::string_view button, std::string caption) {
-    window::Window& w = game.window.main;
-    const window::Control& box = w.control(window::names::RichEdit1);
-    window::Control& c = w.control(button);
-    c.x = box.x + kChoiceInset;
-    c.y = box.y + kChoiceTop + k * kChoiceHeight;
-    c.width = std::max(0, box.width - 2 * kChoiceInset);
-    c.height = kChoiceHeight;
-    c.fontSize = game.options.fonts.dialog;
-    c.text = std::move(caption);
-    c.visible = true;
+        render::showControl(game, c.button, false);
+    render::showControl(game, kNever, false);
 }
 
 // A request: paid and granted, or refused for want of gold.
 void grant(game::Game& game, Request r) {
-    if (!answerable(game, choiceOf(r).button))
+    if (!render::clickable(game, choiceOf(r).button))
         return;
     hideChoices(game);
-    closeBox(game);
+    render::closeBox(game);
     Status& s = game.status;
     if (s[Slot::Gold] < game.talk.shopPrice) {
         showOk(game, lineText(kShortOfGold));
@@ -128,25 +112,25 @@ void altarOffer(game::Game& game) {
     game.talk.altarPending = true;
     script::itemdel(game);
     game.talk.shopPrice = altarPrice(game.status);
-    openBox(game, lineText(kOfferLine) + " " + std::to_string(game.talk.shopPrice) + " " +
-                      lineText(kOfferTail));
-    showButton(game, window::names::Button2);
-    showButton(game, window::names::Button7);
+    render::openBox(game, lineText(kOfferLine) + " " + std::to_string(game.talk.shopPrice) + " " +
+                              lineText(kOfferTail));
+    render::showControl(game, window::names::Button2);
+    render::showControl(game, window::names::Button7);
     game.explore.dialogKind = explore::Dialog::Altar;
-    focus(game, window::names::Button2);
+    render::focusControl(game, window::names::Button2);
 }
 
 void altarRequest(game::Game& game) {
-    game.window.main.control(window::names::RichEdit1).text = lineText(kRequestLine);
+    render::setText(game, window::names::RichEdit1, lineText(kRequestLine));
     const Status& s = game.status;
     for (const Request r : {Request::Life, Request::Offense, Request::Defense}) {
         const Choice& c = choiceOf(r);
-        showChoice(game, static_cast<int>(r), c.button,
-                   lineText(c.caption) + " " + std::to_string(gain(s, r)) + " " +
-                       lineText(c.captionTail));
+        render::showChoice(game, static_cast<int>(r), c.button,
+                           lineText(c.caption) + " " + std::to_string(gain(s, r)) + " " +
+                               lineText(c.captionTail));
     }
-    showChoice(game, static_cast<int>(kChoices.size()), kNever, lineText(kRefusal));
-    focus(game, kNever);
+    render::showChoice(game, static_cast<int>(kChoices.size()), kNever, lineText(kRefusal));
+    render::focusControl(game, kNever);
 }
 
 void Button39Click(game::Game& game) {
@@ -160,7 +144,7 @@ void Button41Click(game::Game& game) {
 }
 
 void Button42Click(game::Game& game) {
-    if (!answerable(game, kNever))
+    if (!render::clickable(game, kNever))
         return;
     hideChoices(game);
     endTalk(game);

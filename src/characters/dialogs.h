@@ -13,22 +13,6 @@ namespace characters {
 // Catalogue line n as a string.
 std::string lineText(int n);
 
-// Open the text box with a text at its place over the play field, in the dialogue font; the
-// answer buttons are laid out at its lower right corner, all hidden.
-void openBox(game::Game& game, std::string text);
-
-// Show one of the box's buttons ("Button1" OK, "Button2" Yes, "Button7" No).
-void showButton(game::Game& game, std::string_view name);
-
-// True when a button of the main window is shown and enabled, so the player can click it.
-bool answerable(const game::Game& game, std::string_view name);
-
-// Give the keyboard focus to one control of the main window.
-void focus(game::Game& game, std::string_view name);
-
-// Clear and hide the text box.
-void closeBox(game::Game& game);
-
 // Close the box with the game reopened to the player, the arrow buttons focused under mouse
 // control, and the status panel redrawn.
 void endTalk(game::Game& game);

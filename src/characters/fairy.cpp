@@ -3,6 +3,7 @@
 #include "characters/dialogs.h"
 #include "persist/options.h"
 #include "persist/ranking_window.h"
+#include "render/controls.h"
 #include "script/executor.h"
 #include "script/script.h"
 #include "state/game.h"
@@ -123,12 +124,13 @@ void yousei(game::Game& game) {
     const FairyFloor* fairy = fairyOn(s[Slot::Floor]);
     if (fairy == nullptr)
         return;
-    window::Control& box = game.window.main.control(window::names::RichEdit1);
-    box.fontSize = game.options.fonts.dialog;
+    render::useDialogueFont(game, window::names::RichEdit1);
     script::changeMusic(game, kFairyTrack);
     raiseSlot(s[Slot::FairyMeetings], 1);
     persist::fairyValuation(game);
-    box.text = fairyText(s[Slot::FairyValuation], s[Slot::FairyPlace], s[Slot::FairyMeetings]);
+    render::setText(
+        game, window::names::RichEdit1,
+        fairyText(s[Slot::FairyValuation], s[Slot::FairyPlace], s[Slot::FairyMeetings]));
     pushFairyScene(game, *fairy);
 }
 

@@ -1,6 +1,7 @@
 #include "characters/merchants.h"
 
 #include "characters/dialogs.h"
+#include "render/controls.h"
 #include "script/executor.h"
 #include "script/input_lock.h"
 #include "script/script.h"
@@ -78,11 +79,11 @@ const Offer* offerOf(int goods) {
 
 // The merchant's offer with "Yes" and "No" ("No" cannot be chosen for the prisoner's thanks).
 void makeOffer(game::Game& game, const Offer& offer) {
-    openBox(game, lineText(offer.text));
-    showButton(game, window::names::Button2);
-    showButton(game, window::names::Button7);
-    game.window.main.control(window::names::Button7).enabled = offer.goods != kFloor2Goods;
-    focus(game, window::names::Button2);
+    render::openBox(game, lineText(offer.text));
+    render::showControl(game, window::names::Button2);
+    render::showControl(game, window::names::Button7);
+    render::enableControl(game, window::names::Button7, offer.goods != kFloor2Goods);
+    render::focusControl(game, window::names::Button2);
 }
 
 // The sale is done: the merchant thanks the hero while the panels show what he got.

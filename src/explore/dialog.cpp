@@ -1,6 +1,7 @@
 #include "explore/dialog.h"
 
 #include "explore/explore_routines.h"
+#include "render/controls.h"
 #include "render/panel.h"
 #include "script/executor.h"
 #include "script/input_lock.h"
@@ -40,12 +41,6 @@ bool contains(const auto& table, int n) {
     return std::find(table.begin(), table.end(), n) != table.end();
 }
 
-// Give the keyboard focus to one control of the main window.
-void focus(game::Game& game, std::string_view name) {
-    for (auto& c : game.window.main.controls)
-        c.focused = c.name == name;
-}
-
 // The text of scripted dialog n: catalogue line n - 1, for a few dialogs with a second line.
 std::string scriptedText(int n) {
     std::string text(catalogueLine(n - 1));
@@ -69,19 +64,11 @@ void pushGameOverScript(game::Game& game) {
 
 // Open the text box over the play field with scripted dialog n and its "OK".
 void showScriptedDialog(game::Game& game, int n) {
-    auto& w = game.window.main;
-    auto& box = w.control(window::names::RichEdit1);
     if (!contains(kFairyDialogs, n))
-        box.text = scriptedText(n);
-    box.visible = true;
-    w.control(window::names::Button1).visible = true;
-    focus(game, window::names::Button1);
-}
-
-void closeBox(game::Game& game) {
-    auto& box = game.window.main.control(window::names::RichEdit1);
-    box.text.clear();
-    box.visible = false;
+        render::setText(game, window::names::RichEdit1, scriptedText(n));
+    render::showControl(game, window::names::RichEdit1);
+    render::showControl(game, window::names::Button1);
+    render::focusControl(game, window::names::Button1);
 }
 
 } // namespace
@@ -108,17 +95,17 @@ void Button1Click(game::Game& game) {
         if (!game.options.keyboard())
             render::buttonfocus(game, game.explore.repeatAction);
     } else if (kind == Dialog::Record) {
-        game.window.main.control(window::names::Button35).enabled = true;
-        focus(game, window::names::Button35);
+        render::enableControl(game, window::names::Button35);
+        render::focusControl(game, window::names::Button35);
     } else if (kind == Dialog::ScriptedBase + kZenoWelcome) {
         kExploreRoutines.zenoWelcomeOk(game);
     } else if (kind >= Dialog::ScriptedBase) {
         // The script that opened the dialog plays on.
         if (!kExploreRoutines.fairyDialogOk(game, kind - Dialog::ScriptedBase))
-            game.window.timer(window::names::Timer2).enabled = true;
+            render::setTimerRunning(game, window::names::Timer2, true);
     }
-    game.window.main.control(window::names::Button1).visible = false;
-    closeBox(game);
+    render::showControl(game, window::names::Button1, false);
+    render::closeBox(game);
     render::disp(game);
 }
 

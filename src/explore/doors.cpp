@@ -1,6 +1,7 @@
 #include "explore/doors.h"
 
 #include "explore/movement.h"
+#include "render/controls.h"
 #include "render/play_field.h"
 #include "script/executor.h"
 #include "script/script.h"
@@ -216,7 +217,7 @@ void dooropen(game::Game& game) {
     const int k = game.explore.stack.beneath().arg2;
     if (kind < 1 || kind > static_cast<int>(kKinds.size()) || !validCell(cell))
         return;
-    game.window.timer(window::names::Timer2).intervalMs = kDoorIntervalMs;
+    render::setTimerInterval(game, window::names::Timer2, kDoorIntervalMs);
     if (k == kDoorFrames)
         timerin(game);
     if (k >= 0 && k <= kDoorFrames) {

@@ -2,6 +2,7 @@
 
 #include "explore/explore_routines.h"
 #include "explore/step.h"
+#include "render/controls.h"
 #include "script/input_lock.h"
 #include "state/game.h"
 #include "window/item_icons.h"
@@ -51,8 +52,12 @@ void resolveStep(game::Game& game, Direction d) {
     handan(game);
 }
 
-window::Control& itemCursor(game::Game& game) {
-    return game.window.main.control(window::names::ItemCursor);
+bool cursorShown(const game::Game& game) {
+    return render::controlShown(game, window::names::ItemCursor);
+}
+
+void hideCursor(game::Game& game) {
+    render::showControl(game, window::names::ItemCursor, false);
 }
 
 bool holdsAnyItem(const Status& s) {
@@ -62,11 +67,6 @@ bool holdsAnyItem(const Status& s) {
     return held != 0;
 }
 
-void focus(game::Game& game, std::string_view name) {
-    for (auto& c : game.window.main.controls)
-        c.focused = c.name == name;
-}
-
 // Items whose "Don't use" button the Up key reaches while the cursor is closed.
 bool hasUseButtons(int slot) {
     return slot >= 0 && slot < world::kItemCount && world::item(slot).use != 0;
@@ -74,7 +74,7 @@ bool hasUseButtons(int slot) {
 
 // An arrow key under keyboard control.
 void arrowKey(game::Game& game, Direction d) {
-    if (!itemCursor(game).visible) {
+    if (!cursorShown(game)) {
         stepRequest(game, d);
         return;
     }
@@ -87,20 +87,19 @@ void arrowKey(game::Game& game, Direction d) {
         itemichiwork(game, dir.cursorMove);
         return;
     }
-    const auto* dontUse = game.window.main.find(window::names::Button37);
-    if (d == Direction::Up && hasUseButtons(e.cursorSlot) && dontUse && dontUse->visible)
-        focus(game, window::names::Button37);
+    if (d == Direction::Up && hasUseButtons(e.cursorSlot) &&
+        render::controlShown(game, window::names::Button37))
+        render::focusControl(game, window::names::Button37);
 }
 
 // Enter: show the item cursor, or use the item under it as a click on its icon does.
 void enterKey(game::Game& game) {
     ExploreState& e = game.explore;
-    auto& cursor = itemCursor(game);
-    if (cursor.visible) {
+    if (cursorShown(game)) {
         const world::Item& item = world::item(e.cursorSlot);
         if (item.clickable)
             kExploreRoutines.click(game, item.icon);
-        itemCursor(game).visible = false;
+        hideCursor(game);
     } else {
         itemichiwork(game, CursorMove::Stay);
     }
@@ -110,13 +109,13 @@ void enterKey(game::Game& game) {
 void escapeKey(game::Game& game) {
     if (!game.explore.cursorOpen)
         return;
-    itemCursor(game).visible = false;
+    hideCursor(game);
     game.explore.cursorOpen = false;
 }
 
 // An arrow button steps only while it is enabled and no script plays.
 bool arrowButtonReady(const game::Game& game, std::string_view button) {
-    return game.window.main.control(button).enabled && game.explore.stack.empty();
+    return render::controlEnabled(game, button) && game.explore.stack.empty();
 }
 
 // A click steps, unless it ends a hold that has already walked the hero (he stops where the
@@ -154,7 +153,7 @@ bool holdingArrow(const ExploreState& e) {
 
 void stopHold(game::Game& game) {
     game.explore.repeatHeld = false;
-    game.window.timer(window::names::Timer3).enabled = false;
+    render::setTimerRunning(game, window::names::Timer3, false);
 }
 
 // A tick of a held arrow button: one more step while the button could be clicked; a dialogue,
@@ -172,27 +171,27 @@ void heldArrowStep(game::Game& game) {
 // Mouse press and release on a floor chooser button: the repeat timer runs while it is held.
 void chooserPressed(game::Game& game, std::string_view button, std::int32_t action,
                     std::int32_t flight) {
-    if (!game.window.main.control(button).enabled)
+    if (!render::controlEnabled(game, button))
         return;
     timerin(game);
-    game.window.timer(window::names::Timer3).enabled = true;
+    render::setTimerRunning(game, window::names::Timer3, true);
     game.explore.repeatAction = action;
     game.explore.repeatHeld = true;
     game.status[Slot::FlightDirection] = flight;
 }
 
 void chooserReleased(game::Game& game, std::string_view button, std::int32_t flight) {
-    if (!game.window.main.control(button).enabled)
+    if (!render::controlEnabled(game, button))
         return;
     game.explore.repeatHeld = false;
-    game.window.timer(window::names::Timer3).enabled = false;
+    render::setTimerRunning(game, window::names::Timer3, false);
     timerin(game);
     game.status[Slot::FlightDirection] = flight;
 }
 
 void showArrowButtons(game::Game& game, bool visible) {
     for (const auto name : window::names::kArrowButtons)
-        game.window.main.control(name).visible = visible;
+        render::showControl(game, name, visible);
 }
 
 // The three speeds and the timers' interval at each.
@@ -260,7 +259,7 @@ void BitBtn4Click(game::Game& game) {
 void timer3ontimer(game::Game& game) {
     const ExploreState& e = game.explore;
     if (!e.repeatHeld) {
-        game.window.timer(window::names::Timer3).enabled = false;
+        render::setTimerRunning(game, window::names::Timer3, false);
         return;
     }
     if (holdingArrow(e))
@@ -279,7 +278,7 @@ void arrowButtonDown(game::Game& game, Direction d) {
     e.heldArrowWalked = false;
     game.status[Slot::Facing] = static_cast<std::int32_t>(dir.facing);
     timerin(game);
-    game.window.timer(window::names::Timer3).enabled = true;
+    render::setTimerRunning(game, window::names::Timer3, true);
 }
 
 void arrowButtonUp(game::Game& game) {
@@ -305,7 +304,7 @@ void setSpeed(game::Game& game, game::Speed speed) {
         if (pace.speed != speed)
             continue;
         for (const auto timer : kPacedTimers)
-            game.window.timer(timer).intervalMs = pace.intervalMs;
+            render::setTimerInterval(game, timer, pace.intervalMs);
         game.options.speed = speed;
     }
 }

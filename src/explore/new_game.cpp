@@ -4,6 +4,7 @@
 #include "combat/monsters.h"
 #include "explore/explore_routines.h"
 #include "explore/movement.h"
+#include "render/controls.h"
 #include "render/options_menu.h"
 #include "render/screen.h"
 #include "script/input_lock.h"
@@ -27,13 +28,12 @@ void fill(world::Status& s, int first, int last, std::int32_t value) {
 // or capture running the timers at its own pace, the Use / Don't use pair of an item, and
 // the Orb of Hero's list with the text box in its small form.
 void clearLeftovers(game::Game& game) {
-    window::Window& w = game.window.main;
-    w.control(window::names::Button1).text = kOkCaption;
+    render::setText(game, window::names::Button1, kOkCaption);
     explore::timerin(game);
     for (const std::string_view pair : {window::names::Button37, window::names::Button38})
-        w.control(pair).visible = false;
+        render::showControl(game, pair, false);
     game.items.itemInUse = 0;
-    if (w.control(window::names::Button36).visible)
+    if (render::controlShown(game, window::names::Button36))
         explore::kExploreRoutines.closeMonsterList(game);
 }
 
@@ -91,14 +91,14 @@ void syokidata2(game::Game& game) {
     // A missing side-panel or title picture leaves that picture out; play goes on.
     (void)render::resetPlayScreen(game);
     sound::openEffectPlayers(game);
-    if (!game.window.timer(window::names::Timer4).enabled) {
+    if (!render::timerRunning(game, window::names::Timer4)) {
         game.combat.currentMonster = combat::kNoMonster;
         combat::monshyouji(game);
     }
 
     if (s[Slot::MusicTrack] != 0) {
         game.options.music = true;
-        if (!game.window.timer(window::names::Timer4).enabled)
+        if (!render::timerRunning(game, window::names::Timer4))
             sound::soundplay(game);
     }
     render::showOptions(game); // the sound effects as the game has them, the music if it plays
@@ -109,7 +109,7 @@ void gameover(game::Game& game) {
     syokidata(game);
     syokidata2(game);
     script::itemlive(game);
-    game.window.timer(window::names::Timer1).enabled = true;
+    render::setTimerRunning(game, window::names::Timer1, true);
     sound::floorMusic(game);
 }
 

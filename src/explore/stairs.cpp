@@ -3,6 +3,7 @@
 #include "combat/monster_panel.h"
 #include "explore/explore_routines.h"
 #include "explore/step.h"
+#include "render/controls.h"
 #include "render/panel.h"
 #include "render/play_field.h"
 #include "script/executor.h"
@@ -139,7 +140,7 @@ void stairs(game::Game& game) {
     const bool up = game.map.tile(game.status[Slot::Floor], game.targetCell) == Tile::StairsUp;
     Script(game).pause(2).push(game);
     if (musicOn(game)) {
-        game.window.timer(window::names::Timer1).enabled = false;
+        render::setTimerRunning(game, window::names::Timer1, false);
         game.sound().stopMusic();
     }
     clearMonsterPanel(game);
@@ -161,7 +162,7 @@ void kaidanwork(game::Game& game) {
         game.render.frameA = render::Picture(render::kFieldSide, render::kFieldSide);
         game.render.frameB = render::Picture(render::kFieldSide, render::kFieldSide);
     }
-    game.window.timer(window::names::Timer1).enabled = false;
+    render::setTimerRunning(game, window::names::Timer1, false);
     const int steps = static_cast<int>(render::kSpiral.size());
     Script script(game);
     script.sound(Effect::Stairs).pause();
@@ -173,7 +174,7 @@ void kaidanwork(game::Game& game) {
             script.add(Cmd::MusicRestart);
     }
     script.push(game);
-    game.window.timer(window::names::Timer2).intervalMs = wipeIntervalMs(game);
+    render::setTimerInterval(game, window::names::Timer2, wipeIntervalMs(game));
     timer2on(game);
 }
 

@@ -12,10 +12,8 @@ namespace explore {
 namespace {
 
 using namespace world;
-using render::Picture;
 
 constexpr int kSide = render::kCellSide;
-constexpr int kCursorFrame = 0xffff00; // the yellow frame of the item cursor
 constexpr int kItemSlots = world::kItemCount;
 
 // The strip a walk redraws: the two cells the hero walks between, the upper or left one first.
@@ -91,21 +89,6 @@ constexpr int cursorDelta(int direction) {
     return direction >= 0 && direction <= CursorMove::Stay ? kDeltas[direction] : 0;
 }
 
-// The item cursor over the icon of a slot: the icon's picture inside a frame.
-void placeCursor(game::Game& game, int slot) {
-    auto& w = game.window.main;
-    const auto& icon = w.control(world::item(slot).icon);
-    auto& cursor = w.control(window::names::ItemCursor);
-    cursor.x = icon.x;
-    cursor.y = icon.y;
-    Picture framed(cursor.width, cursor.height, kCursorFrame);
-    render::fillRect(framed, {2, 2, cursor.width - 4, cursor.height - 4}, render::kBlack);
-    render::drawRect(framed, 2, 2, render::iconPicture(game, icon.name),
-                     {2, 2, icon.width - 4, icon.height - 4});
-    cursor.picture = std::move(framed);
-    cursor.visible = true;
-}
-
 } // namespace
 
 int walkSubSteps(const game::Game& game) {
@@ -161,7 +144,7 @@ void itemichiwork(game::Game& game, int direction) {
     while (!held(game, slot))
         slot = wrapSlot(slot + 1);
     game.explore.cursorSlot = static_cast<std::int16_t>(slot);
-    placeCursor(game, slot);
+    render::showItemCursor(game, world::item(slot).icon);
 }
 
 } // namespace explore

@@ -3,6 +3,7 @@
 #include "explore/new_game.h"
 #include "io/saved_game.h"
 #include "persist/saved_games.h"
+#include "render/controls.h"
 #include "render/panel.h"
 #include "render/play_field.h"
 #include "render/present.h"
@@ -87,7 +88,7 @@ bool placeHero(Game& game, int floor, int x, int y) {
 }
 
 void putSavedGame(Game& game, const io::LoadedGame& saved) {
-    game.window.timer(window::names::Timer4).enabled = false; // a load ends the opening
+    render::setTimerRunning(game, window::names::Timer4, false); // a load ends the opening
     script::itemdel(game);
     game.map = saved.map;
     game.status = saved.status;
@@ -96,7 +97,7 @@ void putSavedGame(Game& game, const io::LoadedGame& saved) {
     // so that a flight from here goes the way it would have gone.
     game.status[world::Slot::StartStairs] = saved.status[world::Slot::StartStairs];
     script::itemlive(game);
-    game.window.timer(window::names::Timer1).enabled = true;
+    render::setTimerRunning(game, window::names::Timer1, true);
     render::present(game);
 }
 

@@ -4,6 +4,7 @@
 #include "io/files.h"
 #include "persist/options.h"
 #include "persist/read_settings.h"
+#include "render/controls.h"
 #include "render/screen.h"
 #include "scenes/opening.h"
 #include "script/input_lock.h"
@@ -65,8 +66,8 @@ bool applyOptions(Game& game) {
     const bool opening = before && game.options.prologue;
     if (opening) {
         game.scenes.prologueFrame = 0;
-        game.window.timer(window::names::Timer4).enabled = true;
-        game.window.timer(window::names::Timer1).enabled = false;
+        render::setTimerRunning(game, window::names::Timer4, true);
+        render::setTimerRunning(game, window::names::Timer1, false);
     }
     return opening;
 }
@@ -82,7 +83,7 @@ void quit(Game& game) {
 
 void closeInputForOpening(Game& game) {
     script::itemdel(game);
-    game.window.main.menuItem(window::Menu::Load).enabled = true;
+    render::enableMenu(game, window::Menu::Load, true);
 }
 
 void formactivate(Game& game) {
@@ -112,7 +113,7 @@ void formactivate(Game& game) {
 }
 
 void GameStart1Click(Game& game) {
-    game.window.timer(window::names::Timer4).enabled = false;
+    render::setTimerRunning(game, window::names::Timer4, false);
     game.status[LapLevel] = 0;
     game.status[KeepProgress] = 0;
     explore::gameover(game);

@@ -6,6 +6,7 @@
 #include "items/monster_list.h"
 #include "items/records.h"
 #include "items/travel.h"
+#include "render/controls.h"
 #include "render/panel.h"
 #include "render/play_field.h"
 #include "scenes/tile_scenes.h"
@@ -274,33 +275,19 @@ void askUse(game::Game& game, const world::Item& item) {
         return;
     script::itemdel(game);
     game.items.itemInUse = item.use;
-    auto& w = game.window.main;
-    const window::Control& icon = w.control(item.icon);
-    window::Control& dontUse = w.control(window::names::Button37);
-    window::Control& use = w.control(window::names::Button38);
-    dontUse.x = use.x = icon.x - 16;
-    dontUse.y = icon.y + 32;
-    use.y = icon.y + 48;
-    dontUse.visible = use.visible = true;
-    dontUse.enabled = use.enabled = true;
-    window::setFocus(game.window.main, window::names::Button37);
+    render::showUsePair(game, item.icon);
 }
 
 void hideUsePair(game::Game& game) {
-    game.window.main.control(window::names::Button37).visible = false;
-    game.window.main.control(window::names::Button38).visible = false;
+    render::showControl(game, window::names::Button37, false);
+    render::showControl(game, window::names::Button38, false);
 }
 
 } // namespace
 
-bool clickable(const game::Game& game, std::string_view control) {
-    const window::Control* c = game.window.main.find(control);
-    return c && c->visible && c->enabled;
-}
-
 void iconClicked(game::Game& game, int image) {
     const std::string_view icon = imageName(image);
-    if (!game.window.main.control(icon).enabled)
+    if (!render::controlEnabled(game, icon))
         return;
     const world::Item* item = world::itemOfIcon(icon);
     if (!item || !item->clickable)
@@ -326,14 +313,14 @@ void iconClicked(game::Game& game, int image) {
 }
 
 void Button37Click(game::Game& game) {
-    if (!clickable(game, window::names::Button37))
+    if (!render::clickable(game, window::names::Button37))
         return;
     hideUsePair(game);
     script::itemlive(game);
 }
 
 void Button38Click(game::Game& game) {
-    if (!clickable(game, window::names::Button38))
+    if (!render::clickable(game, window::names::Button38))
         return;
     hideUsePair(game);
     const world::Item* item = world::itemInUse(game.items.itemInUse);

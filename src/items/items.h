@@ -20,9 +20,6 @@ void Button37Click(game::Game& game);
 // Button38Click: "Use" closes the pair and carries out the item's effect.
 void Button38Click(game::Game& game);
 
-// True when a control of the main window is shown and can be clicked.
-bool clickable(const game::Game& game, std::string_view control);
-
 // The click on an icon, by its picture number (Image4 .. Image17).
 void iconClicked(game::Game& game, int image);
 

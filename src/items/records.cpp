@@ -2,6 +2,7 @@
 
 #include "characters/dialogs.h"
 #include "items/items.h"
+#include "render/controls.h"
 #include "script/input_lock.h"
 #include "state/explore_state.h"
 #include "state/game.h"
@@ -31,8 +32,8 @@ std::string_view recordButton(int n) {
 
 void showRecordButtons(game::Game& game, bool visible) {
     for (int n = 1; n <= kAdviceRecords; ++n)
-        game.window.main.control(recordButton(n)).visible = visible;
-    game.window.main.control(window::names::Button35).visible = visible;
+        render::showControl(game, recordButton(n), visible);
+    render::showControl(game, window::names::Button35, visible);
 }
 
 } // namespace
@@ -42,30 +43,29 @@ void img5work(game::Game& game) {
         return;
     game.explore.dialogKind = explore::Dialog::Record;
     script::itemdel(game);
-    auto& w = game.window.main;
     for (int n = 1; n <= kAdviceRecords; ++n) {
-        window::Control& button = w.control(recordButton(n));
-        button.text = std::to_string(n);
-        button.enabled =
-            game.status[kAdviceFlags[static_cast<std::size_t>(n - 1)]] == kHeardWithOrb;
+        render::setText(game, recordButton(n), std::to_string(n));
+        render::enableControl(game, recordButton(n),
+                              game.status[kAdviceFlags[static_cast<std::size_t>(n - 1)]] ==
+                                  kHeardWithOrb);
     }
     showRecordButtons(game, true);
-    w.control(window::names::Button35).enabled = true;
-    window::setFocus(game.window.main, window::names::Button35);
+    render::enableControl(game, window::names::Button35);
+    render::focusControl(game, window::names::Button35);
 }
 
 void recordClicked(game::Game& game, int n) {
-    if (n < 1 || n > kAdviceRecords || !clickable(game, recordButton(n)))
+    if (n < 1 || n > kAdviceRecords || !render::clickable(game, recordButton(n)))
         return;
     game.talk.adviceIndex = n - 1;
     game.status[Slot::RecordViewing] = 1;
-    characters::openBox(game, characters::lineText(kFirstAdviceLine + game.talk.adviceIndex));
+    render::openBox(game, characters::lineText(kFirstAdviceLine + game.talk.adviceIndex));
 }
 
 void Button35Click(game::Game& game) {
-    if (!clickable(game, window::names::Button35))
+    if (!render::clickable(game, window::names::Button35))
         return;
-    characters::closeBox(game);
+    render::closeBox(game);
     game.explore.dialogKind = explore::Dialog::Talk;
     game.status[Slot::RecordViewing] = 0;
     showRecordButtons(game, false);

@@ -4,6 +4,7 @@
 #include "combat/monster_panel.h"
 #include "explore/stairs.h"
 #include "items/items.h"
+#include "render/controls.h"
 #include "render/panel.h"
 #include "render/play_field.h"
 #include "script/executor.h"
@@ -42,7 +43,7 @@ constexpr std::array<std::string_view, 3> kChooserButtons = {
     window::names::Button8, window::names::Button9, window::names::Button10};
 
 bool choosing(const game::Game& game) {
-    return game.window.main.control(window::names::Button10).visible;
+    return render::controlShown(game, window::names::Button10);
 }
 
 // Name what stands beside the hero, above, left, right and below (mmes), the last one found
@@ -146,20 +147,19 @@ void img4work(game::Game& game) {
         game.sound().stopMusic();
     s[Slot::HeroHidden] = 1;
     for (const auto name : kChooserButtons) {
-        window::Control& button = game.window.main.control(name);
-        button.visible = true;
-        button.enabled = true;
+        render::showControl(game, name);
+        render::enableControl(game, name);
     }
-    window::setFocus(game.window.main, window::names::Button10);
+    render::focusControl(game, window::names::Button10);
 }
 
 void Button8Click(game::Game& game) {
-    if (clickable(game, window::names::Button8) && stepUp(game))
+    if (render::clickable(game, window::names::Button8) && stepUp(game))
         thiefLeavesFloorTwo(game);
 }
 
 void Button9Click(game::Game& game) {
-    if (clickable(game, window::names::Button9))
+    if (render::clickable(game, window::names::Button9))
         stepDown(game);
 }
 
@@ -173,10 +173,10 @@ void floorChoiceRepeat(game::Game& game, std::int32_t repeatAction) {
 }
 
 void Button10Click(game::Game& game) {
-    if (!clickable(game, window::names::Button10))
+    if (!render::clickable(game, window::names::Button10))
         return;
     for (const auto name : kChooserButtons)
-        game.window.main.control(name).visible = false;
+        render::showControl(game, name, false);
     Status& s = game.status;
     const int destination = s[Slot::Floor];
     if (s[Slot::FlightDirection] != kNoFlight)

@@ -4,6 +4,7 @@
 #include "io/folders.h"
 #include "io/ranking.h"
 #include "io/settings_file.h"
+#include "render/controls.h"
 #include "state/game.h"
 #include "window/names.h"
 
@@ -32,10 +33,6 @@ constexpr const char* kMakeCaption = "Make Directory";
 constexpr const char* kMakePrompt = "Please, input the name of directory";
 
 constexpr int kIndent = 2; // spaces per level of the tree
-
-window::Window& dialog(game::Game& game) {
-    return *game.window.findWindow(kDataFolderWindow);
-}
 
 DataFolderState& state(game::Game& game) {
     return game.persist.dataFolder;
@@ -72,16 +69,15 @@ template <typename Test> std::vector<std::string> entries(const std::string& fol
 void choose(game::Game& game, const std::string& folder) {
     DataFolderState& s = state(game);
     s.chosen = plainFolder(folder);
-    window::Window& w = dialog(game);
-    w.control(kFolderField).text = s.chosen;
+    render::setWindowText(game, kDataFolderWindow, kFolderField, s.chosen);
     s.folders.clear();
     std::vector<std::string> texts;
     for (FolderRow& row : folderTree(s.chosen)) {
         s.folders.push_back(std::move(row.folder));
         texts.push_back(std::move(row.text));
     }
-    w.control(kTree).text = joined(texts);
-    w.control(kFiles).text = joined(filesIn(s.chosen));
+    render::setWindowText(game, kDataFolderWindow, kTree, joined(texts));
+    render::setWindowText(game, kDataFolderWindow, kFiles, joined(filesIn(s.chosen)));
 }
 
 // The file system's root and the home folder.
@@ -91,17 +87,6 @@ std::vector<std::string> places() {
     if (!home.empty() && plainFolder(home) != "/")
         rows.push_back(plainFolder(home));
     return rows;
-}
-
-// The small size for the field and the lists, the dialog size for the title and the buttons.
-void applyFonts(game::Game& game, window::Window& w) {
-    const int small = game.options.fonts.small;
-    const int large = game.options.fonts.dialog;
-    for (window::Control& c : w.controls)
-        c.fontSize = std::find(std::begin(kLargeFontControls), std::end(kLargeFontControls),
-                               c.name) != std::end(kLargeFontControls)
-                         ? large
-                         : small;
 }
 
 // The three settings lines as KRN10.INI holds them now; the lines in memory stand in for a
@@ -192,14 +177,14 @@ std::optional<std::string> copyDataFiles(const std::string& from, const std::str
 }
 
 void K6Click(game::Game& game) {
-    window::Window& w = dialog(game);
     DataFolderState& s = state(game);
-    applyFonts(game, w);
+    // The dialogue size for the title and the buttons, the small size for the field and lists.
+    render::setWindowFonts(game, kDataFolderWindow, kLargeFontControls);
     s.places = places();
-    w.control(kPlaceList).text = joined(s.places);
+    render::setWindowText(game, kDataFolderWindow, kPlaceList, joined(s.places));
     choose(game, settingsNow(game)[0]);
-    w.visible = true;
-    window::setFocus(w, kOkButton);
+    render::showWindow(game, kDataFolderWindow, true);
+    render::focusInWindow(game, kDataFolderWindow, kOkButton);
 }
 
 void DriveComboBox1Change(game::Game& game, int row) {
@@ -254,11 +239,11 @@ void dataFolderOkClick(game::Game& game) {
     game.shell.settings.lines = lines;
     game.shell.settings.shortText = kept[2].substr(0, io::kShortTextLength);
     game.folders.save = chosen;
-    dialog(game).visible = false;
+    render::showWindow(game, kDataFolderWindow, false);
 }
 
 void dataFolderCancel(game::Game& game) {
-    dialog(game).visible = false;
+    render::showWindow(game, kDataFolderWindow, false);
 }
 
 } // namespace persist

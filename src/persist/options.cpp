@@ -2,6 +2,7 @@
 
 #include "explore/movement.h"
 #include "io/files.h"
+#include "render/controls.h"
 #include "render/options_menu.h"
 #include "sound/switches.h"
 #include "state/game.h"
@@ -28,8 +29,7 @@ constexpr std::string_view kDialogFontControls[] = {
 
 void setFontSize(game::Game& game, std::span<const std::string_view> controls, int size) {
     for (std::string_view name : controls)
-        if (window::Control* c = game.window.main.find(name))
-            c->fontSize = size;
+        render::setFontSize(game, name, size);
 }
 
 bool isSmallFont(std::uint8_t size) {

@@ -4,6 +4,8 @@
 #include "io/ranking.h"
 #include "io/saved_game.h"
 #include "persist/saved_games.h"
+#include "render/controls.h"
+#include "render/ranking_view.h"
 #include "state/game.h"
 #include "window/names.h"
 
@@ -17,54 +19,12 @@ using namespace world::Slot;
 
 constexpr std::string_view kRankingWindow = window::names::Ranking;
 constexpr std::string_view kExitButton = window::names::ranking::Button6;
-constexpr std::string_view kTitle = window::names::ranking::Label1;
 
 constexpr const char* kNameCaption = "Input your name";
 constexpr const char* kNamePrompt = "Please input within 18 words";
 
-// The table's columns on screen: rank, points, name, life, offense, defense.
-namespace Shown {
-enum : int { Rank = 0, Points = 1, Name = 2, Life = 3, Offense = 4, Defense = 5, Count = 6 };
-}
-
-window::Window& rankingWindow(game::Game& game) {
-    return *game.window.findWindow(kRankingWindow);
-}
-
 RankingState& state(game::Game& game) {
     return game.persist.ranking;
-}
-
-// The cell of place r (0..9) in shown column c: Edit(6r + c + 1).
-window::Control& cell(window::Window& w, int r, int c) {
-    return w.control(std::string(window::names::ranking::CellStem) +
-                     std::to_string(Shown::Count * r + c + 1));
-}
-
-// The window's fonts follow the main window's font pair: the small size for the table, the
-// buttons and the heads, the dialog size for the title.
-void applyFonts(game::Game& game, window::Window& w) {
-    const int table = game.options.fonts.small;
-    const int title = game.options.fonts.dialog;
-    for (window::Control& c : w.controls)
-        c.fontSize = c.name == kTitle ? title : table;
-}
-
-// Rank numbers in the first column, every other cell empty.
-void clearTable(window::Window& w) {
-    for (int r = 0; r < io::kPlaces; ++r)
-        for (int c = 0; c < Shown::Count; ++c)
-            cell(w, r, c).text = c == Shown::Rank ? std::to_string(r + 1) : std::string();
-}
-
-void showList(window::Window& w, const RankingState& s) {
-    for (int r = 0; r < io::kPlaces; ++r) {
-        cell(w, r, Shown::Points).text = std::to_string(s.table.at(r, io::Column::Points));
-        cell(w, r, Shown::Name).text = s.names[static_cast<std::size_t>(r)];
-        cell(w, r, Shown::Life).text = std::to_string(s.table.at(r, io::Column::Life));
-        cell(w, r, Shown::Offense).text = std::to_string(s.table.at(r, io::Column::Offense));
-        cell(w, r, Shown::Defense).text = std::to_string(s.table.at(r, io::Column::Defense));
-    }
 }
 
 // The game copy from save0.dat; the game in play when the copy cannot be read. Should another
@@ -92,8 +52,8 @@ void scoreload(game::Game& game, int list) {
     s.names = io::readNames(game.folders.save, list);
     s.seenTable = s.table;
     s.seenNames = s.names;
-    window::setFocus(rankingWindow(game),
-                     window::names::ranking::kListButtons[static_cast<std::size_t>(list - 1)]);
+    render::focusInWindow(game, kRankingWindow,
+                          window::names::ranking::kListButtons[static_cast<std::size_t>(list - 1)]);
 }
 
 // scoresave: write list n with its sums (keeping what another copy of the game saved in it
@@ -145,13 +105,11 @@ void HighScore1Click(game::Game& game) {
 }
 
 void openRankingWindow(game::Game& game) {
-    window::Window& w = rankingWindow(game);
-    applyFonts(game, w);
-    clearTable(w);
+    render::prepareRankingTable(game);
     receiveCopy(game);
     state(game).list = 0;
-    w.visible = true;
-    window::setFocus(w, kExitButton);
+    render::showWindow(game, kRankingWindow, true);
+    render::focusInWindow(game, kRankingWindow, kExitButton);
     const int list = state(game).copy[FairyList];
     if (list >= 1 && list <= io::kRankingLists)
         hyouji(game, list);
@@ -164,16 +122,16 @@ void hyouji(game::Game& game, int list) {
     const int won = s.copy[FairyList] == list ? s.copy[FairyPlace] : 0;
     std::optional<io::NewEntry> entered;
     const int place = won >= 1 && won <= io::kPlaces ? registerPlace(game, won, entered) : 0;
-    showList(rankingWindow(game), s);
+    render::showRankingList(game);
     if (place > 0) {
         scoresave(game, entered);
-        showList(rankingWindow(game), s); // as saved, should another copy have added to it
+        render::showRankingList(game); // as saved, should another copy have added to it
     }
 }
 
 void rankingExit(game::Game& game) {
-    game.window.timer(window::names::Timer2).enabled = true;
-    rankingWindow(game).visible = false;
+    render::setTimerRunning(game, window::names::Timer2, true);
+    render::showWindow(game, kRankingWindow, false);
 }
 
 void fairyValuation(game::Game& game) {

@@ -4,6 +4,7 @@
 #include "io/files.h"
 #include "io/saved_game.h"
 #include "persist/loaded_values.h"
+#include "render/controls.h"
 #include "render/panel.h"
 #include "scenes/opening.h"
 #include "script/input_lock.h"
@@ -30,7 +31,7 @@ constexpr const char* kOverwrite = "Overwrite. Is it true?";
 // Give slot n the only check mark of one of the two slot menus.
 void checkSlot(game::Game& game, std::span<const std::string_view> menu, int slot) {
     for (std::size_t n = 0; n < menu.size(); ++n)
-        game.window.main.menuItem(menu[n]).checked = static_cast<int>(n) + 1 == slot;
+        render::checkMenu(game, menu[n], static_cast<int>(n) + 1 == slot);
 }
 
 bool musicChecked(const game::Game& game) {
@@ -113,14 +114,14 @@ void savework(game::Game& game, const std::string& path) {
 void loadSlot(game::Game& game, int slot) {
     // A load ends the opening as its last frame does, so that a slot that is empty or refused
     // leaves a new game on the normal game screen rather than the opening's picture.
-    if (game.window.timer(window::names::Timer4).enabled)
+    if (render::timerRunning(game, window::names::Timer4))
         scenes::endPrologue(game);
     script::itemdel(game);
     writeScratch(game);
     checkSlot(game, window::Menu::kLoadSlots, slot);
     loadwork(game, io::slotPath(game.folders.save, slot));
     script::itemlive(game);
-    game.window.timer(window::names::Timer1).enabled = true;
+    render::setTimerRunning(game, window::names::Timer1, true);
 }
 
 void saveSlot(game::Game& game, int slot) {

@@ -5,11 +5,14 @@
 #include "world/item_table.h"
 
 #include <cstddef>
+#include <utility>
 
 namespace render {
 namespace {
 
 static_assert(kPanelItems == static_cast<std::size_t>(world::kItemCount));
+
+constexpr Pixel kCursorFrame = 0xffff00; // the yellow frame of the item cursor
 
 template <typename T> void put(Shown<T>& shown, T& field) {
     if (shown.changed())
@@ -44,6 +47,15 @@ const PanelPicture* panelPicture(const PanelView& v, std::string_view name) {
     return nullptr;
 }
 
+// The picture an item icon shows now, presented or not (the window's before the first
+// itemdisp).
+const Picture& iconPicture(const game::Game& game, std::string_view icon) {
+    const PanelPicture* shown = panelPicture(game.render.panel, icon);
+    if (shown && shown->picture.known())
+        return shown->picture.get();
+    return game.window.main.control(icon).picture;
+}
+
 } // namespace
 
 void present(game::Game& game) {
@@ -65,11 +77,17 @@ void present(game::Game& game) {
         putText(v.monsterFields[n], w.control(window::names::kMonsterFields[n]));
 }
 
-const Picture& iconPicture(const game::Game& game, std::string_view icon) {
-    const PanelPicture* shown = panelPicture(game.render.panel, icon);
-    if (shown && shown->picture.known())
-        return shown->picture.get();
-    return game.window.main.control(icon).picture;
+void showItemCursor(game::Game& game, std::string_view icon) {
+    window::Window& w = game.window.main;
+    const window::Control& under = w.control(icon);
+    window::Control& cursor = w.control(window::names::ItemCursor);
+    cursor.x = under.x;
+    cursor.y = under.y;
+    Picture framed(cursor.width, cursor.height, kCursorFrame);
+    fillRect(framed, {2, 2, cursor.width - 4, cursor.height - 4}, kBlack);
+    drawRect(framed, 2, 2, iconPicture(game, icon), {2, 2, under.width - 4, under.height - 4});
+    cursor.picture = std::move(framed);
+    cursor.visible = true;
 }
 
 } // namespace render

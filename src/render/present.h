@@ -15,7 +15,8 @@ namespace render {
 // window's controls.
 void present(game::Game& game);
 
-// The picture an item icon shows now, presented or not (empty before the first itemdisp).
-const Picture& iconPicture(const game::Game& game, std::string_view icon);
+// The keyboard item cursor over an item's icon, shown: the picture the icon shows (presented
+// or not) inside a yellow frame.
+void showItemCursor(game::Game& game, std::string_view icon);
 
 } // namespace render

@@ -2,6 +2,7 @@
 
 #include "combat/monsters.h"
 #include "explore/doors.h"
+#include "render/controls.h"
 #include "scenes/opening.h"
 #include "scenes/tile_scenes.h"
 #include "script/executor.h"
@@ -151,7 +152,7 @@ void floor32(game::Game& game) {
         return;
     game.map.setTile(29, 17, Tile::Road);
     game.map.setTile(2, 120, Tile::Thief);
-    game.window.main.control(window::names::Button1).text = "OK";
+    render::setText(game, window::names::Button1, "OK");
     script::Script script(game);
     script.dialogue(31).add(Cmd::PutTile, 104, Tile::GoldenKnight);
     script.walk({104, 93, 82, 71, 60, 49, 38, 27, 16, 5, 6, 7, 8, 9});

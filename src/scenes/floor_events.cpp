@@ -2,6 +2,7 @@
 
 #include "combat/effects.h"
 #include "combat/monsters.h"
+#include "render/controls.h"
 #include "script/executor.h"
 #include "script/script.h"
 #include "state/game.h"
@@ -112,8 +113,7 @@ void floor24(game::Game& game, script::Script& script) {
 
 // Floor 32: a Golden Knight walks the long way round to the hero.
 void floor32(game::Game& game, script::Script& script) {
-    game.window.main.control(window::names::Button1).text =
-        std::string(catalogueLine(kWhatCaption));
+    render::setText(game, window::names::Button1, std::string(catalogueLine(kWhatCaption)));
     script.reward(9, Tile::GoldenKnight).walk({9, 8, 7, 6, 5, 16, 27, 38, 49, 60});
     script.dialogue(30).walk({60, 71, 82, 93, 104}).fight(104);
 }

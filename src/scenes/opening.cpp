@@ -3,6 +3,7 @@
 #include "combat/effects.h"
 #include "picture/bmp.h"
 #include "picture/picture_list.h"
+#include "render/controls.h"
 #include "render/panel.h"
 #include "render/play_field.h"
 #include "render/screen.h"
@@ -45,7 +46,7 @@ int speedRank(const game::Game& game) {
 
 // The command timer at `base`, twice or three times that for the slower speeds.
 void commandInterval(game::Game& game, int base) {
-    game.window.timer(window::names::Timer2).intervalMs = base * (speedRank(game) + 1);
+    render::setTimerInterval(game, window::names::Timer2, base * (speedRank(game) + 1));
 }
 
 // A 640 x 400 picture of the data folder over black; black alone when the file is missing.
@@ -62,12 +63,11 @@ Picture fullPicture(const game::Game& game, const std::string& file) {
 // The full-window picture (Image23) shows `picture` over everything. As it takes the screen
 // the message line goes blank, as in a new game: no line of play stays under the scene.
 void showFullWindow(game::Game& game, const Picture& picture) {
-    window::Control& full = game.window.main.control(window::names::Image23);
-    if (!full.visible) {
+    if (!render::controlShown(game, window::names::Image23)) {
         game.messageSelector = 0;
         render::disp(game);
     }
-    full.picture = picture;
+    render::setPicture(game, window::names::Image23, picture);
     render::showBackground(game, window::names::Image23);
 }
 
@@ -80,15 +80,6 @@ Picture dissolveMask(const game::Game& game, int d) {
     return mask;
 }
 
-// The status figures and the arrow buttons leave the window.
-void hideStatusFigures(game::Game& game) {
-    auto& w = game.window.main;
-    for (const auto name : window::names::kArrowButtons)
-        w.control(name).visible = false;
-    for (const std::string_view memo : window::names::kMemos)
-        w.control(memo).visible = false;
-}
-
 // Mode 0 or 2: one step of the dissolve over the window's current picture.
 void dissolveStep(game::Game& game, int mode, int d) {
     ScenesState& s = game.scenes;
@@ -97,8 +88,7 @@ void dissolveStep(game::Game& game, int mode, int d) {
         s.transitionSecond = fullPicture(game, toEnding ? "open0.bmp" : "open1.bmp");
     Picture base;
     if (game.render.pictures) {
-        base = render::copyRect(game.window.main.screen,
-                                {0, 0, render::kScreenWidth, render::kScreenHeight});
+        base = render::screenCopy(game);
         Picture target = s.transitionSecond;
         Picture mask = dissolveMask(game, d);
         render::kasanegaki(base, target, mask);
@@ -108,24 +98,23 @@ void dissolveStep(game::Game& game, int mode, int d) {
         return;
     s.transitionFirst = Picture(render::kScreenWidth, render::kScreenHeight, kBeyondTheStrip);
     s.transitionSecond = s.transitionFirst;
-    hideStatusFigures(game);
+    render::hideStatusFields(game);
     commandInterval(game, 150);
     game.render.frameA = Picture(render::kFieldSide, render::kFieldSide);
     if (!toEnding)
         return;
     showFullWindow(game, fullPicture(game, "open0.bmp"));
-    game.window.timer(window::names::Timer2).enabled = false;
+    render::setTimerRunning(game, window::names::Timer2, false);
     openEndingWindow(game);
 }
 
 // The game screen again after the wipe: panels, status figures, arrow buttons, icons.
 void restoreGameScreen(game::Game& game) {
-    auto& w = game.window.main;
-    w.control(window::names::Image23).visible = false;
+    render::showControl(game, window::names::Image23, false);
     (void)render::resetPlayScreen(game);
     if (!game.options.keyboard())
         for (const auto name : window::names::kArrowButtons)
-            w.control(name).visible = true;
+            render::showControl(game, name);
     commandInterval(game, 150);
 }
 
@@ -153,7 +142,7 @@ void loadAndShow(game::Game& game, std::string_view control, const std::string& 
     if (game.render.pictures) {
         render::PictureResult loaded = render::readBmp(render::dataPath(game.folders.game, file));
         if (loaded.ok())
-            game.window.main.control(control).picture = std::move(loaded.picture);
+            render::setPicture(game, control, std::move(loaded.picture));
     }
     render::showBackground(game, control);
 }
@@ -183,7 +172,7 @@ void imprison(game::Game& game) {
 } // namespace
 
 void openning2(game::Game& game) {
-    game.window.main.control(window::names::Button1).text = std::string(catalogueLine(kAhCaption));
+    render::setText(game, window::names::Button1, std::string(catalogueLine(kAhCaption)));
     script::Script script(game);
     script.dialogue(kZenoWelcome).pause(4).sound(Effect::Zeno).pause();
     script.masked(kCaptureCell, 216, Tile::Road, 215).pause(4);
@@ -225,7 +214,7 @@ void openning31(game::Game& game) {
     loadAndShow(game, window::names::Image1, "center.bmp");
     loadAndShow(game, window::names::Image2, laterLap ? "leftr.bmp" : "left.bmp");
     loadAndShow(game, window::names::Image3, laterLap ? "rightr.bmp" : "right.bmp");
-    game.window.main.control(window::names::Button1).text = "OK";
+    render::setText(game, window::names::Button1, "OK");
     imprison(game);
     // The prison is drawn before the hero wakes in it.
     render::mhyouji(game);
@@ -246,7 +235,7 @@ void openning31(game::Game& game) {
                           {Cmd::Pause, 0, 0}})
         .push(game);
     render::disp(game);
-    game.window.timer(window::names::Timer1).enabled = false;
+    render::setTimerRunning(game, window::names::Timer1, false);
 }
 
 void endingSteps(script::Script& script) {

@@ -1,6 +1,7 @@
 #include "explore/new_game.h"
 #include "picture/bmp.h"
 #include "picture/picture_list.h"
+#include "render/controls.h"
 #include "render/play_field.h"
 #include "scenes/opening.h"
 #include "state/game.h"
@@ -65,7 +66,7 @@ void showPrologueFrame(game::Game& game) {
 
 void timer4ontimer(game::Game& game) {
     int& f = game.scenes.prologueFrame;
-    game.window.timer(window::names::Timer4).intervalMs = intervalOf(f);
+    render::setTimerInterval(game, window::names::Timer4, intervalOf(f));
     showPrologueFrame(game);
     f += 1;
     if (f == kLastFrame)
@@ -74,7 +75,7 @@ void timer4ontimer(game::Game& game) {
 
 void endPrologue(game::Game& game) {
     game.scenes.prologueFrame = 0;
-    game.window.timer(window::names::Timer4).enabled = false;
+    render::setTimerRunning(game, window::names::Timer4, false);
     game.status[world::Slot::LapLevel] = 0;
     game.status[world::Slot::KeepProgress] = 0;
     explore::gameover(game);

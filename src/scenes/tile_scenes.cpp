@@ -6,6 +6,7 @@
 #include "explore/doors.h"
 #include "explore/movement.h"
 #include "explore/step.h"
+#include "render/controls.h"
 #include "scenes/floor_events.h"
 #include "script/executor.h"
 #include "script/input_lock.h"
@@ -119,8 +120,7 @@ void captureEvent(game::Game& game) {
     explore::idou(game);
     timer2on(game);
     roadUnderHero(game);
-    game.window.main.control(window::names::Button1).text =
-        std::string(catalogueLine(kWhatCaption));
+    render::setText(game, window::names::Button1, std::string(catalogueLine(kWhatCaption)));
     Script script(game);
     if (script.musicIsOn())
         script.musicOff().pause();
@@ -190,7 +190,7 @@ void zenoRule(game::Game& game) {
     const Status& s = game.status;
     const int floor = s[Slot::Floor];
     if (floor == kTopFloor && s[Slot::LapLevel] == 0) {
-        game.window.timer(window::names::Timer1).enabled = false;
+        render::setTimerRunning(game, window::names::Timer1, false);
         timer2on(game);
         pushEndingScript(game);
         return;

@@ -2,6 +2,7 @@
 
 #include "picture/bmp.h"
 #include "picture/picture_list.h"
+#include "render/controls.h"
 #include "render/panel.h"
 #include "render/play_field.h"
 #include "render/screen.h"
@@ -25,8 +26,8 @@ using namespace world;
 constexpr int kDeathTrack = 14;
 constexpr int kTitleTrack = 11;
 
-window::Timer& commandTimer(game::Game& game) {
-    return game.window.timer(window::names::Timer2);
+void runCommandTimer(game::Game& game, bool running) {
+    render::setTimerRunning(game, window::names::Timer2, running);
 }
 
 // How a played command leaves the stack: taken off after its work, or already replaced by
@@ -87,7 +88,7 @@ void gameOverStart(game::Game& game, bool fight, int animation) {
                                 render::imagework(game, static_cast<std::uint8_t>(animation)));
     if (fight) {
         changeMusic(game, kDeathTrack);
-        commandTimer(game).enabled = false;
+        runCommandTimer(game, false);
     }
     game.explore.dialogPending = true;
     game.status[Slot::HeroHidden] = 1;
@@ -111,7 +112,7 @@ Played setLife(game::Game& game, std::int64_t life) {
 // Special 7: the title picture over the play field.
 void titlePicture(game::Game& game) {
     changeMusic(game, kTitleTrack);
-    game.window.timer(window::names::Timer1).enabled = false;
+    render::setTimerRunning(game, window::names::Timer1, false);
     for (auto* buffer :
          {&game.render.tileBuffer, &game.render.spriteBuffer, &game.render.maskBuffer})
         *buffer = render::Picture(render::kFieldSide, render::kFieldSide);
@@ -119,7 +120,7 @@ void titlePicture(game::Game& game) {
     if (game.render.pictures) {
         auto loaded = render::readBmp(render::dataPath(game.folders.game, file));
         if (loaded.ok())
-            game.window.main.control(window::names::Image1).picture = std::move(loaded.picture);
+            render::setPicture(game, window::names::Image1, std::move(loaded.picture));
     }
     render::showBackground(game, window::names::Image1);
     render::hideEquipmentHints(game);
@@ -141,19 +142,9 @@ void showFloor(game::Game& game, int floor) {
     render::yusyahyouji1(game);
 }
 
-// Special 14: hide the arrow buttons and the status fields.
-void hideStatusFields(game::Game& game) {
-    auto& w = game.window.main;
-    for (const auto name : window::names::kArrowButtons)
-        w.control(name).visible = false;
-    for (const std::string_view memo : window::names::kMemos)
-        w.control(memo).visible = false;
-}
-
 // Special 6: the lap is complete; the next one is harder, or keeps the hero's progress.
 Played completionRestart(game::Game& game) {
-    if (auto* title = game.window.main.find(window::names::Image23))
-        title->visible = false;
+    render::showControl(game, window::names::Image23, false);
     Status& s = game.status;
     if (s[Slot::LapLevel] == 0)
         s[Slot::LapLevel] = kLaterLap;
@@ -182,14 +173,14 @@ Played special(game::Game& game, int which, int value) {
         showFloor(game, value);
         break;
     case Special::StopAnimation:
-        game.window.timer(window::names::Timer1).enabled = false;
+        render::setTimerRunning(game, window::names::Timer1, false);
         break;
-    case Special::HideStatus:
-        hideStatusFields(game);
+    case Special::HideStatus: // the arrow buttons and the status fields leave the window
+        render::hideStatusFields(game);
         break;
     case Special::KeepScreen:
         if (game.render.pictures)
-            game.render.screenBuffer = game.window.main.screen;
+            game.render.screenBuffer = render::screenCopy(game);
         break;
     default:
         if (which > 0 && which < Special::kCount) {
@@ -212,7 +203,7 @@ void wipeStep(game::Game& game, int mode, int position) {
     render::wipeStep(game, mode, position);
     if (mode == 1 && position == static_cast<int>(render::kSpiral.size())) {
         kCommandRoutines.restoreSpeed(game);
-        game.window.timer(window::names::Timer1).enabled = true;
+        render::setTimerRunning(game, window::names::Timer1, true);
     }
 }
 
@@ -252,7 +243,7 @@ void showSidePanels(game::Game& game) {
 
 // A scripted dialog stops the script until its answer.
 void openScriptedDialog(game::Game& game, std::int32_t dialog) {
-    commandTimer(game).enabled = false;
+    runCommandTimer(game, false);
     game.explore.dialogPending = true;
     game.explore.dialogKind = explore::Dialog::ScriptedBase + dialog;
     kCommandRoutines.openDialog(game);
@@ -261,11 +252,7 @@ void openScriptedDialog(game::Game& game, std::int32_t dialog) {
 // A script that plays under an open box (a sale's thanks, an old man's gift) ends while the box
 // still waits for its "OK" or an answer: input stays closed, and the answer opens it.
 bool answerAwaited(const game::Game& game) {
-    const window::Window& w = game.window.main;
-    auto shown = [&](std::string_view name) {
-        const window::Control* c = w.find(name);
-        return c && c->visible;
-    };
+    auto shown = [&](std::string_view name) { return render::controlShown(game, name); };
     return shown(window::names::Button1) || shown(window::names::Button2) ||
            shown(window::names::Button7) ||
            std::any_of(window::names::kChoiceButtons.begin(), window::names::kChoiceButtons.end(),
@@ -340,9 +327,9 @@ Played perform(game::Game& game, const CommandEntry e) {
 } // namespace
 
 void timer2on(game::Game& game) {
-    game.window.timer(window::names::Timer3).enabled = false;
+    render::setTimerRunning(game, window::names::Timer3, false);
     itemdel(game);
-    commandTimer(game).enabled = true;
+    runCommandTimer(game, true);
 }
 
 void timer2timer(game::Game& game) {
@@ -354,7 +341,7 @@ void timer2timer(game::Game& game) {
             return;
         }
     }
-    commandTimer(game).enabled = false;
+    runCommandTimer(game, false);
     if (!game.explore.dialogPending && !answerAwaited(game))
         itemlive(game);
 }

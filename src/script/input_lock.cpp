@@ -1,5 +1,6 @@
 #include "script/input_lock.h"
 
+#include "render/controls.h"
 #include "state/game.h"
 #include "window/item_icons.h"
 #include "world/item_table.h"
@@ -13,36 +14,33 @@ using world::Slot::OrbOfHero;
 
 void enableMenus(game::Game& game, bool enabled) {
     for (const auto path : {window::Menu::Ranking, window::Menu::Load, window::Menu::Options})
-        game.window.main.menuItem(path).enabled = enabled;
+        render::enableMenu(game, path, enabled);
 }
 
 } // namespace
 
 void itemdel(game::Game& game) {
-    auto& w = game.window.main;
     game.explore.inputLive = false;
     if (!game.options.keyboard()) {
         for (const auto name : window::names::kArrowButtons)
-            w.control(name).enabled = false;
+            render::enableControl(game, name, false);
     }
     for (const auto& item : world::kItems) {
         if (item.clickable)
-            w.control(item.icon).enabled = false;
+            render::enableControl(game, item.icon, false);
     }
     enableMenus(game, false);
-    w.menuItem(window::Menu::Save).enabled = false;
+    render::enableMenu(game, window::Menu::Save, false);
 }
 
 void itemlive(game::Game& game) {
-    auto& w = game.window.main;
     const world::Status& s = game.status;
     if (s[OrbOfHero] == 2)
         return;
     if (!game.options.keyboard()) {
         for (const auto name : window::names::kArrowButtons) {
-            auto& button = w.control(name);
-            button.enabled = true;
-            button.visible = true;
+            render::enableControl(game, name);
+            render::showControl(game, name);
         }
     }
     for (std::size_t k = 0; k < world::kItems.size(); ++k) {
@@ -51,18 +49,18 @@ void itemlive(game::Game& game) {
         if (!item.clickable) {
             shown.set(s[item.slot] == 1);
         } else if (world::usable(s, item)) {
-            w.control(item.icon).enabled = true;
+            render::enableControl(game, item.icon);
         } else {
             shown.set(false);
         }
     }
-    w.menuItem(window::Menu::Save).enabled = s[OrbOfHero] == 1;
+    render::enableMenu(game, window::Menu::Save, s[OrbOfHero] == 1);
     game.explore.inputLive = true;
     enableMenus(game, true);
 }
 
 bool optionsEnabled(const game::Game& game) {
-    return game.window.main.menuItem(window::Menu::Options).enabled;
+    return render::menuEnabled(game, window::Menu::Options);
 }
 
 } // namespace script

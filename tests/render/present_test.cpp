@@ -6,6 +6,7 @@
 #include "render/present.h"
 #include "state/key.h"
 #include "support/free_play.h"
+#include "support/plain_pictures.h"
 #include "window/names.h"
 #include "world/item_table.h"
 
@@ -64,7 +65,7 @@ TEST_F(Present, TheWindowShowsTheFiguresAsDrawnAndKeepsWhatNobodyRedrew) {
     EXPECT_EQ(inWindow("Edit8").text, "written by the shell");
 }
 
-TEST_F(Present, EveryDoorLeavesNothingUnshown) {
+TEST_F(Present, EveryDoorPresentsWhatTheEventDrew) {
     ASSERT_FALSE(game::setStatus(game, Slot::WingToAscend, 1));
     EXPECT_FALSE(pending());
     EXPECT_TRUE(game::click(game, "BitBtn3"));
@@ -80,8 +81,18 @@ TEST_F(Present, EveryDoorLeavesNothingUnshown) {
     EXPECT_FALSE(pending());
     game::musicEnded(game);
     EXPECT_FALSE(pending());
-    // The item cursor frames the picture the icon shows.
-    const world::Item& first = world::item(0);
-    EXPECT_EQ(inWindow(std::string(first.icon).c_str()).picture,
-              render::iconPicture(game, first.icon));
+    // The item cursor, opened in the same event as the icons are drawn, frames the picture
+    // the icon is about to show, not the one the window showed before.
+    testing_game::usePlainPictureLists(game);
+    explore::KeyboardControl1Click(game);
+    game.window.main.control("Image6").picture = render::Picture(32, 32, render::kWhite);
+    slot(Slot::OrbOfHero) = 1;
+    game.explore.cursorSlot = 0;
+    render::itemdisp(game);
+    game::keyDown(game, game::Key::Enter);
+    const render::Picture& cursor = inWindow("ItemCursor").picture;
+    ASSERT_TRUE(inWindow("ItemCursor").visible);
+    const render::Picture inside = render::copyRect(cursor, {2, 2, 28, 28});
+    EXPECT_EQ(inside, render::copyRect(inWindow("Image6").picture, {2, 2, 28, 28}));
+    EXPECT_NE(inside, render::Picture(28, 28, render::kWhite));
 }
