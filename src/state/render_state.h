@@ -3,6 +3,7 @@
 #pragma once
 
 #include "picture/picture.h"
+#include "picture/picture_files.h"
 #include "picture/picture_list.h"
 #include "picture/surface.h"
 #include "world/tower_map.h"
@@ -63,6 +64,9 @@ struct RenderState {
     // rides on the drawing (the animation phase, the large monsters' counters, which controls
     // show) still runs. The route finder plays thousands of moves a second this way.
     bool pictures = true;
+
+    // The pictures of the game folder's data/ folder read so far.
+    PictureFiles files;
 };
 
 } // namespace render
