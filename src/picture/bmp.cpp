@@ -2,8 +2,9 @@
 
 #include "world/little_endian.h"
 
+#include <filesystem>
 #include <fstream>
-#include <sstream>
+#include <iterator>
 
 namespace render {
 namespace {
@@ -164,11 +165,17 @@ PictureResult readBmp(const std::string& path) {
     std::ifstream file(path, std::ios::binary);
     if (!file)
         return {{}, PictureError{path, "the file cannot be opened"}};
-    // Read whole in one go: a load and an undo read three full-window pictures.
-    std::ostringstream whole;
-    whole << file.rdbuf();
-    const std::string text = std::move(whole).str();
-    const std::vector<std::uint8_t> bytes(text.begin(), text.end());
+    // A file of known size is read whole in one go; anything else (a pipe) as it comes.
+    std::error_code unknown;
+    const std::uintmax_t size = std::filesystem::file_size(path, unknown);
+    std::vector<std::uint8_t> bytes;
+    if (unknown) {
+        bytes.assign(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
+    } else {
+        bytes.resize(static_cast<std::size_t>(size));
+        file.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(size));
+        bytes.resize(static_cast<std::size_t>(file.gcount()));
+    }
     if (file.bad())
         return {{}, PictureError{path, "the file cannot be read"}};
     return decodeBmp(bytes, path);

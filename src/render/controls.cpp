@@ -62,6 +62,14 @@ Picture screenCopy(const game::Game& game) {
     return game.window.main.screen;
 }
 
+const Picture& screenPicture(const game::Game& game) {
+    return game.window.main.screen;
+}
+
+Picture takePicture(game::Game& game, std::string_view name) {
+    return std::move(game.window.main.control(name).picture);
+}
+
 void setFontSize(game::Game& game, std::string_view name, int size) {
     if (window::Control* c = game.window.main.find(name))
         c->fontSize = size;

@@ -30,6 +30,10 @@ void hideStatusFields(game::Game& game);
 
 // A copy of what the window's screen picture shows now.
 Picture screenCopy(const game::Game& game);
+// The screen picture itself, to read without a copy.
+const Picture& screenPicture(const game::Game& game);
+// Moves a control's picture out (it is left empty), so that a step can reuse its pixels.
+Picture takePicture(game::Game& game, std::string_view name);
 
 // A timer of any window ("Timer1", "About.Timer1").
 void setTimerRunning(game::Game& game, std::string_view timer, bool running);

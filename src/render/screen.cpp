@@ -41,7 +41,7 @@ void loadInto(game::Game& game, std::string_view control, const std::string& fil
               std::optional<PictureError>& error) {
     if (!game.render.pictures)
         return;
-    PictureResult loaded = readBmp(dataPath(game.folders.game, file));
+    PictureResult loaded = game.render.files.read(dataPath(game.folders.game, file));
     if (!loaded.ok() && !error)
         error = loaded.error;
     game.window.main.control(control).picture = std::move(loaded.picture);
@@ -63,7 +63,7 @@ void composeScreenBuffer(game::Game& game, bool laterLap, std::optional<PictureE
     window::Window& w = game.window.main;
     RenderState& r = game.render;
     PictureResult title =
-        readBmp(dataPath(game.folders.game, laterLap ? "title05R.bmp" : "title05.bmp"));
+        r.files.read(dataPath(game.folders.game, laterLap ? "title05R.bmp" : "title05.bmp"));
     if (!title.ok() && !error)
         error = title.error;
     r.screenBuffer = Picture(kScreenWidth, kScreenHeight);

@@ -105,9 +105,20 @@ void unroll(game::Game& game) {
     if (k == 1)
         w.control(ending::Image1).visible = false;
     window::Control& theEnd = w.control(ending::Image2);
-    theEnd.picture = render::copyRect(
-        s.endingWork, {0, 0, render::kScreenWidth, std::min(k + 1, render::kScreenHeight)});
-    theEnd.height = theEnd.picture.height;
+    Picture& shown = theEnd.picture;
+    const int rows = std::min(k + 1, render::kScreenHeight);
+    if (k == 1 || shown.width != render::kScreenWidth || shown.height > rows) {
+        shown = render::copyRect(s.endingWork, {0, 0, render::kScreenWidth, rows});
+    } else if (shown.height < rows) {
+        // The rows shown so far stay: only the new ones are added below them (black where
+        // the picture is shorter, as a copy gives).
+        const int from = shown.height;
+        shown.pixels.resize(static_cast<std::size_t>(render::kScreenWidth) * rows);
+        shown.height = rows;
+        render::drawRect(shown, 0, from, s.endingWork,
+                         {0, from, render::kScreenWidth, rows - from});
+    }
+    theEnd.height = shown.height;
     theEnd.visible = true;
     if (k >= kTheEndRows) {
         s.endingStep = Step::Final;

@@ -16,6 +16,7 @@
 #include "world/catalogue.h"
 #include "world/tiles.h"
 
+#include <algorithm>
 #include <string>
 
 namespace scenes {
@@ -54,7 +55,8 @@ Picture fullPicture(const game::Game& game, const std::string& file) {
     Picture picture(render::kScreenWidth, render::kScreenHeight, kBeyondTheStrip);
     if (!game.render.pictures)
         return picture;
-    const render::PictureResult loaded = render::readBmp(render::dataPath(game.folders.game, file));
+    const render::PictureResult loaded =
+        game.render.files.read(render::dataPath(game.folders.game, file));
     if (loaded.ok())
         render::draw(picture, 0, 0, loaded.picture);
     return picture;
@@ -62,22 +64,49 @@ Picture fullPicture(const game::Game& game, const std::string& file) {
 
 // The full-window picture (Image23) shows `picture` over everything. As it takes the screen
 // the message line goes blank, as in a new game: no line of play stays under the scene.
-void showFullWindow(game::Game& game, const Picture& picture) {
+void showFullWindow(game::Game& game, Picture picture) {
     if (!render::controlShown(game, window::names::Image23)) {
         game.messageSelector = 0;
         render::disp(game);
     }
-    render::setPicture(game, window::names::Image23, picture);
+    render::setPicture(game, window::names::Image23, std::move(picture));
     render::showBackground(game, window::names::Image23);
 }
 
-// The dissolve mask: picture d - 66 of the strip repeated over the whole window.
-Picture dissolveMask(const game::Game& game, int d) {
-    Picture mask(render::kScreenWidth, render::kScreenHeight);
-    for (int y = 0; y < render::kScreenHeight; y += render::kCellSide)
-        for (int x = 0; x < render::kScreenWidth; x += render::kCellSide)
-            render::drawListPicture(mask, x, y, game.render.imageList1, d - kDissolveMaskOffset);
-    return mask;
+// One dissolve step: `target` laid over the window's picture through the mask of picture
+// d - 66 of the strip repeated over the whole window (black where the picture is missing),
+// by the mask composition: the target where the mask is black, the window where it is white.
+// Written into `out` (the full-window picture's own pixels, reused from step to step).
+void dissolveOnto(Picture& out, const game::Game& game, const Picture& target, int d) {
+    constexpr int kWidth = render::kScreenWidth;
+    constexpr int kHeight = render::kScreenHeight;
+    constexpr int kSide = render::kCellSide;
+    // Both pictures as full-window ones: what lies outside a smaller picture is black.
+    auto whole = [](const Picture& p, Picture& padded) -> const Picture& {
+        if (p.width == kWidth && p.height == kHeight)
+            return p;
+        padded = render::copyRect(p, {0, 0, kWidth, kHeight});
+        return padded;
+    };
+    Picture paddedBase;
+    Picture paddedOver;
+    const Picture& base = whole(render::screenPicture(game), paddedBase);
+    const Picture& over = whole(target, paddedOver);
+    const Picture* cell = game.render.imageList1.find(d - kDissolveMaskOffset);
+    const Picture mask =
+        cell ? render::copyRect(*cell, {0, 0, kSide, kSide}) : Picture(kSide, kSide);
+    if (out.width != kWidth || out.height != kHeight)
+        out = Picture(kWidth, kHeight);
+    for (int y = 0; y < kHeight; ++y) {
+        const render::Pixel* b = &base.pixels[static_cast<std::size_t>(y) * kWidth];
+        const render::Pixel* o = &over.pixels[static_cast<std::size_t>(y) * kWidth];
+        const render::Pixel* m = &mask.pixels[static_cast<std::size_t>(y % kSide) * kSide];
+        render::Pixel* to = &out.pixels[static_cast<std::size_t>(y) * kWidth];
+        for (int x = 0; x < kWidth; ++x) {
+            const render::Pixel mx = m[x % kSide];
+            to[x] = (b[x] | (~mx & render::kColourBits)) & (o[x] | mx);
+        }
+    }
 }
 
 // Mode 0 or 2: one step of the dissolve over the window's current picture.
@@ -86,18 +115,17 @@ void dissolveStep(game::Game& game, int mode, int d) {
     const bool toEnding = mode == Transition::Ending;
     if (d == kFirstDissolveStep || s.transitionSecond.empty())
         s.transitionSecond = fullPicture(game, toEnding ? "open0.bmp" : "open1.bmp");
-    Picture base;
+    Picture step;
     if (game.render.pictures) {
-        base = render::screenCopy(game);
-        Picture target = s.transitionSecond;
-        Picture mask = dissolveMask(game, d);
-        render::kasanegaki(base, target, mask);
+        step = render::takePicture(game, window::names::Image23);
+        dissolveOnto(step, game, s.transitionSecond, d);
     }
-    showFullWindow(game, base);
+    showFullWindow(game, std::move(step));
     if (d != kLastDissolveStep)
         return;
     s.transitionFirst = Picture(render::kScreenWidth, render::kScreenHeight, kBeyondTheStrip);
     s.transitionSecond = s.transitionFirst;
+    s.wipeRow = -1;
     render::hideStatusFields(game);
     commandInterval(game, 150);
     game.render.frameA = Picture(render::kFieldSide, render::kFieldSide);
@@ -124,6 +152,7 @@ void wipeStep(game::Game& game, int v) {
     if (v == 0 || s.transitionFirst.empty()) {
         s.transitionFirst = fullPicture(game, "open1.bmp");
         s.transitionSecond = fullPicture(game, "open2.bmp");
+        s.wipeRow = -1;
     }
     if (v == 0)
         commandInterval(game, 25);
@@ -131,16 +160,36 @@ void wipeStep(game::Game& game, int v) {
         restoreGameScreen(game);
         return;
     }
-    if (game.render.pictures)
-        render::drawRect(s.transitionFirst, 0, 0, s.transitionSecond,
-                         {0, 0, render::kScreenWidth, v + 1});
-    showFullWindow(game, game.render.pictures ? s.transitionFirst : Picture());
+    if (!game.render.pictures) {
+        showFullWindow(game, Picture());
+        return;
+    }
+    // Rows 0..v of the second picture over the first: only the rows not there yet are copied.
+    const render::Rect rows{0, s.wipeRow + 1, render::kScreenWidth, v - s.wipeRow};
+    if (rows.height > 0)
+        render::drawRect(s.transitionFirst, 0, rows.y, s.transitionSecond, rows);
+    s.wipeRow = std::max(s.wipeRow, v);
+    window::Control& full = game.window.main.control(window::names::Image23);
+    render::Surface& screen = game.window.main.screen;
+    const bool shownSince = full.visible && screen.drawings() == s.wipeDrawings &&
+                            full.picture.width == s.transitionFirst.width &&
+                            full.picture.height == s.transitionFirst.height;
+    if (!shownSince) {
+        showFullWindow(game, s.transitionFirst);
+    } else if (rows.height > 0) {
+        // The window shows the last step and nothing was drawn on it since: the new rows are
+        // all that changes, in the picture and on the window.
+        render::drawRect(full.picture, 0, rows.y, s.transitionFirst, rows);
+        render::drawRect(screen, full.x, full.y + rows.y, s.transitionFirst, rows);
+    }
+    s.wipeDrawings = screen.drawings();
 }
 
 // A picture of the data folder into a window picture, shown; kept as it was when missing.
 void loadAndShow(game::Game& game, std::string_view control, const std::string& file) {
     if (game.render.pictures) {
-        render::PictureResult loaded = render::readBmp(render::dataPath(game.folders.game, file));
+        render::PictureResult loaded =
+            game.render.files.read(render::dataPath(game.folders.game, file));
         if (loaded.ok())
             render::setPicture(game, control, std::move(loaded.picture));
     }

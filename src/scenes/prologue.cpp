@@ -48,7 +48,7 @@ void showPrologueFrame(game::Game& game) {
     const int f = game.scenes.prologueFrame;
     Picture tower(render::kScreenWidth, render::kScreenHeight);
     const render::PictureResult loaded =
-        render::readBmp(render::dataPath(game.folders.game, "open0.bmp"));
+        game.render.files.read(render::dataPath(game.folders.game, "open0.bmp"));
     if (loaded.ok())
         render::draw(tower, 0, 0, loaded.picture);
     if (f <= kLastHeroFrame) {

@@ -118,7 +118,7 @@ void titlePicture(game::Game& game) {
         *buffer = render::Picture(render::kFieldSide, render::kFieldSide);
     const char* file = game.status[Slot::LapLevel] != 0 ? "title05R.bmp" : "title05.bmp";
     if (game.render.pictures) {
-        auto loaded = render::readBmp(render::dataPath(game.folders.game, file));
+        auto loaded = game.render.files.read(render::dataPath(game.folders.game, file));
         if (loaded.ok())
             render::setPicture(game, window::names::Image1, std::move(loaded.picture));
     }

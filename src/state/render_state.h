@@ -3,6 +3,7 @@
 #pragma once
 
 #include "picture/picture.h"
+#include "picture/picture_files.h"
 #include "picture/picture_list.h"
 #include "picture/surface.h"
 #include "state/panel_view.h"
@@ -66,6 +67,8 @@ struct RenderState {
     bool pictures = true;
 
     PanelView panel; // what the side panels show, written into the window by present
+    // The pictures of the game folder's data/ folder read so far.
+    PictureFiles files;
 };
 
 } // namespace render

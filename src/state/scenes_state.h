@@ -5,6 +5,8 @@
 
 #include "picture/picture.h"
 
+#include <cstdint>
+
 namespace scenes {
 
 struct ScenesState {
@@ -16,10 +18,13 @@ struct ScenesState {
     render::Picture endingFinal;  // the first picture while it shrinks
     bool endingTakesKeys = false; // the button is shown and the window answers keys
 
-    // The two full-window work pictures and the mask of the dissolves and the wipe.
+    // The two full-window work pictures of the dissolves and the wipe.
     render::Picture transitionFirst;
     render::Picture transitionSecond;
-    render::Picture transitionMask;
+    // How far the wipe has come: rows 0..wipeRow of the first picture are the second's; the
+    // window showed them when its screen's drawing count was wipeDrawings.
+    int wipeRow = -1;
+    std::uint64_t wipeDrawings = 0;
 };
 
 } // namespace scenes

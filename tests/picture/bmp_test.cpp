@@ -1,4 +1,5 @@
 #include "picture/bmp.h"
+#include "picture/picture_files.h"
 #include "world/little_endian.h"
 
 #include <cstdio>
@@ -173,4 +174,21 @@ TEST(BmpWriter, TwentyFourBitFilesReadBackExactly) {
     ASSERT_FALSE(missing.ok());
     EXPECT_EQ(missing.error->file, path);
     EXPECT_TRUE(writeBmp24("/nonexistent-folder/x.bmp", p).has_value());
+}
+
+TEST(PictureFileCache, APictureReadWellIsKeptAndAFailureIsTriedAgain) {
+    const auto path =
+        (std::filesystem::temp_directory_path() / "gravenhold_cache_test.bmp").string();
+    std::filesystem::remove(path);
+    const PictureFiles files;
+    EXPECT_FALSE(files.read(path).ok());
+    EXPECT_EQ(files.size(), 0u);
+    const Picture p(3, 2, 0x102030);
+    ASSERT_FALSE(writeBmp24(path, p).has_value());
+    EXPECT_EQ(files.read(path).picture, p);
+    std::filesystem::remove(path);
+    const PictureResult kept = files.read(path); // from memory: the file is gone
+    ASSERT_TRUE(kept.ok());
+    EXPECT_EQ(kept.picture, p);
+    EXPECT_EQ(files.size(), 1u);
 }

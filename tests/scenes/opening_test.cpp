@@ -1,6 +1,9 @@
+#include "picture/bmp.h"
 #include "scenes/opening.h"
 #include "script/input_lock.h"
 #include "support/scenes_fixture.h"
+
+#include <filesystem>
 
 namespace scenes_test {
 namespace {
@@ -118,6 +121,38 @@ TEST_F(OpeningTest, TheWipeRunsFastAndTheGameScreenReturnsAtItsEnd) {
     EXPECT_EQ(timer("Timer2").intervalMs, 450);
     EXPECT_FALSE(game.window.main.control("Image23").visible);
     EXPECT_TRUE(game.window.main.control("Memo1").visible);
+}
+
+TEST_F(OpeningTest, TheWipeShowsEveryRowReachedWhateverWasDrawnBetweenItsSteps) {
+    const std::string folder = GRAVENHOLD_GAME_DIR;
+    if (!std::filesystem::exists(folder + "/data/open2.bmp"))
+        GTEST_SKIP() << "the pictures have not been built into " << folder << "/data";
+    game.folders.game = folder;
+    const render::Picture defeat = render::readBmp(folder + "/data/open1.bmp").picture;
+    const render::Picture prison = render::readBmp(folder + "/data/open2.bmp").picture;
+    auto wipeTo = [&](int v) {
+        play({{Cmd::Special, script::Special::Transition, v},
+              {Cmd::Pause, scenes::Transition::Prison, 0}});
+        render::Picture expected = defeat;
+        render::drawRect(expected, 0, 0, prison, {0, 0, 640, v + 1});
+        return expected;
+    };
+    const render::Surface& screen = game.window.main.screen;
+    const render::Picture& full = game.window.main.control("Image23").picture;
+    wipeTo(0);
+    wipeTo(100);
+    render::Picture expected = wipeTo(101);
+    EXPECT_EQ(full, expected);
+    EXPECT_EQ(render::copyRect(screen, {0, 0, 640, 400}), expected);
+    // Whatever covers the window between two steps is gone at the next.
+    render::fillRect(game.window.main.screen, {0, 90, 640, 60}, 0x123456);
+    expected = wipeTo(104);
+    EXPECT_EQ(full, expected);
+    EXPECT_EQ(render::copyRect(screen, {0, 0, 640, 400}), expected);
+    // A step back to fewer rows leaves the rows reached.
+    wipeTo(50);
+    EXPECT_EQ(full, expected);
+    EXPECT_EQ(render::copyRect(screen, {0, 0, 640, 400}), expected);
 }
 
 } // namespace
