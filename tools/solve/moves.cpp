@@ -55,15 +55,11 @@ Neighbours neighbours(int cell) {
     return out;
 }
 
-bool isMagician(std::uint8_t code) {
-    return code == world::Tile::MagicianA || code == world::Tile::MagicianB;
-}
-
 // What a step onto a road cell costs: one, and a blow for each Magician beside it.
 int stepCost(const world::TowerMap& map, int floor, int cell) {
     int cost = 1;
     for (const Neighbour& n : neighbours(cell))
-        if (isMagician(map.tile(floor, n.cell)))
+        if (world::isMagician(map.tile(floor, n.cell)))
             cost += kBlowCost;
     return cost;
 }
