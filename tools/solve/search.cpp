@@ -9,6 +9,7 @@
 #include <cstdio>
 #include <cstring>
 #include <memory>
+#include <optional>
 #include <thread>
 #include <unordered_map>
 
@@ -137,22 +138,33 @@ struct Node {
     std::shared_ptr<const Position> position;
     std::shared_ptr<const Step> route;
     std::int64_t value = 0;
-    std::int64_t ratings = 0; // the fairy's points along the route, every meeting of the lap
+    FairyPoints points{-1, -1, -1, -1, -1}; // her ratings along the route, in the first lap
 };
 
-Node nodeOf(const Position& p, std::shared_ptr<const Step> route, std::int64_t ratings,
+std::int64_t valueWith(const Node& n, std::int64_t ratingWorth) {
+    return valueOf(*n.position) + ratingWorth * pointsSummed(n.points);
+}
+
+Node nodeOf(const Position& p, std::shared_ptr<const Step> route, const FairyPoints& points,
             std::int64_t ratingWorth) {
-    return {std::make_shared<const Position>(p), std::move(route),
-            valueOf(p) + ratingWorth * ratings, ratings};
+    Node n{std::make_shared<const Position>(p), std::move(route), 0, points};
+    n.value = valueWith(n, ratingWorth);
+    return n;
 }
 
 // The fairy's points along the route to the position: those before, and hers if the move
 // met her in the first lap.
-std::int64_t ratingsAfter(const Node& before, const Position& after) {
+FairyPoints pointsAfter(const Node& before, const Position& after) {
     using world::Slot::FairyMeetings;
+    FairyPoints points = before.points;
     const bool met = after.status[FairyMeetings] > before.position->status[FairyMeetings] &&
                      after.status[LapLevel] == 0;
-    return before.ratings + (met ? after.status[world::Slot::FairyValuation] : 0);
+    const auto at =
+        std::find(kFairyFloors.begin(), kFairyFloors.end(), after.status[world::Slot::Floor]);
+    if (met && at != kFairyFloors.end())
+        points[static_cast<std::size_t>(at - kFairyFloors.begin())] =
+            after.status[world::Slot::FairyValuation];
+    return points;
 }
 
 // The steps of a route from the first.
@@ -261,6 +273,15 @@ class Waiting {
     explicit Waiting(std::size_t room) : room_(room) {}
     void add(Node n) { fresh_.push_back(std::move(n)); }
 
+    // Values every waiting position again, her points worth `ratingWorth` each.
+    void revalue(std::int64_t ratingWorth) {
+        for (std::vector<Node>* nodes : {&fresh_, &older_}) {
+            for (Node& n : *nodes)
+                n.value = valueWith(n, ratingWorth);
+            std::stable_sort(nodes->begin(), nodes->end(), better);
+        }
+    }
+
     // The next beam: the positions added since the last call, best first, before the older
     // ones, and of each stock of keys its share, from the older ones when the new ones have
     // none of it. The rest wait with the older ones.
@@ -308,6 +329,57 @@ bool lapWon(const Position& position) {
     return position.status[LapLevel] != 0;
 }
 
+std::int64_t pointsSummed(const FairyPoints& points) {
+    std::int64_t sum = 0;
+    for (const int p : points)
+        sum += std::max(p, 0);
+    return sum;
+}
+
+namespace {
+
+std::vector<std::string> linesOf(const std::shared_ptr<const Step>& last) {
+    std::vector<std::string> lines;
+    for (const Step* step : stepsOf(last))
+        lines.insert(lines.end(), step->lines.begin(), step->lines.end());
+    return lines;
+}
+
+ScoredRoute scoredRouteOf(const Node& n) {
+    return {n.points, linesOf(n.route), *n.position};
+}
+
+// The won routes of a score pass that she rates best: the most points summed, and the most
+// at each of her floors. The first found keeps its place in a tie.
+class WonRoutes {
+  public:
+    void add(const Node& n) {
+        ++count_;
+        if (!summed_ || pointsSummed(n.points) > pointsSummed(summed_->points))
+            summed_ = n;
+        for (std::size_t k = 0; k < kFairyFloors.size(); ++k)
+            if (n.points[k] >= 0 && (!at_[k] || n.points[k] > at_[k]->points[k]))
+                at_[k] = n;
+    }
+    int count() const { return count_; }
+    std::int64_t bestPoints() const { return summed_ ? pointsSummed(summed_->points) : 0; }
+
+    void into(SearchResult& result) const {
+        if (summed_)
+            result.bestScored = scoredRouteOf(*summed_);
+        for (std::size_t k = 0; k < kFairyFloors.size(); ++k)
+            if (at_[k])
+                result.bestAt[k] = scoredRouteOf(*at_[k]);
+    }
+
+  private:
+    int count_ = 0;
+    std::optional<Node> summed_;
+    std::array<std::optional<Node>, kFairyFloors.size()> at_;
+};
+
+} // namespace
+
 SearchResult search(const std::string& gameFolder, const Position& start,
                     const SearchOptions& options) {
     std::vector<std::unique_ptr<Player>> players;
@@ -334,25 +406,43 @@ SearchResult search(const std::vector<Player*>& players, const Position& start,
     seen.admit(start);
     const auto width = static_cast<std::size_t>(std::max(1, options.beamWidth));
     Waiting waiting(width * kRoomPerBeam);
-    Node furthest = nodeOf(start, nullptr, 0, options.ratingWorth);
+    std::int64_t ratingWorth = options.ratingWorth;
+    Node furthest = nodeOf(start, nullptr, Node{}.points, ratingWorth);
     std::vector<Node> beam = {furthest};
     SearchResult result;
     Progress& progress = result.last;
-    while (!beam.empty() && !result.won && withinBudget(progress)) {
+    WonRoutes wins;
+    // Without the score pass the search ends at the first win.
+    const auto searching = [&] { return !result.won || options.scorePass; };
+    while (!beam.empty() && searching() && withinBudget(progress)) {
         const auto outcomes = expand(players, beam);
-        for (std::size_t i = 0; i < beam.size() && !result.won; ++i) {
+        for (std::size_t i = 0; i < beam.size() && searching(); ++i) {
             for (const Outcome& o : outcomes[i]) {
                 ++progress.positions;
                 if (lost(newGame, o.position) || !seen.admit(o.position))
                     continue;
                 Node n =
                     nodeOf(o.position, std::make_shared<const Step>(Step{beam[i].route, o.lines}),
-                           ratingsAfter(beam[i], o.position), options.ratingWorth);
-                result.won = !startWon && lapWon(o.position);
-                if (result.won || further(n, furthest))
+                           pointsAfter(beam[i], o.position), ratingWorth);
+                const bool won = !startWon && lapWon(o.position);
+                if (won && !result.won) {
+                    result.won = true;
+                    result.wonAfter = elapsed();
                     furthest = n;
-                if (result.won)
-                    break;
+                    // From here on her ratings count, for the positions already waiting too.
+                    if (options.scorePass && ratingWorth == 0) {
+                        ratingWorth = kScorePassWorth;
+                        waiting.revalue(ratingWorth);
+                    }
+                }
+                if (won) {
+                    wins.add(n);
+                    if (!options.scorePass)
+                        break;
+                    continue; // a won lap is a whole route: nothing more is played from it
+                }
+                if (!result.won && further(n, furthest))
+                    furthest = n;
                 waiting.add(std::move(n));
             }
         }
@@ -362,6 +452,8 @@ SearchResult search(const std::vector<Player*>& players, const Position& start,
         ++progress.generation;
         progress.floorReached = floorReached(result.won, *furthest.position);
         progress.bestValue = furthest.value;
+        progress.wins = wins.count();
+        progress.bestPoints = wins.bestPoints();
         progress.seconds = elapsed();
         if (options.report)
             options.report(progress);
@@ -374,6 +466,8 @@ SearchResult search(const std::vector<Player*>& players, const Position& start,
         result.route.insert(result.route.end(), step->lines.begin(), step->lines.end());
         result.moves.push_back(step->lines);
     }
+    if (options.scorePass)
+        wins.into(result);
     return result;
 }
 
