@@ -113,8 +113,8 @@ bool covers(const Resources& a, const Resources& b) {
 class Seen {
   public:
     // True when the position is new and not beaten; it is then remembered.
-    bool admit(const Position& p) {
-        std::vector<Resources>& front = byShape_[shapeOf(p)];
+    bool admit(const Position& p, std::uint64_t shape) {
+        std::vector<Resources>& front = byShape_[shape];
         const Resources r = resourcesOf(p);
         if (std::any_of(front.begin(), front.end(),
                         [&](const Resources& o) { return covers(o, r); }))
@@ -145,11 +145,24 @@ std::int64_t valueWith(const Node& n, std::int64_t ratingWorth) {
     return valueOf(*n.position) + ratingWorth * pointsSummed(n.points);
 }
 
-Node nodeOf(const Position& p, std::shared_ptr<const Step> route, const FairyPoints& points,
+// A position played and what the search asks of it first, worked out by the worker that
+// played it: its shape and its value without the fairy's points.
+struct Played {
+    Outcome outcome;
+    std::uint64_t shape = 0;
+    std::int64_t value = 0;
+};
+
+Played playedOf(Outcome o) {
+    const std::uint64_t shape = shapeOf(o.position);
+    const std::int64_t value = valueOf(o.position);
+    return {std::move(o), shape, value};
+}
+
+Node nodeOf(const Played& p, std::shared_ptr<const Step> route, const FairyPoints& points,
             std::int64_t ratingWorth) {
-    Node n{std::make_shared<const Position>(p), std::move(route), 0, points};
-    n.value = valueWith(n, ratingWorth);
-    return n;
+    return {std::make_shared<const Position>(p.outcome.position), std::move(route),
+            p.value + ratingWorth * pointsSummed(points), points};
 }
 
 // The fairy's points along the route to the position: those before, and hers if the move
@@ -177,25 +190,29 @@ std::vector<const Step*> stepsOf(const std::shared_ptr<const Step>& last) {
 }
 
 // Plays every move of the beam, each worker with its own player taking every n-th node.
-std::vector<std::vector<Outcome>> expand(const std::vector<Player*>& players,
-                                         const std::vector<Node>& beam) {
-    std::vector<std::vector<Outcome>> outcomes(beam.size());
+std::vector<std::vector<Played>> expand(const std::vector<Player*>& players,
+                                        const std::vector<Node>& beam) {
+    std::vector<std::vector<Played>> played(beam.size());
+    const auto play = [&](Player& player, std::size_t i) {
+        for (Outcome& o : movesFrom(player, *beam[i].position))
+            played[i].push_back(playedOf(std::move(o)));
+    };
     const std::size_t workers = players.size();
     if (workers == 1) { // the caller's thread is the worker
         for (std::size_t i = 0; i < beam.size(); ++i)
-            outcomes[i] = movesFrom(*players.front(), *beam[i].position);
-        return outcomes;
+            play(*players.front(), i);
+        return played;
     }
     std::vector<std::thread> threads;
     for (std::size_t w = 0; w < workers; ++w) {
         threads.emplace_back([&, w] {
             for (std::size_t i = w; i < beam.size(); i += workers)
-                outcomes[i] = movesFrom(*players[w], *beam[i].position);
+                play(*players[w], i);
         });
     }
     for (std::thread& t : threads)
         t.join();
-    return outcomes;
+    return played;
 }
 
 // A lost fight ends the game and starts a new one: the status of a new game comes back.
@@ -403,11 +420,11 @@ SearchResult search(const std::vector<Player*>& players, const Position& start,
     const world::Status& newGame = players.front()->newGameStatus();
     const bool startWon = lapWon(start);
     Seen seen;
-    seen.admit(start);
+    seen.admit(start, shapeOf(start));
     const auto width = static_cast<std::size_t>(std::max(1, options.beamWidth));
     Waiting waiting(width * kRoomPerBeam);
     std::int64_t ratingWorth = options.ratingWorth;
-    Node furthest = nodeOf(start, nullptr, Node{}.points, ratingWorth);
+    Node furthest = nodeOf(playedOf({start, {}}), nullptr, Node{}.points, ratingWorth);
     std::vector<Node> beam = {furthest};
     SearchResult result;
     Progress& progress = result.last;
@@ -417,13 +434,13 @@ SearchResult search(const std::vector<Player*>& players, const Position& start,
     while (!beam.empty() && searching() && withinBudget(progress)) {
         const auto outcomes = expand(players, beam);
         for (std::size_t i = 0; i < beam.size() && searching(); ++i) {
-            for (const Outcome& o : outcomes[i]) {
+            for (const Played& played : outcomes[i]) {
+                const Outcome& o = played.outcome;
                 ++progress.positions;
-                if (lost(newGame, o.position) || !seen.admit(o.position))
+                if (lost(newGame, o.position) || !seen.admit(o.position, played.shape))
                     continue;
-                Node n =
-                    nodeOf(o.position, std::make_shared<const Step>(Step{beam[i].route, o.lines}),
-                           pointsAfter(beam[i], o.position), ratingWorth);
+                Node n = nodeOf(played, std::make_shared<const Step>(Step{beam[i].route, o.lines}),
+                                pointsAfter(beam[i], o.position), ratingWorth);
                 const bool won = !startWon && lapWon(o.position);
                 if (won && !result.won) {
                     result.won = true;
