@@ -220,7 +220,7 @@ void dooropen(game::Game& game) {
     render::setTimerInterval(game, window::names::Timer2, kDoorIntervalMs);
     if (k == kDoorFrames)
         timerin(game);
-    if (k >= 0 && k <= kDoorFrames) {
+    if (k >= 0 && k <= kDoorFrames && game.render.pictures) {
         const Picture frame = composeFrame(game, kind, k);
         const int x = cellX(cell) * kSide;
         const int y = cellY(cell) * kSide;

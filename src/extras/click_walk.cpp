@@ -17,11 +17,6 @@ constexpr int kSacredShieldTaken = Slot::ShieldTaken + 4; // no magic blow reach
 constexpr std::array<Direction, 4> kDirections = {Direction::Up, Direction::Left, Direction::Right,
                                                   Direction::Down};
 
-// A magician on either of his two animation pictures.
-bool isMagician(std::uint8_t code) {
-    return code >= Tile::MagicianA && code <= Tile::MagicianB + 1;
-}
-
 // True when standing on `cell` would draw a magician's blow or a Magic Sergeants' pincer.
 bool struckOn(const game::Game& game, int cell) {
     if (game.status[kSacredShieldTaken] != 0)
@@ -29,7 +24,7 @@ bool struckOn(const game::Game& game, int cell) {
     const int floor = game.status[Slot::Floor];
     for (const Direction d : kDirections) {
         const std::optional<int> n = neighbour(cell, d);
-        if (n && isMagician(game.map.tile(floor, *n)))
+        if (n && world::isMagician(game.map.tile(floor, *n)))
             return true;
     }
     auto sergeant = [&](std::optional<int> n) {

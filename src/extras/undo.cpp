@@ -129,7 +129,7 @@ void restore(game::Game& game, const UndoPosition& p) {
 
 void noteMoment(game::Game& game, Keep keep) {
     ExtrasState& x = game.extras;
-    if (keep == Keep::WhenAllowed && !x.allowUndo)
+    if (!x.keepMoves || (keep == Keep::WhenAllowed && !x.allowUndo))
         return;
     if (endingShown(game)) {
         forgetMoves(game);

@@ -18,9 +18,21 @@ int effectiveInterval(int interval) {
 
 } // namespace
 
+VirtualClock::Schedule& VirtualClock::scheduleOf(const window::WindowModel& model, std::size_t n) {
+    const std::string& name = model.timers[n].name;
+    if (n < schedules_.size() && schedules_[n].timer == name)
+        return schedules_[n];
+    const auto known = std::find_if(schedules_.begin(), schedules_.end(),
+                                    [&](const Schedule& s) { return s.timer == name; });
+    if (known != schedules_.end())
+        return *known;
+    return schedules_.emplace_back(Schedule{name});
+}
+
 void VirtualClock::sync(const window::WindowModel& model) {
-    for (const auto& t : model.timers) {
-        Schedule& s = schedules_[t.name];
+    for (std::size_t n = 0; n < model.timers.size(); ++n) {
+        const window::Timer& t = model.timers[n];
+        Schedule& s = scheduleOf(model, n);
         if (!t.enabled) {
             s.enabled = false;
             continue;
@@ -34,23 +46,21 @@ void VirtualClock::sync(const window::WindowModel& model) {
 
 std::optional<std::string> VirtualClock::takeNext(const window::WindowModel& model,
                                                   std::int64_t limit) {
-    const window::Timer* best = nullptr;
+    std::optional<std::size_t> best;
     std::int64_t bestDue = 0;
-    for (const auto& t : model.timers) {
-        const auto it = schedules_.find(t.name);
-        if (it == schedules_.end() || !it->second.enabled || it->second.due > limit)
-            continue;
-        if (!best || it->second.due < bestDue) {
-            best = &t;
-            bestDue = it->second.due;
+    for (std::size_t n = 0; n < model.timers.size(); ++n) {
+        const Schedule& s = scheduleOf(model, n);
+        if (s.enabled && s.due <= limit && (!best || s.due < bestDue)) {
+            best = n;
+            bestDue = s.due;
         }
     }
     if (!best)
         return std::nullopt;
     now_ = bestDue;
-    Schedule& s = schedules_[best->name];
+    Schedule& s = scheduleOf(model, *best);
     s.due = now_ + effectiveInterval(s.interval);
-    return best->name;
+    return s.timer;
 }
 
 void playTimers(Game& game, VirtualClock& clock, std::int64_t limit, bool untilIdle) {

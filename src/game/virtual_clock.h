@@ -6,9 +6,9 @@
 #include "window/window_model.h"
 
 #include <cstdint>
-#include <map>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace game {
 
@@ -30,11 +30,17 @@ class VirtualClock {
 
   private:
     struct Schedule {
+        std::string timer;
         bool enabled = false;
         int interval = 0;
         std::int64_t due = 0;
     };
-    std::map<std::string, Schedule, std::less<>> schedules_;
+    // The schedule of the model's n-th timer, made when first asked for.
+    Schedule& scheduleOf(const window::WindowModel& model, std::size_t n);
+
+    // By timer name, in the order the timers were first seen: the model's timers seldom
+    // change, so the n-th schedule is nearly always the n-th timer's (looked up on every tick).
+    std::vector<Schedule> schedules_;
     std::int64_t now_ = 0;
 };
 

@@ -43,8 +43,11 @@ template <typename Routine> Played replacedBy(game::Game& game, Routine routine)
 }
 
 // Command 9 (and the drawing of command 14): sprite value s over background value b from the
-// entry beneath, through mask value m, in both frames at the cell; then show.
+// entry beneath, through mask value m, in both frames at the cell; then show. Nothing is drawn
+// with pictures off.
 void maskedSprite(game::Game& game, int cell, int m) {
+    if (!game.render.pictures)
+        return;
     const CommandEntry& below = game.explore.stack.beneath();
     const int b = below.arg1;
     const int s = below.arg2;

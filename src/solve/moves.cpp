@@ -55,15 +55,11 @@ Neighbours neighbours(int cell) {
     return out;
 }
 
-bool isMagician(std::uint8_t code) {
-    return code == world::Tile::MagicianA || code == world::Tile::MagicianB;
-}
-
 // What a step onto a road cell costs: one, and a blow for each Magician beside it.
 int stepCost(const world::TowerMap& map, int floor, int cell) {
     int cost = 1;
     for (const Neighbour& n : neighbours(cell))
-        if (isMagician(map.tile(floor, n.cell)))
+        if (world::isMagician(map.tile(floor, n.cell)))
             cost += kBlowCost;
     return cost;
 }
@@ -329,6 +325,19 @@ Region regionOf(const Position& position) {
     // The open cells as a heap, its room kept from one region to the next.
     thread_local std::vector<Entry> open;
     open.clear();
+    // What a step onto each cell costs, -1 for no road: worked out once a cell, when first
+    // reached.
+    constexpr int kUnknown = -2;
+    std::array<int, world::kCells> stepOnto;
+    stepOnto.fill(kUnknown);
+    const auto costOnto = [&](int cell) {
+        int& c = stepOnto[static_cast<std::size_t>(cell)];
+        if (c == kUnknown)
+            c = world::stepKind(position.map.tile(r.floor, cell)) == StepKind::Road
+                    ? stepCost(position.map, r.floor, cell)
+                    : -1;
+        return c;
+    };
     r.cost[static_cast<std::size_t>(hero)] = 0;
     open.push_back({0, hero});
     while (!open.empty()) {
@@ -338,9 +347,10 @@ Region regionOf(const Position& position) {
         if (cost != r.cost[static_cast<std::size_t>(cell)])
             continue;
         for (const Neighbour& n : neighbours(cell)) {
-            if (world::stepKind(position.map.tile(r.floor, n.cell)) != StepKind::Road)
+            const int step = costOnto(n.cell);
+            if (step < 0)
                 continue;
-            const int next = cost + stepCost(position.map, r.floor, n.cell);
+            const int next = cost + step;
             int& known = r.cost[static_cast<std::size_t>(n.cell)];
             if (known < 0 || next < known) {
                 known = next;

@@ -1,5 +1,6 @@
 #include "solve/player.h"
 
+#include "extras/undo.h"
 #include "persist/saved_games.h"
 #include "render/present.h"
 #include "script/input_lock.h"
@@ -51,6 +52,8 @@ Player::Player(const std::string& gameFolder)
     game_->render.pictures = false;
     game_->setPlatform(&platform_);
     replay::startUpForScripts(*game_, false);
+    game_->extras.keepMoves = false; // no move of a search is ever taken back
+    extras::forgetMoves(*game_);
     newGame_ = game_->status;
 }
 

@@ -9,6 +9,7 @@
 #include <cstdio>
 #include <cstring>
 #include <memory>
+#include <optional>
 #include <thread>
 #include <unordered_map>
 
@@ -107,8 +108,8 @@ bool covers(const Resources& a, const Resources& b) {
 class Seen {
   public:
     // True when the position is new and not beaten; it is then remembered.
-    bool admit(const Position& p) {
-        std::vector<Resources>& front = byShape_[shapeOf(p)];
+    bool admit(const Position& p, std::uint64_t shape) {
+        std::vector<Resources>& front = byShape_[shape];
         const Resources r = resourcesOf(p);
         if (std::any_of(front.begin(), front.end(),
                         [&](const Resources& o) { return covers(o, r); }))
@@ -132,22 +133,46 @@ struct Node {
     std::shared_ptr<const Position> position;
     std::shared_ptr<const Step> route;
     std::int64_t value = 0;
-    std::int64_t ratings = 0; // the fairy's points along the route, every meeting of the lap
+    FairyPoints points{-1, -1, -1, -1, -1}; // her ratings along the route, in the first lap
 };
 
-Node nodeOf(const Position& p, std::shared_ptr<const Step> route, std::int64_t ratings,
+std::int64_t valueWith(const Node& n, std::int64_t ratingWorth) {
+    return valueOf(*n.position) + ratingWorth * pointsSummed(n.points);
+}
+
+// A position played and what the search asks of it first, worked out by the worker that
+// played it: its shape and its value without the fairy's points.
+struct Played {
+    Outcome outcome;
+    std::uint64_t shape = 0;
+    std::int64_t value = 0;
+};
+
+Played playedOf(Outcome o) {
+    const std::uint64_t shape = shapeOf(o.position);
+    const std::int64_t value = valueOf(o.position);
+    return {std::move(o), shape, value};
+}
+
+Node nodeOf(const Played& p, std::shared_ptr<const Step> route, const FairyPoints& points,
             std::int64_t ratingWorth) {
-    return {std::make_shared<const Position>(p), std::move(route),
-            valueOf(p) + ratingWorth * ratings, ratings};
+    return {std::make_shared<const Position>(p.outcome.position), std::move(route),
+            p.value + ratingWorth * pointsSummed(points), points};
 }
 
 // The fairy's points along the route to the position: those before, and hers if the move
 // met her in the first lap.
-std::int64_t ratingsAfter(const Node& before, const Position& after) {
+FairyPoints pointsAfter(const Node& before, const Position& after) {
     using world::Slot::FairyMeetings;
+    FairyPoints points = before.points;
     const bool met = after.status[FairyMeetings] > before.position->status[FairyMeetings] &&
                      after.status[LapLevel] == 0;
-    return before.ratings + (met ? after.status[world::Slot::FairyValuation] : 0);
+    const auto at =
+        std::find(kFairyFloors.begin(), kFairyFloors.end(), after.status[world::Slot::Floor]);
+    if (met && at != kFairyFloors.end())
+        points[static_cast<std::size_t>(at - kFairyFloors.begin())] =
+            after.status[world::Slot::FairyValuation];
+    return points;
 }
 
 // The steps of a route from the first.
@@ -160,25 +185,29 @@ std::vector<const Step*> stepsOf(const std::shared_ptr<const Step>& last) {
 }
 
 // Plays every move of the beam, each worker with its own player taking every n-th node.
-std::vector<std::vector<Outcome>> expand(const std::vector<Player*>& players,
-                                         const std::vector<Node>& beam) {
-    std::vector<std::vector<Outcome>> outcomes(beam.size());
+std::vector<std::vector<Played>> expand(const std::vector<Player*>& players,
+                                        const std::vector<Node>& beam) {
+    std::vector<std::vector<Played>> played(beam.size());
+    const auto play = [&](Player& player, std::size_t i) {
+        for (Outcome& o : movesFrom(player, *beam[i].position))
+            played[i].push_back(playedOf(std::move(o)));
+    };
     const std::size_t workers = players.size();
     if (workers == 1) { // the caller's thread is the worker
         for (std::size_t i = 0; i < beam.size(); ++i)
-            outcomes[i] = movesFrom(*players.front(), *beam[i].position);
-        return outcomes;
+            play(*players.front(), i);
+        return played;
     }
     std::vector<std::thread> threads;
     for (std::size_t w = 0; w < workers; ++w) {
         threads.emplace_back([&, w] {
             for (std::size_t i = w; i < beam.size(); i += workers)
-                outcomes[i] = movesFrom(*players[w], *beam[i].position);
+                play(*players[w], i);
         });
     }
     for (std::thread& t : threads)
         t.join();
-    return outcomes;
+    return played;
 }
 
 // A lost fight ends the game and starts a new one: the status of a new game comes back.
@@ -256,6 +285,15 @@ class Waiting {
     explicit Waiting(std::size_t room) : room_(room) {}
     void add(Node n) { fresh_.push_back(std::move(n)); }
 
+    // Values every waiting position again, her points worth `ratingWorth` each.
+    void revalue(std::int64_t ratingWorth) {
+        for (std::vector<Node>* nodes : {&fresh_, &older_}) {
+            for (Node& n : *nodes)
+                n.value = valueWith(n, ratingWorth);
+            std::stable_sort(nodes->begin(), nodes->end(), better);
+        }
+    }
+
     // The next beam: the positions added since the last call, best first, before the older
     // ones, and of each stock of keys its share, from the older ones when the new ones have
     // none of it. The rest wait with the older ones.
@@ -303,6 +341,57 @@ bool lapWon(const Position& position) {
     return position.status[LapLevel] != 0;
 }
 
+std::int64_t pointsSummed(const FairyPoints& points) {
+    std::int64_t sum = 0;
+    for (const int p : points)
+        sum += std::max(p, 0);
+    return sum;
+}
+
+namespace {
+
+std::vector<std::string> linesOf(const std::shared_ptr<const Step>& last) {
+    std::vector<std::string> lines;
+    for (const Step* step : stepsOf(last))
+        lines.insert(lines.end(), step->lines.begin(), step->lines.end());
+    return lines;
+}
+
+ScoredRoute scoredRouteOf(const Node& n) {
+    return {n.points, linesOf(n.route), *n.position};
+}
+
+// The won routes of a score pass that she rates best: the most points summed, and the most
+// at each of her floors. The first found keeps its place in a tie.
+class WonRoutes {
+  public:
+    void add(const Node& n) {
+        ++count_;
+        if (!summed_ || pointsSummed(n.points) > pointsSummed(summed_->points))
+            summed_ = n;
+        for (std::size_t k = 0; k < kFairyFloors.size(); ++k)
+            if (n.points[k] >= 0 && (!at_[k] || n.points[k] > at_[k]->points[k]))
+                at_[k] = n;
+    }
+    int count() const { return count_; }
+    std::int64_t bestPoints() const { return summed_ ? pointsSummed(summed_->points) : 0; }
+
+    void into(SearchResult& result) const {
+        if (summed_)
+            result.bestScored = scoredRouteOf(*summed_);
+        for (std::size_t k = 0; k < kFairyFloors.size(); ++k)
+            if (at_[k])
+                result.bestAt[k] = scoredRouteOf(*at_[k]);
+    }
+
+  private:
+    int count_ = 0;
+    std::optional<Node> summed_;
+    std::array<std::optional<Node>, kFairyFloors.size()> at_;
+};
+
+} // namespace
+
 SearchResult search(const std::string& gameFolder, const Position& start,
                     const SearchOptions& options) {
     std::vector<std::unique_ptr<Player>> players;
@@ -326,28 +415,46 @@ SearchResult search(const std::vector<Player*>& players, const Position& start,
     const world::Status& newGame = players.front()->newGameStatus();
     const bool startWon = lapWon(start);
     Seen seen;
-    seen.admit(start);
+    seen.admit(start, shapeOf(start));
     const auto width = static_cast<std::size_t>(std::max(1, options.beamWidth));
     Waiting waiting(width * kRoomPerBeam);
-    Node furthest = nodeOf(start, nullptr, 0, options.ratingWorth);
+    std::int64_t ratingWorth = options.ratingWorth;
+    Node furthest = nodeOf(playedOf({start, {}}), nullptr, Node{}.points, ratingWorth);
     std::vector<Node> beam = {furthest};
     SearchResult result;
     Progress& progress = result.last;
-    while (!beam.empty() && !result.won && withinBudget(progress)) {
+    WonRoutes wins;
+    // Without the score pass the search ends at the first win.
+    const auto searching = [&] { return !result.won || options.scorePass; };
+    while (!beam.empty() && searching() && withinBudget(progress)) {
         const auto outcomes = expand(players, beam);
-        for (std::size_t i = 0; i < beam.size() && !result.won; ++i) {
-            for (const Outcome& o : outcomes[i]) {
+        for (std::size_t i = 0; i < beam.size() && searching(); ++i) {
+            for (const Played& played : outcomes[i]) {
+                const Outcome& o = played.outcome;
                 ++progress.positions;
-                if (lost(newGame, o.position) || !seen.admit(o.position))
+                if (lost(newGame, o.position) || !seen.admit(o.position, played.shape))
                     continue;
-                Node n =
-                    nodeOf(o.position, std::make_shared<const Step>(Step{beam[i].route, o.lines}),
-                           ratingsAfter(beam[i], o.position), options.ratingWorth);
-                result.won = !startWon && lapWon(o.position);
-                if (result.won || further(n, furthest))
+                Node n = nodeOf(played, std::make_shared<const Step>(Step{beam[i].route, o.lines}),
+                                pointsAfter(beam[i], o.position), ratingWorth);
+                const bool won = !startWon && lapWon(o.position);
+                if (won && !result.won) {
+                    result.won = true;
+                    result.wonAfter = elapsed();
                     furthest = n;
-                if (result.won)
-                    break;
+                    // From here on her ratings count, for the positions already waiting too.
+                    if (options.scorePass && ratingWorth == 0) {
+                        ratingWorth = kScorePassWorth;
+                        waiting.revalue(ratingWorth);
+                    }
+                }
+                if (won) {
+                    wins.add(n);
+                    if (!options.scorePass)
+                        break;
+                    continue; // a won lap is a whole route: nothing more is played from it
+                }
+                if (!result.won && further(n, furthest))
+                    furthest = n;
                 waiting.add(std::move(n));
             }
         }
@@ -357,6 +464,8 @@ SearchResult search(const std::vector<Player*>& players, const Position& start,
         ++progress.generation;
         progress.floorReached = floorReached(result.won, *furthest.position);
         progress.bestValue = furthest.value;
+        progress.wins = wins.count();
+        progress.bestPoints = wins.bestPoints();
         progress.seconds = elapsed();
         if (options.report)
             options.report(progress);
@@ -369,6 +478,8 @@ SearchResult search(const std::vector<Player*>& players, const Position& start,
         result.route.insert(result.route.end(), step->lines.begin(), step->lines.end());
         result.moves.push_back(step->lines);
     }
+    if (options.scorePass)
+        wins.into(result);
     return result;
 }
 

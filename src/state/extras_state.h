@@ -40,7 +40,10 @@ struct ExtrasState {
     bool replaying = false;             // a recording plays: the player's input is closed
     bool hintWanted = false; // "E&xtras/&Hint" chosen: the window starts looking, then clears it
 
-    bool allowUndo = false;              // "E&xtras/Allow &Undo"
+    bool allowUndo = false; // "E&xtras/Allow &Undo"
+    // Off in a game that never takes a move back (each game of the route finder plays millions
+    // of moves): no position is kept, whatever the switch and the driver say.
+    bool keepMoves = true;
     std::deque<UndoPosition> undoPast;   // the positions behind, the one in play at the back
     std::deque<UndoPosition> undoFuture; // the positions taken back, the next redo at the back
 };

@@ -14,7 +14,13 @@ int ControlIndex::find(const std::vector<Control>& controls, std::string_view na
         for (std::size_t i = 0; i < controls.size(); ++i)
             positions_.emplace(controls[i].name, static_cast<int>(i));
         indexed_ = controls.size();
+        recent_.fill({});
     }
+    // The same text asked for again, and still the name of the control found for it then.
+    Recent& recent = recent_[(reinterpret_cast<std::uintptr_t>(name.data()) >> 3) % recent_.size()];
+    if (recent.text == name.data() && recent.position >= 0 &&
+        controls[static_cast<std::size_t>(recent.position)].name == name)
+        return recent.position;
     const auto it = positions_.find(name);
     if (it == positions_.end())
         return -1;
@@ -23,6 +29,7 @@ int ControlIndex::find(const std::vector<Control>& controls, std::string_view na
         indexed_ = controls.size() + 1;
         return find(controls, name);
     }
+    recent = {name.data(), it->second};
     return it->second;
 }
 

@@ -6,6 +6,7 @@
 #include "picture/picture.h"
 #include "picture/surface.h"
 
+#include <array>
 #include <cstdint>
 #include <map>
 #include <string>
@@ -75,6 +76,14 @@ class ControlIndex {
     };
     std::unordered_map<std::string, int, Hash, std::equal_to<>> positions_;
     std::size_t indexed_ = 0; // how many controls the index holds
+
+    // The names asked for lately, by where their text lies: the game asks by its constant
+    // names, so most look-ups are answered from here without hashing the name.
+    struct Recent {
+        const char* text = nullptr;
+        int position = -1;
+    };
+    std::array<Recent, 128> recent_{};
 };
 
 // One top-level window: the main window, or a secondary one ("About", "Ranking", "Ending",

@@ -123,6 +123,12 @@ constexpr std::optional<int> oneCellKind(int c) {
     return std::nullopt;
 }
 
+// A Magician, A or B, on either of his two animation pictures: a step beside him draws his
+// blow.
+constexpr bool isMagician(int c) {
+    return c >= Tile::MagicianA && c <= Tile::MagicianB + 1;
+}
+
 // Frame-B step k of a tile: frame B shows picture c - 1 + k. The gate of time and space
 // stops shimmering once the doll scene has been acknowledged (Status[116] = 1).
 int frameBStep(std::uint8_t code, bool timeGateStilled);

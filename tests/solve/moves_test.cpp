@@ -15,6 +15,7 @@
 namespace {
 
 using world::Tile::MagicianA;
+using world::Tile::MagicianB;
 using world::Tile::Road;
 using world::Tile::Wall;
 
@@ -24,10 +25,10 @@ struct Finder : ::testing::Test {
 };
 
 // Floor 1 walled up except the bottom row, the hero on `heroCell`, a Magician above 113.
-solve::Position corridor(solve::Position p, int heroCell) {
+solve::Position corridor(solve::Position p, int heroCell, std::uint8_t magician = MagicianA) {
     for (int cell = 0; cell < world::kCells; ++cell)
         p.map.setTile(1, cell, cell >= 110 ? Road : Wall);
-    p.map.setTile(1, 102, MagicianA);
+    p.map.setTile(1, 102, magician);
     p.status[world::Slot::Floor] = 1;
     p.status[world::Slot::HeroX] = world::cellX(heroCell);
     p.status[world::Slot::HeroY] = world::cellY(heroCell);
@@ -44,11 +45,19 @@ TEST_F(Finder, RegionCostsStepsAndMagicBlowsAndIgnoresWhereTheHeroStands) {
     EXPECT_EQ(r.from[110], 111);
     EXPECT_EQ(r.representative, 110);
     EXPECT_EQ(solve::regionOf(corridor(start, 119)).representative, 110);
+    // Either Magician strikes on either of his two pictures, as in the game.
+    for (const int magician : {MagicianA + 0, MagicianA + 1, MagicianB + 0, MagicianB + 1}) {
+        const auto code = static_cast<std::uint8_t>(magician);
+        const solve::Region struck = solve::regionOf(corridor(start, 115, code));
+        EXPECT_EQ(struck.cost[113], 2 + solve::kBlowCost) << "Magician code " << magician;
+        EXPECT_EQ(struck.cost[119], 4) << "Magician code " << magician;
+    }
 }
 
 TEST_F(Finder, EveryMoveReplaysToItsPositionAndLeavesNothingFreeWithinReach) {
     const std::vector<solve::Outcome> moves = solve::movesFrom(player, start);
     ASSERT_FALSE(moves.empty());
+    EXPECT_TRUE(player.game().extras.undoPast.empty()) << "a search keeps no moves to take back";
     for (const solve::Outcome& move : moves) {
         EXPECT_TRUE(solve::routeReaches(GRAVENHOLD_GAME_DIR, start, move.lines, move.position));
         const solve::Region r = solve::regionOf(move.position);

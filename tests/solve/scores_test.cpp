@@ -57,4 +57,41 @@ TEST(Scores, PlayedForScoreEveryPointTheFairyGivesCountsInTheValue) {
     EXPECT_EQ(result.last.bestValue, solve::valueOf(result.best) + 135 * 1000);
 }
 
+// The stored winning route, played up to a few moves before the late fairy of floor 25.
+solve::Position beforeTheLateFairy(solve::Player& player, std::size_t movesBefore) {
+    using namespace world::Slot;
+    const world::Status& s = player.game().status;
+    std::vector<solve::Position> restingPlaces;
+    for (const std::string& line : linesOf(std::string(SCENARIO_DIR) + "/solver_route.txt")) {
+        const std::int32_t meetings = s[FairyMeetings];
+        player.play(line);
+        if (s[FairyMeetings] > meetings && s[Floor] == 25)
+            break;
+        if (line == "run" && player.game().explore.inputLive && player.dialogButtons().empty())
+            restingPlaces.push_back(player.position());
+    }
+    return restingPlaces.at(restingPlaces.size() - movesBefore);
+}
+
+TEST(Scores, TheScorePassPlaysOnAfterTheFirstWinAndKeepsTheWonRouteSheRatesBest) {
+    solve::Player player(GRAVENHOLD_GAME_DIR);
+    const solve::Position start = beforeTheLateFairy(player, 3);
+    solve::SearchOptions options;
+    options.workers = 1;
+    options.beamWidth = 6;
+    options.positions = 6000;
+    options.scorePass = true;
+    const solve::SearchResult result = solve::search({&player}, start, options);
+    ASSERT_TRUE(result.won);
+    EXPECT_GE(result.last.positions, options.positions)
+        << "the search played on after its first win until the budget ran out";
+    EXPECT_GE(result.last.wins, 1);
+    const solve::ScoredRoute& kept = result.bestScored;
+    EXPECT_GT(kept.points[4], 0) << "the kept route meets the late fairy";
+    EXPECT_EQ(result.bestAt[4].points[4], kept.points[4]);
+    EXPECT_EQ(kept.points[0], -1) << "only her ratings after the start count";
+    EXPECT_TRUE(solve::lapWon(kept.end));
+    EXPECT_TRUE(solve::routeReaches(GRAVENHOLD_GAME_DIR, start, kept.route, kept.end));
+}
+
 } // namespace

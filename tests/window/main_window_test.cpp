@@ -194,6 +194,18 @@ TEST(Names, ConstLookUpsFindTheSameEntriesAndRefuseUnknownNames) {
     }
     EXPECT_THROW((void)seen.main.menuItem("&Options/&Sound"), std::out_of_range);
     EXPECT_THROW((void)seen.timer("Timer5"), std::out_of_range);
+
+    // A name asked for twice from the same text, which meanwhile names another control, a
+    // renamed control or an unknown one: each look-up finds what the name says now.
+    std::string asked(names::Button36);
+    EXPECT_EQ(model.main.find(asked), &model.main.control(names::Button36));
+    asked.replace(asked.size() - 1, 1, "7"); // the same text, now "Button37"
+    EXPECT_EQ(model.main.find(asked), &model.main.control(names::Button37));
+    asked = "Button99";
+    EXPECT_EQ(model.main.find(asked), nullptr);
+    model.main.control(names::Button36).name = "Renamed";
+    EXPECT_EQ(model.main.find(names::Button36), nullptr);
+    EXPECT_NE(model.main.find("Renamed"), nullptr);
 }
 
 } // namespace

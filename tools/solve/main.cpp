@@ -1,7 +1,7 @@
 // gravenhold-solve: looks for a winning first lap by playing the game's own rules, and writes
 // the route it finds as a script of the headless driver.
 //   gravenhold-solve [--check] [--game-dir DIR] [--floors DIR] [--from SAVE] [--seconds N]
-//                    [--beam N] [--route FILE]
+//                    [--beam N] [--for-score N] [--route FILE] [--score-pass [--score-route FILE]]
 //   gravenhold-solve --scores ROUTE [--game-dir DIR]: the fairy's ratings along a route
 #include "solve/scores.h"
 #include "solve/search.h"
@@ -28,6 +28,8 @@ struct Options {
     std::string from;
     std::string route;
     std::string scores; // a route whose ratings to print instead of a search
+    bool scorePass = false;
+    std::string scoreRoute; // where the score pass writes the won route she rates best
     double seconds = 1800;
     int beam = 150;
     int ratingWorth = 0; // --for-score N: what a point of the fairy's rating is worth
@@ -36,6 +38,7 @@ struct Options {
 constexpr const char* kUsage = "usage: gravenhold-solve [--check] [--game-dir DIR] [--floors DIR] "
                                "[--from SAVE] [--seconds N]\n"
                                "                        [--beam N] [--for-score N] [--route FILE]\n"
+                               "                        [--score-pass [--score-route FILE]]\n"
                                "       gravenhold-solve --scores ROUTE [--game-dir DIR]\n"
                                "       gravenhold-solve --help | --version\n";
 
@@ -54,13 +57,16 @@ void showProgress(const solve::Progress& p) {
     std::fprintf(stderr, "\rmove %5d  floor %2d  %7.0f positions/s  best value %lld  %6.0f s ",
                  p.generation, p.floorReached, rate, static_cast<long long>(p.bestValue),
                  p.seconds);
+    if (p.wins > 0)
+        std::fprintf(stderr, " wins %d  most points %lld ", p.wins,
+                     static_cast<long long>(p.bestPoints));
 }
 
-std::string routeText(const solve::SearchResult& result) {
+std::string routeText(bool won, const std::vector<std::string>& route) {
     std::string text = "# A route found by gravenhold-solve: it plays from a new game (prologue "
                        "off)\n# by keys and clicks only";
-    text += result.won ? " and ends in the second lap.\n" : ", as far as the search came.\n";
-    for (const std::string& line : result.route)
+    text += won ? " and ends in the second lap.\n" : ", as far as the search came.\n";
+    for (const std::string& line : route)
         text += line + '\n';
     // Where it ends: life, offense, defense, gold, floor, highest floor, the three keys and
     // the lap.
@@ -81,6 +87,33 @@ int printScores(const Options& opt) {
     return 0;
 }
 
+bool writeRoute(const std::string& path, const std::string& text) {
+    std::ofstream file(path);
+    file << text;
+    return static_cast<bool>(file);
+}
+
+// The score pass's findings: her best points at each floor, and the route that sums most.
+int reportScorePass(const Options& opt, const solve::Position& start,
+                    const solve::SearchResult& result) {
+    for (std::size_t k = 0; k < solve::kFairyFloors.size(); ++k) {
+        const int best = result.bestAt[k].points[k];
+        const int summed = result.bestScored.points[k];
+        std::cerr << "floor " << solve::kFairyFloors[k] << ": best "
+                  << (best >= 0 ? std::to_string(best) : "none") << ", on the route that sums most "
+                  << (summed >= 0 ? std::to_string(summed) : "none") << '\n';
+    }
+    if (opt.scoreRoute.empty() || result.bestScored.route.empty())
+        return kWon;
+    if (!solve::routeReaches(opt.gameDir, start, result.bestScored.route, result.bestScored.end)) {
+        std::cerr << "gravenhold-solve: the route she rates best does not replay to its end\n";
+        return kRouteBroken;
+    }
+    if (!writeRoute(opt.scoreRoute, routeText(true, result.bestScored.route)))
+        return usage("cannot write the route to \"" + opt.scoreRoute + "\"");
+    return kWon;
+}
+
 int run(const Options& opt) {
     const auto start = solve::startPosition(opt.gameDir, opt.floors, opt.from);
     if (const auto* error = std::get_if<std::string>(&start))
@@ -89,6 +122,7 @@ int run(const Options& opt) {
     search.seconds = opt.seconds;
     search.beamWidth = opt.beam;
     search.ratingWorth = opt.ratingWorth;
+    search.scorePass = opt.scorePass;
     search.report = showProgress;
     const solve::SearchResult result =
         solve::search(opt.gameDir, std::get<solve::Position>(start), search);
@@ -98,23 +132,24 @@ int run(const Options& opt) {
         std::cerr << "gravenhold-solve: the route found does not replay to its end\n";
         return kRouteBroken;
     }
-    const std::string text = routeText(result);
+    const std::string text = routeText(result.won, result.route);
     if (!opt.route.empty()) {
-        std::ofstream file(opt.route);
-        file << text;
-        if (!file)
+        if (!writeRoute(opt.route, text))
             return usage("cannot write the route to \"" + opt.route + "\"");
     } else if (result.won && !opt.check) {
         std::cout << text;
     }
     const world::Status& s = result.best.status;
-    std::cerr << (result.won ? "won" : "no win found") << " after " << result.last.seconds
-              << " s; furthest floor " << result.floorReached << " (life " << s[0] << ", offense "
-              << s[1] << ", defense " << s[2] << ")\n";
+    std::cerr << (result.won ? "won" : "no win found") << " after "
+              << (result.won ? result.wonAfter : result.last.seconds) << " s; furthest floor "
+              << result.floorReached << " (life " << s[0] << ", offense " << s[1] << ", defense "
+              << s[2] << ")\n";
     if (opt.check)
         std::cout << (result.won ? "winnable" : "no win found") << ": furthest floor "
                   << result.floorReached << '\n';
-    return result.won ? kWon : kNotWon;
+    if (!result.won)
+        return kNotWon;
+    return opt.scorePass ? reportScorePass(opt, std::get<solve::Position>(start), result) : kWon;
 }
 
 } // namespace
@@ -136,6 +171,8 @@ int main(int argc, char** argv) {
         }
         if (arg == "--check") {
             opt.check = true;
+        } else if (arg == "--score-pass") {
+            opt.scorePass = true;
         } else if (!hasValue) {
             return usage("unknown argument or missing value \"" + arg + "\"");
         } else if (arg == "--game-dir") {
@@ -146,6 +183,8 @@ int main(int argc, char** argv) {
             opt.from = argv[++i];
         } else if (arg == "--route") {
             opt.route = argv[++i];
+        } else if (arg == "--score-route") {
+            opt.scoreRoute = argv[++i];
         } else if (arg == "--scores") {
             opt.scores = argv[++i];
         } else if (arg == "--seconds" || arg == "--beam" || arg == "--for-score") {
