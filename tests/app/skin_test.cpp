@@ -2,6 +2,7 @@
 // window, its menus, the secondary windows, a message box or the help; every text readable
 // against its background; the pixel font drawn whole pixels at every zoom.
 #include "control_mirror.h"
+#include "desktop_grey.h"
 #include "dialogue_face.h"
 #include "extras/inputs.h"
 #include "game/events.h"
@@ -37,17 +38,6 @@
 #include <QTimer>
 
 namespace {
-
-// The desktop's greys: neutral pixels from dark grey to near white (#808080, #a0a0a4, #c0c0c0,
-// #d4d0c8, #f0f0f0 and the like). The game's palette has no neutral colour in that range.
-bool desktopGrey(QRgb p) {
-    const int r = qRed(p);
-    const int g = qGreen(p);
-    const int b = qBlue(p);
-    if (p == qRgb(0xd4, 0xd0, 0xc8) || p == qRgb(0xa0, 0xa0, 0xa4))
-        return true;
-    return std::abs(r - g) <= 2 && std::abs(g - b) <= 2 && r >= 0x70 && r <= 0xf8;
-}
 
 // The game's own picture inside a screenshot, where the shell draws nothing of its own.
 struct Art {
