@@ -1,8 +1,8 @@
 #include "render/ranking_view.h"
 
+#include "io/ranking_table.h"
 #include "state/game.h"
 #include "state/persist_state.h"
-#include "state/ranking_table.h"
 #include "window/names.h"
 
 #include <string>
@@ -34,7 +34,7 @@ void prepareRankingTable(game::Game& game) {
     const int title = game.options.fonts.dialog;
     for (window::Control& c : w.controls)
         c.fontSize = c.name == window::names::ranking::Label1 ? title : table;
-    for (int r = 0; r < persist::kPlaces; ++r)
+    for (int r = 0; r < io::kPlaces; ++r)
         for (int c = 0; c < OnScreen::Count; ++c)
             cell(w, r, c).text = c == OnScreen::Rank ? std::to_string(r + 1) : std::string();
 }
@@ -42,8 +42,8 @@ void prepareRankingTable(game::Game& game) {
 void showRankingList(game::Game& game) {
     window::Window& w = rankingWindow(game);
     const persist::RankingState& s = game.persist.ranking;
-    namespace Column = persist::Column;
-    for (int r = 0; r < persist::kPlaces; ++r) {
+    namespace Column = io::Column;
+    for (int r = 0; r < io::kPlaces; ++r) {
         cell(w, r, OnScreen::Points).text = std::to_string(s.table.at(r, Column::Points));
         cell(w, r, OnScreen::Name).text = s.names[static_cast<std::size_t>(r)];
         cell(w, r, OnScreen::Life).text = std::to_string(s.table.at(r, Column::Life));
