@@ -120,6 +120,15 @@ void showWindow(game::Game& game, std::string_view window, bool shown) {
     game.window.findWindow(window)->visible = shown;
 }
 
+bool windowShown(const game::Game& game, std::string_view window) {
+    return game.window.findWindow(window)->visible;
+}
+
+void showWindowControl(game::Game& game, std::string_view window, std::string_view control,
+                       bool shown) {
+    game.window.findWindow(window)->control(control).visible = shown;
+}
+
 void focusInWindow(game::Game& game, std::string_view window, std::string_view control) {
     window::setFocus(*game.window.findWindow(window), control);
 }

@@ -45,10 +45,14 @@ void checkMenu(game::Game& game, std::string_view path, bool checked);
 void enableMenu(game::Game& game, std::string_view path, bool enabled);
 bool menuEnabled(const game::Game& game, std::string_view path);
 
-// A secondary window ("Ranking", "DataFolder"): shown or hidden, the focus given to one of
-// its controls, the text of a control, and its fonts: the dialogue size for the controls
-// named, the small size for the rest.
+// A secondary window ("Ranking", "DataFolder", "Ending"): shown or hidden, whether it shows,
+// a control of it shown or hidden, the focus given to one of its controls, the text of a
+// control, and its fonts: the dialogue size for the controls named, the small size for the
+// rest.
 void showWindow(game::Game& game, std::string_view window, bool shown);
+bool windowShown(const game::Game& game, std::string_view window);
+void showWindowControl(game::Game& game, std::string_view window, std::string_view control,
+                       bool shown);
 void focusInWindow(game::Game& game, std::string_view window, std::string_view control);
 void setWindowText(game::Game& game, std::string_view window, std::string_view control,
                    std::string text);

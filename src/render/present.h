@@ -4,7 +4,6 @@
 // window as the state says.
 #pragma once
 
-#include "picture/picture.h"
 #include "state/game_fwd.h"
 
 #include <string_view>
