@@ -11,21 +11,6 @@ QString css(const QColor& c) {
     return c.name(QColor::HexRgb);
 }
 
-// A raised stone button: light on the upper-left edges, mortar on the lower-right, swapped
-// while pressed; pale gold edges under the mouse, gold all round with the keyboard focus.
-QString buttonStyle(const skin::Colours& c, int zoom) {
-    return QStringLiteral("QPushButton { background: %1; color: %2; border: %3px solid;"
-                          " border-color: %4 %5 %5 %4; padding: 0; }"
-                          "QPushButton:hover { border-color: %6 %5 %5 %6; }"
-                          "QPushButton:pressed { background: %7; border-color: %5 %4 %4 %5; }"
-                          "QPushButton:focus { border-color: %8; }"
-                          "QPushButton:disabled { color: %9; }")
-        .arg(css(c.background), css(c.text))
-        .arg(2 * zoom)
-        .arg(css(skin::kWallEdge), css(skin::kWallMortar), css(skin::kPaleGold),
-             css(skin::kWallShade), css(skin::kGold), css(skin::kSteel));
-}
-
 // The dialogue box over the play field: a double frame of the walls' light edge, the text clear
 // of it.
 QString boxStyle(const char* kind, const skin::Colours& c, int zoom, int indent) {
@@ -38,15 +23,21 @@ QString boxStyle(const char* kind, const skin::Colours& c, int zoom, int indent)
         .arg((2 + indent) * zoom);
 }
 
-// A field or list in a well: mortar above and to the left, steel below and to the right.
+// A field or list in a well: sunk into the window's stone where it stands on it, its text
+// clear of the well's edges. One on its own colour has a flat edge of mortar and steel.
 QString wellStyle(const char* kind, const skin::Colours& c, int zoom, bool onPlate) {
-    const QString border = onPlate ? QStringLiteral("none")
-                                   : QStringLiteral("%1px solid; border-color: %2 %3 %3 %2")
-                                         .arg(zoom)
-                                         .arg(css(skin::kWallMortar), css(skin::kSteel));
-    return QStringLiteral("%1 { background: %2; color: %3; border: %4; padding: 0 %5px; }")
-        .arg(QString::fromLatin1(kind), css(c.background), css(c.text), border)
-        .arg(2 * zoom);
+    const QString selector = QString::fromLatin1(kind);
+    QString sheet = QStringLiteral("%1 { background: %2; color: %3; padding: 0 %4px; }")
+                        .arg(selector, css(c.background), css(c.text))
+                        .arg(2 * zoom);
+    if (onPlate)
+        return sheet + QStringLiteral("%1 { border: none; }").arg(selector);
+    if (c.background == skin::kInk)
+        return sheet + skin::framedStyle(selector, "well", zoom);
+    return sheet + QStringLiteral("%1 { border: %2px solid; border-color: %3 %4 %4 %3; }")
+                       .arg(selector)
+                       .arg(zoom)
+                       .arg(css(skin::kWallMortar), css(skin::kSteel));
 }
 
 } // namespace
@@ -57,17 +48,24 @@ QString gameStyleSheet(const window::Control& control, int zoom, bool onPlate, i
     switch (control.kind) {
     case ControlKind::Button:
     case ControlKind::BitBtn:
-        return buttonStyle(c, zoom);
+        return skin::buttonStyle(c, QStringLiteral("0"), zoom);
     case ControlKind::RichEdit:
         return boxStyle("QTextEdit", c, zoom, indent);
     case ControlKind::ListBox:
         return wellStyle("QListWidget", c, zoom, false);
-    case ControlKind::Panel:
-        return QStringLiteral("QFrame#%1 { background: %2; border: %3px solid;"
-                              " border-color: %4 %5 %5 %4; }")
-            .arg(QString::fromStdString(control.name), css(c.background))
-            .arg(2 * zoom)
-            .arg(css(skin::kWallEdge), css(skin::kWallMortar));
+    case ControlKind::Panel: {
+        // A raised stone panel; one on its own colour keeps a flat frame of the same light.
+        const QString selector =
+            QStringLiteral("QFrame#%1").arg(QString::fromStdString(control.name));
+        const QString sheet =
+            QStringLiteral("%1 { background: %2; }").arg(selector, css(c.background));
+        if (c.background == skin::kCharcoal)
+            return sheet + skin::framedStyle(selector, "panel", zoom);
+        return sheet + QStringLiteral("%1 { border: %2px solid; border-color: %3 %4 %4 %3; }")
+                           .arg(selector)
+                           .arg(2 * zoom)
+                           .arg(css(skin::kWallEdge), css(skin::kWallMortar));
+    }
     case ControlKind::Memo:
     case ControlKind::Edit:
         if (bare)

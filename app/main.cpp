@@ -9,6 +9,7 @@
 #include "qt_platform.h"
 #include "sdl_sound.h"
 #include "single_instance.h"
+#include "skin.h"
 #include "state/game.h"
 #include "tkrn10.h"
 #include "window/main_window.h"
@@ -155,6 +156,7 @@ int main(int argc, char** argv) {
     game.window = window::makeWindowModel();
     std::string saveNotice;
     game.folders = gameFolders(options, saveNotice);
+    shell::skin::usePicturesIn(QString::fromStdString(game.folders.game));
     const QString icons = QString::fromStdString(game.folders.game) + "/icons/";
     QIcon icon = QIcon::fromTheme(QStringLiteral(GRAVENHOLD_APP_ID));
     if (icon.isNull())

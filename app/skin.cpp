@@ -1,11 +1,14 @@
 #include "skin.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFontDatabase>
 #include <QFontMetrics>
+#include <QImage>
 #include <QPainter>
 #include <QPalette>
 #include <QPixmap>
+#include <QTemporaryDir>
 #include <algorithm>
 #include <array>
 #include <cmath>
@@ -34,6 +37,9 @@ constexpr std::array<Design, 3> kDesigns = {{
     {"Spleen 8x16", 16, 11},
     {"Spleen 12x24", 24, 14},
 }};
+// The width of the frame pictures' edges, in game pixels.
+constexpr int kFrameSlice = 2;
+
 constexpr const char* kStandInFamily = "DejaVu Sans";
 constexpr int kDefaultPixels = 12;
 
@@ -57,6 +63,31 @@ QFont designFont(std::size_t design, int zoom) {
     font.setStyleStrategy(QFont::StyleStrategy(QFont::NoAntialias | QFont::NoFontMerging));
     font.setHintingPreference(QFont::PreferNoHinting);
     return font;
+}
+
+QString& pictureFolder() {
+    static QString folder;
+    return folder;
+}
+
+// The frame pictures grown by the zoom, each game pixel zoom x zoom screen pixels, where the
+// style sheets find them ("skin:NAME.png"). Style sheets smooth what they scale: the frames
+// are scaled here, and the sheets only repeat their plain edges and middle.
+void zoomPictures(int zoom) {
+    static const QTemporaryDir zoomed;
+    if (pictureFolder().isEmpty() || !zoomed.isValid())
+        return;
+    const QDir from(pictureFolder());
+    const QDir to(zoomed.filePath(QString::number(zoom)));
+    QDir().mkpath(to.path());
+    for (const QString& name : from.entryList({QStringLiteral("*.png")}, QDir::Files)) {
+        if (to.exists(name))
+            continue;
+        const QImage picture(from.filePath(name));
+        picture.scaled(picture.size() * zoom, Qt::IgnoreAspectRatio, Qt::FastTransformation)
+            .save(to.filePath(name));
+    }
+    QDir::setSearchPaths(QStringLiteral("skin"), {to.path()});
 }
 
 QString css(const QColor& c) {
@@ -162,6 +193,32 @@ QFont pixelFontToFit(int pixels, int zoom, Role role, const QString& text, int w
     return font;
 }
 
+void usePicturesIn(const QString& gameFolder) {
+    pictureFolder() = QDir(gameFolder).filePath(QStringLiteral("skin"));
+}
+
+QString framedStyle(const QString& selector, const char* name, int zoom) {
+    return QStringLiteral("%1 { border-image: url(skin:%2.png) %3 %3 %3 %3 repeat;"
+                          " border-width: %4px; }")
+        .arg(selector, QString::fromLatin1(name))
+        .arg(kFrameSlice * zoom)
+        .arg(kFrameSlice * zoom);
+}
+
+QString buttonStyle(const Colours& c, const QString& padding, int zoom) {
+    // Keyboard focus comes after the mouse's light so that it stays visible under the mouse.
+    QString sheet = QStringLiteral("QPushButton { background: %1; color: %2; padding: %3;"
+                                   " background-clip: padding; }"
+                                   "QPushButton:disabled { color: %4; }")
+                        .arg(css(c.background), css(c.text), padding, css(kSteel));
+    sheet += framedStyle(QStringLiteral("QPushButton"), "button", zoom);
+    sheet += framedStyle(QStringLiteral("QPushButton:hover"), "button-hover", zoom);
+    sheet += framedStyle(QStringLiteral("QPushButton:focus"), "button-focus", zoom);
+    sheet += framedStyle(QStringLiteral("QPushButton:pressed"), "button-pressed", zoom);
+    sheet += framedStyle(QStringLiteral("QPushButton:disabled"), "button-disabled", zoom);
+    return sheet;
+}
+
 QString applicationStyleSheet(int zoom) {
     const auto px = [zoom](int n) { return QStringLiteral("%1px").arg(n * zoom); };
     QString sheet;
@@ -195,21 +252,14 @@ QString applicationStyleSheet(int zoom) {
                        "QDialog QLabel, QMessageBox QLabel { color: %2; }"
                        "QMessageBox QLabel, QInputDialog QLabel { margin: %7 %8; }")
             .arg(css(kInk), css(kWhite), px(1), css(kGold), px(2), css(kCharcoal), px(4), px(8));
-    sheet += QStringLiteral("QPushButton { background: %1; color: %2; border: %3 solid;"
-                            " border-color: %4 %5 %5 %4; padding: %6 %7; }"
-                            "QPushButton:hover { border-color: %8 %5 %5 %8; }"
-                            "QPushButton:pressed { background: %9; border-color: %5 %4 %4 %5; }")
-                 .arg(css(kWallStone), css(kWhite), px(2), css(kWallEdge), css(kWallMortar), px(2),
-                      px(8), css(kPaleGold), css(kWallShade));
-    sheet += QStringLiteral("QPushButton:focus { border-color: %1; }"
-                            "QPushButton:disabled { color: %2; background: %3; }")
-                 .arg(css(kGold), css(kSteel), css(kWallShade));
+    sheet += buttonStyle({kWhite, kWallStone}, QStringLiteral("%1 %2").arg(px(2), px(8)), zoom);
     sheet += QStringLiteral("QLineEdit, QListWidget, QTextEdit { background: %1; color: %2;"
-                            " border: %3 solid; border-color: %4 %5 %5 %4;"
-                            " selection-background-color: %6; selection-color: %7; }"
-                            "QListWidget::item:selected { background: %6; color: %7; }")
-                 .arg(css(kInk), css(kWhite), px(1), css(kWallMortar), css(kSteel), css(kDarkBlue),
-                      css(kPaleGold));
+                            " selection-background-color: %3; selection-color: %4; }"
+                            "QTextEdit { border: %5 solid; border-color: %6 %7 %7 %6; }"
+                            "QListWidget::item:selected { background: %3; color: %4; }")
+                 .arg(css(kInk), css(kWhite), css(kDarkBlue), css(kPaleGold), px(1),
+                      css(kWallMortar), css(kSteel));
+    sheet += framedStyle(QStringLiteral("QLineEdit, QListWidget"), "well", zoom);
     sheet += QStringLiteral("QScrollBar { background: %1; border: none; }"
                             "QScrollBar:vertical { width: %2; }"
                             "QScrollBar:horizontal { height: %2; }"
@@ -264,6 +314,7 @@ void applyToApplication(int zoom) {
          {"QMenuBar", "QMenu", "QMessageBox", "QMessageBoxLabel", "QTipLabel", "QLabel",
           "QPushButton", "QLineEdit", "QTextEdit", "QAbstractItemView", "QListView", "QDialog"})
         QApplication::setFont(font, kind);
+    zoomPictures(zoom);
     qApp->setStyleSheet(applicationStyleSheet(zoom));
 }
 

@@ -64,6 +64,18 @@ QFont pixelFontToFit(int pixels, int zoom, Role role, const QString& text, int w
                      int height = 0);
 bool pixelFontInstalled();
 
+// The frames around buttons, panels and wells are nine-slice pictures of the game folder's
+// `skin` folder (drawn by the art builder): two game pixels of frame on each side, grown whole
+// by the zoom. `usePicturesIn` tells the style sheets where that folder is; without it (or
+// without the pictures) the controls keep their colours with no frame.
+void usePicturesIn(const QString& gameFolder);
+// A push button in the frame pictures, its text `padding` (a style sheet's) inside the frame,
+// its text and fill those of `c`; raised, under the mouse, with the keyboard's focus (a gold
+// ring), pressed in, or dim when it cannot be pressed.
+QString buttonStyle(const Colours& c, const QString& padding, int zoom);
+// The style sheet rules for `selector` framed by the picture `name` (panel, well) at the zoom.
+QString framedStyle(const QString& selector, const char* name, int zoom);
+
 // The application's style sheet at a zoom: menu bar, menus, tool tips, dialogs, message boxes,
 // input fields, lists, scroll bars and the help page. Applied with the application's font.
 QString applicationStyleSheet(int zoom);

@@ -27,6 +27,7 @@
 #include <QImage>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QScreen>
 #include <QScrollBar>
@@ -114,7 +115,9 @@ class SkinTest : public QObject {
     Q_OBJECT
 
   private slots:
+    void initTestCase();
     void everyTextStandsOutFromItsBackground();
+    void buttonsWearTheArtsFramesInWholePixels();
     void noScreenShowsTheDesktopsGreys();
     void thePixelFontFillsWholeGamePixels();
     void theOrbsListColoursEachCostAndDrawsNoEmptyRow();
@@ -122,6 +125,50 @@ class SkinTest : public QObject {
     void theDialogueBoxHoldsItsTextAndAnswersAndNoMore();
     void theHelpShowsTheGamesPicturesAndGrowsWithTheZoom();
 };
+
+void SkinTest::initTestCase() {
+    shell::skin::usePicturesIn(QStringLiteral(GRAVENHOLD_GAME_DIR));
+}
+
+void SkinTest::buttonsWearTheArtsFramesInWholePixels() {
+    using namespace shell::skin;
+    constexpr int zoom = 2;
+    applyToApplication(zoom);
+    QWidget window;
+    auto* button = new QPushButton(QStringLiteral("OK"), &window);
+    auto* other = new QPushButton(QStringLiteral("No"), &window);
+    button->setGeometry(10, 10, 80, 30);
+    other->setGeometry(10, 50, 80, 30);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    // The frame's edge, corners aside: only the picture's own colours, each game pixel whole.
+    auto frameColours = [&] {
+        const QImage image = button->grab().toImage().convertToFormat(QImage::Format_RGB32);
+
+        QSet<QRgb> seen;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x) {
+                const bool corner = (x < zoom || x >= image.width() - zoom) &&
+                                    (y < zoom || y >= image.height() - zoom);
+                const bool edge = x < 2 * zoom || y < 2 * zoom || x >= image.width() - 2 * zoom ||
+                                  y >= image.height() - 2 * zoom;
+                if (edge && !corner)
+                    seen.insert(image.pixel(x, y) & 0xffffff);
+            }
+        return seen;
+    };
+    auto rgb = [](const QColor& c) { return c.rgb() & 0xffffff; };
+    const QSet<QRgb> raised = {rgb(kWallMortar), rgb(kWallEdge), rgb(kWallShade)};
+    other->setFocus();
+    QTRY_COMPARE(frameColours(), raised);
+    // Keyboard focus rings the button in gold, plain to see beside the others.
+    button->setFocus();
+    QTRY_VERIFY(frameColours().contains(rgb(kGold)));
+    QVERIFY(!frameColours().contains(rgb(kWallMortar)));
+    button->setDown(true);
+    QTRY_VERIFY(!frameColours().contains(rgb(kGold)));
+    QVERIFY(frameColours().contains(rgb(kWallMortar)));
+}
 
 void SkinTest::everyTextStandsOutFromItsBackground() {
     for (const shell::skin::TextPair& pair : shell::skin::textPairs())
