@@ -70,6 +70,22 @@ Picture takePicture(game::Game& game, std::string_view name) {
     return std::move(game.window.main.control(name).picture);
 }
 
+std::uint64_t screenDrawings(const game::Game& game) {
+    return game.window.main.screen.drawings();
+}
+
+bool fullWindowStillShows(const game::Game& game, const Picture& like, std::uint64_t drawings) {
+    const window::Control& full = game.window.main.control(window::names::Image23);
+    return full.visible && game.window.main.screen.drawings() == drawings &&
+           full.picture.width == like.width && full.picture.height == like.height;
+}
+
+void drawFullWindowRows(game::Game& game, const Picture& from, Rect rows) {
+    window::Control& full = game.window.main.control(window::names::Image23);
+    drawRect(full.picture, 0, rows.y, from, rows);
+    drawRect(game.window.main.screen, full.x, full.y + rows.y, from, rows);
+}
+
 void setFontSize(game::Game& game, std::string_view name, int size) {
     if (window::Control* c = game.window.main.find(name))
         c->fontSize = size;

@@ -6,6 +6,7 @@
 #include "picture/picture.h"
 #include "state/game_fwd.h"
 
+#include <cstdint>
 #include <span>
 #include <string>
 #include <string_view>
@@ -34,6 +35,14 @@ Picture screenCopy(const game::Game& game);
 const Picture& screenPicture(const game::Game& game);
 // Moves a control's picture out (it is left empty), so that a step can reuse its pixels.
 Picture takePicture(game::Game& game, std::string_view name);
+// How many drawings the screen picture has had so far.
+std::uint64_t screenDrawings(const game::Game& game);
+// Whether the full-window picture (Image23) still shows a picture of `like`'s size with nothing
+// drawn on the screen since it had `drawings` drawings.
+bool fullWindowStillShows(const game::Game& game, const Picture& like, std::uint64_t drawings);
+// Copies `rows` of `from` into the full-window picture and onto the screen beneath it: all
+// that changes when a picture grows row by row over the one the window shows.
+void drawFullWindowRows(game::Game& game, const Picture& from, Rect rows);
 
 // A timer of any window ("Timer1", "About.Timer1").
 void setTimerRunning(game::Game& game, std::string_view timer, bool running);

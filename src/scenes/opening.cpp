@@ -169,20 +169,11 @@ void wipeStep(game::Game& game, int v) {
     if (rows.height > 0)
         render::drawRect(s.transitionFirst, 0, rows.y, s.transitionSecond, rows);
     s.wipeRow = std::max(s.wipeRow, v);
-    window::Control& full = game.window.main.control(window::names::Image23);
-    render::Surface& screen = game.window.main.screen;
-    const bool shownSince = full.visible && screen.drawings() == s.wipeDrawings &&
-                            full.picture.width == s.transitionFirst.width &&
-                            full.picture.height == s.transitionFirst.height;
-    if (!shownSince) {
+    if (!render::fullWindowStillShows(game, s.transitionFirst, s.wipeDrawings))
         showFullWindow(game, s.transitionFirst);
-    } else if (rows.height > 0) {
-        // The window shows the last step and nothing was drawn on it since: the new rows are
-        // all that changes, in the picture and on the window.
-        render::drawRect(full.picture, 0, rows.y, s.transitionFirst, rows);
-        render::drawRect(screen, full.x, full.y + rows.y, s.transitionFirst, rows);
-    }
-    s.wipeDrawings = screen.drawings();
+    else if (rows.height > 0)
+        render::drawFullWindowRows(game, s.transitionFirst, rows);
+    s.wipeDrawings = render::screenDrawings(game);
 }
 
 // A picture of the data folder into a window picture, shown; kept as it was when missing.

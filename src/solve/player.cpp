@@ -2,6 +2,7 @@
 
 #include "extras/undo.h"
 #include "persist/saved_games.h"
+#include "render/controls.h"
 #include "render/present.h"
 #include "script/input_lock.h"
 #include "window/names.h"
@@ -65,7 +66,7 @@ void Player::restore(const Position& position) {
     // highest floor; the position goes on from where play left it, mark included.
     g.status[world::Slot::StartStairs] = position.status[world::Slot::StartStairs];
     script::itemlive(g);
-    g.window.timer(window::names::Timer1).enabled = true;
+    render::setTimerRunning(g, window::names::Timer1, true);
     render::present(g);
 }
 
