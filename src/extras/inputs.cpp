@@ -6,6 +6,7 @@
 #include "extras/undo.h"
 #include "game/events.h"
 #include "io/files.h"
+#include "render/controls.h"
 #include "render/panel.h"
 #include "render/present.h"
 #include "state/game.h"
@@ -41,11 +42,10 @@ std::string_view keyName(game::Key key) {
 // Would the game act on a key now? Under keyboard control while input is open and no script
 // plays, and always while the Ending window is up (its Enter ends the slideshow).
 bool takesKey(const game::Game& game) {
-    const window::Window* ending = game.window.findWindow(window::names::Ending);
-    if (ending && ending->visible)
+    if (render::windowShown(game, window::names::Ending))
         return true;
-    const window::MenuItem* options = game.window.main.findMenu(window::Menu::Options);
-    return game.options.keyboard() && options && options->enabled && game.explore.stack.empty();
+    return game.options.keyboard() && render::menuEnabled(game, window::Menu::Options) &&
+           game.explore.stack.empty();
 }
 
 void reportRecorderError(game::Game& game) {
@@ -59,11 +59,11 @@ void reportRecorderError(game::Game& game) {
 // A walk keeps a timer of its own, never the animation's (stopped in the prison after the
 // capture): it runs at the speed's pace while a walk goes on.
 void paceWalk(game::Game& game) {
-    window::Timer& walk = game.window.timer(window::names::WalkTimer);
     const bool walking = game.extras.walkTarget.has_value();
-    if (walking && !walk.enabled)
-        walk.intervalMs = game.window.timer(window::names::Timer1).intervalMs;
-    walk.enabled = walking;
+    if (walking && !render::timerRunning(game, window::names::WalkTimer))
+        render::setTimerInterval(game, window::names::WalkTimer,
+                                 render::timerInterval(game, window::names::Timer1));
+    render::setTimerRunning(game, window::names::WalkTimer, walking);
 }
 
 // After every event: the walk's pace; the position joins the moves that can be taken back,
@@ -284,21 +284,13 @@ void clickCell(game::Game& game, int x, int y) {
 }
 
 void showSwitches(game::Game& game) {
-    window::Window& w = game.window.main;
-    if (window::MenuItem* e = w.findMenu(window::Menu::DamageOnMap))
-        e->checked = game.extras.damageOnMap;
-    if (window::MenuItem* e = w.findMenu(window::Menu::ClickToWalk))
-        e->checked = game.extras.clickToWalk;
-    if (window::MenuItem* e = w.findMenu(window::Menu::Record))
-        e->checked = game.extras.recorder != nullptr;
-    if (window::MenuItem* e = w.findMenu(window::Menu::Extras))
-        e->enabled = !game.extras.replaying;
-    if (window::MenuItem* e = w.findMenu(window::Menu::AllowUndo))
-        e->checked = game.extras.allowUndo;
-    if (window::MenuItem* e = w.findMenu(window::Menu::Undo))
-        e->enabled = game.extras.allowUndo && canUndo(game);
-    if (window::MenuItem* e = w.findMenu(window::Menu::Redo))
-        e->enabled = game.extras.allowUndo && canRedo(game);
+    render::checkMenu(game, window::Menu::DamageOnMap, game.extras.damageOnMap);
+    render::checkMenu(game, window::Menu::ClickToWalk, game.extras.clickToWalk);
+    render::checkMenu(game, window::Menu::Record, game.extras.recorder != nullptr);
+    render::enableMenu(game, window::Menu::Extras, !game.extras.replaying);
+    render::checkMenu(game, window::Menu::AllowUndo, game.extras.allowUndo);
+    render::enableMenu(game, window::Menu::Undo, game.extras.allowUndo && canUndo(game));
+    render::enableMenu(game, window::Menu::Redo, game.extras.allowUndo && canRedo(game));
 }
 
 void recordWhenQuiet(game::Game& game, const std::string& path) {

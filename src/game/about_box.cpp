@@ -2,8 +2,8 @@
 
 #include "picture/bmp.h"
 #include "picture/picture_list.h"
+#include "render/controls.h"
 #include "state/game.h"
-#include "window/main_window.h"
 #include "window/names.h"
 
 #include <string_view>
@@ -40,22 +40,22 @@ constexpr AboutPicture kAboutPictures[] = {
 constexpr std::string_view kTextControls[] = {about::Label1, about::OKButton, about::Panel1,
                                               about::Version};
 
-window::Window& aboutBox(Game& game) {
-    return *game.window.findWindow(kAboutWindow);
+void show(Game& game, std::string_view name, bool visible) {
+    render::showWindowControl(game, kAboutWindow, name, visible);
 }
 
-void show(window::Window& box, std::string_view name, bool visible) {
-    box.control(name).visible = visible;
+bool shown(const Game& game, std::string_view name) {
+    return render::windowControlShown(game, kAboutWindow, name);
 }
 
 // Load the pictures the first time the box opens. A missing picture leaves its place empty:
 // the box is no reason to stop the game.
-void loadPictures(Game& game, window::Window& box) {
-    for (const AboutPicture& p : kAboutPictures) {
-        window::Control& control = box.control(p.control);
-        if (control.picture.empty())
-            control.picture = render::readBmp(render::dataPath(game.folders.game, p.file)).picture;
-    }
+void loadPictures(Game& game) {
+    for (const AboutPicture& p : kAboutPictures)
+        if (!render::windowControlHasPicture(game, kAboutWindow, p.control))
+            render::setWindowPicture(
+                game, kAboutWindow, p.control,
+                render::readBmp(render::dataPath(game.folders.game, p.file)).picture);
 }
 
 } // namespace
@@ -66,49 +66,45 @@ void aboutFormActivate(Game& game) {
     if (!choice)
         return;
     const AboutFont* chosen = &kAboutFonts[static_cast<std::size_t>(*choice)];
-    window::Window& box = aboutBox(game);
     for (std::string_view name : kTextControls)
-        box.control(name).fontSize = chosen->text;
-    box.control(about::ProductName).fontSize = chosen->productName;
+        render::setWindowControlFont(game, kAboutWindow, name, chosen->text);
+    render::setWindowControlFont(game, kAboutWindow, about::ProductName, chosen->productName);
 }
 
 void aboutTimer1Timer(Game& game) {
-    window::Window& box = aboutBox(game);
-    if (box.control(about::ProgramIcon).visible) {
-        show(box, about::Image2, true);
-        show(box, about::ProgramIcon, false);
-    } else if (box.control(about::Image2).visible) {
-        show(box, about::ProgramIcon, true);
-        show(box, about::Image2, false);
+    if (shown(game, about::ProgramIcon)) {
+        show(game, about::Image2, true);
+        show(game, about::ProgramIcon, false);
+    } else if (shown(game, about::Image2)) {
+        show(game, about::ProgramIcon, true);
+        show(game, about::Image2, false);
     }
 }
 
 void aboutVillainClick(Game& game) {
-    window::Window& box = aboutBox(game);
-    show(box, about::Image1, true);
-    show(box, about::ProgramIcon, false);
-    show(box, about::Image2, false);
+    show(game, about::Image1, true);
+    show(game, about::ProgramIcon, false);
+    show(game, about::Image2, false);
 }
 
 void aboutThiefClick(Game& game) {
-    window::Window& box = aboutBox(game);
-    show(box, about::Image1, false);
-    show(box, about::ProgramIcon, true);
+    show(game, about::Image1, false);
+    show(game, about::ProgramIcon, true);
 }
 
 void aboutClose(Game& game) {
-    aboutBox(game).visible = false;
-    game.window.timer(kAboutTimer).enabled = false;
+    render::showWindow(game, kAboutWindow, false);
+    render::setTimerRunning(game, kAboutTimer, false);
 }
 
 void About1Click(Game& game) {
-    loadPictures(game, aboutBox(game));
+    loadPictures(game);
     aboutFormActivate(game);
-    aboutBox(game).visible = true;
-    window::setFocus(aboutBox(game), about::OKButton); // the default button: Enter presses it
-    window::Timer& timer = game.window.timer(kAboutTimer);
-    timer.intervalMs = 300;
-    timer.enabled = true;
+    render::showWindow(game, kAboutWindow, true);
+    render::focusInWindow(game, kAboutWindow,
+                          about::OKButton); // the default button: Enter presses it
+    render::setTimerInterval(game, kAboutTimer, 300);
+    render::setTimerRunning(game, kAboutTimer, true);
 }
 
 } // namespace game

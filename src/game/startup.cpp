@@ -42,11 +42,10 @@ bool stopsStartUp(Game& game, const std::optional<std::string>& error) {
 
 // Step 5: put the window in the top-left corner of the screen and hide the backgrounds.
 void placeWindow(Game& game) {
-    window::Window& main = game.window.main;
-    main.top = 0;
-    main.left = game.shell.screenWidth > main.clientWidth ? 0 : kNarrowScreenLeft;
+    render::placeMainWindow(
+        game, game.shell.screenWidth > render::mainClientWidth(game) ? 0 : kNarrowScreenLeft, 0);
     for (std::string_view name : kBackgrounds)
-        main.control(name).visible = false;
+        render::showControl(game, name, false);
 }
 
 // Step 10: the keyboard item cursor starts closed, on the first item icon.
@@ -90,7 +89,7 @@ void formactivate(Game& game) {
     game.status[SaveMarker] = world::kSaveMarker;
     game.status[LapLevel] = 0;
     game.status[KeepProgress] = 0;
-    game.window.main.caption = kCaption;
+    render::setCaption(game, std::string(kCaption));
     if (stopsStartUp(game, persist::readSettings(game)))
         return;
     placeWindow(game);

@@ -120,6 +120,23 @@ void setTimerInterval(game::Game& game, std::string_view timer, int intervalMs) 
     game.window.timer(timer).intervalMs = intervalMs;
 }
 
+int timerInterval(const game::Game& game, std::string_view timer) {
+    return game.window.timer(timer).intervalMs;
+}
+
+void setCaption(game::Game& game, std::string caption) {
+    game.window.main.caption = std::move(caption);
+}
+
+void placeMainWindow(game::Game& game, int left, int top) {
+    game.window.main.left = left;
+    game.window.main.top = top;
+}
+
+int mainClientWidth(const game::Game& game) {
+    return game.window.main.clientWidth;
+}
+
 void checkMenu(game::Game& game, std::string_view path, bool checked) {
     game.window.main.menuItem(path).checked = checked;
 }
@@ -143,6 +160,25 @@ bool windowShown(const game::Game& game, std::string_view window) {
 void showWindowControl(game::Game& game, std::string_view window, std::string_view control,
                        bool shown) {
     game.window.findWindow(window)->control(control).visible = shown;
+}
+
+bool windowControlShown(const game::Game& game, std::string_view window, std::string_view control) {
+    return game.window.findWindow(window)->control(control).visible;
+}
+
+bool windowControlHasPicture(const game::Game& game, std::string_view window,
+                             std::string_view control) {
+    return !game.window.findWindow(window)->control(control).picture.empty();
+}
+
+void setWindowPicture(game::Game& game, std::string_view window, std::string_view control,
+                      Picture picture) {
+    game.window.findWindow(window)->control(control).picture = std::move(picture);
+}
+
+void setWindowControlFont(game::Game& game, std::string_view window, std::string_view control,
+                          int size) {
+    game.window.findWindow(window)->control(control).fontSize = size;
 }
 
 void focusInWindow(game::Game& game, std::string_view window, std::string_view control) {

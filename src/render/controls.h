@@ -48,6 +48,12 @@ void drawFullWindowRows(game::Game& game, const Picture& from, Rect rows);
 void setTimerRunning(game::Game& game, std::string_view timer, bool running);
 bool timerRunning(const game::Game& game, std::string_view timer);
 void setTimerInterval(game::Game& game, std::string_view timer, int intervalMs);
+int timerInterval(const game::Game& game, std::string_view timer);
+
+// The main window's caption, and its place on the screen.
+void setCaption(game::Game& game, std::string caption);
+void placeMainWindow(game::Game& game, int left, int top);
+int mainClientWidth(const game::Game& game);
 
 // An entry of the main window's menu by its path.
 void checkMenu(game::Game& game, std::string_view path, bool checked);
@@ -62,6 +68,13 @@ void showWindow(game::Game& game, std::string_view window, bool shown);
 bool windowShown(const game::Game& game, std::string_view window);
 void showWindowControl(game::Game& game, std::string_view window, std::string_view control,
                        bool shown);
+bool windowControlShown(const game::Game& game, std::string_view window, std::string_view control);
+bool windowControlHasPicture(const game::Game& game, std::string_view window,
+                             std::string_view control);
+void setWindowPicture(game::Game& game, std::string_view window, std::string_view control,
+                      Picture picture);
+void setWindowControlFont(game::Game& game, std::string_view window, std::string_view control,
+                          int size);
 void focusInWindow(game::Game& game, std::string_view window, std::string_view control);
 void setWindowText(game::Game& game, std::string_view window, std::string_view control,
                    std::string text);
