@@ -58,10 +58,6 @@ void hideStatusFields(game::Game& game) {
         w.control(memo).visible = false;
 }
 
-Picture screenCopy(const game::Game& game) {
-    return game.window.main.screen;
-}
-
 const Picture& screenPicture(const game::Game& game) {
     return game.window.main.screen;
 }

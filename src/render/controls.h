@@ -29,9 +29,7 @@ bool clickable(const game::Game& game, std::string_view name);
 // The status figures and the arrow buttons leave the window (a full-window scene).
 void hideStatusFields(game::Game& game);
 
-// A copy of what the window's screen picture shows now.
-Picture screenCopy(const game::Game& game);
-// The screen picture itself, to read without a copy.
+// What the window's screen picture shows now (copy it to keep it).
 const Picture& screenPicture(const game::Game& game);
 // Moves a control's picture out (it is left empty), so that a step can reuse its pixels.
 Picture takePicture(game::Game& game, std::string_view name);

@@ -183,7 +183,7 @@ Played special(game::Game& game, int which, int value) {
         break;
     case Special::KeepScreen:
         if (game.render.pictures)
-            game.render.screenBuffer = render::screenCopy(game);
+            game.render.screenBuffer = render::screenPicture(game);
         break;
     default:
         if (which > 0 && which < Special::kCount) {
